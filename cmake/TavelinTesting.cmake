@@ -1,0 +1,20 @@
+# tavelin_add_test(NAME SOURCES src... [LIBS lib...] [LABELS label...] [TIMEOUT s])
+# One GoogleTest executable, registered with CTest. Widget tests run on the
+# offscreen platform; nothing needs a screen, a sound card or MIDI hardware.
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+function(tavelin_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE tavelin_testsupport ${ARG_LIBS} GTest::gtest)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${TAVELIN_PROGRAM_DIR})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        LABELS "${ARG_LABELS}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endfunction()

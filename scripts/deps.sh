@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing for the given needs
+# ("build", "test", "bench"). Sourced or run by run.sh, test.sh and bench.sh.
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev
+            fluid-soundfont-gm fonts-liberation2 fonts-noto-core)
+test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
+           pulseaudio pulseaudio-utils alsa-utils)
+bench_pkgs=(libbenchmark-dev xvfb xauth)
+
+want=()
+for need in "$@"; do
+    case "$need" in
+        build) want+=("${build_pkgs[@]}") ;;
+        test)  want+=("${test_pkgs[@]}") ;;
+        bench) want+=("${bench_pkgs[@]}") ;;
+        *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for pkg in "${want[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$pkg")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
