@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+// A picture box: shows a picture unscaled from the top left corner of its
+// picture area, clipped to it. With a sunken border the picture area starts
+// 2 px inside; with autosize the box takes the size of each picture it is
+// given. Its left edge is what the panel animations move.
+class PictureBox final : public QFrame {
+    Q_OBJECT
+
+public:
+    PictureBox(const QString& name, bool sunken, bool autoSize, QWidget* parent);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    void setBackColor(const QColor& colour);
+
+    int Left() const { return x(); }
+    void setLeft(int left) { move(left, y()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    bool m_autoSize;
+};
+
+// A push button in the graphical style: its face colour shows, and a caption
+// too wide for it wraps onto a second line, centred.
+class CommandButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    CommandButton(const QString& name, const QString& caption, QWidget* parent);
+
+    void setFaceColour(const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A label's caption; the label sizes itself to it, from its fixed left edge.
+void setCaption(QLabel* label, const QString& caption);

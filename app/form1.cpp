@@ -1,0 +1,379 @@
+#include "app/form1.h"
+
+#include "exercise/picturenames.h"
+#include "exercise/speed.h"
+#include "keyboard/keygeometry.h"
+#include "sound/shortmsg.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+using keyboard::toPixels;
+
+constexpr int clientWidthPx = 1018;
+constexpr int clientHeightTwips = 7035;  // 469 px
+constexpr int designTimer1Ms = 1000;
+constexpr int designTimer3Ms = 20;
+constexpr int play1Ms = 400;
+constexpr int greetingStepMs = 200;
+
+const QString captionShowNames = QStringLiteral("Afficher le nom de la note");
+const QString captionHideNames = QStringLiteral("Cacher le nom de la note");
+const QString captionHelp = QStringLiteral("Aide à la lecture");
+
+// Design fonts: the metric-compatible Liberation faces stand in for Times New
+// Roman and Arial, at the pixel size the point size has at 96 dpi.
+QFont designFont(const char* family, double points)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
+    f.setWeight(QFont::Normal);
+    return f;
+}
+
+QFont serif9() { return designFont("Liberation Serif", 9); }
+
+// A design rectangle in twips, placed in pixels.
+QRect twips(int left, int top, int width, int height)
+{
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int leftTwips, int topTwips,
+                  const QColor& colour)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(serif9());
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->move(toPixels(leftTwips), toPixels(topTwips));
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+Form1::Form1(const Form1Services& services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      deviceid(static_cast<std::int32_t>(services.deviceId)),
+      m_time(services.time),
+      m_midi(services.midiOutputs),
+      m_messages(services.messages),
+      m_pictures(services.errorLine),
+      m_folder(services.programFolder),
+      m_rng(services.seed),
+      m_notes(m_rng),
+      m_clientHeight(clientHeightTwips)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tavelin Piano 3.03"));
+    setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
+    setFixedSize(clientWidthPx, m_clientHeight.pixels());
+    m_background = m_pictures.load(picturePath(QStringLiteral("background.jpg")));
+
+    Timer1 = m_time.createTimer([this] { if (!closing()) { Timer1_Timer(); } });
+    Timer2 = m_time.createTimer([this] { if (!closing()) { Timer2_Timer(); } });
+    Timer3 = m_time.createTimer([this] { if (!closing()) { Timer3_Timer(); } });
+    Timer1->setInterval(designTimer1Ms);
+    Timer3->setInterval(designTimer3Ms);
+    Timer3->setEnabled(true);
+
+    buildControls();
+
+    // Centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+// ---------------------------------------------------------------- layout
+
+void Form1::buildControls()
+{
+    // Children stack in creation order, so the controls are made from the
+    // bottommost to the topmost. Labels come first: they are painted on the
+    // window's own surface, below every other control.
+    const QColor highlightText = palette().color(QPalette::HighlightedText);
+    const QColor white(0xFF, 0xFF, 0xFF);
+    label1 = makeLabel(this, QStringLiteral("label1"), QStringLiteral("Vitesse : 3"), 11880, 3840, white);
+    m_speedEnds[0] = makeLabel(this, QStringLiteral("Label2(0)"), QStringLiteral("Lent"), 10560, 4110, highlightText);
+    m_speedEnds[1] = makeLabel(this, QStringLiteral("Label2(1)"), QStringLiteral("Rapide"), 12840, 4110, highlightText);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Note : 0"), 5760, 4110, white);
+    Label3->hide();
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Son"), 10050, 4110, highlightText);
+
+    const QColor panelGrey(0x80, 0x80, 0x80);
+    Picture2 = new PictureBox(QStringLiteral("Picture2"), true, false, this);
+    Picture2->setGeometry(twips(5715, 120, 3810, 3810));
+    Picture2->setBackColor(panelGrey);
+
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool black = pass == 1;  // black keys above the white ones
+        for (int note = keyboard::firstKey; note <= keyboard::lastKey; ++note) {
+            if (keyboard::isBlack(note) != black) {
+                continue;
+            }
+            auto* key = new KeyButton(static_cast<std::int16_t>(note), this);
+            const keyboard::Rect r = keyboard::keyRect(note);
+            key->setGeometry(r.x, r.y, r.w, r.h);
+            connect(key, &KeyButton::mouseDown, this,
+                    [this, key](std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
+                        key->setHeld(key->held() + 1);
+                        kkey_MouseDown(index, static_cast<int>(button), static_cast<int>(shift), at.x(), at.y());
+                    });
+            connect(key, &KeyButton::mouseUp, this,
+                    [this, key](std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
+                        key->setHeld(std::max(0, key->held() - 1));
+                        kkey_MouseUp(index, static_cast<int>(button), static_cast<int>(shift), at.x(), at.y());
+                    });
+            m_keys[static_cast<std::size_t>(note - keyboard::firstKey)] = key;
+        }
+    }
+
+    const QColor face(0x6A, 0x4B, 0x39);
+    static const char* const modeCaptions[6] = {"Clef de sol", "Clef de sol (# et b)", "Clef de fa",
+                                                "Clef de fa (# et b)", "Clefs de sol et de fa", "Toutes les notes"};
+    for (int i = 1; i <= 6; ++i) {
+        auto* button = new CommandButton(QStringLiteral("m(%1)").arg(i), QString::fromUtf8(modeCaptions[i - 1]), this);
+        button->setGeometry(twips(13470, 1035 + 420 * (i - 1), 1695, 420));
+        button->setFaceColour(face);
+        button->setFont(serif9());
+        connect(button, &QPushButton::clicked, this, [this, i] { m_Click(static_cast<std::int16_t>(i)); });
+        m_modes[static_cast<std::size_t>(i - 1)] = button;
+    }
+
+    text1 = new QLineEdit(QStringLiteral("0"), this);
+    text1->setObjectName(QStringLiteral("text1"));
+    text1->setGeometry(twips(13470, 120, 1695, 840));
+    text1->setFont(designFont("Liberation Sans", 33));
+    text1->setAlignment(Qt::AlignCenter);
+    text1->setReadOnly(true);  // the score is the system's to write
+    text1->setFocusPolicy(Qt::NoFocus);
+    text1->setContextMenuPolicy(Qt::NoContextMenu);
+    {
+        QPalette pal = text1->palette();
+        pal.setColor(QPalette::Base, QColor(0x3C, 0x3C, 0x49));
+        pal.setColor(QPalette::Text, QColor(0xC0, 0x40, 0x00));
+        text1->setPalette(pal);
+    }
+
+    Command3 = new CommandButton(QStringLiteral("Command3"), captionShowNames, this);
+    Command3->setGeometry(twips(6953, 3975, 1335, 420));
+    Command3->setFaceColour(face);
+    Command3->setFont(designFont("Liberation Serif", 8.25));
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+
+    Command4 = new CommandButton(QStringLiteral("Command4"), captionHelp, this);
+    Command4->setGeometry(twips(13470, 3975, 1695, 420));
+    Command4->setFaceColour(face);
+    Command4->setFont(serif9());
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+    Picture3 = new PictureBox(QStringLiteral("Picture3"), true, false, this);
+    Picture3->setGeometry(twips(0, 7060, 15345, 750));
+    Picture3->setPicture(m_pictures.load(picturePath(QStringLiteral("namestrip.jpg"))));
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setGeometry(twips(10980, 4080, 1815, 255));
+    HScroll1->setRange(exercise::slowestSpeed, exercise::fastestSpeed);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    HScroll1->setValue(3);
+    HScroll1->setTracking(false);  // a drag applies once, when the thumb is let go
+    HScroll1->setFocusPolicy(Qt::NoFocus);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+
+    stop1 = new CommandButton(QStringLiteral("stop1"), QStringLiteral("Arrêter"), this);
+    stop1->setGeometry(twips(13470, 3555, 1695, 420));
+    stop1->setFaceColour(QColor(0x80, 0x00, 0x00));
+    stop1->setFont(serif9());
+    stop1->setEnabled(false);
+    connect(stop1, &QPushButton::clicked, this, &Form1::stop1_Click);
+
+    Picture4 = new PictureBox(QStringLiteral("Picture4"), false, true, this);
+    Picture4->setGeometry(twips(480, 360, 120, 240));
+
+    Check1 = new QCheckBox(QString::fromUtf8("出现音符时发音"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(twips(9825, 4110, 195, 195));
+    Check1->setChecked(true);
+    Check1->setFocusPolicy(Qt::NoFocus);
+
+    Picture6 = new PictureBox(QStringLiteral("Picture6"), false, true, this);
+    Picture6->setGeometry(twips(6120, 1275, 660, 1500));
+    Picture6->hide();
+
+    Picture7 = new PictureBox(QStringLiteral("Picture7"), false, false, this);
+    Picture7->setGeometry(twips(5745, 150, 3750, 3750));
+    Picture7->setBackColor(palette().color(QPalette::Light));
+    Picture7->hide();
+
+    Picture1 = new PictureBox(QStringLiteral("Picture1"), true, false, this);
+    Picture1->setGeometry(twips(5715, 120, 3810, 3810));
+    Picture1->setBackColor(panelGrey);
+}
+
+KeyButton* Form1::kkey(int index) const
+{
+    return keyboard::isKey(index) ? m_keys[static_cast<std::size_t>(index - keyboard::firstKey)] : nullptr;
+}
+
+CommandButton* Form1::m(int index) const
+{
+    return (index >= 1 && index <= 6) ? m_modes[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+QLabel* Form1::Label2(int index) const
+{
+    return (index == 0 || index == 1) ? m_speedEnds[static_cast<std::size_t>(index)] : nullptr;
+}
+
+QString Form1::picturePath(const QString& file) const
+{
+    return QString::fromStdString(exercise::picturePath(m_folder.toStdString(), file.toStdString()));
+}
+
+void Form1::loadInto(PictureBox* box, const QString& path)
+{
+    box->setPicture(m_pictures.load(path));
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter p(this);
+    if (m_background.isNull()) {
+        p.fillRect(rect(), QColor(0x2A, 0x24, 0x22));
+    } else {
+        p.drawPixmap(0, 0, m_background);  // unscaled; only the top left shows
+    }
+    if (!m_shown) {
+        // The start-up sequence follows the first painting by 20 ms.
+        m_shown = true;
+        if (Timer3->isEnabled()) {
+            Timer3->setEnabled(true);
+        }
+    }
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+}
+
+int Form1::heightTwips() const
+{
+    return m_clientHeight.twips() + m_frameTwips;
+}
+
+void Form1::setHeightTwips(int twips)
+{
+    m_clientHeight.setTwips(twips - m_frameTwips);
+    setFixedSize(clientWidthPx, m_clientHeight.pixels());
+}
+
+ExerciseState Form1::exerciseState() const
+{
+    if (!Timer1->isEnabled()) {
+        return ExerciseState::Idle;
+    }
+    if (Timer2->isEnabled()) {
+        return ExerciseState::NoteOpen;
+    }
+    return notecount == 0 ? ExerciseState::Starting : ExerciseState::NoteClosed;
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void Form1::Form_Load()
+{
+    openmidiout();
+    lastpick() = 0;
+    interval = exercise::intervalForSpeed(3);
+    Timer1->setInterval(interval);
+    Timer2->setInterval(interval - exercise::answerMarginMs);
+    namestate = 1;
+    helpstate = 1;
+    notecount = 0;
+    maxnotes = 50;
+    loadInto(Picture4, QString::fromStdString(exercise::startupPicturePath(m_folder.toStdString())));
+}
+
+void Form1::Form_Unload(int& /*cancel*/)
+{
+    // A key still held gets no note-off: closing the device ends its sound.
+    midirc = m_midi.close(hmidiout);
+    // Every wait in progress returns now, and no later one waits: the
+    // handlers nested in them unwind at once and nothing outlives the window.
+    m_time.shutDown();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!closing()) {
+        int cancel = 0;
+        Form_Unload(cancel);
+    }
+    event->accept();
+}
+
+// ---------------------------------------------------------------- MIDI
+
+void Form1::openmidiout()
+{
+    midirc = m_midi.close(hmidiout);  // nothing open yet: fails harmlessly
+    midirc = m_midi.open(&hmidiout, static_cast<std::uint32_t>(deviceid));
+    if (midirc != midi::rc::noError) {
+        m_messages.show(QStringLiteral("Couldn't open midi out, rc = %1").arg(midirc));
+    }
+}
+
+void Form1::send(std::optional<std::uint32_t> message)
+{
+    if (message) {
+        m_midi.shortMsg(hmidiout, *message);  // a failed send is not looked at
+    }
+}
+
+void Form1::startplay(std::int16_t note)
+{
+    send(sound::noteOnMessage(note));
+}
+
+void Form1::stopplay(std::int16_t note)
+{
+    send(sound::noteOffMessage(note));
+}
+
+void Form1::play1(std::int16_t note)
+{
+    startplay(note);
+    m_time.waitms(play1Ms);
+    stopplay(note);
+}
+
+void Form1::startmusic()
+{
+    // C major upward from middle C; the last note lasts two steps.
+    static constexpr std::int16_t scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
+    for (const std::int16_t note : scale) {
+        startplay(note);
+        m_time.waitms(note == 72 ? 2 * greetingStepMs : greetingStepMs);
+        stopplay(note);
+    }
+}

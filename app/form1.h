@@ -1,0 +1,153 @@
+#pragma once
+
+#include "app/controls.h"
+#include "effects/steps.h"
+#include "exercise/notechoice.h"
+#include "keyboard/keybutton.h"
+#include "platform/midiout.h"
+#include "platform/pictures.h"
+#include "platform/timebase.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <random>
+
+// What the window is given from outside: its clock and timers, the MIDI
+// outputs, where messages and error lines go, and the folder it reads its
+// pictures from.
+struct Form1Services {
+    platform::TimeBase& time;
+    midi::OutputSystem& midiOutputs;
+    platform::MessageSink& messages;
+    platform::PictureLoader::Report errorLine;
+    QString programFolder;            // as the platform reports it, no trailing separator
+    std::uint32_t seed = 0;           // of the note choice
+    std::uint32_t deviceId = 0;       // the MIDI output device to open
+};
+
+// The exercise as a whole, derived from the timers and the note count.
+enum class ExerciseState { Idle, Starting, NoteOpen, NoteClosed };
+
+// The main window: the piano, the note panels, the exercise controls, and all
+// of the program's state. Handlers are named after their control and event.
+class Form1 final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(const Form1Services& services);
+    ~Form1() override;
+
+    // --- State (values after Form_Load in the comments) ---
+    std::int32_t deviceid = 0;         // the MIDI output device opened: 0
+    midi::Handle hmidiout = 0;         // its handle while open
+    midi::Result midirc = 0;           // result of the last open or close
+    std::int16_t mode = 0;             // mode button (1 to 6) that started the last run
+    std::int16_t interval = 0;         // ms period of Timer1: 4000 (speed 3)
+    std::int16_t curnote = 0;          // MIDI note on display, = index of the key that answers it
+    std::int16_t maxnotes = 0;         // notes in a run: 50
+    std::int16_t notecount = 0;        // notes shown so far in this run: 0
+    std::int16_t namestate = 0;        // 1 names hidden, -1 shown
+    std::int16_t helpstate = 0;        // 1 reading help off, -1 on
+
+    // --- Public operations ---
+    void play1(std::int16_t note);
+    void startplay(std::int16_t note);
+    void stopplay(std::int16_t note);
+    void startmusic();
+    void pictureopen();
+    void pictureclose();
+    void windowadd();
+    void windowcut();
+
+    // --- Event handlers ---
+    void Form_Load();
+    void Form_Unload(int& cancel);
+    void kkey_MouseDown(std::int16_t index, int button, int shift, int x, int y);
+    void kkey_MouseUp(std::int16_t index, int button, int shift, int x, int y);
+    void Command3_Click();
+    void Command4_Click();
+    void m_Click(std::int16_t index);
+    void Timer1_Timer();
+    void stop1_Click();
+    void HScroll1_Change();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    // --- Key flashes and the treble note choice ---
+    void flashkey(std::int16_t index);
+    void flashcorrect(std::int16_t index);
+    std::int16_t randomnote();
+    std::int16_t& lastpick() { return m_notes.treble().lastpick; }  // table index picked last: 0
+
+    // --- Controls ---
+    PictureBox* Picture1 = nullptr;  // note panel
+    PictureBox* Picture2 = nullptr;  // note-name panel, under Picture1 until opened
+    PictureBox* Picture3 = nullptr;  // note-name strip under the keys
+    PictureBox* Picture4 = nullptr;  // start-up picture
+    PictureBox* Picture6 = nullptr;  // sharp or flat sign beside the name
+    PictureBox* Picture7 = nullptr;  // cover over the name panel while pictures change
+    CommandButton* stop1 = nullptr;
+    CommandButton* Command3 = nullptr;
+    CommandButton* Command4 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLineEdit* text1 = nullptr;
+    QLabel* label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    std::unique_ptr<platform::Timer> Timer1;  // note tick
+    std::unique_ptr<platform::Timer> Timer2;  // answer time limit, one-shot
+    std::unique_ptr<platform::Timer> Timer3;  // start-up sequence, one-shot
+
+    KeyButton* kkey(int index) const;  // 36 to 89
+    CommandButton* m(int index) const; // 1 to 6
+    QLabel* Label2(int index) const;   // 0 "Lent", 1 "Rapide"
+
+    // --- Derived views, for tests and tools ---
+    ExerciseState exerciseState() const;
+    int heightTwips() const;           // outer height of the window in twips
+    void setHeightTwips(int twips);
+    QString programFolder() const { return m_folder; }
+    exercise::NoteChooser& noteChooser() { return m_notes; }
+    platform::TimeBase& timeBase() { return m_time; }
+    bool closing() const { return m_time.isShutDown(); }
+
+    // Absolute path of a file in the picture folder.
+    QString picturePath(const QString& file) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void openmidiout();
+    void buildControls();
+    void flash(std::int16_t index, std::uint32_t colour);
+    void endOfRun();
+    void setModeButtonsEnabled(bool enabled);
+    void loadInto(PictureBox* box, const QString& path);
+    void send(std::optional<std::uint32_t> message);
+
+    platform::TimeBase& m_time;
+    midi::MidiOut m_midi;
+    platform::MessageSink& m_messages;
+    platform::PictureLoader m_pictures;
+    QString m_folder;
+    std::mt19937 m_rng;
+    exercise::NoteChooser m_notes;
+    effects::TwipsHeight m_clientHeight;
+    int m_frameTwips = 0;            // the frame's share of the outer height
+    bool m_shown = false;
+    std::uint32_t m_run = 0;         // changes at every start and end of a run
+    QPixmap m_background;
+    std::array<KeyButton*, 54> m_keys{};
+    std::array<CommandButton*, 6> m_modes{};
+    std::array<QLabel*, 2> m_speedEnds{};
+};

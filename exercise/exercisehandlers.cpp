@@ -1,0 +1,138 @@
+// The note-reading exercise of the main window: start, the note tick, the
+// end of a run, the speed and the answer timer, and the key flashes.
+#include "app/form1.h"
+
+#include "exercise/picturenames.h"
+#include "exercise/speed.h"
+
+namespace {
+constexpr int flashMs = 150;
+constexpr std::uint32_t flashRed = 255;      // red in the low byte
+constexpr std::uint32_t flashGreen = 65280;  // green in the middle byte
+}  // namespace
+
+void Form1::m_Click(std::int16_t index)
+{
+    setCaption(Label3, QStringLiteral("Note : 0"));
+    Label3->setVisible(true);
+    loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
+    mode = index;
+    ++m_run;
+    Timer1->setEnabled(true);  // the first note comes one full period from now
+    text1->setText(QStringLiteral("0"));
+    setModeButtonsEnabled(false);
+    stop1->setEnabled(true);
+    HScroll1->setEnabled(false);  // the speed holds for the whole run
+}
+
+void Form1::setModeButtonsEnabled(bool enabled)
+{
+    for (int i = 1; i <= 6; ++i) {
+        m(i)->setEnabled(enabled);
+    }
+}
+
+void Form1::Timer1_Timer()
+{
+    if (notecount == maxnotes) {
+        endOfRun();
+        return;
+    }
+    const std::uint32_t run = m_run;
+    Timer2->setEnabled(true);
+    const exercise::NoteChoice choice = m_notes.choose(mode);
+    curnote = choice.note;
+
+    const std::string folder = m_folder.toStdString();
+    const QString notePath = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
+    Picture7->setVisible(true);
+    const exercise::NamePicture name = exercise::namePicture(folder, choice.prefix, choice.note);
+    switch (name.sign) {
+    case exercise::Sign::Hidden:
+        Picture6->setVisible(false);
+        break;
+    case exercise::Sign::Sharp:
+    case exercise::Sign::Flat:
+        loadInto(Picture6, QString::fromStdString(exercise::signPicturePath(folder, name.sign)));
+        Picture6->setVisible(true);
+        break;
+    case exercise::Sign::Untouched:
+        break;
+    }
+
+    if (Check1->isChecked()) {
+        // The note sounds while the old pictures are still up and covered.
+        play1(curnote);
+        // A stop during the sound ends this tick too, and so does a stop
+        // followed at once by a new start: that new run is not this tick's.
+        if (run != m_run || !Timer1->isEnabled() || closing()) {
+            Picture7->setVisible(false);
+            return;
+        }
+    }
+    loadInto(Picture1, notePath);
+    loadInto(Picture2, QString::fromStdString(name.path));
+    Picture7->setVisible(false);
+    ++notecount;
+    setCaption(Label3, QStringLiteral("Note : %1").arg(notecount));
+}
+
+void Form1::stop1_Click()
+{
+    endOfRun();
+}
+
+void Form1::endOfRun()
+{
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);  // no red flash for the note on display
+    Label3->setVisible(false);
+    loadInto(Picture1, picturePath(QStringLiteral("end.jpg")));
+    setModeButtonsEnabled(true);
+    HScroll1->setEnabled(true);
+    stop1->setEnabled(false);
+    notecount = 0;
+    ++m_run;
+}
+
+void Form1::HScroll1_Change()
+{
+    const auto v = static_cast<std::int16_t>(HScroll1->value());
+    interval = exercise::intervalForSpeed(v);
+    Timer1->setInterval(interval);
+    Timer2->setInterval(interval - exercise::answerMarginMs);
+    setCaption(label1, QStringLiteral("Vitesse : %1").arg(v));
+}
+
+void Form1::Timer2_Timer()
+{
+    Timer2->setEnabled(false);  // at most once per note
+    flashkey(curnote);
+}
+
+std::int16_t Form1::randomnote()
+{
+    return m_notes.treble().randomnote();
+}
+
+void Form1::flashkey(std::int16_t index)
+{
+    flash(index, flashRed);
+}
+
+void Form1::flashcorrect(std::int16_t index)
+{
+    flash(index, flashGreen);
+}
+
+void Form1::flash(std::int16_t index, std::uint32_t colour)
+{
+    KeyButton* key = kkey(index);
+    if (key == nullptr) {
+        return;
+    }
+    const std::uint32_t before = key->BackColor();
+    key->setBackColor(colour);
+    m_time.waitms(flashMs);
+    key->setBackColor(before);  // what it was, whatever happened meanwhile
+}

@@ -1,0 +1,112 @@
+#include "exercise/notechoice.h"
+
+#include <algorithm>
+
+namespace exercise {
+
+namespace {
+
+// Ranges of the two clefs: the treble exercise spans E3 to F6, the bass one
+// C2 to A4, so the two overlap from E3 to A4.
+constexpr int trebleLow = 52;
+constexpr int trebleHigh = 89;
+constexpr int bassLow = 36;
+constexpr int bassHigh = 69;
+constexpr int middleC = 60;
+
+std::vector<std::int16_t> keysBetween(int low, int high, bool blackToo)
+{
+    std::vector<std::int16_t> keys;
+    for (int n = low; n <= high; ++n) {
+        if (blackToo || !isBlackKey(n)) {
+            keys.push_back(static_cast<std::int16_t>(n));
+        }
+    }
+    return keys;
+}
+
+}  // namespace
+
+std::vector<std::int16_t> modeKeys(int mode)
+{
+    switch (mode) {
+    case 1: return keysBetween(trebleLow, trebleHigh, false);
+    case 2: return keysBetween(trebleLow, trebleHigh, true);
+    case 3: return keysBetween(bassLow, bassHigh, false);
+    case 4: return keysBetween(bassLow, bassHigh, true);
+    case 5: return keysBetween(bassLow, trebleHigh, false);
+    case 6: return keysBetween(bassLow, trebleHigh, true);
+    default: return {};
+    }
+}
+
+std::vector<NoteChoice> modeChoices(int mode)
+{
+    std::vector<NoteChoice> out;
+    for (const std::int16_t note : modeKeys(mode)) {
+        const bool black = isBlackKey(note);
+        const bool treble = note >= trebleLow;
+        const bool bass = note <= bassHigh;
+        auto add = [&](const char* prefix) { out.push_back({note, prefix}); };
+        switch (mode) {
+        case 1: add("1"); break;
+        case 2: add("1"); if (black) { add("2"); } break;
+        case 3: add("3"); break;
+        case 4: add("3"); if (black) { add("4"); } break;
+        case 5: if (treble) { add("1"); } if (bass) { add("3"); } break;
+        case 6:
+            if (note >= middleC) { add("1"); if (black) { add("2"); } }
+            else { add("3"); if (black) { add("4"); } }
+            break;
+        default: break;
+        }
+    }
+    return out;
+}
+
+bool NoteChooser::coin()
+{
+    return std::uniform_int_distribution<int>(0, 1)(m_rng) == 1;
+}
+
+std::string NoteChooser::writtenAs(int mode, std::int16_t note)
+{
+    const bool black = isBlackKey(note);
+    switch (mode) {
+    case 1: return "1";
+    case 2: return (black && coin()) ? "2" : "1";
+    case 3: return "3";
+    case 4: return (black && coin()) ? "4" : "3";
+    case 5:
+        if (note < trebleLow) { return "3"; }
+        if (note > bassHigh) { return "1"; }
+        return coin() ? "1" : "3";
+    case 6:
+        if (note >= middleC) { return (black && coin()) ? "2" : "1"; }
+        return (black && coin()) ? "4" : "3";
+    default: return "";
+    }
+}
+
+NoteChoice NoteChooser::choose(int mode)
+{
+    if (mode == 1) {
+        return {m_treble.randomnote(), "1"};
+    }
+    const std::vector<std::int16_t> keys = modeKeys(mode);
+    if (keys.empty()) {
+        return {};
+    }
+    // Uniform over the keys other than the one shown last.
+    const auto last = std::find(keys.begin(), keys.end(), m_lastKey);
+    const int candidates = static_cast<int>(keys.size()) - (last != keys.end() ? 1 : 0);
+    int pick = std::uniform_int_distribution<int>(0, candidates - 1)(m_rng);
+    if (last != keys.end() && pick >= static_cast<int>(last - keys.begin())) {
+        ++pick;
+    }
+    const std::int16_t note = keys[static_cast<std::size_t>(pick)];
+    m_lastKey = note;
+    return {note, writtenAs(mode, note)};
+}
+
+}  // namespace exercise

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "exercise/randomnote.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace exercise {
+
+// One note to show: the MIDI note (the index of the key that answers it) and
+// the picture prefix that says how it is written: "1" treble (sharps),
+// "2" treble (flats), "3" bass (sharps), "4" bass (flats).
+struct NoteChoice {
+    std::int16_t note = 0;
+    std::string prefix;
+    bool operator==(const NoteChoice&) const = default;
+};
+
+constexpr int firstMode = 1;
+constexpr int lastMode = 6;
+
+constexpr bool isBlackKey(int note)
+{
+    const int p = ((note % 12) + 12) % 12;
+    return p == 1 || p == 3 || p == 6 || p == 8 || p == 10;
+}
+
+// The keys a mode draws from, in rising order.
+std::vector<std::int16_t> modeKeys(int mode);
+
+// Every (note, prefix) pair a mode can ever show, for checking that each
+// picture it may ask for is installed.
+std::vector<NoteChoice> modeChoices(int mode);
+
+// The note choice of the six exercise modes. Mode 1 is the treble-clef draw of
+// RandomNote; modes 2 to 6 draw uniformly from their keys, never the key they
+// showed last, and pick at random how an ambiguous note is written.
+class NoteChooser {
+public:
+    explicit NoteChooser(std::mt19937& rng) : m_rng(rng), m_treble(rng) {}
+
+    NoteChoice choose(int mode);
+
+    RandomNote& treble() { return m_treble; }
+
+private:
+    std::string writtenAs(int mode, std::int16_t note);
+    bool coin();
+
+    std::mt19937& m_rng;
+    RandomNote m_treble;
+    std::int16_t m_lastKey = 0;  // key shown last by modes 2 to 6
+};
+
+}  // namespace exercise

@@ -1,0 +1,94 @@
+#include "keyboard/keybutton.h"
+
+#include "keyboard/keygeometry.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr std::uint32_t whiteFace = 16777215;
+constexpr std::uint32_t blackFace = 0;
+
+// t of the way from a to b.
+QColor blend(const QColor& a, const QColor& b, double t)
+{
+    auto mix = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+}
+
+}  // namespace
+
+QColor colourFromValue(std::uint32_t value)
+{
+    return QColor(static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8) & 0xFFU),
+                  static_cast<int>((value >> 16) & 0xFFU));
+}
+
+KeyButton::KeyButton(std::int16_t index, QWidget* parent)
+    : QWidget(parent), m_index(index), m_backColor(keyboard::isBlack(index) ? blackFace : whiteFace)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setObjectName(QStringLiteral("kkey(%1)").arg(index));
+}
+
+void KeyButton::setBackColor(std::uint32_t colour)
+{
+    if (colour != m_backColor) {
+        m_backColor = colour;
+        update();
+    }
+}
+
+void KeyButton::setHeld(int count)
+{
+    if (count != m_held) {
+        m_held = count;
+        update();
+    }
+}
+
+void KeyButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter p(this);
+    const QRectF r = QRectF(rect());
+    const QColor face = colourFromValue(m_backColor);
+    const bool black = keyboard::isBlack(m_index);
+    const bool down = m_held > 0;
+
+    // A face lit from above and shaded at the far end; a held key sinks a
+    // little: darker at the top, its lip shorter.
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    if (black) {
+        g.setColorAt(0.0, blend(face, Qt::white, down ? 0.10 : 0.28));
+        g.setColorAt(0.85, blend(face, Qt::white, down ? 0.04 : 0.0));
+        g.setColorAt(1.0, blend(face, Qt::black, 0.3));
+        p.fillRect(r, g);
+        const double lip = down ? 4.0 : 7.0;
+        p.fillRect(QRectF(r.left() + 2, r.bottom() - lip, r.width() - 4, lip - 1), blend(face, Qt::white, 0.22));
+    } else {
+        g.setColorAt(0.0, blend(face, Qt::black, down ? 0.2 : 0.07));
+        g.setColorAt(0.9, blend(face, Qt::black, down ? 0.1 : 0.0));
+        g.setColorAt(1.0, blend(face, Qt::black, 0.28));
+        p.fillRect(r, g);
+    }
+    p.setPen(QColor(40, 40, 40));
+    p.drawRect(r.adjusted(0, -1, -1, -1));
+}
+
+void KeyButton::mousePressEvent(QMouseEvent* event)
+{
+    emit mouseDown(m_index, event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void KeyButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a press like any other.
+    mousePressEvent(event);
+}
+
+void KeyButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit mouseUp(m_index, event->button(), event->modifiers(), event->position().toPoint());
+}

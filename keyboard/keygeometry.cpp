@@ -1,0 +1,58 @@
+#include "keyboard/keygeometry.h"
+
+namespace keyboard {
+
+namespace {
+
+constexpr int keyTopTwips = 4440;
+constexpr int whiteWidthTwips = 480;
+constexpr int whiteHeightTwips = 2600;
+constexpr int blackWidthTwips = 270;
+constexpr int blackHeightTwips = 1400;
+constexpr int blackOverhangTwips = 135;  // a black key starts this far left of its white neighbour's right edge
+
+// The pixel rectangle of a twips rectangle, by its edges, so that touching
+// keys still touch after rounding.
+Rect fromTwips(int left, int top, int width, int height)
+{
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
+}
+
+}  // namespace
+
+int whiteIndex(int whiteNote)
+{
+    constexpr int whitesBefore[12] = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
+    const int offset = whiteNote - firstKey;
+    return (offset / 12) * 7 + whitesBefore[offset % 12];
+}
+
+Rect keyRect(int note)
+{
+    if (!isKey(note)) {
+        return {};
+    }
+    if (isBlack(note)) {
+        const int w = whiteIndex(note - 1);
+        return fromTwips(whiteWidthTwips * (w + 1) - blackOverhangTwips, keyTopTwips, blackWidthTwips,
+                         blackHeightTwips);
+    }
+    return fromTwips(whiteWidthTwips * whiteIndex(note), keyTopTwips, whiteWidthTwips, whiteHeightTwips);
+}
+
+std::optional<int> keyAt(int x, int y)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool black = pass == 0;
+        for (int note = firstKey; note <= lastKey; ++note) {
+            if (isBlack(note) == black && keyRect(note).contains(x, y)) {
+                return note;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace keyboard

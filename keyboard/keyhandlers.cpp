@@ -1,0 +1,52 @@
+// The piano keys and the two reading-aid toggles of the main window.
+#include "app/form1.h"
+
+void Form1::kkey_MouseDown(std::int16_t index, int /*button*/, int /*shift*/, int /*x*/, int /*y*/)
+{
+    // The note sounds first, right or wrong, in or out of a run.
+    startplay(index);
+    // A note on display waits for its answer while the answer timer runs.
+    if (index == curnote && Timer2->isEnabled()) {
+        Timer2->setEnabled(false);  // closes the note: no red flash, no second score
+        text1->setText(QString::number(text1->text().toLongLong() + 1));
+        flashcorrect(curnote);
+    }
+}
+
+void Form1::kkey_MouseUp(std::int16_t index, int /*button*/, int /*shift*/, int /*x*/, int /*y*/)
+{
+    stopplay(index);
+}
+
+// Both toggles flip their state before the animation and change the caption
+// after it; the button stays disabled while its own animation runs, since
+// the animation's waits let a second click through otherwise.
+void Form1::Command3_Click()
+{
+    Command3->setEnabled(false);
+    if (namestate == 1) {
+        namestate = -1;
+        pictureopen();
+        Command3->setText(QStringLiteral("Cacher le nom de la note"));
+    } else if (namestate == -1) {
+        namestate = 1;
+        pictureclose();
+        Command3->setText(QStringLiteral("Afficher le nom de la note"));
+    }
+    Command3->setEnabled(true);
+}
+
+void Form1::Command4_Click()
+{
+    Command4->setEnabled(false);
+    if (helpstate == 1) {
+        helpstate = -1;
+        windowadd();
+        Command4->setText(QStringLiteral("Aide à la lecture"));
+    } else if (helpstate == -1) {
+        helpstate = 1;
+        windowcut();
+        Command4->setText(QStringLiteral("Aide à la lecture"));
+    }
+    Command4->setEnabled(true);
+}

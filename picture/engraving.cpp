@@ -1,0 +1,333 @@
+#include "picture/engraving.h"
+
+#include "picture/fonts.h"
+
+#include <QPainter>
+#include <QTransform>
+
+#include <array>
+
+namespace art {
+
+namespace {
+
+// Glyph sizes measured on Noto Music, in staff spaces; the layout uses them so
+// that positions can be worked out without loading any font.
+namespace extent {
+constexpr qreal gClefWidth = 2.44;
+constexpr qreal fClefWidth = 2.77;
+constexpr qreal wholeHeadWidth = 1.66;
+constexpr qreal blackHeadWidth = 1.19;
+constexpr qreal headHeight = 1.0;
+constexpr qreal sharpWidth = 1.0;
+constexpr qreal sharpAbove = 1.4;  // from the head centre up to the top of the sharp
+constexpr qreal sharpBelow = 1.4;
+constexpr qreal flatWidth = 0.9;
+constexpr qreal flatAbove = 1.75;
+constexpr qreal flatBelow = 0.7;
+}  // namespace extent
+
+// Music glyphs are traced at this em size and scaled, so that any staff size
+// gets the exact outline rather than one rounded to a whole pixel size.
+constexpr int tracingEm = 400;
+
+int floorDiv(int a, int b)
+{
+    const int q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+int pitchClass(int midiNote)
+{
+    return ((midiNote % 12) + 12) % 12;
+}
+
+// The bottom line of each clef as a diatonic index: E4 for treble, G2 for bass.
+int bottomLineIndex(Clef clef)
+{
+    return clef == Clef::Treble ? pitch::diatonicIndex(64) : pitch::diatonicIndex(43);
+}
+
+qreal accidentalWidth(Accidental accidental)
+{
+    switch (accidental) {
+    case Accidental::Sharp:
+        return extent::sharpWidth;
+    case Accidental::Flat:
+        return extent::flatWidth;
+    case Accidental::None:
+        break;
+    }
+    return 0.0;
+}
+
+}  // namespace
+
+namespace pitch {
+
+bool isBlackKey(int midiNote)
+{
+    switch (pitchClass(midiNote)) {
+    case 1:
+    case 3:
+    case 6:
+    case 8:
+    case 10:
+        return true;
+    default:
+        return false;
+    }
+}
+
+Accidental spelling(int midiNote, Accidental preferred)
+{
+    if (!isBlackKey(midiNote)) {
+        return Accidental::None;
+    }
+    return preferred == Accidental::Flat ? Accidental::Flat : Accidental::Sharp;
+}
+
+int writtenKey(int midiNote, Accidental preferred)
+{
+    switch (spelling(midiNote, preferred)) {
+    case Accidental::Sharp:
+        return midiNote - 1;
+    case Accidental::Flat:
+        return midiNote + 1;
+    case Accidental::None:
+        break;
+    }
+    return midiNote;
+}
+
+int diatonicIndex(int whiteKey)
+{
+    // Steps of C D E F G A B within the octave; black keys take the step of
+    // the white key below them.
+    constexpr std::array<int, 12> degree = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};
+    return (floorDiv(whiteKey, 12) - 1) * 7 + degree[static_cast<std::size_t>(pitchClass(whiteKey))];
+}
+
+int staffStep(Clef clef, int midiNote, Accidental preferred)
+{
+    return diatonicIndex(writtenKey(midiNote, preferred)) - bottomLineIndex(clef);
+}
+
+std::vector<int> ledgerSteps(Clef clef, int midiNote, Accidental preferred)
+{
+    const int step = staffStep(clef, midiNote, preferred);
+    std::vector<int> steps;
+    for (int s = -2; s >= step; s -= 2) {
+        steps.push_back(s);
+    }
+    for (int s = 10; s <= step; s += 2) {
+        steps.push_back(s);
+    }
+    return steps;
+}
+
+}  // namespace pitch
+
+QPainterPath musicGlyph(char32_t codePoint, qreal staffSpace, QPointF origin)
+{
+    QPainterPath traced;
+    traced.addText(0.0, 0.0, fonts::music(tracingEm), QString::fromUcs4(&codePoint, 1));
+    const qreal scale = 4.0 * staffSpace / tracingEm;
+    QTransform t;
+    t.translate(origin.x(), origin.y());
+    t.scale(scale, scale);
+    return t.map(traced);
+}
+
+QPainterPath sharpShape(qreal s, qreal right, qreal y)
+{
+    // Drawn in staff spaces from the top-left corner of the sharp's box, which
+    // is sharpAbove over the head centre; two thin uprights, two thick beams
+    // rising to the right, the line or space of the note between the beams.
+    const qreal left = right - extent::sharpWidth * s;
+    const qreal top = y - extent::sharpAbove * s;
+    auto at = [&](qreal u, qreal v) { return QPointF(left + u * s, top + v * s); };
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    constexpr qreal stem = 0.1;
+    // Left upright reaches lower, the right one higher, following the slant.
+    path.addRect(QRectF(at(0.24, 0.22), at(0.24 + stem, 2.8)));
+    path.addRect(QRectF(at(0.66, 0.0), at(0.66 + stem, 2.58)));
+    constexpr qreal beam = 0.38;   // vertical thickness
+    constexpr qreal rise = 0.32;   // over the full width
+    for (qreal centre : {1.4 - 0.5, 1.4 + 0.5}) {
+        QPainterPath b;
+        b.moveTo(at(0.0, centre + rise / 2 - beam / 2));
+        b.lineTo(at(1.0, centre - rise / 2 - beam / 2));
+        b.lineTo(at(1.0, centre - rise / 2 + beam / 2));
+        b.lineTo(at(0.0, centre + rise / 2 + beam / 2));
+        b.closeSubpath();
+        path.addPath(b);
+    }
+    return path;
+}
+
+QPainterPath flatShape(qreal s, qreal right, qreal y)
+{
+    // In staff spaces from the head centre, x from the left of the stem; the
+    // bowl hangs from the stem with its belly on the note's line or space and
+    // narrows to a point at the foot of the stem.
+    const qreal left = right - extent::flatWidth * s;
+    auto at = [&](qreal u, qreal v) { return QPointF(left + u * s, y + v * s); };
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    constexpr qreal stem = 0.13;
+    path.addRect(QRectF(at(0.0, -extent::flatAbove), at(stem, extent::flatBelow)));
+    QPainterPath bowl;
+    bowl.setFillRule(Qt::OddEvenFill);
+    bowl.moveTo(at(0.08, -0.2));
+    bowl.cubicTo(at(0.36, -0.58), at(0.93, -0.62), at(0.9, -0.16));
+    bowl.cubicTo(at(0.87, 0.22), at(0.42, 0.48), at(0.08, extent::flatBelow));
+    bowl.closeSubpath();
+    bowl.moveTo(at(stem, 0.47));
+    bowl.cubicTo(at(0.42, 0.27), at(0.66, 0.03), at(0.62, -0.2));
+    bowl.cubicTo(at(0.58, -0.4), at(0.3, -0.3), at(stem, -0.06));
+    bowl.closeSubpath();
+    path.addPath(bowl.simplified());
+    return path;
+}
+
+Engraver::Engraver(QRectF lines) : m_lines(lines) {}
+
+void Engraver::setStaffLines(QRectF lines)
+{
+    m_lines = lines;
+}
+
+void Engraver::setNoteColumn(qreal x)
+{
+    m_noteColumn = x;
+}
+
+qreal Engraver::noteColumn() const
+{
+    if (m_noteColumn >= 0.0) {
+        return m_noteColumn;
+    }
+    // Halfway between the wider clef and the end of the lines, so that the
+    // treble and bass pictures put their notes in the same column.
+    return (clefEnd(Clef::Bass) + m_lines.right()) / 2.0;
+}
+
+qreal Engraver::stepY(int step) const
+{
+    return m_lines.bottom() - step * staffSpace() / 2.0;
+}
+
+qreal Engraver::clefEnd(Clef clef) const
+{
+    const qreal width = clef == Clef::Treble ? extent::gClefWidth : extent::fClefWidth;
+    return m_lines.left() + (proportion::clefIndent + width) * staffSpace();
+}
+
+qreal Engraver::headWidth(NoteHead head) const
+{
+    return (head == NoteHead::Whole ? extent::wholeHeadWidth : extent::blackHeadWidth) * staffSpace();
+}
+
+void Engraver::drawStaff(QPainter& painter, QRectF area, Clef clef, QColor ink, bool closingBar)
+{
+    setStaffLines(area);
+    const qreal s = staffSpace();
+    const qreal line = proportion::staffLine * s;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    for (int step = 0; step <= 8; step += 2) {
+        painter.drawRect(QRectF(m_lines.left(), stepY(step) - line / 2.0, m_lines.width(), line));
+    }
+    if (closingBar) {
+        const qreal bar = proportion::barLine * s;
+        painter.drawRect(QRectF(m_lines.right() - bar, stepY(8) - line / 2.0, bar, m_lines.height() + line));
+    }
+    painter.restore();
+    drawClef(painter, clef, ink);
+}
+
+void Engraver::drawClef(QPainter& painter, Clef clef, QColor ink) const
+{
+    const qreal s = staffSpace();
+    QPainterPath path = musicGlyph(clef == Clef::Treble ? glyph::gClef : glyph::fClef, s, QPointF(0.0, m_lines.bottom()));
+    // The font places the clef on the staff vertically; horizontally its ink
+    // starts at the indent.
+    path.translate(m_lines.left() + proportion::clefIndent * s - path.boundingRect().left(), 0.0);
+    painter.fillPath(path, ink);
+}
+
+QPointF Engraver::notePosition(Clef clef, int midiNote, Accidental preferred) const
+{
+    return notePosition(clef, midiNote, preferred, noteColumn());
+}
+
+QPointF Engraver::notePosition(Clef clef, int midiNote, Accidental preferred, qreal x) const
+{
+    return {x, stepY(pitch::staffStep(clef, midiNote, preferred))};
+}
+
+void Engraver::drawNote(QPainter& painter, Clef clef, int midiNote, Accidental preferred, QColor ink, NoteHead head) const
+{
+    drawNoteAt(painter, clef, midiNote, preferred, noteColumn(), ink, head);
+}
+
+void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental preferred, qreal x, QColor ink,
+                          NoteHead head) const
+{
+    const qreal s = staffSpace();
+    const QPointF centre = notePosition(clef, midiNote, preferred, x);
+    const qreal halfHead = headWidth(head) / 2.0;
+
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    const qreal ledger = proportion::ledgerLine * s;
+    const qreal reach = halfHead + proportion::ledgerOverhang * s;
+    for (int step : pitch::ledgerSteps(clef, midiNote, preferred)) {
+        painter.drawRect(QRectF(x - reach, stepY(step) - ledger / 2.0, 2.0 * reach, ledger));
+    }
+    painter.restore();
+
+    QPainterPath headPath = musicGlyph(head == NoteHead::Whole ? glyph::wholeNote : glyph::blackNotehead, s, QPointF());
+    headPath.translate(centre - headPath.boundingRect().center());
+    painter.fillPath(headPath, ink);
+
+    const qreal accidentalRight = x - halfHead - proportion::accidentalGap * s;
+    switch (pitch::spelling(midiNote, preferred)) {
+    case Accidental::Sharp:
+        painter.fillPath(sharpShape(s, accidentalRight, centre.y()), ink);
+        break;
+    case Accidental::Flat:
+        painter.fillPath(flatShape(s, accidentalRight, centre.y()), ink);
+        break;
+    case Accidental::None:
+        break;
+    }
+}
+
+QRectF Engraver::noteBounds(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const
+{
+    const qreal s = staffSpace();
+    const QPointF centre = notePosition(clef, midiNote, preferred, x);
+    const qreal halfHead = headWidth(head) / 2.0;
+    QRectF bounds(centre.x() - halfHead, centre.y() - extent::headHeight * s / 2.0, 2.0 * halfHead, extent::headHeight * s);
+    const qreal reach = halfHead + proportion::ledgerOverhang * s;
+    const qreal ledger = proportion::ledgerLine * s;
+    for (int step : pitch::ledgerSteps(clef, midiNote, preferred)) {
+        bounds = bounds.united(QRectF(x - reach, stepY(step) - ledger / 2.0, 2.0 * reach, ledger));
+    }
+    const Accidental accidental = pitch::spelling(midiNote, preferred);
+    if (accidental != Accidental::None) {
+        const qreal right = x - halfHead - proportion::accidentalGap * s;
+        const qreal above = accidental == Accidental::Sharp ? extent::sharpAbove : extent::flatAbove;
+        const qreal below = accidental == Accidental::Sharp ? extent::sharpBelow : extent::flatBelow;
+        bounds = bounds.united(QRectF(right - accidentalWidth(accidental) * s, centre.y() - above * s,
+                                      accidentalWidth(accidental) * s, (above + below) * s));
+    }
+    return bounds;
+}
+
+}  // namespace art

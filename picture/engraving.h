@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QColor>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+
+#include <vector>
+
+class QPainter;
+
+// Music engraving with QPainter: a five-line staff, the treble and bass clefs,
+// note heads with their ledger lines and accidentals, placed from MIDI note
+// numbers. The generator draws the note pictures with it, and the progress
+// report draws its staves with it, so the same pitch always lands on the same
+// line or space. Positions need no font; drawing needs fonts::load() first.
+namespace art {
+
+enum class Clef { Treble, Bass };
+
+// How a black key is written: as a sharp on the white key below it or as a
+// flat on the white key above it. White keys are always written plain.
+enum class Accidental { None, Sharp, Flat };
+
+enum class NoteHead { Whole, Black };
+
+// Printer's black on warm paper: a little brown, never pure black.
+constexpr QColor engravingInk(0x1f, 0x1a, 0x16);
+
+namespace pitch {
+
+constexpr int middleC = 60;  // MIDI number of C4
+
+// True for C#, D#, F#, G# and A# in every octave.
+bool isBlackKey(int midiNote);
+
+// The accidental a note is written with: None for a white key, otherwise the
+// preferred one (a black key asked for plainly is written as a sharp).
+Accidental spelling(int midiNote, Accidental preferred);
+
+// The white key whose line or space carries the note: the key below for a
+// sharp, the key above for a flat, the key itself for a white key.
+int writtenKey(int midiNote, Accidental preferred);
+
+// Diatonic index of a white key: seven per octave, C4 = 28, so that one step
+// is one line-to-space move on the staff.
+int diatonicIndex(int whiteKey);
+
+// Staff step of a note: 0 is the bottom line, 1 the space above it, 8 the top
+// line; negative below the staff, above 8 over it. Even steps are lines.
+int staffStep(Clef clef, int midiNote, Accidental preferred);
+
+// Steps of the ledger lines the note needs, nearest the staff first
+// (e.g. treble E3 needs -2, -4, -6: C4, A3 and F3).
+std::vector<int> ledgerSteps(Clef clef, int midiNote, Accidental preferred);
+
+}  // namespace pitch
+
+// Music-font characters the engraving uses.
+namespace glyph {
+constexpr char32_t gClef = 0x1D11E;
+constexpr char32_t fClef = 0x1D122;
+constexpr char32_t wholeNote = 0x1D15D;
+constexpr char32_t blackNotehead = 0x1D158;
+}  // namespace glyph
+
+// Outline of a music-font character on a staff with the given space (px):
+// the font is drawn one em to four spaces, with its baseline on the bottom
+// line, so origin is the point of the bottom line where the glyph starts.
+QPainterPath musicGlyph(char32_t codePoint, qreal staffSpace, QPointF origin);
+
+// Outlines of the accidentals, drawn as shapes in the proportions of engraved
+// music (the text sharp and flat of the font are sized for words, not staves):
+// right edge at right, vertically placed for a head centred at y.
+QPainterPath sharpShape(qreal staffSpace, qreal right, qreal y);
+QPainterPath flatShape(qreal staffSpace, qreal right, qreal y);
+
+// Proportions in staff spaces (the distance between two adjacent lines),
+// close to those of hand-engraved plates.
+namespace proportion {
+constexpr double staffLine = 0.13;      // thickness of a staff line
+constexpr double ledgerLine = 0.17;     // thickness of a ledger line
+constexpr double ledgerOverhang = 0.38; // a ledger line reaches this far past the head on each side
+constexpr double barLine = 0.16;        // thickness of a thin bar line
+constexpr double clefIndent = 0.6;      // from the start of the lines to the clef
+constexpr double accidentalGap = 0.3;   // between an accidental and its note head
+}  // namespace proportion
+
+class Engraver {
+public:
+    // lines: the rectangle the five lines span; its top edge is the top line,
+    // its bottom edge the bottom line, so its height is four staff spaces.
+    explicit Engraver(QRectF lines = QRectF(0.0, 0.0, 200.0, 60.0));
+
+    void setStaffLines(QRectF lines);
+    QRectF staffLines() const { return m_lines; }
+    qreal staffSpace() const { return m_lines.height() / 4.0; }
+
+    // The x of the note heads' centres when no other is given; by default
+    // halfway along the staff between the clef and the end of the lines.
+    void setNoteColumn(qreal x);
+    qreal noteColumn() const;
+
+    // Vertical centre of a staff step (see pitch::staffStep), in pixels.
+    qreal stepY(int step) const;
+
+    // Right edge of the clef drawn by drawStaff, where notes may start.
+    qreal clefEnd(Clef clef) const;
+
+    // Sets the lines to area and draws them with the clef at their start and,
+    // if asked, a thin bar line closing them.
+    void drawStaff(QPainter& painter, QRectF area, Clef clef, QColor ink = engravingInk, bool closingBar = true);
+    void drawClef(QPainter& painter, Clef clef, QColor ink = engravingInk) const;
+
+    // Centre of the note head, at the note column or at x.
+    QPointF notePosition(Clef clef, int midiNote, Accidental preferred) const;
+    QPointF notePosition(Clef clef, int midiNote, Accidental preferred, qreal x) const;
+
+    // Ledger lines, accidental and head, at the note column or at x.
+    void drawNote(QPainter& painter, Clef clef, int midiNote, Accidental preferred, QColor ink = engravingInk,
+                  NoteHead head = NoteHead::Whole) const;
+    void drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental preferred, qreal x,
+                    QColor ink = engravingInk, NoteHead head = NoteHead::Whole) const;
+
+    // What drawNoteAt covers (accidental, head and ledger lines), for layout.
+    QRectF noteBounds(Clef clef, int midiNote, Accidental preferred, qreal x,
+                      NoteHead head = NoteHead::Whole) const;
+
+    // Width of a note head in pixels at this staff size.
+    qreal headWidth(NoteHead head) const;
+
+private:
+    QRectF m_lines;
+    qreal m_noteColumn = -1.0;  // negative: use the default column
+};
+
+}  // namespace art

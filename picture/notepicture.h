@@ -1,0 +1,37 @@
+#pragma once
+
+#include "picture/engraving.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// The note pictures: one note on a staff, on workbook paper, as the note panel
+// shows them (picture/<clef and spelling><MIDI note>.jpg).
+namespace art::notepicture {
+
+constexpr QSize size(250, 250);
+
+// Every note picture has its staff in the same place, in both clefs, so that
+// the page stays still from note to note and only the note moves. The lines
+// sit a little above the centre to leave room for the caption; from the
+// lowest note (E3 in treble, three ledger lines down) to the highest (F6,
+// three up) there are twelve staff spaces, and one space is 15 px.
+constexpr qreal staffSpace = 15.0;
+constexpr QRectF staffLines(18.0, 90.0, 214.0, 4.0 * staffSpace);
+
+// The engraver with that staff.
+Engraver engraver();
+
+// The file-name prefix of a clef and spelling: 1 treble sharps, 2 treble flats,
+// 3 bass sharps, 4 bass flats.
+int prefix(Clef clef, Accidental spelling);
+
+// The file name of a note picture, e.g. "152.jpg" or "446.jpg".
+QString fileName(Clef clef, Accidental spelling, int midiNote);
+
+// Draws the picture of midiNote, a black key written with the given accidental.
+// The background is the paper of the given seed.
+QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper);
+
+}  // namespace art::notepicture

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "platform/midiout.h"
+
+#include <fluidsynth.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Device 0: the FluidSynth software synthesizer inside the program, so that a
+// fresh machine sounds with no MIDI hardware and no synthesizer of its own.
+namespace sound {
+
+namespace synthdefaults {
+// Debian's fluid-soundfont-gm (142 MB); default-GM.sf2 is the alternatives
+// link that other General MIDI SoundFont packages may provide instead.
+constexpr const char* soundFontPath = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+constexpr const char* fallbackSoundFontPath = "/usr/share/sounds/sf2/default-GM.sf2";
+constexpr const char* soundFontVariable = "TAVELIN_SOUNDFONT";
+// Comma-separated FluidSynth driver names, tried in order, instead of ours.
+constexpr const char* audioDriverVariable = "TAVELIN_AUDIO_DRIVER";
+constexpr double sampleRate = 48000.0;  // Hz; PipeWire's and most sound cards' own rate
+// 2 periods of 128 frames at 48 kHz: 5.3 ms of buffer. FluidSynth's own
+// defaults (16 x 64 on ALSA, far more through PulseAudio with its latency
+// adjustment on) give 20 to 100 ms, which a player hears as a late key.
+constexpr int periodSize = 128;  // frames; FluidSynth accepts 64 to 8192
+constexpr int periods = 2;       // FluidSynth accepts 2 to 64
+// Master gain, 0 to 10. FluidSynth's 0.2 is quiet for one piano; 0.5 leaves
+// a ten-note fortissimo chord below full scale (see the tests).
+constexpr double gain = 0.5;
+}  // namespace synthdefaults
+
+// TAVELIN_SOUNDFONT if set and not empty, else FluidR3_GM.sf2 if it is there,
+// else default-GM.sf2 (whether or not it is there, so that the open failure
+// names the file the package would install).
+std::string defaultSoundFontPath();
+
+// TAVELIN_AUDIO_DRIVER's list if set, else pulseaudio (which also serves
+// PipeWire desktops through pipewire-pulse) and then alsa.
+std::vector<std::string> defaultAudioDrivers();
+
+struct SynthConfig {
+    std::string soundFont = defaultSoundFontPath();
+    // false: no audio driver, the caller pulls the sound with render() (tests,
+    // timing programs).
+    bool startAudio = true;
+    std::vector<std::string> audioDrivers = defaultAudioDrivers();
+    double sampleRate = synthdefaults::sampleRate;  // Hz, 8000 to 96000
+    int periodSize = synthdefaults::periodSize;     // frames per period
+    int periods = synthdefaults::periods;           // periods in the audio buffer
+    double gain = synthdefaults::gain;
+    // Empty: the driver's default ("default" for both). A server such as
+    // "unix:/run/user/1000/pulse/native", an ALSA device such as "hw:1,0".
+    std::string pulseServer;
+    std::string alsaDevice;
+};
+
+class FluidSynthOutput final : public midi::OutputDevice {
+public:
+    enum class LoadState { loading, ready, failed };
+
+    // Does the quick part at once: the SoundFont file is there, readable and
+    // starts with a SoundFont header (RIFF....sfbk) of a size the file holds;
+    // the synthesizer is made; the audio driver has started. Then reads the
+    // SoundFont on a thread of its own, so the window paints meanwhile.
+    //
+    // Returns midi::rc::error (1) for a missing, unreadable or damaged
+    // SoundFont, for settings FluidSynth refuses and when no audio driver
+    // starts (no sound server and no sound card); midi::rc::noMemory (7) when
+    // FluidSynth cannot make its settings or synthesizer. On failure *why
+    // (if given) gets a one-line reason and device stays empty.
+    static midi::Result open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
+                             std::string* why = nullptr);
+
+    // Stops the audio, waits for a load still running (tens of ms at most),
+    // then frees the synthesizer.
+    ~FluidSynthOutput() override;
+    FluidSynthOutput(const FluidSynthOutput&) = delete;
+    FluidSynthOutput& operator=(const FluidSynthOutput&) = delete;
+
+    // Plays the short message at once (the synthesizer's next block, 64
+    // frames, 1.3 ms at 48 kHz). Until the SoundFont is loaded, and for good
+    // if the load failed, messages are dropped: the note is simply silent.
+    // Always midi::rc::noError: a short message cannot be refused, and
+    // unknown or system messages are ignored.
+    midi::Result send(std::uint32_t message) override;
+
+    LoadState loadState() const { return m_state.load(std::memory_order_acquire); }
+    // true once the SoundFont is loaded; false on failure or when the time
+    // runs out first.
+    bool waitUntilLoaded(std::chrono::milliseconds timeout);
+
+    // Without an audio driver only: renders the next frames of sound (32-bit
+    // float, -1 to 1) into the two channels. false when an audio driver owns
+    // the rendering or frames is negative.
+    bool render(float* left, float* right, int frames);
+
+    // The FluidSynth driver that plays ("pulseaudio", "alsa"); empty without
+    // an audio driver.
+    const std::string& audioDriver() const { return m_driverName; }
+    // The audio buffer asked of the driver: period size x periods / rate, in ms.
+    // What the sound server really gives may be more.
+    double configuredLatencyMs() const;
+    double sampleRate() const { return m_sampleRate; }
+
+    // The synchronous part of open(), and the background load once it has
+    // finished (empty before).
+    std::chrono::microseconds openTime() const { return m_openTime; }
+    std::optional<std::chrono::microseconds> loadTime() const;
+
+private:
+    struct SettingsDeleter {
+        void operator()(fluid_settings_t* settings) const;
+    };
+    struct SynthDeleter {
+        void operator()(fluid_synth_t* synth) const;
+    };
+    struct DriverDeleter {
+        void operator()(fluid_audio_driver_t* driver) const;
+    };
+
+    FluidSynthOutput() = default;
+    void load(std::string path);
+    void finishLoad(LoadState state);
+
+    std::unique_ptr<fluid_settings_t, SettingsDeleter> m_settings;
+    std::unique_ptr<fluid_synth_t, SynthDeleter> m_synth;
+    std::unique_ptr<fluid_audio_driver_t, DriverDeleter> m_driver;
+    std::string m_driverName;
+    double m_sampleRate = synthdefaults::sampleRate;
+    int m_periodSize = synthdefaults::periodSize;
+    int m_periods = synthdefaults::periods;
+    std::chrono::microseconds m_openTime{0};
+
+    // Written by the loader thread, read by the caller's.
+    std::atomic<LoadState> m_state{LoadState::loading};
+    std::atomic<std::int64_t> m_loadMicroseconds{-1};
+    std::mutex m_loadMutex;
+    std::condition_variable m_loaded;
+    std::thread m_loader;  // last: started when everything above is in place
+};
+
+}  // namespace sound
