@@ -84,8 +84,10 @@ void KeyButton::mousePressEvent(QMouseEvent* event)
 
 void KeyButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click is a press like any other.
-    mousePressEvent(event);
+    // The second press of a double click has already come as a press of its
+    // own; taking this event for another would sound a note that no release
+    // ever ends.
+    event->accept();
 }
 
 void KeyButton::mouseReleaseEvent(QMouseEvent* event)

@@ -30,8 +30,8 @@ int prefix(Clef clef, Accidental spelling);
 // The file name of a note picture, e.g. "152.jpg" or "446.jpg".
 QString fileName(Clef clef, Accidental spelling, int midiNote);
 
-// Draws the picture of midiNote, a black key written with the given accidental.
-// The background is the paper of the given seed.
+// Draws the picture of midiNote (a black key written with the given
+// accidental) on a copy of paper, which must be at least size.
 QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper);
 
 }  // namespace art::notepicture

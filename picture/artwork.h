@@ -1,0 +1,52 @@
+#pragma once
+
+#include "picture/engraving.h"
+
+#include <QImage>
+#include <QPainterPath>
+#include <QString>
+
+// The pictures other than the note pictures: note names and their signs, the
+// messages of the note panel, the start-up logo, the window background, the
+// icon and the strip of names above the keyboard.
+namespace art {
+
+// Where the window lays the sign picture over a name picture, in the name
+// picture's pixels; names keep clear of it.
+constexpr QRect signArea(25, 75, 44, 100);
+
+// The name pictures and the sign pictures share one sheet of paper: a sign is
+// the part of the sheet under signArea with the sign drawn on it, so that it
+// melts into whichever name it is laid on.
+QImage nameSheet();
+
+// A note name ("do", "ré", ...) on the sheet, to the right of the sign area.
+// roomForSign leaves a wider gap for names that always appear with a sign.
+QImage namePicture(const QString& name, bool roomForSign);
+
+// The sharp (up.jpg) or flat (down.jpg) shown beside a name, 44 x 100 px.
+QImage signPicture(Accidental accidental);
+
+// Messages of the note panel, 250 x 250 px, on the note pictures' paper.
+QImage startPicture(int noteCount);
+QImage endPicture();
+QImage welcomePicture();
+
+// The start-up logo, 300 x 230 px.
+QImage logoPicture();
+
+// The window background, 1024 x 548 px, with the grand piano drawn by
+// drawGrandPiano in its upper right part.
+QImage backgroundPicture();
+void drawGrandPiano(QPainter& painter, const QImage& surface, QPointF origin, qreal scale);
+
+// The window icon, 48 x 48 px with a transparent surround.
+QImage iconPicture();
+
+// White note names on dark blue, one per 32 px cell, 1022 x 49 px.
+QImage nameStripPicture();
+
+// The names in keyboard order from C: do ré mi fa sol la si.
+QString noteName(int degree);
+
+}  // namespace art

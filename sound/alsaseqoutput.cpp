@@ -1,0 +1,227 @@
+#include "sound/alsaseqoutput.h"
+
+#include "sound/decodedmessage.h"
+#include "sound/diagnostics.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace sound {
+
+namespace {
+
+constexpr int controllerSustain = 64;
+constexpr int controllerAllNotesOff = 123;
+constexpr int pitchBendCentre = 8192;  // ALSA counts the bend from the centre, -8192 to 8191
+
+struct ClientInfoDeleter {
+    void operator()(snd_seq_client_info_t* info) const { snd_seq_client_info_free(info); }
+};
+struct PortInfoDeleter {
+    void operator()(snd_seq_port_info_t* info) const { snd_seq_port_info_free(info); }
+};
+using ClientInfo = std::unique_ptr<snd_seq_client_info_t, ClientInfoDeleter>;
+using PortInfo = std::unique_ptr<snd_seq_port_info_t, PortInfoDeleter>;
+
+PortInfo newPortInfo()
+{
+    snd_seq_port_info_t* info = nullptr;
+    snd_seq_port_info_malloc(&info);
+    return PortInfo(info);
+}
+
+ClientInfo newClientInfo()
+{
+    snd_seq_client_info_t* info = nullptr;
+    snd_seq_client_info_malloc(&info);
+    return ClientInfo(info);
+}
+
+struct SeqCloser {
+    void operator()(snd_seq_t* seq) const { snd_seq_close(seq); }
+};
+
+// Opens a non-blocking client for output. The error is alsa-lib's, negative.
+int openSequencer(std::unique_ptr<snd_seq_t, SeqCloser>& seq)
+{
+    diagnostics::Capture quiet;  // alsa-lib's own "open /dev/snd/seq failed" line
+    snd_seq_t* handle = nullptr;
+    const int err = snd_seq_open(&handle, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK);
+    if (err < 0) {
+        return err;
+    }
+    seq.reset(handle);
+    snd_seq_set_client_name(handle, alsaseq::clientName);
+    return 0;
+}
+
+std::string sequencerProblem(int err)
+{
+    return std::string("no ALSA sequencer (/dev/snd/seq: ") + snd_strerror(err) + ")";
+}
+
+}  // namespace
+
+std::string AlsaPort::label() const
+{
+    const std::string address = std::to_string(client) + ":" + std::to_string(port);
+    if (portName.empty() || portName == clientName) {
+        return clientName + " [" + address + "]";
+    }
+    return clientName + ": " + portName + " [" + address + "]";
+}
+
+AlsaPortList listAlsaOutputPorts()
+{
+    AlsaPortList list;
+    std::unique_ptr<snd_seq_t, SeqCloser> seq;
+    if (const int err = openSequencer(seq); err < 0) {
+        list.problem = sequencerProblem(err);
+        return list;
+    }
+    const int self = snd_seq_client_id(seq.get());
+    const int ourPid = static_cast<int>(getpid());
+    constexpr unsigned int wanted = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
+
+    ClientInfo client = newClientInfo();
+    PortInfo port = newPortInfo();
+    if (!client || !port) {
+        list.problem = "out of memory";
+        return list;
+    }
+    snd_seq_client_info_set_client(client.get(), -1);
+    while (snd_seq_query_next_client(seq.get(), client.get()) >= 0) {
+        const int id = snd_seq_client_info_get_client(client.get());
+        // The System client's ports are the timer and the announcements. Our
+        // own clients (this one, another part of the program reading a MIDI
+        // keyboard) are no place to send our notes.
+        if (id == SND_SEQ_CLIENT_SYSTEM || id == self || snd_seq_client_info_get_pid(client.get()) == ourPid) {
+            continue;
+        }
+        snd_seq_port_info_set_client(port.get(), id);
+        snd_seq_port_info_set_port(port.get(), -1);
+        while (snd_seq_query_next_port(seq.get(), port.get()) >= 0) {
+            const unsigned int caps = snd_seq_port_info_get_capability(port.get());
+            if ((caps & wanted) != wanted || (caps & SND_SEQ_PORT_CAP_NO_EXPORT) != 0) {
+                continue;
+            }
+            list.ports.push_back({id, snd_seq_port_info_get_port(port.get()), snd_seq_client_info_get_name(client.get()),
+                                  snd_seq_port_info_get_name(port.get())});
+        }
+    }
+    return list;
+}
+
+void AlsaSeqOutput::SeqDeleter::operator()(snd_seq_t* seq) const
+{
+    snd_seq_close(seq);
+}
+
+midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<AlsaSeqOutput>& device,
+                                 std::string* why)
+{
+    const auto fail = [why](midi::Result code, std::string reason) {
+        if (why != nullptr) {
+            *why = std::move(reason);
+        }
+        return code;
+    };
+    diagnostics::Capture quiet;
+    std::unique_ptr<snd_seq_t, SeqCloser> opened;
+    if (const int err = openSequencer(opened); err < 0) {
+        return fail(midi::rc::noDriver, sequencerProblem(err));
+    }
+    std::unique_ptr<AlsaSeqOutput> out(new AlsaSeqOutput());
+    out->m_seq.reset(opened.release());
+    snd_seq_t* seq = out->m_seq.get();
+    out->m_client = snd_seq_client_id(seq);
+    out->m_destination = destination;
+
+    PortInfo info = newPortInfo();
+    if (!info) {
+        return fail(midi::rc::noMemory, "out of memory");
+    }
+    if (snd_seq_get_any_port_info(seq, destination.client, destination.port, info.get()) < 0) {
+        return fail(midi::rc::badDeviceId, "ALSA port " + destination.label() + " is gone");
+    }
+    out->m_port = snd_seq_create_simple_port(seq, alsaseq::portName, SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                             SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+    if (out->m_port < 0) {
+        return fail(midi::rc::error, std::string("cannot make our ALSA port: ") + snd_strerror(out->m_port));
+    }
+    // The connection shows in patch bays; the events themselves go to the
+    // destination's address, so that a port that disappears answers with an
+    // error rather than silently losing its only subscriber.
+    if (const int err = snd_seq_connect_to(seq, out->m_port, destination.client, destination.port); err < 0) {
+        const midi::Result code = err == -EBUSY                     ? midi::rc::allocated
+                                  : (err == -ENOENT || err == -ENXIO) ? midi::rc::badDeviceId
+                                                                     : midi::rc::error;
+        return fail(code, "cannot connect to ALSA port " + destination.label() + ": " + snd_strerror(err));
+    }
+    device = std::move(out);
+    return midi::rc::noError;
+}
+
+AlsaSeqOutput::~AlsaSeqOutput()
+{
+    if (!m_seq) {
+        return;
+    }
+    for (int channel = 0; channel < 16; ++channel) {
+        if ((m_channelsUsed & (1U << channel)) == 0) {
+            continue;
+        }
+        snd_seq_event_t event;
+        snd_seq_ev_clear(&event);
+        snd_seq_ev_set_controller(&event, channel, controllerSustain, 0);
+        deliver(event);
+        snd_seq_ev_clear(&event);
+        snd_seq_ev_set_controller(&event, channel, controllerAllNotesOff, 0);
+        deliver(event);
+    }
+}
+
+int AlsaSeqOutput::deliver(snd_seq_event_t& event)
+{
+    snd_seq_ev_set_source(&event, m_port);
+    snd_seq_ev_set_dest(&event, m_destination.client, m_destination.port);
+    snd_seq_ev_set_direct(&event);
+    return snd_seq_event_output_direct(m_seq.get(), &event);
+}
+
+midi::Result AlsaSeqOutput::send(std::uint32_t message)
+{
+    const DecodedMessage m = decodeShortMessage(message);
+    snd_seq_event_t event;
+    snd_seq_ev_clear(&event);
+    switch (m.kind) {
+    case MessageKind::noteOn:
+        snd_seq_ev_set_noteon(&event, m.channel, m.data1, m.data2);
+        m_channelsUsed = static_cast<std::uint16_t>(m_channelsUsed | (1U << m.channel));
+        break;
+    case MessageKind::noteOff:
+        snd_seq_ev_set_noteoff(&event, m.channel, m.data1, m.data2);
+        break;
+    case MessageKind::keyPressure:
+        snd_seq_ev_set_keypress(&event, m.channel, m.data1, m.data2);
+        break;
+    case MessageKind::controller:
+        snd_seq_ev_set_controller(&event, m.channel, m.data1, m.data2);
+        break;
+    case MessageKind::programChange:
+        snd_seq_ev_set_pgmchange(&event, m.channel, m.data1);
+        break;
+    case MessageKind::channelPressure:
+        snd_seq_ev_set_chanpress(&event, m.channel, m.data1);
+        break;
+    case MessageKind::pitchBend:
+        snd_seq_ev_set_pitchbend(&event, m.channel, m.data1 - pitchBendCentre);
+        break;
+    case MessageKind::other:
+        return midi::rc::noError;
+    }
+    return deliver(event) < 0 ? midi::rc::error : midi::rc::noError;
+}
+
+}  // namespace sound

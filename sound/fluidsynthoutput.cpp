@@ -1,0 +1,324 @@
+#include "sound/fluidsynthoutput.h"
+
+#include "sound/decodedmessage.h"
+#include "sound/diagnostics.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace sound {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Channel 10 (index 9) is General MIDI's drum channel. We only ever play the
+// piano, and a MIDI keyboard set to channel 10 should play it too; left as
+// drums, the load would also read the drum kit's samples: 11 MB more and
+// three times the load time with FluidR3_GM.
+constexpr int drumChannel = 9;
+
+// "RIFF", the chunk size (little-endian, bytes after these 8) and "sfbk".
+constexpr std::size_t headerSize = 12;
+
+std::string checkSoundFont(const std::string& path)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status)) {
+        return "SoundFont not found: " + path;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return "SoundFont is not a file: " + path;
+    }
+    const std::uintmax_t fileSize = std::filesystem::file_size(path, ec);
+    std::ifstream in(path, std::ios::binary);
+    std::array<char, headerSize> header{};
+    if (ec || !in || !in.read(header.data(), header.size())) {
+        return (ec || !in.is_open() ? "SoundFont unreadable: " : "SoundFont too short: ") + path;
+    }
+    const std::string_view text(header.data(), header.size());
+    if (text.substr(0, 4) != "RIFF" || text.substr(8, 4) != "sfbk") {
+        return "not a SoundFont (no RIFF sfbk header): " + path;
+    }
+    std::uint64_t chunkSize = 0;
+    for (int i = 3; i >= 0; --i) {
+        chunkSize = chunkSize * 256 + static_cast<unsigned char>(header[static_cast<std::size_t>(4 + i)]);
+    }
+    if (chunkSize + 8 > fileSize) {
+        return "SoundFont truncated (" + std::to_string(fileSize) + " of " + std::to_string(chunkSize + 8) +
+               " bytes): " + path;
+    }
+    return {};
+}
+
+std::vector<std::string> splitList(const char* text)
+{
+    std::vector<std::string> out;
+    std::string item;
+    for (const char* p = text;; ++p) {
+        if (*p == ',' || *p == '\0') {
+            if (!item.empty()) {
+                out.push_back(item);
+            }
+            item.clear();
+            if (*p == '\0') {
+                break;
+            }
+        } else if (*p != ' ') {
+            item += *p;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string defaultSoundFontPath()
+{
+    const char* chosen = std::getenv(synthdefaults::soundFontVariable);
+    if (chosen != nullptr && *chosen != '\0') {
+        return chosen;
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(synthdefaults::soundFontPath, ec)) {
+        return synthdefaults::soundFontPath;
+    }
+    return synthdefaults::fallbackSoundFontPath;
+}
+
+std::vector<std::string> defaultAudioDrivers()
+{
+    const char* chosen = std::getenv(synthdefaults::audioDriverVariable);
+    if (chosen != nullptr && *chosen != '\0') {
+        return splitList(chosen);
+    }
+    return {"pulseaudio", "alsa"};
+}
+
+void FluidSynthOutput::SettingsDeleter::operator()(fluid_settings_t* settings) const
+{
+    delete_fluid_settings(settings);
+}
+
+void FluidSynthOutput::SynthDeleter::operator()(fluid_synth_t* synth) const
+{
+    delete_fluid_synth(synth);
+}
+
+void FluidSynthOutput::DriverDeleter::operator()(fluid_audio_driver_t* driver) const
+{
+    delete_fluid_audio_driver(driver);
+}
+
+midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
+                                    std::string* why)
+{
+    const auto started = Clock::now();
+    diagnostics::Capture capture;
+    const auto fail = [why](midi::Result code, std::string reason) {
+        if (why != nullptr) {
+            *why = std::move(reason);
+        }
+        return code;
+    };
+
+    if (std::string problem = checkSoundFont(config.soundFont); !problem.empty()) {
+        return fail(midi::rc::error, problem);
+    }
+
+    std::unique_ptr<FluidSynthOutput> out(new FluidSynthOutput());
+    out->m_settings.reset(new_fluid_settings());
+    if (!out->m_settings) {
+        return fail(midi::rc::noMemory, "FluidSynth could not make its settings");
+    }
+    fluid_settings_t* settings = out->m_settings.get();
+    const auto setNum = [settings](const char* name, double value) {
+        return fluid_settings_setnum(settings, name, value) == FLUID_OK;
+    };
+    const auto setInt = [settings](const char* name, int value) {
+        return fluid_settings_setint(settings, name, value) == FLUID_OK;
+    };
+    if (!setNum("synth.sample-rate", config.sampleRate)) {
+        return fail(midi::rc::error, "sample rate refused: " + std::to_string(config.sampleRate));
+    }
+    if (!setNum("synth.gain", config.gain)) {
+        return fail(midi::rc::error, "gain refused: " + std::to_string(config.gain));
+    }
+    if (!setInt("audio.period-size", config.periodSize) || !setInt("audio.periods", config.periods)) {
+        return fail(midi::rc::error, "audio buffer refused: " + std::to_string(config.periods) + " periods of " +
+                                         std::to_string(config.periodSize) + " frames");
+    }
+    // Only the samples of the presets selected on a channel are read: the
+    // piano's 5.6 MB instead of the whole 142 MB file.
+    setInt("synth.dynamic-sample-loading", 1);
+    // Without this, PulseAudio sizes the server's buffer for low power, not
+    // for our request: tens of ms more between key and sound. These settings
+    // exist only if FluidSynth was built with the driver; a failure to set
+    // them is harmless.
+    setInt("audio.pulseaudio.adjust-latency", 0);
+    if (!config.pulseServer.empty()) {
+        fluid_settings_setstr(settings, "audio.pulseaudio.server", config.pulseServer.c_str());
+    }
+    if (!config.alsaDevice.empty()) {
+        fluid_settings_setstr(settings, "audio.alsa.device", config.alsaDevice.c_str());
+    }
+    fluid_settings_getnum(settings, "synth.sample-rate", &out->m_sampleRate);
+    out->m_periodSize = config.periodSize;
+    out->m_periods = config.periods;
+
+    out->m_synth.reset(new_fluid_synth(settings));
+    if (!out->m_synth) {
+        return fail(midi::rc::noMemory, "FluidSynth could not make its synthesizer: " + capture.firstError());
+    }
+    fluid_synth_set_channel_type(out->m_synth.get(), drumChannel, CHANNEL_TYPE_MELODIC);
+    fluid_synth_bank_select(out->m_synth.get(), drumChannel, 0);
+
+    if (config.startAudio) {
+        std::string tried;
+        for (const std::string& name : config.audioDrivers) {
+            diagnostics::Capture attempt;
+            fluid_settings_setstr(settings, "audio.driver", name.c_str());
+            out->m_driver.reset(new_fluid_audio_driver(settings, out->m_synth.get()));
+            if (out->m_driver) {
+                out->m_driverName = name;
+                break;
+            }
+            tried += (tried.empty() ? "" : "; ") + name + ": " + attempt.firstError();
+        }
+        if (!out->m_driver) {
+            return fail(midi::rc::error,
+                        "no audio output (" + (tried.empty() ? std::string("no audio driver named") : tried) + ")");
+        }
+    }
+
+    out->m_openTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started);
+    try {
+        out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont);
+    } catch (const std::system_error& e) {
+        return fail(midi::rc::noMemory, std::string("could not start the SoundFont loader: ") + e.what());
+    }
+    device = std::move(out);
+    return midi::rc::noError;
+}
+
+FluidSynthOutput::~FluidSynthOutput()
+{
+    // The audio thread first, so that nothing renders while the rest goes;
+    // then the loader, which fluid_synth_sfload cannot be told to abandon.
+    m_driver.reset();
+    if (m_loader.joinable()) {
+        m_loader.join();
+    }
+}
+
+void FluidSynthOutput::load(std::string path)
+{
+    const auto started = Clock::now();
+    diagnostics::Capture capture;
+    // With reset_presets set, every channel selects its preset (bank 0,
+    // program 0, the acoustic grand piano) and so reads its samples now
+    // rather than at the first note.
+    const int id = fluid_synth_sfload(m_synth.get(), path.c_str(), 1);
+    m_loadMicroseconds.store(
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count(),
+        std::memory_order_relaxed);
+    if (id == FLUID_FAILED) {
+        const std::string reason = capture.firstError();
+        std::fprintf(stderr, "Tavelin Piano: the SoundFont %s did not load (%s); the built-in synthesizer stays silent\n",
+                     path.c_str(), reason.empty() ? "no reason given" : reason.c_str());
+        finishLoad(LoadState::failed);
+        return;
+    }
+    finishLoad(LoadState::ready);
+}
+
+void FluidSynthOutput::finishLoad(LoadState state)
+{
+    {
+        const std::lock_guard lock(m_loadMutex);
+        m_state.store(state, std::memory_order_release);
+    }
+    m_loaded.notify_all();
+}
+
+bool FluidSynthOutput::waitUntilLoaded(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(m_loadMutex);
+    m_loaded.wait_for(lock, timeout, [this] { return loadState() != LoadState::loading; });
+    return loadState() == LoadState::ready;
+}
+
+std::optional<std::chrono::microseconds> FluidSynthOutput::loadTime() const
+{
+    if (loadState() == LoadState::loading) {
+        return std::nullopt;
+    }
+    return std::chrono::microseconds(m_loadMicroseconds.load(std::memory_order_relaxed));
+}
+
+double FluidSynthOutput::configuredLatencyMs() const
+{
+    return 1000.0 * m_periodSize * m_periods / m_sampleRate;
+}
+
+midi::Result FluidSynthOutput::send(std::uint32_t message)
+{
+    // Before the load ends, the synthesizer's lock is held by the loader:
+    // calling it would stall the window for the rest of the load.
+    if (loadState() != LoadState::ready) {
+        return midi::rc::noError;
+    }
+    fluid_synth_t* synth = m_synth.get();
+    const DecodedMessage m = decodeShortMessage(message);
+    // FluidSynth's own results are not ours to pass on: a note-off for a key
+    // that no longer sounds "fails", and is still what the caller meant.
+    switch (m.kind) {
+    case MessageKind::noteOn:
+        if (m.data2 == 0) {
+            fluid_synth_noteoff(synth, m.channel, m.data1);
+        } else {
+            fluid_synth_noteon(synth, m.channel, m.data1, m.data2);
+        }
+        break;
+    case MessageKind::noteOff:
+        fluid_synth_noteoff(synth, m.channel, m.data1);
+        break;
+    case MessageKind::keyPressure:
+        fluid_synth_key_pressure(synth, m.channel, m.data1, m.data2);
+        break;
+    case MessageKind::controller:
+        fluid_synth_cc(synth, m.channel, m.data1, m.data2);
+        break;
+    case MessageKind::programChange:
+        // Reads the new preset's samples on this thread (dynamic loading).
+        fluid_synth_program_change(synth, m.channel, m.data1);
+        break;
+    case MessageKind::channelPressure:
+        fluid_synth_channel_pressure(synth, m.channel, m.data1);
+        break;
+    case MessageKind::pitchBend:
+        fluid_synth_pitch_bend(synth, m.channel, m.data1);
+        break;
+    case MessageKind::other:
+        break;
+    }
+    return midi::rc::noError;
+}
+
+bool FluidSynthOutput::render(float* left, float* right, int frames)
+{
+    if (m_driver || frames < 0 || left == nullptr || right == nullptr) {
+        return false;
+    }
+    if (frames == 0) {
+        return true;
+    }
+    return fluid_synth_write_float(m_synth.get(), frames, left, 0, 1, right, 0, 1) == FLUID_OK;
+}
+
+}  // namespace sound
