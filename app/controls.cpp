@@ -20,9 +20,10 @@ PictureBox::PictureBox(const QString& name, bool sunken, bool autoSize, QWidget*
     }
 }
 
-void PictureBox::setPicture(const QPixmap& picture)
+void PictureBox::setPicture(const QPixmap& picture, const QString& source)
 {
     m_picture = picture;
+    m_source = picture.isNull() ? QString() : source;
     if (m_autoSize && !m_picture.isNull()) {
         const int border = 2 * frameWidth();
         resize(m_picture.width() + border, m_picture.height() + border);

@@ -15,8 +15,10 @@ class PictureBox final : public QFrame {
 public:
     PictureBox(const QString& name, bool sunken, bool autoSize, QWidget* parent);
 
-    void setPicture(const QPixmap& picture);
+    // The picture and the file it came from (empty when cleared or drawn).
+    void setPicture(const QPixmap& picture, const QString& source = {});
     const QPixmap& picture() const { return m_picture; }
+    const QString& source() const { return m_source; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
     void setBackColor(const QColor& colour);
@@ -29,6 +31,7 @@ protected:
 
 private:
     QPixmap m_picture;
+    QString m_source;
     bool m_autoSize;
 };
 

@@ -251,7 +251,7 @@ QString Form1::picturePath(const QString& file) const
 
 void Form1::loadInto(PictureBox* box, const QString& path)
 {
-    box->setPicture(m_pictures.load(path));
+    box->setPicture(m_pictures.load(path), path);
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/)

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
+#include "platform/terminate.h"
 #include "sound/outputsystem.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     const Form1Services services{time, outputs, messages, &platform::reportToStderr,
                                  QCoreApplication::applicationDirPath(), std::random_device{}(), 0};
     Form1 form(services);
+    platform::closeOnTerminate(&form);
     form.show();
     return QApplication::exec();
 }

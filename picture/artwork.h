@@ -38,7 +38,12 @@ QImage logoPicture();
 // The window background, 1024 x 548 px, with the grand piano drawn by
 // drawGrandPiano in its upper right part.
 QImage backgroundPicture();
-void drawGrandPiano(QPainter& painter, const QImage& surface, QPointF origin, qreal scale);
+
+// A grand piano with its lid raised, seen from the keyboard end and a little
+// above, in thin pale lines, centred in region. Parts hidden behind nearer
+// ones are painted over with surface (the picture's own background, aligned
+// with the painter's device), so no line shows through a solid part.
+void drawGrandPiano(QPainter& painter, const QImage& surface, QRectF region);
 
 // The window icon, 48 x 48 px with a transparent surround.
 QImage iconPicture();

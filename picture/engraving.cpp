@@ -153,7 +153,7 @@ QPainterPath sharpShape(qreal s, qreal right, qreal y)
     // Left upright reaches lower, the right one higher, following the slant.
     path.addRect(QRectF(at(0.24, 0.22), at(0.24 + stem, 2.8)));
     path.addRect(QRectF(at(0.66, 0.0), at(0.66 + stem, 2.58)));
-    constexpr qreal beam = 0.38;   // vertical thickness
+    constexpr qreal beam = 0.42;   // vertical thickness
     constexpr qreal rise = 0.32;   // over the full width
     for (qreal centre : {1.4 - 0.5, 1.4 + 0.5}) {
         QPainterPath b;
@@ -180,13 +180,13 @@ QPainterPath flatShape(qreal s, qreal right, qreal y)
     path.addRect(QRectF(at(0.0, -extent::flatAbove), at(stem, extent::flatBelow)));
     QPainterPath bowl;
     bowl.setFillRule(Qt::OddEvenFill);
-    bowl.moveTo(at(0.08, -0.2));
-    bowl.cubicTo(at(0.36, -0.58), at(0.93, -0.62), at(0.9, -0.16));
-    bowl.cubicTo(at(0.87, 0.22), at(0.42, 0.48), at(0.08, extent::flatBelow));
+    bowl.moveTo(at(0.07, -0.18));
+    bowl.cubicTo(at(0.3, -0.52), at(0.78, -0.66), at(0.93, -0.32));
+    bowl.cubicTo(at(1.06, -0.02), at(0.72, 0.33), at(0.07, extent::flatBelow));
     bowl.closeSubpath();
-    bowl.moveTo(at(stem, 0.47));
-    bowl.cubicTo(at(0.42, 0.27), at(0.66, 0.03), at(0.62, -0.2));
-    bowl.cubicTo(at(0.58, -0.4), at(0.3, -0.3), at(stem, -0.06));
+    bowl.moveTo(at(stem, 0.44));
+    bowl.cubicTo(at(0.52, 0.2), at(0.72, -0.02), at(0.64, -0.23));
+    bowl.cubicTo(at(0.55, -0.45), at(0.3, -0.3), at(stem, -0.08));
     bowl.closeSubpath();
     path.addPath(bowl.simplified());
     return path;
@@ -223,6 +223,17 @@ qreal Engraver::clefEnd(Clef clef) const
 {
     const qreal width = clef == Clef::Treble ? extent::gClefWidth : extent::fClefWidth;
     return m_lines.left() + (proportion::clefIndent + width) * staffSpace();
+}
+
+qreal Engraver::accidentalEdge(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const
+{
+    // Clear of the head, and of the ledger lines' overhang when there are any.
+    const qreal s = staffSpace();
+    qreal clearance = proportion::accidentalGap * s;
+    if (!pitch::ledgerSteps(clef, midiNote, preferred).empty()) {
+        clearance += proportion::ledgerOverhang * s;
+    }
+    return x - headWidth(head) / 2.0 - clearance;
 }
 
 qreal Engraver::headWidth(NoteHead head) const
@@ -295,7 +306,7 @@ void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental
     headPath.translate(centre - headPath.boundingRect().center());
     painter.fillPath(headPath, ink);
 
-    const qreal accidentalRight = x - halfHead - proportion::accidentalGap * s;
+    const qreal accidentalRight = accidentalEdge(clef, midiNote, preferred, x, head);
     switch (pitch::spelling(midiNote, preferred)) {
     case Accidental::Sharp:
         painter.fillPath(sharpShape(s, accidentalRight, centre.y()), ink);
@@ -321,7 +332,7 @@ QRectF Engraver::noteBounds(Clef clef, int midiNote, Accidental preferred, qreal
     }
     const Accidental accidental = pitch::spelling(midiNote, preferred);
     if (accidental != Accidental::None) {
-        const qreal right = x - halfHead - proportion::accidentalGap * s;
+        const qreal right = accidentalEdge(clef, midiNote, preferred, x, head);
         const qreal above = accidental == Accidental::Sharp ? extent::sharpAbove : extent::flatAbove;
         const qreal below = accidental == Accidental::Sharp ? extent::sharpBelow : extent::flatBelow;
         bounds = bounds.united(QRectF(right - accidentalWidth(accidental) * s, centre.y() - above * s,

@@ -83,7 +83,7 @@ constexpr double ledgerLine = 0.17;     // thickness of a ledger line
 constexpr double ledgerOverhang = 0.38; // a ledger line reaches this far past the head on each side
 constexpr double barLine = 0.16;        // thickness of a thin bar line
 constexpr double clefIndent = 0.6;      // from the start of the lines to the clef
-constexpr double accidentalGap = 0.3;   // between an accidental and its note head
+constexpr double accidentalGap = 0.25;  // between an accidental and its note head or ledger lines
 }  // namespace proportion
 
 class Engraver {
@@ -130,6 +130,9 @@ public:
     qreal headWidth(NoteHead head) const;
 
 private:
+    // Right edge of a note's accidental.
+    qreal accidentalEdge(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const;
+
     QRectF m_lines;
     qreal m_noteColumn = -1.0;  // negative: use the default column
 };

@@ -1,6 +1,7 @@
 #include "picture/notepicture.h"
 
 #include "picture/fonts.h"
+#include "picture/texture.h"
 
 #include <QPainter>
 
@@ -11,6 +12,11 @@ namespace {
 constexpr QColor captionInk(0x8a, 0x7b, 0x68);  // faded brown, like a printed rubric
 
 }  // namespace
+
+QImage paper()
+{
+    return paperTexture(size, paperSeed);
+}
 
 Engraver engraver()
 {

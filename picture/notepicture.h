@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
+
 // The note pictures: one note on a staff, on workbook paper, as the note panel
 // shows them (picture/<clef and spelling><MIDI note>.jpg).
 namespace art::notepicture {
@@ -19,6 +21,10 @@ constexpr QSize size(250, 250);
 // three up) there are twelve staff spaces, and one space is 15 px.
 constexpr qreal staffSpace = 15.0;
 constexpr QRectF staffLines(18.0, 90.0, 214.0, 4.0 * staffSpace);
+
+// The paper every note picture and panel message is printed on.
+constexpr std::uint64_t paperSeed = 0x7a5e11a0;
+QImage paper();
 
 // The engraver with that staff.
 Engraver engraver();

@@ -38,21 +38,17 @@ ClientInfo newClientInfo()
     return ClientInfo(info);
 }
 
-struct SeqCloser {
-    void operator()(snd_seq_t* seq) const { snd_seq_close(seq); }
-};
-
-// Opens a non-blocking client for output. The error is alsa-lib's, negative.
-int openSequencer(std::unique_ptr<snd_seq_t, SeqCloser>& seq)
+// Opens a non-blocking client for output into *handle, which the caller
+// then owns. The error is alsa-lib's, negative.
+int openSequencer(snd_seq_t** handle)
 {
     diagnostics::Capture quiet;  // alsa-lib's own "open /dev/snd/seq failed" line
-    snd_seq_t* handle = nullptr;
-    const int err = snd_seq_open(&handle, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK);
+    const int err = snd_seq_open(handle, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK);
     if (err < 0) {
+        *handle = nullptr;
         return err;
     }
-    seq.reset(handle);
-    snd_seq_set_client_name(handle, alsaseq::clientName);
+    snd_seq_set_client_name(*handle, alsaseq::clientName);
     return 0;
 }
 
@@ -75,8 +71,10 @@ std::string AlsaPort::label() const
 AlsaPortList listAlsaOutputPorts()
 {
     AlsaPortList list;
-    std::unique_ptr<snd_seq_t, SeqCloser> seq;
-    if (const int err = openSequencer(seq); err < 0) {
+    snd_seq_t* handle = nullptr;
+    const int err = openSequencer(&handle);
+    const std::unique_ptr<snd_seq_t, AlsaSeqOutput::SeqDeleter> seq(handle);
+    if (err < 0) {
         list.problem = sequencerProblem(err);
         return list;
     }
@@ -128,13 +126,13 @@ midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<Al
         return code;
     };
     diagnostics::Capture quiet;
-    std::unique_ptr<snd_seq_t, SeqCloser> opened;
-    if (const int err = openSequencer(opened); err < 0) {
-        return fail(midi::rc::noDriver, sequencerProblem(err));
-    }
     std::unique_ptr<AlsaSeqOutput> out(new AlsaSeqOutput());
-    out->m_seq.reset(opened.release());
-    snd_seq_t* seq = out->m_seq.get();
+    snd_seq_t* seq = nullptr;
+    const int opened = openSequencer(&seq);
+    out->m_seq.reset(seq);
+    if (opened < 0) {
+        return fail(midi::rc::noDriver, sequencerProblem(opened));
+    }
     out->m_client = snd_seq_client_id(seq);
     out->m_destination = destination;
 

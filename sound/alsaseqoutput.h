@@ -66,10 +66,11 @@ public:
     int clientId() const { return m_client; }
     int portId() const { return m_port; }
 
-private:
     struct SeqDeleter {
         void operator()(snd_seq_t* seq) const;
     };
+
+private:
 
     AlsaSeqOutput() = default;
     int deliver(snd_seq_event_t& event);

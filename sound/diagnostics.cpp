@@ -2,6 +2,7 @@
 
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
+#include <glib.h>
 
 #include <cstdarg>
 #include <cstdio>
@@ -18,7 +19,7 @@ void fluidLog(int level, const char* message, void* /*data*/)
     const bool isError = level == FLUID_PANIC || level == FLUID_ERR;
     const std::string text = message != nullptr ? message : "";
     if (t_current != nullptr) {
-        t_current->add(isError ? Capture::Source::fluidSynthError : Capture::Source::fluidSynthOther, text);
+        t_current->add(isError ? Capture::Source::fluidSynthError : Capture::Source::other, text);
         return;
     }
     if (isError) {
@@ -46,6 +47,18 @@ void alsaLog(const char* file, int line, const char* function, int err, const ch
     std::fprintf(stderr, "ALSA lib %s:%d:(%s) %s\n", file, line, function, message.c_str());
 }
 
+// GLib's, for libinstpatch: FluidSynth tries its DLS loader on a file its
+// SoundFont loader refused, and that one reports a failed assertion of its
+// own ("CRITICAL **: ipatch_container_init_iter ...") for a damaged file.
+void glibLog(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data)
+{
+    if (t_current != nullptr) {
+        t_current->add(Capture::Source::other, message != nullptr ? message : "");
+        return;
+    }
+    g_log_default_handler(domain, level, message, data);
+}
+
 }  // namespace
 
 void installHandlers()
@@ -56,6 +69,7 @@ void installHandlers()
             fluid_set_log_function(level, fluidLog, nullptr);
         }
         snd_lib_error_set_handler(alsaLog);
+        g_log_set_default_handler(glibLog, nullptr);
     });
 }
 

@@ -3,14 +3,15 @@
 #include <string>
 #include <vector>
 
-// FluidSynth and alsa-lib print their own errors straight to stderr, several
-// lines for one failure (a machine without a sound card gets a dozen "ALSA
-// lib ..." lines for one failed open). Both let a program replace the printer
-// process-wide; we do so once, and a thread that wants to report a failure in
-// one line of its own collects what the libraries say while it works.
+// FluidSynth, alsa-lib and GLib (for FluidSynth's libinstpatch) print their
+// own errors straight to stderr, several lines for one failure (a machine
+// without a sound card gets a dozen "ALSA lib ..." lines for one failed open).
+// Each lets a program replace the printer process-wide; we do so once, and a
+// thread that wants to report a failure in one line of its own collects what
+// the libraries say while it works.
 namespace sound::diagnostics {
 
-// Installs the two process-wide handlers; cheap to call again. Messages that
+// Installs the process-wide handlers; cheap to call again. Messages that
 // arrive on a thread with no Capture alive go to stderr as the libraries
 // would print them, except FluidSynth's warnings, information and debug
 // messages, which are dropped (the audio thread's "could not get real-time
@@ -33,7 +34,7 @@ public:
     // alsa-lib's first message, else empty.
     std::string firstError() const;
 
-    enum class Source { fluidSynthError, fluidSynthOther, alsaLib };
+    enum class Source { fluidSynthError, alsaLib, other };
     void add(Source source, std::string message);
 
 private:

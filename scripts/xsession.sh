@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Helpers for driving the program in a virtual X server, sourced by the
+# screenshot script and the end-to-end test. Needs xvfb, xdotool, imagemagick
+# and, for sound, pulseaudio.
+
+# Starts a PulseAudio server that plays into a null sink ("cap"), so the
+# built-in synthesizer has somewhere to play on a machine without a sound
+# card. Its monitor, cap.monitor, records what was played.
+start_null_audio() {
+    export PULSE_RUNTIME_PATH="${PULSE_RUNTIME_PATH:-$(mktemp -d)}"
+    export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+    pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false \
+        --load="module-null-sink sink_name=cap" \
+        --load="module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1" \
+        >/dev/null 2>&1 || return 1
+    for _ in $(seq 50); do
+        pactl info >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+stop_null_audio() {
+    pactl exit >/dev/null 2>&1 || pulseaudio -k >/dev/null 2>&1 || true
+}
+
+# Waits for a window with the given title and prints its id.
+wait_window() {
+    local title="$1" id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks at x, y inside the window.
+click_at() {
+    local win="$1" x="$2" y="$3"
+    xdotool mousemove --window "$win" "$x" "$y" click 1
+}
+
+# Saves the window's contents as a PNG.
+shoot() {
+    local win="$1" out="$2"
+    import -window "$win" "$out"
+}
