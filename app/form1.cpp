@@ -67,6 +67,7 @@ Form1::Form1(const Form1Services& services)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       deviceid(static_cast<std::int32_t>(services.deviceId)),
       m_time(services.time),
+      m_observer(services.observer),
       m_midi(services.midiOutputs),
       m_messages(services.messages),
       m_pictures(services.errorLine),
@@ -132,13 +133,11 @@ void Form1::buildControls()
             const keyboard::Rect r = keyboard::keyRect(note);
             key->setGeometry(r.x, r.y, r.w, r.h);
             connect(key, &KeyButton::mouseDown, this,
-                    [this, key](std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
-                        key->setHeld(key->held() + 1);
+                    [this](std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
                         kkey_MouseDown(index, static_cast<int>(button), static_cast<int>(shift), at.x(), at.y());
                     });
             connect(key, &KeyButton::mouseUp, this,
-                    [this, key](std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
-                        key->setHeld(std::max(0, key->held() - 1));
+                    [this](std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
                         kkey_MouseUp(index, static_cast<int>(button), static_cast<int>(shift), at.x(), at.y());
                     });
             m_keys[static_cast<std::size_t>(note - keyboard::firstKey)] = key;
@@ -348,6 +347,11 @@ void Form1::send(std::optional<std::uint32_t> message)
     if (message) {
         m_midi.shortMsg(hmidiout, *message);  // a failed send is not looked at
     }
+}
+
+void Form1::sendShortMessage(std::uint32_t message)
+{
+    m_midi.shortMsg(hmidiout, message);
 }
 
 void Form1::startplay(std::int16_t note)

@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "effects/steps.h"
 #include "exercise/notechoice.h"
+#include "exercise/observer.h"
 #include "keyboard/keybutton.h"
 #include "platform/midiout.h"
 #include "platform/pictures.h"
@@ -29,6 +30,7 @@ struct Form1Services {
     QString programFolder;            // as the platform reports it, no trailing separator
     std::uint32_t seed = 0;           // of the note choice
     std::uint32_t deviceId = 0;       // the MIDI output device to open
+    exercise::ExerciseObserver* observer = nullptr;  // told of every run, if given
 };
 
 // The exercise as a whole, derived from the timers and the note count.
@@ -78,6 +80,15 @@ public:
     void HScroll1_Change();
     void Timer2_Timer();
     void Timer3_Timer();
+
+    // --- One path for every press: mouse, MIDI keyboard, computer keyboard ---
+    // A press sounds the note (0 to 127) at the given velocity unless told not
+    // to (the instrument it came from plays it itself); a note on the piano
+    // (36 to 89) shows its key pressed and is the answer check during a run.
+    void keyDown(std::int16_t note, std::uint8_t velocity = 127, bool sound = true);
+    void keyUp(std::int16_t note, bool sound = true);
+    // Any other short message for the output (a sustain pedal, say).
+    void sendShortMessage(std::uint32_t message);
 
     // --- Key flashes and the treble note choice ---
     void flashkey(std::int16_t index);
@@ -130,12 +141,13 @@ private:
     void openmidiout();
     void buildControls();
     void flash(std::int16_t index, std::uint32_t colour);
-    void endOfRun();
+    void endOfRun(bool stopped);
     void setModeButtonsEnabled(bool enabled);
     void loadInto(PictureBox* box, const QString& path);
     void send(std::optional<std::uint32_t> message);
 
     platform::TimeBase& m_time;
+    exercise::ExerciseObserver* m_observer;
     midi::MidiOut m_midi;
     platform::MessageSink& m_messages;
     platform::PictureLoader m_pictures;

@@ -1,14 +1,49 @@
 #include "app/form1.h"
+#include "app/options.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
 #include "sound/outputsystem.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <random>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    // Options that need no window are answered before any window system is
+    // asked for, so they work over ssh and in scripts too.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const Options options = parseOptions(arguments);
+    switch (options.action) {
+    case Options::Action::Exit:
+        print(options.exitStatus == 0 ? stdout : stderr, options.message);
+        return options.exitStatus;
+    case Options::Action::ListMidiOut: {
+        sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
+        const std::vector<std::string> names = outputs.deviceNames();
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            std::printf("%zu\t%s\n", i, names[i].c_str());
+        }
+        return 0;
+    }
+    case Options::Action::ListMidiIn:
+    case Options::Action::Report:
+    case Options::Action::Run: break;
+    }
+
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavelin-piano"));
@@ -19,7 +54,7 @@ int main(int argc, char** argv)
     sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
     platform::MessageBoxSink messages;
     const Form1Services services{time, outputs, messages, &platform::reportToStderr,
-                                 QCoreApplication::applicationDirPath(), std::random_device{}(), 0};
+                                 QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut};
     Form1 form(services);
     platform::closeOnTerminate(&form);
     form.show();

@@ -18,6 +18,9 @@ void Form1::m_Click(std::int16_t index)
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
     mode = index;
     ++m_run;
+    if (m_observer != nullptr) {
+        m_observer->runStarted(index, m_time.now());
+    }
     Timer1->setEnabled(true);  // the first note comes one full period from now
     text1->setText(QStringLiteral("0"));
     setModeButtonsEnabled(false);
@@ -35,13 +38,16 @@ void Form1::setModeButtonsEnabled(bool enabled)
 void Form1::Timer1_Timer()
 {
     if (notecount == maxnotes) {
-        endOfRun();
+        endOfRun(false);
         return;
     }
     const std::uint32_t run = m_run;
     Timer2->setEnabled(true);
     const exercise::NoteChoice choice = m_notes.choose(mode);
     curnote = choice.note;
+    if (m_observer != nullptr) {
+        m_observer->noteShown(notecount + 1, choice.note, choice.prefix, Check1->isChecked(), m_time.now());
+    }
 
     const std::string folder = m_folder.toStdString();
     const QString notePath = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
@@ -79,11 +85,14 @@ void Form1::Timer1_Timer()
 
 void Form1::stop1_Click()
 {
-    endOfRun();
+    endOfRun(true);
 }
 
-void Form1::endOfRun()
+void Form1::endOfRun(bool stopped)
 {
+    if (m_observer != nullptr) {
+        m_observer->runEnded(stopped, m_time.now());
+    }
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);  // no red flash for the note on display
     Label3->setVisible(false);
@@ -107,6 +116,9 @@ void Form1::HScroll1_Change()
 void Form1::Timer2_Timer()
 {
     Timer2->setEnabled(false);  // at most once per note
+    if (m_observer != nullptr) {
+        m_observer->missed(m_time.now());
+    }
     flashkey(curnote);
 }
 

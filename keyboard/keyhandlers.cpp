@@ -1,21 +1,55 @@
 // The piano keys and the two reading-aid toggles of the main window.
 #include "app/form1.h"
 
+
+#include "keyboard/keygeometry.h"
+#include "sound/shortmsg.h"
+
 void Form1::kkey_MouseDown(std::int16_t index, int /*button*/, int /*shift*/, int /*x*/, int /*y*/)
 {
-    // The note sounds first, right or wrong, in or out of a run.
-    startplay(index);
-    // A note on display waits for its answer while the answer timer runs.
-    if (index == curnote && Timer2->isEnabled()) {
-        Timer2->setEnabled(false);  // closes the note: no red flash, no second score
-        text1->setText(QString::number(text1->text().toLongLong() + 1));
-        flashcorrect(curnote);
-    }
+    keyDown(index);
 }
 
 void Form1::kkey_MouseUp(std::int16_t index, int /*button*/, int /*shift*/, int /*x*/, int /*y*/)
 {
-    stopplay(index);
+    keyUp(index);
+}
+
+void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool sound)
+{
+    // The note sounds first, right or wrong, in or out of a run.
+    if (sound) {
+        if (const auto message = sound::shortMessage(sound::noteOnStatus, note, velocity)) {
+            sendShortMessage(*message);
+        }
+    }
+    KeyButton* key = kkey(note);
+    if (key == nullptr) {
+        return;  // off the piano: it sounds, and that is all
+    }
+    key->setHeld(key->held() + 1);
+    // A note on display waits for its answer while the answer timer runs.
+    if (Timer2->isEnabled()) {
+        const bool right = note == curnote;
+        if (m_observer != nullptr) {
+            m_observer->answered(note, right, m_time.now());
+        }
+        if (right) {
+            Timer2->setEnabled(false);  // closes the note: no red flash, no second score
+            text1->setText(QString::number(text1->text().toLongLong() + 1));
+            flashcorrect(curnote);
+        }
+    }
+}
+
+void Form1::keyUp(std::int16_t note, bool sound)
+{
+    if (sound) {
+        stopplay(note);
+    }
+    if (KeyButton* key = kkey(note)) {
+        key->setHeld(std::max(0, key->held() - 1));
+    }
 }
 
 // Both toggles flip their state before the animation and change the caption

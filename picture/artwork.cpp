@@ -205,11 +205,17 @@ QImage endPicture()
 {
     Page page;
     QPainter& p = page.painter;
-    // A final double bar, as at the end of a piece.
-    Engraver staff(QRectF(70.0, 42.0, 110.0, 36.0));
-    staff.drawStaff(p, staff.staffLines(), Clef::Treble, colour::ink, true);
-    p.fillRect(QRectF(180.0 - 0.16 * 9.0 - 5.0, 42.0 - 0.6, 1.4, 37.2), colour::ink);
-    p.fillRect(QRectF(180.0 - 4.0, 42.0 - 0.6, 4.0, 37.2), colour::ink);
+    // The last bar of a piece: a held chord and the final double bar.
+    const QRectF lines(62.0, 40.0, 126.0, 36.0);
+    Engraver staff(lines);
+    staff.drawStaff(p, lines, Clef::Treble, colour::ink, false);
+    for (int note : {64, 67, 72}) {
+        staff.drawNoteAt(p, Clef::Treble, note, Accidental::None, 148.0, colour::ink);
+    }
+    const qreal lineWidth = proportion::staffLine * staff.staffSpace();
+    const QRectF barSpan(0.0, lines.top() - lineWidth / 2.0, 0.0, lines.height() + lineWidth);
+    p.fillRect(QRectF(lines.right() - 3.6, barSpan.top(), 3.6, barSpan.height()), colour::ink);
+    p.fillRect(QRectF(lines.right() - 3.6 - 2.6 - 1.3, barSpan.top(), 1.3, barSpan.height()), colour::ink);
     writeCentred(p, fonts::serif(27), QStringLiteral("Exercice terminé"), 128.0, colour::ink);
     drawRule(p, QPointF(125.0, 150.0), 62.0, 6.0, colour::ornament, 1.1);
     writeCentred(p, fonts::serif(52, true, true), QStringLiteral("Bravo\u202F!"), 206.0, colour::ink);
@@ -338,7 +344,7 @@ QImage backgroundPicture()
     const std::array<int, 7> arpeggio = {60, 64, 67, 72, 76, 79, 84};
     for (std::size_t i = 0; i < arpeggio.size(); ++i) {
         const int note = arpeggio[i];
-        const qreal x = lines.left() + 5.2 * space + static_cast<qreal>(i) * 1.95 * space;
+        const qreal x = lines.left() + 5.6 * space + static_cast<qreal>(i) * 3.0 * space;
         const QPointF centre = staff.notePosition(Clef::Treble, note, Accidental::None, x);
         QPainterPath head = musicGlyph(glyph::blackNotehead, space, QPointF());
         head.translate(centre - head.boundingRect().center());

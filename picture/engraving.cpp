@@ -22,7 +22,7 @@ constexpr qreal headHeight = 1.0;
 constexpr qreal sharpWidth = 1.0;
 constexpr qreal sharpAbove = 1.4;  // from the head centre up to the top of the sharp
 constexpr qreal sharpBelow = 1.4;
-constexpr qreal flatWidth = 0.9;
+constexpr qreal flatWidth = 0.95;
 constexpr qreal flatAbove = 1.75;
 constexpr qreal flatBelow = 0.7;
 }  // namespace extent
@@ -176,17 +176,17 @@ QPainterPath flatShape(qreal s, qreal right, qreal y)
     auto at = [&](qreal u, qreal v) { return QPointF(left + u * s, y + v * s); };
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    constexpr qreal stem = 0.13;
+    constexpr qreal stem = 0.14;
     path.addRect(QRectF(at(0.0, -extent::flatAbove), at(stem, extent::flatBelow)));
     QPainterPath bowl;
     bowl.setFillRule(Qt::OddEvenFill);
-    bowl.moveTo(at(0.07, -0.18));
-    bowl.cubicTo(at(0.3, -0.52), at(0.78, -0.66), at(0.93, -0.32));
-    bowl.cubicTo(at(1.06, -0.02), at(0.72, 0.33), at(0.07, extent::flatBelow));
+    bowl.moveTo(at(0.07, -0.2));
+    bowl.cubicTo(at(0.3, -0.6), at(0.8, -0.72), at(0.95, -0.36));
+    bowl.cubicTo(at(1.08, -0.02), at(0.72, 0.35), at(0.07, extent::flatBelow));
     bowl.closeSubpath();
-    bowl.moveTo(at(stem, 0.44));
-    bowl.cubicTo(at(0.52, 0.2), at(0.72, -0.02), at(0.64, -0.23));
-    bowl.cubicTo(at(0.55, -0.45), at(0.3, -0.3), at(stem, -0.08));
+    bowl.moveTo(at(stem, 0.42));
+    bowl.cubicTo(at(0.5, 0.2), at(0.7, -0.02), at(0.64, -0.25));
+    bowl.cubicTo(at(0.57, -0.48), at(0.3, -0.32), at(stem, -0.1));
     bowl.closeSubpath();
     path.addPath(bowl.simplified());
     return path;

@@ -121,12 +121,13 @@ qreal nearSide(const std::vector<QPointF>& plan, qreal u)
 
 class Drawing {
 public:
-    Drawing(QPainter& painter, const QImage& surface, QPointF origin)
-        : m_painter(painter), m_cover(surface), m_origin(origin)
+    Drawing(QPainter& painter, const QImage& surface, QPointF origin, qreal scale)
+        : m_painter(painter), m_cover(surface), m_origin(origin), m_scale(scale)
     {
     }
 
-    QPointF at(const Point3& p) const { return m_origin + project(p); }
+    QPointF at(const Point3& p) const { return m_origin + m_scale * project(p); }
+    qreal scale() const { return m_scale; }
 
     QPolygonF polygon(const std::vector<Point3>& points) const
     {
@@ -184,6 +185,7 @@ private:
     QPainter& m_painter;
     QBrush m_cover;
     QPointF m_origin;
+    qreal m_scale;
 };
 
 // An upright box from h = top down to h = bottom with a square section,
@@ -201,16 +203,17 @@ void drawLeg(Drawing& d, qreal u, qreal w, qreal top, qreal bottom, qreal topHal
     d.face({c, a, a2, c2});  // front
     // The caster under the foot.
     const QPointF foot = d.at(Point3{u, w, bottom - 2.2});
-    d.cover(QPolygonF(QRectF(foot.x() - 3.0, foot.y() - 2.2, 6.0, 4.4)));
+    const qreal r = 2.6 * d.scale();
+    d.cover(QPolygonF(QRectF(foot.x() - r, foot.y() - 0.8 * r, 2.0 * r, 1.6 * r)));
     d.painter().setBrush(Qt::NoBrush);
     d.painter().setPen(QPen(QColor(0xe8, 0xdc, 0xc2, 170), 0.9));
-    d.painter().drawEllipse(foot, 2.6, 2.0);
+    d.painter().drawEllipse(foot, r, 0.77 * r);
 }
 
 void drawLyre(Drawing& d)
 {
     using namespace model;
-    const qreal u = 0.13 * length;
+    const qreal u = 0.2 * length;
     const qreal w = 0.5 * width;
     const qreal bottom = -legLength + 9.0;
     // Two slender rods with a lyre-shaped brace, down to the pedal box.
@@ -223,7 +226,7 @@ void drawLyre(Drawing& d)
     for (const qreal side : {-1.0, 1.0}) {
         const QPointF edge = d.at(Point3{u, w + side * 5.0, 0.0}) - d.at(Point3{u, w, 0.0});
         lyre.moveTo(top);
-        lyre.cubicTo(top + 2.2 * edge + QPointF(0.0, 6.0), base + 2.2 * edge - QPointF(0.0, 14.0), base);
+        lyre.cubicTo(top + 2.2 * edge + QPointF(0.0, 6.0 * d.scale()), base + 2.2 * edge - QPointF(0.0, 14.0 * d.scale()), base);
     }
     d.painter().setBrush(Qt::NoBrush);
     d.painter().setPen(QPen(QColor(0xe8, 0xdc, 0xc2, 120), 0.8));
@@ -421,32 +424,24 @@ void drawGrandPiano(QPainter& painter, const QImage& surface, QRectF region)
     }
     grow({-keyReach, 0.0, 0.0});
     grow({-keyReach, width, caseDepth});
-    const QPointF origin = region.center() - bounds.center();
+    const qreal scale = std::min(region.width() / bounds.width(), region.height() / bounds.height());
+    const QPointF origin = region.center() - scale * bounds.center();
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    Drawing d(painter, surface, origin);
+    Drawing d(painter, surface, origin, scale);
 
     // From the back to the front: far legs, pedals, near leg, the case and the
     // keys, then what stands on the case.
     drawLeg(d, 0.88 * length, 0.74 * width, 0.0, -legLength, 4.2, 2.6);
-    drawLeg(d, 0.04 * length, width - 7.0, 0.0, -legLength, 4.2, 2.6);
+    drawLeg(d, 0.03 * length, width - 7.0, 0.0, -legLength, 4.2, 2.6);
     drawLyre(d);
-    drawLeg(d, 0.04 * length, 7.0, 0.0, -legLength, 4.2, 2.6);
+    drawLeg(d, 0.03 * length, 7.0, 0.0, -legLength, 4.2, 2.6);
     drawCase(d, plan);
     drawKeyboard(d);
     drawMusicDesk(d);
     drawLid(d, plan);
 
-    // A faint line of floor under the instrument.
-    QLinearGradient floor(origin + project({-keyReach, 0.0, 0.0}) - QPointF(30.0, 0.0), origin + project({length, 0.0, 0.0}) + QPointF(30.0, 0.0));
-    floor.setColorAt(0.0, QColor(0xe8, 0xdc, 0xc2, 0));
-    floor.setColorAt(0.5, QColor(0xe8, 0xdc, 0xc2, 70));
-    floor.setColorAt(1.0, QColor(0xe8, 0xdc, 0xc2, 0));
-    painter.setPen(QPen(QBrush(floor), 0.8));
-    const QPointF left = d.at({-keyReach - 20.0, 0.0, -legLength - 4.5});
-    const QPointF right = d.at({length + 10.0, 0.0, -legLength - 4.5});
-    painter.drawLine(left, right);
     painter.restore();
 }
 

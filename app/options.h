@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+// The command line. With no options the program behaves as it always has:
+// MIDI output device 0, every MIDI keyboard present, no files written.
+struct Options {
+    enum class Action { Run, ListMidiOut, ListMidiIn, Report, Exit };
+
+    Action action = Action::Run;
+    std::uint32_t midiOut = 0;          // --midi-out N
+    QString midiIn;                     // --midi-in none | CLIENT:PORT; empty: every keyboard
+    QString resultsFile;                // --results FILE
+    QString reportFile;                 // --report FILE
+    QString reportOut;                  // --out PNG
+    int exitStatus = 0;                 // for Action::Exit
+    QString message;                    // what to print for Action::Exit (help, version or the error)
+};
+
+// Parses the arguments (argv[0] first). A bad option or value gives
+// Action::Exit with status 2 and a one-line message for standard error;
+// --help and --version give Action::Exit with status 0 and their text.
+Options parseOptions(const QStringList& arguments);
