@@ -1,3 +1,4 @@
+#include "app/diagnostics.h"
 #include "app/form1.h"
 #include "app/options.h"
 #include "platform/pictures.h"
@@ -52,11 +53,13 @@ int main(int argc, char** argv)
 
     platform::QtTimeBase time;
     sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
+    app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
     platform::MessageBoxSink messages;
-    const Form1Services services{time, outputs, messages, &platform::reportToStderr,
+    const Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,
                                  QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut};
     Form1 form(services);
     platform::closeOnTerminate(&form);
+    timing.watch(&form);
     form.show();
     return QApplication::exec();
 }

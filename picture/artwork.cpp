@@ -32,7 +32,6 @@ constexpr QColor surface(0x2c, 0x25, 0x20);        // dark brushed case of the w
 constexpr QColor goldLight(0xf3, 0xe0, 0xa6);
 constexpr QColor goldMid(0xd1, 0xac, 0x5e);
 constexpr QColor goldDark(0x8f, 0x6b, 0x2c);
-constexpr QColor lineArt(0xe8, 0xdc, 0xc2);        // the piano drawing: pale ivory pencil
 constexpr QColor stripBlue(0x25, 0x2a, 0x39);
 }  // namespace colour
 
@@ -121,6 +120,11 @@ struct Page {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
     }
+    QImage finish()
+    {
+        painter.end();
+        return image;
+    }
 };
 
 void writeCentred(QPainter& painter, const QFont& font, const QString& text, qreal baseline, QColor colour)
@@ -169,6 +173,7 @@ QImage namePicture(const QString& name, bool roomForSign)
     // A thin gilt rule under the name, well below the sign area.
     const qreal width = path.boundingRect().width();
     drawRule(painter, QPointF(left + width / 2.0, baseline + 34.0), std::max(width / 2.0, 40.0), 5.0, colour::ornament, 1.1);
+    painter.end();
     return image;
 }
 
@@ -186,6 +191,7 @@ QImage signPicture(Accidental accidental)
     } else {
         painter.fillPath(sharpShape(space, 22.0 + 0.5 * space, y), colour::signInk);
     }
+    painter.end();
     return image;
 }
 
@@ -198,7 +204,7 @@ QImage startPicture(int noteCount)
     drawRule(p, QPointF(125.0, 158.0), 62.0, 6.0, colour::ornament, 1.1);
     writeCentred(p, fonts::serif(28, true), QStringLiteral("Prêt\u202F?"), 196.0, colour::ink);
     writeCentred(p, fonts::serif(17, false, true), QStringLiteral("La première note arrive…"), 224.0, colour::rubric);
-    return page.image;
+    return page.finish();
 }
 
 QImage endPicture()
@@ -219,7 +225,7 @@ QImage endPicture()
     writeCentred(p, fonts::serif(27), QStringLiteral("Exercice terminé"), 128.0, colour::ink);
     drawRule(p, QPointF(125.0, 150.0), 62.0, 6.0, colour::ornament, 1.1);
     writeCentred(p, fonts::serif(52, true, true), QStringLiteral("Bravo\u202F!"), 206.0, colour::ink);
-    return page.image;
+    return page.finish();
 }
 
 QImage welcomePicture()
@@ -234,7 +240,7 @@ QImage welcomePicture()
     drawRule(p, QPointF(125.0, 162.0), 62.0, 6.0, colour::ornament, 1.1);
     writeCentred(p, fonts::serif(18), QStringLiteral("Choisissez un exercice"), 196.0, colour::rubric);
     writeCentred(p, fonts::serif(18), QStringLiteral("à droite \u2192"), 220.0, colour::rubric);
-    return page.image;
+    return page.finish();
 }
 
 QImage logoPicture()
@@ -297,6 +303,7 @@ QImage logoPicture()
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour::goldDark, 1.0));
     p.drawRoundedRect(keys.adjusted(-0.5, -0.5, 0.5, 0.5), 2.0, 2.0);
+    p.end();
     return image;
 }
 
@@ -370,6 +377,7 @@ QImage backgroundPicture()
     p.drawText(QRectF(0.0, 262.0, 370.0, 24.0), Qt::AlignCenter, QStringLiteral("lecture de notes au clavier"));
 
     drawGrandPiano(p, surface, QRectF(645.0, 14.0, 242.0, 232.0));
+    p.end();
     return image;
 }
 
@@ -419,6 +427,7 @@ QImage iconPicture()
     hook.closeSubpath();
     note = note.united(hook);
     p.fillPath(note, goldBrush(4.0, 20.0));
+    p.end();
     return image;
 }
 
@@ -437,6 +446,7 @@ QImage nameStripPicture()
     for (int k = 0; k < 32; ++k) {
         p.fillPath(centredText(font, noteName(k), k * cell + cell / 2.0, baseline), Qt::white);
     }
+    p.end();
     return image;
 }
 

@@ -10,9 +10,10 @@
 #include "picture/notepicture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QTextStream>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -112,6 +113,12 @@ int main(int argc, char** argv)
     // No screen is needed: the pictures are drawn on images.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Build machines often run without a login session; a private runtime
+    // folder keeps Qt from warning about the missing one in every build log.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     }
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();

@@ -35,6 +35,12 @@ constexpr qreal deskHeight = 25.0;
 constexpr qreal deskLean = 0.28;     // radians the music desk leans back
 }  // namespace model
 
+// The drawing's only colour: pale ivory pencil, at the given opacity (0-255).
+QColor pencil(int alpha)
+{
+    return QColor(0xe8, 0xdc, 0xc2, alpha);
+}
+
 // Screen offsets per model unit along u, w and h.
 namespace view {
 constexpr qreal ux = 0.93;
@@ -177,9 +183,8 @@ private:
     // strength 1 is a main contour; fainter lines are details.
     static QPen pen(qreal strength)
     {
-        QColor c(0xe8, 0xdc, 0xc2);
-        c.setAlphaF(std::clamp(0.78 * strength, 0.0, 1.0));
-        return QPen(c, 0.55 + 0.55 * strength, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        const int alpha = static_cast<int>(std::lround(std::clamp(0.78 * strength, 0.0, 1.0) * 255.0));
+        return QPen(pencil(alpha), 0.55 + 0.55 * strength, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     }
 
     QPainter& m_painter;
@@ -206,7 +211,7 @@ void drawLeg(Drawing& d, qreal u, qreal w, qreal top, qreal bottom, qreal topHal
     const qreal r = 2.6 * d.scale();
     d.cover(QPolygonF(QRectF(foot.x() - r, foot.y() - 0.8 * r, 2.0 * r, 1.6 * r)));
     d.painter().setBrush(Qt::NoBrush);
-    d.painter().setPen(QPen(QColor(0xe8, 0xdc, 0xc2, 170), 0.9));
+    d.painter().setPen(QPen(pencil(170), 0.9));
     d.painter().drawEllipse(foot, r, 0.77 * r);
 }
 
@@ -229,7 +234,7 @@ void drawLyre(Drawing& d)
         lyre.cubicTo(top + 2.2 * edge + QPointF(0.0, 6.0 * d.scale()), base + 2.2 * edge - QPointF(0.0, 14.0 * d.scale()), base);
     }
     d.painter().setBrush(Qt::NoBrush);
-    d.painter().setPen(QPen(QColor(0xe8, 0xdc, 0xc2, 120), 0.8));
+    d.painter().setPen(QPen(pencil(120), 0.8));
     d.painter().drawPath(lyre);
     // The pedal box and its three pedals.
     d.face({Point3{u - 4.0, w - 12.0, bottom + 5.0}, Point3{u - 4.0, w + 12.0, bottom + 5.0},
@@ -329,7 +334,7 @@ void drawKeyboard(Drawing& d)
     constexpr int whiteKeys = 52;
     const qreal keyWidth = (width - 2.0 * cheek) / whiteKeys;
     QPainter& p = d.painter();
-    p.setPen(QPen(QColor(0xe8, 0xdc, 0xc2, 150), 0.9));
+    p.setPen(QPen(pencil(150), 0.9));
     for (int k = 0; k < whiteKeys - 1; ++k) {
         // White key k counts up from A0: A B C D E F G ...; a black key
         // follows A, C, D, F and G.
@@ -415,8 +420,8 @@ void drawGrandPiano(QPainter& painter, const QImage& surface, QRectF region)
     const std::vector<QPointF> plan = casePlan();
 
     // Fit the whole instrument, from the lid to the casters, in the region.
-    QRectF bounds;
-    auto grow = [&](const Point3& p) { bounds = bounds.isNull() ? QRectF(project(p), QSizeF(0.01, 0.01)) : bounds.united(QRectF(project(p), QSizeF(0.01, 0.01))); };
+    QRectF bounds(project({0.0, 0.0, 0.0}), QSizeF(0.01, 0.01));
+    auto grow = [&bounds](const Point3& p) { bounds = bounds.united(QRectF(project(p), QSizeF(0.01, 0.01))); };
     for (const QPointF& q : plan) {
         grow({q.x(), q.y(), -legLength - 5.0});
         const qreal fromSpine = width - q.y();

@@ -129,7 +129,7 @@ QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double streng
     const int h = size.height();
     Noise noise(seed);
     const ValueNoise bands(QSize(w, h), 24, seed + 7);
-    QImage image(size, QImage::Format_RGB32);
+    std::vector<double> tone(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     std::vector<double> fine(static_cast<std::size_t>(w));
     std::vector<double> coarse(static_cast<std::size_t>(w));
     for (int y = 0; y < h; ++y) {
@@ -146,10 +146,22 @@ QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double streng
         normalise(fine);
         normalise(coarse);
         const double rowTone = noise.signedUnit();
+        double* row = tone.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+        for (int x = 0; x < w; ++x) {
+            row[x] = 0.45 * fine[static_cast<std::size_t>(x)] + 0.3 * coarse[static_cast<std::size_t>(x)] + 0.15 * rowTone
+                     + 0.3 * bands.at(x, y);
+        }
+    }
+    // Neighbouring rows share a little of each other's streaks (weights
+    // 1 2 1), as the bristles of a brush are wider than one pixel.
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const double* above = tone.data() + static_cast<std::size_t>(std::max(0, y - 1)) * static_cast<std::size_t>(w);
+        const double* row = tone.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+        const double* below = tone.data() + static_cast<std::size_t>(std::min(h - 1, y + 1)) * static_cast<std::size_t>(w);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const double v = strength * (0.55 * fine[static_cast<std::size_t>(x)] + 0.3 * coarse[static_cast<std::size_t>(x)]
-                                         + 0.2 * rowTone + 0.25 * bands.at(x, y));
+            const double v = strength * (above[x] + 2.0 * row[x] + below[x]) / 4.0 * 1.4;
             line[x] = qRgb(clampLevel(base.red() + v), clampLevel(base.green() + v * 0.92), clampLevel(base.blue() + v * 0.85));
         }
     }

@@ -12,7 +12,7 @@
 // pictures byte for byte on every machine and every run.
 namespace art {
 
-// SplitMix64: small, fast and fully specified, unlike the distributions of
+// SplitMix64: small, fast and defined to the bit, unlike the distributions of
 // the standard library whose output differs between implementations.
 class Noise {
 public:

@@ -41,11 +41,11 @@ QImage decode(const QString& path, QByteArray* format = nullptr)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    // Asked before reading: the reader forgets its device's format afterwards.
     if (format != nullptr) {
         *format = reader.format();
     }
-    return image;
+    return reader.read();
 }
 
 int luminance(QRgb c)
@@ -230,6 +230,24 @@ TEST(NotePictures, HeadIsOnTheNotesLineOrSpaceAndNotTwoStepsAway)
         };
         EXPECT_GT(headInk(head.y()), 15);
         EXPECT_LT(headInk(awayY), 3);
+
+        // The rows the head covers, leaving out rows where a staff or ledger
+        // line passes (they run on past the head's right side): their middle
+        // is the note's line or space to within 2 px, well under a step (7.5 px).
+        const int cx = qRound(head.x());
+        int top = image.height();
+        int bottom = -1;
+        for (int y = qRound(head.y() - 2.0 * space); y <= qRound(head.y() + 2.0 * space); ++y) {
+            const bool inHead = darkCount(image, QRect(cx - half + 2, y, 2 * half - 3, 1)) >= 2;
+            const bool onLine = darkCount(image, QRect(cx + half + 3, y, 3, 1)) > 0;
+            if (inHead && !onLine) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        ASSERT_GE(bottom, top);
+        EXPECT_NEAR((top + bottom) / 2.0, head.y(), 2.0);
+        EXPECT_NEAR(bottom - top + 1, space, 4.0);
     }
 }
 

@@ -313,35 +313,61 @@ void measurePulseAudio(const std::string& source)
     measureThroughServer("ours", [&](std::uint32_t m) { synth->send(m); }, source);
     synth.reset();
 
-    // The same path with FluidSynth's own defaults, for comparison: 16
-    // periods of 64 frames at 44.1 kHz and the server's latency adjustment on.
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setstr(settings, "audio.driver", "pulseaudio");
-    fluid_synth_t* raw = new_fluid_synth(settings);
-    fluid_synth_sfload(raw, sound::defaultSoundFontPath().c_str(), 1);
-    fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, raw);
-    if (driver != nullptr) {
-        int periods = 0;
-        int size = 0;
-        fluid_settings_getint(settings, "audio.periods", &periods);
-        fluid_settings_getint(settings, "audio.period-size", &size);
-        std::printf("PulseAudio, FluidSynth defaults: %d periods of %d frames, adjust-latency on\n", periods, size);
-        measureThroughServer("defaults", [&](std::uint32_t m) {
-            const int status = static_cast<int>(m & 0xF0U);
-            const int key = static_cast<int>((m >> 8) & 0x7FU);
-            if (status == 0x90) {
-                fluid_synth_noteon(raw, 0, key, static_cast<int>((m >> 16) & 0x7FU));
-            } else if (status == 0x80) {
-                fluid_synth_noteoff(raw, 0, key);
-            } else {
-                fluid_synth_all_sounds_off(raw, 0);
-            }
-        }, source);
-        delete_fluid_audio_driver(driver);
+    // The same path with other settings, for comparison, made with
+    // FluidSynth directly: its own defaults (44.1 kHz, 16 periods of 64
+    // frames, the server's latency adjustment on), and ours with one thing
+    // changed at a time.
+    struct Variant {
+        const char* title;
+        double rate;  // Hz; 0: FluidSynth's default
+        int periodSize;
+        int periods;
+        int adjustLatency;
+    };
+    for (const Variant& v : {Variant{"FluidSynth defaults", 0, 0, 0, -1}, Variant{"128x2, adjust-latency on", 48000, 128, 2, 1},
+                             Variant{"64x2, adjust-latency off", 48000, 64, 2, 0},
+                             Variant{"64x2, adjust-latency on", 48000, 64, 2, 1},
+                             Variant{"1024x2, adjust-latency off", 48000, 1024, 2, 0}}) {
+        fluid_settings_t* settings = new_fluid_settings();
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        fluid_settings_setstr(settings, "audio.driver", "pulseaudio");
+        if (v.rate > 0) {
+            fluid_settings_setnum(settings, "synth.sample-rate", v.rate);
+            fluid_settings_setint(settings, "audio.period-size", v.periodSize);
+            fluid_settings_setint(settings, "audio.periods", v.periods);
+            fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", v.adjustLatency);
+        }
+        fluid_synth_t* raw = new_fluid_synth(settings);
+        fluid_synth_set_channel_type(raw, 9, CHANNEL_TYPE_MELODIC);
+        fluid_synth_sfload(raw, sound::defaultSoundFontPath().c_str(), 1);
+        fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, raw);
+        if (driver != nullptr) {
+            int periods = 0;
+            int size = 0;
+            int adjust = 0;
+            double rate = 0;
+            fluid_settings_getint(settings, "audio.periods", &periods);
+            fluid_settings_getint(settings, "audio.period-size", &size);
+            fluid_settings_getint(settings, "audio.pulseaudio.adjust-latency", &adjust);
+            fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+            std::printf("PulseAudio, %s: %d periods of %d frames at %.0f Hz, adjust-latency %s\n", v.title, periods, size,
+                        rate, adjust != 0 ? "on" : "off");
+            measureThroughServer(v.title, [&](std::uint32_t m) {
+                const int status = static_cast<int>(m & 0xF0U);
+                const int key = static_cast<int>((m >> 8) & 0x7FU);
+                if (status == 0x90) {
+                    fluid_synth_noteon(raw, 0, key, static_cast<int>((m >> 16) & 0x7FU));
+                } else if (status == 0x80) {
+                    fluid_synth_noteoff(raw, 0, key);
+                } else {
+                    fluid_synth_all_sounds_off(raw, 0);
+                }
+            }, source);
+            delete_fluid_audio_driver(driver);
+        }
+        delete_fluid_synth(raw);
+        delete_fluid_settings(settings);
     }
-    delete_fluid_synth(raw);
-    delete_fluid_settings(settings);
 }
 
 }  // namespace
