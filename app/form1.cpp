@@ -270,11 +270,6 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-void Form1::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-}
-
 int Form1::heightTwips() const
 {
     return m_clientHeight.twips() + m_frameTwips;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/randomnote.h"
+#include "keyboard/keygeometry.h"
 
 #include <cstdint>
 #include <random>
@@ -23,8 +24,7 @@ constexpr int lastMode = 6;
 
 constexpr bool isBlackKey(int note)
 {
-    const int p = ((note % 12) + 12) % 12;
-    return p == 1 || p == 3 || p == 6 || p == 8 || p == 10;
+    return keyboard::isBlack(note);
 }
 
 // The keys a mode draws from, in rising order.

@@ -27,28 +27,43 @@ int writing(const std::string& prefix)
 std::string namePath(const std::string& folder, int namedKey, bool withSign)
 {
     const int p = pitchClass(namedKey);
-    std::string file = "5" + std::to_string(lowestOctave + p);
+    std::string file = "5";
+    file.append(std::to_string(lowestOctave + p));
     if (withSign && p == gPitchClass) {
-        file += "p";
+        file.append("p");
     }
-    return picturePath(folder, file + ".jpg");
+    file.append(".jpg");
+    return picturePath(folder, file);
 }
 
 }  // namespace
 
+// Strings are built by appending: GCC 12 warns wrongly about chains of
+// operator+ on std::string at -O3.
 std::string picturePath(const std::string& folder, const std::string& file)
 {
-    return folder + separator + "picture" + separator + file;
+    std::string path = folder;
+    path.push_back(separator);
+    path.append("picture");
+    path.push_back(separator);
+    path.append(file);
+    return path;
 }
 
 std::string startupPicturePath(const std::string& folder)
 {
-    return folder + separator + "tvl.tv";
+    std::string path = folder;
+    path.push_back(separator);
+    path.append("tvl.tv");
+    return path;
 }
 
 std::string notePicturePath(const std::string& folder, const std::string& prefix, int note)
 {
-    return picturePath(folder, prefix + std::to_string(note) + ".jpg");
+    std::string file = prefix;
+    file.append(std::to_string(note));
+    file.append(".jpg");
+    return picturePath(folder, file);
 }
 
 NamePicture namePicture(const std::string& folder, const std::string& prefix, int note)

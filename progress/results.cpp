@@ -1,0 +1,293 @@
+#include "progress/results.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace progress {
+
+namespace {
+
+constexpr mode_t newFileMode = 0644;  // rw-r--r--, less the umask
+
+std::string systemError(const char* what, const std::string& path, int error)
+{
+    return std::string(what) + " '" + path + "': " + std::strerror(error);
+}
+
+// An open file descriptor, closed (and so unlocked) when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Writes all of text, going on after a short write; errno is left set on failure.
+bool writeAll(int fd, const std::string& text)
+{
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string localIsoNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::array<char, 40> text{};
+    const std::size_t n = std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%M:%S%z", &local);
+    std::string s(text.data(), n);
+    // strftime writes the offset as +0200; ISO 8601's extended form is +02:00.
+    if (s.size() >= 5) {
+        s.insert(s.size() - 2, ":");
+    }
+    return s;
+}
+
+std::string newSessionId()
+{
+    std::random_device source;
+    std::array<char, 9> text{};
+    std::snprintf(text.data(), text.size(), "%08x", static_cast<unsigned>(source()));
+    return text.data();
+}
+
+// ---------------------------------------------------------------- collector
+
+RunCollector::RunCollector(WallClock clock, std::string session, Finished finished)
+    : m_clock(std::move(clock)), m_session(std::move(session)), m_finished(std::move(finished))
+{
+}
+
+void RunCollector::runStarted(int mode, std::uint32_t /*now*/)
+{
+    if (m_running) {
+        finishRun(true);  // the window never starts a run over another; if it did, the old one stopped there
+    }
+    m_running = true;
+    ++m_runCount;
+    m_run = NoteResult{};
+    m_run.started = m_clock();
+    m_run.run = m_session + "-" + std::to_string(m_runCount);
+    m_run.mode = mode;
+    m_rows.clear();
+}
+
+void RunCollector::noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now)
+{
+    if (!m_running) {
+        return;
+    }
+    if (m_noteOpen) {
+        // The answer timer always closes a note before the next tick; a note
+        // still open here got no answer in its time.
+        closeNote(Outcome::Missed, std::nullopt);
+    }
+    m_note = m_run;
+    m_note.place = place;
+    m_note.note = note;
+    const auto written = writtenFromPrefix(prefix, note);
+    if (written) {
+        m_note.clef = written->clef;
+        m_note.accidental = written->accidental;
+    } else {
+        // Not a prefix of the exercise: written as the "all notes" mode would.
+        m_note.clef = note >= art::pitch::middleC ? art::Clef::Treble : art::Clef::Bass;
+        m_note.accidental = art::pitch::spelling(note, art::Accidental::Sharp);
+    }
+    m_note.sounded = sounded;
+    m_shownAt = now;
+    m_noteOpen = true;
+}
+
+void RunCollector::answered(int key, bool right, std::uint32_t now)
+{
+    if (!m_noteOpen) {
+        return;
+    }
+    if (right) {
+        // Unsigned difference: right across the wrap of the 32-bit clock.
+        closeNote(Outcome::Right, now - m_shownAt);
+        return;
+    }
+    m_note.wrongKeys.push_back({key, classifyMistake(m_note.note, m_note.accidental, key)});
+}
+
+void RunCollector::missed(std::uint32_t /*now*/)
+{
+    if (m_noteOpen) {
+        closeNote(Outcome::Missed, std::nullopt);
+    }
+}
+
+void RunCollector::runEnded(bool stopped, std::uint32_t /*now*/)
+{
+    if (m_running) {
+        finishRun(stopped);
+    }
+}
+
+void RunCollector::closeOpenRun()
+{
+    if (m_running) {
+        finishRun(true);
+    }
+}
+
+void RunCollector::closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs)
+{
+    m_note.outcome = outcome;
+    m_note.responseMs = responseMs;
+    m_rows.push_back(std::move(m_note));
+    m_note = NoteResult{};
+    m_noteOpen = false;
+}
+
+void RunCollector::finishRun(bool stopped)
+{
+    if (m_noteOpen) {
+        // The note on display when the user stopped; at a natural end every
+        // note has closed already, so one open then was never answered.
+        closeNote(stopped ? Outcome::Stopped : Outcome::Missed, std::nullopt);
+    }
+    m_running = false;
+    std::vector<NoteResult> rows = std::move(m_rows);
+    m_rows.clear();
+    if (!rows.empty() && m_finished) {
+        m_finished(std::move(rows));
+    }
+}
+
+// ---------------------------------------------------------------- file
+
+ResultsFile::ResultsFile(std::string path) : m_path(std::move(path)) {}
+
+std::string ResultsFile::append(const std::string& rows)
+{
+    const Descriptor fd(::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, newFileMode));
+    if (fd.get() < 0) {
+        return systemError("cannot open", m_path, errno);
+    }
+    // Held until the descriptor closes. The lock is on the open file, so it
+    // keeps out other programs and other opens in this one alike.
+    while (::flock(fd.get(), LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return systemError("cannot lock", m_path, errno);
+        }
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return systemError("cannot read the size of", m_path, errno);
+    }
+    const bool regular = S_ISREG(st.st_mode);
+
+    std::string text;
+    text.reserve(rows.size() + csv::header.size() + 2);
+    if (regular && st.st_size > 0) {
+        char last = '\n';
+        if (::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n') {
+            text += '\n';
+        }
+    } else if (regular || !m_headerWritten) {
+        text += csv::header;
+        text += '\n';
+    }
+    text += rows;
+    if (text.empty()) {
+        return {};
+    }
+    if (!writeAll(fd.get(), text)) {
+        const int error = errno;
+        if (regular) {
+            // Whatever part did go in comes off again: a run is in the file whole or not at all.
+            [[maybe_unused]] const int cut = ::ftruncate(fd.get(), st.st_size);
+        }
+        return systemError("cannot write to", m_path, error);
+    }
+    m_headerWritten = true;
+    return {};
+}
+
+// ---------------------------------------------------------------- recorder
+
+ResultsRecorder::ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report report, WallClock clock,
+                                 std::string session)
+    : m_sink(std::move(sink)),
+      m_report(std::move(report)),
+      m_collector(std::move(clock), std::move(session), [this](std::vector<NoteResult>&& rows) { write(std::move(rows)); })
+{
+}
+
+ResultsRecorder::~ResultsRecorder()
+{
+    m_collector.closeOpenRun();
+    flushPending();
+}
+
+std::string ResultsRecorder::check()
+{
+    return m_sink->append(std::string());
+}
+
+void ResultsRecorder::write(std::vector<NoteResult>&& rows)
+{
+    for (const NoteResult& row : rows) {
+        appendCsvRow(m_pending, row);
+    }
+    flushPending();
+}
+
+void ResultsRecorder::flushPending()
+{
+    if (m_pending.empty()) {
+        return;
+    }
+    const std::string error = m_sink->append(m_pending);
+    if (error.empty()) {
+        m_pending.clear();
+        return;
+    }
+    if (!m_reported && m_report) {
+        m_reported = true;
+        m_report("tavelin-piano: " + error + "; the results are kept for the next try, the exercise goes on");
+    }
+}
+
+}  // namespace progress

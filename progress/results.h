@@ -1,0 +1,131 @@
+#pragma once
+
+#include "exercise/observer.h"
+#include "progress/resultrow.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Keeping the result of every note: the observer that collects a run as the
+// window plays it, and the results file its rows are appended to when the run
+// ends. Nothing here runs during a run but a few pushes into a vector; the
+// file is touched once, at the run's end, when no timing is going on.
+namespace progress {
+
+// The local date and time now, ISO 8601 with its UTC offset
+// (2024-09-02T17:05:31+02:00).
+std::string localIsoNow();
+using WallClock = std::function<std::string()>;
+
+// A fresh id for this program's session: eight hex digits from the system's
+// random source. A run's id is the session's, a dash and its number in the
+// session, so that two programs writing to one file never share an id.
+std::string newSessionId();
+
+// Collects the rows of a run from the window's calls and hands them over,
+// all at once, when the run ends.
+class RunCollector final : public exercise::ExerciseObserver {
+public:
+    using Finished = std::function<void(std::vector<NoteResult>&& rows)>;
+
+    RunCollector(WallClock clock, std::string session, Finished finished);
+
+    void runStarted(int mode, std::uint32_t now) override;
+    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
+    void answered(int key, bool right, std::uint32_t now) override;
+    void missed(std::uint32_t now) override;
+    void runEnded(bool stopped, std::uint32_t now) override;
+
+    // A run still going (the window was closed during it) ends as stopped.
+    void closeOpenRun();
+    bool running() const { return m_running; }
+
+private:
+    void closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs);
+    void finishRun(bool stopped);
+
+    WallClock m_clock;
+    std::string m_session;
+    Finished m_finished;
+    int m_runCount = 0;          // runs started in this session
+    bool m_running = false;
+    NoteResult m_run;            // what every row of the run shares: start, id, mode
+    bool m_noteOpen = false;     // m_note waits for its answer
+    NoteResult m_note;
+    std::uint32_t m_shownAt = 0; // clock reading at the start of m_note's tick, ms
+    std::vector<NoteResult> m_rows;
+};
+
+// Where finished rows go.
+class ResultsSink {
+public:
+    virtual ~ResultsSink() = default;
+    // Appends rows (whole lines) in one piece, after the header line when the
+    // destination is new; rows may be empty, which only makes sure the
+    // destination can be written. Returns why it failed, or an empty string.
+    // After a failure nothing of rows is left behind.
+    virtual std::string append(const std::string& rows) = 0;
+};
+
+// The results file. Each append opens the file, takes an exclusive lock on
+// it (flock: whole file, every process and every open of it), writes the
+// header if the file is empty, then the rows in one write, and closes it, so
+// programs sharing the file never split each other's runs or double the
+// header. A write that fails half-way is cut back off the file. A file left
+// without its last line end (a crash mid-line) gets one before the new rows.
+class ResultsFile final : public ResultsSink {
+public:
+    explicit ResultsFile(std::string path);
+    std::string append(const std::string& rows) override;
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+    bool m_headerWritten = false;  // for a pipe or device, whose size says nothing
+};
+
+// The observer given to the window with --results: collects each run and
+// appends its rows when it ends. A failure is reported once, through report,
+// and never reaches the exercise; rows that could not be written are kept and
+// go out with the next run's, or when the recorder is destroyed.
+class ResultsRecorder final : public exercise::ExerciseObserver {
+public:
+    using Report = std::function<void(const std::string& message)>;
+
+    ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report report, WallClock clock = localIsoNow,
+                    std::string session = newSessionId());
+    ~ResultsRecorder() override;
+    ResultsRecorder(const ResultsRecorder&) = delete;
+    ResultsRecorder& operator=(const ResultsRecorder&) = delete;
+
+    // For start-up: can the destination be written? (Creates a new file with
+    // its header.) Returns why not, or an empty string.
+    std::string check();
+
+    void runStarted(int mode, std::uint32_t now) override { m_collector.runStarted(mode, now); }
+    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override
+    {
+        m_collector.noteShown(place, note, prefix, sounded, now);
+    }
+    void answered(int key, bool right, std::uint32_t now) override { m_collector.answered(key, right, now); }
+    void missed(std::uint32_t now) override { m_collector.missed(now); }
+    void runEnded(bool stopped, std::uint32_t now) override { m_collector.runEnded(stopped, now); }
+
+    // Bytes of rows waiting for a write that worked.
+    std::size_t pendingBytes() const { return m_pending.size(); }
+
+private:
+    void write(std::vector<NoteResult>&& rows);
+    void flushPending();
+
+    std::unique_ptr<ResultsSink> m_sink;
+    Report m_report;
+    RunCollector m_collector;
+    std::string m_pending;
+    bool m_reported = false;
+};
+
+}  // namespace progress
