@@ -1,6 +1,8 @@
 #include "app/diagnostics.h"
 #include "app/form1.h"
 #include "app/options.h"
+#include "keyboard/computerkeyboard.h"
+#include "keyboard/midiinput.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
@@ -40,7 +42,17 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    case Options::Action::ListMidiIn:
+    case Options::Action::ListMidiIn: {
+        // The keyboards the program connects when started without --midi-in.
+        const keyboard::MidiInputPortList keyboards = keyboard::listMidiKeyboards();
+        if (!keyboards.problem.empty()) {
+            std::fprintf(stderr, "Tavelin Piano: %s\n", keyboards.problem.c_str());
+        }
+        for (const keyboard::MidiInputPort& port : keyboards.ports) {
+            std::printf("%d:%d\t%s\n", port.client, port.port, port.label().c_str());
+        }
+        return 0;
+    }
     case Options::Action::Report:
     case Options::Action::Run: break;
     }
@@ -59,6 +71,12 @@ int main(int argc, char** argv)
                                  QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut};
     Form1 form(services);
     platform::closeOnTerminate(&form);
+    // Both play through the window's keyDown/keyUp, on its thread; they go
+    // before the window does (declared after it).
+    const std::unique_ptr<keyboard::MidiInput> midiKeyboards =
+        keyboard::startMidiInput(form, options.midiIn, options.midiOut);
+    keyboard::ComputerKeyboard computerKeyboard(form);
+    app.installEventFilter(&computerKeyboard);
     timing.watch(&form);
     form.show();
     return QApplication::exec();

@@ -3,14 +3,16 @@
 //
 //   tavelin-bench-synth [--quick] [monitor source]
 //
-// 1. Offline (FluidSynth in memory mode, no audio driver): note-on between
-//    two rendered blocks, then the frames until the first sample above
-//    -80 dBFS, in blocks of the period size the audio driver asks for.
+// 1. Offline (FluidSynth in memory mode, no audio driver): a note-on between
+//    two rendered periods of the size the audio driver asks for, then the
+//    frames until the first sample above -80 dBFS, for every key.
 // 2. The audio buffer our settings ask for: period size × periods / rate.
 // 3. With a PulseAudio server (PULSE_SERVER; bench.sh starts one with a null
 //    sink "cap"): the latency the server reports for our stream, and a
 //    note-on to the first audible sample read back from the sink's monitor
-//    with parec (which adds the monitor's own small buffer).
+//    with parec. A null sink passes each block to its monitor as soon as it
+//    takes it from the stream, so the read-back shows our side of the path:
+//    the stream's buffer and the wait for the next period.
 
 #include "bench/report.h"
 #include "sound/fluidsynthoutput.h"
@@ -45,36 +47,57 @@ bool audible(float left, float right)
     return std::abs(left) > audibleLevel || std::abs(right) > audibleLevel;
 }
 
-// Frames from a note-on to its first audible frame, rendering `block` frames
-// at a time. phase frames are rendered first, so that the note-on falls at
-// that point of the synthesizer's own 64-frame grid.
-int framesToSound(sound::FluidSynthOutput& synth, int block, int phase, std::vector<float>& left,
-                  std::vector<float>& right)
-{
-    // Silence first: the last note and the reverb's tail gone for 4096 frames.
-    synth.send(allSoundOff);
-    int quiet = 0;
-    for (int rendered = 0; quiet < 4096 && rendered < 10 * 48000; rendered += 64) {
-        synth.render(left.data(), right.data(), 64);
-        bool any = false;
-        for (std::size_t i = 0; i < 64; ++i) {
-            any = any || audible(left[i], right[i]);
-        }
-        quiet = any ? 0 : quiet + 64;
+// The synthesizer in memory mode, rendered the way an audio driver does it:
+// whole periods from the start, so that each period begins on the
+// synthesizer's own 64-frame step and a note-on sent between two periods
+// starts at the beginning of the next.
+class OfflineSynth {
+public:
+    OfflineSynth(sound::FluidSynthOutput& synth, int period)
+        : m_synth(synth), m_period(period), m_left(static_cast<std::size_t>(period)), m_right(m_left.size())
+    {
     }
-    synth.render(left.data(), right.data(), phase);
-    synth.send(*sound::noteOnMessage(middleC));
-    for (int count = 0; count < 48000; count += block) {
-        synth.render(left.data(), right.data(), block);
-        for (int i = 0; i < block; ++i) {
-            if (audible(left[static_cast<std::size_t>(i)], right[static_cast<std::size_t>(i)])) {
-                synth.send(*sound::noteOffMessage(middleC));
-                return count + i;
+
+    // Frames from a note-on of `note` to its first audible frame.
+    int framesToSound(int note)
+    {
+        // Silence first: the last note and the reverb's tail gone for a
+        // whole 100 ms.
+        m_synth.send(allSoundOff);
+        int quiet = 0;
+        for (int rendered = 0; quiet < 4800 && rendered < 10 * 48000; rendered += m_period) {
+            renderPeriod();
+            quiet = firstAudible() < 0 ? quiet + m_period : 0;
+        }
+        m_synth.send(*sound::noteOnMessage(static_cast<std::int16_t>(note)));
+        for (int count = 0; count < 48000; count += m_period) {
+            renderPeriod();
+            if (const int at = firstAudible(); at >= 0) {
+                m_synth.send(*sound::noteOffMessage(static_cast<std::int16_t>(note)));
+                return count + at;
             }
         }
+        return -1;
     }
-    return -1;
-}
+
+private:
+    void renderPeriod() { m_synth.render(m_left.data(), m_right.data(), m_period); }
+
+    int firstAudible() const
+    {
+        for (std::size_t i = 0; i < m_left.size(); ++i) {
+            if (audible(m_left[i], m_right[i])) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+    sound::FluidSynthOutput& m_synth;
+    int m_period;
+    std::vector<float> m_left;
+    std::vector<float> m_right;
+};
 
 void measureOffline(bool quick)
 {
@@ -87,38 +110,37 @@ void measureOffline(bool quick)
         bench::printRow("Note-on → first sound in the synthesizer's output", "not measured", bench::none, "", std::nullopt);
         return;
     }
-    const int block = config.periodSize;
     const double rate = synth->sampleRate();
-    std::vector<float> left(static_cast<std::size_t>(std::max(block, 64)));
-    std::vector<float> right(left.size());
-    const int trials = quick ? 50 : 200;
-    bench::Sample grid;
-    bench::Sample anyPhase;
+    OfflineSynth offline(*synth, config.periodSize);
+    // Every key of the piano in turn: each is its own sample of the
+    // SoundFont, and the samples start at different levels.
+    constexpr int firstKey = 36;
+    constexpr int keys = 54;
+    const int rounds = quick ? 1 : 4;
+    bench::Sample sample;
     int silent = 0;
-    for (int t = 0; t < trials; ++t) {
-        const int onGrid = framesToSound(*synth, block, 0, left, right);
-        const int offGrid = framesToSound(*synth, block, t % 64, left, right);
-        if (onGrid < 0 || offGrid < 0) {
+    for (int i = 0; i < rounds * keys; ++i) {
+        const int frames = offline.framesToSound(firstKey + i % keys);
+        if (frames < 0) {
             ++silent;
-            continue;
+        } else {
+            sample.add(1000.0 * frames / rate);
         }
-        grid.add(1000.0 * onGrid / rate);
-        anyPhase.add(1000.0 * offGrid / rate);
     }
-    std::fprintf(stderr, "synth: offline, %d trials, %d silent; on the grid median %.3f ms, any phase median %.3f ms p99 %.3f ms\n",
-                 trials, silent, grid.median(), anyPhase.median(), anyPhase.p99());
-    const std::string how = "rendered offline, blocks of " + std::to_string(block) + " frames at " +
-                            bench::format(rate / 1000.0, 0, "kHz") + ", first sample > −80 dBFS";
-    bench::printRow("Note-on → first sound in the synthesizer's output, note-on between two blocks as from the audio "
-                    "driver (" + how + ", n=" + std::to_string(grid.size()) + ")",
-                    bench::format(grid.median(), 3, "ms"), bench::format(grid.p99(), 3, "ms"), "", std::nullopt);
-    bench::printRow("Note-on → first sound, note-on at any point of the synthesizer's 64-frame step (n=" +
-                        std::to_string(anyPhase.size()) + ")",
-                    bench::format(anyPhase.median(), 3, "ms"), bench::format(anyPhase.p99(), 3, "ms"), "", std::nullopt);
+    std::fprintf(stderr, "synth: offline, %zu notes heard, %d silent; median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                 sample.size(), silent, sample.median(), sample.p99(), sample.max());
+    bench::printRow("Note-on → first sound in the synthesizer's output (rendered offline in periods of " +
+                        std::to_string(config.periodSize) + " frames at " + bench::format(rate / 1000.0, 0, "kHz") +
+                        ", note-on between two periods, first sample > −80 dBFS; every key " +
+                        std::to_string(rounds) + "×, n=" + std::to_string(sample.size()) + ")",
+                    bench::format(sample.median(), 3, "ms"), bench::format(sample.p99(), 3, "ms"), "", std::nullopt);
     bench::printRow("Audio output latency configured: " + std::to_string(config.periods) + " periods × " +
                         std::to_string(config.periodSize) + " frames at " + bench::format(rate, 0, "Hz"),
                     bench::format(synth->configuredLatencyMs(), 2, "ms"), bench::none, "≤ 10 ms",
                     synth->configuredLatencyMs() <= 10.0);
+    if (silent > 0) {
+        std::fprintf(stderr, "synth: %d notes gave no sound\n", silent);
+    }
 }
 
 // parec recording the sink's monitor into a pipe; every read is stamped with
@@ -261,10 +283,12 @@ void measurePulseAudio(bool quick, const std::string& monitor)
     std::this_thread::sleep_for(500ms);  // the stream settles into its buffer
     if (const auto latency = serverLatency()) {
         std::fprintf(stderr, "synth: pactl: buffer %.3f ms, sink %.3f ms\n", latency->first, latency->second);
-        bench::printRow("PulseAudio driver, null sink: latency the server reports for our stream (pactl: buffer " +
-                            bench::format(latency->first, 2, "ms") + " + sink " + bench::format(latency->second, 2, "ms") +
-                            ")",
-                        bench::format(latency->first + latency->second, 2, "ms"), bench::none, "", std::nullopt);
+        bench::printRow("PulseAudio driver: our stream's buffer as the server reports it (pactl `Buffer Latency`)",
+                        bench::format(latency->first, 2, "ms"), bench::none, "", std::nullopt);
+        bench::printRow("PulseAudio null sink's own latency as reported (pactl `Sink Latency`): a null sink keeps a "
+                        "virtual buffer of up to 2 s and hands each block to its monitor at once; a sound card's sink "
+                        "sets its own",
+                        bench::format(latency->second, 1, "ms"), bench::none, "", std::nullopt);
     } else {
         bench::printRow("PulseAudio driver: the server reported no latency for our stream", bench::none, bench::none, "",
                         std::nullopt);
@@ -298,8 +322,9 @@ void measurePulseAudio(bool quick, const std::string& monitor)
     }
     std::fprintf(stderr, "synth: PulseAudio note-on to monitor: %zu of %d heard, median %.2f ms, max %.2f ms\n",
                  sample.size(), notes, sample.median(), sample.max());
-    bench::printRow("PulseAudio driver, null sink: note-on → first sound read back from `" + monitor +
-                        "` with parec (n=" + std::to_string(sample.size()) + " of " + std::to_string(notes) + ")",
+    bench::printRow("PulseAudio driver: note-on → first sound read back from the null sink's monitor `" + monitor +
+                        "` with parec: our side of the path, the stream's buffer and the wait for the next period (n=" +
+                        std::to_string(sample.size()) + " of " + std::to_string(notes) + ")",
                     bench::format(sample.median(), 2, "ms"), bench::format(sample.p99(), 2, "ms"), "", std::nullopt);
 }
 

@@ -85,37 +85,50 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    bench::Sample tickDrift;
-    bench::Sample answerDrift;
+    bench::Sample tickDrift;     // tick k − (start + period·k)
+    bench::Sample answerDrift;   // Timer2 − (its own tick + answer time)
+    bench::Sample answerOnPlan;  // Timer2 − (start + period·k + answer time)
     double worstTick = 0;
     double worstAnswer = 0;
+    double worstOnPlan = 0;
     std::vector<Clock::time_point> ticks = stamps.ticks;
     ticks.push_back(stamps.ended);  // the tick that ends the run keeps the same schedule
     for (std::size_t k = 1; k <= ticks.size(); ++k) {
         const double due = static_cast<double>(period) * static_cast<double>(k);
-        const double d = msBetween(stamps.started, ticks[k - 1]) - due;
-        tickDrift.add(d);
-        worstTick = std::max(worstTick, std::abs(d));
+        const double tick = msBetween(stamps.started, ticks[k - 1]);
+        tickDrift.add(tick - due);
+        worstTick = std::max(worstTick, std::abs(tick - due));
         if (k <= stamps.misses.size()) {
-            const double a = msBetween(stamps.started, stamps.misses[k - 1]) - (due + answerMs);
-            answerDrift.add(a);
-            worstAnswer = std::max(worstAnswer, std::abs(a));
+            const double fired = msBetween(stamps.started, stamps.misses[k - 1]);
+            answerDrift.add(fired - (tick + answerMs));
+            worstAnswer = std::max(worstAnswer, std::abs(fired - (tick + answerMs)));
+            answerOnPlan.add(fired - (due + answerMs));
+            worstOnPlan = std::max(worstOnPlan, std::abs(fired - (due + answerMs)));
         }
     }
-    const double lastTick = msBetween(stamps.started, ticks.back()) - static_cast<double>(period) * static_cast<double>(ticks.size());
-    std::fprintf(stderr, "drift: period %d ms, %zu ticks, worst |tick drift| %.3f ms, last %.3f ms; worst |Timer2| %.3f ms\n",
-                 period, ticks.size(), worstTick, lastTick, worstAnswer);
+    const double lastTick =
+        msBetween(stamps.started, ticks.back()) - static_cast<double>(period) * static_cast<double>(ticks.size());
+    std::fprintf(stderr,
+                 "drift: period %d ms, %zu ticks, worst tick drift %.3f ms, last %.3f ms; worst Timer2 %.3f ms after its "
+                 "tick, %.3f ms against the run's schedule\n",
+                 period, ticks.size(), worstTick, lastTick, worstAnswer, worstOnPlan);
 
-    const std::string runText = std::to_string(notes) + " notes, " +
+    // Drift either way counts: the "worst" figures are of its size.
+    const std::string runText = std::to_string(notes) + " notes in " +
                                 bench::format(msBetween(stamps.started, stamps.ended) / 1000.0, 1, "s");
-    bench::printRow("Timer1 tick − schedule (start + " + std::to_string(period) + "·k ms), speed 5, " + runText +
-                        ", n=" + std::to_string(tickDrift.size()) + "; worst |drift| " +
-                        bench::format(worstTick, 2, "ms") + ", last tick " + bench::format(lastTick, 2, "ms"),
+    bench::printRow("Timer1 tick − schedule (start + " + std::to_string(period) + "·k ms), speed 5, sound on, " + runText +
+                        ", n=" + std::to_string(tickDrift.size()) + "; worst " + bench::format(worstTick, 2, "ms") +
+                        ", last tick " + bench::format(lastTick, 2, "ms"),
                     bench::format(tickDrift.median(), 3, "ms"), bench::format(tickDrift.p99(), 3, "ms"),
-                    "|drift| < 2 ms", worstTick < 2.0);
-    bench::printRow("Timer2 firing − schedule (tick k due + " + std::to_string(answerMs) + " ms), n=" +
-                        std::to_string(answerDrift.size()) + "; worst |drift| " + bench::format(worstAnswer, 2, "ms"),
+                    "< 2 ms either way", worstTick < 2.0);
+    bench::printRow("Timer2 firing − (its tick + " + std::to_string(answerMs) + " ms), n=" +
+                        std::to_string(answerDrift.size()) + "; worst " + bench::format(worstAnswer, 2, "ms"),
                     bench::format(answerDrift.median(), 3, "ms"), bench::format(answerDrift.p99(), 3, "ms"),
-                    "|drift| < 2 ms", worstAnswer < 2.0);
+                    "< 2 ms either way", worstAnswer < 2.0);
+    bench::printRow("Timer2 firing − run's schedule (start + " + std::to_string(period) + "·k + " +
+                        std::to_string(answerMs) + " ms), n=" + std::to_string(answerOnPlan.size()) + "; worst " +
+                        bench::format(worstOnPlan, 2, "ms"),
+                    bench::format(answerOnPlan.median(), 3, "ms"), bench::format(answerOnPlan.p99(), 3, "ms"),
+                    "< 2 ms either way", worstOnPlan < 2.0);
     return 0;
 }

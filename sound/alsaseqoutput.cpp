@@ -91,10 +91,13 @@ AlsaPortList listAlsaOutputPorts()
     snd_seq_client_info_set_client(client.get(), -1);
     while (snd_seq_query_next_client(seq.get(), client.get()) >= 0) {
         const int id = snd_seq_client_info_get_client(client.get());
+        const std::string name = snd_seq_client_info_get_name(client.get());
         // The System client's ports are the timer and the announcements. Our
-        // own clients (this one, another part of the program reading a MIDI
-        // keyboard) are no place to send our notes.
-        if (id == SND_SEQ_CLIENT_SYSTEM || id == self || snd_seq_client_info_get_pid(client.get()) == ourPid) {
+        // own clients (this one; the MIDI keyboard reader, whose input port
+        // takes events) are no place to send our notes. The kernel tells the
+        // owner's pid (-1 for kernel clients and kernels that do not say).
+        const bool ours = id == self || (snd_seq_client_info_get_pid(client.get()) == ourPid && name == alsaseq::clientName);
+        if (id == SND_SEQ_CLIENT_SYSTEM || ours) {
             continue;
         }
         snd_seq_port_info_set_client(port.get(), id);
@@ -104,8 +107,7 @@ AlsaPortList listAlsaOutputPorts()
             if ((caps & wanted) != wanted || (caps & SND_SEQ_PORT_CAP_NO_EXPORT) != 0) {
                 continue;
             }
-            list.ports.push_back({id, snd_seq_port_info_get_port(port.get()), snd_seq_client_info_get_name(client.get()),
-                                  snd_seq_port_info_get_name(port.get())});
+            list.ports.push_back({id, snd_seq_port_info_get_port(port.get()), name, snd_seq_port_info_get_name(port.get())});
         }
     }
     return list;
@@ -166,8 +168,9 @@ AlsaSeqOutput::~AlsaSeqOutput()
     if (!m_seq) {
         return;
     }
+    const unsigned int used = m_channelsUsed.load();
     for (int channel = 0; channel < 16; ++channel) {
-        if ((m_channelsUsed & (1U << channel)) == 0) {
+        if ((used & (1U << channel)) == 0) {
             continue;
         }
         snd_seq_event_t event;
@@ -196,7 +199,7 @@ midi::Result AlsaSeqOutput::send(std::uint32_t message)
     switch (m.kind) {
     case MessageKind::noteOn:
         snd_seq_ev_set_noteon(&event, m.channel, m.data1, m.data2);
-        m_channelsUsed = static_cast<std::uint16_t>(m_channelsUsed | (1U << m.channel));
+        m_channelsUsed.fetch_or(static_cast<std::uint16_t>(1U << m.channel));
         break;
     case MessageKind::noteOff:
         snd_seq_ev_set_noteoff(&event, m.channel, m.data1, m.data2);

@@ -4,6 +4,7 @@
 
 #include <alsa/asoundlib.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -58,9 +59,9 @@ public:
     AlsaSeqOutput& operator=(const AlsaSeqOutput&) = delete;
 
     // Delivers the message to the destination port at once (direct, no
-    // queue). The client is non-blocking: a port that has gone gives
-    // midi::rc::error at once, and so does one too busy to take the event
-    // (its input full); system messages are ignored.
+    // queue); safe from more than one thread. The client is non-blocking: a
+    // port that has gone gives midi::rc::error at once, and so does one too
+    // busy to take the event (its input full); system messages are ignored.
     midi::Result send(std::uint32_t message) override;
 
     int clientId() const { return m_client; }
@@ -71,7 +72,6 @@ public:
     };
 
 private:
-
     AlsaSeqOutput() = default;
     int deliver(snd_seq_event_t& event);
 
@@ -79,7 +79,9 @@ private:
     int m_client = -1;
     int m_port = -1;
     AlsaPort m_destination;
-    std::uint16_t m_channelsUsed = 0;  // bit n: a note-on went out on channel n
+    // Bit n: a note-on went out on channel n. Atomic: the window and the MIDI
+    // keyboard reader may send from two threads.
+    std::atomic<std::uint16_t> m_channelsUsed{0};
 };
 
 }  // namespace sound

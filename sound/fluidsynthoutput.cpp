@@ -100,6 +100,21 @@ std::vector<std::string> defaultAudioDrivers()
     return {"pulseaudio", "alsa"};
 }
 
+int defaultPeriodSize()
+{
+    constexpr long smallest = 64;
+    constexpr long largest = 8192;
+    const char* chosen = std::getenv(synthdefaults::periodSizeVariable);
+    if (chosen != nullptr && *chosen != '\0') {
+        char* end = nullptr;
+        const long frames = std::strtol(chosen, &end, 10);
+        if (*end == '\0' && frames >= smallest && frames <= largest) {
+            return static_cast<int>(frames);
+        }
+    }
+    return synthdefaults::periodSize;
+}
+
 void FluidSynthOutput::SettingsDeleter::operator()(fluid_settings_t* settings) const
 {
     delete_fluid_settings(settings);
@@ -156,10 +171,12 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     // Only the samples of the presets selected on a channel are read: the
     // piano's 5.6 MB instead of the whole 142 MB file.
     setInt("synth.dynamic-sample-loading", 1);
-    // Without this, PulseAudio sizes the server's buffer for low power, not
-    // for our request: tens of ms more between key and sound. These settings
-    // exist only if FluidSynth was built with the driver; a failure to set
-    // them is harmless.
+    // Off, the PulseAudio stream's queue on the server may hold one period at
+    // most; on, its maximum is the server's default (seconds of sound). The
+    // target is one period either way, so the difference shows after a
+    // stall: no backlog of late notes can build up. These settings exist only
+    // if FluidSynth was built with the driver; a failure to set them is
+    // harmless.
     setInt("audio.pulseaudio.adjust-latency", 0);
     if (!config.pulseServer.empty()) {
         fluid_settings_setstr(settings, "audio.pulseaudio.server", config.pulseServer.c_str());

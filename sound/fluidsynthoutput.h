@@ -28,11 +28,15 @@ constexpr const char* soundFontVariable = "TAVELIN_SOUNDFONT";
 // Comma-separated FluidSynth driver names, tried in order, instead of ours.
 constexpr const char* audioDriverVariable = "TAVELIN_AUDIO_DRIVER";
 constexpr double sampleRate = 48000.0;  // Hz; PipeWire's and most sound cards' own rate
-// 2 periods of 128 frames at 48 kHz: 5.3 ms of buffer. FluidSynth's own
-// defaults (16 x 64 on ALSA, far more through PulseAudio with its latency
-// adjustment on) give 20 to 100 ms, which a player hears as a late key.
+// 2 periods of 128 frames at 48 kHz: 5.3 ms of buffer on ALSA. FluidSynth's
+// own defaults (16 periods of 64 frames, 21 ms at 48 kHz) are what a player
+// hears as a late key. Its PulseAudio driver queues one period (the stream's
+// target length) whatever the count: 2.7 ms, plus the server's own latency.
 constexpr int periodSize = 128;  // frames; FluidSynth accepts 64 to 8192
 constexpr int periods = 2;       // FluidSynth accepts 2 to 64
+// Frames per period instead of ours, for a machine whose sound crackles
+// (an audio thread that cannot keep up with 2.7 ms): 256 or 512.
+constexpr const char* periodSizeVariable = "TAVELIN_AUDIO_PERIOD";
 // Master gain, 0 to 10. FluidSynth's 0.2 is quiet for one piano; 0.5 leaves
 // a ten-note fortissimo chord below full scale (see the tests).
 constexpr double gain = 0.5;
@@ -47,6 +51,9 @@ std::string defaultSoundFontPath();
 // PipeWire desktops through pipewire-pulse) and then alsa.
 std::vector<std::string> defaultAudioDrivers();
 
+// TAVELIN_AUDIO_PERIOD if it holds a whole number from 64 to 8192, else 128.
+int defaultPeriodSize();
+
 struct SynthConfig {
     std::string soundFont = defaultSoundFontPath();
     // false: no audio driver, the caller pulls the sound with render() (tests,
@@ -54,7 +61,7 @@ struct SynthConfig {
     bool startAudio = true;
     std::vector<std::string> audioDrivers = defaultAudioDrivers();
     double sampleRate = synthdefaults::sampleRate;  // Hz, 8000 to 96000
-    int periodSize = synthdefaults::periodSize;     // frames per period
+    int periodSize = defaultPeriodSize();           // frames per period
     int periods = synthdefaults::periods;           // periods in the audio buffer
     double gain = synthdefaults::gain;
     // Empty: the driver's default ("default" for both). A server such as
@@ -72,11 +79,14 @@ public:
     // the synthesizer is made; the audio driver has started. Then reads the
     // SoundFont on a thread of its own, so the window paints meanwhile.
     //
-    // Returns midi::rc::error (1) for a missing, unreadable or damaged
-    // SoundFont, for settings FluidSynth refuses and when no audio driver
-    // starts (no sound server and no sound card); midi::rc::noMemory (7) when
-    // FluidSynth cannot make its settings or synthesizer. On failure *why
-    // (if given) gets a one-line reason and device stays empty.
+    // Returns midi::rc::error (1) for a missing or unreadable SoundFont, a
+    // file that is not one or is cut short, settings FluidSynth refuses, and
+    // when no audio driver starts (no sound server and no sound card);
+    // midi::rc::noMemory (7) when FluidSynth cannot make its settings or
+    // synthesizer. On failure *why (if given) gets a one-line reason and
+    // device stays empty. Damage that only the full read finds (a broken
+    // preset table) shows later: loadState() becomes failed, one line goes
+    // to stderr, and the device stays silent.
     static midi::Result open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
                              std::string* why = nullptr);
 
@@ -106,8 +116,9 @@ public:
     // The FluidSynth driver that plays ("pulseaudio", "alsa"); empty without
     // an audio driver.
     const std::string& audioDriver() const { return m_driverName; }
-    // The audio buffer asked of the driver: period size x periods / rate, in ms.
-    // What the sound server really gives may be more.
+    // The audio buffer asked of the driver: period size x periods / rate, in
+    // ms. The ALSA driver buffers that much; the PulseAudio driver queues one
+    // period, and the server adds its own latency (see tavelin-synthlatency).
     double configuredLatencyMs() const;
     double sampleRate() const { return m_sampleRate; }
 

@@ -1,5 +1,6 @@
 #include "sound/outputsystem.h"
 #include "sound/shortmsg.h"
+#include "sound/tests/seqreceiver.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +93,7 @@ TEST(DefaultOutputSystem, DeviceZeroWithoutSoundFontFailsWithOneLine)
 
 TEST(DefaultOutputSystem, NoSequencerIsSaidOnceAndQuietly)
 {
-    if (std::filesystem::exists("/dev/snd/seq")) {
+    if (testing_support::haveSequencer()) {
         GTEST_SKIP() << "this machine has an ALSA sequencer";
     }
     DefaultOutputSystem system(memoryConfig());
@@ -106,6 +107,40 @@ TEST(DefaultOutputSystem, NoSequencerIsSaidOnceAndQuietly)
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
     EXPECT_EQ(linesContaining(printed, "no ALSA sequencer"), 1) << printed;
     EXPECT_EQ(linesContaining(printed, "ALSA lib"), 0) << printed;
+}
+
+TEST(DefaultOutputSystem, AlsaDeviceNumbersFollowTheLastListing)
+{
+    if (!testing_support::haveSequencer()) {
+        GTEST_SKIP() << "no ALSA sequencer here (" << testing_support::sequencerDevice << " absent, as on CI)";
+    }
+    testing_support::Receiver receiver;
+    if (!receiver.ok()) {
+        GTEST_SKIP() << testing_support::sequencerDevice << " exists but cannot be opened (permissions?)";
+    }
+    DefaultOutputSystem system(memoryConfig());
+    const std::vector<std::string> names = system.deviceNames();
+    const auto found = std::find(names.begin(), names.end(), receiver.address().label());
+    ASSERT_NE(found, names.end());
+    const auto id = static_cast<std::uint32_t>(found - names.begin());
+    ASSERT_GE(id, 1U);
+
+    std::unique_ptr<midi::OutputDevice> device;
+    ASSERT_EQ(system.openDevice(id, device), midi::rc::noError);
+    ASSERT_TRUE(device);
+    ASSERT_EQ(device->send(*sound::noteOnMessage(64)), midi::rc::noError);
+    const auto event = receiver.next();
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->type, SND_SEQ_EVENT_NOTEON);
+    EXPECT_EQ(event->data.note.note, 64);
+
+    // The port goes; until the next listing its number still names it.
+    receiver.deletePort();
+    std::unique_ptr<midi::OutputDevice> again;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(system.openDevice(id, again), midi::rc::badDeviceId);
+    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(again);
 }
 
 }  // namespace

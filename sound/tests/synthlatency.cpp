@@ -256,7 +256,7 @@ void printSinkInputs()
     while (std::fgets(line, sizeof line, p) != nullptr) {
         const std::string s = line;
         if (s.find("Latency") != std::string::npos || s.find("application.name") != std::string::npos ||
-            s.find("Sample Specification") != std::string::npos) {
+            s.find("Hz") != std::string::npos) {
             std::printf("    pactl:%s", line);
         }
     }

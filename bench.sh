@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the optimised bench build, runs every
+# timing program in a virtual X server with a PulseAudio null sink, prints
+# one markdown table and writes it, with the machine it ran on, to
+# bench/results.md.
+#
+#   ./bench.sh           the full set (about 3 minutes, most of it the 100 s exercise run)
+#   ./bench.sh --quick   fewer samples and a 10-note run (under a minute)
+set -euo pipefail
+cd "$(dirname "$0")"
+quick=""
+case "${1:-}" in
+    "") ;;
+    --quick) quick=--quick ;;
+    *) echo "usage: ./bench.sh [--quick]" >&2; exit 2 ;;
+esac
+
+bash scripts/deps.sh build bench
+# The sound server for the null sink and parec come with the test needs.
+if ! command -v pulseaudio >/dev/null || ! command -v parec >/dev/null || ! command -v pactl >/dev/null; then
+    bash scripts/deps.sh test
+fi
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j 2
+
+rows=$(mktemp)
+trap 'rm -f "$rows"' EXIT
+status=0
+xvfb-run -a -s "-screen 0 1280x800x24" bash bench/run.sh build/bench/bin $quick >"$rows" || status=$?
+
+cpu=$(grep -m1 '^model name' /proc/cpuinfo | sed 's/^[^:]*: *//')
+ram=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
+machine="$(nproc) cores, ${cpu:-unknown CPU}, $ram RAM, $(uname -sr)"
+table=$(
+    echo "| Measure | Median | p99 | Goal | Result |"
+    echo "|---|---|---|---|---|"
+    cat "$rows"
+)
+{
+    echo "# Benchmark results"
+    echo
+    echo "\`./bench.sh${quick:+ $quick}\`, $(date -u '+%Y-%m-%d %H:%M UTC'), on $machine."
+    echo
+    echo "$table"
+} >bench/results.md
+
+echo
+echo "Machine: $machine"
+echo
+echo "$table"
+echo
+echo "(written to bench/results.md)"
+exit $status

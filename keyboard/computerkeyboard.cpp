@@ -1,0 +1,365 @@
+#include "keyboard/computerkeyboard.h"
+
+#include "app/form1.h"
+#include "keyboard/keygeometry.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFont>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace keyboard {
+
+namespace {
+
+// Semitones from C of the white keys C D E F G A B.
+constexpr std::array<int, 7> whiteSteps = {0, 2, 4, 5, 7, 9, 11};
+
+// The index-th white key counting from C at start (a C).
+constexpr int whiteNote(int start, int index)
+{
+    return start + 12 * (index / 7) + whiteSteps[static_cast<std::size_t>(index % 7)];
+}
+
+// A row of white keys and the row above it, which is offset half a key to
+// the left: upper key i lies between lower keys i - 1 and i.
+struct RowPair {
+    int lowerFirst;  // key code of the white row's first key
+    int lowerKeys;
+    int upperFirst;  // key code of the black row's first key
+    int upperKeys;
+    int start;       // note of the white row's first key at no shift
+};
+
+constexpr std::array<RowPair, 2> rowPairs = {{
+    {keycodes::bottomRowFirst, keycodes::bottomRowKeys, keycodes::homeRowFirst, keycodes::homeRowKeys,
+     computerkeys::bottomRowStart},
+    {keycodes::topRowFirst, keycodes::topRowKeys, keycodes::digitRowFirst, keycodes::digitRowKeys,
+     computerkeys::topRowStart},
+}};
+
+// The note before the range check, at the given octave shift.
+std::optional<int> rowNote(int keyCode, int shift)
+{
+    for (const RowPair& rows : rowPairs) {
+        const int start = rows.start + 12 * shift;
+        if (keyCode >= rows.lowerFirst && keyCode < rows.lowerFirst + rows.lowerKeys) {
+            return whiteNote(start, keyCode - rows.lowerFirst);
+        }
+        if (keyCode >= rows.upperFirst && keyCode < rows.upperFirst + rows.upperKeys) {
+            const int i = keyCode - rows.upperFirst;
+            if (i == 0) {
+                return std::nullopt;  // left of the first white key: nothing below it
+            }
+            const int below = whiteNote(start, i - 1);
+            const int above = whiteNote(start, i);
+            if (above - below != 2) {
+                return std::nullopt;  // E-F, B-C: no black key between
+            }
+            return below + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+bool inRange(int keyCode)
+{
+    return keyCode >= 0 && keyCode < keycodes::count;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- ComputerKeyboardMap
+
+ComputerKeyboardMap::ComputerKeyboardMap()
+{
+    m_sounding.fill(none);
+}
+
+bool ComputerKeyboardMap::isPianoKey(int keyCode)
+{
+    for (const RowPair& rows : rowPairs) {
+        if ((keyCode >= rows.lowerFirst && keyCode < rows.lowerFirst + rows.lowerKeys) ||
+            (keyCode >= rows.upperFirst && keyCode < rows.upperFirst + rows.upperKeys)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<int> ComputerKeyboardMap::noteFor(int keyCode) const
+{
+    const std::optional<int> note = rowNote(keyCode, m_shift);
+    if (!note || *note < computerkeys::lowestNote || *note > computerkeys::highestNote) {
+        return std::nullopt;
+    }
+    return note;
+}
+
+std::optional<int> ComputerKeyboardMap::press(int keyCode)
+{
+    if (!inRange(keyCode) || m_sounding[static_cast<std::size_t>(keyCode)] != none) {
+        return std::nullopt;
+    }
+    const std::optional<int> note = noteFor(keyCode);
+    if (note) {
+        m_sounding[static_cast<std::size_t>(keyCode)] = static_cast<std::int8_t>(*note);
+    }
+    return note;
+}
+
+std::optional<int> ComputerKeyboardMap::release(int keyCode)
+{
+    if (!inRange(keyCode)) {
+        return std::nullopt;
+    }
+    std::int8_t& sounding = m_sounding[static_cast<std::size_t>(keyCode)];
+    if (sounding == none) {
+        return std::nullopt;
+    }
+    const int note = sounding;
+    sounding = none;
+    return note;
+}
+
+std::vector<int> ComputerKeyboardMap::releaseAll()
+{
+    std::vector<int> notes;
+    for (std::int8_t& sounding : m_sounding) {
+        if (sounding != none) {
+            notes.push_back(sounding);
+            sounding = none;
+        }
+    }
+    return notes;
+}
+
+bool ComputerKeyboardMap::shift(int octaves)
+{
+    const int next = std::clamp(m_shift + octaves, -computerkeys::maxShift, computerkeys::maxShift);
+    if (next == m_shift) {
+        return false;
+    }
+    m_shift = next;
+    return true;
+}
+
+// ---------------------------------------------------------------- ComputerKeyboard
+
+ComputerKeyboard::ComputerKeyboard(Form1& form, QObject* parent) : QObject(parent), m_form(form) {}
+
+bool ComputerKeyboard::ours(QObject* watched) const
+{
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    return widget != nullptr && widget->window() == &m_form;
+}
+
+void ComputerKeyboard::releaseAll()
+{
+    for (const int note : m_map.releaseAll()) {
+        m_form.keyUp(static_cast<std::int16_t>(note));
+    }
+}
+
+bool ComputerKeyboard::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        if (!ours(watched)) {
+            return false;  // a message box's keys are its own
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool press = event->type() == QEvent::KeyPress;
+        if (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown) {
+            if (press && !key->isAutoRepeat()) {
+                m_map.shift(key->key() == Qt::Key_PageUp ? 1 : -1);
+            }
+            return true;
+        }
+        const int code = static_cast<int>(key->nativeScanCode());
+        if (!ComputerKeyboardMap::isPianoKey(code)) {
+            return false;
+        }
+        if (key->isAutoRepeat()) {
+            return true;  // the key is still down: its note goes on
+        }
+        // The map's state changes before the window is told, since a press
+        // may wait (a right answer's flash) and a release come meanwhile.
+        if (press) {
+            if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+                return false;  // a shortcut, not a note
+            }
+            if (const std::optional<int> note = m_map.press(code)) {
+                m_form.keyDown(static_cast<std::int16_t>(*note), computerkeys::velocity);
+            }
+        } else if (const std::optional<int> note = m_map.release(code)) {
+            m_form.keyUp(static_cast<std::int16_t>(*note));
+        }
+        return true;
+    }
+    case QEvent::WindowDeactivate:
+        if (watched == &m_form) {
+            releaseAll();
+        }
+        return false;
+    case QEvent::ApplicationStateChange:
+        if (watched == QCoreApplication::instance() &&
+            static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive) {
+            releaseAll();
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------- the picture
+
+namespace {
+
+namespace mapdrawing {
+constexpr int unit = 60;        // px per key width (a standard key is 1 unit)
+constexpr int gap = 5;          // px between keys
+constexpr int margin = 20;      // px around the picture
+constexpr int titleHeight = 44;   // px
+constexpr int legendHeight = 64;  // px
+constexpr int pageKeysAt = 57;  // quarter units from the left: the Page keys' column
+}  // namespace mapdrawing
+
+// One row as the picture draws it: where its first key starts (in quarter
+// units from the left edge), its first key code, and the caps of each key.
+struct DrawnRow {
+    int startQuarters;
+    int firstCode;
+    std::array<const char*, 12> azerty;
+    std::array<const char*, 12> qwerty;
+    int keys;
+    const char* leftCap;  // the key at the row's left end, drawn for orientation
+    int leftQuarters;     // its width
+};
+
+constexpr std::array<DrawnRow, 4> drawnRows = {{
+    {4, keycodes::digitRowFirst,
+     {"&", "é", "\"", "'", "(", "-", "è", "_", "ç", "à", ")", "="},
+     {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "-", "="},
+     keycodes::digitRowKeys, "²", 4},
+    {6, keycodes::topRowFirst,
+     {"A", "Z", "E", "R", "T", "Y", "U", "I", "O", "P", "^", "$"},
+     {"Q", "W", "E", "R", "T", "Y", "U", "I", "O", "P", "[", "]"},
+     keycodes::topRowKeys, "Tab", 6},
+    {7, keycodes::homeRowFirst,
+     {"Q", "S", "D", "F", "G", "H", "J", "K", "L", "M", "ù", ""},
+     {"A", "S", "D", "F", "G", "H", "J", "K", "L", ";", "'", ""},
+     keycodes::homeRowKeys, "Verr.", 7},
+    {9, keycodes::bottomRowFirst,
+     {"W", "X", "C", "V", "B", "N", ",", ";", ":", "!", "", ""},
+     {"Z", "X", "C", "V", "B", "N", "M", ",", ".", "/", "", ""},
+     keycodes::bottomRowKeys, "Maj", 9},
+}};
+
+constexpr std::array<const char*, 12> frenchNames = {"Do",  "Do#", "Ré",  "Ré#", "Mi",  "Fa",
+                                                     "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+
+QFont sans(int pixels, bool bold = false)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+void drawKey(QPainter& p, const QRect& r, const QColor& face, const QColor& ink)
+{
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5));
+    p.setBrush(face);
+    p.drawRoundedRect(r, 6, 6);
+    p.setPen(ink);
+}
+
+}  // namespace
+
+QImage drawKeyboardMap()
+{
+    using namespace mapdrawing;
+    const int width = 2 * margin + (pageKeysAt + 10) * unit / 4;
+    const int height = 2 * margin + titleHeight + 4 * unit + legendHeight;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0xF4, 0xF1, 0xEA));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.setFont(sans(22, true));
+    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("Jouer au clavier de l'ordinateur"));
+
+    const ComputerKeyboardMap map;  // no shift: the notes as the program starts
+    const auto keyRect = [](int quarters, int row, int widthQuarters) {
+        return QRect(margin + quarters * unit / 4 + gap / 2, margin + titleHeight + row * unit + gap / 2,
+                     widthQuarters * unit / 4 - gap, unit - gap);
+    };
+    for (int row = 0; row < static_cast<int>(drawnRows.size()); ++row) {
+        const DrawnRow& d = drawnRows[static_cast<std::size_t>(row)];
+        const QRect left = keyRect(0, row, d.leftQuarters);
+        drawKey(p, left, QColor(0xDD, 0xDA, 0xD2), QColor(0x77, 0x77, 0x77));
+        p.setFont(sans(12));
+        p.drawText(left.adjusted(6, 4, -4, -4), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(d.leftCap));
+        for (int i = 0; i < d.keys; ++i) {
+            const QRect r = keyRect(d.startQuarters + 4 * i, row, 4);
+            const std::optional<int> note = map.noteFor(d.firstCode + i);
+            const bool black = note && isBlack(*note);
+            const QColor face = !note ? QColor(0xC8, 0xC5, 0xBE) : black ? QColor(0x22, 0x22, 0x22) : QColor(Qt::white);
+            const QColor ink = black ? QColor(Qt::white) : QColor(0x20, 0x20, 0x20);
+            const QColor faint = black ? QColor(0xAA, 0xAA, 0xAA) : QColor(0x80, 0x80, 0x80);
+            drawKey(p, r, face, ink);
+            const QRect inside = r.adjusted(6, 3, -5, -3);
+            p.setFont(sans(18, true));
+            p.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(d.azerty[static_cast<std::size_t>(i)]));
+            p.setPen(faint);
+            p.setFont(sans(11));
+            p.drawText(inside, Qt::AlignRight | Qt::AlignTop, QString::fromUtf8(d.qwerty[static_cast<std::size_t>(i)]));
+            if (note) {
+                p.setPen(ink);
+                p.setFont(sans(13, true));
+                p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
+                           QString::fromUtf8(frenchNames[static_cast<std::size_t>(*note % 12)]));
+                p.setPen(faint);
+                p.setFont(sans(10));
+                p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));
+            }
+        }
+    }
+    const std::array<std::pair<const char*, const char*>, 2> pageKeys = {{
+        {"Page ↑", "octave +1"},
+        {"Page ↓", "octave −1"},
+    }};
+    for (int i = 0; i < 2; ++i) {
+        const QRect r = keyRect(pageKeysAt, 1 + i, 8);
+        drawKey(p, r, QColor(0xFF, 0xE8, 0xB0), QColor(0x20, 0x20, 0x20));
+        const QRect inside = r.adjusted(6, 3, -5, -3);
+        p.setFont(sans(15, true));
+        p.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(pageKeys[static_cast<std::size_t>(i)].first));
+        p.setFont(sans(12));
+        p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
+                   QString::fromUtf8(pageKeys[static_cast<std::size_t>(i)].second));
+    }
+
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setFont(sans(14));
+    p.drawText(QRect(margin, margin + titleHeight + 4 * unit + 10, width - 2 * margin, legendHeight - 10),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               QStringLiteral("En grand : la touche d'un clavier AZERTY ; en petit : la même touche en QWERTY. "
+                              "En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. "
+                              "Touches grises : aucune note."));
+    p.end();
+    return image;
+}
+
+}  // namespace keyboard

@@ -1,0 +1,509 @@
+#include "progress/reportpicture.h"
+
+#include "picture/fonts.h"
+#include "picture/texture.h"
+#include "progress/notenames.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace progress::reportpicture {
+
+namespace {
+
+constexpr std::uint64_t paperSeed = 0x7a5e11b0;
+
+namespace colour {
+constexpr QColor ink = art::engravingInk;
+constexpr QColor rubric(0x8a, 0x7b, 0x68);    // captions and small print, as on the note pictures
+constexpr QColor ornament(0xb0, 0x93, 0x5c);  // faded gilt rules
+constexpr QColor grid(0xd9, 0xcd, 0xb4);      // chart grid, a shade under the paper
+constexpr QColor red(0xc0, 0x2b, 0x1f);
+constexpr QColor amber(0xd9, 0x8e, 0x04);
+constexpr QColor green(0x2a, 0x8c, 0x3e);
+constexpr QColor unanswered(0x9a, 0x90, 0x84);
+constexpr QColor scoreLine(0x2d, 0x5e, 0x7e);  // slate blue
+constexpr QColor timeLine(0x86, 0x24, 0x1c);   // the red of the signs on the name pictures
+}  // namespace colour
+
+// Page geometry, px.
+namespace page {
+constexpr qreal margin = 72.0;
+constexpr qreal right = size.width() - margin;
+constexpr qreal titleBaseline = 84.0;
+constexpr qreal titleRule = 106.0;
+constexpr qreal totalsBaseline = 140.0;
+constexpr qreal trebleCentre = 262.0;  // y of the middle line
+constexpr qreal bassCentre = 444.0;
+constexpr qreal legendY = 566.0;
+constexpr qreal sectionRule = 606.0;
+constexpr qreal sectionTitle = 650.0;
+constexpr qreal weakTop = 676.0;
+constexpr qreal weakRow = 108.0;
+constexpr qreal chartsLeft = 900.0;
+constexpr qreal footerBaseline = size.height() - 26.0;
+}  // namespace page
+
+// Widths in staff spaces used for the columns: the clef with its indent, the
+// room left of the first head for its sign and ledger lines, the room right
+// of the last, and the least distance between two heads, with and without
+// signs (a black head, its sign and gap, the ledger overhang and some air).
+namespace span {
+constexpr qreal clef = 3.37;
+constexpr qreal beforeFirst = 2.8;
+constexpr qreal afterLast = 2.0;
+constexpr qreal withSigns = 3.1;
+constexpr qreal plain = 2.4;
+constexpr qreal widest = 8.0;
+constexpr qreal medianBelow = 5.2;  // from the bottom line down to the top of the median's text
+}  // namespace span
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+void write(QPainter& p, const QFont& font, QColor c, QPointF baseline, const QString& s)
+{
+    p.setFont(font);
+    p.setPen(c);
+    p.drawText(baseline, s);
+}
+
+void writeCentred(QPainter& p, const QFont& font, QColor c, qreal x, qreal baseline, const QString& s)
+{
+    const QFontMetricsF m(font);
+    write(p, font, c, QPointF(x - m.horizontalAdvance(s) / 2.0, baseline), s);
+}
+
+void writeRight(QPainter& p, const QFont& font, QColor c, qreal x, qreal baseline, const QString& s)
+{
+    const QFontMetricsF m(font);
+    write(p, font, c, QPointF(x - m.horizontalAdvance(s), baseline), s);
+}
+
+// A thin gilt rule with a small lozenge in its middle.
+void rule(QPainter& p, qreal left, qreal right, qreal y)
+{
+    p.save();
+    p.setPen(QPen(colour::ornament, 1.2));
+    const qreal mid = (left + right) / 2.0;
+    p.drawLine(QPointF(left, y), QPointF(mid - 9.0, y));
+    p.drawLine(QPointF(mid + 9.0, y), QPointF(right, y));
+    QPainterPath diamond;
+    diamond.moveTo(mid - 6.0, y);
+    diamond.lineTo(mid, y - 4.0);
+    diamond.lineTo(mid + 6.0, y);
+    diamond.lineTo(mid, y + 4.0);
+    diamond.closeSubpath();
+    p.fillPath(diamond, colour::ornament);
+    p.restore();
+}
+
+QColor mix(QColor a, QColor b, double t)
+{
+    auto channel = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
+}
+
+QString seconds(std::optional<double> ms)
+{
+    if (!ms) {
+        return QStringLiteral("–");
+    }
+    return text(frenchNumber(*ms / 1000.0, 1));
+}
+
+QString percentText(double value)
+{
+    return text(frenchNumber(value, 0)) + QStringLiteral("\u00a0%");
+}
+
+QString dateOf(const std::string& started)
+{
+    if (started.size() < 10) {
+        return {};
+    }
+    // 2024-09-02... as 02/09/2024, the way a French page dates things.
+    return text(started.substr(8, 2) + "/" + started.substr(5, 2) + "/" + started.substr(0, 4));
+}
+
+bool anySign(const std::vector<NoteStats>& notes, art::Clef clef)
+{
+    return std::any_of(notes.begin(), notes.end(), [clef](const NoteStats& n) {
+        return n.form.clef == clef && n.form.accidental != art::Accidental::None;
+    });
+}
+
+std::size_t countIn(const std::vector<NoteStats>& notes, art::Clef clef)
+{
+    return static_cast<std::size_t>(std::count_if(notes.begin(), notes.end(),
+                                                  [clef](const NoteStats& n) { return n.form.clef == clef; }));
+}
+
+// The largest staff space at which a staff's columns keep their distance.
+qreal fittingSpace(const std::vector<NoteStats>& notes, art::Clef clef)
+{
+    const std::size_t n = countIn(notes, clef);
+    if (n < 2) {
+        return largestStaffSpace;
+    }
+    const qreal width = page::right - page::margin;
+    const qreal need = anySign(notes, clef) ? span::withSigns : span::plain;
+    return width / (span::clef + span::beforeFirst + span::afterLast + need * static_cast<qreal>(n - 1));
+}
+
+Staff placeStaff(const std::vector<NoteStats>& notes, art::Clef clef, qreal centre, qreal s)
+{
+    Staff staff;
+    staff.clef = clef;
+    staff.lines = QRectF(page::margin, centre - 2.0 * s, page::right - page::margin, 4.0 * s);
+    std::vector<NoteStats> mine;
+    std::copy_if(notes.begin(), notes.end(), std::back_inserter(mine),
+                 [clef](const NoteStats& n) { return n.form.clef == clef; });
+    if (mine.empty()) {
+        return staff;
+    }
+    const qreal first = staff.engraver().clefEnd(clef) + span::beforeFirst * s;
+    const qreal last = staff.lines.right() - span::afterLast * s;
+    const qreal pitch = mine.size() < 2 ? 0.0 : std::min((last - first) / static_cast<qreal>(mine.size() - 1), span::widest * s);
+    // Centred along the staff when they do not fill it.
+    const qreal used = pitch * static_cast<qreal>(mine.size() - 1);
+    const qreal start = mine.size() < 2 ? (first + last) / 2.0 : first + ((last - first) - used) / 2.0;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        staff.columns.push_back({mine[i], start + pitch * static_cast<qreal>(i)});
+    }
+    return staff;
+}
+
+void drawStaff(QPainter& p, const Staff& staff, qreal s)
+{
+    art::Engraver engraver = staff.engraver();
+    engraver.drawStaff(p, staff.lines, staff.clef);
+    qreal pitch = span::widest * s;
+    if (staff.columns.size() > 1) {
+        pitch = staff.columns[1].x - staff.columns[0].x;
+    }
+    const QFont timeFont = art::fonts::sans(std::clamp(pitch * 0.45, 9.0, 14.0));
+    const qreal baseline = staff.medianBaseline();
+    for (const Column& c : staff.columns) {
+        engraver.drawNoteAt(p, staff.clef, c.stats.form.note, c.stats.form.accidental, c.x,
+                            rateColour(c.stats.rightRate()), art::NoteHead::Black);
+        writeCentred(p, timeFont, colour::rubric, c.x, baseline, seconds(c.stats.medianMs));
+    }
+    if (staff.columns.empty()) {
+        writeCentred(p, art::fonts::serif(17, false, true), colour::rubric,
+                     (engraver.clefEnd(staff.clef) + staff.lines.right()) / 2.0, staff.lines.top() - 12.0,
+                     QStringLiteral("aucune note demandée dans cette clef"));
+    }
+}
+
+void drawLegend(QPainter& p)
+{
+    const qreal y = page::legendY;
+    const QFont small = art::fonts::sans(15);
+    const QRectF bar(page::margin + 150.0, y - 11.0, 220.0, 12.0);
+    write(p, small, colour::ink, QPointF(page::margin, y), QStringLiteral("souvent manquée"));
+    QLinearGradient g(bar.topLeft(), bar.topRight());
+    g.setColorAt(0.0, colour::red);
+    g.setColorAt(0.5, colour::amber);
+    g.setColorAt(1.0, colour::green);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(bar, 3.0, 3.0);
+    p.restore();
+    write(p, small, colour::ink, QPointF(bar.right() + 12.0, y), QStringLiteral("toujours juste"));
+    writeRight(p, small, colour::rubric, page::right, y,
+               QStringLiteral("Sous chaque note : temps de réponse médian en secondes, du début de la note à la bonne "
+                              "touche (le son compris).  Do\u00a03 : le do du milieu du clavier."));
+}
+
+void drawMiniNote(QPainter& p, const NoteStats& n, QRectF box)
+{
+    const qreal s = 7.0;
+    const QRectF lines(box.left(), box.center().y() - 2.0 * s, box.width(), 4.0 * s);
+    art::Engraver engraver(lines);
+    engraver.drawStaff(p, lines, n.form.clef, colour::ink, true);
+    const qreal x = (engraver.clefEnd(n.form.clef) + lines.right()) / 2.0 + s * 0.6;
+    engraver.drawNoteAt(p, n.form.clef, n.form.note, n.form.accidental, x, rateColour(n.rightRate()),
+                        art::NoteHead::Black);
+}
+
+void drawWeakest(QPainter& p, const ResultsSummary& summary)
+{
+    write(p, art::fonts::serif(27, true), colour::ink, QPointF(page::margin, page::sectionTitle),
+          QStringLiteral("Les cinq notes à travailler"));
+    const std::vector<NoteStats> weak = weakestNotes(summary, 5);
+    if (weak.empty()) {
+        write(p, art::fonts::serif(19, false, true), colour::rubric, QPointF(page::margin, page::weakTop + 40.0),
+              summary.rows == 0 ? QStringLiteral("Pas encore de résultats dans ce fichier.")
+                                : QStringLiteral("Aucune note manquée, aucune fausse touche : bravo !"));
+        return;
+    }
+    const QFont name = art::fonts::serif(23, true);
+    const QFont clef = art::fonts::serif(18, false, true);
+    const QFont body = art::fonts::sans(16);
+    for (std::size_t i = 0; i < weak.size(); ++i) {
+        const NoteStats& n = weak[i];
+        const qreal top = page::weakTop + page::weakRow * static_cast<qreal>(i);
+        drawMiniNote(p, n, QRectF(page::margin, top + 8.0, 150.0, page::weakRow - 16.0));
+        const qreal x = page::margin + 178.0;
+        const QString title = QStringLiteral("%1. %2").arg(i + 1).arg(text(frenchNoteName(n.form.note, n.form.accidental)));
+        write(p, name, colour::ink, QPointF(x, top + 36.0), title);
+        write(p, clef, colour::rubric, QPointF(x + QFontMetricsF(name).horizontalAdvance(title) + 12.0, top + 36.0),
+              text(frenchClefName(n.form.clef)));
+        QString line = QStringLiteral("%1 juste%2 sur %3").arg(n.right).arg(n.right > 1 ? "s" : "").arg(n.asked());
+        if (const auto rate = n.rightRate()) {
+            line += QStringLiteral(" (%1)").arg(percentText(100.0 * *rate));
+        }
+        if (n.medianMs) {
+            line += QStringLiteral(" · temps médian %1\u00a0s").arg(seconds(n.medianMs));
+        }
+        write(p, body, colour::ink, QPointF(x, top + 62.0), line);
+        QString why;
+        if (const auto kind = n.commonestMistake()) {
+            const int times = n.mistakes[static_cast<std::size_t>(*kind)];
+            why = QStringLiteral("Erreur la plus fréquente : %1 (%2 fois)").arg(text(std::string(mistakeFrenchName(*kind)))).arg(times);
+        } else {
+            why = QStringLiteral("Aucune fausse touche : le temps a manqué");
+        }
+        if (n.silentMisses > 0 && n.commonestMistake()) {
+            why += QStringLiteral(", %1 fois sans réponse").arg(n.silentMisses);
+        }
+        write(p, body, colour::rubric, QPointF(x, top + 86.0), why);
+    }
+}
+
+// Distance between numbered runs on a chart's foot: 1, 2, 5, 10, 20, 50...
+// so that about ten are numbered.
+std::size_t tickEvery(std::size_t runs)
+{
+    std::size_t every = 1;
+    for (std::size_t scale = 1;; scale *= 10) {
+        for (const std::size_t m : {1U, 2U, 5U}) {
+            every = m * scale;
+            if (runs / every <= 10) {
+                return every;
+            }
+        }
+    }
+}
+
+struct ChartStyle {
+    QString title;
+    double top = 100.0;    // value at the top of the plot
+    double step = 25.0;    // between grid lines
+    int decimals = 0;      // of the axis labels
+    QColor line;
+};
+
+void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vector<std::optional<double>>& series,
+               const std::vector<RunStats>& runs)
+{
+    write(p, art::fonts::serif(19, false, true), colour::ink, QPointF(area.left(), area.top() - 12.0), style.title);
+    const QRectF plot(area.left() + 46.0, area.top(), area.width() - 46.0, area.height() - 34.0);
+    const QFont axis = art::fonts::sans(13);
+
+    p.save();
+    p.setPen(QPen(colour::grid, 1.0));
+    for (double v = 0.0; v <= style.top + 1e-9; v += style.step) {
+        const qreal y = plot.bottom() - plot.height() * v / style.top;
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        p.restore();
+        writeRight(p, axis, colour::rubric, plot.left() - 8.0, y + 4.5, text(frenchNumber(v, style.decimals)));
+        p.save();
+        p.setPen(QPen(colour::grid, 1.0));
+    }
+    p.setPen(QPen(colour::rubric, 1.2));
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    p.restore();
+
+    const std::size_t n = series.size();
+    if (n == 0) {
+        writeCentred(p, art::fonts::serif(17, false, true), colour::rubric, plot.center().x(), plot.center().y(),
+                     QStringLiteral("aucune séance"));
+        return;
+    }
+    auto xOf = [&](std::size_t i) {
+        return n < 2 ? plot.center().x() : plot.left() + plot.width() * static_cast<qreal>(i) / static_cast<qreal>(n - 1);
+    };
+    auto yOf = [&](double v) { return plot.bottom() - plot.height() * std::clamp(v, 0.0, style.top) / style.top; };
+
+    // Run numbers along the foot: the first, the last and round ones between.
+    const std::size_t every = tickEvery(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t number = i + 1;
+        const bool round = number % every == 0 && number + every / 2 < n;
+        if (i == 0 || number == n || (round && number > every / 2)) {
+            writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0, QString::number(number));
+        }
+    }
+    write(p, axis, colour::rubric, QPointF(plot.left(), plot.bottom() + 32.0),
+          QStringLiteral("séance, du %1 au %2").arg(dateOf(runs.front().started), dateOf(runs.back().started)));
+
+    // Every run as a dot, their moving mean as the line.
+    p.save();
+    p.setPen(Qt::NoPen);
+    QColor dot = colour::ink;
+    dot.setAlpha(n > 400 ? 60 : 140);
+    p.setBrush(dot);
+    const qreal r = n > 400 ? 1.2 : 3.2;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (series[i]) {
+            p.drawEllipse(QPointF(xOf(i), yOf(*series[i])), r, r);
+        }
+    }
+    p.restore();
+
+    const std::size_t window = std::max<std::size_t>(1, n / 10) | 1;
+    const std::vector<std::optional<double>> mean = movingMean(series, window);
+    QPainterPath path;
+    bool started = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!mean[i]) {
+            continue;
+        }
+        const QPointF pt(xOf(i), yOf(*mean[i]));
+        if (started) {
+            path.lineTo(pt);
+        } else {
+            path.moveTo(pt);
+            started = true;
+        }
+    }
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(style.line, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.restore();
+}
+
+// A round top for the time axis: 1, 2, 3, 4, 5, 6, 8 or 10 s and so on.
+double roundTop(double value)
+{
+    if (value <= 0.0) {
+        return 1.0;
+    }
+    const double scale = std::pow(10.0, std::floor(std::log10(value)));
+    for (const double m : {1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0}) {
+        if (m * scale >= value) {
+            return m * scale;
+        }
+    }
+    return 10.0 * scale;
+}
+
+void drawTrends(QPainter& p, const ResultsSummary& summary)
+{
+    const qreal left = page::chartsLeft;
+    write(p, art::fonts::serif(27, true), colour::ink, QPointF(left, page::sectionTitle),
+          QStringLiteral("Les progrès, séance après séance"));
+    std::vector<std::optional<double>> scores;
+    std::vector<std::optional<double>> times;
+    double slowest = 0.0;
+    for (const RunStats& r : summary.runs) {
+        scores.push_back(r.score());
+        times.push_back(r.medianMs ? std::optional<double>(*r.medianMs / 1000.0) : std::nullopt);
+        slowest = std::max(slowest, r.medianMs.value_or(0.0) / 1000.0);
+    }
+    const qreal width = page::right - left;
+    drawChart(p, QRectF(left, page::weakTop + 40.0, width, 232.0),
+              ChartStyle{QStringLiteral("Notes justes, en % de chaque séance"), 100.0, 25.0, 0, colour::scoreLine},
+              scores, summary.runs);
+    const double top = roundTop(slowest);
+    drawChart(p, QRectF(left, page::weakTop + 340.0, width, 232.0),
+              ChartStyle{QStringLiteral("Temps de réponse médian, en secondes"), top, top / 4.0, top / 4.0 < 1.0 ? 1 : 0,
+                         colour::timeLine},
+              times, summary.runs);
+}
+
+QString totalsLine(const ResultsSummary& summary)
+{
+    const std::size_t runs = summary.runs.size();
+    QString line = QStringLiteral("%1 séance%2").arg(text(frenchNumber(static_cast<double>(runs), 0))).arg(runs > 1 ? "s" : "");
+    if (runs > 0) {
+        line += QStringLiteral(" du %1 au %2").arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
+    }
+    line += QStringLiteral(" · %1 notes").arg(text(frenchNumber(static_cast<double>(summary.rows), 0)));
+    if (const auto score = summary.score()) {
+        line += QStringLiteral(" · %1 justes (%2)").arg(text(frenchNumber(summary.right, 0)), percentText(*score));
+    }
+    if (summary.medianMs) {
+        line += QStringLiteral(" · temps de réponse médian %1\u00a0s").arg(seconds(summary.medianMs));
+    }
+    return line;
+}
+
+}  // namespace
+
+qreal Staff::medianBaseline() const
+{
+    const qreal s = lines.height() / 4.0;
+    return lines.bottom() + span::medianBelow * s + 12.0;
+}
+
+QColor rateColour(std::optional<double> rightRate)
+{
+    if (!rightRate) {
+        return colour::unanswered;
+    }
+    const double r = std::clamp(*rightRate, 0.0, 1.0);
+    if (r <= 0.5) {
+        return colour::red;
+    }
+    if (r <= 0.75) {
+        return mix(colour::red, colour::amber, (r - 0.5) / 0.25);
+    }
+    return mix(colour::amber, colour::green, (r - 0.75) / 0.25);
+}
+
+Layout layout(const ResultsSummary& summary)
+{
+    Layout l;
+    l.staffSpace = std::clamp(std::min(fittingSpace(summary.notes, art::Clef::Treble), fittingSpace(summary.notes, art::Clef::Bass)),
+                              smallestStaffSpace, largestStaffSpace);
+    l.treble = placeStaff(summary.notes, art::Clef::Treble, page::trebleCentre, l.staffSpace);
+    l.bass = placeStaff(summary.notes, art::Clef::Bass, page::bassCentre, l.staffSpace);
+    return l;
+}
+
+QImage render(const ResultsSummary& summary, const QString& source)
+{
+    QImage image = art::paperTexture(size, paperSeed);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    write(p, art::fonts::serif(44, true), colour::ink, QPointF(page::margin, page::titleBaseline),
+          QStringLiteral("Bilan de lecture de notes"));
+    writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline, source);
+    rule(p, page::margin, page::right, page::titleRule);
+    write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totalsLine(summary));
+
+    const Layout l = layout(summary);
+    drawStaff(p, l.treble, l.staffSpace);
+    drawStaff(p, l.bass, l.staffSpace);
+    drawLegend(p);
+    rule(p, page::margin, page::right, page::sectionRule);
+    drawWeakest(p, summary);
+    drawTrends(p, summary);
+
+    QString footer = QStringLiteral("Tavelin Piano 3.03 · %1 lignes de résultats lues")
+                         .arg(text(frenchNumber(static_cast<double>(summary.rows), 0)));
+    if (summary.skipped > 0) {
+        footer += QStringLiteral(", %1 illisible%2 laissée%2 de côté")
+                      .arg(text(frenchNumber(static_cast<double>(summary.skipped), 0)))
+                      .arg(summary.skipped > 1 ? "s" : "");
+    }
+    writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline, footer);
+    p.end();
+    return image;
+}
+
+}  // namespace progress::reportpicture

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "picture/engraving.h"
+#include "progress/statistics.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The report picture: the notes asked on a treble and a bass staff, each
+// coloured by how often it was right with its median response time under it;
+// the five notes to work on; the score and the response time run after run.
+// Staves and notes are engraved by art::Engraver, as the note pictures are.
+namespace progress::reportpicture {
+
+constexpr QSize size(1680, 1260);  // px
+
+// The staff space is the largest that fits every column, at most this (px).
+constexpr qreal largestStaffSpace = 10.0;
+constexpr qreal smallestStaffSpace = 6.0;
+
+// One note head on a staff: the note and the x of its head's centre (px).
+struct Column {
+    NoteStats stats;
+    qreal x = 0.0;
+};
+
+struct Staff {
+    art::Clef clef = art::Clef::Treble;
+    QRectF lines;  // the five lines: top line to bottom line, px
+    std::vector<Column> columns;
+    art::Engraver engraver() const { return art::Engraver(lines); }
+    // Where the median time is written under a column: its baseline (px).
+    qreal medianBaseline() const;
+};
+
+struct Layout {
+    qreal staffSpace = largestStaffSpace;
+    Staff treble;
+    Staff bass;
+};
+
+// Where every note head goes for this summary.
+Layout layout(const ResultsSummary& summary);
+
+// From green (always right) through amber (right three times in four) to red
+// (missed half the time or more); grey for a note never answered.
+QColor rateColour(std::optional<double> rightRate);
+
+// Draws the report; source names the results file in the title. Needs
+// art::fonts::load() first.
+QImage render(const ResultsSummary& summary, const QString& source);
+
+}  // namespace progress::reportpicture

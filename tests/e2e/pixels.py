@@ -1,0 +1,120 @@
+#!/usr/bin/env python3
+"""Reads screenshots for the end-to-end test: binary PPM files (P6, as
+ImageMagick's import writes them with a ppm: prefix, 8 or 16 bits) and, for comparison,
+any picture ImageMagick's convert can read. Regions are x0 y0 x1 y1 in window
+pixels, x1 and y1 excluded.
+
+  pixels.py hash  SHOT x0 y0 x1 y1          md5 of the region's pixels
+  pixels.py diff  SHOT_A SHOT_B x0 y0 x1 y1 share of pixels (0 to 1) that differ by more than 24 in a channel
+  pixels.py red   SHOT x0 y0 x1 y1          count of pure-ish red pixels (R >= 150, G and B <= 80)
+  pixels.py match SHOT x0 y0 x1 y1 PICTURE  mean absolute difference (0 to 255) between the region and the picture's top left
+  pixels.py sound RAW                       peak of raw signed 16-bit little-endian samples
+"""
+
+import array
+import hashlib
+import subprocess
+import sys
+
+
+def read_ppm(data):
+    """(width, height, 8-bit RGB bytes) of a binary PPM."""
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        if data[pos:pos + 1] == b"#":
+            pos = data.index(b"\n", pos) + 1
+            continue
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    maxval = int(fields[3])
+    if fields[0] != b"P6" or maxval not in (255, 65535):
+        raise ValueError("not a binary PPM of 8 or 16 bits")
+    width, height = int(fields[1]), int(fields[2])
+    size = width * height * 3 * (1 if maxval == 255 else 2)
+    pixels = data[pos + 1:pos + 1 + size]
+    if len(pixels) != size:
+        raise ValueError("PPM shorter than its header says")
+    if maxval == 65535:
+        pixels = pixels[0::2]  # the high byte of each big-endian sample
+    return width, height, pixels
+
+
+def load(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    if not data.startswith(b"P6"):
+        data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                              stdout=subprocess.PIPE).stdout
+    return read_ppm(data)
+
+
+def region(image, x0, y0, x1, y1):
+    """The region's rows of RGB bytes, clipped to the image."""
+    width, height, pixels = image
+    x0, x1 = max(0, x0), min(width, x1)
+    y0, y1 = max(0, y0), min(height, y1)
+    return [pixels[(y * width + x0) * 3:(y * width + x1) * 3] for y in range(y0, y1)]
+
+
+def coords(args):
+    return [int(a) for a in args]
+
+
+def main(argv):
+    command = argv[1]
+    if command == "hash":
+        rows = region(load(argv[2]), *coords(argv[3:7]))
+        print(hashlib.md5(b"".join(rows)).hexdigest())
+    elif command == "diff":
+        box = coords(argv[4:8])
+        a = region(load(argv[2]), *box)
+        b = region(load(argv[3]), *box)
+        total = 0
+        changed = 0
+        for row_a, row_b in zip(a, b):
+            for i in range(0, min(len(row_a), len(row_b)), 3):
+                total += 1
+                if max(abs(row_a[i + c] - row_b[i + c]) for c in range(3)) > 24:
+                    changed += 1
+        print(f"{changed / total:.4f}" if total else "0")
+    elif command == "red":
+        count = 0
+        for row in region(load(argv[2]), *coords(argv[3:7])):
+            for i in range(0, len(row), 3):
+                if row[i] >= 150 and row[i + 1] <= 80 and row[i + 2] <= 80:
+                    count += 1
+        print(count)
+    elif command == "match":
+        box = coords(argv[3:7])
+        shot = region(load(argv[2]), *box)
+        pw, ph, pp = load(argv[7])
+        picture = region((pw, ph, pp), 0, 0, box[2] - box[0], box[3] - box[1])
+        total = 0
+        summed = 0
+        for row_s, row_p in zip(shot, picture):
+            n = min(len(row_s), len(row_p))
+            total += n
+            summed += sum(abs(row_s[i] - row_p[i]) for i in range(n))
+        print(f"{summed / total:.2f}" if total else "255")
+    elif command == "sound":
+        samples = array.array("h")
+        with open(argv[2], "rb") as f:
+            data = f.read()
+        samples.frombytes(data[:len(data) // 2 * 2])
+        if sys.byteorder != "little":
+            samples.byteswap()
+        print(max((abs(v) for v in samples), default=0))
+    else:
+        print(__doc__, file=sys.stderr)
+        return 2
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
