@@ -6,10 +6,13 @@
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
+#include "progress/report.h"
+#include "progress/results.h"
 #include "sound/outputsystem.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 #include <random>
 
 namespace {
@@ -54,7 +57,22 @@ int main(int argc, char** argv)
         return 0;
     }
     case Options::Action::Report:
+        return progress::runReport(options.reportFile, options.reportOut, argc, argv);
     case Options::Action::Run: break;
+    }
+
+    // --results FILE: every run's notes are appended to the file at the run's
+    // end. The file is tried now, before any window: one that cannot be
+    // written stops the program here, as a bad option does.
+    std::unique_ptr<progress::ResultsRecorder> results;
+    if (!options.resultsFile.isEmpty()) {
+        results = std::make_unique<progress::ResultsRecorder>(
+            std::make_unique<progress::ResultsFile>(options.resultsFile.toLocal8Bit().toStdString()),
+            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+        if (const std::string error = results->check(); !error.empty()) {
+            print(stderr, QStringLiteral("tavelin-piano: %1 (--results)").arg(QString::fromStdString(error)));
+            return 2;
+        }
     }
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
@@ -68,7 +86,8 @@ int main(int argc, char** argv)
     app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
     platform::MessageBoxSink messages;
     const Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,
-                                 QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut};
+                                 QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut,
+                                 results.get()};
     Form1 form(services);
     platform::closeOnTerminate(&form);
     // Both play through the window's keyDown/keyUp, on its thread; they go

@@ -57,7 +57,7 @@ namespace span {
 constexpr qreal clef = 3.37;
 constexpr qreal beforeFirst = 2.8;
 constexpr qreal afterLast = 2.0;
-constexpr qreal withSigns = 3.1;
+constexpr qreal withSigns = 3.3;
 constexpr qreal plain = 2.4;
 constexpr qreal widest = 8.0;
 constexpr qreal medianBelow = 5.2;  // from the bottom line down to the top of the median's text

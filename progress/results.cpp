@@ -201,7 +201,9 @@ ResultsFile::ResultsFile(std::string path) : m_path(std::move(path)) {}
 
 std::string ResultsFile::append(const std::string& rows)
 {
-    const Descriptor fd(::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, newFileMode));
+    // Opened for reading too: the last byte is read back to see whether the
+    // file ends its last line.
+    const Descriptor fd(::open(m_path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, newFileMode));
     if (fd.get() < 0) {
         return systemError("cannot open", m_path, errno);
     }

@@ -75,8 +75,9 @@ ResultsSummary summarize(std::string_view text);
 std::optional<ResultsSummary> readResultsFile(const std::string& path, std::string* error);
 
 // The weakest notes first: the lowest share right, counted as if each had one
-// more right and one more wrong answer, so that one miss out of one weighs
-// less than five out of ten; then the most wrong keys, then the slowest.
+// more right and one more wrong answer, so that a single miss out of one
+// (1/3) does not come before eight out of ten (3/12), as the plain shares
+// (0 against 1/5) would have it; then the most wrong keys, then the slowest.
 // Notes never missed and never given a wrong key are not weak and are left out.
 std::vector<NoteStats> weakestNotes(const ResultsSummary& summary, std::size_t count);
 

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,15 +21,17 @@ public:
             --m_failuresLeft;
             return "cannot write to 'memory': Input/output error";
         }
-        m_text += rows;
+        *m_text += rows;
         return {};
     }
     void failNext(int times) { m_failuresLeft = times; }
-    const std::string& text() const { return m_text; }
+    const std::string& text() const { return *m_text; }
+    // What it was given, still there once the sink has gone with its recorder.
+    std::shared_ptr<const std::string> kept() const { return m_text; }
     int calls() const { return m_calls; }
 
 private:
-    std::string m_text;
+    std::shared_ptr<std::string> m_text = std::make_shared<std::string>();
     int m_failuresLeft = 0;
     int m_calls = 0;
 };

@@ -390,17 +390,17 @@ TEST(RecordedRun, AFailingWriterIsReportedOnceAndTheExerciseGoesOn)
 TEST(RecordedRun, ARunOpenWhenTheWindowClosesIsKeptAsStopped)
 {
     auto sink = std::make_unique<MemorySink>();
-    MemorySink* memory = sink.get();
+    const std::shared_ptr<const std::string> written = sink->kept();
     {
         progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
         ObservedRig rig(recorder);
         rig.form->m_Click(1);
         rig.time.advance(3 * rig.interval());
         rig.form->close();
-        EXPECT_TRUE(memory->text().empty());
+        EXPECT_TRUE(written->empty());
         // The window goes first, then the recorder, as in main().
     }
-    const auto rows = progress_testing::lines(memory->text());
+    const auto rows = progress_testing::lines(*written);
     ASSERT_EQ(rows.size(), 3U);
     EXPECT_EQ(progress::parseCsvRow(rows[2])->outcome, Outcome::Stopped);
 }

@@ -9,10 +9,15 @@ pixels, x1 and y1 excluded.
   pixels.py red   SHOT x0 y0 x1 y1          count of pure-ish red pixels (R >= 150, G and B <= 80)
   pixels.py match SHOT x0 y0 x1 y1 PICTURE  mean absolute difference (0 to 255) between the region and the picture's top left
   pixels.py sound RAW                       peak of raw signed 16-bit little-endian samples
+  pixels.py series DIR PICTURE              one line per snapshot pair DIR/pN.ppm (the note panel and the
+                                            counter below it) and DIR/kN.ppm (the keyboard, half size):
+                                            N, md5 of the panel, md5 of the counter, red pixels on the
+                                            keys, mean difference of the panel from PICTURE
 """
 
 import array
 import hashlib
+import os
 import subprocess
 import sys
 
@@ -62,6 +67,17 @@ def region(image, x0, y0, x1, y1):
     return [pixels[(y * width + x0) * 3:(y * width + x1) * 3] for y in range(y0, y1)]
 
 
+def mean_difference(rows_a, rows_b):
+    """Mean absolute difference per channel (0 to 255) over the rows both have."""
+    total = 0
+    summed = 0
+    for row_a, row_b in zip(rows_a, rows_b):
+        n = min(len(row_a), len(row_b))
+        total += n
+        summed += sum(abs(row_a[i] - row_b[i]) for i in range(n))
+    return summed / total if total else 255.0
+
+
 def coords(args):
     return [int(a) for a in args]
 
@@ -93,15 +109,8 @@ def main(argv):
     elif command == "match":
         box = coords(argv[3:7])
         shot = region(load(argv[2]), *box)
-        pw, ph, pp = load(argv[7])
-        picture = region((pw, ph, pp), 0, 0, box[2] - box[0], box[3] - box[1])
-        total = 0
-        summed = 0
-        for row_s, row_p in zip(shot, picture):
-            n = min(len(row_s), len(row_p))
-            total += n
-            summed += sum(abs(row_s[i] - row_p[i]) for i in range(n))
-        print(f"{summed / total:.2f}" if total else "255")
+        picture = region(load(argv[7]), 0, 0, box[2] - box[0], box[3] - box[1])
+        print(f"{mean_difference(shot, picture):.2f}")
     elif command == "sound":
         samples = array.array("h")
         with open(argv[2], "rb") as f:
@@ -110,6 +119,26 @@ def main(argv):
         if sys.byteorder != "little":
             samples.byteswap()
         print(max((abs(v) for v in samples), default=0))
+    elif command == "series":
+        folder = argv[2]
+        picture = load(argv[3])
+        numbers = sorted(int(name[1:-4]) for name in os.listdir(folder)
+                         if name.startswith("p") and name.endswith(".ppm"))
+        differences = {}  # panel md5 → its difference from PICTURE; a run shows few pictures
+        for n in numbers:
+            try:
+                panel = load(os.path.join(folder, f"p{n}.ppm"))
+                keys = load(os.path.join(folder, f"k{n}.ppm"))
+            except (OSError, ValueError, IndexError):
+                continue  # a snapshot cut short by a busy server: skip it
+            note = region(panel, 0, 0, 250, 250)
+            counter = region(panel, 1, 264, 90, 280)
+            red = sum(1 for row in region(keys, 0, 0, keys[0], keys[1]) for i in range(0, len(row), 3)
+                      if row[i] >= 150 and row[i + 1] <= 80 and row[i + 2] <= 80)
+            panel_md5 = hashlib.md5(b"".join(note)).hexdigest()
+            if panel_md5 not in differences:
+                differences[panel_md5] = mean_difference(note, region(picture, 0, 0, 250, 250))
+            print(n, panel_md5, hashlib.md5(b"".join(counter)).hexdigest(), red, f"{differences[panel_md5]:.2f}")
     else:
         print(__doc__, file=sys.stderr)
         return 2

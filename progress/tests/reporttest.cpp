@@ -1,0 +1,333 @@
+// The report: its picture, read back at the note heads the engraving places,
+// its summary, and the program run as a teacher would run it.
+#include "picture/fonts.h"
+#include "progress/report.h"
+#include "progress/reportpicture.h"
+#include "progress/tests/progressrig.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using progress::NoteResult;
+using progress::Outcome;
+namespace picture = progress::reportpicture;
+
+namespace {
+
+constexpr auto T = art::Clef::Treble;
+constexpr auto B = art::Clef::Bass;
+
+// A note asked `asked` times, right `right` of them, 1.5 s each.
+std::string rows(const char* run, art::Clef clef, int key, art::Accidental a, int asked, int right)
+{
+    std::string s;
+    for (int i = 0; i < asked; ++i) {
+        NoteResult r;
+        r.started = "2024-09-02T17:00:00+02:00";
+        r.run = run;
+        r.mode = 6;
+        r.place = i + 1;
+        r.note = key;
+        r.clef = clef;
+        r.accidental = art::pitch::spelling(key, a);
+        r.outcome = i < right ? Outcome::Right : Outcome::Missed;
+        if (i < right) {
+            r.responseMs = 1500;
+        } else {
+            r.wrongKeys.push_back({key + 12 <= 89 ? key + 12 : key - 12, progress::MistakeKind::Octave});
+        }
+        progress::appendCsvRow(s, r);
+    }
+    return s;
+}
+
+std::string readAll(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool fontsLoaded()
+{
+    QString error;
+    const bool ok = art::fonts::load(&error);
+    EXPECT_TRUE(ok) << error.toStdString();
+    return ok;
+}
+
+int distance(QColor a, QColor b)
+{
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+}
+
+}  // namespace
+
+TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
+{
+    ASSERT_TRUE(fontsLoaded());
+    const struct {
+        art::Clef clef;
+        int key;
+        art::Accidental accidental;
+        int asked;
+        int right;
+        const char* expect;  // green, amber, red
+    } notes[] = {
+        {T, 64, art::Accidental::None, 6, 6, "green"},    // E4 on the bottom line
+        {T, 66, art::Accidental::Sharp, 4, 3, "amber"},   // F#4: 3 in 4
+        {T, 66, art::Accidental::Flat, 4, 0, "red"},      // Gb4 apart from F#4
+        {T, 81, art::Accidental::None, 4, 2, "red"},      // A5, a ledger line up: half
+        {T, 52, art::Accidental::None, 5, 5, "green"},    // E3, three ledger lines down
+        {B, 43, art::Accidental::None, 5, 5, "green"},    // G2 on the bottom line
+        {B, 46, art::Accidental::Flat, 8, 6, "amber"},    // Bb2
+        {B, 36, art::Accidental::None, 3, 0, "red"},      // C2, two ledger lines down
+        {B, 69, art::Accidental::None, 2, 2, "green"},    // A4, the top of the bass range
+    };
+    std::string text;
+    for (const auto& n : notes) {
+        text += rows("r-1", n.clef, n.key, n.accidental, n.asked, n.right);
+    }
+    const progress::ResultsSummary summary = progress::summarize(text);
+    ASSERT_EQ(summary.notes.size(), std::size(notes));
+    const QImage image = picture::render(summary, QStringLiteral("test.csv"));
+    ASSERT_EQ(image.size(), picture::size);
+    const picture::Layout layout = picture::layout(summary);
+    ASSERT_EQ(layout.treble.columns.size(), 5U);
+    ASSERT_EQ(layout.bass.columns.size(), 4U);
+
+    auto named = [](const char* name) {
+        const std::string n = name;
+        return n == "green" ? picture::rateColour(1.0) : n == "amber" ? picture::rateColour(0.75) : picture::rateColour(0.0);
+    };
+    int checked = 0;
+    for (const picture::Staff* staff : {&layout.treble, &layout.bass}) {
+        qreal lastX = 0.0;
+        for (const picture::Column& c : staff->columns) {
+            SCOPED_TRACE(testing::Message() << "note " << c.stats.form.note);
+            EXPECT_GT(c.x, lastX) << "columns rise left to right";
+            lastX = c.x;
+            const auto& n = *std::find_if(std::begin(notes), std::end(notes), [&](const auto& x) {
+                return x.clef == staff->clef && x.key == c.stats.form.note &&
+                       art::pitch::spelling(x.key, x.accidental) == c.stats.form.accidental;
+            });
+            const QPointF head = staff->engraver().notePosition(staff->clef, c.stats.form.note, c.stats.form.accidental, c.x);
+            const QColor seen = image.pixelColor(head.toPoint());
+            const QColor want = picture::rateColour(c.stats.rightRate());
+            EXPECT_LE(distance(seen, want), 6) << seen.name().toStdString() << " for " << want.name().toStdString();
+            EXPECT_LE(distance(want, named(n.expect)), 40) << n.expect;
+            // One staff space away from the head, on the side away from the
+            // staff (where its ledger lines are not): paper or a staff line.
+            const int step = art::pitch::staffStep(staff->clef, c.stats.form.note, c.stats.form.accidental);
+            const qreal away = step < 4 ? 1.0 : -1.0;
+            const QColor beside = image.pixelColor(QPointF(head.x(), head.y() + away * layout.staffSpace).toPoint());
+            EXPECT_GT(distance(beside, want), 60) << beside.name().toStdString();
+            // The median time is written under the column, darker than the paper.
+            bool ink = false;
+            const int baseline = qRound(staff->medianBaseline());
+            for (int y = baseline - 10; y <= baseline && !ink; ++y) {
+                for (int x = qRound(c.x) - 8; x <= qRound(c.x) + 8 && !ink; ++x) {
+                    ink = qGray(image.pixel(x, y)) < 170;
+                }
+            }
+            EXPECT_TRUE(ink) << "no median time under the note";
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 9);
+}
+
+TEST(ReportPicture, TheColourScale)
+{
+    EXPECT_EQ(picture::rateColour(1.0), picture::rateColour(1.2));
+    EXPECT_EQ(picture::rateColour(0.5), picture::rateColour(0.1)) << "missed half the time or more: red";
+    EXPECT_GT(picture::rateColour(1.0).green(), picture::rateColour(1.0).red());
+    EXPECT_GT(picture::rateColour(0.5).red(), picture::rateColour(0.5).green());
+    // Monotonic: less right, redder.
+    int lastRed = -255;
+    for (double r = 1.0; r >= 0.5; r -= 0.05) {
+        const QColor c = picture::rateColour(r);
+        EXPECT_GE(c.red() - c.green(), lastRed) << r;
+        lastRed = c.red() - c.green();
+    }
+    EXPECT_NE(picture::rateColour(std::nullopt), picture::rateColour(0.0));
+}
+
+TEST(ReportPicture, ManyNotesStillFitTheStaff)
+{
+    ASSERT_TRUE(fontsLoaded());
+    // Every note of mode 2 (treble, both signs) and mode 4 (bass, both signs).
+    std::string text;
+    for (int key = 52; key <= 89; ++key) {
+        text += rows("r-1", T, key, art::Accidental::Sharp, 1, 1);
+        if (art::pitch::isBlackKey(key)) {
+            text += rows("r-1", T, key, art::Accidental::Flat, 1, 0);
+        }
+    }
+    for (int key = 36; key <= 69; ++key) {
+        text += rows("r-1", B, key, art::Accidental::Sharp, 1, 1);
+        if (art::pitch::isBlackKey(key)) {
+            text += rows("r-1", B, key, art::Accidental::Flat, 1, 0);
+        }
+    }
+    const auto summary = progress::summarize(text);
+    const auto layout = picture::layout(summary);
+    ASSERT_EQ(layout.treble.columns.size(), 38U + 15U);
+    ASSERT_EQ(layout.bass.columns.size(), 34U + 14U);
+    EXPECT_GE(layout.staffSpace, picture::smallestStaffSpace);
+    for (const picture::Staff* staff : {&layout.treble, &layout.bass}) {
+        const art::Engraver e = staff->engraver();
+        for (std::size_t i = 0; i < staff->columns.size(); ++i) {
+            const auto& c = staff->columns[i];
+            const QRectF box = e.noteBounds(staff->clef, c.stats.form.note, c.stats.form.accidental, c.x, art::NoteHead::Black);
+            EXPECT_GE(box.left(), e.clefEnd(staff->clef)) << "clear of the clef";
+            EXPECT_LE(box.right(), staff->lines.right());
+            if (i > 0) {
+                const auto& p = staff->columns[i - 1];
+                const QRectF before = e.noteBounds(staff->clef, p.stats.form.note, p.stats.form.accidental, p.x, art::NoteHead::Black);
+                EXPECT_LE(before.right(), box.left() + 0.5) << "note " << c.stats.form.note << " touches the one before";
+            }
+        }
+    }
+    const QImage image = picture::render(summary, QStringLiteral("all.csv"));
+    EXPECT_FALSE(image.isNull());
+}
+
+TEST(ReportSummary, SaysItInFrench)
+{
+    std::string text = rows("r-1", T, 66, art::Accidental::Sharp, 4, 1);
+    text += rows("r-2", B, 46, art::Accidental::Flat, 4, 3);
+    text += "garbage\ngarbage\n";
+    const auto summary = progress::summarize(text);
+    const std::string out = progress::summaryText(summary, "eleve.csv", "/tmp/report.png");
+    for (const char* expected : {"Bilan de eleve.csv", "fa dièse 3, clef de sol : 1 juste sur 4", "si bémol 1, clef de fa",
+                                 "erreur la plus fréquente : octave", "2 lignes illisibles laissées de côté",
+                                 "Image : /tmp/report.png", "Les cinq notes à travailler"}) {
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
+    }
+    const std::string empty = progress::summaryText(progress::summarize(""), "vide.csv", "");
+    EXPECT_NE(empty.find("Aucun résultat"), std::string::npos) << empty;
+}
+
+// ---------------------------------------------------------------- the program
+
+namespace {
+
+struct Program {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Program runProgram(const QStringList& arguments)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // What the font and platform libraries keep until exit is theirs, not a leak of ours.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    // A desktop session has a runtime folder; without one Qt says so on standard error.
+    static const QTemporaryDir runtime;
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    p.setProcessEnvironment(env);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tavelin-piano"), arguments);
+    Program r;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+}  // namespace
+
+TEST(ReportProgram, ReadsAFileWithBadLinesAndLeavesItAsItWas)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("eleve.csv"));
+    std::string text = std::string(progress::csv::header) + "\n";
+    text += rows("r-1", T, 64, art::Accidental::None, 5, 4);
+    text += "2024-09-02T17:00:00+02:00,r-1,6,6,64,treble,none,rig\n";        // broken in two
+    text += "ht,no,1500,\n";
+    text += "Nom;Prénom;Classe\nDupont;Anne;CE2\n";                          // foreign
+    text += rows("r-2", B, 43, art::Accidental::None, 3, 3);
+    text += "2024-09-03T17:00:00+02:00,r-3,3,1,43,bass,none,mis";            // truncated at the end
+    {
+        std::ofstream out(file.toStdString(), std::ios::binary);
+        out << text;
+    }
+    const QDateTime modified = QFileInfo(file).lastModified();
+    const QString png = dir.filePath(QStringLiteral("bilan.png"));
+
+    const Program r = runProgram({QStringLiteral("--report"), file, QStringLiteral("--out"), png});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Bilan de"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("8 notes"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("5 lignes illisibles"))) << r.out.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_EQ(readAll(file), text) << "the file is never changed";
+    EXPECT_EQ(QFileInfo(file).lastModified(), modified);
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), picture::size);
+}
+
+TEST(ReportProgram, ThePictureGoesBesideTheFileByDefault)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("classe.csv"));
+    {
+        std::ofstream out(file.toStdString(), std::ios::binary);
+        out << rows("r-1", T, 64, art::Accidental::None, 2, 1);
+    }
+    const Program r = runProgram({QStringLiteral("--report"), file});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("report.png"))));
+    EXPECT_TRUE(r.out.contains(dir.filePath(QStringLiteral("report.png")))) << r.out.toStdString();
+}
+
+TEST(ReportProgram, FailuresSayWhyOnStandardError)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.csv"));
+    {
+        std::ofstream out(good.toStdString(), std::ios::binary);
+        out << rows("r-1", T, 64, art::Accidental::None, 2, 1);
+    }
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* says;
+    } cases[] = {
+        {{QStringLiteral("--report"), dir.filePath(QStringLiteral("missing.csv"))}, 1, "cannot read"},
+        {{QStringLiteral("--report"), good, QStringLiteral("--out"), dir.filePath(QStringLiteral("no/such/folder.png"))}, 1,
+         "cannot write the picture"},
+        {{QStringLiteral("--results"), dir.filePath(QStringLiteral("no/such/folder/results.csv"))}, 2,
+         "No such file or directory"},
+        {{QStringLiteral("--results"), dir.path()}, 2, "Is a directory"},
+        {{QStringLiteral("--results"), QStringLiteral("/dev/full")}, 2, "No space left on device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const Program r = runProgram(c.arguments);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << "one line: " << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("no"))));
+}
