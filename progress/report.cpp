@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -80,7 +81,7 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
         if (const auto t = trendOf(scores); t && summary.runs.size() > 1) {
             out += "Score : " + frenchNumber(t->first, 0) + "\u00a0% " + window(t->window, true) + ", " +
                    frenchNumber(t->last, 0) + "\u00a0% " + window(t->window, false) + " (" + signedNumber(t->slope, 1) +
-                   " point par séance).\n";
+                   (std::abs(std::round(t->slope * 10.0)) >= 20.0 ? " points" : " point") + " par séance).\n";
         } else if (const auto score = summary.score()) {
             out += "Score : " + frenchNumber(*score, 0) + "\u00a0%.\n";
         }

@@ -46,7 +46,7 @@ constexpr qreal sectionTitle = 650.0;
 constexpr qreal weakTop = 676.0;
 constexpr qreal weakRow = 108.0;
 constexpr qreal chartsLeft = 900.0;
-constexpr qreal footerBaseline = size.height() - 26.0;
+constexpr qreal footerBaseline = size.height() - 24.0;
 }  // namespace page
 
 // Widths in staff spaces used for the columns: the clef with its indent, the
@@ -227,10 +227,16 @@ void drawLegend(QPainter& p)
 void drawMiniNote(QPainter& p, const NoteStats& n, QRectF box)
 {
     const qreal s = 7.0;
-    const QRectF lines(box.left(), box.center().y() - 2.0 * s, box.width(), 4.0 * s);
+    QRectF lines(box.left(), box.center().y() - 2.0 * s, box.width(), 4.0 * s);
     art::Engraver engraver(lines);
-    engraver.drawStaff(p, lines, n.form.clef, colour::ink, true);
     const qreal x = (engraver.clefEnd(n.form.clef) + lines.right()) / 2.0 + s * 0.6;
+    // The staff and its note (far above or below it, with ledger lines)
+    // centred together in the box; the clefs reach about 1.5 spaces past the lines.
+    const QRectF ink = engraver.noteBounds(n.form.clef, n.form.note, n.form.accidental, x, art::NoteHead::Black)
+                           .united(lines.adjusted(0.0, -1.5 * s, 0.0, 1.5 * s));
+    lines.translate(0.0, box.center().y() - ink.center().y());
+    engraver.setStaffLines(lines);
+    engraver.drawStaff(p, lines, n.form.clef, colour::ink, true);
     engraver.drawNoteAt(p, n.form.clef, n.form.note, n.form.accidental, x, rateColour(n.rightRate()),
                         art::NoteHead::Black);
 }
@@ -301,28 +307,34 @@ struct ChartStyle {
     double step = 25.0;    // between grid lines
     int decimals = 0;      // of the axis labels
     QColor line;
+    QString unit;          // after a value, with its space
+    int valueDecimals = 0;
 };
 
 void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vector<std::optional<double>>& series,
                const std::vector<RunStats>& runs)
 {
     write(p, art::fonts::serif(19, false, true), colour::ink, QPointF(area.left(), area.top() - 12.0), style.title);
+    // Where the series went: its first runs against its last.
+    if (const auto t = trendOf(series); t && series.size() > 1) {
+        const QString from = text(frenchNumber(t->first, style.valueDecimals)) + style.unit;
+        const QString to = text(frenchNumber(t->last, style.valueDecimals)) + style.unit;
+        writeRight(p, art::fonts::sans(16, true), style.line, area.right(), area.top() - 12.0,
+                   QStringLiteral("de %1 à %2").arg(from, to));
+    }
     const QRectF plot(area.left() + 46.0, area.top(), area.width() - 46.0, area.height() - 34.0);
     const QFont axis = art::fonts::sans(13);
 
-    p.save();
-    p.setPen(QPen(colour::grid, 1.0));
-    for (double v = 0.0; v <= style.top + 1e-9; v += style.step) {
+    const int lines = static_cast<int>(std::lround(style.top / style.step));
+    for (int i = 0; i <= lines; ++i) {
+        const double v = style.step * i;
         const qreal y = plot.bottom() - plot.height() * v / style.top;
+        p.save();
+        p.setPen(QPen(i == 0 ? colour::rubric : colour::grid, i == 0 ? 1.2 : 1.0));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.restore();
         writeRight(p, axis, colour::rubric, plot.left() - 8.0, y + 4.5, text(frenchNumber(v, style.decimals)));
-        p.save();
-        p.setPen(QPen(colour::grid, 1.0));
     }
-    p.setPen(QPen(colour::rubric, 1.2));
-    p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    p.restore();
 
     const std::size_t n = series.size();
     if (n == 0) {
@@ -339,8 +351,10 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
     const std::size_t every = tickEvery(n);
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t number = i + 1;
-        const bool round = number % every == 0 && number + every / 2 < n;
-        if (i == 0 || number == n || (round && number > every / 2)) {
+        // Round numbers keep clear of the first and the last (px).
+        constexpr qreal clear = 45.0;
+        const bool round = number % every == 0 && xOf(i) - xOf(0) > clear && xOf(n - 1) - xOf(i) > clear;
+        if (i == 0 || number == n || round) {
             writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0, QString::number(number));
         }
     }
@@ -399,6 +413,24 @@ double roundTop(double value)
     return 10.0 * scale;
 }
 
+// Between grid lines for an axis from 0 to top: four to six lines.
+double gridStep(double top)
+{
+    if (top <= 1.0) {
+        return 0.25;
+    }
+    if (top <= 2.0) {
+        return 0.5;
+    }
+    if (top <= 6.0) {
+        return 1.0;
+    }
+    if (top <= 10.0) {
+        return 2.0;
+    }
+    return top / 5.0;
+}
+
 void drawTrends(QPainter& p, const ResultsSummary& summary)
 {
     const qreal left = page::chartsLeft;
@@ -414,12 +446,14 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
     }
     const qreal width = page::right - left;
     drawChart(p, QRectF(left, page::weakTop + 40.0, width, 232.0),
-              ChartStyle{QStringLiteral("Notes justes, en % de chaque séance"), 100.0, 25.0, 0, colour::scoreLine},
+              ChartStyle{QStringLiteral("Notes justes, en % de chaque séance"), 100.0, 25.0, 0, colour::scoreLine,
+                         QStringLiteral("\u00a0%"), 0},
               scores, summary.runs);
     const double top = roundTop(slowest);
+    const double step = gridStep(top);
     drawChart(p, QRectF(left, page::weakTop + 340.0, width, 232.0),
-              ChartStyle{QStringLiteral("Temps de réponse médian, en secondes"), top, top / 4.0, top / 4.0 < 1.0 ? 1 : 0,
-                         colour::timeLine},
+              ChartStyle{QStringLiteral("Temps de réponse médian, en secondes"), top, step,
+                         step < 0.5 ? 2 : step < 1.0 ? 1 : 0, colour::timeLine, QStringLiteral("\u00a0s"), 1},
               times, summary.runs);
 }
 

@@ -18,7 +18,7 @@
 // Staves and notes are engraved by art::Engraver, as the note pictures are.
 namespace progress::reportpicture {
 
-constexpr QSize size(1680, 1260);  // px
+constexpr QSize size(1680, 1300);  // px
 
 // The staff space is the largest that fits every column, at most this (px).
 constexpr qreal largestStaffSpace = 10.0;

@@ -72,10 +72,11 @@ public:
 
 // The results file. Each append opens the file, takes an exclusive lock on
 // it (flock: whole file, every process and every open of it), writes the
-// header if the file is empty, then the rows in one write, and closes it, so
-// programs sharing the file never split each other's runs or double the
-// header. A write that fails half-way is cut back off the file. A file left
-// without its last line end (a crash mid-line) gets one before the new rows.
+// header if the file is empty, then the rows in one write with no buffer in
+// between, and closes it, so programs sharing the file never split each
+// other's runs or double the header. A write that fails half-way is cut back
+// off the file. A file left without its last line end (a crash mid-line)
+// gets one before the new rows.
 class ResultsFile final : public ResultsSink {
 public:
     explicit ResultsFile(std::string path);

@@ -233,8 +233,6 @@ Program runProgram(const QStringList& arguments)
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // What the font and platform libraries keep until exit is theirs, not a leak of ours.
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     // A desktop session has a runtime folder; without one Qt says so on standard error.
     static const QTemporaryDir runtime;
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());

@@ -39,6 +39,12 @@ source "$root/scripts/xsession.sh"
 title="Tavelin Piano 3.03"
 pictures="$(dirname "$program")/picture"
 work=$(mktemp -d)
+# The program on this X server (test.sh sets offscreen for the widget
+# tests) and on a sound server of our own, whatever the caller uses.
+export QT_QPA_PLATFORM=xcb
+unset PULSE_SERVER
+export PULSE_RUNTIME_PATH="$work/pulse"
+mkdir -p "$PULSE_RUNTIME_PATH"
 passed=0
 failed=0
 pid=""
@@ -87,8 +93,10 @@ alive() {
     fi
 }
 
+# A window's contents as a PPM file (import with no window would wait for a
+# click to choose one, hence the guard and the time limit).
 shot() {
-    import -window "$win" -depth 8 "ppm:$1"
+    [ -n "$win" ] && timeout 10 import -window "$win" -depth 8 "ppm:$1"
 }
 
 # Polls COMMAND... every 0.1 s until it succeeds or SECONDS pass.
@@ -214,7 +222,8 @@ shot "$work/speed5.ppm"
 click_at "$win" 845 280
 sleep 0.3
 shot "$work/speed5again.ppm"
-check "the speed bar moved: \"Vitesse\" shows a new value" region_changed "$work/rest.ppm" "$work/speed5.ppm" 780 254 860 271 0.02
+check "the speed bar's thumb moved" region_changed "$work/rest.ppm" "$work/speed5.ppm" 732 272 853 289 0.02
+check "\"Vitesse : N\" shows a new value" region_changed "$work/rest.ppm" "$work/speed5.ppm" 780 254 860 271 0.004
 check "the speed bar is at its end (Rapide): one more click changes nothing" \
     region_same "$work/speed5.ppm" "$work/speed5again.ppm" 700 254 900 292
 
@@ -223,15 +232,15 @@ check "the speed bar is at its end (Rapide): one more click changes nothing" \
 # "Clef de sol": the start picture, then a note every 2 s, "Note : N"
 # counting, and each unanswered note's key flashing red for 150 ms from
 # 1800 ms after its tick. Quick snapshots of the panel with the counter
-# under it, and of the keyboard at half size, for 12 s.
+# under it, and of the keyboard (y 300..460), for 12 s.
 mkdir -p "$work/run"
 click_at "$win" 954 83
 deadline=$((SECONDS + 12))
 n=0
 while [ $SECONDS -lt $deadline ]; do
     n=$((n + 1))
-    import -window "$win" -crop 250x280+383+10 +repage -depth 8 "ppm:$work/run/p$n.ppm" 2>/dev/null
-    import -window "$win" -crop 1018x160+0+300 +repage -sample 50% -depth 8 "ppm:$work/run/k$n.ppm" 2>/dev/null
+    timeout 10 import -window "$win" -crop 250x280+383+10 +repage -depth 8 "ppm:$work/run/p$n.ppm" 2>/dev/null
+    timeout 10 import -window "$win" -crop 1018x160+0+300 +repage -depth 8 "ppm:$work/run/k$n.ppm" 2>/dev/null
 done
 alive
 python3 "$pixels" series "$work/run" "$pictures/start50.jpg" >"$work/series.txt"
@@ -248,9 +257,9 @@ echo "   the counter changed $counts times"
 # At speed 5 the counter shows "Note : 5" 10.4 s after the start; at speed 4
 # it would show "Note : 3".
 check "\"Note : \" counted at speed 5 (the counter changed at least 4 times in 12 s)" test "$counts" -ge 4
-reds=$(awk '$4 >= 40 { n++ } END { print n + 0 }' "$work/series.txt")
+reds=$(awk '$4 >= 200 { n++ } END { print n + 0 }' "$work/series.txt")
 peak=$(awk '$4 > m { m = $4 } END { print m + 0 }' "$work/series.txt")
-echo "   $reds snapshots with a red key, at most $peak red pixels at half size"
+echo "   $reds snapshots with a red key, at most $peak red pixels"
 check "a missed note's key flashed red" test "$reds" -ge 1
 alive
 

@@ -10,7 +10,7 @@ pixels, x1 and y1 excluded.
   pixels.py match SHOT x0 y0 x1 y1 PICTURE  mean absolute difference (0 to 255) between the region and the picture's top left
   pixels.py sound RAW                       peak of raw signed 16-bit little-endian samples
   pixels.py series DIR PICTURE              one line per snapshot pair DIR/pN.ppm (the note panel and the
-                                            counter below it) and DIR/kN.ppm (the keyboard, half size):
+                                            counter below it) and DIR/kN.ppm (the keyboard):
                                             N, md5 of the panel, md5 of the counter, red pixels on the
                                             keys, mean difference of the panel from PICTURE
 """
@@ -78,6 +78,16 @@ def mean_difference(rows_a, rows_b):
     return summed / total if total else 255.0
 
 
+def red_pixels(rows):
+    """Pure-ish red pixels: R >= 150, G and B <= 80 (a flashed key's face and its shading)."""
+    count = 0
+    for row in rows:
+        for i in range(0, len(row), 3):
+            if row[i] >= 150 and row[i + 1] <= 80 and row[i + 2] <= 80:
+                count += 1
+    return count
+
+
 def coords(args):
     return [int(a) for a in args]
 
@@ -100,12 +110,7 @@ def main(argv):
                     changed += 1
         print(f"{changed / total:.4f}" if total else "0")
     elif command == "red":
-        count = 0
-        for row in region(load(argv[2]), *coords(argv[3:7])):
-            for i in range(0, len(row), 3):
-                if row[i] >= 150 and row[i + 1] <= 80 and row[i + 2] <= 80:
-                    count += 1
-        print(count)
+        print(red_pixels(region(load(argv[2]), *coords(argv[3:7]))))
     elif command == "match":
         box = coords(argv[3:7])
         shot = region(load(argv[2]), *box)
@@ -124,7 +129,9 @@ def main(argv):
         picture = load(argv[3])
         numbers = sorted(int(name[1:-4]) for name in os.listdir(folder)
                          if name.startswith("p") and name.endswith(".ppm"))
-        differences = {}  # panel md5 → its difference from PICTURE; a run shows few pictures
+        # A run shows few different pictures: each is measured once.
+        differences = {}  # panel md5 → its difference from PICTURE
+        reds = {}         # keyboard md5 → its red pixels
         for n in numbers:
             try:
                 panel = load(os.path.join(folder, f"p{n}.ppm"))
@@ -133,8 +140,10 @@ def main(argv):
                 continue  # a snapshot cut short by a busy server: skip it
             note = region(panel, 0, 0, 250, 250)
             counter = region(panel, 1, 264, 90, 280)
-            red = sum(1 for row in region(keys, 0, 0, keys[0], keys[1]) for i in range(0, len(row), 3)
-                      if row[i] >= 150 and row[i + 1] <= 80 and row[i + 2] <= 80)
+            keys_md5 = hashlib.md5(keys[2]).hexdigest()
+            if keys_md5 not in reds:
+                reds[keys_md5] = red_pixels(region(keys, 0, 0, keys[0], keys[1]))
+            red = reds[keys_md5]
             panel_md5 = hashlib.md5(b"".join(note)).hexdigest()
             if panel_md5 not in differences:
                 differences[panel_md5] = mean_difference(note, region(picture, 0, 0, 250, 250))
