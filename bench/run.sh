@@ -11,9 +11,13 @@ bin=$1
 quick=${2:-}
 source scripts/xsession.sh
 
-if start_null_audio; then
-    trap stop_null_audio EXIT
-else
+# A sound server of our own, whatever the caller uses; its socket and pid
+# file live in a folder that goes with it.
+unset PULSE_SERVER
+PULSE_RUNTIME_PATH=$(mktemp -d)
+export PULSE_RUNTIME_PATH
+trap 'stop_null_audio; rm -rf "$PULSE_RUNTIME_PATH"' EXIT
+if ! start_null_audio; then
     echo "bench: no PulseAudio server could be started; the sound rows say so" >&2
     unset PULSE_SERVER
 fi

@@ -179,6 +179,10 @@ if poll 60 find_window; then
     ok "the window \"$title\" is up (id $win)"
 else
     fail "a window named \"$title\" appears within 60 s"
+    echo "   windows with a name on the display:"
+    xdotool search --name . 2>/dev/null | while read -r id; do echo "   $id $(xdotool getwindowname "$id" 2>/dev/null)"; done
+    echo "   the program's stderr (a message box instead means MIDI device 0 did not open):"
+    tail -n 5 "$work/stderr.txt" | sed 's/^/   /'
     finish
 fi
 check "the window's client area is 1018 x 469" poll 10 height_is 469
