@@ -82,11 +82,12 @@ public:
     void Timer3_Timer();
 
     // --- One path for every press: mouse, MIDI keyboard, computer keyboard ---
-    // A press sounds the note (0 to 127) at the given velocity unless told not
-    // to (the instrument it came from plays it itself); a note on the piano
-    // (36 to 89) shows its key pressed and is the answer check during a run.
-    void keyDown(std::int16_t note, std::uint8_t velocity = 127, bool sound = true);
-    void keyUp(std::int16_t note, bool sound = true);
+    // A press sounds the note (0 to 127) at the given velocity unless it is
+    // not audible here (the instrument it came from plays it itself); a note
+    // on the piano (36 to 89) shows its key pressed and is the answer check
+    // during a run.
+    void keyDown(std::int16_t note, std::uint8_t velocity = 127, bool audible = true);
+    void keyUp(std::int16_t note, bool audible = true);
     // Any other short message for the output (a sustain pedal, say).
     void sendShortMessage(std::uint32_t message);
 

@@ -1,7 +1,6 @@
 // The piano keys and the two reading-aid toggles of the main window.
 #include "app/form1.h"
 
-
 #include "keyboard/keygeometry.h"
 #include "sound/shortmsg.h"
 
@@ -15,10 +14,10 @@ void Form1::kkey_MouseUp(std::int16_t index, int /*button*/, int /*shift*/, int 
     keyUp(index);
 }
 
-void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool sound)
+void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool audible)
 {
     // The note sounds first, right or wrong, in or out of a run.
-    if (sound) {
+    if (audible) {
         if (const auto message = sound::shortMessage(sound::noteOnStatus, note, velocity)) {
             sendShortMessage(*message);
         }
@@ -42,9 +41,9 @@ void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool sound)
     }
 }
 
-void Form1::keyUp(std::int16_t note, bool sound)
+void Form1::keyUp(std::int16_t note, bool audible)
 {
-    if (sound) {
+    if (audible) {
         stopplay(note);
     }
     if (KeyButton* key = kkey(note)) {

@@ -75,6 +75,88 @@ TEST(WaitMs, ShutDownEndsAWaitInProgress)
     time.waitms(60'000);  // and later waits do not wait
 }
 
+TEST(RealTimers, ATimerArmedInATickCountsFromTheTicksDueTime)
+{
+    // The answer timer is armed at the start of a note tick: it must fire on
+    // the note schedule, so a tick whose handler starts late (here it works
+    // 30 ms first) does not push it back.
+    platform::QtTimeBase time;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 armedAt = 0;
+    qint64 firedAt = 0;
+    std::unique_ptr<platform::Timer> answer = time.createTimer([&] {
+        firedAt = clock.elapsed();
+        answer->setEnabled(false);
+    });
+    answer->setInterval(100);
+    std::unique_ptr<platform::Timer> tick = time.createTimer([&] {
+        tick->setEnabled(false);
+        const qint64 busyUntil = clock.elapsed() + 30;
+        while (clock.elapsed() < busyUntil) {
+        }
+        armedAt = clock.elapsed();
+        answer->setEnabled(true);
+    });
+    tick->setInterval(20);
+    tick->setEnabled(true);
+    time.waitms(300);
+    ASSERT_GT(armedAt, 0);
+    ASSERT_GT(firedAt, 0);
+    EXPECT_LT(firedAt - armedAt, 95);  // about 70 ms: 100 from the tick's due time
+}
+
+TEST(RealTimers, ATimerArmedDuringAWaitInsideATickCountsFromThen)
+{
+    // A click handled inside a tick's wait (a run started during the sound of
+    // a note) is no part of that tick: its timer gets its full period.
+    platform::QtTimeBase time;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 armedAt = 0;
+    qint64 firedAt = 0;
+    std::unique_ptr<platform::Timer> started = time.createTimer([&] {
+        firedAt = clock.elapsed();
+        started->setEnabled(false);
+    });
+    started->setInterval(100);
+    std::unique_ptr<platform::Timer> tick = time.createTimer([&] {
+        tick->setEnabled(false);
+        QTimer::singleShot(10, [&] {
+            armedAt = clock.elapsed();
+            started->setEnabled(true);
+        });
+        time.waitms(50);
+    });
+    tick->setInterval(20);
+    tick->setEnabled(true);
+    time.waitms(300);
+    ASSERT_GT(armedAt, 0);
+    ASSERT_GT(firedAt, 0);
+    EXPECT_GE(firedAt - armedAt, 99);
+}
+
+TEST(RealTimers, PeriodicTicksFollowTheirScheduleWithoutAddingUp)
+{
+    platform::QtTimeBase time;
+    QElapsedTimer clock;
+    std::vector<qint64> ticks;
+    std::unique_ptr<platform::Timer> timer = time.createTimer([&] {
+        ticks.push_back(clock.elapsed());
+        if (ticks.size() == 1) {
+            time.waitms(25);  // a slow first handler does not shift the ones after it
+        }
+    });
+    timer->setInterval(30);
+    clock.start();
+    timer->setEnabled(true);
+    time.waitms(10 * 30 + 15);
+    timer->setEnabled(false);
+    ASSERT_GE(ticks.size(), 9U);
+    EXPECT_LT(ticks[8], 9 * 30 + 15);  // the 9th tick on time, however late ticks came
+    EXPECT_GE(ticks[8], 9 * 30 - 1);
+}
+
 TEST(Timers, PeriodicTicksKeepTheirScheduleAndEnableRestartsTheCountdown)
 {
     FakeTimeBase time(0);
