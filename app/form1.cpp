@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <cmath>
 
 namespace {
 
@@ -30,7 +31,7 @@ const QString captionHelp = QStringLiteral("Aide à la lecture");
 QFont designFont(const char* family, double points)
 {
     QFont f(QString::fromLatin1(family));
-    f.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     f.setWeight(QFont::Normal);
     return f;
 }

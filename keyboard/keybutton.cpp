@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 constexpr std::uint32_t whiteFace = 16777215;
@@ -13,7 +14,7 @@ constexpr std::uint32_t blackFace = 0;
 // t of the way from a to b.
 QColor blend(const QColor& a, const QColor& b, double t)
 {
-    auto mix = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    auto mix = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
     return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 
