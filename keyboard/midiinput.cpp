@@ -1,6 +1,7 @@
 #include "keyboard/midiinput.h"
 
 #include "app/form1.h"
+#include "sound/alsahandles.h"
 #include "sound/alsaseqoutput.h"
 #include "sound/diagnostics.h"
 
@@ -31,32 +32,11 @@ constexpr std::size_t inputBufferBytes = 32 * 1024;
 constexpr std::string_view systemClientName = "System";
 constexpr std::string_view midiThroughName = "Midi Through";
 
-struct SeqCloser {
-    void operator()(snd_seq_t* seq) const { snd_seq_close(seq); }
-};
-struct ClientInfoDeleter {
-    void operator()(snd_seq_client_info_t* info) const { snd_seq_client_info_free(info); }
-};
-struct PortInfoDeleter {
-    void operator()(snd_seq_port_info_t* info) const { snd_seq_port_info_free(info); }
-};
-using Seq = std::unique_ptr<snd_seq_t, SeqCloser>;
-using ClientInfo = std::unique_ptr<snd_seq_client_info_t, ClientInfoDeleter>;
-using PortInfo = std::unique_ptr<snd_seq_port_info_t, PortInfoDeleter>;
-
-ClientInfo newClientInfo()
-{
-    snd_seq_client_info_t* info = nullptr;
-    snd_seq_client_info_malloc(&info);
-    return ClientInfo(info);
-}
-
-PortInfo newPortInfo()
-{
-    snd_seq_port_info_t* info = nullptr;
-    snd_seq_port_info_malloc(&info);
-    return PortInfo(info);
-}
+using sound::alsa::ClientInfo;
+using sound::alsa::newClientInfo;
+using sound::alsa::newPortInfo;
+using sound::alsa::PortInfo;
+using sound::alsa::Seq;
 
 // A non-blocking client named as our output clients are, or the reason
 // there is none. alsa-lib's own complaint is kept back: we say it in one line.

@@ -1,5 +1,6 @@
 #include "sound/alsaseqoutput.h"
 
+#include "sound/alsahandles.h"
 #include "sound/decodedmessage.h"
 #include "sound/diagnostics.h"
 
@@ -15,28 +16,10 @@ constexpr int controllerSustain = 64;
 constexpr int controllerAllNotesOff = 123;
 constexpr int pitchBendCentre = 8192;  // ALSA counts the bend from the centre, -8192 to 8191
 
-struct ClientInfoDeleter {
-    void operator()(snd_seq_client_info_t* info) const { snd_seq_client_info_free(info); }
-};
-struct PortInfoDeleter {
-    void operator()(snd_seq_port_info_t* info) const { snd_seq_port_info_free(info); }
-};
-using ClientInfo = std::unique_ptr<snd_seq_client_info_t, ClientInfoDeleter>;
-using PortInfo = std::unique_ptr<snd_seq_port_info_t, PortInfoDeleter>;
-
-PortInfo newPortInfo()
-{
-    snd_seq_port_info_t* info = nullptr;
-    snd_seq_port_info_malloc(&info);
-    return PortInfo(info);
-}
-
-ClientInfo newClientInfo()
-{
-    snd_seq_client_info_t* info = nullptr;
-    snd_seq_client_info_malloc(&info);
-    return ClientInfo(info);
-}
+using alsa::ClientInfo;
+using alsa::newClientInfo;
+using alsa::newPortInfo;
+using alsa::PortInfo;
 
 // Opens a non-blocking client for output into *handle, which the caller
 // then owns. The error is alsa-lib's, negative.
