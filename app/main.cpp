@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     // Both play through the window's keyDown/keyUp, on its thread; they go
     // before the window does (declared after it).
     const std::unique_ptr<keyboard::MidiInput> midiKeyboards =
-        keyboard::startMidiInput(form, options.midiIn, options.midiOut);
+        keyboard::startMidiInput(form, options.midiIn, outputs.alsaClientOf(options.midiOut));
     keyboard::ComputerKeyboard computerKeyboard(form);
     app.installEventFilter(&computerKeyboard);
     timing.watch(&form);

@@ -607,17 +607,7 @@ std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, st
     return AlsaMidiSource::open(choice, problem);
 }
 
-int alsaClientOfOutputDevice(std::uint32_t deviceId)
-{
-    if (deviceId == 0) {
-        return midiin::noClient;
-    }
-    const sound::AlsaPortList list = sound::listAlsaOutputPorts();
-    const std::size_t index = deviceId - 1;
-    return index < list.ports.size() ? list.ports[index].client : midiin::noClient;
-}
-
-std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, std::uint32_t outputDevice)
+std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, int outputClient)
 {
     const std::optional<MidiInputChoice> choice = midiInputChoice(option);
     if (!choice) {
@@ -630,7 +620,7 @@ std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, st
         return nullptr;
     }
     auto input = std::make_unique<MidiInput>(form, std::move(source));
-    input->setEchoClient(alsaClientOfOutputDevice(outputDevice));
+    input->setEchoClient(outputClient);
     return input;
 }
 

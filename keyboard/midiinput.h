@@ -199,13 +199,10 @@ std::optional<MidiInputChoice> midiInputChoice(const QString& option);
 // the reason in *problem) when there is no sequencer.
 std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, std::string* problem = nullptr);
 
-// The ALSA client that output device deviceId of sound::DefaultOutputSystem
-// sends to, from a fresh listing in the same order; midiin::noClient for
-// device 0 (the built-in synthesizer) and for a number with no port.
-int alsaClientOfOutputDevice(std::uint32_t deviceId);
-
-// The whole start for main(): the --midi-in value, the output device number.
-// Nothing for "none"; nothing and one line on stderr without a sequencer.
-std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, std::uint32_t outputDevice);
+// The whole start for main(): the --midi-in value and the ALSA client the
+// open output plays on (midiin::noClient for the built-in synthesizer), whose
+// own notes are not sent back to it. Nothing for "none"; nothing and one line
+// on stderr without a sequencer.
+std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, int outputClient);
 
 }  // namespace keyboard

@@ -60,4 +60,12 @@ midi::Result DefaultOutputSystem::openDevice(std::uint32_t deviceId, std::unique
     return result;
 }
 
+int DefaultOutputSystem::alsaClientOf(std::uint32_t deviceId) const
+{
+    if (deviceId == 0 || deviceId - 1 >= m_ports.size()) {
+        return -1;
+    }
+    return m_ports[deviceId - 1].client;
+}
+
 }  // namespace sound

@@ -36,6 +36,11 @@ public:
 
     const SynthConfig& synthConfig() const { return m_config; }
 
+    // The ALSA client that device deviceId sends to, from the listing the
+    // last open used; -1 for the built-in synthesizer and for a number with
+    // no port.
+    int alsaClientOf(std::uint32_t deviceId) const;
+
 private:
     void listPorts();
 

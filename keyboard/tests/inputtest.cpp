@@ -6,6 +6,7 @@
 
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/midiinput.h"
+#include "sound/outputsystem.h"
 #include "tests/support/formfixture.h"
 
 #include <QDeadlineTimer>
@@ -704,8 +705,11 @@ TEST(MidiKeyboardPorts, TheMidiInOptionChoosesWhatToConnect)
 
 TEST(MidiKeyboardPorts, TheBuiltInSynthesizerIsNoInstrumentToEcho)
 {
-    EXPECT_EQ(keyboard::alsaClientOfOutputDevice(0), keyboard::midiin::noClient);
-    EXPECT_EQ(keyboard::alsaClientOfOutputDevice(100000), keyboard::midiin::noClient);
+    sound::SynthConfig config;
+    config.startAudio = false;
+    sound::DefaultOutputSystem outputs(config);
+    EXPECT_EQ(outputs.alsaClientOf(0), keyboard::midiin::noClient);
+    EXPECT_EQ(outputs.alsaClientOf(100000), keyboard::midiin::noClient);
 }
 
 TEST(MidiKeyboardWithoutSequencer, InputIsAbsentWithOneLineAndTheWindowWorks)
