@@ -1,5 +1,6 @@
 #include "picture/engraving.h"
 
+#include "keyboard/keygeometry.h"
 #include "picture/fonts.h"
 
 #include <QPainter>
@@ -67,16 +68,7 @@ namespace pitch {
 
 bool isBlackKey(int midiNote)
 {
-    switch (pitchClass(midiNote)) {
-    case 1:
-    case 3:
-    case 6:
-    case 8:
-    case 10:
-        return true;
-    default:
-        return false;
-    }
+    return keyboard::isBlack(midiNote);
 }
 
 Accidental spelling(int midiNote, Accidental preferred)
