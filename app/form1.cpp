@@ -273,12 +273,12 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
 
 int Form1::heightTwips() const
 {
-    return m_clientHeight.twips() + m_frameTwips;
+    return m_clientHeight.twips();
 }
 
 void Form1::setHeightTwips(int twips)
 {
-    m_clientHeight.setTwips(twips - m_frameTwips);
+    m_clientHeight.setTwips(twips);
     setFixedSize(clientWidthPx, m_clientHeight.pixels());
 }
 

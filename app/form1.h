@@ -123,7 +123,9 @@ public:
 
     // --- Derived views, for tests and tools ---
     ExerciseState exerciseState() const;
-    int heightTwips() const;           // outer height of the window in twips
+    // Outer height of the window in twips. The window manager draws the
+    // frame outside the client area, so the height we own is the client's.
+    int heightTwips() const;
     void setHeightTwips(int twips);
     QString programFolder() const { return m_folder; }
     exercise::NoteChooser& noteChooser() { return m_notes; }
@@ -155,7 +157,6 @@ private:
     std::mt19937 m_rng;
     exercise::NoteChooser m_notes;
     effects::TwipsHeight m_clientHeight;
-    int m_frameTwips = 0;            // the frame's share of the outer height
     bool m_shown = false;
     std::uint32_t m_run = 0;         // changes at every start and end of a run
     QPixmap m_background;

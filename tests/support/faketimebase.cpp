@@ -75,10 +75,7 @@ bool FakeTimeBase::runNextDue(std::uint64_t until)
     if (due > until) {
         return false;
     }
-    if (due > m_time) {
-        m_now += static_cast<std::uint32_t>(due - m_time);
-        m_time = due;
-    }
+    m_time = std::max(m_time, due);
     if (call != m_scheduled.end()) {
         auto fn = std::move(call->fn);
         m_scheduled.erase(call);
@@ -109,9 +106,8 @@ void FakeTimeBase::pump(std::uint32_t ms)
     while (!isShutDown() && runNextDue(until)) {
         QCoreApplication::processEvents();
     }
-    if (m_time < until && !isShutDown()) {
-        m_now += static_cast<std::uint32_t>(until - m_time);
-        m_time = until;
+    if (!isShutDown()) {
+        m_time = std::max(m_time, until);
     }
 }
 

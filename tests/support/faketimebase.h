@@ -14,10 +14,10 @@ namespace testing_support {
 // waits inside a tick moves the clock on from within, as real time would.
 class FakeTimeBase final : public platform::TimeBase {
 public:
-    explicit FakeTimeBase(std::uint32_t start = 1000) : m_now(start) {}
+    explicit FakeTimeBase(std::uint32_t start = 1000) : m_start(start) {}
     ~FakeTimeBase() override;
 
-    std::uint32_t now() override { return m_now; }
+    std::uint32_t now() override { return static_cast<std::uint32_t>(m_start + m_time); }
     std::unique_ptr<platform::Timer> createTimer(std::function<void()> tick) override;
 
     // Moves the clock on by ms, firing every timer and scheduled call that
@@ -51,7 +51,7 @@ private:
     // The virtual clock runs on 64 bits; now() shows its low 32 bits, so a
     // start near 2^32 shows the wrap exactly as the real counter would.
     std::uint64_t m_time = 0;
-    std::uint32_t m_now;
+    std::uint32_t m_start;
     std::list<FakeTimer*> m_timers;
     std::vector<Scheduled> m_scheduled;
     int m_pumpCalls = 0;
