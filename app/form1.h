@@ -5,6 +5,7 @@
 #include "exercise/notechoice.h"
 #include "exercise/observer.h"
 #include "keyboard/keybutton.h"
+#include "keyboard/notesink.h"
 #include "platform/midiout.h"
 #include "platform/pictures.h"
 #include "platform/timebase.h"
@@ -38,7 +39,7 @@ enum class ExerciseState { Idle, Starting, NoteOpen, NoteClosed };
 
 // The main window: the piano, the note panels, the exercise controls, and all
 // of the program's state. Handlers are named after their control and event.
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public keyboard::NoteSink {
     Q_OBJECT
 
 public:
@@ -90,6 +91,11 @@ public:
     void keyUp(std::int16_t note, bool audible = true);
     // Any other short message for the output (a sustain pedal, say).
     void sendShortMessage(std::uint32_t message);
+    // The MIDI keyboards and the computer keyboard play through keyDown and
+    // keyUp; their controllers go to the output on channel 1.
+    void noteDown(std::int16_t note, std::uint8_t velocity, bool audible) override;
+    void noteUp(std::int16_t note, bool audible) override;
+    void controller(std::uint8_t number, std::uint8_t value) override;
 
     // --- Key flashes and the treble note choice ---
     void flashkey(std::int16_t index);

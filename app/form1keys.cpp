@@ -51,6 +51,23 @@ void Form1::keyUp(std::int16_t note, bool audible)
     }
 }
 
+void Form1::noteDown(std::int16_t note, std::uint8_t velocity, bool audible)
+{
+    keyDown(note, velocity, audible);
+}
+
+void Form1::noteUp(std::int16_t note, bool audible)
+{
+    keyUp(note, audible);
+}
+
+void Form1::controller(std::uint8_t number, std::uint8_t value)
+{
+    if (const auto message = sound::shortMessage(sound::controlChangeStatus, number, value)) {
+        sendShortMessage(*message);
+    }
+}
+
 // Both toggles flip their state before the animation and change the caption
 // after it; the button stays disabled while its own animation runs, since
 // the animation's waits let a second click through otherwise.

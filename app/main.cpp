@@ -1,8 +1,8 @@
 #include "app/diagnostics.h"
 #include "app/form1.h"
+#include "app/inputs.h"
 #include "app/options.h"
 #include "keyboard/computerkeyboard.h"
-#include "keyboard/midiinput.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
@@ -93,8 +93,8 @@ int main(int argc, char** argv)
     // Both play through the window's keyDown/keyUp, on its thread; they go
     // before the window does (declared after it).
     const std::unique_ptr<keyboard::MidiInput> midiKeyboards =
-        keyboard::startMidiInput(form, options.midiIn, outputs.alsaClientOf(options.midiOut));
-    keyboard::ComputerKeyboard computerKeyboard(form);
+        app::startMidiKeyboards(form, options.midiIn, outputs.alsaClientOf(options.midiOut));
+    keyboard::ComputerKeyboard computerKeyboard(form, form);
     app.installEventFilter(&computerKeyboard);
     timing.watch(&form);
     form.show();

@@ -1,6 +1,5 @@
 #include "keyboard/computerkeyboard.h"
 
-#include "app/form1.h"
 #include "keyboard/keygeometry.h"
 
 #include <QCoreApplication>
@@ -151,18 +150,21 @@ bool ComputerKeyboardMap::shift(int octaves)
 
 // ---------------------------------------------------------------- ComputerKeyboard
 
-ComputerKeyboard::ComputerKeyboard(Form1& form, QObject* parent) : QObject(parent), m_form(form) {}
+ComputerKeyboard::ComputerKeyboard(const QWidget& window, NoteSink& sink, QObject* parent)
+    : QObject(parent), m_window(window), m_sink(sink)
+{
+}
 
 bool ComputerKeyboard::ours(QObject* watched) const
 {
     const auto* widget = qobject_cast<QWidget*>(watched);
-    return widget != nullptr && widget->window() == &m_form;
+    return widget != nullptr && widget->window() == &m_window;
 }
 
 void ComputerKeyboard::releaseAll()
 {
     for (const int note : m_map.releaseAll()) {
-        m_form.keyUp(static_cast<std::int16_t>(note));
+        m_sink.noteUp(static_cast<std::int16_t>(note), true);
     }
 }
 
@@ -196,15 +198,15 @@ bool ComputerKeyboard::eventFilter(QObject* watched, QEvent* event)
                 return false;  // a shortcut, not a note
             }
             if (const std::optional<int> note = m_map.press(code)) {
-                m_form.keyDown(static_cast<std::int16_t>(*note), computerkeys::velocity);
+                m_sink.noteDown(static_cast<std::int16_t>(*note), computerkeys::velocity, true);
             }
         } else if (const std::optional<int> note = m_map.release(code)) {
-            m_form.keyUp(static_cast<std::int16_t>(*note));
+            m_sink.noteUp(static_cast<std::int16_t>(*note), true);
         }
         return true;
     }
     case QEvent::WindowDeactivate:
-        if (watched == &m_form) {
+        if (watched == &m_window) {
             releaseAll();
         }
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/notesink.h"
+
 #include <QObject>
 
 #include <array>
@@ -7,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-class Form1;
 class QImage;
+class QWidget;
 
 // The computer keyboard as a piano. Keys are known by their place, not by
 // what they type: the xkb key code (the evdev code + 8, what X11 and Wayland
@@ -75,14 +77,14 @@ private:
 
 // Watches the window's key events (installed on the application, so that it
 // works whichever control was clicked last: every control is NoFocus and
-// the keys go to the window) and plays the map's notes through the window's
-// one input path, at full velocity. Page Up and Page Down shift the octave.
+// the keys go to the window) and plays the map's notes into the sink (the
+// window's one input path), at full velocity. Page Up and Page Down shift the octave.
 // Auto-repeat is ignored: a key held down is one note. When the window or
 // the application loses the keyboard, every held key is released, since its
 // release would go elsewhere.
 class ComputerKeyboard final : public QObject {
 public:
-    explicit ComputerKeyboard(Form1& form, QObject* parent = nullptr);
+    ComputerKeyboard(const QWidget& window, NoteSink& sink, QObject* parent = nullptr);
 
     const ComputerKeyboardMap& map() const { return m_map; }
 
@@ -93,7 +95,8 @@ private:
     bool ours(QObject* watched) const;
     void releaseAll();
 
-    Form1& m_form;
+    const QWidget& m_window;
+    NoteSink& m_sink;
     ComputerKeyboardMap m_map;
 };
 

@@ -1,6 +1,5 @@
 #include "keyboard/midiinput.h"
 
-#include "app/form1.h"
 #include "sound/alsahandles.h"
 #include "sound/alsaseqoutput.h"
 #include "sound/diagnostics.h"
@@ -19,7 +18,6 @@ namespace keyboard {
 
 namespace {
 
-constexpr std::uint32_t controllerStatus = 0xB0;  // control change, channel 1: where the window's notes play
 constexpr std::uint16_t mostPresses = 0xFFFF;     // per note and port; a flood of note-ons alone stops counting here
 
 // The kernel's queue of events waiting for us, in events: ALSA's upper
@@ -399,7 +397,7 @@ void QueuedMidiSource::wake()
 
 // ---------------------------------------------------------------- MidiInput
 
-MidiInput::MidiInput(Form1& form, std::unique_ptr<MidiSource> source) : m_form(form), m_source(std::move(source))
+MidiInput::MidiInput(NoteSink& sink, std::unique_ptr<MidiSource> source) : m_sink(sink), m_source(std::move(source))
 {
     m_source->setReadyHandler([this] { drain(); });
 }
@@ -474,7 +472,7 @@ void MidiInput::handle(const MidiEvent& event)
             return;
         }
         ++held;
-        m_form.keyDown(event.data1, std::min<std::uint8_t>(event.data2, 127), sound);
+        m_sink.noteDown(event.data1, std::min<std::uint8_t>(event.data2, 127), sound);
         return;
     }
     case MidiEvent::Type::noteOff: {
@@ -483,15 +481,14 @@ void MidiInput::handle(const MidiEvent& event)
             return;
         }
         --p->held[event.data1];
-        m_form.keyUp(event.data1, sound);
+        m_sink.noteUp(event.data1, sound);
         return;
     }
     case MidiEvent::Type::sustain: {
         const std::uint8_t value = std::min<std::uint8_t>(event.data2, 127);
         portFor(event.client, event.port).pedalDown = value >= midiin::pedalDown;
         if (sound) {
-            m_form.sendShortMessage(controllerStatus | (std::uint32_t{midiin::sustainController} << 8) |
-                                    (std::uint32_t{value} << 16));
+            m_sink.controller(midiin::sustainController, value);
         }
         return;
     }
@@ -518,11 +515,11 @@ void MidiInput::release(const Port& port)
     const bool sound = m_echoClient == midiin::noClient || port.client != m_echoClient;
     for (int note = 0; note < midiin::notes; ++note) {
         for (std::uint16_t n = port.held[static_cast<std::size_t>(note)]; n > 0; --n) {
-            m_form.keyUp(static_cast<std::int16_t>(note), sound);
+            m_sink.noteUp(static_cast<std::int16_t>(note), sound);
         }
     }
     if (port.pedalDown && sound) {
-        m_form.sendShortMessage(controllerStatus | (std::uint32_t{midiin::sustainController} << 8));
+        m_sink.controller(midiin::sustainController, 0);
     }
 }
 
@@ -607,19 +604,18 @@ std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, st
     return AlsaMidiSource::open(choice, problem);
 }
 
-std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, int outputClient)
+std::unique_ptr<MidiInput> startMidiInput(NoteSink& sink, const QString& option, int outputClient,
+                                          std::string* problem)
 {
     const std::optional<MidiInputChoice> choice = midiInputChoice(option);
     if (!choice) {
         return nullptr;
     }
-    std::string problem;
-    std::unique_ptr<MidiSource> source = openAlsaMidiSource(*choice, &problem);
+    std::unique_ptr<MidiSource> source = openAlsaMidiSource(*choice, problem);
     if (!source) {
-        std::fprintf(stderr, "Tavelin Piano: %s; no MIDI keyboard input\n", problem.c_str());
         return nullptr;
     }
-    auto input = std::make_unique<MidiInput>(form, std::move(source));
+    auto input = std::make_unique<MidiInput>(sink, std::move(source));
     input->setEchoClient(outputClient);
     return input;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/notesink.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,11 +16,9 @@
 #include <string_view>
 #include <vector>
 
-class Form1;
-
 // MIDI keyboards playing the window's piano. A source (the ALSA sequencer, or
-// a script) hands over what the keyboards did; MidiInput turns it into the
-// window's own key presses and releases, on the window's thread, from its
+// a script) hands over what the keyboards did; MidiInput turns it into
+// presses and releases for a note sink (the window), on its thread, from its
 // event loop, so that a note played during a wait is handled inside it as a
 // click would be.
 namespace keyboard {
@@ -110,17 +110,16 @@ private:
     std::function<void()> m_ready;     // window thread only
 };
 
-// Turns MIDI events into the window's key presses and releases. A note-on
-// presses the key at its velocity, a note-off releases it; the sustain pedal
-// goes to the output as controller 64 on channel 1, where the window's notes
-// play. Notes of every channel count. A note-off that matches no note-on from
+// Turns MIDI events into the sink's presses and releases. A note-on presses
+// the key at its velocity, a note-off releases it; the sustain pedal goes to
+// the sink as controller 64, on the channel where the window's notes play. Notes of every channel count. A note-off that matches no note-on from
 // the same port (the key was down before we listened) is dropped, so every
 // note-on sent gets exactly one note-off and a mouse-held key stays held.
 // When a port goes, or events were lost, the notes it held are released and
 // its pedal is let up.
 class MidiInput {
 public:
-    MidiInput(Form1& form, std::unique_ptr<MidiSource> source);
+    MidiInput(NoteSink& sink, std::unique_ptr<MidiSource> source);
     ~MidiInput();
     MidiInput(const MidiInput&) = delete;
     MidiInput& operator=(const MidiInput&) = delete;
@@ -150,7 +149,7 @@ private:
     Port* findPort(int client, int port);
     void release(const Port& port);
 
-    Form1& m_form;
+    NoteSink& m_sink;
     std::unique_ptr<MidiSource> m_source;
     std::vector<MidiEvent> m_pending;  // read but not yet handled; keeps its capacity
     std::size_t m_next = 0;            // next event of m_pending to handle
@@ -201,8 +200,9 @@ std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, st
 
 // The whole start for main(): the --midi-in value and the ALSA client the
 // open output plays on (midiin::noClient for the built-in synthesizer), whose
-// own notes are not sent back to it. Nothing for "none"; nothing and one line
-// on stderr without a sequencer.
-std::unique_ptr<MidiInput> startMidiInput(Form1& form, const QString& option, int outputClient);
+// own notes are not sent back to it. Nothing for "none"; nothing and the
+// reason in *problem without a sequencer.
+std::unique_ptr<MidiInput> startMidiInput(NoteSink& sink, const QString& option, int outputClient,
+                                          std::string* problem = nullptr);
 
 }  // namespace keyboard

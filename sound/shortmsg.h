@@ -3,15 +3,17 @@
 #include <cstdint>
 #include <optional>
 
-// The two messages the window sends: note-on and note-off on channel 1, both
-// at velocity 127, packed for MidiOut::shortMsg (status in the low byte).
+// The messages the window sends: note-on and note-off on channel 1, at
+// velocity 127 from the mouse, and control changes (the sustain pedal),
+// packed for MidiOut::shortMsg (status in the low byte).
 namespace sound {
 
 constexpr std::uint32_t noteOnStatus = 0x90;   // note-on, channel 1
 constexpr std::uint32_t noteOffStatus = 0x80;  // note-off, channel 1
+constexpr std::uint32_t controlChangeStatus = 0xB0;  // control change, channel 1
 constexpr std::uint32_t fullVelocity = 0x7F;   // 127: there is no loudness control
 
-// The packed message for note 0 to 127; nothing for any other number, so that
+// The packed message for note (or controller) 0 to 127; nothing for any other number, so that
 // an out-of-range note is never sent as some other message.
 constexpr std::optional<std::uint32_t> shortMessage(std::uint32_t status, int note, std::uint32_t velocity = fullVelocity)
 {

@@ -275,7 +275,7 @@ int main(int argc, char** argv)
     time.advance(25);
     time.advance(2000);  // the start-up sequence and its greeting scale
 
-    keyboard::ComputerKeyboard keys(form);
+    keyboard::ComputerKeyboard keys(form, form);
     app.installEventFilter(&keys);
     auto scripted = std::make_unique<keyboard::QueuedMidiSource>();
     keyboard::QueuedMidiSource& source = *scripted;

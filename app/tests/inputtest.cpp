@@ -4,6 +4,7 @@
 // same interface as the ALSA one; the live ALSA tests at the end skip
 // themselves where there is no sequencer.
 
+#include "app/inputs.h"
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/midiinput.h"
 #include "sound/outputsystem.h"
@@ -396,7 +397,7 @@ TEST(MidiInput, AFloodFromAnotherThreadStaysBalanced)
 namespace {
 
 struct KeyboardRig : FormRig {
-    KeyboardRig() : keys(*form)
+    KeyboardRig() : keys(*form, *form)
     {
         startUp();
         qApp->installEventFilter(&keys);
@@ -736,7 +737,7 @@ TEST(MidiKeyboardWithoutSequencer, InputIsAbsentWithOneLineAndTheWindowWorks)
     };
     for (const Case c : {Case{"", 1}, Case{"20:0", 1}, Case{"none", 0}}) {
         testing::internal::CaptureStderr();
-        const std::unique_ptr<MidiInput> input = keyboard::startMidiInput(*rig.form, QString::fromLatin1(c.option), 0);
+        const std::unique_ptr<MidiInput> input = app::startMidiKeyboards(*rig.form, QString::fromLatin1(c.option), 0);
         const std::string printed = testing::internal::GetCapturedStderr();
         EXPECT_FALSE(input) << c.option;
         EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), c.lines) << printed;
