@@ -55,22 +55,33 @@ TEST(PictureNames, NumbersArePlainDigitsAndTheFolderIsTakenAsItIs)
     EXPECT_EQ(exercise::signPicturePath("/x", Sign::Flat), "/x/picture/down.jpg");
 }
 
-TEST(PictureNames, EverySharpAndFlatIsNamedAfterItsNeighbour)
+TEST(PictureNames, EveryNoteOfEveryOctaveShowsTheNameOfItsTable)
 {
-    // Across the whole MIDI range: a sharp names the white key below, a flat
-    // the one above; the named key is always white, and "p" goes with G alone.
+    // The seven name pictures by pitch class, and the name each black key
+    // takes written as a sharp (prefixes "1", "3") or a flat ("2", "4"),
+    // as the design lists them; the same in every octave of 0 to 127.
+    struct NameRow {
+        const char* white;      // a white key of this pitch class; nullptr for a black one
+        const char* asSharp;    // a black key written as the sharp of the key below
+        const char* asFlat;     // ... as the flat of the key above
+    };
+    constexpr NameRow names[12] = {
+        {"536.jpg", nullptr, nullptr},  {nullptr, "536.jpg", "538.jpg"},   // C, C#/Db
+        {"538.jpg", nullptr, nullptr},  {nullptr, "538.jpg", "540.jpg"},   // D, D#/Eb
+        {"540.jpg", nullptr, nullptr},  {"541.jpg", nullptr, nullptr},     // E, F
+        {nullptr, "541.jpg", "543p.jpg"}, {"543.jpg", nullptr, nullptr},   // F#/Gb, G
+        {nullptr, "543p.jpg", "545.jpg"}, {"545.jpg", nullptr, nullptr},   // G#/Ab, A
+        {nullptr, "545.jpg", "547.jpg"},  {"547.jpg", nullptr, nullptr},   // A#/Bb, B
+    };
     for (int note = 0; note <= 127; ++note) {
-        if (!exercise::isBlackKey(note)) {
-            continue;
-        }
+        const NameRow& row = names[note % 12];
         for (const char* prefix : {"1", "2", "3", "4"}) {
             const bool sharp = prefix[0] == '1' || prefix[0] == '3';
-            const int named = sharp ? note - 1 : note + 1;
-            const int pc = named % 12;
-            ASSERT_FALSE(exercise::isBlackKey(named));
-            const std::string expected =
-                "/f/picture/5" + std::to_string(36 + pc) + (pc == 7 ? "p" : "") + ".jpg";
-            EXPECT_EQ(exercise::namePicture("/f", prefix, note).path, expected) << note << " " << prefix;
+            const exercise::NamePicture name = exercise::namePicture("/f", prefix, note);
+            const char* expected = row.white != nullptr ? row.white : sharp ? row.asSharp : row.asFlat;
+            EXPECT_EQ(name.path, std::string("/f/picture/") + expected) << note << " " << prefix;
+            EXPECT_EQ(name.sign, row.white != nullptr ? Sign::Hidden : sharp ? Sign::Sharp : Sign::Flat)
+                << note << " " << prefix;
         }
     }
 }
