@@ -100,7 +100,6 @@ public:
     // --- Key flashes and the treble note choice ---
     void flashkey(std::int16_t index);
     void flashcorrect(std::int16_t index);
-    std::int16_t randomnote();
     std::int16_t& lastpick() { return m_notes.treble().lastpick; }  // table index picked last: 0
 
     // --- Controls ---
@@ -134,8 +133,6 @@ public:
     int heightTwips() const;
     void setHeightTwips(int twips);
     QString programFolder() const { return m_folder; }
-    exercise::NoteChooser& noteChooser() { return m_notes; }
-    platform::TimeBase& timeBase() { return m_time; }
     bool closing() const { return m_time.isShutDown(); }
 
     // Absolute path of a file in the picture folder.

@@ -122,11 +122,6 @@ void Form1::Timer2_Timer()
     flashkey(curnote);
 }
 
-std::int16_t Form1::randomnote()
-{
-    return m_notes.treble().randomnote();
-}
-
 void Form1::flashkey(std::int16_t index)
 {
     flash(index, flashRed);

@@ -20,7 +20,6 @@ public:
 
     QPixmap load(const QString& path);
 
-    int failures() const { return static_cast<int>(m_reported.size()); }
 
 private:
     Report m_report;

@@ -41,7 +41,6 @@ public:
 
     // A run still going (the window was closed during it) ends as stopped.
     void closeOpenRun();
-    bool running() const { return m_running; }
 
 private:
     void closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs);

@@ -65,7 +65,6 @@ public:
     midi::Result send(std::uint32_t message) override;
 
     int clientId() const { return m_client; }
-    int portId() const { return m_port; }
 
     struct SeqDeleter {
         void operator()(snd_seq_t* seq) const;

@@ -34,7 +34,6 @@ public:
     // midi::rc::badDeviceId. A failure prints its reason on stderr, one line.
     midi::Result openDevice(std::uint32_t deviceId, std::unique_ptr<midi::OutputDevice>& device) override;
 
-    const SynthConfig& synthConfig() const { return m_config; }
 
     // The ALSA client that device deviceId sends to, from the listing the
     // last open used; -1 for the built-in synthesizer and for a number with
