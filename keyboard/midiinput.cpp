@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 
 namespace keyboard {
 
@@ -70,7 +69,8 @@ std::string address(int client, int port)
 class AlsaMidiSource final : public MidiSource {
 public:
     AlsaMidiSource() = default;  // open() makes a working one
-    static std::unique_ptr<AlsaMidiSource> open(const MidiInputChoice& choice, std::string* problem);
+    static std::unique_ptr<AlsaMidiSource> open(const MidiInputChoice& choice, std::string* problem,
+                                                MidiInputReport report);
 
     void setReadyHandler(std::function<void()> ready) override { m_ready = std::move(ready); }
     void readPending(std::vector<MidiEvent>& out) override;
@@ -89,6 +89,7 @@ private:
     bool forget(int client, int port);
     void decode(const snd_seq_event_t& event, std::vector<MidiEvent>& out);
     void fail(int err);
+    void say(const std::string& line) const;
 
     Seq m_seq;  // first, so that it is closed last, after the notifiers
     int m_client = -1;
@@ -99,10 +100,12 @@ private:
     std::vector<Address> m_connected;
     std::vector<std::unique_ptr<QSocketNotifier>> m_notifiers;
     std::function<void()> m_ready;
+    MidiInputReport m_report;
     bool m_failed = false;
 };
 
-std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choice, std::string* problem)
+std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choice, std::string* problem,
+                                                     MidiInputReport report)
 {
     Seq seq = openSequencer(problem);
     if (!seq) {
@@ -113,6 +116,7 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
     snd_seq_t* handle = source->m_seq.get();
     source->m_client = snd_seq_client_id(handle);
     source->m_choice = choice;
+    source->m_report = std::move(report);
     source->m_clientInfo = newClientInfo();
     source->m_portInfo = newPortInfo();
     if (!source->m_clientInfo || !source->m_portInfo) {
@@ -136,8 +140,8 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
     snd_seq_set_input_buffer_size(handle, inputBufferBytes);
     if (const int err = snd_seq_connect_from(handle, source->m_port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE);
         err < 0) {
-        std::fprintf(stderr, "Tavelin Piano: no ALSA announcements (%s); a keyboard plugged in later is not seen\n",
-                     snd_strerror(err));
+        source->say(std::string("no ALSA announcements (") + snd_strerror(err) +
+                    "); a keyboard plugged in later is not seen");
     }
     source->connectPresent();
 
@@ -180,8 +184,7 @@ void AlsaMidiSource::tryConnect(int client, int port)
         return;
     }
     if (const int err = snd_seq_connect_from(m_seq.get(), m_port, client, port); err < 0) {
-        std::fprintf(stderr, "Tavelin Piano: cannot listen to MIDI port %s: %s\n", address(client, port).c_str(),
-                     snd_strerror(err));
+        say("cannot listen to MIDI port " + address(client, port) + ": " + snd_strerror(err));
         return;
     }
     m_connected.push_back({client, port});
@@ -216,8 +219,7 @@ void AlsaMidiSource::connectPresent()
 {
     if (!m_choice.everyKeyboard) {
         if (snd_seq_get_any_port_info(m_seq.get(), m_choice.client, m_choice.port, m_portInfo.get()) < 0) {
-            std::fprintf(stderr, "Tavelin Piano: no MIDI port %s yet; it is connected when it appears\n",
-                         address(m_choice.client, m_choice.port).c_str());
+            say("no MIDI port " + address(m_choice.client, m_choice.port) + " yet; it is connected when it appears");
             return;
         }
         tryConnect(m_choice.client, m_choice.port);
@@ -249,7 +251,14 @@ void AlsaMidiSource::fail(int err)
     for (const auto& notifier : m_notifiers) {
         notifier->setEnabled(false);
     }
-    std::fprintf(stderr, "Tavelin Piano: MIDI keyboard input stopped: %s\n", snd_strerror(err));
+    say(std::string("MIDI keyboard input stopped: ") + snd_strerror(err));
+}
+
+void AlsaMidiSource::say(const std::string& line) const
+{
+    if (m_report) {
+        m_report(line);
+    }
 }
 
 void AlsaMidiSource::readPending(std::vector<MidiEvent>& out)
@@ -599,19 +608,20 @@ std::optional<MidiInputChoice> midiInputChoice(const QString& option)
     return MidiInputChoice{false, match.captured(1).toInt(), match.captured(2).toInt()};
 }
 
-std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, std::string* problem)
+std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, std::string* problem,
+                                               MidiInputReport report)
 {
-    return AlsaMidiSource::open(choice, problem);
+    return AlsaMidiSource::open(choice, problem, std::move(report));
 }
 
 std::unique_ptr<MidiInput> startMidiInput(NoteSink& sink, const QString& option, int outputClient,
-                                          std::string* problem)
+                                          std::string* problem, MidiInputReport report)
 {
     const std::optional<MidiInputChoice> choice = midiInputChoice(option);
     if (!choice) {
         return nullptr;
     }
-    std::unique_ptr<MidiSource> source = openAlsaMidiSource(*choice, problem);
+    std::unique_ptr<MidiSource> source = openAlsaMidiSource(*choice, problem, std::move(report));
     if (!source) {
         return nullptr;
     }

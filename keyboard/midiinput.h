@@ -191,18 +191,24 @@ struct MidiInputChoice {
 };
 std::optional<MidiInputChoice> midiInputChoice(const QString& option);
 
+// Where a source reports what it cannot do while it works (a port it cannot
+// listen to, no announcements, input stopped): one line, no ending. The
+// program decides where it goes; without one the lines are dropped.
+using MidiInputReport = std::function<void(const std::string& line)>;
+
 // Our own sequencer client "Tavelin Piano" with one writable port, connected
 // as chosen, and following the sequencer's announcements: a keyboard plugged
 // in later is connected at once (the chosen port, when it comes back), one
 // pulled out is forgotten quietly after its notes are released. Nothing (and
 // the reason in *problem) when there is no sequencer.
-std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, std::string* problem = nullptr);
+std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, std::string* problem = nullptr,
+                                               MidiInputReport report = {});
 
 // The whole start for main(): the --midi-in value and the ALSA client the
 // open output plays on (midiin::noClient for the built-in synthesizer), whose
 // own notes are not sent back to it. Nothing for "none"; nothing and the
 // reason in *problem without a sequencer.
 std::unique_ptr<MidiInput> startMidiInput(NoteSink& sink, const QString& option, int outputClient,
-                                          std::string* problem = nullptr);
+                                          std::string* problem = nullptr, MidiInputReport report = {});
 
 }  // namespace keyboard
