@@ -45,7 +45,7 @@ constexpr qreal totalsBaseline = 140.0;
 constexpr qreal headBaseline = 200.0;
 constexpr qreal firstRow = 216.0;
 constexpr qreal bottom = reportpicture::size.height() - 70.0;
-constexpr qreal tallestRow = 84.0;
+constexpr qreal tallestRow = 110.0;
 constexpr qreal footerBaseline = reportpicture::size.height() - 24.0;
 // Left edges of the columns.
 constexpr qreal name = margin;
@@ -196,7 +196,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
 
     const qreal row = lines.empty() ? page::tallestRow
                                     : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(lines.size()));
-    const qreal size = std::clamp(row * 0.3, 9.0, 21.0);
+    const qreal size = std::clamp(row * 0.24, 9.0, 23.0);
     const QFont nameFont = art::fonts::serif(size * 1.1, true);
     const QFont body = art::fonts::sans(size);
     const QFont small = art::fonts::sans(size * 0.8);
