@@ -229,12 +229,12 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
         write(p, body, work.isEmpty() ? colour::rubric : colour::ink, QPointF(page::work, baseline),
               work.isEmpty() ? QStringLiteral("aucune") : elided(body, work.join(QStringLiteral(", ")), page::trend - page::work - 30.0));
 
-        const QRectF spark(page::trend, top + row * 0.18, 200.0, row * 0.64);
+        const QRectF spark(page::trend, top + row * 0.18, 170.0, row * 0.64);
         sparkline(p, spark, l.runScores);
         if (l.trend) {
             const double slope = std::round(l.trend->slope * 10.0) / 10.0;
             const QColor c = slope > 0 ? colour::better : slope < 0 ? colour::worse : colour::rubric;
-            write(p, small, c, QPointF(spark.right() + 18.0, baseline), trendText(*l.trend));
+            writeRight(p, small, c, page::right, baseline, trendText(*l.trend));
         }
         p.setPen(QPen(colour::grid, 1.0));
         p.drawLine(QPointF(page::margin, top + row), QPointF(page::right, top + row));
