@@ -24,9 +24,10 @@ Options parseOptions(const QStringList& arguments)
                                      QStringLiteral("Ajoute le résultat de chaque note au fichier CSV FILE."),
                                      QStringLiteral("FILE"));
     const QCommandLineOption report(QStringLiteral("report"),
-                                    QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre."),
+                                    QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
+                                                   "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
                                     QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan (par défaut : report.png)."),
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan (par défaut : report.png), ou PDF de la classe (class.pdf)."),
                                  QStringLiteral("PNG"));
     const QCommandLineOption pupil(QStringLiteral("pupil"),
                                    QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
