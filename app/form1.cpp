@@ -75,9 +75,11 @@ Form1::Form1(const Form1Services& services)
       m_folder(services.programFolder),
       m_rng(services.seed),
       m_notes(m_rng),
+      m_focusRecords(services.focusRecords),
       m_clientHeight(clientHeightTwips)
 {
     setObjectName(QStringLiteral("Form1"));
+    m_notes.setRange(services.noteRange);
     setWindowTitle(QStringLiteral("Tavelin Piano 3.03"));
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(clientWidthPx, m_clientHeight.pixels());

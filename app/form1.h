@@ -17,7 +17,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 
 // What the window is given from outside: its clock and timers, the MIDI
@@ -32,6 +34,12 @@ struct Form1Services {
     std::uint32_t seed = 0;           // of the note choice
     std::uint32_t deviceId = 0;       // the MIDI output device to open
     exercise::ExerciseObserver* observer = nullptr;  // told of every run, if given
+    // A teacher's note range (--notes): every mode keeps only its keys.
+    std::optional<exercise::NoteRange> noteRange = std::nullopt;
+    // The pupil's recent records (--focus), asked at every run start; the
+    // note choice is weighted by them. Nothing given, or nothing returned:
+    // the even draw.
+    std::function<std::optional<exercise::NoteRecords>()> focusRecords = nullptr;
 };
 
 // The exercise as a whole, derived from the timers and the note count.
@@ -147,6 +155,7 @@ private:
     void buildControls();
     void flash(std::int16_t index, std::uint32_t colour);
     void endOfRun(bool stopped);
+    void prepareNoteChoice();
     void setModeButtonsEnabled(bool enabled);
     void loadInto(PictureBox* box, const QString& path);
     void send(std::optional<std::uint32_t> message);
@@ -159,6 +168,7 @@ private:
     QString m_folder;
     std::mt19937 m_rng;
     exercise::NoteChooser m_notes;
+    std::function<std::optional<exercise::NoteRecords>()> m_focusRecords;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
     std::uint32_t m_run = 0;         // changes at every start and end of a run

@@ -17,6 +17,7 @@ void Form1::m_Click(std::int16_t index)
     Label3->setVisible(true);
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
     mode = index;
+    prepareNoteChoice();
     ++m_run;
     if (m_observer != nullptr) {
         m_observer->runStarted(index, m_time.now());

@@ -2,10 +2,13 @@
 #include "app/form1.h"
 #include "app/inputs.h"
 #include "app/options.h"
+#include "app/pupiloptions.h"
 #include "keyboard/computerkeyboard.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
+#include "progress/classreport.h"
+#include "progress/recentstats.h"
 #include "progress/report.h"
 #include "progress/results.h"
 #include "sound/outputsystem.h"
@@ -32,7 +35,14 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const Options options = parseOptions(arguments);
+    Options options = parseOptions(arguments);
+    QStringList pupilNames;  // one per report file: the pupil's name, or the file's
+    if (options.action != Options::Action::Exit) {
+        if (const QString error = app::resolvePupils(options, &pupilNames); !error.isEmpty()) {
+            print(stderr, QStringLiteral("tavelin-piano: %1").arg(error));
+            return 2;
+        }
+    }
     switch (options.action) {
     case Options::Action::Exit:
         print(options.exitStatus == 0 ? stdout : stderr, options.message);
@@ -56,7 +66,12 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    case Options::Action::ListPupils:
+        return app::listPupils();
     case Options::Action::Report:
+        if (options.reportFiles.size() > 1) {
+            return progress::runClassReport(options.reportFiles, pupilNames, options.reportOut, argc, argv);
+        }
         return progress::runReport(options.reportFile, options.reportOut, argc, argv);
     case Options::Action::Run: break;
     }
@@ -85,9 +100,21 @@ int main(int argc, char** argv)
     sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
     app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
     platform::MessageBoxSink messages;
-    const Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,
-                                 QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut,
-                                 results.get()};
+    Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,
+                           QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut,
+                           results.get()};
+    services.noteRange = options.noteRange;
+    if (options.focus) {
+        // Read again at every run start: the rows of the run before are in the file by then.
+        services.focusRecords = [file = options.resultsFile.toLocal8Bit().toStdString()] {
+            std::string error;
+            std::optional<exercise::NoteRecords> records = progress::readRecentRecords(file, &error);
+            if (!records) {
+                std::fprintf(stderr, "tavelin-piano: %s; this run draws its notes evenly\n", error.c_str());
+            }
+            return records;
+        };
+    }
     Form1 form(services);
     platform::closeOnTerminate(&form);
     // Both play through the window's keyDown/keyUp, on its thread; they go

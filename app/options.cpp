@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "exercise/notechoice.h"
+
 Options parseOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -22,11 +24,23 @@ Options parseOptions(const QStringList& arguments)
                                      QStringLiteral("Ajoute le résultat de chaque note au fichier CSV FILE."),
                                      QStringLiteral("FILE"));
     const QCommandLineOption report(QStringLiteral("report"),
-                                    QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre."),
+                                    QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
+                                                   "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
                                     QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan (par défaut : report.png)."),
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan (par défaut : report.png), ou PDF de la classe (class.pdf)."),
                                  QStringLiteral("PNG"));
-    parser.addOptions({help, version, midiOut, listOut, midiIn, listIn, results, report, out});
+    const QCommandLineOption pupil(QStringLiteral("pupil"),
+                                   QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
+                                   QStringLiteral("NAME"));
+    const QCommandLineOption listPupils(QStringLiteral("list-pupils"),
+                                        QStringLiteral("Liste les élèves, leurs séances et la dernière date."));
+    const QCommandLineOption focus(QStringLiteral("focus"),
+                                   QStringLiteral("Les notes manquées reviennent plus souvent (avec --pupil ou --results)."));
+    const QCommandLineOption notes(QStringLiteral("notes"),
+                                   QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
+                                   QStringLiteral("LOW-HIGH"));
+    parser.addOptions({help, version, midiOut, listOut, midiIn, listIn, results, report, out, pupil, listPupils, focus,
+                       notes});
 
     Options o;
     auto fail = [&o](const QString& why) {
@@ -35,10 +49,19 @@ Options parseOptions(const QStringList& arguments)
         o.message = QStringLiteral("tavelin-piano: %1 (see --help)").arg(why);
         return o;
     };
-    if (!parser.parse(arguments)) {
+    // "--report --pupil NAME": --report then reports on the pupils named,
+    // not on a file called "--pupil".
+    QStringList args = arguments;
+    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--report") && args[i + 1].startsWith(QStringLiteral("--pupil"))) {
+            args[i] = QStringLiteral("--report=");
+        }
+    }
+    if (!parser.parse(args)) {
         return fail(parser.errorText());
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // More files after --report's own are reported on together.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(report)) {
         return fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     if (parser.isSet(help)) {
@@ -73,9 +96,55 @@ Options parseOptions(const QStringList& arguments)
     if (parser.isSet(out) && !parser.isSet(report)) {
         return fail(QStringLiteral("--out goes with --report"));
     }
-    const int actions = (parser.isSet(listOut) ? 1 : 0) + (parser.isSet(listIn) ? 1 : 0) + (parser.isSet(report) ? 1 : 0);
+    const int actions = (parser.isSet(listOut) ? 1 : 0) + (parser.isSet(listIn) ? 1 : 0) + (parser.isSet(report) ? 1 : 0) +
+                        (parser.isSet(listPupils) ? 1 : 0);
     if (actions > 1) {
-        return fail(QStringLiteral("--list-midi-out, --list-midi-in and --report go alone"));
+        return fail(QStringLiteral("--list-midi-out, --list-midi-in, --list-pupils and --report go alone"));
+    }
+
+    // Pupils, the focus on weak notes and the note range.
+    for (const QString& name : parser.values(pupil)) {
+        // Accents typed either way are one name; spaces around it are no part of it.
+        const QString clean = name.normalized(QString::NormalizationForm_C).trimmed();
+        if (clean.isEmpty()) {
+            return fail(QStringLiteral("--pupil needs a name"));
+        }
+        o.pupils << clean;
+    }
+    if (o.pupils.size() > 1 && !parser.isSet(report)) {
+        return fail(QStringLiteral("several --pupil go with --report only"));
+    }
+    if (!o.pupils.isEmpty() && parser.isSet(results)) {
+        return fail(QStringLiteral("--pupil and --results both name the results file: give one"));
+    }
+    if (!o.pupils.isEmpty() && (parser.isSet(listOut) || parser.isSet(listIn) || parser.isSet(listPupils))) {
+        return fail(QStringLiteral("--pupil goes with playing or with --report"));
+    }
+    o.focus = parser.isSet(focus);
+    if (o.focus && (parser.isSet(report) || (o.pupils.isEmpty() && !parser.isSet(results)))) {
+        return fail(QStringLiteral("--focus goes with --pupil or --results, when playing"));
+    }
+    if (parser.isSet(notes)) {
+        if (actions > 0) {
+            return fail(QStringLiteral("--notes goes with playing"));
+        }
+        const QString value = parser.value(notes);
+        o.noteRange = exercise::parseNoteRange(value.toStdString());
+        if (!o.noteRange) {
+            return fail(QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value));
+        }
+        if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
+            return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than two notes").arg(value).arg(mode));
+        }
+    }
+    if (parser.isSet(report)) {
+        if (!parser.value(report).isEmpty()) {
+            o.reportFiles << parser.value(report);
+        }
+        o.reportFiles << parser.positionalArguments();
+        if (o.reportFiles.isEmpty() && o.pupils.isEmpty()) {
+            return fail(QStringLiteral("--report needs a file or --pupil NAME"));
+        }
     }
     if (parser.isSet(listOut)) {
         o.action = Options::Action::ListMidiOut;
@@ -83,8 +152,10 @@ Options parseOptions(const QStringList& arguments)
         o.action = Options::Action::ListMidiIn;
     } else if (parser.isSet(report)) {
         o.action = Options::Action::Report;
-        o.reportFile = parser.value(report);
+        o.reportFile = o.reportFiles.value(0);
         o.reportOut = parser.value(out);
+    } else if (parser.isSet(listPupils)) {
+        o.action = Options::Action::ListPupils;
     }
     return o;
 }

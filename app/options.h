@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercise/focus.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -8,7 +10,7 @@
 // The command line. With no options the program behaves as it always has:
 // MIDI output device 0, every MIDI keyboard present, no files written.
 struct Options {
-    enum class Action { Run, ListMidiOut, ListMidiIn, Report, Exit };
+    enum class Action { Run, ListMidiOut, ListMidiIn, Report, ListPupils, Exit };
 
     Action action = Action::Run;
     std::uint32_t midiOut = 0;          // --midi-out N
@@ -16,6 +18,11 @@ struct Options {
     QString resultsFile;                // --results FILE
     QString reportFile;                 // --report FILE
     QString reportOut;                  // --out PNG
+    // Pupils and practice that adapts to them.
+    QStringList reportFiles;            // --report FILE [FILE...]: every file, reportFile first
+    QStringList pupils;                 // --pupil NAME: one to play, one or more to report on
+    bool focus = false;                 // --focus: weak notes come back more often
+    std::optional<exercise::NoteRange> noteRange;  // --notes LOW-HIGH
     int exitStatus = 0;                 // for Action::Exit
     QString message;                    // what to print for Action::Exit (help, version or the error)
 };

@@ -41,4 +41,5 @@ run tavelin-bench-synth $quick
 run tavelin-bench-wait $quick
 run tavelin-bench-drift $quick
 run tavelin-bench-startup "$bin/tavelin-piano" $quick
+run tavelin-focusbench $quick
 exit $status

@@ -40,6 +40,25 @@ std::vector<std::int16_t> modeKeys(int mode)
     }
 }
 
+std::vector<std::int16_t> modeKeys(int mode, const std::optional<NoteRange>& range)
+{
+    std::vector<std::int16_t> keys = modeKeys(mode);
+    if (range) {
+        std::erase_if(keys, [&](std::int16_t key) { return !range->contains(key); });
+    }
+    return keys;
+}
+
+int modeLeftShort(const NoteRange& range)
+{
+    for (int mode = firstMode; mode <= lastMode; ++mode) {
+        if (modeKeys(mode, range).size() < 2) {
+            return mode;
+        }
+    }
+    return 0;
+}
+
 std::vector<NoteChoice> modeChoices(int mode)
 {
     std::vector<NoteChoice> out;
@@ -90,6 +109,9 @@ std::string NoteChooser::writtenAs(int mode, std::int16_t note)
 
 NoteChoice NoteChooser::choose(int mode)
 {
+    if (m_range || m_records) {
+        return chooseAdapted(mode);
+    }
     if (mode == 1) {
         return {m_treble.randomnote(), "1"};
     }
@@ -106,6 +128,36 @@ NoteChoice NoteChooser::choose(int mode)
     }
     const std::int16_t note = keys[static_cast<std::size_t>(pick)];
     m_lastKey = note;
+    return {note, writtenAs(mode, note)};
+}
+
+// The draw with a range or the pupil's records: the same keys (those of the
+// range), the same memory of the note shown last (mode 1 keeps its table
+// index in lastpick, the others the key), weighted when there are records.
+NoteChoice NoteChooser::chooseAdapted(int mode)
+{
+    if (m_planMode != mode) {
+        m_planKeys = modeKeys(mode, m_range);
+        m_planWeights = m_records ? focusWeights(m_planKeys, *m_records) : std::vector<double>(m_planKeys.size(), 1.0);
+        m_planMode = mode;
+    }
+    const std::vector<std::int16_t>& keys = m_planKeys;
+    if (keys.empty()) {
+        return {};
+    }
+    const std::int16_t lastKey =
+        mode == 1 ? trebleWhiteKeys[static_cast<std::size_t>(m_treble.lastpick)] : m_lastKey;
+    std::optional<std::size_t> exclude;
+    if (const auto last = std::find(keys.begin(), keys.end(), lastKey); last != keys.end()) {
+        exclude = static_cast<std::size_t>(last - keys.begin());
+    }
+    const std::int16_t note = keys[weightedPick(m_planWeights, exclude, m_rng)];
+    if (mode == 1) {
+        const auto at = std::find(trebleWhiteKeys.begin(), trebleWhiteKeys.end(), note);
+        m_treble.lastpick = static_cast<std::int16_t>(at - trebleWhiteKeys.begin());
+    } else {
+        m_lastKey = note;
+    }
     return {note, writtenAs(mode, note)};
 }
 

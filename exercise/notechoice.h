@@ -1,9 +1,11 @@
 #pragma once
 
+#include "exercise/focus.h"
 #include "exercise/randomnote.h"
 #include "keyboard/keygeometry.h"
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -30,6 +32,12 @@ constexpr bool isBlackKey(int note)
 // The keys a mode draws from, in rising order.
 std::vector<std::int16_t> modeKeys(int mode);
 
+// The keys a mode draws from within a teacher's range (all of them without one).
+std::vector<std::int16_t> modeKeys(int mode, const std::optional<NoteRange>& range);
+
+// The first mode (1 to 6) that range leaves with fewer than two keys, or 0.
+int modeLeftShort(const NoteRange& range);
+
 // Every (note, prefix) pair a mode can ever show, for checking that each
 // picture it may ask for is installed.
 std::vector<NoteChoice> modeChoices(int mode);
@@ -45,13 +53,35 @@ public:
 
     RandomNote& treble() { return m_treble; }
 
+    // Limits every mode to the keys of range (nothing: the modes as they are).
+    void setRange(std::optional<NoteRange> range)
+    {
+        m_range = range;
+        m_planMode = 0;
+    }
+    // The records the draws are weighted by from now on (focusWeights);
+    // nothing: an even draw.
+    void setFocus(std::optional<NoteRecords> records)
+    {
+        m_records = std::move(records);
+        m_planMode = 0;
+    }
+
 private:
     std::string writtenAs(int mode, std::int16_t note);
+    NoteChoice chooseAdapted(int mode);
     bool coin();
 
     std::mt19937& m_rng;
     RandomNote m_treble;
     std::int16_t m_lastKey = 0;  // key shown last by modes 2 to 6
+    std::optional<NoteRange> m_range;
+    std::optional<NoteRecords> m_records;
+    // The keys and weights of the mode drawn last, kept until the range,
+    // the records or the mode change.
+    int m_planMode = 0;
+    std::vector<std::int16_t> m_planKeys;
+    std::vector<double> m_planWeights;
 };
 
 }  // namespace exercise

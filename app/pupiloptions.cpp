@@ -1,0 +1,89 @@
+#include "app/pupiloptions.h"
+
+#include "progress/pupils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace app {
+
+namespace {
+
+std::optional<std::filesystem::path> folder()
+{
+    return progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+}  // namespace
+
+QString resolvePupils(Options& options, QStringList* names)
+{
+    for (const QString& file : options.reportFiles) {
+        names->append(QFileInfo(file).completeBaseName());
+    }
+    if (options.pupils.isEmpty()) {
+        return {};
+    }
+    const std::optional<std::filesystem::path> pupils = folder();
+    if (!pupils) {
+        return QStringLiteral("no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set");
+    }
+    QString pictureBase;  // the first pupil's file name, safe as a name here too
+    for (const QString& name : options.pupils) {
+        const std::optional<std::string> fileName = progress::pupilFileName(name.toStdString());
+        if (!fileName) {
+            return QStringLiteral("the pupil's name '%1' is too long").arg(name);
+        }
+        const QString path = QFile::decodeName(QByteArray::fromStdString((*pupils / *fileName).string()));
+        if (options.action == Options::Action::Report) {
+            if (!QFileInfo::exists(path)) {
+                return QStringLiteral("no pupil called '%1' in %2").arg(name, QFile::decodeName((*pupils).c_str()));
+            }
+            options.reportFiles << path;
+            names->append(name);
+            pictureBase = QString::fromStdString(fileName->substr(0, fileName->size() - 4));
+        } else {
+            std::error_code ec;
+            std::filesystem::create_directories(*pupils, ec);
+            if (ec) {
+                return QStringLiteral("cannot make the pupils' folder '%1': %2")
+                    .arg(QFile::decodeName((*pupils).c_str()), QString::fromStdString(ec.message()));
+            }
+            options.resultsFile = path;
+        }
+    }
+    if (options.action == Options::Action::Report) {
+        options.reportFile = options.reportFiles.value(0);
+        if (options.reportOut.isEmpty() && options.reportFiles.size() == 1) {
+            // A pupil's picture comes where the teacher is, not into the data folder.
+            options.reportOut = QDir::current().filePath(pictureBase + QStringLiteral(".png"));
+        }
+    }
+    return {};
+}
+
+int listPupils()
+{
+    const std::optional<std::filesystem::path> pupils = folder();
+    if (!pupils) {
+        std::fprintf(stderr, "tavelin-piano: no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set\n");
+        return 1;
+    }
+    std::string error;
+    const std::vector<progress::PupilEntry> entries = progress::listPupils(*pupils, &error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
+        return 1;
+    }
+    for (const progress::PupilEntry& p : entries) {
+        std::printf("%s\t%d\t%s\n", p.name.c_str(), p.runs, p.lastStarted.substr(0, 10).c_str());
+    }
+    return 0;
+}
+
+}  // namespace app

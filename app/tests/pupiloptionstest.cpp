@@ -1,0 +1,159 @@
+// The options of pupils and adapted practice: what parseOptions makes of
+// them, --pupil turned into a file inside the pupils' folder, and the window
+// drawing with a range and with the pupil's records.
+#include "app/options.h"
+#include "app/pupiloptions.h"
+#include "tests/support/formfixture.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+QStringList argv(std::initializer_list<const char*> arguments)
+{
+    QStringList list{QStringLiteral("tavelin-piano")};
+    for (const char* a : arguments) {
+        list << QString::fromUtf8(a);
+    }
+    return list;
+}
+
+}  // namespace
+
+TEST(PupilOptions, GoodValuesAreTaken)
+{
+    struct Case {
+        std::initializer_list<const char*> args;
+        Options::Action action;
+        QStringList pupils;
+        QStringList reportFiles;
+        bool focus;
+        std::optional<exercise::NoteRange> range;
+    };
+    const Case cases[] = {
+        {{"--pupil", "Léa"}, Options::Action::Run, {QStringLiteral("Léa")}, {}, false, {}},
+        {{"--pupil", "  Léa Martin "}, Options::Action::Run, {QStringLiteral("Léa Martin")}, {}, false, {}},
+        {{"--pupil", "Le\xcc\x81" "a"}, Options::Action::Run, {QStringLiteral("Léa")}, {}, false, {}},  // é as e + accent
+        {{"--pupil", "Léa", "--focus"}, Options::Action::Run, {QStringLiteral("Léa")}, {}, true, {}},
+        {{"--results", "x.csv", "--focus"}, Options::Action::Run, {}, {}, true, {}},
+        {{"--notes", "do3-sol3"}, Options::Action::Run, {}, {}, false, exercise::NoteRange{60, 67}},
+        {{"--notes=48-72", "--pupil", "Hugo", "--focus"}, Options::Action::Run, {QStringLiteral("Hugo")}, {}, true,
+         exercise::NoteRange{48, 72}},
+        {{"--report", "a.csv"}, Options::Action::Report, {}, {QStringLiteral("a.csv")}, false, {}},
+        {{"--report", "a.csv", "b.csv", "c.csv", "--out", "classe.pdf"}, Options::Action::Report, {},
+         {QStringLiteral("a.csv"), QStringLiteral("b.csv"), QStringLiteral("c.csv")}, false, {}},
+        {{"--report", "--pupil", "Léa", "--pupil", "Hugo"}, Options::Action::Report,
+         {QStringLiteral("Léa"), QStringLiteral("Hugo")}, {}, false, {}},
+        {{"--report", "a.csv", "--pupil", "Hugo"}, Options::Action::Report, {QStringLiteral("Hugo")},
+         {QStringLiteral("a.csv")}, false, {}},
+        {{"--list-pupils"}, Options::Action::ListPupils, {}, {}, false, {}},
+    };
+    for (const Case& c : cases) {
+        const QStringList args = argv(c.args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Options o = parseOptions(args);
+        EXPECT_EQ(o.action, c.action) << o.message.toStdString();
+        EXPECT_EQ(o.pupils, c.pupils);
+        EXPECT_EQ(o.reportFiles, c.reportFiles);
+        EXPECT_EQ(o.focus, c.focus);
+        EXPECT_EQ(o.noteRange, c.range);
+    }
+}
+
+TEST(PupilOptions, BadCombinationsExitWithStatus2AndOneLine)
+{
+    const struct {
+        std::initializer_list<const char*> args;
+        const char* says;
+    } cases[] = {
+        {{"--notes", "70-80"}, "--notes 70-80 leaves exercise 3 with fewer than two notes"},
+        {{"--notes", "do3-do#3"}, "leaves exercise 1 with fewer than two notes"},
+        {{"--notes", "sol3-do3"}, "--notes takes LOW-HIGH"},
+        {{"--notes", "grave"}, "--notes takes LOW-HIGH"},
+        {{"--notes", "60-67", "--report", "a.csv"}, "--notes goes with playing"},
+        {{"--focus"}, "--focus goes with --pupil or --results"},
+        {{"--focus", "--report", "a.csv"}, "--focus goes with --pupil or --results"},
+        {{"--pupil", "Léa", "--pupil", "Hugo"}, "several --pupil go with --report only"},
+        {{"--pupil", "Léa", "--results", "x.csv"}, "give one"},
+        {{"--pupil", "   "}, "--pupil needs a name"},
+        {{"--pupil", "Léa", "--list-pupils"}, "--pupil goes with playing or with --report"},
+        {{"--list-pupils", "--report", "a.csv"}, "go alone"},
+        {{"a.csv"}, "unexpected argument 'a.csv'"},
+    };
+    for (const auto& c : cases) {
+        const QStringList args = argv(c.args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Options o = parseOptions(args);
+        EXPECT_EQ(o.action, Options::Action::Exit);
+        EXPECT_EQ(o.exitStatus, 2);
+        EXPECT_TRUE(o.message.contains(QString::fromUtf8(c.says))) << o.message.toStdString();
+        EXPECT_FALSE(o.message.contains(QLatin1Char('\n')));
+    }
+}
+
+TEST(PupilOptions, APupilsFileIsMadeInsideThePupilsFolderWhateverTheName)
+{
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const QString folder = QDir(data.filePath(QStringLiteral("tavelin-piano/pupils"))).absolutePath();
+    for (const char* name : {"Léa Martin", "../../etc/passwd", "a/b", ".."}) {
+        SCOPED_TRACE(name);
+        Options o = parseOptions(argv({"--pupil", name}));
+        ASSERT_EQ(o.action, Options::Action::Run);
+        QStringList names;
+        EXPECT_TRUE(app::resolvePupils(o, &names).isEmpty());
+        const QFileInfo file(o.resultsFile);
+        EXPECT_EQ(file.absolutePath(), folder) << o.resultsFile.toStdString();
+        EXPECT_EQ(QFileInfo(QDir::cleanPath(o.resultsFile)).absolutePath(), folder);
+        EXPECT_TRUE(QFileInfo(folder).isDir()) << "made when new";
+    }
+    Options o = parseOptions(argv({"--pupil", "Léa Martin"}));
+    QStringList names;
+    app::resolvePupils(o, &names);
+    EXPECT_EQ(QFileInfo(o.resultsFile).fileName(), QStringLiteral("Léa Martin.csv")) << "readable in the folder";
+    qputenv("XDG_DATA_HOME", saved);
+}
+
+TEST(PupilOptions, TheWindowDrawsInTheRangeAndAsksForTheRecordsAtEveryStart)
+{
+    testing_support::FakeTimeBase time;
+    testing_support::RecordingOutputSystem midi;
+    testing_support::RecordingMessages messages;
+    int asked = 0;
+    Form1Services services{time, midi, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 4, 0};
+    services.noteRange = exercise::NoteRange{57, 67};  // la 2 to sol 3
+    services.focusRecords = [&asked] {
+        ++asked;
+        exercise::NoteRecords records;
+        for (const int key : {57, 59, 60, 62, 64, 65}) {
+            records[key] = exercise::NoteRecord{30.0, 0.0, 0.0, 0.0};  // known
+        }
+        records[67] = exercise::NoteRecord{30.0, 30.0, 0.0, 0.0};  // always missed
+        return std::optional<exercise::NoteRecords>(records);
+    };
+    Form1 form(services);
+    time.advance(25);
+    time.advance(2000);
+    std::map<int, int> counts;
+    for (int run = 1; run <= 2; ++run) {
+        form.m_Click(3);  // "Clef de fa"
+        EXPECT_EQ(asked, run) << "once per run start";
+        for (int note = 0; note < 50; ++note) {
+            time.advance(static_cast<std::uint32_t>(form.interval));
+            ASSERT_GE(form.curnote, 57);
+            ASSERT_LE(form.curnote, 67);
+            ASSERT_FALSE(keyboard::isBlack(form.curnote));
+            ++counts[form.curnote];
+        }
+        time.advance(static_cast<std::uint32_t>(form.interval));  // the end of the run
+        ASSERT_EQ(form.exerciseState(), ExerciseState::Idle);
+    }
+    EXPECT_GT(counts[67], 25) << "the note always missed comes back most, every other note at most";
+    EXPECT_GT(counts[67], 2 * counts[60]);
+}

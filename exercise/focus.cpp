@@ -1,0 +1,172 @@
+#include "exercise/focus.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <numeric>
+#include <string>
+
+namespace exercise {
+
+double difficulty(const NoteRecord& r)
+{
+    const double trouble = r.missed + focus::wrongWeight * r.wrong + focus::slowWeight * r.slow;
+    return std::clamp((trouble + focus::priorMisses) / (r.asked + focus::priorAsked), 0.0, 1.0);
+}
+
+std::vector<double> focusWeights(const std::vector<std::int16_t>& keys, const NoteRecords& records)
+{
+    std::vector<double> weights;
+    if (keys.empty()) {
+        return weights;
+    }
+    weights.reserve(keys.size());
+    for (const std::int16_t key : keys) {
+        const auto it = records.find(key);
+        weights.push_back(difficulty(it == records.end() ? NoteRecord{} : it->second));
+    }
+    const double total = std::accumulate(weights.begin(), weights.end(), 0.0);
+    const double even = 1.0 / static_cast<double>(keys.size());
+    for (double& w : weights) {
+        // A total of 0 cannot happen with the prior, but leaves an even draw if it did.
+        const double share = total > 0.0 ? w / total : even;
+        w = focus::floorShare * even + (1.0 - focus::floorShare) * share;
+    }
+    return weights;
+}
+
+std::size_t weightedPick(const std::vector<double>& weights, std::optional<std::size_t> exclude, std::mt19937& rng)
+{
+    if (weights.size() < 2) {
+        return 0;
+    }
+    double total = 0.0;
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        if (i != exclude) {
+            total += weights[i];
+        }
+    }
+    if (total <= 0.0) {
+        // Nothing weighs: every index but the excluded one is as likely.
+        const std::size_t candidates = weights.size() - (exclude && *exclude < weights.size() ? 1 : 0);
+        std::size_t pick = std::uniform_int_distribution<std::size_t>(0, candidates - 1)(rng);
+        if (exclude && pick >= *exclude) {
+            ++pick;
+        }
+        return pick;
+    }
+    const double r = std::uniform_real_distribution<double>(0.0, total)(rng);
+    double sum = 0.0;
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        if (i == exclude || weights[i] <= 0.0) {
+            continue;
+        }
+        sum += weights[i];
+        last = i;
+        if (r < sum) {
+            return i;
+        }
+    }
+    return last;  // r landed on the total itself through rounding
+}
+
+namespace {
+
+std::string lowered(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= 'A' && c <= 'Z') {
+            out += static_cast<char>(c - 'A' + 'a');
+        } else if (text.substr(i, 2) == "\xc3\x89") {  // É
+            out += "\xc3\xa9";
+            ++i;
+        } else if (c != ' ') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool eat(std::string_view& text, std::string_view word)
+{
+    if (text.substr(0, word.size()) == word) {
+        text.remove_prefix(word.size());
+        return true;
+    }
+    return false;
+}
+
+std::optional<int> number(std::string_view text)
+{
+    int value = 0;
+    if (text.empty() || text.size() > 3) {
+        return std::nullopt;
+    }
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<int> parseNoteName(std::string_view original)
+{
+    const std::string text = lowered(original);
+    std::string_view rest = text;
+    if (const auto midi = number(rest)) {
+        return *midi <= 127 ? midi : std::nullopt;
+    }
+    struct Letter {
+        std::string_view name;
+        int semitone;
+    };
+    // "sol" before "si"; "ré" with or without its accent.
+    static constexpr std::array<Letter, 8> letters = {{
+        {"do", 0}, {"r\xc3\xa9", 2}, {"re", 2}, {"mi", 4}, {"fa", 5}, {"sol", 7}, {"la", 9}, {"si", 11}}};
+    int semitone = -1;
+    for (const Letter& l : letters) {
+        if (eat(rest, l.name)) {
+            semitone = l.semitone;
+            break;
+        }
+    }
+    if (semitone < 0) {
+        return std::nullopt;
+    }
+    if (eat(rest, "#") || eat(rest, "\xe2\x99\xaf") || eat(rest, "di\xc3\xa8se") || eat(rest, "diese")) {
+        ++semitone;
+    } else if (eat(rest, "\xe2\x99\xad") || eat(rest, "b\xc3\xa9mol") || eat(rest, "bemol") || eat(rest, "b")) {
+        --semitone;
+    }
+    const auto octave = number(rest);
+    if (!octave) {
+        return std::nullopt;
+    }
+    // French octaves: middle C (60) is do 3, so do 0 is 24.
+    const int note = 12 * (*octave + 2) + semitone;
+    if (note < 0 || note > 127) {
+        return std::nullopt;
+    }
+    return note;
+}
+
+std::optional<NoteRange> parseNoteRange(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto low = parseNoteName(text.substr(0, dash));
+    const auto high = parseNoteName(text.substr(dash + 1));
+    if (!low || !high || *low > *high) {
+        return std::nullopt;
+    }
+    return NoteRange{*low, *high};
+}
+
+}  // namespace exercise
