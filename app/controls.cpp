@@ -1,8 +1,8 @@
 #include "app/controls.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace {
 constexpr int sunkenBorderPx = 2;
@@ -67,19 +67,46 @@ void CommandButton::setFaceColour(const QColor& colour)
 
 void CommandButton::paintEvent(QPaintEvent* /*event*/)
 {
-    QStylePainter p(this);
+    // The face flat in its own colour, as a graphical button of the classic
+    // desktop draws it, not the style's gradient: a dark outline, and inside
+    // it a one-pixel bevel, light above and left and shaded below and right
+    // while up, the other way round while pressed. Disabled, the face keeps
+    // its colour and the caption is etched.
+    QPainter p(this);
+    const QRect r = rect();
+    const QColor face = palette().color(QPalette::Button);
+    const bool down = isDown();
+    p.fillRect(r, face);
+    const QColor light = face.lighter(150);
+    const QColor shade = face.darker(170);
+    p.setPen(QColor(0x1E, 0x16, 0x12));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const QRect inner = r.adjusted(1, 1, -2, -2);
+    p.setPen(down ? shade : light);
+    p.drawLine(inner.topLeft(), inner.topRight());
+    p.drawLine(inner.topLeft(), inner.bottomLeft());
+    p.setPen(down ? light : shade);
+    p.drawLine(inner.bottomLeft(), inner.bottomRight());
+    p.drawLine(inner.topRight(), inner.bottomRight());
+
+    // The caption in the normal button-text colour, wrapped at word
+    // boundaries to fit the face, one pixel down and right while pressed.
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    p.drawControl(QStyle::CE_PushButton, option);
-
-    // The caption in the normal button-text colour, greyed while disabled,
-    // wrapped at word boundaries to fit the face.
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
-    const QPalette::ColorGroup group = isEnabled() ? QPalette::Normal : QPalette::Disabled;
-    p.setPen(palette().color(group, QPalette::ButtonText));
-    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 0, -1, 0);
+    if (down) {
+        area.translate(1, 1);
+    }
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    if (isEnabled()) {
+        p.setPen(palette().color(QPalette::Normal, QPalette::ButtonText));
+        p.drawText(area, flags, text());
+    } else {
+        p.setPen(QColor(0xFF, 0xFF, 0xFF));
+        p.drawText(area.translated(1, 1), flags, text());
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawText(area, flags, text());
+    }
 }
 
 void setCaption(QLabel* label, const QString& caption)

@@ -35,8 +35,9 @@ private:
     bool m_autoSize;
 };
 
-// A push button in the graphical style: its face colour shows, and a caption
-// too wide for it wraps onto a second line, centred.
+// A push button in the graphical style: its face colour shows flat, with a
+// raised edge that sinks while pressed, and a caption too wide for it wraps
+// onto a second line, centred.
 class CommandButton final : public QPushButton {
     Q_OBJECT
 

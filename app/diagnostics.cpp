@@ -37,6 +37,7 @@ public:
     WatchedDevice& operator=(const WatchedDevice&) = delete;
 
     midi::Result send(std::uint32_t message) override { return m_inner->send(message); }
+    midi::Result state() const override { return m_inner->state(); }
 
 private:
     std::unique_ptr<midi::OutputDevice> m_inner;

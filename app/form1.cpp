@@ -19,6 +19,11 @@ constexpr int clientWidthPx = 1018;
 constexpr int clientHeightTwips = 7035;  // 469 px
 constexpr int designTimer1Ms = 1000;
 constexpr int designTimer3Ms = 20;
+// The start-up sequence waits for the output to be able to sound, so that
+// the greeting is heard whole, but never longer than this after the first
+// painting: a synthesizer that takes longer greets silently, or late.
+constexpr std::uint32_t startupWaitLimitMs = 3000;
+constexpr int outputWatchMs = 20;  // how often an output that is getting ready is asked
 constexpr int play1Ms = 400;
 constexpr int greetingStepMs = 200;
 
@@ -91,6 +96,8 @@ Form1::Form1(const Form1Services& services)
     Timer1->setInterval(designTimer1Ms);
     Timer3->setInterval(designTimer3Ms);
     Timer3->setEnabled(true);
+    m_outputWatch = m_time.createTimer([this] { if (!closing()) { watchmidiout(); } });
+    m_outputWatch->setInterval(outputWatchMs);
 
     buildControls();
 
@@ -216,6 +223,9 @@ void Form1::buildControls()
     Check1->setGeometry(twips(9825, 4110, 195, 195));
     Check1->setChecked(true);
     Check1->setFocusPolicy(Qt::NoFocus);
+    // Its caption lies outside its square and is never seen; a screen reader
+    // says what the eye reads beside it.
+    Check1->setAccessibleName(Label4->text());
 
     Picture6 = new PictureBox(QStringLiteral("Picture6"), false, true, this);
     Picture6->setGeometry(twips(6120, 1275, 660, 1500));
@@ -265,8 +275,10 @@ void Form1::paintEvent(QPaintEvent* /*event*/)
         p.drawPixmap(0, 0, m_background);  // unscaled; only the top left shows
     }
     if (!m_shown) {
-        // The start-up sequence follows the first painting by 20 ms.
+        // The start-up sequence follows the first painting by 20 ms, never
+        // less: Timer3's ticks before it wait for it (Timer3_Timer).
         m_shown = true;
+        m_paintedAt = m_time.now();
         if (Timer3->isEnabled()) {
             Timer3->setEnabled(true);
         }
@@ -333,11 +345,56 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::openmidiout()
 {
-    midirc = m_midi.close(hmidiout);  // nothing open yet: fails harmlessly
-    midirc = m_midi.open(&hmidiout, static_cast<std::uint32_t>(deviceid));
-    if (midirc != midi::rc::noError) {
-        m_messages.show(QStringLiteral("Couldn't open midi out, rc = %1").arg(midirc));
+    midirc = static_cast<std::int32_t>(m_midi.close(hmidiout));  // nothing open yet: fails harmlessly
+    midirc = static_cast<std::int32_t>(m_midi.open(&hmidiout, static_cast<std::uint32_t>(deviceid)));
+    if (midirc != static_cast<std::int32_t>(midi::rc::noError)) {
+        showmidirc();
+        return;
     }
+    watchmidiout();
+}
+
+void Form1::showmidirc()
+{
+    m_reporting = true;
+    m_messages.show(QStringLiteral("Couldn't open midi out, rc = %1").arg(midirc));
+    m_reporting = false;
+}
+
+// An output may open at once and be able to sound only later (the built-in
+// synthesizer reads its SoundFont meanwhile), or find only then that it never
+// will (a damaged SoundFont). Such a failure is the open's failure come late:
+// it is reported in the same words, once, and the window works on silently.
+void Form1::watchmidiout()
+{
+    if (m_outputSettled) {
+        return;
+    }
+    const midi::Result state = hmidiout == 0 ? midi::rc::invalidHandle : m_midi.state(hmidiout);
+    if (state == midi::rc::notReady) {
+        if (!m_outputWatch->isEnabled()) {
+            m_outputWatch->setEnabled(true);
+        }
+        return;
+    }
+    m_outputSettled = true;
+    m_outputWatch->setEnabled(false);
+    if (hmidiout != 0 && state != midi::rc::noError) {
+        midirc = static_cast<std::int32_t>(state);
+        showmidirc();
+    }
+}
+
+// The start-up sequence runs once the window has been painted with the
+// start-up picture and the output can sound (or has failed, or has kept us
+// waiting startupWaitLimitMs), and never behind a message box.
+bool Form1::startupready()
+{
+    if (!m_shown || m_reporting) {
+        return false;
+    }
+    watchmidiout();
+    return m_outputSettled || m_time.now() - m_paintedAt >= startupWaitLimitMs;
 }
 
 void Form1::send(std::optional<std::uint32_t> message)

@@ -57,7 +57,7 @@ public:
     // --- State (values after Form_Load in the comments) ---
     std::int32_t deviceid = 0;         // the MIDI output device opened: 0
     midi::Handle hmidiout = 0;         // its handle while open
-    midi::Result midirc = 0;           // result of the last open or close
+    std::int32_t midirc = 0;           // result of the last open or close (or of a load that failed later)
     std::int16_t mode = 0;             // mode button (1 to 6) that started the last run
     std::int16_t interval = 0;         // ms period of Timer1: 4000 (speed 3)
     std::int16_t curnote = 0;          // MIDI note on display, = index of the key that answers it
@@ -152,6 +152,9 @@ protected:
 
 private:
     void openmidiout();
+    void watchmidiout();
+    void showmidirc();
+    bool startupready();
     void buildControls();
     void flash(std::int16_t index, std::uint32_t colour);
     void endOfRun(bool stopped);
@@ -171,6 +174,12 @@ private:
     std::function<std::optional<exercise::NoteRecords>()> m_focusRecords;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
+    std::uint32_t m_paintedAt = 0;   // now() at the first painting
+    // Watches an output that opened but cannot sound yet, until it can or
+    // fails; then settled.
+    std::unique_ptr<platform::Timer> m_outputWatch;
+    bool m_outputSettled = false;
+    bool m_reporting = false;        // a MIDI message box is up
     std::uint32_t m_run = 0;         // changes at every start and end of a run
     QPixmap m_background;
     std::array<KeyButton*, 54> m_keys{};

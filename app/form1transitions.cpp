@@ -49,6 +49,10 @@ void Form1::windowcut()
 
 void Form1::Timer3_Timer()
 {
+    // Ticks on, every 20 ms, until the window has been painted and can sound.
+    if (!startupready()) {
+        return;
+    }
     Picture4->setVisible(true);
     Timer3->setEnabled(false);  // once only
     Picture4->setVisible(false);

@@ -93,7 +93,9 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavelin-piano"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano"));
+    // Qt appends the display name to every window title unless the title
+    // ends with it already: so it is the caption itself.
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano 3.03"));
     QApplication::setApplicationVersion(QStringLiteral("3.03"));
 
     platform::QtTimeBase time;

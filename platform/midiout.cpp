@@ -33,6 +33,15 @@ Result MidiOut::shortMsg(Handle handle, std::uint32_t message)
     return it->second->send(message);
 }
 
+Result MidiOut::state(Handle handle) const
+{
+    const auto it = m_open.find(handle);
+    if (it == m_open.end()) {
+        return rc::invalidHandle;
+    }
+    return it->second->state();
+}
+
 Result MidiOut::close(Handle handle)
 {
     const auto it = m_open.find(handle);

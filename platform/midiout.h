@@ -24,6 +24,7 @@ constexpr Result allocated = 4;      // the device is in use
 constexpr Result invalidHandle = 5;  // the handle names no open device
 constexpr Result noDriver = 6;       // the MIDI system itself is absent
 constexpr Result noMemory = 7;
+constexpr Result notReady = 67;      // the device is open but cannot sound yet
 }  // namespace rc
 
 // One open output. send() takes a short message packed least significant byte
@@ -33,6 +34,12 @@ class OutputDevice {
 public:
     virtual ~OutputDevice() = default;
     virtual Result send(std::uint32_t message) = 0;
+
+    // Whether the device can sound: rc::noError once it can, rc::notReady
+    // while it is still getting ready after its open (a software synthesizer
+    // reading its sounds), or the code of a failure that showed only after
+    // the open, for good. Safe to ask at any time, from the owner's thread.
+    virtual Result state() const { return rc::noError; }
 };
 
 // The outputs a machine offers, numbered from 0.
@@ -52,6 +59,9 @@ public:
     Result open(Handle* handle, std::uint32_t deviceId);
     Result shortMsg(Handle handle, std::uint32_t message);
     Result close(Handle handle);
+    // The device's state() (see OutputDevice); rc::invalidHandle for a handle
+    // that names no open device.
+    Result state(Handle handle) const;
 
     std::size_t openCount() const { return m_open.size(); }
 

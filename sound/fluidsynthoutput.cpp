@@ -25,6 +25,11 @@ constexpr int drumChannel = 9;
 // "RIFF", the chunk size (little-endian, bytes after these 8) and "sfbk".
 constexpr std::size_t headerSize = 12;
 
+// Messages held during a load that never seems to end: past this many (a
+// MIDI keyboard's flood of a minute and more) the newest are dropped. A
+// normal load holds a handful.
+constexpr std::size_t maxPendingMessages = 65536;
+
 std::string checkSoundFont(const std::string& path)
 {
     std::error_code ec;
@@ -215,7 +220,7 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
 
     out->m_openTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started);
     try {
-        out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont);
+        out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont, config.loadDelay);
     } catch (const std::system_error& e) {
         return fail(midi::rc::noMemory, std::string("could not start the SoundFont loader: ") + e.what());
     }
@@ -226,28 +231,49 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
 FluidSynthOutput::~FluidSynthOutput()
 {
     // The audio thread first, so that nothing renders while the rest goes;
-    // then the loader, which fluid_synth_sfload cannot be told to abandon.
+    // then the loader, which fluid_synth_sfload cannot be told to abandon
+    // (a load that has not begun is).
     m_driver.reset();
+    {
+        const std::lock_guard lock(m_loadMutex);
+        m_abandoned = true;
+    }
+    m_loaded.notify_all();
     if (m_loader.joinable()) {
         m_loader.join();
     }
 }
 
-void FluidSynthOutput::load(std::string path)
+void FluidSynthOutput::load(std::string path, std::chrono::milliseconds delay)
 {
     const auto started = Clock::now();
+    if (delay.count() > 0) {
+        std::unique_lock lock(m_loadMutex);
+        if (m_loaded.wait_for(lock, delay, [this] { return m_abandoned; })) {
+            return;
+        }
+    }
     diagnostics::Capture capture;
     // With reset_presets set, every channel selects its preset (bank 0,
     // program 0, the acoustic grand piano) and so reads its samples now
     // rather than at the first note.
     const int id = fluid_synth_sfload(m_synth.get(), path.c_str(), 1);
+    std::string reason;
+    if (id == FLUID_FAILED) {
+        reason = capture.firstError();
+        if (reason.empty()) {
+            reason = "no reason given";
+        }
+    } else if (fluid_sfont_get_preset(fluid_synth_get_sfont_by_id(m_synth.get(), id), 0, 0) == nullptr) {
+        // It loads, but every note would be silent: nothing on bank 0, program 0.
+        reason = "it has no piano, bank 0 program 0";
+    }
     m_loadMicroseconds.store(
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count(),
         std::memory_order_relaxed);
-    if (id == FLUID_FAILED) {
-        const std::string reason = capture.firstError();
+    if (!reason.empty()) {
         std::fprintf(stderr, "Tavelin Piano: the SoundFont %s did not load (%s); the built-in synthesizer stays silent\n",
-                     path.c_str(), reason.empty() ? "no reason given" : reason.c_str());
+                     path.c_str(), reason.c_str());
         finishLoad(LoadState::failed);
         return;
     }
@@ -257,10 +283,30 @@ void FluidSynthOutput::load(std::string path)
 void FluidSynthOutput::finishLoad(LoadState state)
 {
     {
+        // What was sent meanwhile plays now, before anything sent later: a
+        // send() waits on this lock until the state has changed.
+        const std::lock_guard pending(m_pendingMutex);
+        if (state == LoadState::ready) {
+            for (const std::uint32_t message : m_pending) {
+                play(message);
+            }
+        }
+        m_pending.clear();
+        m_pending.shrink_to_fit();
         const std::lock_guard lock(m_loadMutex);
         m_state.store(state, std::memory_order_release);
     }
     m_loaded.notify_all();
+}
+
+midi::Result FluidSynthOutput::state() const
+{
+    switch (loadState()) {
+    case LoadState::loading: return midi::rc::notReady;
+    case LoadState::ready: return midi::rc::noError;
+    case LoadState::failed: break;
+    }
+    return midi::rc::error;
 }
 
 bool FluidSynthOutput::waitUntilLoaded(std::chrono::milliseconds timeout)
@@ -286,10 +332,28 @@ double FluidSynthOutput::configuredLatencyMs() const
 midi::Result FluidSynthOutput::send(std::uint32_t message)
 {
     // Before the load ends, the synthesizer's lock is held by the loader:
-    // calling it would stall the window for the rest of the load.
+    // calling it would stall the window for the rest of the load. The
+    // message waits instead, and the loader plays it.
     if (loadState() != LoadState::ready) {
-        return midi::rc::noError;
+        const std::lock_guard lock(m_pendingMutex);
+        switch (loadState()) {
+        case LoadState::loading:
+            if (m_pending.size() < maxPendingMessages) {
+                m_pending.push_back(message);
+            }
+            return midi::rc::noError;
+        case LoadState::failed:
+            return midi::rc::noError;
+        case LoadState::ready:
+            break;  // while we waited for the lock: played below, after what was held
+        }
     }
+    play(message);
+    return midi::rc::noError;
+}
+
+void FluidSynthOutput::play(std::uint32_t message)
+{
     fluid_synth_t* synth = m_synth.get();
     const DecodedMessage m = decodeShortMessage(message);
     // FluidSynth's own results are not ours to pass on: a note-off for a key
@@ -324,7 +388,6 @@ midi::Result FluidSynthOutput::send(std::uint32_t message)
     case MessageKind::other:
         break;
     }
-    return midi::rc::noError;
 }
 
 bool FluidSynthOutput::render(float* left, float* right, int frames)

@@ -68,6 +68,9 @@ struct SynthConfig {
     // "unix:/run/user/1000/pulse/native", an ALSA device such as "hw:1,0".
     std::string pulseServer;
     std::string alsaDevice;
+    // For tests: the loader waits this long before it reads the SoundFont,
+    // as it would on a slow disk or a busy machine.
+    std::chrono::milliseconds loadDelay{0};
 };
 
 class FluidSynthOutput final : public midi::OutputDevice {
@@ -85,8 +88,9 @@ public:
     // midi::rc::noMemory (7) when FluidSynth cannot make its settings or
     // synthesizer. On failure *why (if given) gets a one-line reason and
     // device stays empty. Damage that only the full read finds (a broken
-    // preset table) shows later: loadState() becomes failed, one line goes
-    // to stderr, and the device stays silent.
+    // preset table, no piano in it) shows later: loadState() becomes failed,
+    // state() midi::rc::error, one line goes to stderr, and the device stays
+    // silent.
     static midi::Result open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
                              std::string* why = nullptr);
 
@@ -97,11 +101,16 @@ public:
     FluidSynthOutput& operator=(const FluidSynthOutput&) = delete;
 
     // Plays the short message at once (the synthesizer's next block, 64
-    // frames, 1.3 ms at 48 kHz). Until the SoundFont is loaded, and for good
-    // if the load failed, messages are dropped: the note is simply silent.
-    // Always midi::rc::noError: a short message cannot be refused, and
-    // unknown or system messages are ignored.
+    // frames, 1.3 ms at 48 kHz). While the SoundFont loads, messages are held
+    // and played in their order the moment it has loaded, so a note played
+    // meanwhile sounds late rather than never. If the load fails they are
+    // dropped, then and for good. Always midi::rc::noError: a short message
+    // cannot be refused, and unknown or system messages are ignored.
     midi::Result send(std::uint32_t message) override;
+
+    // midi::rc::notReady while the SoundFont loads, midi::rc::noError once it
+    // has, midi::rc::error if the load failed.
+    midi::Result state() const override;
 
     LoadState loadState() const { return m_state.load(std::memory_order_acquire); }
     // true once the SoundFont is loaded; false on failure or when the time
@@ -139,8 +148,9 @@ private:
     };
 
     FluidSynthOutput() = default;
-    void load(std::string path);
+    void load(std::string path, std::chrono::milliseconds delay);
     void finishLoad(LoadState state);
+    void play(std::uint32_t message);
 
     std::unique_ptr<fluid_settings_t, SettingsDeleter> m_settings;
     std::unique_ptr<fluid_synth_t, SynthDeleter> m_synth;
@@ -156,6 +166,11 @@ private:
     std::atomic<std::int64_t> m_loadMicroseconds{-1};
     std::mutex m_loadMutex;
     std::condition_variable m_loaded;
+    bool m_abandoned = false;  // under m_loadMutex: the device goes, a load not begun never begins
+    // Messages sent during the load, in their order; under m_pendingMutex,
+    // which the loader holds while it plays them and changes the state.
+    std::mutex m_pendingMutex;
+    std::vector<std::uint32_t> m_pending;
     std::thread m_loader;  // last: started when everything above is in place
 };
 

@@ -1,5 +1,6 @@
 #include "tests/support/formfixture.h"
 
+#include <QAccessible>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -123,7 +124,7 @@ TEST(Form1State, StartValuesAfterFormLoad)
     Form1& f = *rig.form;
     EXPECT_EQ(f.deviceid, 0);
     EXPECT_NE(f.hmidiout, 0U);
-    EXPECT_EQ(f.midirc, 0U);
+    EXPECT_EQ(f.midirc, 0);
     EXPECT_EQ(f.mode, 0);
     EXPECT_EQ(f.interval, 4000);
     EXPECT_EQ(f.curnote, 0);
@@ -166,7 +167,7 @@ TEST(Form1Midi, AFailedOpenIsReportedOnceAndLaterNotesAreSilent)
     Form1& f = *rig.form;
     ASSERT_EQ(rig.messages.shown.size(), 1);
     EXPECT_EQ(rig.messages.shown[0], QStringLiteral("Couldn't open midi out, rc = 2"));
-    EXPECT_EQ(f.midirc, 2U);
+    EXPECT_EQ(f.midirc, 2);
     rig.startUp();  // the greeting scale, silently
     f.startplay(60);
     f.stopplay(60);
@@ -210,7 +211,7 @@ TEST(Form1Lifecycle, ClosingClosesTheDeviceWithoutANoteOffForAHeldKey)
     Form1& f = *rig.form;
     QTest::mousePress(f.kkey(60), Qt::LeftButton);
     f.close();
-    EXPECT_EQ(f.midirc, 0U);
+    EXPECT_EQ(f.midirc, 0);
     EXPECT_EQ(rig.midi.count(0x90, 60), 1);
     EXPECT_EQ(rig.midi.count(0x80, 60), 0);
     EXPECT_TRUE(f.closing());
@@ -235,4 +236,82 @@ TEST(Form1Lifecycle, TheStartUpPictureIsReadByItsContent)
     // Autosized to its picture.
     EXPECT_EQ(rig.form->Picture4->size(), rig.form->Picture4->picture().size());
     EXPECT_TRUE(rig.errors.isEmpty()) << rig.errors.join('\n').toStdString();
+}
+
+// The buttons as the screen shows them: the face flat in the design colour
+// (up, pressed and disabled alike), an edge darker than the face all round,
+// a bevel that turns over when pressed, and a caption that stands out from
+// the face in every state.
+TEST(Form1Look, ButtonFacesAreTheDesignColoursFlatWithLegibleStates)
+{
+    FormRig rig;
+    Form1& f = *rig.form;
+    rig.paint();
+    struct Case {
+        CommandButton* button;
+        QRgb face;
+        bool pressed;
+        bool enabled;
+    };
+    const QRgb brown = qRgb(0x6A, 0x4B, 0x39);
+    const QRgb maroon = qRgb(0x80, 0x00, 0x00);
+    const auto luminance = [](QRgb c) { return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c); };
+    const auto distance = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    };
+    for (const Case c : {Case{f.m(1), brown, false, true}, Case{f.m(6), brown, true, true},
+                         Case{f.Command3, brown, false, true}, Case{f.Command4, brown, false, false},
+                         Case{f.stop1, maroon, false, false}, Case{f.stop1, maroon, true, true}}) {
+        c.button->setEnabled(c.enabled);
+        c.button->setDown(c.pressed);
+        const QImage shot = c.button->grab().toImage();
+        const std::string what = c.button->objectName().toStdString() + (c.pressed ? " pressed" : "") +
+                                 (c.enabled ? "" : " disabled");
+        const int w = shot.width();
+        const int h = shot.height();
+        // Flat: every face pixel away from the caption is the colour itself.
+        for (const QPoint at : {QPoint(3, 3), QPoint(4, h / 2), QPoint(w - 4, h / 2), QPoint(w / 2, h - 4),
+                                QPoint(w - 4, 3), QPoint(3, h - 4)}) {
+            EXPECT_EQ(shot.pixel(at), c.face) << what << " at " << at.x() << "," << at.y();
+        }
+        // The outline and the bevel.
+        EXPECT_GT(distance(shot.pixel(0, h / 2), c.face), 60) << what;
+        EXPECT_GT(distance(shot.pixel(w - 1, h / 2), c.face), 60) << what;
+        EXPECT_LT(luminance(shot.pixel(0, h / 2)), luminance(c.face)) << what;
+        const double topLeft = luminance(shot.pixel(1, h / 2));
+        const double bottomRight = luminance(shot.pixel(w - 2, h / 2));
+        if (c.pressed) {
+            EXPECT_LT(topLeft, bottomRight) << what;
+        } else {
+            EXPECT_GT(topLeft, bottomRight) << what;
+        }
+        // The caption: pixels that differ clearly from the face.
+        int caption = 0;
+        for (int y = 4; y < h - 4; ++y) {
+            for (int x = 4; x < w - 4; ++x) {
+                caption += distance(shot.pixel(x, y), c.face) > 80 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(caption, 30) << what;
+        c.button->setDown(false);
+    }
+}
+
+TEST(Form1Look, TheSoundCheckBoxIsReadOutAsSonAndKeepsItsCaption)
+{
+    FormRig rig;
+    Form1& f = *rig.form;
+    EXPECT_EQ(f.Check1->text(), QString::fromUtf8("出现音符时发音"));
+    EXPECT_EQ(f.Check1->accessibleName(), QStringLiteral("Son"));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(f.Check1);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->text(QAccessible::Name), QStringLiteral("Son"));
+    EXPECT_EQ(read->role(), QAccessible::CheckBox);
+}
+
+TEST(Form1State, MidircIsASigned32BitValue)
+{
+    static_assert(std::is_same_v<decltype(Form1::midirc), std::int32_t>);
+    FormRig rig;
+    EXPECT_EQ(rig.form->midirc, 0);
 }

@@ -183,6 +183,7 @@ TEST(StartUp, TheSequenceRunsOnceAndEndsWithTheGreetingScale)
     FormRig rig;
     Form1& f = *rig.form;
     EXPECT_TRUE(f.Timer3->isEnabled());
+    rig.paint();
     rig.time.advance(19);
     EXPECT_TRUE(rig.midi.messages().empty());
     rig.time.advance(1);
@@ -195,6 +196,170 @@ TEST(StartUp, TheSequenceRunsOnceAndEndsWithTheGreetingScale)
     rig.time.advance(60000);
     EXPECT_EQ(rig.midi.messages().size(), 16U);  // never again
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
+}
+
+// Qt may deliver Timer3's tick before the window system has had the window
+// painted (a slow X server, a start-up that took long): the start-up
+// picture must have been on screen first.
+TEST(StartUp, NothingRunsBeforeTheFirstPainting)
+{
+    FormRig rig;
+    Form1& f = *rig.form;
+    rig.time.advance(5000);
+    EXPECT_TRUE(f.Timer3->isEnabled());
+    EXPECT_FALSE(f.Picture4->isHidden());
+    EXPECT_FALSE(f.Picture1->hasPicture());
+    EXPECT_TRUE(rig.midi.messages().empty());
+    bool pictureShownWhenPainted = false;
+    struct PaintSpy : QObject {
+        Form1& form;
+        bool& seen;
+        PaintSpy(Form1& f, bool& s) : form(f), seen(s) {}
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (watched == &form && event->type() == QEvent::Paint && !seen) {
+                seen = form.Picture4->isVisible() && form.Picture4->hasPicture();
+            }
+            return false;
+        }
+    } spy(f, pictureShownWhenPainted);
+    f.installEventFilter(&spy);
+    rig.paint();
+    f.removeEventFilter(&spy);
+    EXPECT_TRUE(pictureShownWhenPainted);
+    rig.time.advance(19);  // and then 20 ms, as ever
+    EXPECT_TRUE(rig.midi.messages().empty());
+    rig.time.advance(1);
+    ASSERT_FALSE(rig.midi.messages().empty());
+    EXPECT_EQ(rig.midi.messages().front().status, 0x90);
+    EXPECT_EQ(rig.midi.messages().front().data1, 60);
+    EXPECT_FALSE(f.Timer3->isEnabled());
+}
+
+// A sink that notes, at each message, the clock and how much had been sent;
+// it may keep the message up for a while, as a user reading it does, while
+// the timers tick on behind it.
+struct TimedMessages final : platform::MessageSink {
+    TimedMessages(testing_support::FakeTimeBase& time, testing_support::RecordingOutputSystem& midi)
+        : time(time), midi(midi) {}
+    void show(const QString& text) override
+    {
+        shown.push_back({text, time.now(), midi.messages().size()});
+        time.advance(upForMs);
+        sentWhileUp += midi.messages().size() - shown.back().sentBefore;
+    }
+    struct Shown {
+        QString text;
+        std::uint32_t at;
+        std::size_t sentBefore;
+    };
+    testing_support::FakeTimeBase& time;
+    testing_support::RecordingOutputSystem& midi;
+    std::uint32_t upForMs = 0;
+    std::vector<Shown> shown;
+    std::size_t sentWhileUp = 0;
+};
+
+struct TimedRig {
+    explicit TimedRig(midi::Result deviceState, midi::Result openResult = midi::rc::noError, std::uint32_t upForMs = 0)
+        : midi([this] { return time.now(); }), messages(time, midi)
+    {
+        midi.setDeviceState(deviceState);
+        midi.failOpenWith(openResult);
+        messages.upForMs = upForMs;
+        form = std::make_unique<Form1>(Form1Services{time, midi, messages, [](const QString&) {},
+                                                     QCoreApplication::applicationDirPath(), 1, 0});
+    }
+    void paint()
+    {
+        form->show();
+        QCoreApplication::processEvents();
+    }
+    std::uint32_t firstNoteOnAt() const
+    {
+        return midi.messages().empty() ? 0 : midi.messages().front().time;
+    }
+    testing_support::FakeTimeBase time;
+    testing_support::RecordingOutputSystem midi;
+    TimedMessages messages;
+    std::unique_ptr<Form1> form;
+};
+
+TEST(StartUp, WaitsWhileTheOutputGetsReadyThenGreetsWhole)
+{
+    TimedRig rig(midi::rc::notReady);
+    rig.paint();
+    const std::uint32_t painted = rig.time.now();
+    rig.time.advance(1000);  // a synthesizer still reading its SoundFont
+    EXPECT_TRUE(rig.midi.messages().empty());
+    EXPECT_TRUE(rig.form->Timer3->isEnabled());
+    EXPECT_FALSE(rig.form->Picture4->isHidden());
+    rig.midi.setDeviceState(midi::rc::noError);
+    rig.time.advance(20);
+    ASSERT_EQ(rig.midi.messages().size(), 16U);
+    EXPECT_EQ(rig.midi.messages().front().data1, 60);
+    EXPECT_GE(rig.firstNoteOnAt() - painted, 1000U);
+    EXPECT_LE(rig.firstNoteOnAt() - painted, 1040U);
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST(StartUp, TheWaitIsBoundedAndALaterFailureIsStillReportedOnce)
+{
+    TimedRig rig(midi::rc::notReady);
+    rig.paint();
+    const std::uint32_t painted = rig.time.now();
+    rig.time.advance(2990);
+    EXPECT_TRUE(rig.midi.messages().empty());
+    rig.time.advance(40);
+    ASSERT_FALSE(rig.midi.messages().empty());  // the sequence ran anyway
+    EXPECT_GE(rig.firstNoteOnAt() - painted, 3000U);
+    EXPECT_LE(rig.firstNoteOnAt() - painted, 3020U);
+    EXPECT_TRUE(rig.messages.shown.empty());
+    rig.time.advance(5000);
+    rig.midi.setDeviceState(midi::rc::error);  // the load gives up at last
+    rig.time.advance(20);
+    ASSERT_EQ(rig.messages.shown.size(), 1U);
+    EXPECT_EQ(rig.messages.shown[0].text, QStringLiteral("Couldn't open midi out, rc = 1"));
+    EXPECT_EQ(rig.form->midirc, 1);
+    rig.time.advance(10000);
+    EXPECT_EQ(rig.messages.shown.size(), 1U);
+}
+
+TEST(StartUp, AFailureFoundDuringTheWaitIsReportedBeforeTheSequence)
+{
+    // The message stays up 2 s; the sequence waits for it, not behind it.
+    TimedRig rig(midi::rc::notReady, midi::rc::noError, 2000);
+    rig.paint();
+    rig.time.advance(200);
+    rig.midi.setDeviceState(midi::rc::error);
+    rig.time.advance(20);
+    ASSERT_EQ(rig.messages.shown.size(), 1U);
+    EXPECT_EQ(rig.messages.shown[0].text, QStringLiteral("Couldn't open midi out, rc = 1"));
+    EXPECT_EQ(rig.messages.shown[0].sentBefore, 0U);
+    EXPECT_EQ(rig.messages.sentWhileUp, 0U);
+    rig.time.advance(40);
+    EXPECT_FALSE(rig.form->Timer3->isEnabled());
+    EXPECT_EQ(rig.midi.messages().size(), 16U);  // to a silent device, as after a failed open
+    rig.time.advance(10000);
+    EXPECT_EQ(rig.messages.shown.size(), 1U);
+}
+
+TEST(StartUp, AFailedOpenIsReportedFirstAndTheSequenceFollowsTheWindow)
+{
+    TimedRig rig(midi::rc::noError, midi::rc::badDeviceId, 500);
+    ASSERT_EQ(rig.messages.shown.size(), 1U);  // during Form_Load, before the window is shown
+    EXPECT_EQ(rig.messages.shown[0].text, QStringLiteral("Couldn't open midi out, rc = 2"));
+    EXPECT_TRUE(rig.form->Timer3->isEnabled());  // nothing ran behind the message
+    EXPECT_FALSE(rig.form->Picture4->isHidden());
+    rig.time.advance(1000);
+    EXPECT_TRUE(rig.form->Timer3->isEnabled());
+    rig.paint();
+    rig.time.advance(20);
+    EXPECT_FALSE(rig.form->Timer3->isEnabled());
+    EXPECT_TRUE(rig.form->Picture4->isHidden());
+    EXPECT_EQ(QFileInfo(rig.form->Picture1->source()).fileName(), QStringLiteral("001s.jpg"));
+    rig.time.advance(10000);
+    EXPECT_EQ(rig.messages.shown.size(), 1U);
 }
 
 // Closing the window in the middle of each kind of wait, on the real clock:
@@ -232,7 +397,7 @@ TEST_P(CloseDuringWait, EndsTheWaitAtOnceAndClosesTheDevice)
     }
     EXPECT_LT(took.elapsed(), GetParam() == 6 ? 2900 : 1500);
     EXPECT_TRUE(f.closing());
-    EXPECT_EQ(f.midirc, 0U);
+    EXPECT_EQ(f.midirc, 0);
     // Later handlers find nothing to wait for and the window can go.
     f.startmusic();
     f.Timer1_Timer();

@@ -156,7 +156,7 @@ TEST(Options, AMidiOutNumberPastTheListIsABadDeviceOnThisMachine)
     const Form1Services services{time, outputs, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 1,
                                  o.midiOut};
     const Form1 form(services);
-    EXPECT_EQ(form.midirc, midi::rc::badDeviceId);
+    EXPECT_EQ(form.midirc, static_cast<std::int32_t>(midi::rc::badDeviceId));
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Couldn't open midi out, rc = 2")});
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using testing_support::FakeTimeBase;
 using testing_support::RecordingMessages;
@@ -39,11 +40,24 @@ TEST_P(SoundFaults, AreReportedOnceAndThePianoWorksOnInSilence)
     FakeTimeBase time;
     RecordingMessages messages;
     QStringList errors;
+    testing::internal::CaptureStderr();
     Form1 form(Form1Services{time, outputs, messages, [&](const QString& l) { errors << l; },
                              QCoreApplication::applicationDirPath(), 9, 0});
+    form.show();
+    // Some faults show at the open, a damaged SoundFont only once the
+    // loader has read it, on its own thread and in real time.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            time.advance(20);
+            return !messages.shown.isEmpty();
+        },
+        10000));
+    const std::string printed = testing::internal::GetCapturedStderr();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0], QStringLiteral("Couldn't open midi out, rc = 1"));
-    EXPECT_EQ(form.midirc, 1U);
+    EXPECT_EQ(form.midirc, 1);
+    // The reason, on one line.
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
     time.advance(3000);  // the greeting scale, silently
     QTest::mousePress(form.kkey(60), Qt::LeftButton);
     QTest::mouseRelease(form.kkey(60), Qt::LeftButton);
@@ -74,6 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
                   QFile f(path);
                   f.open(QIODevice::WriteOnly);
                   f.write("RIFF\x10\x00\x00\x00sfbkLIST", 16);
+                  sound::SynthConfig c;
+                  c.startAudio = false;
+                  c.soundFont = path.toStdString();
+                  return c;
+              }},
+        Fault{"DamagedSoundFont",
+              [](const QString& dir) {
+                  // A sound header of the right size; garbage where its
+                  // chunks should be. Only reading it all can tell.
+                  const QString path = dir + QStringLiteral("/damaged.sf2");
+                  QByteArray body(8000, '\0');
+                  for (int i = 0; i < body.size(); ++i) {
+                      body[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+                  }
+                  const auto size = static_cast<std::uint32_t>(body.size() + 4);
+                  QByteArray file("RIFF");
+                  for (int i = 0; i < 4; ++i) {
+                      file.append(static_cast<char>((size >> (8 * i)) & 0xFFU));
+                  }
+                  file.append("sfbk").append(body);
+                  QFile f(path);
+                  f.open(QIODevice::WriteOnly);
+                  f.write(file);
                   sound::SynthConfig c;
                   c.startAudio = false;
                   c.soundFont = path.toStdString();

@@ -1,5 +1,6 @@
 #include "sound/fluidsynthoutput.h"
 #include "sound/shortmsg.h"
+#include "tests/support/pitchtrack.h"
 
 #include <gtest/gtest.h>
 
@@ -331,6 +332,7 @@ TEST(FluidSynthOpen, DamagedBodyFailsInTheBackgroundSilentlyWithOneLine)
     ASSERT_EQ(result, midi::rc::noError) << why;
     EXPECT_FALSE(loaded);
     EXPECT_EQ(device->loadState(), FluidSynthOutput::LoadState::failed);
+    EXPECT_EQ(device->state(), midi::rc::error);
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
     EXPECT_NE(printed.find(damaged.path()), std::string::npos) << printed;
     EXPECT_EQ(device->send(*sound::noteOnMessage(60)), midi::rc::noError);
@@ -396,21 +398,76 @@ TEST(FluidSynthOpen, SettingsOutOfRangeAreAnError)
     EXPECT_FALSE(device);
 }
 
-TEST(FluidSynthOpen, NotesSentDuringTheLoadAreDroppedNotQueued)
-{
-    std::unique_ptr<FluidSynthOutput> device;
-    std::string why;
-    ASSERT_EQ(FluidSynthOutput::open(memoryConfig(), device, &why), midi::rc::noError) << why;
-    const bool stillLoading = device->loadState() == FluidSynthOutput::LoadState::loading;
-    EXPECT_EQ(device->send(*sound::noteOnMessage(60)), midi::rc::noError);
-    ASSERT_TRUE(device->waitUntilLoaded(10s));
-    if (!stillLoading) {
-        GTEST_SKIP() << "the load finished before the first message could be sent";
+// A slow load (a busy machine, a cold disk): what is sent meanwhile is held
+// and sounds, in its order, once the SoundFont has loaded.
+class SlowLoad : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SynthConfig config = memoryConfig();
+        config.loadDelay = 300ms;
+        std::string why;
+        ASSERT_EQ(FluidSynthOutput::open(config, device, &why), midi::rc::noError) << why;
+        ASSERT_EQ(device->loadState(), FluidSynthOutput::LoadState::loading);
+        EXPECT_EQ(device->state(), midi::rc::notReady);
     }
-    EXPECT_LT(render(*device, 200).peak(), silentPeak);
-    // And the synthesizer plays once loaded.
+
+    // The rendered sound as one channel (the piano is the same on both).
+    static std::vector<float> mono(const Sound& s)
+    {
+        std::vector<float> out(s.left.size());
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            out[i] = 0.5F * (s.left[i] + s.right[i]);
+        }
+        return out;
+    }
+
+    std::unique_ptr<FluidSynthOutput> device;
+};
+
+TEST_F(SlowLoad, ANoteSentDuringTheLoadSoundsWhenItEnds)
+{
+    EXPECT_EQ(device->send(*sound::noteOnMessage(64)), midi::rc::noError);
+    EXPECT_LT(render(*device, 100).peak(), silentPeak);  // nothing to play it with yet
+    ASSERT_TRUE(device->waitUntilLoaded(10s));
+    EXPECT_EQ(device->state(), midi::rc::noError);
+    const Sound s = render(*device, 300);
+    EXPECT_GT(s.rms(0, 100 * framesPerMs), soundingRms);
+    const std::vector<testing_support::HeardNote> heard = testing_support::trackNotes(mono(s), sampleRate);
+    ASSERT_EQ(heard.size(), 1U);
+    EXPECT_EQ(heard[0].note, 64);
+    EXPECT_LT(heard[0].onsetMs, 10.0);
+}
+
+TEST_F(SlowLoad, HeldMessagesPlayInTheirOrder)
+{
+    // On and off of 60, then on of 67: played in this order, 60 is released
+    // at once and 67 is what rings on. Played in any other order, 60 would
+    // ring on with it, or 67 not sound at all.
     device->send(*sound::noteOnMessage(60));
-    EXPECT_GT(render(*device, 100).rms(), soundingRms);
+    device->send(*sound::noteOffMessage(60));
+    device->send(*sound::noteOnMessage(67));
+    ASSERT_TRUE(device->waitUntilLoaded(10s));
+    const std::vector<float> s = mono(render(*device, 800));
+    const std::vector<testing_support::HeardNote> heard = testing_support::trackNotes(s, sampleRate);
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().note, 67);
+    EXPECT_GT(heard.back().lengthMs, 500.0);
+    // With 60 still sounding beside it, the pair's common period (that of
+    // 48, an octave below 60) would be what is heard.
+    for (const int ms : {200, 400, 600}) {
+        const double pitch = testing_support::estimatePitch(s.data() + ms * framesPerMs, 50 * framesPerMs, sampleRate,
+                                                            100.0, 2000.0);
+        EXPECT_EQ(testing_support::nearestNote(pitch), 67) << "at " << ms << " ms: " << pitch << " Hz";
+    }
+}
+
+TEST_F(SlowLoad, DestroyedBeforeTheLoadBeginsReturnsAtOnce)
+{
+    device->send(*sound::noteOnMessage(60));
+    const auto started = std::chrono::steady_clock::now();
+    device.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 250ms);
 }
 
 TEST(FluidSynthOpen, ReturnsBeforeTheLoadEnds)

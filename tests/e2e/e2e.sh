@@ -6,18 +6,23 @@
 # SIGTERM (the program closes its window on it; there is no window manager to
 # ask) and expects exit status 0.
 #
-#   tests/e2e/e2e.sh PROGRAM
+#   tests/e2e/e2e.sh PROGRAM [NOTETRACK]
 #
-# Needs xvfb-run, xdotool, ImageMagick, pulseaudio, parec and python3, which
+# NOTETRACK (tavelin-notetrack, built with the tests) lists the notes heard in
+# a recording; with it the greeting scale is checked note by note.
+#
+# Needs xvfb-run, xdotool, ImageMagick, pulseaudio, parec, xprop and python3, which
 # ./test.sh installs through scripts/deps.sh. Every check prints one line;
 # the last line counts them.
 set -uo pipefail
 
-if [ $# -ne 1 ] || [ ! -x "$1" ]; then
-    echo "usage: tests/e2e/e2e.sh PROGRAM (an executable tavelin-piano)" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -x "$1" ] || { [ $# -eq 2 ] && [ ! -x "$2" ]; }; then
+    echo "usage: tests/e2e/e2e.sh PROGRAM [NOTETRACK] (an executable tavelin-piano, tavelin-notetrack)" >&2
     exit 2
 fi
 program=$(realpath "$1")
+notetrack=""
+[ $# -eq 2 ] && notetrack=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 pixels="$here/pixels.py"
@@ -31,7 +36,7 @@ if [ -z "${TAVELIN_E2E_XVFB:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
 fi
 
-for tool in xdotool import convert pulseaudio pactl parec python3; do
+for tool in xdotool xprop import convert pulseaudio pactl parec python3; do
     command -v "$tool" >/dev/null || { echo "e2e: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
 done
 source "$root/scripts/xsession.sh"
@@ -187,6 +192,15 @@ else
 fi
 check "the window's client area is 1018 x 469" poll 10 height_is 469
 
+# The caption, exactly, in both the old and the new window-manager property
+# (a task bar reads _NET_WM_NAME).
+caption_is() {
+    [ "$(xprop -id "$win" "$1" 2>/dev/null)" = "$1($2) = \"$title\"" ]
+}
+check "WM_NAME is exactly \"$title\"" caption_is WM_NAME STRING
+check "_NET_WM_NAME is exactly \"$title\"" caption_is _NET_WM_NAME UTF8_STRING
+xprop -id "$win" WM_NAME _NET_WM_NAME | sed 's/^/   /'
+
 # The start-up sequence puts the welcome picture in the note panel, then
 # plays the scale (1.8 s).
 check "the note panel shows the welcome picture (001s.jpg)" poll 30 panel_is "$pictures/001s.jpg"
@@ -194,10 +208,52 @@ sleep 2.5
 alive
 stop_recording
 check "the greeting scale was heard on the null sink" sounded "$work/greeting.raw" 300
+# Note by note: the eight notes of the scale, 60 first, 200 ms apart (the
+# last one twice as long), each onset within 50 ms of its step and the
+# seven steps together within 40 ms of 1400.
+greeting_heard() {
+    "$notetrack" "$work/greeting.raw" >"$work/greeting.notes" || return 1
+    sed 's/^/   heard: onset_ms note hz length_ms /' "$work/greeting.notes"
+    awk 'BEGIN { split("60 62 64 65 67 69 71 72", want, " ") }
+         { n++; note[n] = $2; at[n] = $1 }
+         END {
+             if (n != 8) { print "   " n " notes heard, not 8"; exit 1 }
+             for (i = 1; i <= 8; i++) {
+                 if (note[i] != want[i]) { print "   note " i " is " note[i] ", not " want[i]; exit 1 }
+                 if (i > 1) { step = at[i] - at[i - 1]; if (step < 150 || step > 250) { print "   step " i " is " step " ms"; exit 1 } }
+             }
+             span = at[8] - at[1]
+             if (span < 1360 || span > 1440) { print "   60 to 72 took " span " ms"; exit 1 }
+         }' "$work/greeting.notes"
+}
+# Shown, not yet counted: FluidSynth's own PulseAudio driver (pa_simple)
+# loses or bunches the first seconds of its stream on a null sink, whose
+# latency starts at 2 s, and the greeting falls in them; keys played
+# seconds later are heard on time. The scale itself is checked on the
+# synthesizer's rendered sound by startup_tests.
+if [ -n "$notetrack" ]; then
+    if greeting_heard; then
+        echo "   the greeting was the whole scale, 60 62 64 65 67 69 71 72, 200 ms apart"
+    else
+        echo "   (not counted) the recorded greeting is not the whole scale: the audio driver's first seconds"
+    fi
+fi
 
 # ---------------------------------------------------------------- keys
 
 shot "$work/rest.ppm"
+# The button faces, flat in the design colours, on screen: a mode button
+# and "Aide à la lecture" brown, "Arrêter" (disabled) maroon, sampled inside
+# the edge and clear of the caption.
+face_is() {
+    local got
+    got=$(python3 "$pixels" pixel "$work/rest.ppm" "$1" "$2")
+    [ "$got" = "$3" ] || { echo "   ($1, $2) is $got"; return 1; }
+}
+check "\"Clef de sol\" has the face #6A4B39" face_is 902 73 "#6A4B39"
+check "\"Toutes les notes\" has the face #6A4B39" face_is 1006 232 "#6A4B39"
+check "\"Aide à la lecture\" has the face #6A4B39" face_is 902 289 "#6A4B39"
+check "\"Arrêter\" (disabled) has the face #800000" face_is 902 241 "#800000"
 check "parec records the null sink's monitor again" start_recording "$work/keys.raw"
 # Middle C, E and G, low on the white keys (32 px apart from x 16).
 for x in 461 525 589; do

@@ -8,6 +8,7 @@ pixels, x1 and y1 excluded.
   pixels.py diff  SHOT_A SHOT_B x0 y0 x1 y1 share of pixels (0 to 1) that differ by more than 24 in a channel
   pixels.py red   SHOT x0 y0 x1 y1          count of pure-ish red pixels (R >= 150, G and B <= 80)
   pixels.py match SHOT x0 y0 x1 y1 PICTURE  mean absolute difference (0 to 255) between the region and the picture's top left
+  pixels.py pixel SHOT x y                  the pixel's colour as #RRGGBB
   pixels.py sound RAW                       peak of raw signed 16-bit little-endian samples
   pixels.py series DIR PICTURE              one line per snapshot pair DIR/pN.ppm (the note panel and the
                                             counter below it) and DIR/kN.ppm (the keyboard):
@@ -116,6 +117,10 @@ def main(argv):
         shot = region(load(argv[2]), *box)
         picture = region(load(argv[7]), 0, 0, box[2] - box[0], box[3] - box[1])
         print(f"{mean_difference(shot, picture):.2f}")
+    elif command == "pixel":
+        x, y = coords(argv[3:5])
+        row = region(load(argv[2]), x, y, x + 1, y + 1)
+        print("#%02X%02X%02X" % tuple(row[0][0:3]) if row and row[0] else "none")
     elif command == "sound":
         samples = array.array("h")
         with open(argv[2], "rb") as f:

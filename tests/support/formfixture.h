@@ -36,10 +36,19 @@ struct FormRig {
         form = std::make_unique<Form1>(services);
     }
 
-    // Runs the start-up sequence (the greeting scale included) and forgets
-    // what it sent.
+    // Shows the window and lets it paint, as a window system would once it
+    // is mapped (the offscreen platform exposes it at once).
+    void paint()
+    {
+        form->show();
+        QCoreApplication::processEvents();
+    }
+
+    // Shows the window, runs the start-up sequence (the greeting scale
+    // included) and forgets what it sent.
     void startUp()
     {
+        paint();
         time.advance(25);
         time.advance(2000);
         midi.clear();

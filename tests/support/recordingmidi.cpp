@@ -8,8 +8,11 @@ namespace {
 
 class RecordingDevice final : public midi::OutputDevice {
 public:
-    RecordingDevice(std::vector<RecordingOutputSystem::Message>& log, std::function<std::uint32_t()>& clock)
-        : m_log(log), m_clock(clock) {}
+    RecordingDevice(std::vector<RecordingOutputSystem::Message>& log, std::function<std::uint32_t()>& clock,
+                    const midi::Result& state)
+        : m_log(log), m_clock(clock), m_state(state) {}
+
+    midi::Result state() const override { return m_state; }
 
     midi::Result send(std::uint32_t message) override
     {
@@ -22,6 +25,7 @@ public:
 private:
     std::vector<RecordingOutputSystem::Message>& m_log;
     std::function<std::uint32_t()>& m_clock;
+    const midi::Result& m_state;
 };
 
 }  // namespace
@@ -35,7 +39,7 @@ midi::Result RecordingOutputSystem::openDevice(std::uint32_t deviceId, std::uniq
     if (deviceId != 0) {
         return midi::rc::badDeviceId;
     }
-    device = std::make_unique<RecordingDevice>(m_messages, m_clock);
+    device = std::make_unique<RecordingDevice>(m_messages, m_clock, m_deviceState);
     return midi::rc::noError;
 }
 

@@ -28,6 +28,10 @@ public:
     midi::Result openDevice(std::uint32_t deviceId, std::unique_ptr<midi::OutputDevice>& device) override;
 
     void failOpenWith(midi::Result code) { m_openResult = code; }
+    // What the open device's state() answers from now on: midi::rc::notReady
+    // for a device still getting ready, another code for one that failed
+    // after its open. Its messages are recorded whatever it answers.
+    void setDeviceState(midi::Result code) { m_deviceState = code; }
     int openCalls() const { return m_openCalls; }
 
     const std::vector<Message>& messages() const { return m_messages; }
@@ -41,6 +45,7 @@ private:
     std::function<std::uint32_t()> m_clock;
     std::vector<Message> m_messages;
     midi::Result m_openResult = midi::rc::noError;
+    midi::Result m_deviceState = midi::rc::noError;
     int m_openCalls = 0;
 };
 
