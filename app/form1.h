@@ -158,6 +158,7 @@ private:
     exercise::NoteChooser m_notes;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
+    bool m_toldPicturesMissing = false;  // the missing pictures are said once
     std::uint32_t m_run = 0;         // changes at every start and end of a run
     QPixmap m_background;
     std::array<KeyButton*, 54> m_keys{};

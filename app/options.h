@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The command line. With no options the program behaves as it always has:
 // MIDI output device 0, every MIDI keyboard present, no files written.
@@ -13,9 +14,11 @@ struct Options {
     Action action = Action::Run;
     std::uint32_t midiOut = 0;          // --midi-out N
     QString midiIn;                     // --midi-in none | CLIENT:PORT; empty: every keyboard
-    QString resultsFile;                // --results FILE
-    QString reportFile;                 // --report FILE
-    QString reportOut;                  // --out PNG
+    // File names are bytes, as the system gives them: any name the shell can
+    // give works, whether or not it is valid in the locale's encoding.
+    std::string resultsFile;            // --results FILE
+    std::string reportFile;             // --report FILE
+    std::string reportOut;              // --out PICTURE (.png, .jpg, .jpeg or .pdf)
     int exitStatus = 0;                 // for Action::Exit
     QString message;                    // what to print for Action::Exit (help, version or the error)
 };
@@ -23,4 +26,10 @@ struct Options {
 // Parses the arguments (argv[0] first). A bad option or value gives
 // Action::Exit with status 2 and a one-line message for standard error;
 // --help and --version give Action::Exit with status 0 and their text.
+// Options that cannot go together (--report with --results or the MIDI
+// options, a list with any other option) and numbers out of range exit 2 too.
 Options parseOptions(const QStringList& arguments);
+
+// The same from main's own arguments, the file names taken as the raw bytes
+// of argv.
+Options parseOptions(int argc, char** argv);
