@@ -59,8 +59,9 @@ struct RunStats {
 
 // Beyond this many runs, neighbouring runs (in order of their start) are
 // merged pairwise into one point of the series, so that memory stays bounded
-// however long the file is; a pupil's ten years at 25 runs a day fit unmerged.
-constexpr std::size_t maxRunPoints = 1U << 17;
+// however long the file is (drawing a point costs memory too); half a
+// year at 25 runs a day fits unmerged.
+constexpr std::size_t maxRunPoints = 1U << 12;
 
 struct ResultsSummary {
     std::vector<NoteStats> notes;  // by clef (treble first), then pitch, then written position
