@@ -180,6 +180,7 @@ private:
     std::unique_ptr<platform::Timer> m_outputWatch;
     bool m_outputSettled = false;
     bool m_reporting = false;        // a MIDI message box is up
+    bool m_toldPicturesMissing = false;  // the missing pictures are said once
     std::uint32_t m_run = 0;         // changes at every start and end of a run
     QPixmap m_background;
     std::array<KeyButton*, 54> m_keys{};

@@ -5,6 +5,8 @@
 #include "exercise/picturenames.h"
 #include "exercise/speed.h"
 
+#include <QDir>
+
 namespace {
 constexpr int flashMs = 150;
 constexpr std::uint32_t flashRed = 255;      // red in the low byte
@@ -16,6 +18,13 @@ void Form1::m_Click(std::int16_t index)
     setCaption(Label3, QStringLiteral("Note : 0"));
     Label3->setVisible(true);
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
+    if (!Picture1->hasPicture() && !m_toldPicturesMissing) {
+        // Said once, before the run's timers start, where the user looks.
+        m_toldPicturesMissing = true;
+        m_messages.show(QStringLiteral("Les images des notes sont introuvables dans %1 : "
+                                       "les notes ne pourront pas s'afficher.")
+                            .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
+    }
     mode = index;
     prepareNoteChoice();
     ++m_run;
@@ -78,6 +87,9 @@ void Form1::Timer1_Timer()
         }
     }
     loadInto(Picture1, notePath);
+    if (m_observer != nullptr && !Picture1->hasPicture()) {
+        m_observer->noteUnshown(m_time.now());
+    }
     loadInto(Picture2, QString::fromStdString(name.path));
     Picture7->setVisible(false);
     ++notecount;

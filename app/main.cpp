@@ -14,7 +14,12 @@
 #include "sound/outputsystem.h"
 
 #include <QApplication>
+#include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <memory>
 #include <random>
 
@@ -25,17 +30,56 @@ void print(std::FILE* stream, const QString& text)
     std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
 }
 
+// Standard output flushed whole: a list or the help sent to a full disk
+// (> /dev/full) fails the program instead of passing for done.
+int finishOutput(int status)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "tavelin-piano: cannot write to standard output: %s\n", std::strerror(errno));
+        return status == 0 ? 1 : status;
+    }
+    return status;
+}
+
+// Without a window system Qt would abort with several lines of its own.
+bool hasDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool needsOne = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return !needsOne || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Rows not in the results file at the end are said, with their count.
+void sayUnwritten(std::size_t rows, const std::string& file)
+{
+    std::fprintf(stderr, "tavelin-piano: %zu row%s of results could not be written to '%s' and are lost\n", rows,
+                 rows > 1 ? "s" : "", file.c_str());
+}
+
+// When the X connection is lost, Qt ends the program with exit(1) from
+// inside the event loop: main's objects are never destroyed, so the open run
+// is saved here, from exit's handlers, as a close would save it.
+progress::ResultsRecorder* resultsAtExit = nullptr;
+std::string resultsFileAtExit;
+
+void saveResultsAtExit()
+{
+    progress::ResultsRecorder* results = std::exchange(resultsAtExit, nullptr);
+    if (results == nullptr) {
+        return;
+    }
+    if (const std::size_t lost = results->finish(); lost > 0) {
+        sayUnwritten(lost, resultsFileAtExit);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     // Options that need no window are answered before any window system is
     // asked for, so they work over ssh and in scripts too.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    Options options = parseOptions(arguments);
+    Options options = parseOptions(argc, argv);
     QStringList pupilNames;  // one per report file: the pupil's name, or the file's
     if (options.action != Options::Action::Exit) {
         if (const QString error = app::resolvePupils(options, &pupilNames); !error.isEmpty()) {
@@ -46,14 +90,14 @@ int main(int argc, char** argv)
     switch (options.action) {
     case Options::Action::Exit:
         print(options.exitStatus == 0 ? stdout : stderr, options.message);
-        return options.exitStatus;
+        return finishOutput(options.exitStatus);
     case Options::Action::ListMidiOut: {
         sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
         const std::vector<std::string> names = outputs.deviceNames();
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::printf("%zu\t%s\n", i, names[i].c_str());
         }
-        return 0;
+        return finishOutput(0);
     }
     case Options::Action::ListMidiIn: {
         // The keyboards the program connects when started without --midi-in.
@@ -64,31 +108,47 @@ int main(int argc, char** argv)
         for (const keyboard::MidiInputPort& port : keyboards.ports) {
             std::printf("%d:%d\t%s\n", port.client, port.port, port.label().c_str());
         }
-        return 0;
+        return finishOutput(0);
     }
     case Options::Action::ListPupils:
-        return app::listPupils();
+        return finishOutput(app::listPupils());
     case Options::Action::Report:
         if (options.reportFiles.size() > 1) {
-            return progress::runClassReport(options.reportFiles, pupilNames, options.reportOut, argc, argv);
+            QStringList files;
+            for (const std::string& file : options.reportFiles) {
+                files << QFile::decodeName(QByteArray::fromStdString(file));
+            }
+            return finishOutput(progress::runClassReport(files, pupilNames, QFile::decodeName(QByteArray::fromStdString(options.reportOut)), argc, argv));
         }
-        return progress::runReport(options.reportFile, options.reportOut, argc, argv);
+        return finishOutput(progress::runReport(options.reportFile, options.reportOut, argc, argv));
     case Options::Action::Run: break;
+    }
+
+    if (!hasDisplay()) {
+        print(stderr, QStringLiteral("no display: set DISPLAY or run in a desktop session"));
+        return 1;
     }
 
     // --results FILE: every run's notes are appended to the file at the run's
     // end. The file is tried now, before any window: one that cannot be
     // written stops the program here, as a bad option does.
     std::unique_ptr<progress::ResultsRecorder> results;
-    if (!options.resultsFile.isEmpty()) {
+    if (!options.resultsFile.empty()) {
         results = std::make_unique<progress::ResultsRecorder>(
-            std::make_unique<progress::ResultsFile>(options.resultsFile.toLocal8Bit().toStdString()),
+            std::make_unique<progress::ResultsFile>(options.resultsFile),
             [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
         if (const std::string error = results->check(); !error.empty()) {
-            print(stderr, QStringLiteral("tavelin-piano: %1 (--results)").arg(QString::fromStdString(error)));
+            std::fprintf(stderr, "tavelin-piano: %s (--results)\n", error.c_str());
             return 2;
         }
+        resultsFileAtExit = options.resultsFile;
+        resultsAtExit = results.get();
+        std::atexit(&saveResultsAtExit);
     }
+    // Cleared before main's objects go, so the exit handler never sees them gone.
+    const struct ExitGuard {
+        ~ExitGuard() { resultsAtExit = nullptr; }
+    } exitGuard;
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
     QApplication app(argc, argv);
@@ -108,7 +168,7 @@ int main(int argc, char** argv)
     services.noteRange = options.noteRange;
     if (options.focus) {
         // Read again at every run start: the rows of the run before are in the file by then.
-        services.focusRecords = [file = options.resultsFile.toLocal8Bit().toStdString()] {
+        services.focusRecords = [file = options.resultsFile] {
             std::string error;
             std::optional<exercise::NoteRecords> records = progress::readRecentRecords(file, &error);
             if (!records) {
@@ -127,5 +187,13 @@ int main(int argc, char** argv)
     app.installEventFilter(&computerKeyboard);
     timing.watch(&form);
     form.show();
-    return QApplication::exec();
+    int status = QApplication::exec();
+    if (results) {
+        resultsAtExit = nullptr;
+        if (const std::size_t lost = results->finish(); lost > 0) {
+            sayUnwritten(lost, options.resultsFile);
+            status = status == 0 ? 1 : status;
+        }
+    }
+    return status;
 }

@@ -1,9 +1,11 @@
 #include "app/options.h"
 
-#include <QCommandLineParser>
-#include <QRegularExpression>
-
 #include "exercise/notechoice.h"
+#include "progress/report.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QRegularExpression>
 
 Options parseOptions(const QStringList& arguments)
 {
@@ -27,8 +29,9 @@ Options parseOptions(const QStringList& arguments)
                                     QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
                                                    "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
                                     QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan (par défaut : report.png), ou PDF de la classe (class.pdf)."),
-                                 QStringLiteral("PNG"));
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
+                                                "ou PDF de la classe (class.pdf)."),
+                                 QStringLiteral("IMAGE"));
     const QCommandLineOption pupil(QStringLiteral("pupil"),
                                    QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
                                    QStringLiteral("NAME"));
@@ -84,22 +87,45 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(midiIn)) {
         o.midiIn = parser.value(midiIn);
-        static const QRegularExpression port(QStringLiteral("^(none|\\d+:\\d+)$"));
-        if (!port.match(o.midiIn).hasMatch()) {
+        static const QRegularExpression port(QStringLiteral("^(none|(\\d+):(\\d+))$"));
+        const QRegularExpressionMatch m = port.match(o.midiIn);
+        // ALSA sequencer clients and ports are numbered 0 to 255.
+        constexpr int highestNumber = 255;
+        if (!m.hasMatch()) {
             return fail(QStringLiteral("--midi-in takes none or CLIENT:PORT, not '%1'").arg(o.midiIn));
         }
+        if (o.midiIn != QLatin1String("none") &&
+            (m.captured(2).size() > 3 || m.captured(3).size() > 3 || m.captured(2).toInt() > highestNumber ||
+             m.captured(3).toInt() > highestNumber)) {
+            return fail(QStringLiteral("--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'").arg(o.midiIn));
+        }
     }
-    o.resultsFile = parser.value(results);
-    if (parser.isSet(results) && o.resultsFile.isEmpty()) {
+    o.resultsFile = QFile::encodeName(parser.value(results)).toStdString();
+    if (parser.isSet(results) && o.resultsFile.empty()) {
         return fail(QStringLiteral("--results needs a file name"));
     }
     if (parser.isSet(out) && !parser.isSet(report)) {
         return fail(QStringLiteral("--out goes with --report"));
     }
+    if (parser.isSet(report) && parser.value(report).isEmpty() && !parser.isSet(pupil)) {
+        return fail(QStringLiteral("--report needs a file name"));
+    }
+    if (parser.isSet(out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(out)).toStdString())) {
+        return fail(QStringLiteral("--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'").arg(parser.value(out)));
+    }
     const int actions = (parser.isSet(listOut) ? 1 : 0) + (parser.isSet(listIn) ? 1 : 0) + (parser.isSet(report) ? 1 : 0) +
                         (parser.isSet(listPupils) ? 1 : 0);
     if (actions > 1) {
         return fail(QStringLiteral("--list-midi-out, --list-midi-in, --list-pupils and --report go alone"));
+    }
+    // What the window uses means nothing to a list or a report.
+    const bool runOptions = parser.isSet(midiOut) || parser.isSet(midiIn) || parser.isSet(results);
+    if (actions == 1 && runOptions) {
+        const QString alone = parser.isSet(listOut) ? QStringLiteral("--list-midi-out")
+                              : parser.isSet(listIn) ? QStringLiteral("--list-midi-in")
+                              : parser.isSet(listPupils) ? QStringLiteral("--list-pupils")
+                                                     : QStringLiteral("--report");
+        return fail(QStringLiteral("%1 does not go with --midi-out, --midi-in or --results").arg(alone));
     }
 
     // Pupils, the focus on weak notes and the note range.
@@ -139,10 +165,12 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(report)) {
         if (!parser.value(report).isEmpty()) {
-            o.reportFiles << parser.value(report);
+            o.reportFiles.push_back(QFile::encodeName(parser.value(report)).toStdString());
         }
-        o.reportFiles << parser.positionalArguments();
-        if (o.reportFiles.isEmpty() && o.pupils.isEmpty()) {
+        for (const QString& file : parser.positionalArguments()) {
+            o.reportFiles.push_back(QFile::encodeName(file).toStdString());
+        }
+        if (o.reportFiles.empty() && o.pupils.isEmpty()) {
             return fail(QStringLiteral("--report needs a file or --pupil NAME"));
         }
     }
@@ -152,10 +180,59 @@ Options parseOptions(const QStringList& arguments)
         o.action = Options::Action::ListMidiIn;
     } else if (parser.isSet(report)) {
         o.action = Options::Action::Report;
-        o.reportFile = o.reportFiles.value(0);
-        o.reportOut = parser.value(out);
+        o.reportFile = o.reportFiles.empty() ? std::string() : o.reportFiles.front();
+        o.reportOut = QFile::encodeName(parser.value(out)).toStdString();
     } else if (parser.isSet(listPupils)) {
         o.action = Options::Action::ListPupils;
+    }
+    return o;
+}
+
+namespace {
+
+// The last value of --name in argv, as bytes: "--name VALUE" or "--name=VALUE",
+// as the parser reads them. Arguments after "--" are not options.
+std::optional<std::string> rawValue(int argc, char** argv, std::string_view name)
+{
+    std::optional<std::string> value;
+    const std::string flag = "--" + std::string(name);
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--") {
+            break;
+        }
+        if (a == flag && i + 1 < argc) {
+            value = argv[++i];
+        } else if (a.size() > flag.size() && a.substr(0, flag.size()) == flag && a[flag.size()] == '=') {
+            value = std::string(a.substr(flag.size() + 1));
+        }
+    }
+    return value;
+}
+
+}  // namespace
+
+Options parseOptions(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QFile::decodeName(argv[i]);
+    }
+    Options o = parseOptions(arguments);
+    if (o.action == Options::Action::Exit) {
+        return o;
+    }
+    // A name that is not valid in the locale's encoding does not come back
+    // whole from a QString: take the bytes themselves.
+    if (!o.resultsFile.empty()) {
+        o.resultsFile = rawValue(argc, argv, "results").value_or(o.resultsFile);
+    }
+    if (!o.reportFile.empty() && o.reportFiles.size() == 1) {
+        o.reportFile = rawValue(argc, argv, "report").value_or(o.reportFile);
+        o.reportFiles.front() = o.reportFile;
+    }
+    if (!o.reportOut.empty()) {
+        o.reportOut = rawValue(argc, argv, "out").value_or(o.reportOut);
     }
     return o;
 }

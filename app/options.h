@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 // The command line. With no options the program behaves as it always has:
 // MIDI output device 0, every MIDI keyboard present, no files written.
@@ -15,11 +17,13 @@ struct Options {
     Action action = Action::Run;
     std::uint32_t midiOut = 0;          // --midi-out N
     QString midiIn;                     // --midi-in none | CLIENT:PORT; empty: every keyboard
-    QString resultsFile;                // --results FILE
-    QString reportFile;                 // --report FILE
-    QString reportOut;                  // --out PNG
+    // File names are bytes, as the system gives them: any name the shell can
+    // give works, whether or not it is valid in the locale's encoding.
+    std::string resultsFile;            // --results FILE
+    std::string reportFile;             // --report FILE
+    std::string reportOut;              // --out PICTURE (.png, .jpg, .jpeg or .pdf; .pdf for a class)
     // Pupils and practice that adapts to them.
-    QStringList reportFiles;            // --report FILE [FILE...]: every file, reportFile first
+    std::vector<std::string> reportFiles;  // --report FILE [FILE...]: every file, reportFile first
     QStringList pupils;                 // --pupil NAME: one to play, one or more to report on
     bool focus = false;                 // --focus: weak notes come back more often
     std::optional<exercise::NoteRange> noteRange;  // --notes LOW-HIGH
@@ -30,4 +34,10 @@ struct Options {
 // Parses the arguments (argv[0] first). A bad option or value gives
 // Action::Exit with status 2 and a one-line message for standard error;
 // --help and --version give Action::Exit with status 0 and their text.
+// Options that cannot go together (--report with --results or the MIDI
+// options, a list with any other option) and numbers out of range exit 2 too.
 Options parseOptions(const QStringList& arguments);
+
+// The same from main's own arguments, the file names taken as the raw bytes
+// of argv.
+Options parseOptions(int argc, char** argv);

@@ -23,8 +23,8 @@ std::optional<std::filesystem::path> folder()
 
 QString resolvePupils(Options& options, QStringList* names)
 {
-    for (const QString& file : options.reportFiles) {
-        names->append(QFileInfo(file).completeBaseName());
+    for (const std::string& file : options.reportFiles) {
+        names->append(QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).completeBaseName());
     }
     if (options.pupils.isEmpty()) {
         return {};
@@ -39,12 +39,12 @@ QString resolvePupils(Options& options, QStringList* names)
         if (!fileName) {
             return QStringLiteral("the pupil's name '%1' is too long").arg(name);
         }
-        const QString path = QFile::decodeName(QByteArray::fromStdString((*pupils / *fileName).string()));
+        const std::string path = (*pupils / *fileName).string();
         if (options.action == Options::Action::Report) {
-            if (!QFileInfo::exists(path)) {
+            if (!std::filesystem::exists(path)) {
                 return QStringLiteral("no pupil called '%1' in %2").arg(name, QFile::decodeName((*pupils).c_str()));
             }
-            options.reportFiles << path;
+            options.reportFiles.push_back(path);
             names->append(name);
             pictureBase = QString::fromStdString(fileName->substr(0, fileName->size() - 4));
         } else {
@@ -58,10 +58,10 @@ QString resolvePupils(Options& options, QStringList* names)
         }
     }
     if (options.action == Options::Action::Report) {
-        options.reportFile = options.reportFiles.value(0);
-        if (options.reportOut.isEmpty() && options.reportFiles.size() == 1) {
+        options.reportFile = options.reportFiles.empty() ? std::string() : options.reportFiles.front();
+        if (options.reportOut.empty() && options.reportFiles.size() == 1 && !options.pupils.isEmpty()) {
             // A pupil's picture comes where the teacher is, not into the data folder.
-            options.reportOut = QDir::current().filePath(pictureBase + QStringLiteral(".png"));
+            options.reportOut = QFile::encodeName(QDir::current().filePath(pictureBase + QStringLiteral(".png"))).toStdString();
         }
     }
     return {};

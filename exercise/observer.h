@@ -18,6 +18,9 @@ public:
     // its sound). place counts from 1.
     virtual void noteShown(int /*place*/, int /*note*/, const std::string& /*prefix*/, bool /*sounded*/,
                            std::uint32_t /*now*/) {}
+    // The note just put up could not be drawn (its picture is missing or
+    // unreadable): the pupil never saw it, so it is neither right nor missed.
+    virtual void noteUnshown(std::uint32_t /*now*/) {}
     // A key was pressed while the note on display waited for its answer.
     virtual void answered(int /*key*/, bool /*right*/, std::uint32_t /*now*/) {}
     // The answer time of the note on display ran out.

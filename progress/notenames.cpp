@@ -8,7 +8,7 @@ namespace progress {
 namespace {
 
 constexpr std::array<const char*, 12> letters = {"do", "", "ré", "", "mi", "fa", "", "sol", "", "la", "", "si"};
-constexpr const char* groupSeparator = "\u00a0";  // no-break space, as French print groups thousands
+constexpr const char* groupSeparator = "\u202f";  // narrow no-break space, as French print groups thousands
 
 int floorDiv(int a, int b)
 {
@@ -72,8 +72,8 @@ std::string frenchNumber(double value, int decimals)
     for (std::size_t i = 0; i < n; ++i) {
         grouped += whole[i];
         const std::size_t left = n - 1 - i;
-        if (left > 0 && left % 3 == 0 && n > 4) {
-            grouped += groupSeparator;  // 1000 stays whole, 10 000 is grouped, as French print does
+        if (left > 0 && left % 3 == 0) {
+            grouped += groupSeparator;  // every number alike: 1 000 as 10 000
         }
     }
     return sign + grouped + (fraction.empty() ? std::string() : "," + fraction);

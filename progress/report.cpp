@@ -4,14 +4,26 @@
 #include "progress/notenames.h"
 #include "progress/reportpicture.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 
+#include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace progress {
 
@@ -47,7 +59,7 @@ std::string window(std::size_t n, bool first)
     if (n == 1) {
         return first ? "à la première séance" : "à la dernière";
     }
-    return std::string("sur les ") + std::to_string(n) + (first ? " premières séances" : " dernières");
+    return "sur les " + frenchNumber(static_cast<double>(n), 0) + (first ? " premières séances" : " dernières");
 }
 
 void print(std::FILE* stream, const std::string& text)
@@ -64,11 +76,12 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
     if (summary.rows == 0) {
         out += "Aucun résultat dans ce fichier.\n";
     } else {
-        out += plural(summary.runs.size(), "séance");
-        out += " du " + dateOf(summary.runs.front().started) + " au " + dateOf(summary.runs.back().started);
+        out += plural(summary.runCount, "séance");
+        out += " du " + dateOf(summary.firstStarted) + " au " + dateOf(summary.lastStarted);
         out += " : " + plural(summary.rows, "note");
         if (const auto score = summary.score()) {
-            out += ", " + frenchNumber(summary.right, 0) + " justes (" + frenchNumber(*score, 0) + "\u00a0%)";
+            out += ", " + plural(static_cast<std::size_t>(summary.right), "juste") + " (" + frenchNumber(*score, 0) +
+                   "\u00a0%)";
         }
         out += ".\n";
 
@@ -101,11 +114,11 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
             for (std::size_t i = 0; i < weak.size(); ++i) {
                 const NoteStats& n = weak[i];
                 out += "  " + std::to_string(i + 1) + ". " + frenchNoteName(n.form.note, n.form.accidental) + ", " +
-                       frenchClefName(n.form.clef) + " : " + std::to_string(n.right) + " juste" +
-                       (n.right > 1 ? "s" : "") + " sur " + std::to_string(n.asked());
+                       frenchClefName(n.form.clef) + " : " + plural(static_cast<std::size_t>(n.right), "juste") +
+                       " sur " + frenchNumber(n.asked(), 0);
                 if (const auto kind = n.commonestMistake()) {
                     out += ", erreur la plus fréquente : " + std::string(mistakeFrenchName(*kind)) + " (" +
-                           std::to_string(n.mistakes[static_cast<std::size_t>(*kind)]) + " fois)";
+                           frenchNumber(n.mistakes[static_cast<std::size_t>(*kind)], 0) + " fois)";
                 } else {
                     out += ", aucune fausse touche : le temps a manqué";
                 }
@@ -117,25 +130,200 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
         out += plural(summary.skipped, "ligne") + (summary.skipped > 1 ? " illisibles laissées" : " illisible laissée") +
                " de côté.\n";
     }
+    if (summary.unshown > 0) {
+        out += plural(summary.unshown, "note") + (summary.unshown > 1 ? " non affichées laissées" : " non affichée laissée") +
+               " de côté (image manquante).\n";
+    }
     if (!picture.empty()) {
         out += "Image : " + picture + "\n";
     }
     return out;
 }
 
-QString defaultReportPicture(const QString& file)
+std::optional<PictureFormat> pictureFormatOf(std::string_view fileName)
 {
-    return QFileInfo(file).absoluteDir().filePath(QStringLiteral("report.png"));
+    const std::size_t slash = fileName.rfind('/');
+    const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+    const std::size_t dot = base.rfind('.');
+    if (dot == std::string_view::npos || dot == 0) {
+        return std::nullopt;
+    }
+    std::string ext(base.substr(dot + 1));
+    for (char& c : ext) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (ext == "png") {
+        return PictureFormat::Png;
+    }
+    if (ext == "jpg" || ext == "jpeg") {
+        return PictureFormat::Jpeg;
+    }
+    if (ext == "pdf") {
+        return PictureFormat::Pdf;
+    }
+    return std::nullopt;
 }
 
-int runReport(const QString& file, const QString& out, int argc, char** argv)
+std::string defaultReportPicture(const std::string& file, bool regularFile)
 {
-    std::string error;
-    const std::optional<ResultsSummary> summary = readResultsFile(QFile::encodeName(file).toStdString(), &error);
-    if (!summary) {
-        print(stderr, "tavelin-piano: " + error + "\n");
-        return 1;
+    if (!regularFile) {
+        return "report.png";
     }
+    const std::size_t slash = file.rfind('/');
+    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = file.rfind('.');
+    const std::size_t stem = (dot == std::string::npos || dot <= baseStart) ? file.size() : dot;
+    return file.substr(0, stem) + ".png";
+}
+
+std::string replaceFile(const std::string& path, const QByteArray& bytes)
+{
+    std::string target = path;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        const std::unique_ptr<char, void (*)(void*)> real(::realpath(path.c_str(), nullptr), &std::free);
+        if (real) {
+            target = real.get();
+        }
+    }
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temp = folder + "/." + base + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return "cannot write the picture '" + path + "': " + std::strerror(errno);
+    }
+    // The mode a new file would get (rw-rw-rw- less the umask), or the old one's.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode_t mode = 0666 & ~mask;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        mode = old.st_mode & 07777;
+    }
+    const char* data = bytes.constData();
+    std::size_t left = static_cast<std::size_t>(bytes.size());
+    int error = 0;
+    while (left > 0 && error == 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno != EINTR) {
+            error = errno;
+        } else if (n > 0) {
+            data += n;
+            left -= static_cast<std::size_t>(n);
+        }
+    }
+    if (error == 0 && ::fchmod(fd, mode) != 0) {
+        error = errno;
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return "cannot write the picture '" + path + "': " + std::strerror(error);
+    }
+    return {};
+}
+
+namespace {
+
+QByteArray encodePicture(const QImage& image, PictureFormat format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case PictureFormat::Png:
+        image.save(&buffer, "PNG");
+        break;
+    case PictureFormat::Jpeg:
+        image.save(&buffer, "JPEG", 92);
+        break;
+    case PictureFormat::Pdf: {
+        // One page the shape of the picture, at 150 dpi.
+        constexpr int dpi = 150;
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(dpi);
+        pdf.setPageMargins(QMarginsF());
+        pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / dpi, image.height() * 25.4 / dpi),
+                                  QPageSize::Millimeter));
+        pdf.setTitle(QStringLiteral("Bilan de lecture de notes"));
+        pdf.setCreator(QStringLiteral("Tavelin Piano 3.03"));
+        QPainter p(&pdf);
+        p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())), image);
+        p.end();
+        break;
+    }
+    }
+    return bytes;
+}
+
+std::string absolute(const std::string& path)
+{
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    const std::unique_ptr<char, void (*)(void*)> cwd(::getcwd(nullptr, 0), &std::free);
+    return cwd ? std::string(cwd.get()) + "/" + path : path;
+}
+
+// Did everything printed reach standard output?
+bool printOut(const std::string& text)
+{
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+}
+
+}  // namespace
+
+int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+{
+    auto fail = [](int status, const std::string& why) {
+        print(stderr, "tavelin-piano: " + why + "\n");
+        return status;
+    };
+    // Read only: nothing below ever opens the results file for writing.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+    }
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat input {};
+    if (::fstat(fd, &input) != 0) {
+        return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+    }
+    // /dev/stdin and the like name no folder of the pupil's, even when they
+    // lead to a regular file.
+    const bool beside = S_ISREG(input.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
+    const std::string picture = out.empty() ? defaultReportPicture(file, beside) : out;
+    const std::optional<PictureFormat> format = pictureFormatOf(picture);
+    if (!format) {
+        return fail(2, "the picture '" + picture + "' must end in .png, .jpg, .jpeg or .pdf");
+    }
+    // The same file under any name (./, a symbolic link, a hard link) is the
+    // same device and inode.
+    struct stat existing {};
+    if (::stat(picture.c_str(), &existing) == 0 && existing.st_dev == input.st_dev && existing.st_ino == input.st_ino) {
+        return fail(2, "the picture '" + picture + "' would replace the results file '" + file + "'; give another --out");
+    }
+
+    std::string error;
+    SummaryBuilder builder;
+    if (!readResults(fd, builder, file, &error)) {
+        return fail(1, error);
+    }
+    const ResultsSummary summary = builder.finish();
 
     // No window: the picture is drawn in memory, so any display will do and
     // none is needed.
@@ -143,19 +331,27 @@ int runReport(const QString& file, const QString& out, int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     const QGuiApplication app(argc, argv);
+    int status = 0;
+    std::string written;
     QString fontError;
     if (!art::fonts::load(&fontError)) {
         print(stderr, "tavelin-piano: " + fontError.toStdString() + "\n");
-        return 1;
+        status = 1;
+    } else {
+        const std::size_t slash = file.rfind('/');
+        const QString source = QFile::decodeName(QByteArray::fromStdString(slash == std::string::npos ? file : file.substr(slash + 1)));
+        const QImage image = reportpicture::render(summary, source);
+        if (const std::string why = replaceFile(picture, encodePicture(image, *format)); !why.empty()) {
+            print(stderr, "tavelin-piano: " + why + "\n");
+            status = 1;
+        } else {
+            written = absolute(picture);
+        }
     }
-    const QString picture = out.isEmpty() ? defaultReportPicture(file) : out;
-    const QImage image = reportpicture::render(*summary, QFileInfo(file).fileName());
-    if (!image.save(picture, "PNG")) {
-        print(stderr, "tavelin-piano: cannot write the picture '" + picture.toStdString() + "'\n");
-        return 1;
+    if (!printOut(summaryText(summary, file, written))) {
+        return fail(1, std::string("cannot write to standard output: ") + std::strerror(errno));
     }
-    print(stdout, summaryText(*summary, file.toStdString(), QFileInfo(picture).absoluteFilePath().toStdString()));
-    return 0;
+    return status;
 }
 
 }  // namespace progress

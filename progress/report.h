@@ -2,8 +2,11 @@
 
 #include "progress/statistics.h"
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // tavelin-piano --report FILE [--out PNG]: the summary on standard output and
 // the picture, with no window.
@@ -13,14 +16,28 @@ namespace progress {
 // now, the five weakest notes with their commonest mistake, lines skipped.
 std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture);
 
-// Where the picture goes when --out is not given: report.png beside file.
-QString defaultReportPicture(const QString& file);
+// The picture's kinds, by the extension of its name (any case).
+enum class PictureFormat { Png, Jpeg, Pdf };
+std::optional<PictureFormat> pictureFormatOf(std::string_view fileName);
 
-// Reads file (never writing to it), prints the summary, writes the picture to
-// out (or the default). Starts its own QGuiApplication, on the offscreen
-// platform unless QT_QPA_PLATFORM says otherwise. Returns the exit status:
-// 0, or 1 when the file cannot be read or the picture written (said on
-// standard error).
-int runReport(const QString& file, const QString& out, int argc, char** argv);
+// Where the picture goes when --out is not given: beside a regular file,
+// named after it (lea.csv gives lea.png); for a pipe or a device (standard
+// input), report.png in the current folder. Names are bytes, as given.
+std::string defaultReportPicture(const std::string& file, bool regularFile);
+
+// Writes bytes to path through a new file in the same folder, renamed into
+// place: an old file at path is either kept or wholly replaced. A symbolic
+// link at path is followed, so the file it points to is replaced. Returns
+// why it failed, or an empty string.
+std::string replaceFile(const std::string& path, const QByteArray& bytes);
+
+// Reads file (opened for reading only, never written under any name),
+// prints the summary, writes the picture to out (or the default). Starts its
+// own QGuiApplication, on the offscreen platform unless QT_QPA_PLATFORM says
+// otherwise. Returns the exit status: 0; 2 when the picture would be the
+// results file itself; 1 when the file cannot be read, the picture cannot be
+// written (the summary is still printed) or standard output cannot be
+// written. Every failure is one line on standard error.
+int runReport(const std::string& file, const std::string& out, int argc, char** argv);
 
 }  // namespace progress

@@ -459,14 +459,17 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
 
 QString totalsLine(const ResultsSummary& summary)
 {
-    const std::size_t runs = summary.runs.size();
+    const std::size_t runs = summary.runCount;
     QString line = QStringLiteral("%1 séance%2").arg(text(frenchNumber(static_cast<double>(runs), 0))).arg(runs > 1 ? "s" : "");
     if (runs > 0) {
-        line += QStringLiteral(" du %1 au %2").arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
+        line += QStringLiteral(" du %1 au %2").arg(dateOf(summary.firstStarted), dateOf(summary.lastStarted));
     }
-    line += QStringLiteral(" · %1 notes").arg(text(frenchNumber(static_cast<double>(summary.rows), 0)));
+    line += QStringLiteral(" · %1 note%2").arg(text(frenchNumber(static_cast<double>(summary.rows), 0))).arg(summary.rows > 1 ? "s" : "");
     if (const auto score = summary.score()) {
-        line += QStringLiteral(" · %1 justes (%2)").arg(text(frenchNumber(summary.right, 0)), percentText(*score));
+        line += QStringLiteral(" · %1 juste%2 (%3)")
+                    .arg(text(frenchNumber(summary.right, 0)))
+                    .arg(summary.right > 1 ? "s" : "")
+                    .arg(percentText(*score));
     }
     if (summary.medianMs) {
         line += QStringLiteral(" · temps de réponse médian %1\u00a0s").arg(seconds(summary.medianMs));

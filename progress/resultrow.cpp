@@ -7,7 +7,7 @@ namespace progress {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> outcomeNames = {"right", "missed", "stopped"};
+constexpr std::array<std::string_view, 4> outcomeNames = {"right", "missed", "stopped", "unshown"};
 constexpr int highestMidiNote = 127;
 
 std::string_view clefName(art::Clef clef)
@@ -57,6 +57,18 @@ bool isIsoDateTime(std::string_view s)
         if (shape[i] == 'd' ? !isDigit(s[i]) : s[i] != shape[i]) {
             return false;
         }
+    }
+    auto two = [&s](std::size_t at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); };
+    const int year = two(0) * 100 + two(2);
+    const int month = two(5);
+    const int day = two(8);
+    if (year < 1970 || month < 1 || month > 12 || day < 1 || two(11) > 23 || two(14) > 59 || two(17) > 59) {
+        return false;
+    }
+    constexpr std::array<int, 12> monthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > monthDays[static_cast<std::size_t>(month - 1)] || (month == 2 && day == 29 && !leap)) {
+        return false;
     }
     const std::string_view zone = s.substr(shape.size());
     if (zone.empty() || zone == "Z") {
@@ -193,7 +205,7 @@ std::optional<NoteResult> parseCsvRow(std::string_view line)
     r.run = f[1];
     const auto mode = number<int>(f[2], 1, 6);
     const auto place = number<int>(f[3], 1, csv::highestPlace);
-    const auto note = number<int>(f[4], 0, highestMidiNote);
+    const auto note = number<int>(f[4], csv::lowestNote, csv::highestNote);
     if (!mode || !place || !note) {
         return std::nullopt;
     }
@@ -238,7 +250,7 @@ std::optional<NoteResult> parseCsvRow(std::string_view line)
         return std::nullopt;
     }
     if (r.outcome == Outcome::Right) {
-        r.responseMs = number<std::uint32_t>(f[9], 0U, UINT32_MAX);
+        r.responseMs = number<std::uint32_t>(f[9], 0U, csv::maxResponseMs - 1);
         if (!r.responseMs) {
             return std::nullopt;
         }

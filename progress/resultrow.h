@@ -12,7 +12,8 @@
 // One row of the results file: the result of one note shown in a run.
 namespace progress {
 
-enum class Outcome { Right, Missed, Stopped };
+// Unshown: the note's picture could not be put up, so the pupil never saw it.
+enum class Outcome { Right, Missed, Stopped, Unshown };
 
 struct WrongKey {
     int key = 0;  // MIDI note of the key pressed
@@ -40,6 +41,11 @@ constexpr std::string_view header =
     "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys";
 constexpr int columns = 11;
 constexpr int highestPlace = 999;  // runs are 50 notes; a little room for longer ones
+// What the program writes and so what a row may hold: the notes of the
+// on-screen piano (C2 to F6), answers within an hour.
+constexpr int lowestNote = 36;
+constexpr int highestNote = 89;
+constexpr std::uint32_t maxResponseMs = 3'600'000;  // exclusive
 }  // namespace csv
 
 // How a note of the exercise is written, from its picture prefix ("1" treble
@@ -56,7 +62,9 @@ std::optional<Written> writtenFromPrefix(std::string_view prefix, int note);
 void appendCsvRow(std::string& out, const NoteResult& row);
 
 // Reads one line (no line end; a trailing '\r' is allowed). Nothing for a
-// line that is not a complete, consistent row, the header line included.
+// line that is not a complete, consistent row as the program writes it (a
+// real date, a note of the piano, an answer within the hour), the header line
+// included.
 std::optional<NoteResult> parseCsvRow(std::string_view line);
 
 std::string_view outcomeName(Outcome outcome);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <random>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -137,6 +138,13 @@ void RunCollector::noteShown(int place, int note, const std::string& prefix, boo
     m_noteOpen = true;
 }
 
+void RunCollector::noteUnshown(std::uint32_t /*now*/)
+{
+    if (m_noteOpen) {
+        closeNote(Outcome::Unshown, std::nullopt);
+    }
+}
+
 void RunCollector::answered(int key, bool right, std::uint32_t now)
 {
     if (!m_noteOpen) {
@@ -201,17 +209,32 @@ ResultsFile::ResultsFile(std::string path) : m_path(std::move(path)) {}
 
 std::string ResultsFile::append(const std::string& rows)
 {
-    // Opened for reading too: the last byte is read back to see whether the
-    // file ends its last line. A file we may write but not read is written
-    // without that check.
-    int opened = ::open(m_path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, newFileMode);
+    // Not a regular file: refused before it is opened, as opening a device
+    // can itself do something.
+    // (A folder goes on to fail to open, which says why.)
+    struct stat before {};
+    if (::stat(m_path.c_str(), &before) == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) {
+        return "'" + m_path + "' is not a regular file";
+    }
+    // Opened for reading too: the first line is read back to check it is our
+    // header, and the last byte to see whether the file ends its last line.
+    // A file we may write but not read is written without those checks.
+    constexpr int flags = O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    int opened = ::open(m_path.c_str(), O_RDWR | flags, newFileMode);
     const bool readable = opened >= 0;
     if (!readable && errno == EACCES) {
-        opened = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, newFileMode);
+        opened = ::open(m_path.c_str(), O_WRONLY | flags, newFileMode);
     }
     const Descriptor fd(opened);
     if (fd.get() < 0) {
         return systemError("cannot open", m_path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return systemError("cannot read the size of", m_path, errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return "'" + m_path + "' is not a regular file";  // put in the file's place since the check above
     }
     // Held until the descriptor closes. The lock is on the open file, so it
     // keeps out other programs and other opens in this one alike.
@@ -220,15 +243,27 @@ std::string ResultsFile::append(const std::string& rows)
             return systemError("cannot lock", m_path, errno);
         }
     }
-    struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
         return systemError("cannot read the size of", m_path, errno);
     }
-    const bool regular = S_ISREG(st.st_mode);
 
     std::string text;
     text.reserve(rows.size() + csv::header.size() + 2);
-    if (regular && st.st_size > 0) {
+    if (st.st_size > 0) {
+        if (readable) {
+            // The header, then '\n' or "\r\n".
+            std::array<char, csv::header.size() + 2> first{};
+            const ssize_t got = ::pread(fd.get(), first.data(), first.size(), 0);
+            const std::string_view head(first.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
+            const bool ours = head.substr(0, csv::header.size()) == csv::header &&
+                              (head.size() == csv::header.size() || head[csv::header.size()] == '\n' ||
+                               (head[csv::header.size()] == '\r' &&
+                                (head.size() == csv::header.size() + 1 || head[csv::header.size() + 1] == '\n')));
+            if (!ours) {
+                return "'" + m_path + "' is not a results file: its first line is not the header " +
+                       std::string(csv::header);
+            }
+        }
         if (rows.empty()) {
             return {};  // the start-up check leaves a file with rows as it is
         }
@@ -236,14 +271,11 @@ std::string ResultsFile::append(const std::string& rows)
         if (readable && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n') {
             text += '\n';
         }
-    } else if (regular || !m_headerWritten) {
+    } else {
         text += csv::header;
         text += '\n';
     }
     text += rows;
-    if (text.empty()) {
-        return {};
-    }
     // One write(2) with nothing held back in the program: once it returns,
     // the rows are the kernel's and a crash of the program cannot lose them.
     // No fdatasync: on a spinning disk it costs tens of milliseconds, and a
@@ -251,13 +283,10 @@ std::string ResultsFile::append(const std::string& rows)
     // run at most.
     if (!writeAll(fd.get(), text)) {
         const int error = errno;
-        if (regular) {
-            // Whatever part did go in comes off again: a run is in the file whole or not at all.
-            [[maybe_unused]] const int cut = ::ftruncate(fd.get(), st.st_size);
-        }
+        // Whatever part did go in comes off again: a run is in the file whole or not at all.
+        [[maybe_unused]] const int cut = ::ftruncate(fd.get(), st.st_size);
         return systemError("cannot write to", m_path, error);
     }
-    m_headerWritten = true;
     return {};
 }
 
@@ -273,8 +302,14 @@ ResultsRecorder::ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report repor
 
 ResultsRecorder::~ResultsRecorder()
 {
+    finish();
+}
+
+std::size_t ResultsRecorder::finish()
+{
     m_collector.closeOpenRun();
     flushPending();
+    return m_pendingRows;
 }
 
 std::string ResultsRecorder::check()
@@ -287,6 +322,7 @@ void ResultsRecorder::write(std::vector<NoteResult>&& rows)
     for (const NoteResult& row : rows) {
         appendCsvRow(m_pending, row);
     }
+    m_pendingRows += rows.size();
     flushPending();
 }
 
@@ -298,6 +334,7 @@ void ResultsRecorder::flushPending()
     const std::string error = m_sink->append(m_pending);
     if (error.empty()) {
         m_pending.clear();
+        m_pendingRows = 0;
         return;
     }
     if (!m_reported && m_report) {

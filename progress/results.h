@@ -35,6 +35,7 @@ public:
 
     void runStarted(int mode, std::uint32_t now) override;
     void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
+    void noteUnshown(std::uint32_t now) override;
     void answered(int key, bool right, std::uint32_t now) override;
     void missed(std::uint32_t now) override;
     void runEnded(bool stopped, std::uint32_t now) override;
@@ -76,6 +77,12 @@ public:
 // other's runs or double the header. A write that fails half-way is cut back
 // off the file. A file left without its last line end (a crash mid-line)
 // gets one before the new rows.
+//
+// Only a regular file is written: a pipe, a device or a socket is refused
+// (a pipe nobody reads would hold the window, and one that is read loses what
+// its reader missed), and so is a file whose first line is not our header.
+// Opening never waits (O_NONBLOCK), so a pipe put in the file's place later
+// is refused rather than waited on.
 class ResultsFile final : public ResultsSink {
 public:
     explicit ResultsFile(std::string path);
@@ -84,7 +91,6 @@ public:
 
 private:
     std::string m_path;
-    bool m_headerWritten = false;  // for a pipe or device, whose size says nothing
 };
 
 // The observer given to the window with --results: collects each run and
@@ -110,12 +116,20 @@ public:
     {
         m_collector.noteShown(place, note, prefix, sounded, now);
     }
+    void noteUnshown(std::uint32_t now) override { m_collector.noteUnshown(now); }
     void answered(int key, bool right, std::uint32_t now) override { m_collector.answered(key, right, now); }
     void missed(std::uint32_t now) override { m_collector.missed(now); }
     void runEnded(bool stopped, std::uint32_t now) override { m_collector.runEnded(stopped, now); }
 
     // Bytes of rows waiting for a write that worked.
     std::size_t pendingBytes() const { return m_pending.size(); }
+    // Rows waiting for a write that worked.
+    std::size_t pendingRows() const { return m_pendingRows; }
+
+    // The end of the program: a run still going ends as stopped and every
+    // row waiting is tried once more. Returns the rows that could not be
+    // written (0 when all are in the file). Safe to call more than once.
+    std::size_t finish();
 
 private:
     void write(std::vector<NoteResult>&& rows);
@@ -125,6 +139,7 @@ private:
     Report m_report;
     RunCollector m_collector;
     std::string m_pending;
+    std::size_t m_pendingRows = 0;
     bool m_reported = false;
 };
 

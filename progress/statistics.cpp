@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
-#include <unordered_map>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace progress {
 
@@ -24,7 +26,7 @@ std::optional<double> percentRight(int right, int missed)
 
 struct NoteAccumulator {
     NoteStats stats;
-    std::vector<std::uint32_t> responses;
+    ResponseTimes responses;
 };
 
 struct RunAccumulator {
@@ -37,7 +39,7 @@ void add(NoteAccumulator& n, const NoteResult& row)
     switch (row.outcome) {
     case Outcome::Right:
         ++n.stats.right;
-        n.responses.push_back(*row.responseMs);
+        n.responses.add(*row.responseMs);
         break;
     case Outcome::Missed:
         ++n.stats.missed;
@@ -47,6 +49,8 @@ void add(NoteAccumulator& n, const NoteResult& row)
         break;
     case Outcome::Stopped:
         ++n.stats.stopped;
+        break;
+    case Outcome::Unshown:
         break;
     }
     for (const WrongKey& w : row.wrongKeys) {
@@ -66,6 +70,8 @@ void add(RunAccumulator& r, const NoteResult& row)
         break;
     case Outcome::Stopped:
         ++r.stats.stopped;
+        break;
+    case Outcome::Unshown:
         break;
     }
 }
@@ -133,107 +139,300 @@ std::optional<double> median(std::vector<std::uint32_t>& values)
     return (lower + upper) / 2.0;
 }
 
-ResultsSummary summarize(std::string_view text)
+// ---------------------------------------------------------------- response times
+
+namespace {
+constexpr std::size_t exactLimit = 8192;       // values kept one by one before binning
+constexpr std::uint32_t fineUpTo = 10'000;     // ms: 1 ms bins below
+constexpr std::uint32_t coarseBin = 100;       // ms, above fineUpTo
+constexpr std::size_t binCount = fineUpTo + (csv::maxResponseMs - fineUpTo + coarseBin - 1) / coarseBin;
+
+std::size_t binOf(std::uint32_t ms)
 {
+    ms = std::min(ms, csv::maxResponseMs - 1);
+    return ms < fineUpTo ? ms : fineUpTo + (ms - fineUpTo) / coarseBin;
+}
+}  // namespace
+
+void ResponseTimes::add(std::uint32_t ms)
+{
+    ++m_count;
+    if (m_bins.empty()) {
+        m_values.push_back(ms);
+        if (m_values.size() <= exactLimit) {
+            return;
+        }
+        m_bins.assign(binCount, 0);
+        for (const std::uint32_t v : m_values) {
+            ++m_bins[binOf(v)];
+        }
+        m_values = std::vector<std::uint32_t>();
+        return;
+    }
+    ++m_bins[binOf(ms)];
+}
+
+std::uint32_t ResponseTimes::valueAt(std::uint64_t index) const
+{
+    std::uint64_t seen = 0;
+    for (std::size_t b = 0; b < m_bins.size(); ++b) {
+        seen += m_bins[b];
+        if (seen > index) {
+            return b < fineUpTo ? static_cast<std::uint32_t>(b)
+                                : fineUpTo + static_cast<std::uint32_t>(b - fineUpTo) * coarseBin + coarseBin / 2;
+        }
+    }
+    return csv::maxResponseMs - 1;
+}
+
+std::optional<double> ResponseTimes::median()
+{
+    if (m_bins.empty()) {
+        return progress::median(m_values);
+    }
+    const std::uint64_t mid = m_count / 2;
+    const double upper = valueAt(mid);
+    if (m_count % 2 == 1) {
+        return upper;
+    }
+    return (valueAt(mid - 1) + upper) / 2.0;
+}
+
+// ---------------------------------------------------------------- builder
+
+struct SummaryBuilder::State {
     ResultsSummary summary;
     std::map<NoteForm, NoteAccumulator> notes;
-    std::vector<RunAccumulator> runs;
-    std::unordered_map<std::string, std::size_t> runIndex;
-    std::vector<std::uint32_t> allResponses;
-    std::size_t lastRun = SIZE_MAX;  // rows of a run come together: look up only when the id changes
+    ResponseTimes allResponses;
+    bool inRun = false;
+    std::size_t runRows = 0;  // rows of the current run
+    RunAccumulator current;
+    std::vector<RunStats> runs;
 
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    void closeRun()
+    {
+        if (!inRun) {
+            return;
+        }
+        inRun = false;
+        current.stats.medianMs = median(current.responses);
+        if (summary.firstStarted.empty() || current.stats.started < summary.firstStarted) {
+            summary.firstStarted = current.stats.started;
+        }
+        if (current.stats.started > summary.lastStarted) {
+            summary.lastStarted = current.stats.started;
+        }
+        ++summary.runCount;
+        runs.push_back(std::move(current.stats));
+        current = RunAccumulator{};
+        if (runs.size() >= 2 * maxRunPoints) {
+            mergeRuns();
+        }
+    }
 
-        if (isBlank(line)) {
-            continue;
-        }
-        std::string_view bare = line;
-        if (bare.back() == '\r') {
-            bare.remove_suffix(1);
-        }
-        if (bare == csv::header) {
-            continue;  // files joined end to end carry one header each
-        }
-        std::optional<NoteResult> row = parseCsvRow(line);
-        if (!row) {
-            ++summary.skipped;
-            continue;
-        }
-        ++summary.rows;
-
-        if (lastRun == SIZE_MAX || runs[lastRun].stats.run != row->run || runs[lastRun].stats.started != row->started) {
-            const auto [it, inserted] = runIndex.try_emplace(row->run + ' ' + row->started, runs.size());
-            if (inserted) {
-                RunAccumulator r;
-                r.stats.started = row->started;
-                r.stats.run = row->run;
-                r.stats.mode = row->mode;
-                runs.push_back(std::move(r));
+    // Halves the series: neighbours in order of start become one point, its
+    // median the mean of theirs weighted by their right answers.
+    void mergeRuns()
+    {
+        sortRuns();
+        std::vector<RunStats> merged;
+        merged.reserve(runs.size() / 2 + 1);
+        for (std::size_t i = 0; i < runs.size(); i += 2) {
+            RunStats a = std::move(runs[i]);
+            if (i + 1 < runs.size()) {
+                const RunStats& b = runs[i + 1];
+                const double wa = a.right;
+                const double wb = b.right;
+                if (a.medianMs && b.medianMs && wa + wb > 0) {
+                    a.medianMs = (*a.medianMs * wa + *b.medianMs * wb) / (wa + wb);
+                } else if (!a.medianMs) {
+                    a.medianMs = b.medianMs;
+                }
+                a.right += b.right;
+                a.missed += b.missed;
+                a.stopped += b.stopped;
+                a.merged += b.merged;
             }
-            lastRun = it->second;
+            merged.push_back(std::move(a));
         }
-        add(runs[lastRun], *row);
-
-        NoteAccumulator& n = notes[NoteForm{row->clef, row->note, row->accidental}];
-        n.stats.form = NoteForm{row->clef, row->note, row->accidental};
-        add(n, *row);
-
-        if (row->outcome == Outcome::Right) {
-            ++summary.right;
-            allResponses.push_back(*row->responseMs);
-        } else if (row->outcome == Outcome::Missed) {
-            ++summary.missed;
-        }
+        runs = std::move(merged);
     }
 
-    summary.medianMs = median(allResponses);
-    // The map orders by clef (treble first), then key, then written sign; a
-    // sharp is written lower on the staff than the flat of the same key.
-    summary.notes.reserve(notes.size());
-    for (auto& [form, n] : notes) {
-        n.stats.medianMs = median(n.responses);
-        summary.notes.push_back(n.stats);
-    }
-    summary.runs.reserve(runs.size());
-    for (RunAccumulator& r : runs) {
-        r.stats.medianMs = median(r.responses);
-        summary.runs.push_back(std::move(r.stats));
-    }
     // ISO dates sort as text; programs sharing a file append runs as they
     // end, and files may have been joined out of order.
-    std::stable_sort(summary.runs.begin(), summary.runs.end(),
-                     [](const RunStats& a, const RunStats& b) { return a.started < b.started; });
+    void sortRuns()
+    {
+        std::stable_sort(runs.begin(), runs.end(),
+                         [](const RunStats& a, const RunStats& b) { return a.started < b.started; });
+    }
+};
+
+SummaryBuilder::SummaryBuilder() : m_state(std::make_unique<State>()) {}
+SummaryBuilder::~SummaryBuilder() = default;
+
+void SummaryBuilder::addSkipped(std::size_t lines)
+{
+    m_state->summary.skipped += lines;
+}
+
+void SummaryBuilder::addLine(std::string_view line)
+{
+    State& st = *m_state;
+    if (isBlank(line)) {
+        return;
+    }
+    std::string_view bare = line;
+    if (bare.back() == '\r') {
+        bare.remove_suffix(1);
+    }
+    if (bare == csv::header) {
+        return;  // files joined end to end carry one header each
+    }
+    std::optional<NoteResult> row = parseCsvRow(line);
+    if (!row) {
+        ++st.summary.skipped;
+        return;
+    }
+    const bool sameRun = st.inRun && st.current.stats.run == row->run && st.current.stats.started == row->started;
+    if (sameRun && st.runRows >= static_cast<std::size_t>(csv::highestPlace)) {
+        ++st.summary.skipped;  // more rows than a run has places: not the program's
+        return;
+    }
+    if (row->outcome == Outcome::Unshown) {
+        ++st.summary.unshown;  // never seen by the pupil: neither right nor wrong
+        return;
+    }
+    ++st.summary.rows;
+    if (!sameRun) {
+        st.closeRun();
+        st.inRun = true;
+        st.runRows = 0;
+        st.current.stats.started = row->started;
+        st.current.stats.run = row->run;
+        st.current.stats.mode = row->mode;
+    }
+    ++st.runRows;
+    add(st.current, *row);
+
+    const NoteForm form{row->clef, row->note, row->accidental};
+    NoteAccumulator& n = st.notes[form];
+    n.stats.form = form;
+    add(n, *row);
+
+    if (row->outcome == Outcome::Right) {
+        ++st.summary.right;
+        st.allResponses.add(*row->responseMs);
+    } else if (row->outcome == Outcome::Missed) {
+        ++st.summary.missed;
+    }
+}
+
+void SummaryBuilder::addText(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        addLine(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
+
+ResultsSummary SummaryBuilder::finish()
+{
+    State& st = *m_state;
+    st.closeRun();
+    st.sortRuns();
+    ResultsSummary summary = std::move(st.summary);
+    summary.medianMs = st.allResponses.median();
+    // The map orders by clef (treble first), then key, then written sign; a
+    // sharp is written lower on the staff than the flat of the same key.
+    summary.notes.reserve(st.notes.size());
+    for (auto& [form, n] : st.notes) {
+        n.stats.medianMs = n.responses.median();
+        summary.notes.push_back(n.stats);
+    }
+    summary.runs = std::move(st.runs);
+    m_state = std::make_unique<State>();
     return summary;
+}
+
+ResultsSummary summarize(std::string_view text)
+{
+    SummaryBuilder builder;
+    builder.addText(text);
+    return builder.finish();
+}
+
+bool readResults(int fd, SummaryBuilder& builder, const std::string& name, std::string* error)
+{
+    constexpr std::size_t chunk = 1 << 20;  // bytes per read
+    std::vector<char> buffer(chunk);
+    std::string partial;        // the start of a line cut by the end of a read
+    bool overlong = false;      // skipping the rest of a line too long to keep
+    while (true) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            if (error != nullptr) {
+                *error = "cannot read '" + name + "': " + std::strerror(errno);
+            }
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        std::string_view data(buffer.data(), static_cast<std::size_t>(got));
+        while (!data.empty()) {
+            const std::size_t end = data.find('\n');
+            const std::string_view piece = data.substr(0, end);
+            const bool complete = end != std::string_view::npos;
+            data.remove_prefix(complete ? end + 1 : data.size());
+            if (overlong) {
+                overlong = !complete;
+                continue;
+            }
+            if (partial.size() + piece.size() > maxLineBytes) {
+                builder.addSkipped(1);
+                partial.clear();
+                overlong = !complete;
+                continue;
+            }
+            if (!complete) {
+                partial.append(piece);
+                break;
+            }
+            if (partial.empty()) {
+                builder.addLine(piece);
+            } else {
+                partial.append(piece);
+                builder.addLine(partial);
+                partial.clear();
+            }
+        }
+    }
+    if (!partial.empty()) {
+        builder.addLine(partial);
+    }
+    return true;
 }
 
 std::optional<ResultsSummary> readResultsFile(const std::string& path, std::string* error)
 {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         if (error != nullptr) {
             *error = "cannot read '" + path + "': " + std::strerror(errno);
         }
         return std::nullopt;
     }
-    std::string text;
-    constexpr std::size_t chunk = 1 << 20;  // bytes per read
-    std::size_t got = 0;
-    do {
-        const std::size_t before = text.size();
-        text.resize(before + chunk);
-        got = std::fread(text.data() + before, 1, chunk, file.get());
-        text.resize(before + got);
-    } while (got == chunk);
-    if (std::ferror(file.get()) != 0) {
-        if (error != nullptr) {
-            *error = "cannot read '" + path + "': " + std::strerror(errno);
-        }
+    SummaryBuilder builder;
+    const bool ok = readResults(fd, builder, path, error);
+    ::close(fd);
+    if (!ok) {
         return std::nullopt;
     }
-    return summarize(text);
+    return builder.finish();
 }
 
 std::vector<NoteStats> weakestNotes(const ResultsSummary& summary, std::size_t count)

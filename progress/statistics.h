@@ -5,6 +5,7 @@
 
 #include <array>
 #include <compare>
+#include <memory>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -46,6 +47,7 @@ struct RunStats {
     std::string started;  // as in the file
     std::string run;
     int mode = 0;
+    std::size_t merged = 1;  // runs this point stands for: 1 unless the file holds more than maxRunPoints
     int right = 0;
     int missed = 0;
     int stopped = 0;
@@ -55,11 +57,21 @@ struct RunStats {
     std::optional<double> score() const;
 };
 
+// Beyond this many runs, neighbouring runs (in order of their start) are
+// merged pairwise into one point of the series, so that memory stays bounded
+// however long the file is (drawing a point costs memory too); half a
+// year at 25 runs a day fits unmerged.
+constexpr std::size_t maxRunPoints = 1U << 12;
+
 struct ResultsSummary {
     std::vector<NoteStats> notes;  // by clef (treble first), then pitch, then written position
-    std::vector<RunStats> runs;    // in order of their start
+    std::vector<RunStats> runs;    // in order of their start; at most maxRunPoints points
+    std::size_t runCount = 0;      // runs read, merged or not
+    std::string firstStarted;      // start of the earliest run, as in the file
+    std::string lastStarted;       // start of the latest run
     std::size_t rows = 0;          // rows read
     std::size_t skipped = 0;       // lines that are not rows (the header and blank lines aside)
+    std::size_t unshown = 0;       // rows of notes whose picture could not be shown: left out
     int right = 0;
     int missed = 0;
     std::optional<double> medianMs;  // over every right answer
@@ -67,8 +79,61 @@ struct ResultsSummary {
     std::optional<double> score() const;  // percent right over all closed notes
 };
 
+// Response times, for their medians, in bounded memory: kept one by one
+// while there are few, then counted in bins, 1 ms wide up to 10 s and 100 ms
+// wide up to the hour that rows may hold, so a median past 10 s is the middle
+// of its 100 ms bin. About 180 kB at most.
+class ResponseTimes {
+public:
+    void add(std::uint32_t ms);  // under maxResponseMs
+    std::optional<double> median();
+    std::uint64_t size() const { return m_count; }
+
+private:
+    std::uint32_t valueAt(std::uint64_t index) const;  // index-th smallest, from the bins
+
+    std::vector<std::uint32_t> m_values;
+    std::vector<std::uint32_t> m_bins;  // empty until m_values grows past its limit
+    std::uint64_t m_count = 0;
+};
+
+// Builds a summary from lines given one at a time, holding only aggregates:
+// per written note (at most 152 of them), the run being read, and the run
+// series (at most 2 * maxRunPoints points before a merge). A run's rows are
+// contiguous in the file, as the program writes each run in one piece; a run
+// id seen again later counts as another run. Lines of several files may be
+// fed one after the other.
+class SummaryBuilder {
+public:
+    SummaryBuilder();
+    ~SummaryBuilder();
+    SummaryBuilder(const SummaryBuilder&) = delete;
+    SummaryBuilder& operator=(const SummaryBuilder&) = delete;
+
+    // One line, without its '\n' (a trailing '\r' is allowed).
+    void addLine(std::string_view line);
+    // Whole text: lines split at '\n'; a last line without one counts too.
+    void addText(std::string_view text);
+    // Lines the reader gave up on (too long to be a row): counted as skipped.
+    void addSkipped(std::size_t lines);
+    // The summary of everything added; the builder is then empty again.
+    ResultsSummary finish();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
 // Reads the whole text of a results file.
 ResultsSummary summarize(std::string_view text);
+
+// Longest line the reader keeps, in bytes; a longer one is skipped whole
+// without being held in memory.
+constexpr std::size_t maxLineBytes = 1U << 16;
+
+// Reads the open descriptor fd to its end in 1 MB pieces into builder. False,
+// with the reason in error (name is the file's name for it), if a read fails.
+bool readResults(int fd, SummaryBuilder& builder, const std::string& name, std::string* error);
 
 // Reads the file at path without changing it; nothing, with the reason in
 // error, if it cannot be read.

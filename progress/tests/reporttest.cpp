@@ -294,8 +294,8 @@ TEST(ReportProgram, ThePictureGoesBesideTheFileByDefault)
     }
     const Program r = runProgram({QStringLiteral("--report"), file});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("report.png"))));
-    EXPECT_TRUE(r.out.contains(dir.filePath(QStringLiteral("report.png")))) << r.out.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("classe.png"))));
+    EXPECT_TRUE(r.out.contains(dir.filePath(QStringLiteral("classe.png")))) << r.out.toStdString();
 }
 
 TEST(ReportProgram, FailuresSayWhyOnStandardError)
@@ -312,12 +312,10 @@ TEST(ReportProgram, FailuresSayWhyOnStandardError)
         const char* says;
     } cases[] = {
         {{QStringLiteral("--report"), dir.filePath(QStringLiteral("missing.csv"))}, 1, "cannot read"},
-        {{QStringLiteral("--report"), good, QStringLiteral("--out"), dir.filePath(QStringLiteral("no/such/folder.png"))}, 1,
-         "cannot write the picture"},
         {{QStringLiteral("--results"), dir.filePath(QStringLiteral("no/such/folder/results.csv"))}, 2,
          "No such file or directory"},
         {{QStringLiteral("--results"), dir.path()}, 2, "Is a directory"},
-        {{QStringLiteral("--results"), QStringLiteral("/dev/full")}, 2, "No space left on device"},
+        {{QStringLiteral("--results"), QStringLiteral("/dev/full")}, 2, "is not a regular file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());

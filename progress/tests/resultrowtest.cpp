@@ -161,8 +161,10 @@ TEST(NoteNames, FrenchNumbers)
 {
     EXPECT_EQ(progress::frenchNumber(1.44, 1), "1,4");
     EXPECT_EQ(progress::frenchNumber(81.0, 0), "81");
-    EXPECT_EQ(progress::frenchNumber(1000.0, 0), "1000");
-    EXPECT_EQ(progress::frenchNumber(500000.0, 0), "500\u00a0000");
+    // One grouping for every number, by a narrow no-break space.
+    EXPECT_EQ(progress::frenchNumber(1000.0, 0), "1\u202f000");
+    EXPECT_EQ(progress::frenchNumber(500000.0, 0), "500\u202f000");
+    EXPECT_EQ(progress::frenchNumber(-1234567.25, 2), "\u22121\u202f234\u202f567,25");
     EXPECT_EQ(progress::frenchNumber(-0.04, 1), "0,0");
     EXPECT_EQ(progress::frenchNumber(-1.5, 1), "\u22121,5");
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <barrier>
 #include <cstdio>
 #include <fstream>
@@ -16,6 +17,9 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -119,9 +123,10 @@ TEST(ResultsFile, AnExistingFileIsOnlyAddedTo)
     } cases[] = {
         {"rows already", std::string(progress::csv::header) + "\n" + runRows("a-1", 2),
          std::string(progress::csv::header) + "\n" + runRows("a-1", 2) + runRows("z-1", 2)},
-        {"no header, something else", "notes of the teacher\n", "notes of the teacher\n" + runRows("z-1", 2)},
-        {"last line cut short", "2024-09-02T17:00:00+02:00,a-1,6,1,6",
-         "2024-09-02T17:00:00+02:00,a-1,6,1,6\n" + runRows("z-1", 2)},
+        {"last line cut short", std::string(progress::csv::header) + "\n2024-09-02T17:00:00+02:00,a-1,6,1,6",
+         std::string(progress::csv::header) + "\n2024-09-02T17:00:00+02:00,a-1,6,1,6\n" + runRows("z-1", 2)},
+        {"header with CRLF", std::string(progress::csv::header) + "\r\n",
+         std::string(progress::csv::header) + "\r\n" + runRows("z-1", 2)},
         {"empty", "", std::string(progress::csv::header) + "\n" + runRows("z-1", 2)},
     };
     for (const auto& c : cases) {
@@ -137,6 +142,54 @@ TEST(ResultsFile, AnExistingFileIsOnlyAddedTo)
         EXPECT_EQ(file.append(runRows("z-1", 2)), "");
         EXPECT_EQ(readAll(path), c.after);
     }
+}
+
+TEST(ResultsFile, AFileThatIsNotOursIsRefusedAndKeptByteForByte)
+{
+    const struct {
+        const char* name;
+        std::string before;
+    } cases[] = {
+        {"notes of a teacher", "notes of the teacher\n"},
+        {"a picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+        {"another CSV", "Nom;Prénom;Classe\nDupont;Anne;CE2\n"},
+        {"our header cut short", "started,run,mode"},
+        {"our header and more on its line", std::string(progress::csv::header) + ",extra\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folder f;
+        const std::string path = f.path("victim.png");
+        writeAll(path, c.before);
+        ResultsFile file(path);
+        const std::string error = file.append(std::string());
+        EXPECT_NE(error.find("is not a results file"), std::string::npos) << error;
+        EXPECT_NE(file.append(runRows("z-1", 2)), "");
+        EXPECT_EQ(readAll(path), c.before) << "not one byte changed";
+    }
+}
+
+TEST(ResultsFile, PipesDevicesAndSocketsAreRefusedWithoutWaiting)
+{
+    Folder f;
+    const std::string fifo = f.path("fifo.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socket = f.path("socket.csv");
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(s, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socket.size(), sizeof(address.sun_path));
+    std::copy(socket.begin(), socket.end(), address.sun_path);
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    // No reader on the pipe: an open for writing that waited would hang here.
+    for (const std::string& path : {fifo, socket, std::string("/dev/null"), std::string("/dev/full")}) {
+        SCOPED_TRACE(path);
+        ResultsFile file(path);
+        EXPECT_NE(file.append(std::string()).find("is not a regular file"), std::string::npos);
+        EXPECT_NE(file.append(runRows("z-1", 2)).find("is not a regular file"), std::string::npos);
+    }
+    ::close(s);
 }
 
 TEST(ResultsFile, TwoThreadsAppendingAtOnceNeverMixTheirRows)
@@ -215,7 +268,7 @@ TEST(ResultsFile, PathsThatCannotBeWrittenAreRefusedAtStartUp)
         {f.path("missing/folder/results.csv"), "No such file or directory"},
         {plainFile + "/results.csv", "Not a directory"},
         {f.path(""), "Is a directory"},
-        {"/dev/full", "No space left on device"},
+        {"/dev/full", "is not a regular file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
@@ -232,9 +285,10 @@ TEST(ResultsFile, PathsThatCannotBeWrittenAreRefusedAtStartUp)
 
 TEST(ResultsFile, ADiskThatFillsUpDuringASessionIsReportedOnce)
 {
-    // The file is fine at start-up; then it stands for a full disk (a link to
-    // /dev/full), then for a folder (it cannot be opened at all), then it is a
-    // file again.
+    // The file is fine at start-up; then it is replaced by a link to a device
+    // (refused), then by a folder (it cannot be opened at all), then it is a
+    // file again. A real full disk is tried on the program itself (a file
+    // size limit), in the tests of the program's results.
     Folder f;
     const std::string path = f.path("session.csv");
     std::vector<std::string> reports;
@@ -250,7 +304,7 @@ TEST(ResultsFile, ADiskThatFillsUpDuringASessionIsReportedOnce)
 
     rig.playWholeRun(1);
     ASSERT_EQ(reports.size(), 1U);
-    EXPECT_NE(reports[0].find("No space left on device"), std::string::npos) << reports[0];
+    EXPECT_NE(reports[0].find("is not a regular file"), std::string::npos) << reports[0];
     EXPECT_EQ(rig.form->exerciseState(), ExerciseState::Idle);
 
     ASSERT_EQ(::unlink(path.c_str()), 0);

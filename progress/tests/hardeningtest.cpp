@@ -1,0 +1,422 @@
+// The program's results file and report against what a hostile tester
+// tries: files that must not change are compared byte for byte before and
+// after. The program is started with its arguments as raw bytes, so names
+// that are not valid UTF-8 reach it as the shell would give them.
+#include "progress/report.h"
+#include "progress/resultrow.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <thread>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+// Each case names only the parts of a Spawn it changes (designated
+// initializers); the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+
+namespace {
+
+std::string program()
+{
+    return QCoreApplication::applicationDirPath().toStdString() + "/tavelin-piano";
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeAll(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+bool exists(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+std::vector<std::string> entries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(folder.c_str()), &::closedir);
+    while (const dirent* e = d ? ::readdir(d.get()) : nullptr) {
+        const std::string name = e->d_name;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct Outcome {
+    int status = -1;  // exit status, or -1 for a signal
+    std::string out;
+    std::string err;
+};
+
+struct Spawn {
+    std::vector<std::string> args;           // after the program's name
+    std::string cwd;                          // empty: the test's
+    std::string input = "/dev/null";          // standard input
+    std::string output;                       // standard output; empty: captured
+    std::vector<std::string> unset;           // environment variables taken away
+    std::vector<std::string> set;             // NAME=VALUE added
+    std::string shellPrefix;                  // run under sh -c "PREFIX exec program ARGS..."
+};
+
+// Starts the program, returns its pid; out and err go to files in work.
+pid_t start(const Spawn& s, const std::string& work)
+{
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string v = *e;
+        bool drop = v.rfind("QT_QPA_PLATFORM=", 0) == 0;
+        for (const std::string& name : s.unset) {
+            drop = drop || v.rfind(name + "=", 0) == 0;
+        }
+        if (!drop) {
+            env.push_back(v);
+        }
+    }
+    env.emplace_back("QT_QPA_PLATFORM=offscreen");
+    env.emplace_back("TAVELIN_AUDIO_DRIVER=file");
+    env.emplace_back("ASAN_OPTIONS=detect_leaks=0");
+    env.push_back("XDG_RUNTIME_DIR=" + work);  // a desktop session has one; without, Qt says so
+    for (const std::string& v : s.set) {
+        env.push_back(v);
+    }
+    for (const std::string& name : s.unset) {
+        std::erase_if(env, [&](const std::string& v) { return v.rfind(name + "=", 0) == 0; });
+    }
+    std::vector<std::string> argv;
+    if (!s.shellPrefix.empty()) {
+        argv = {"/bin/sh", "-c", s.shellPrefix + " exec \"$0\" \"$@\"", program()};
+    } else {
+        argv = {program()};
+    }
+    argv.insert(argv.end(), s.args.begin(), s.args.end());
+
+    std::vector<char*> a;
+    for (std::string& x : argv) {
+        a.push_back(x.data());
+    }
+    a.push_back(nullptr);
+    std::vector<char*> e;
+    for (std::string& x : env) {
+        e.push_back(x.data());
+    }
+    e.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, s.input.c_str(), O_RDONLY, 0);
+    const std::string out = s.output.empty() ? work + "/.stdout" : s.output;
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string err = work + "/.stderr";
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    // The synthesizer's file driver writes where it runs: in work unless told.
+    posix_spawn_file_actions_addchdir_np(&actions, s.cwd.empty() ? work.c_str() : s.cwd.c_str());
+    pid_t pid = -1;
+    const int rc = ::posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, a.data(), e.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+Outcome wait(pid_t pid, const Spawn& s, const std::string& work)
+{
+    Outcome r;
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        r.status = WEXITSTATUS(status);
+    }
+    if (s.output.empty()) {
+        r.out = readAll(work + "/.stdout");
+    }
+    r.err = readAll(work + "/.stderr");
+    ::unlink((work + "/.stdout").c_str());
+    ::unlink((work + "/.stderr").c_str());
+    return r;
+}
+
+// The program's own files go in a folder apart, so the folders the tests
+// look at hold only what the program made.
+struct Work {
+    QTemporaryDir logs;
+    QTemporaryDir dir;
+    std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+    std::string folder() const { return dir.path().toStdString(); }
+    Outcome run(const Spawn& s) const { return wait(start(s, logs.path().toStdString()), s, logs.path().toStdString()); }
+};
+
+std::string row(const char* run, int place, int note, const char* outcome, const char* ms,
+                const char* started = "2024-09-02T17:00:00+02:00")
+{
+    const bool black = art::pitch::isBlackKey(note);
+    return std::string(started) + "," + run + ",6," + std::to_string(place) + "," + std::to_string(note) + "," +
+           (note >= 60 ? "treble" : "bass") + "," + (black ? "sharp" : "none") + "," + outcome + ",no," + ms + ",\n";
+}
+
+std::string results()
+{
+    return std::string(progress::csv::header) + "\n" + row("a-1", 1, 64, "right", "1500") +
+           row("a-1", 2, 65, "missed", "") + row("a-1", 3, 67, "right", "900");
+}
+
+int lineCount(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace
+
+TEST(ReportHardening, TheResultsFileIsNeverWrittenUnderAnyName)
+{
+    const struct {
+        const char* name;
+        std::function<std::string(const Work&)> out;  // what --out is given, after making it
+        bool relative;                                // run in the folder
+    } cases[] = {
+        {"the same path", [](const Work& w) { return w.path("keep.csv"); }, false},
+        {"./ before it", [](const Work&) { return std::string("./keep.csv"); }, true},
+        {"a symbolic link", [](const Work& w) {
+             EXPECT_EQ(::symlink("keep.csv", w.path("link.png").c_str()), 0);
+             return w.path("link.png");
+         }, false},
+        {"a hard link", [](const Work& w) {
+             EXPECT_EQ(::link(w.path("keep.csv").c_str(), w.path("hard.png").c_str()), 0);
+             return w.path("hard.png");
+         }, false},
+        {"a folder's .. back to it", [](const Work& w) {
+             EXPECT_EQ(::mkdir(w.path("sub").c_str(), 0700), 0);
+             return w.path("sub/../keep.csv");
+         }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Work w;
+        writeAll(w.path("keep.csv"), results());
+        struct stat before {};
+        ASSERT_EQ(::stat(w.path("keep.csv").c_str(), &before), 0);
+        const std::string out = c.out(w);
+        const std::vector<std::string> listed = entries(w.folder());
+        const Outcome r = w.run({.args = {"--report", c.relative ? "keep.csv" : w.path("keep.csv"), "--out", out},
+                             .cwd = c.relative ? w.folder() : ""});
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        // Refused for what it would replace, or already for its name.
+        EXPECT_TRUE(r.err.find("would replace the results file") != std::string::npos ||
+                    r.err.find("--out takes a .png") != std::string::npos)
+            << r.err;
+        EXPECT_EQ(readAll(w.path("keep.csv")), results()) << "not one byte changed";
+        struct stat after {};
+        ASSERT_EQ(::stat(w.path("keep.csv").c_str(), &after), 0);
+        EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+        EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        EXPECT_EQ(entries(w.folder()), listed) << "no picture and no temporary file";
+    }
+    // A results file that ends in .png would be its own default picture.
+    Work w;
+    writeAll(w.path("lea.png"), results());
+    const Outcome r = w.run({.args = {"--report", w.path("lea.png")}});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(readAll(w.path("lea.png")), results());
+}
+
+TEST(ReportHardening, APictureIsWhollyReplacedOrKept)
+{
+    Work w;
+    writeAll(w.path("lea.csv"), results());
+    const std::string old = "an old picture that must survive a failed write\n";
+    writeAll(w.path("old.png"), old);
+    // A full disk: files may grow to 8 kB, and the picture is far bigger.
+    const Outcome full = w.run({.args = {"--report", w.path("lea.csv"), "--out", w.path("old.png")},
+                            .shellPrefix = "trap '' XFSZ; ulimit -f 16;"});
+    EXPECT_EQ(full.status, 1) << full.err;
+    EXPECT_NE(full.err.find("cannot write the picture"), std::string::npos) << full.err;
+    EXPECT_EQ(lineCount(full.err), 1) << full.err;
+    EXPECT_NE(full.out.find("Bilan de"), std::string::npos) << "the summary is printed all the same";
+    EXPECT_EQ(full.out.find("Image :"), std::string::npos) << full.out;
+    EXPECT_EQ(readAll(w.path("old.png")), old) << "the old picture is kept whole";
+    EXPECT_EQ(entries(w.folder()), (std::vector<std::string>{"lea.csv", "old.png"})) << "no temporary file left";
+
+    const Outcome fine = w.run({.args = {"--report", w.path("lea.csv"), "--out", w.path("old.png")}});
+    EXPECT_EQ(fine.status, 0) << fine.err;
+    EXPECT_EQ(readAll(w.path("old.png")).substr(0, 4), "\x89PNG");
+    EXPECT_EQ(entries(w.folder()), (std::vector<std::string>{"lea.csv", "old.png"}));
+}
+
+TEST(ReportHardening, ThePictureKindFollowsItsName)
+{
+    const struct {
+        const char* name;
+        int status;
+        std::string magic;
+    } cases[] = {
+        {"bilan.png", 0, "\x89PNG"}, {"bilan.jpg", 0, "\xff\xd8\xff"}, {"bilan.JPEG", 0, "\xff\xd8\xff"},
+        {"bilan.pdf", 0, "%PDF"},    {"bilan.gif", 2, ""},              {"bilan", 2, ""},
+        {"bilan.csv", 2, ""},
+    };
+    Work w;
+    writeAll(w.path("lea.csv"), results());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome r = w.run({.args = {"--report", w.path("lea.csv"), "--out", w.path(c.name)}});
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (c.status == 0) {
+            EXPECT_EQ(readAll(w.path(c.name)).substr(0, c.magic.size()), c.magic);
+        } else {
+            EXPECT_EQ(lineCount(r.err), 1) << r.err;
+            EXPECT_FALSE(exists(w.path(c.name)));
+        }
+    }
+}
+
+TEST(ReportHardening, PicturesAreNamedAfterTheirFileAndPipesWork)
+{
+    Work w;
+    writeAll(w.path("lea.csv"), results());
+    writeAll(w.path("tom.csv"), results() + row("b-1", 1, 48, "missed", ""));
+    EXPECT_EQ(w.run({.args = {"--report", w.path("lea.csv")}}).status, 0);
+    EXPECT_EQ(w.run({.args = {"--report", w.path("tom.csv")}}).status, 0);
+    EXPECT_TRUE(exists(w.path("lea.png")));
+    EXPECT_TRUE(exists(w.path("tom.png")));
+    EXPECT_NE(readAll(w.path("lea.png")), readAll(w.path("tom.png"))) << "two pupils, two pictures";
+
+    // Standard input, from a file and from a pipe: the picture in the current folder.
+    QTemporaryDir here;
+    const Outcome fromFile = w.run({.args = {"--report", "/dev/stdin"}, .cwd = here.path().toStdString(),
+                                .input = w.path("lea.csv")});
+    EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_NE(fromFile.out.find("3 notes, 2 justes"), std::string::npos) << fromFile.out;
+    EXPECT_TRUE(exists(here.path().toStdString() + "/report.png"));
+    EXPECT_FALSE(exists("/dev/report.png"));
+    const Outcome fromPipe = w.run({.args = {"--report", "/dev/stdin"}, .cwd = here.path().toStdString(),
+                                .shellPrefix = "cat '" + w.path("tom.csv") + "' |"});
+    EXPECT_EQ(fromPipe.status, 0) << fromPipe.err;
+    EXPECT_NE(fromPipe.out.find("4 notes"), std::string::npos) << fromPipe.out;
+}
+
+TEST(ReportHardening, RowsTheProgramNeverWritesAreSkippedAndCounted)
+{
+    Work w;
+    std::string text = results();
+    text += row("x-1", 1, 35, "missed", "");                                 // below the piano
+    text += row("x-1", 2, 90, "missed", "");                                 // above it
+    text += row("x-2", 1, 64, "missed", "", "9999-99-99T00:00:00+02:00");    // no such date
+    text += row("x-3", 1, 64, "missed", "", "2023-02-29T10:00:00+01:00");    // not a leap year
+    text += row("x-4", 1, 64, "right", "4294967295");                       // 49 days
+    text += row("x-4", 2, 64, "right", "3600000");                          // an hour
+    text += "2024-09-02T17:00:00+02:00,x-5,7,1,64,treble,none,missed,no,,\n";  // no mode 7
+    writeAll(w.path("lea.csv"), text);
+    const Outcome r = w.run({.args = {"--report", w.path("lea.csv")}});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("du 02/09/2024 au 02/09/2024 : 3 notes"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("7 lignes illisibles"), std::string::npos) << r.out;
+}
+
+TEST(ReportHardening, AFullStandardOutputFails)
+{
+    Work w;
+    writeAll(w.path("lea.csv"), results());
+    const std::vector<std::vector<std::string>> commands = {
+        {"--help"}, {"--version"}, {"--list-midi-out"}, {"--report", w.path("lea.csv")}};
+    for (const auto& args : commands) {
+        SCOPED_TRACE(args.front());
+        const Outcome r = w.run({.args = args, .output = "/dev/full"});
+        EXPECT_NE(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
+    }
+}
+
+TEST(ResultsHardening, OnlyARegularFileOfOursIsTaken)
+{
+    Work w;
+    ASSERT_EQ(::mkfifo(w.path("fifo.csv").c_str(), 0600), 0);
+    const std::string png = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    writeAll(w.path("victim.png"), png);
+    writeAll(w.path("other.csv"), "Nom;Prénom\nDupont;Anne\n");
+    const struct {
+        std::string path;
+        const char* says;
+    } cases[] = {
+        {w.path("fifo.csv"), "is not a regular file"},
+        {"/dev/null", "is not a regular file"},
+        {w.path("victim.png"), "is not a results file"},
+        {w.path("other.csv"), "is not a results file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        // A reader on the pipe, as `cat` would be: it must get nothing.
+        const int reader = ::open(w.path("fifo.csv").c_str(), O_RDONLY | O_NONBLOCK);
+        const auto began = std::chrono::steady_clock::now();
+        const Outcome r = w.run({.args = {"--results", c.path}});
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60)) << "refused, not waited on";
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        char byte = 0;
+        EXPECT_LE(::read(reader, &byte, 1), 0) << "nothing written to the pipe";
+        ::close(reader);
+    }
+    EXPECT_EQ(readAll(w.path("victim.png")), png);
+    EXPECT_EQ(readAll(w.path("other.csv")), "Nom;Prénom\nDupont;Anne\n");
+}
+
+TEST(ResultsHardening, NoDisplayIsOneLineAndNoFile)
+{
+    Work w;
+    const Outcome r = w.run({.args = {"--results", w.path("lea.csv")}, .unset = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "no display: set DISPLAY or run in a desktop session\n");
+    EXPECT_TRUE(entries(w.folder()).empty()) << "no results file made";
+}
+
+TEST(ResultsHardening, FileNamesAreBytes)
+{
+    const std::string name = "\xe9l\xe8ve.csv";  // Latin-1, not valid UTF-8
+    Work w;
+    // --results: the start-up check makes the file under that very name.
+    const Spawn s{.args = {"--results", w.path(name)}};
+    const pid_t pid = start(s, w.logs.path().toStdString());
+    ASSERT_GT(pid, 0);
+    for (int i = 0; i < 600 && !exists(w.path(name)); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // a real program starting: no event to wait on
+    }
+    ::kill(pid, SIGTERM);  // it may not have its handler yet: only the name matters here
+    wait(pid, s, w.logs.path().toStdString());
+    EXPECT_EQ(entries(w.folder()), std::vector<std::string>{name});
+    EXPECT_EQ(readAll(w.path(name)), std::string(progress::csv::header) + "\n");
+
+    // --report reads it and names the picture after it.
+    writeAll(w.path(name), results());
+    const Outcome report = w.run({.args = {"--report", w.path(name)}});
+    EXPECT_EQ(report.status, 0) << report.err;
+    EXPECT_TRUE(exists(w.path("\xe9l\xe8ve.png")));
+}
