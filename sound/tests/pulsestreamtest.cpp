@@ -1,0 +1,247 @@
+// The built-in synthesizer on its own stream of a real PulseAudio server,
+// read back from the null sink's monitor: it plays, it sets the stream aside
+// after the silence and brings a new one for the next note without losing or
+// doubling one, and a server that dies mid-note neither hangs nor crashes it.
+#include "sound/fluidsynthoutput.h"
+#include "sound/pulsestream.h"
+#include "sound/shortmsg.h"
+#include "sound/tests/pulseserver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using sound::FluidSynthOutput;
+using sound::SynthConfig;
+using testing_support::MonitorRecorder;
+using testing_support::PulseServer;
+
+// Peaks of 5 ms blocks on the -1 to 1 scale. A piano note 60 at velocity 127
+// and gain 0.5 peaks near 0.15; the null sink's silence is exact zeros.
+constexpr float soundingPeak = 0.02F;
+constexpr float silentPeak = 1e-3F;
+
+constexpr std::uint32_t controller(int number, int value)
+{
+    return 0xB0U + 256U * static_cast<std::uint32_t>(number) + 65536U * static_cast<std::uint32_t>(value);
+}
+constexpr std::uint32_t allSoundOff = controller(120, 0);
+
+// Notes heard: blocks above soundingPeak after at least quietBlocks blocks
+// below quietPeak (or at the start).
+int onsets(const std::vector<float>& peaks, int quietBlocks, float quietPeak = silentPeak)
+{
+    int count = 0;
+    int quiet = quietBlocks;
+    bool armed = true;  // quiet long enough: the next loud block is a new note
+    for (const float peak : peaks) {
+        if (peak > soundingPeak && armed) {
+            ++count;
+            armed = false;
+        }
+        quiet = peak < quietPeak ? quiet + 1 : 0;
+        armed = armed || quiet >= quietBlocks;
+    }
+    return count;
+}
+
+struct Reports {
+    std::mutex mutex;
+    std::vector<std::string> lines;
+    std::function<void(const std::string&)> sink()
+    {
+        return [this](const std::string& line) {
+            const std::lock_guard lock(mutex);
+            lines.push_back(line);
+        };
+    }
+    std::size_t count(const std::string& part)
+    {
+        const std::lock_guard lock(mutex);
+        return static_cast<std::size_t>(std::count_if(
+            lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; }));
+    }
+};
+
+template <typename Predicate> bool eventually(Predicate done, std::chrono::milliseconds timeout = 5s)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+class PulseStreamTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!PulseServer::installed()) {
+            GTEST_SKIP() << "pulseaudio is not installed (scripts/deps.sh test installs it)";
+        }
+        ASSERT_TRUE(m_server.start()) << "the test's PulseAudio server did not start";
+    }
+
+    std::unique_ptr<FluidSynthOutput> openSynth(std::chrono::milliseconds idleAfter)
+    {
+        SynthConfig config;
+        config.audioDrivers = {sound::synthdefaults::pulseStreamDriver};
+        config.pulseServer = m_server.address();
+        config.idleAfter = idleAfter;
+        config.report = m_reports.sink();
+        std::unique_ptr<FluidSynthOutput> synth;
+        std::string why;
+        EXPECT_EQ(FluidSynthOutput::open(config, synth, &why), midi::rc::noError) << why;
+        if (synth) {
+            EXPECT_EQ(synth->audioDriver(), "pulse");
+            EXPECT_NE(synth->pulseStream(), nullptr);
+            EXPECT_TRUE(synth->waitUntilLoaded(10s));
+            // No reverb or chorus: all-sound-off then leaves true silence.
+            synth->send(controller(91, 0));
+            synth->send(controller(93, 0));
+        }
+        return synth;
+    }
+
+    PulseServer m_server;
+    Reports m_reports;
+};
+
+TEST_F(PulseStreamTest, PlaysTheSynthesizersNotesOnTheSink)
+{
+    const auto synth = openSynth(sound::pulsedefaults::idleAfter);
+    ASSERT_TRUE(synth);
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(100));
+    const std::size_t before = recorder.frames();
+    synth->send(*sound::noteOnMessage(60));
+    ASSERT_TRUE(recorder.waitMs(300));
+    synth->send(*sound::noteOffMessage(60));
+    ASSERT_TRUE(recorder.waitMs(100));
+
+    const std::vector<float> all = recorder.blockPeaks();
+    const std::size_t firstNoteBlock = before / MonitorRecorder::blockFrames;
+    ASSERT_GT(all.size(), firstNoteBlock + 60);
+    EXPECT_LT(*std::max_element(all.begin(), all.begin() + static_cast<long>(firstNoteBlock)), silentPeak)
+        << "sound before the note";
+    EXPECT_GT(*std::max_element(all.begin() + static_cast<long>(firstNoteBlock), all.end()), 5 * soundingPeak);
+    EXPECT_EQ(onsets(all, 10), 1);
+    EXPECT_TRUE(synth->pulseStream()->streaming());
+    // Either the thread that renders got its priority, or the user is told.
+    EXPECT_EQ(m_reports.count("real-time"), synth->pulseStream()->realtime() ? 0U : 1U);
+}
+
+TEST_F(PulseStreamTest, SetsTheStreamAsideAfterTheSilenceAndBringsItBackForANote)
+{
+    const auto synth = openSynth(200ms);
+    ASSERT_TRUE(synth);
+    const sound::PulseStream& stream = *synth->pulseStream();
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    constexpr int notes = 3;
+    for (int i = 0; i < notes; ++i) {
+        ASSERT_TRUE(eventually([&] { return !stream.streaming(); })) << "no idle after note " << i;
+        EXPECT_EQ(stream.streamsStarted(), i + 1);
+        ASSERT_TRUE(recorder.waitMs(50));
+        synth->send(*sound::noteOnMessage(60 + 4 * i));
+        EXPECT_TRUE(stream.streaming()) << "the note must bring a stream at once";
+        ASSERT_TRUE(recorder.waitMs(150));
+        synth->send(*sound::noteOffMessage(60 + 4 * i));
+    }
+    ASSERT_TRUE(eventually([&] { return !stream.streaming(); }));
+    ASSERT_TRUE(recorder.waitMs(50));
+    EXPECT_EQ(onsets(recorder.blockPeaks(), 10), notes);
+    EXPECT_EQ(stream.streamsStarted(), notes + 1);
+    EXPECT_EQ(stream.connections(), 1);
+}
+
+// A note that lands while the stream is on its way out: every one is heard
+// once, whether it found the old stream still there or brought a new one.
+TEST_F(PulseStreamTest, NoteAtTheIdleEdgeIsNeitherLostNorDoubled)
+{
+    const auto synth = openSynth(30ms);
+    ASSERT_TRUE(synth);
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(100));
+    const std::vector<int> gaps = {20, 25, 30, 35, 40, 60, 20, 25, 30, 35, 40, 60};  // ms of silence
+    for (const int gap : gaps) {
+        synth->send(*sound::noteOnMessage(67));
+        ASSERT_TRUE(recorder.waitMs(80));
+        synth->send(allSoundOff);
+        std::this_thread::sleep_for(std::chrono::milliseconds(gap));
+    }
+    ASSERT_TRUE(recorder.waitMs(100));
+    // All-sound-off leaves some 20 ms of fading sound, quieter than a note.
+    EXPECT_EQ(onsets(recorder.blockPeaks(), 2, soundingPeak), static_cast<int>(gaps.size()));
+    EXPECT_GT(synth->pulseStream()->streamsStarted(), 1) << "the stream never went idle between notes";
+}
+
+TEST_F(PulseStreamTest, ServerKilledMidNoteThenBackPlaysAgain)
+{
+    const auto synth = openSynth(sound::pulsedefaults::idleAfter);
+    ASSERT_TRUE(synth);
+    const sound::PulseStream& stream = *synth->pulseStream();
+    {
+        MonitorRecorder recorder(m_server.address());
+        ASSERT_TRUE(recorder.recording());
+        synth->send(*sound::noteOnMessage(60));
+        ASSERT_TRUE(recorder.waitMs(100));
+        m_server.kill();
+    }
+    ASSERT_TRUE(eventually([&] { return !stream.streaming(); }));
+    // With no server, notes return at once and say it once.
+    for (int i = 0; i < 5; ++i) {
+        synth->send(*sound::noteOffMessage(60));
+        synth->send(*sound::noteOnMessage(62));
+        ASSERT_TRUE(eventually([&] { return m_reports.count("sound server") == 1; }));
+    }
+    synth->send(*sound::noteOffMessage(62));
+    EXPECT_EQ(m_reports.count("sound server"), 1U);
+
+    ASSERT_TRUE(m_server.start());
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(50));
+    synth->send(allSoundOff);
+    synth->send(*sound::noteOnMessage(64));
+    ASSERT_TRUE(eventually([&] { return stream.streaming() && stream.connections() == 2; }));
+    ASSERT_TRUE(recorder.waitMs(300));
+    const std::vector<float> peaks = recorder.blockPeaks();
+    EXPECT_GT(*std::max_element(peaks.begin(), peaks.end()), 5 * soundingPeak) << "no sound after the restart";
+    EXPECT_EQ(m_reports.count("sound server"), 1U);
+}
+
+TEST_F(PulseStreamTest, ClosingWhileTheServerIsGone)
+{
+    auto synth = openSynth(sound::pulsedefaults::idleAfter);
+    ASSERT_TRUE(synth);
+    synth->send(*sound::noteOnMessage(60));
+    m_server.kill();
+    synth->send(*sound::noteOnMessage(62));
+    synth.reset();  // must return, and the sanitizers see no use after free
+    SUCCEED();
+}
+
+TEST(PulseStreamOpen, NoServerFailsAtOnceWithAReason)
+{
+    sound::PulseStreamConfig config;
+    config.server = "unix:/nonexistent/tavelin-test/pulse";
+    config.render = [](float*, int) {};
+    config.sounding = [] { return false; };
+    std::string why;
+    EXPECT_EQ(sound::PulseStream::open(config, &why), nullptr);
+    EXPECT_NE(why.find("no sound server"), std::string::npos) << why;
+}
+
+}  // namespace
