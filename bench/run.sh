@@ -41,4 +41,6 @@ run tavelin-bench-synth $quick
 run tavelin-bench-wait $quick
 run tavelin-bench-drift $quick
 run tavelin-bench-startup "$bin/tavelin-piano" $quick
+echo "bench: idlecpu.sh ..." >&2
+bash bench/idlecpu.sh "$bin" || status=1
 exit $status

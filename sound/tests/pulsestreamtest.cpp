@@ -175,15 +175,32 @@ TEST_F(PulseStreamTest, NoteAtTheIdleEdgeIsNeitherLostNorDoubled)
     ASSERT_TRUE(recorder.recording());
     ASSERT_TRUE(recorder.waitMs(100));
     const std::vector<int> gaps = {20, 25, 30, 35, 40, 60, 20, 25, 30, 35, 40, 60};  // ms of silence
+    constexpr int noteMs = 80;
+    std::vector<std::size_t> sent;   // recorded frames when each note-on went
+    std::vector<std::size_t> ended;  // and when its all-sound-off went
     for (const int gap : gaps) {
+        sent.push_back(recorder.frames());
         synth->send(*sound::noteOnMessage(67));
-        ASSERT_TRUE(recorder.waitMs(80));
+        ASSERT_TRUE(recorder.waitMs(noteMs));
         synth->send(allSoundOff);
+        ended.push_back(recorder.frames());
         std::this_thread::sleep_for(std::chrono::milliseconds(gap));
     }
     ASSERT_TRUE(recorder.waitMs(100));
-    // All-sound-off leaves some 20 ms of fading sound, quieter than a note.
-    EXPECT_EQ(onsets(recorder.blockPeaks(), 2, soundingPeak), static_cast<int>(gaps.size()));
+    // Each note sounds between its note-on and the next one's, and no longer
+    // than itself (a note played twice would sound twice as long). Counting
+    // loud blocks rather than onsets lets a dropout under load pass: that is
+    // the benchmark's business, not this test's.
+    const std::vector<float> peaks = recorder.blockPeaks();
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const std::size_t from = sent[i] / MonitorRecorder::blockFrames;
+        const std::size_t to = i + 1 < sent.size() ? sent[i + 1] / MonitorRecorder::blockFrames : peaks.size();
+        const auto loud = std::count_if(peaks.begin() + static_cast<long>(from), peaks.begin() + static_cast<long>(to),
+                                        [](float peak) { return peak > soundingPeak; });
+        EXPECT_GE(loud, 1) << "note " << i << " lost";
+        const auto held = static_cast<long>((ended[i] - sent[i]) / MonitorRecorder::blockFrames);
+        EXPECT_LE(loud, held + 4) << "note " << i << " sounded longer than it was held";
+    }
     EXPECT_GT(synth->pulseStream()->streamsStarted(), 1) << "the stream never went idle between notes";
 }
 
