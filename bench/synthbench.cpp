@@ -1,7 +1,7 @@
 // tavelin-bench-synth: how soon the built-in synthesizer sounds a note-on,
 // and how much audio buffer stands between it and the listener.
 //
-//   tavelin-bench-synth [--quick] [monitor source]
+//   tavelin-bench-synth [--quick] [--driver=pulse|pulseaudio ...] [monitor source]
 //
 // 1. Offline (FluidSynth in memory mode, no audio driver): a note-on between
 //    two rendered periods of the size the audio driver asks for, then the
@@ -475,15 +475,22 @@ int main(int argc, char** argv)
 {
     bool quick = false;
     std::string monitor = "cap.monitor";
+    std::vector<std::string> drivers;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) {
             quick = true;
+        } else if (std::strncmp(argv[i], "--driver=", 9) == 0) {
+            drivers.emplace_back(argv[i] + 9);
         } else {
             monitor = argv[i];
         }
     }
-    measureOffline(quick);
-    measurePulseAudio(quick, monitor, sound::synthdefaults::pulseStreamDriver);
-    measurePulseAudio(quick, monitor, "pulseaudio");
+    if (drivers.empty()) {
+        measureOffline(quick);
+        drivers = {sound::synthdefaults::pulseStreamDriver, "pulseaudio"};
+    }
+    for (const std::string& driver : drivers) {
+        measurePulseAudio(quick, monitor, driver);
+    }
     return 0;
 }
