@@ -33,22 +33,26 @@ constexpr std::uint32_t controller(int number, int value)
 }
 constexpr std::uint32_t allSoundOff = controller(120, 0);
 
-// Notes heard: blocks above soundingPeak after at least quietBlocks blocks
-// below quietPeak (or at the start).
-int onsets(const std::vector<float>& peaks, int quietBlocks, float quietPeak = silentPeak)
+// Each note, sent at recorded frame sent[i] and silenced (all sound off) at
+// ended[i], sounds between its note-on and the next one's (not lost), and no
+// longer than it was held (a note played twice would sound twice as long).
+// Loud blocks are counted rather than onsets, so that a machine stalling
+// under load (a dropout inside a note) does not count as a second note:
+// dropouts are the benchmark's business, not this test's.
+void expectEachNoteOnce(const std::vector<float>& peaks, const std::vector<std::size_t>& sent,
+                        const std::vector<std::size_t>& ended)
 {
-    int count = 0;
-    int quiet = quietBlocks;
-    bool armed = true;  // quiet long enough: the next loud block is a new note
-    for (const float peak : peaks) {
-        if (peak > soundingPeak && armed) {
-            ++count;
-            armed = false;
-        }
-        quiet = peak < quietPeak ? quiet + 1 : 0;
-        armed = armed || quiet >= quietBlocks;
+    constexpr long slackBlocks = 4;  // the period that was rendering, the fade of all-sound-off
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const std::size_t from = std::min(sent[i] / MonitorRecorder::blockFrames, peaks.size());
+        const std::size_t to =
+            std::min(i + 1 < sent.size() ? sent[i + 1] / MonitorRecorder::blockFrames : peaks.size(), peaks.size());
+        const auto loud = std::count_if(peaks.begin() + static_cast<long>(from), peaks.begin() + static_cast<long>(to),
+                                        [](float peak) { return peak > soundingPeak; });
+        const auto held = static_cast<long>((ended[i] - sent[i]) / MonitorRecorder::blockFrames);
+        EXPECT_GE(loud, 1) << "note " << i << " lost";
+        EXPECT_LE(loud, held + slackBlocks) << "note " << i << " sounded longer than it was held";
     }
-    return count;
 }
 
 struct Reports {
@@ -135,7 +139,6 @@ TEST_F(PulseStreamTest, PlaysTheSynthesizersNotesOnTheSink)
     EXPECT_LT(*std::max_element(all.begin(), all.begin() + static_cast<long>(firstNoteBlock)), silentPeak)
         << "sound before the note";
     EXPECT_GT(*std::max_element(all.begin() + static_cast<long>(firstNoteBlock), all.end()), 5 * soundingPeak);
-    EXPECT_EQ(onsets(all, 10), 1);
     EXPECT_TRUE(synth->pulseStream()->streaming());
     // Either the thread that renders got its priority, or the user is told.
     EXPECT_EQ(m_reports.count("real-time"), synth->pulseStream()->realtime() ? 0U : 1U);
@@ -149,18 +152,23 @@ TEST_F(PulseStreamTest, SetsTheStreamAsideAfterTheSilenceAndBringsItBackForANote
     MonitorRecorder recorder(m_server.address());
     ASSERT_TRUE(recorder.recording());
     constexpr int notes = 3;
+    std::vector<std::size_t> sent;
+    std::vector<std::size_t> ended;
     for (int i = 0; i < notes; ++i) {
         ASSERT_TRUE(eventually([&] { return !stream.streaming(); })) << "no idle after note " << i;
         EXPECT_EQ(stream.streamsStarted(), i + 1);
         ASSERT_TRUE(recorder.waitMs(50));
+        sent.push_back(recorder.frames());
         synth->send(*sound::noteOnMessage(60 + 4 * i));
         EXPECT_TRUE(stream.streaming()) << "the note must bring a stream at once";
         ASSERT_TRUE(recorder.waitMs(150));
         synth->send(*sound::noteOffMessage(60 + 4 * i));
+        synth->send(allSoundOff);
+        ended.push_back(recorder.frames());
     }
     ASSERT_TRUE(eventually([&] { return !stream.streaming(); }));
     ASSERT_TRUE(recorder.waitMs(50));
-    EXPECT_EQ(onsets(recorder.blockPeaks(), 10), notes);
+    expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
     EXPECT_EQ(stream.streamsStarted(), notes + 1);
     EXPECT_EQ(stream.connections(), 1);
 }
@@ -175,7 +183,7 @@ TEST_F(PulseStreamTest, NoteAtTheIdleEdgeIsNeitherLostNorDoubled)
     ASSERT_TRUE(recorder.recording());
     ASSERT_TRUE(recorder.waitMs(100));
     const std::vector<int> gaps = {20, 25, 30, 35, 40, 60, 20, 25, 30, 35, 40, 60};  // ms of silence
-    constexpr int noteMs = 80;
+    constexpr int noteMs = 80;  // held
     std::vector<std::size_t> sent;   // recorded frames when each note-on went
     std::vector<std::size_t> ended;  // and when its all-sound-off went
     for (const int gap : gaps) {
@@ -187,20 +195,7 @@ TEST_F(PulseStreamTest, NoteAtTheIdleEdgeIsNeitherLostNorDoubled)
         std::this_thread::sleep_for(std::chrono::milliseconds(gap));
     }
     ASSERT_TRUE(recorder.waitMs(100));
-    // Each note sounds between its note-on and the next one's, and no longer
-    // than itself (a note played twice would sound twice as long). Counting
-    // loud blocks rather than onsets lets a dropout under load pass: that is
-    // the benchmark's business, not this test's.
-    const std::vector<float> peaks = recorder.blockPeaks();
-    for (std::size_t i = 0; i < sent.size(); ++i) {
-        const std::size_t from = sent[i] / MonitorRecorder::blockFrames;
-        const std::size_t to = i + 1 < sent.size() ? sent[i + 1] / MonitorRecorder::blockFrames : peaks.size();
-        const auto loud = std::count_if(peaks.begin() + static_cast<long>(from), peaks.begin() + static_cast<long>(to),
-                                        [](float peak) { return peak > soundingPeak; });
-        EXPECT_GE(loud, 1) << "note " << i << " lost";
-        const auto held = static_cast<long>((ended[i] - sent[i]) / MonitorRecorder::blockFrames);
-        EXPECT_LE(loud, held + 4) << "note " << i << " sounded longer than it was held";
-    }
+    expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
     EXPECT_GT(synth->pulseStream()->streamsStarted(), 1) << "the stream never went idle between notes";
 }
 
