@@ -73,6 +73,15 @@ void saveResultsAtExit()
     }
 }
 
+// The built-in synthesizer as the window plays it: what its audio output
+// cannot do (real-time priority, a sound server gone) is said on stderr.
+sound::SynthConfig windowSynthConfig()
+{
+    sound::SynthConfig config;
+    config.report = [](const std::string& line) { std::fprintf(stderr, "Tavelin Piano: %s\n", line.c_str()); };
+    return config;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -159,7 +168,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("3.03"));
 
     platform::QtTimeBase time;
-    sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
+    sound::DefaultOutputSystem outputs{windowSynthConfig()};
     app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
     platform::MessageBoxSink messages;
     Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,

@@ -42,4 +42,6 @@ run tavelin-bench-wait $quick
 run tavelin-bench-drift $quick
 run tavelin-bench-startup "$bin/tavelin-piano" $quick
 run tavelin-focusbench $quick
+echo "bench: idlecpu.sh ..." >&2
+bash bench/idlecpu.sh "$bin" || status=1
 exit $status

@@ -1,7 +1,7 @@
 // tavelin-bench-synth: how soon the built-in synthesizer sounds a note-on,
 // and how much audio buffer stands between it and the listener.
 //
-//   tavelin-bench-synth [--quick] [monitor source]
+//   tavelin-bench-synth [--quick] [--driver=pulse|pulseaudio ...] [monitor source]
 //
 // 1. Offline (FluidSynth in memory mode, no audio driver): a note-on between
 //    two rendered periods of the size the audio driver asks for, then the
@@ -12,7 +12,11 @@
 //    note-on to the first audible sample read back from the sink's monitor
 //    with parec. A null sink passes each block to its monitor as soon as it
 //    takes it from the stream, so the read-back shows our side of the path:
-//    the stream's buffer and the wait for the next period.
+//    the stream's buffer and the wait for the next period. Both ways to the
+//    server side by side: our stream (`pulse`), with the first note after a
+//    silence long enough for it to have been set aside, and FluidSynth's own
+//    driver (`pulseaudio`); and for each the dropouts in held chords, on an
+//    idle machine and beside two busy processes.
 
 #include "bench/report.h"
 #include "sound/fluidsynthoutput.h"
@@ -23,6 +27,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -205,6 +210,35 @@ public:
         return std::nullopt;
     }
 
+    // 5 ms stretches of exact silence (every sample below -80 dBFS) from
+    // sample from to sample to: inside a held note, each one is a dropout.
+    int silentStretches(std::size_t from, std::size_t to)
+    {
+        const std::lock_guard lock(m_mutex);
+        const std::size_t block = static_cast<std::size_t>(m_rate) / 200;
+        to = std::min(to, m_samples.size());
+        int count = 0;
+        for (std::size_t i = from; i + block <= to; i += block) {
+            const bool quiet = std::all_of(m_samples.begin() + static_cast<long>(i),
+                                           m_samples.begin() + static_cast<long>(i + block),
+                                           [](float x) { return std::abs(x) <= audibleLevel; });
+            count += quiet ? 1 : 0;
+        }
+        return count;
+    }
+
+    // The first audible sample from index from on.
+    std::optional<std::size_t> firstAudibleIndex(std::size_t from)
+    {
+        const std::lock_guard lock(m_mutex);
+        for (std::size_t i = from; i < m_samples.size(); ++i) {
+            if (std::abs(m_samples[i]) > audibleLevel) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+
     int rate() const { return m_rate; }
 
 private:
@@ -267,30 +301,91 @@ std::optional<std::pair<double, double>> serverLatency()
     return std::make_pair(*buffer, *sink);
 }
 
-void measurePulseAudio(bool quick, const std::string& monitor)
+// Two processes that take a core each, as a busy machine would: `yes`
+// into /dev/null.
+class BusyProcesses {
+public:
+    explicit BusyProcesses(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+                    _exit(127);
+                }
+                execlp("yes", "yes", static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            if (pid > 0) {
+                m_pids.push_back(pid);
+            }
+        }
+    }
+    ~BusyProcesses()
+    {
+        for (const pid_t pid : m_pids) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+    BusyProcesses(const BusyProcesses&) = delete;
+    BusyProcesses& operator=(const BusyProcesses&) = delete;
+
+private:
+    std::vector<pid_t> m_pids;
+};
+
+// Five C-E-G chords held 4 s each, recorded; the 5 ms stretches that fall
+// silent inside them.
+int chordDropouts(sound::FluidSynthOutput& synth, Recorder& recorder, int chords)
 {
+    int dropouts = 0;
+    for (int i = 0; i < chords; ++i) {
+        const std::size_t from = recorder.recorded();
+        for (const int note : {60, 64, 67}) {
+            synth.send(*sound::noteOnMessage(note));
+        }
+        std::this_thread::sleep_for(4s);
+        const std::size_t to = recorder.recorded();
+        for (const int note : {60, 64, 67}) {
+            synth.send(*sound::noteOffMessage(note));
+        }
+        if (const auto start = recorder.firstAudibleIndex(from)) {
+            dropouts += recorder.silentStretches(*start, to);
+        }
+        std::this_thread::sleep_for(500ms);
+    }
+    return dropouts;
+}
+
+void measurePulseAudio(bool quick, const std::string& monitor, const std::string& driver)
+{
+    const bool ours = driver == sound::synthdefaults::pulseStreamDriver;
+    const std::string name = ours ? "Our PulseAudio stream (`pulse`, rendering in the write callback)"
+                                  : "FluidSynth's PulseAudio driver (`pulseaudio`)";
+
     const char* server = std::getenv("PULSE_SERVER");
     sound::SynthConfig config;
-    config.audioDrivers = {"pulseaudio"};
+    config.audioDrivers = {driver};
     std::unique_ptr<sound::FluidSynthOutput> synth;
     std::string why;
     if (sound::FluidSynthOutput::open(config, synth, &why) != midi::rc::noError || !synth->waitUntilLoaded(60s)) {
         std::fprintf(stderr, "synth: no PulseAudio (%s): %s\n", server != nullptr ? server : "no PULSE_SERVER", why.c_str());
-        bench::printRow("PulseAudio driver: not measured (no PulseAudio server could be reached)", bench::none, bench::none,
+        bench::printRow(name + ": not measured (no PulseAudio server could be reached)", bench::none, bench::none,
                         "", std::nullopt);
         return;
     }
     std::this_thread::sleep_for(500ms);  // the stream settles into its buffer
     if (const auto latency = serverLatency()) {
         std::fprintf(stderr, "synth: pactl: buffer %.3f ms, sink %.3f ms\n", latency->first, latency->second);
-        bench::printRow("PulseAudio driver: our stream's buffer as the server reports it (pactl `Buffer Latency`)",
+        bench::printRow(name + ": the stream's buffer as the server reports it (pactl `Buffer Latency`)",
                         bench::format(latency->first, 2, "ms"), bench::none, "", std::nullopt);
         bench::printRow("PulseAudio null sink's own latency as reported (pactl `Sink Latency`): a null sink keeps a "
                         "virtual buffer of up to 2 s and hands each block to its monitor at once; a sound card's sink "
                         "sets its own",
                         bench::format(latency->second, 1, "ms"), bench::none, "", std::nullopt);
     } else {
-        bench::printRow("PulseAudio driver: the server reported no latency for our stream", bench::none, bench::none, "",
+        bench::printRow(name + ": the server reported no latency for our stream", bench::none, bench::none, "",
                         std::nullopt);
     }
 
@@ -322,10 +417,56 @@ void measurePulseAudio(bool quick, const std::string& monitor)
     }
     std::fprintf(stderr, "synth: PulseAudio note-on to monitor: %zu of %d heard, median %.2f ms, max %.2f ms\n",
                  sample.size(), notes, sample.median(), sample.max());
-    bench::printRow("PulseAudio driver: note-on → first sound read back from the null sink's monitor `" + monitor +
+    bench::printRow(name + ": note-on → first sound read back from the null sink's monitor `" + monitor +
                         "` with parec: our side of the path, the stream's buffer and the wait for the next period (n=" +
                         std::to_string(sample.size()) + " of " + std::to_string(notes) + ")",
-                    bench::format(sample.median(), 2, "ms"), bench::format(sample.p99(), 2, "ms"), "", std::nullopt);
+                    bench::format(sample.median(), 2, "ms"), bench::format(sample.p99(), 2, "ms"),
+                    ours ? "median ≤ 8 ms" : "", ours ? std::optional<bool>(sample.median() <= 8.0) : std::nullopt);
+
+    if (ours) {
+        // The stream goes idle after its 10 s; the next note brings a new one.
+        const auto silence = quick ? 12s : 30s;
+        const int tries = quick ? 1 : 3;
+        bench::Sample first;
+        for (int i = 0; i < tries; ++i) {
+            std::this_thread::sleep_for(silence);
+            const bool idle = synth->pulseStream() != nullptr && !synth->pulseStream()->streaming();
+            const std::size_t from = recorder.recorded();
+            const Clock::time_point sent = Clock::now();
+            synth->send(*sound::noteOnMessage(middleC));
+            std::this_thread::sleep_for(250ms);
+            const auto heard = recorder.firstAudibleFrom(from);
+            synth->send(*sound::noteOffMessage(middleC));
+            synth->send(allSoundOff);
+            if (heard && idle) {
+                first.add(std::chrono::duration<double, std::milli>(*heard - sent).count());
+            }
+        }
+        std::fprintf(stderr, "synth: first note after %lld s of silence: %zu of %d, median %.2f ms\n",
+                     static_cast<long long>(silence.count()), first.size(), tries, first.median());
+        bench::printRow(name + ": the first note after " + std::to_string(silence.count()) +
+                            " s of silence (stream set aside, a new one brought up; n=" + std::to_string(first.size()) +
+                            ")",
+                        bench::format(first.median(), 2, "ms"), bench::format(first.max(), 2, "ms"), "≤ 12 ms",
+                        first.empty() ? std::nullopt : std::optional<bool>(first.max() <= 12.0));
+    }
+
+    const int chords = quick ? 2 : 5;
+    const int quiet = chordDropouts(*synth, recorder, chords);
+    int busy = 0;
+    {
+        const BusyProcesses load(2);
+        busy = chordDropouts(*synth, recorder, chords);
+    }
+    std::fprintf(stderr, "synth: %s: dropouts in %d chords: %d idle machine, %d with two busy processes\n",
+                 driver.c_str(), chords, quiet, busy);
+    bench::printRow(name + ": 5 ms stretches fallen silent inside " + std::to_string(chords) +
+                        " C–E–G chords held 4 s, machine idle / two busy processes (`yes`) beside it",
+                    std::to_string(quiet) + " / " + std::to_string(busy), bench::none, ours ? "0" : "",
+                    ours ? std::optional<bool>(quiet == 0 && busy == 0) : std::nullopt);
+    if (ours && synth->pulseStream() != nullptr) {
+        std::fprintf(stderr, "synth: rendering thread real-time: %s\n", synth->pulseStream()->realtime() ? "yes" : "no");
+    }
 }
 
 }  // namespace
@@ -334,14 +475,22 @@ int main(int argc, char** argv)
 {
     bool quick = false;
     std::string monitor = "cap.monitor";
+    std::vector<std::string> drivers;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) {
             quick = true;
+        } else if (std::strncmp(argv[i], "--driver=", 9) == 0) {
+            drivers.emplace_back(argv[i] + 9);
         } else {
             monitor = argv[i];
         }
     }
-    measureOffline(quick);
-    measurePulseAudio(quick, monitor);
+    if (drivers.empty()) {
+        measureOffline(quick);
+        drivers = {sound::synthdefaults::pulseStreamDriver, "pulseaudio"};
+    }
+    for (const std::string& driver : drivers) {
+        measurePulseAudio(quick, monitor, driver);
+    }
     return 0;
 }

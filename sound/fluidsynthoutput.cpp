@@ -102,7 +102,7 @@ std::vector<std::string> defaultAudioDrivers()
     if (chosen != nullptr && *chosen != '\0') {
         return splitList(chosen);
     }
-    return {"pulseaudio", "alsa"};
+    return {synthdefaults::pulseStreamDriver, "alsa"};
 }
 
 int defaultPeriodSize()
@@ -203,6 +203,15 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     if (config.startAudio) {
         std::string tried;
         for (const std::string& name : config.audioDrivers) {
+            if (name == synthdefaults::pulseStreamDriver) {
+                std::string reason;
+                if (out->startPulseStream(config, &reason)) {
+                    out->m_driverName = name;
+                    break;
+                }
+                tried += (tried.empty() ? "" : "; ") + name + ": " + reason;
+                continue;
+            }
             diagnostics::Capture attempt;
             fluid_settings_setstr(settings, "audio.driver", name.c_str());
             out->m_driver.reset(new_fluid_audio_driver(settings, out->m_synth.get()));
@@ -212,7 +221,7 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
             }
             tried += (tried.empty() ? "" : "; ") + name + ": " + attempt.firstError();
         }
-        if (!out->m_driver) {
+        if (!out->m_driver && !out->m_stream) {
             return fail(midi::rc::error,
                         "no audio output (" + (tried.empty() ? std::string("no audio driver named") : tried) + ")");
         }
@@ -228,11 +237,31 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     return midi::rc::noError;
 }
 
+bool FluidSynthOutput::startPulseStream(const SynthConfig& config, std::string* why)
+{
+    fluid_synth_t* synth = m_synth.get();
+    PulseStreamConfig stream;
+    stream.server = config.pulseServer;
+    stream.sampleRate = static_cast<int>(m_sampleRate);
+    stream.periodFrames = config.periodSize;
+    stream.idleAfter = config.idleAfter;
+    stream.report = config.report;
+    stream.render = [synth](float* interleaved, int frames) {
+        fluid_synth_write_float(synth, frames, interleaved, 0, 2, interleaved, 1, 2);
+    };
+    // Voices in their release still count: the stream stays until the last
+    // one has died away.
+    stream.sounding = [synth] { return fluid_synth_get_active_voice_count(synth) > 0; };
+    m_stream = PulseStream::open(std::move(stream), why);
+    return m_stream != nullptr;
+}
+
 FluidSynthOutput::~FluidSynthOutput()
 {
     // The audio thread first, so that nothing renders while the rest goes;
     // then the loader, which fluid_synth_sfload cannot be told to abandon
     // (a load that has not begun is).
+    m_stream.reset();
     m_driver.reset();
     {
         const std::lock_guard lock(m_loadMutex);
@@ -331,6 +360,9 @@ double FluidSynthOutput::configuredLatencyMs() const
 
 midi::Result FluidSynthOutput::send(std::uint32_t message)
 {
+    if (m_stream) {
+        m_stream->wake();
+    }
     // Before the load ends, the synthesizer's lock is held by the loader:
     // calling it would stall the window for the rest of the load. The
     // message waits instead, and the loader plays it.
@@ -392,7 +424,7 @@ void FluidSynthOutput::play(std::uint32_t message)
 
 bool FluidSynthOutput::render(float* left, float* right, int frames)
 {
-    if (m_driver || frames < 0 || left == nullptr || right == nullptr) {
+    if (m_driver || m_stream || frames < 0 || left == nullptr || right == nullptr) {
         return false;
     }
     if (frames == 0) {

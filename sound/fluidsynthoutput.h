@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/midiout.h"
+#include "sound/pulsestream.h"
 
 #include <fluidsynth.h>
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -25,8 +27,11 @@ namespace synthdefaults {
 constexpr const char* soundFontPath = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 constexpr const char* fallbackSoundFontPath = "/usr/share/sounds/sf2/default-GM.sf2";
 constexpr const char* soundFontVariable = "TAVELIN_SOUNDFONT";
-// Comma-separated FluidSynth driver names, tried in order, instead of ours.
+// Comma-separated driver names, tried in order, instead of ours: "pulse" is
+// our own stream on the sound server (sound/pulsestream.h); any other name is
+// one of FluidSynth's drivers ("jack", "alsa", "pulseaudio", "pipewire").
 constexpr const char* audioDriverVariable = "TAVELIN_AUDIO_DRIVER";
+constexpr const char* pulseStreamDriver = "pulse";
 constexpr double sampleRate = 48000.0;  // Hz; PipeWire's and most sound cards' own rate
 // 2 periods of 128 frames at 48 kHz: 5.3 ms of buffer on ALSA. FluidSynth's
 // own defaults (16 periods of 64 frames, 21 ms at 48 kHz) are what a player
@@ -47,8 +52,9 @@ constexpr double gain = 0.5;
 // names the file the package would install).
 std::string defaultSoundFontPath();
 
-// TAVELIN_AUDIO_DRIVER's list if set, else pulseaudio (which also serves
-// PipeWire desktops through pipewire-pulse) and then alsa.
+// TAVELIN_AUDIO_DRIVER's list if set, else pulse (our stream on the sound
+// server, which also serves PipeWire desktops through pipewire-pulse) and
+// then FluidSynth's alsa.
 std::vector<std::string> defaultAudioDrivers();
 
 // TAVELIN_AUDIO_PERIOD if it holds a whole number from 64 to 8192, else 128.
@@ -71,6 +77,13 @@ struct SynthConfig {
     // For tests: the loader waits this long before it reads the SoundFont,
     // as it would on a slow disk or a busy machine.
     std::chrono::milliseconds loadDelay{0};
+    // The pulse driver sets its stream aside after this long with nothing
+    // sounding, and starts a new one at the next message.
+    std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
+    // Where the audio output's own troubles go, one line each (no real-time
+    // priority, the sound server gone); may be called from the audio thread.
+    // Empty: not said.
+    std::function<void(const std::string&)> report;
 };
 
 class FluidSynthOutput final : public midi::OutputDevice {
@@ -122,9 +135,11 @@ public:
     // the rendering or frames is negative.
     bool render(float* left, float* right, int frames);
 
-    // The FluidSynth driver that plays ("pulseaudio", "alsa"); empty without
-    // an audio driver.
+    // The driver that plays ("pulse", our stream; or FluidSynth's "alsa",
+    // "jack", ...); empty without an audio driver.
     const std::string& audioDriver() const { return m_driverName; }
+    // The stream of the pulse driver; nullptr with any other.
+    const PulseStream* pulseStream() const { return m_stream.get(); }
     // The audio buffer asked of the driver: period size x periods / rate, in
     // ms. The ALSA driver buffers that much; the PulseAudio driver queues one
     // period, and the server adds its own latency (see tavelin-synthlatency).
@@ -149,12 +164,14 @@ private:
 
     FluidSynthOutput() = default;
     void load(std::string path, std::chrono::milliseconds delay);
+    bool startPulseStream(const SynthConfig& config, std::string* why);
     void finishLoad(LoadState state);
     void play(std::uint32_t message);
 
     std::unique_ptr<fluid_settings_t, SettingsDeleter> m_settings;
     std::unique_ptr<fluid_synth_t, SynthDeleter> m_synth;
     std::unique_ptr<fluid_audio_driver_t, DriverDeleter> m_driver;
+    std::unique_ptr<PulseStream> m_stream;  // instead of m_driver
     std::string m_driverName;
     double m_sampleRate = synthdefaults::sampleRate;
     int m_periodSize = synthdefaults::periodSize;

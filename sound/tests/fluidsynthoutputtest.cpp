@@ -349,13 +349,14 @@ TEST(FluidSynthOpen, NoAudioDeviceIsAnErrorNotACrash)
     // on a machine with sound as on one without.
     SynthConfig config = memoryConfig();
     config.startAudio = true;
-    config.audioDrivers = {"pulseaudio", "alsa"};
+    config.audioDrivers = {"pulse", "pulseaudio", "alsa"};
     config.pulseServer = "unix:/nonexistent/tavelin-test/pulse";
     config.alsaDevice = "hw:99,0";
     std::unique_ptr<FluidSynthOutput> device;
     std::string why;
     EXPECT_EQ(FluidSynthOutput::open(config, device, &why), midi::rc::error);
     EXPECT_FALSE(device);
+    EXPECT_NE(why.find("pulse: no sound server"), std::string::npos) << why;
     EXPECT_NE(why.find("pulseaudio"), std::string::npos) << why;
     EXPECT_NE(why.find("alsa"), std::string::npos) << why;
 }
@@ -560,7 +561,7 @@ TEST(FluidSynthDefaults, AudioDriversPulseAudioFirstOrFromTheEnvironment)
     const char* before = std::getenv(sound::synthdefaults::audioDriverVariable);
     const std::string saved = before != nullptr ? before : "";
     unsetenv(sound::synthdefaults::audioDriverVariable);
-    EXPECT_EQ(sound::defaultAudioDrivers(), (std::vector<std::string>{"pulseaudio", "alsa"}));
+    EXPECT_EQ(sound::defaultAudioDrivers(), (std::vector<std::string>{"pulse", "alsa"}));
     setenv(sound::synthdefaults::audioDriverVariable, "jack, alsa", 1);
     EXPECT_EQ(sound::defaultAudioDrivers(), (std::vector<std::string>{"jack", "alsa"}));
     if (before != nullptr) {

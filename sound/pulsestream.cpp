@@ -1,0 +1,392 @@
+#include "sound/pulsestream.h"
+
+#include <dbus/dbus.h>
+#include <pthread.h>
+#include <pulse/pulseaudio.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace sound {
+
+namespace {
+
+constexpr int channels = 2;
+constexpr std::size_t frameBytes = channels * sizeof(float);
+
+// RealtimeKit refuses a thread whose process may run real-time without a
+// limit; its default ceiling is 200 ms of processor time without sleeping,
+// far above the fraction of a period that rendering takes.
+constexpr rlim_t realtimeKitTimeLimit = 200000;  // µs
+constexpr int realtimeKitTimeoutMs = 1000;
+
+struct DBusConnectionCloser {
+    void operator()(DBusConnection* bus) const
+    {
+        dbus_connection_close(bus);
+        dbus_connection_unref(bus);
+    }
+};
+struct DBusMessageUnref {
+    void operator()(DBusMessage* message) const { dbus_message_unref(message); }
+};
+
+// Asks RealtimeKit, on the system bus, to make thread tid real-time. Empty
+// when it did, else why not.
+std::string askRealtimeKit(pid_t tid, int priority)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_RTTIME, &limit) == 0 && (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > realtimeKitTimeLimit)) {
+        limit.rlim_cur = realtimeKitTimeLimit;
+        limit.rlim_max = realtimeKitTimeLimit;
+        setrlimit(RLIMIT_RTTIME, &limit);
+    }
+    dbus_threads_init_default();
+    DBusError error;
+    dbus_error_init(&error);
+    const std::unique_ptr<DBusConnection, DBusConnectionCloser> bus(dbus_bus_get_private(DBUS_BUS_SYSTEM, &error));
+    if (!bus) {
+        std::string why = error.message != nullptr ? error.message : "no system bus";
+        dbus_error_free(&error);
+        return why;
+    }
+    dbus_connection_set_exit_on_disconnect(bus.get(), FALSE);
+    const std::unique_ptr<DBusMessage, DBusMessageUnref> call(
+        dbus_message_new_method_call("org.freedesktop.RealtimeKit1", "/org/freedesktop/RealtimeKit1",
+                                     "org.freedesktop.RealtimeKit1", "MakeThreadRealtime"));
+    if (!call) {
+        return "out of memory";
+    }
+    dbus_uint64_t thread = static_cast<dbus_uint64_t>(tid);
+    dbus_uint32_t level = static_cast<dbus_uint32_t>(priority);
+    dbus_message_append_args(call.get(), DBUS_TYPE_UINT64, &thread, DBUS_TYPE_UINT32, &level, DBUS_TYPE_INVALID);
+    const std::unique_ptr<DBusMessage, DBusMessageUnref> reply(
+        dbus_connection_send_with_reply_and_block(bus.get(), call.get(), realtimeKitTimeoutMs, &error));
+    if (!reply) {
+        std::string why = error.message != nullptr ? error.message : "no answer";
+        dbus_error_free(&error);
+        return why;
+    }
+    return {};
+}
+
+}  // namespace
+
+PulseStream::PulseStream(PulseStreamConfig config) : m_config(std::move(config)) {}
+
+std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::string* why)
+{
+    const auto fail = [why](std::string reason) -> std::unique_ptr<PulseStream> {
+        if (why != nullptr) {
+            *why = std::move(reason);
+        }
+        return nullptr;
+    };
+    if (!config.render || !config.sounding || config.sampleRate <= 0 || config.periodFrames <= 0) {
+        return fail("no sound source or no sample format");
+    }
+    std::unique_ptr<PulseStream> out(new PulseStream(std::move(config)));
+    out->m_loop = pa_threaded_mainloop_new();
+    if (out->m_loop == nullptr) {
+        return fail("libpulse could not make its mainloop");
+    }
+    pa_threaded_mainloop_set_name(out->m_loop, "tavelin-audio");
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(out->m_loop);
+    out->m_tidy = api->defer_new(api, &PulseStream::tidy, out.get());
+    api->defer_enable(out->m_tidy, 0);
+    if (pa_threaded_mainloop_start(out->m_loop) < 0) {
+        return fail("libpulse could not start its mainloop thread");
+    }
+
+    pa_threaded_mainloop_lock(out->m_loop);
+    const bool connecting = out->connectContext();
+    while (connecting && out->m_opening) {
+        pa_threaded_mainloop_wait(out->m_loop);
+    }
+    out->m_opening = false;
+    if (!connecting || out->m_contextDead) {
+        const int code = out->m_context != nullptr ? pa_context_errno(out->m_context) : PA_ERR_INTERNAL;
+        pa_threaded_mainloop_unlock(out->m_loop);
+        return fail(std::string("no sound server (") + pa_strerror(code) + ")");
+    }
+    out->m_wanted = true;
+    out->startStream();
+    pa_threaded_mainloop_unlock(out->m_loop);
+    return out;
+}
+
+PulseStream::~PulseStream()
+{
+    if (m_loop == nullptr) {
+        return;
+    }
+    pa_threaded_mainloop_lock(m_loop);
+    dropContext();
+    pa_threaded_mainloop_unlock(m_loop);
+    pa_threaded_mainloop_stop(m_loop);
+    if (m_tidy != nullptr) {
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+        api->defer_free(m_tidy);
+    }
+    pa_threaded_mainloop_free(m_loop);
+}
+
+void PulseStream::wake()
+{
+    pa_threaded_mainloop_lock(m_loop);
+    m_wanted = true;
+    m_goIdle = false;
+    m_restarted = false;
+    m_silentFrames = 0;
+    if (m_context == nullptr || m_contextDead) {
+        // The server went away since the last note: try it again. The
+        // stream starts when the context is ready, a few ms from now.
+        dropContext();
+        if (!connectContext() && !m_toldGone && m_config.report) {
+            m_toldGone = true;
+            m_config.report("the sound server cannot be reached; the built-in synthesizer is silent until it is back");
+        }
+    } else if (m_stream == nullptr && pa_context_get_state(m_context) == PA_CONTEXT_READY) {
+        startStream();
+    }
+    pa_threaded_mainloop_unlock(m_loop);
+}
+
+bool PulseStream::connectContext()
+{
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+    m_context = pa_context_new(api, m_config.applicationName.c_str());
+    m_contextDead = false;
+    m_contextReached = false;
+    if (m_context == nullptr) {
+        m_contextDead = true;
+        return false;
+    }
+    pa_context_set_state_callback(m_context, &PulseStream::contextState, this);
+    // No autospawn: a desktop without a server falls back to ALSA rather
+    // than starting one behind the user's back.
+    const char* server = m_config.server.empty() ? nullptr : m_config.server.c_str();
+    if (pa_context_connect(m_context, server, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        m_contextDead = true;
+        return false;
+    }
+    return true;
+}
+
+void PulseStream::dropContext()
+{
+    stopStream();
+    if (m_context != nullptr) {
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_disconnect(m_context);
+        pa_context_unref(m_context);
+        m_context = nullptr;
+    }
+    m_contextDead = false;
+}
+
+void PulseStream::startStream()
+{
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(m_config.sampleRate),
+                              static_cast<std::uint8_t>(channels)};
+    m_stream = pa_stream_new(m_context, "Piano", &spec, nullptr);
+    if (m_stream == nullptr) {
+        return;
+    }
+    pa_stream_set_state_callback(m_stream, &PulseStream::streamState, this);
+    pa_stream_set_write_callback(m_stream, &PulseStream::write, this);
+    // Two periods queued, one asked for at a time: the server wakes us once
+    // a period and a note waits at most one period plus what is queued.
+    const auto period = static_cast<std::uint32_t>(static_cast<std::size_t>(m_config.periodFrames) * frameBytes);
+    pa_buffer_attr attr{};
+    attr.maxlength = static_cast<std::uint32_t>(-1);
+    attr.tlength = 2 * period;
+    attr.prebuf = static_cast<std::uint32_t>(-1);
+    attr.minreq = period;
+    attr.fragsize = static_cast<std::uint32_t>(-1);
+    // Adjust-latency: the sink runs with a latency that matches ours, rather
+    // than its own (up to 2 s on a sound card that can).
+    if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        stopStream();
+        return;
+    }
+    m_streamDead = false;
+    m_goIdle = false;
+    m_silentFrames = 0;
+    m_streaming.store(true, std::memory_order_release);
+    m_streamsStarted.fetch_add(1, std::memory_order_acq_rel);
+}
+
+void PulseStream::stopStream()
+{
+    if (m_stream != nullptr) {
+        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream))) {
+            pa_stream_disconnect(m_stream);
+        }
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+    m_streamDead = false;
+    m_streaming.store(false, std::memory_order_release);
+}
+
+void PulseStream::makeRealtime()
+{
+    if (!m_config.realtime || m_triedRealtime) {
+        return;
+    }
+    m_triedRealtime = true;
+    sched_param param{};
+    param.sched_priority = pulsedefaults::realtimePriority;
+    const int rc = pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+    if (rc == 0) {
+        m_realtime.store(true, std::memory_order_release);
+        return;
+    }
+    const std::string kit = askRealtimeKit(gettid(), pulsedefaults::realtimePriority);
+    if (kit.empty()) {
+        m_realtime.store(true, std::memory_order_release);
+        return;
+    }
+    if (m_config.report) {
+        m_config.report(std::string("no real-time priority for the sound (") + std::strerror(rc) +
+                        "; RealtimeKit: " + kit + "): notes may break up while the machine is busy");
+    }
+}
+
+void PulseStream::contextState(pa_context* context, void* self)
+{
+    auto* s = static_cast<PulseStream*>(self);
+    if (context != s->m_context) {
+        return;
+    }
+    switch (pa_context_get_state(context)) {
+    case PA_CONTEXT_READY:
+        s->m_connections.fetch_add(1, std::memory_order_acq_rel);
+        s->m_contextReached = true;
+        s->m_toldGone = false;
+        // This is the mainloop thread, which renders every period.
+        s->makeRealtime();
+        if (s->m_opening) {
+            s->m_opening = false;
+            pa_threaded_mainloop_signal(s->m_loop, 0);
+        } else if (s->m_wanted && s->m_stream == nullptr) {
+            s->startStream();
+        }
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED: {
+        s->m_contextDead = true;
+        if (s->m_opening) {
+            s->m_opening = false;
+            pa_threaded_mainloop_signal(s->m_loop, 0);
+            break;
+        }
+        if (!s->m_contextReached && s->m_wanted && !s->m_toldGone && s->m_config.report) {
+            // A reconnection that a note asked for did not get through.
+            s->m_toldGone = true;
+            s->m_config.report(std::string("the sound server cannot be reached (") +
+                               pa_strerror(pa_context_errno(context)) +
+                               "); the built-in synthesizer is silent until it is back");
+        }
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
+        api->defer_enable(s->m_tidy, 1);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void PulseStream::streamState(pa_stream* stream, void* self)
+{
+    auto* s = static_cast<PulseStream*>(self);
+    if (stream != s->m_stream) {
+        return;
+    }
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+        // The sink went and nothing took the stream over, or the server is
+        // going: set it aside, outside this callback.
+        s->m_streamDead = true;
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
+        api->defer_enable(s->m_tidy, 1);
+    }
+}
+
+void PulseStream::write(pa_stream* stream, std::size_t bytes, void* self)
+{
+    auto* s = static_cast<PulseStream*>(self);
+    long long frames = 0;
+    while (bytes >= frameBytes) {
+        void* data = nullptr;
+        std::size_t size = bytes;
+        if (pa_stream_begin_write(stream, &data, &size) < 0 || data == nullptr) {
+            break;
+        }
+        const std::size_t count = std::min(size, bytes) / frameBytes;
+        if (count == 0) {
+            pa_stream_cancel_write(stream);
+            break;
+        }
+        s->m_config.render(static_cast<float*>(data), static_cast<int>(count));
+        pa_stream_write(stream, data, count * frameBytes, nullptr, 0, PA_SEEK_RELATIVE);
+        bytes -= count * frameBytes;
+        frames += static_cast<long long>(count);
+    }
+    if (s->m_config.sounding()) {
+        s->m_silentFrames = 0;
+        return;
+    }
+    s->m_silentFrames += frames;
+    const long long idleFrames = static_cast<long long>(s->m_config.idleAfter.count()) * s->m_config.sampleRate / 1000;
+    if (!s->m_goIdle && s->m_silentFrames >= idleFrames) {
+        s->m_goIdle = true;
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
+        api->defer_enable(s->m_tidy, 1);
+    }
+}
+
+void PulseStream::tidy(pa_mainloop_api* api, pa_defer_event* event, void* self)
+{
+    auto* s = static_cast<PulseStream*>(self);
+    api->defer_enable(event, 0);
+    if (s->m_contextDead) {
+        // The server went away: nothing to do until the next note.
+        s->dropContext();
+        return;
+    }
+    if (s->m_streamDead) {
+        s->stopStream();
+        // A note still sounding gets one new stream on whatever sink is the
+        // default now (once: a server with no sink at all refuses every
+        // stream); otherwise the next note starts one.
+        if (!s->m_restarted && s->m_config.sounding() && s->m_context != nullptr &&
+            pa_context_get_state(s->m_context) == PA_CONTEXT_READY) {
+            s->m_restarted = true;
+            s->startStream();
+        } else {
+            s->m_wanted = false;
+        }
+        return;
+    }
+    if (s->m_goIdle && s->m_stream != nullptr) {
+        // A note may have started since the last period: wake() runs under
+        // the same lock and clears m_goIdle, and the voice count says it too.
+        if (s->m_config.sounding()) {
+            s->m_goIdle = false;
+            s->m_silentFrames = 0;
+            return;
+        }
+        s->stopStream();
+        s->m_wanted = false;
+    }
+}
+
+}  // namespace sound

@@ -1,0 +1,259 @@
+// The built-in synthesizer on its own stream of a real PulseAudio server,
+// read back from the null sink's monitor: it plays, it sets the stream aside
+// after the silence and brings a new one for the next note without losing or
+// doubling one, and a server that dies mid-note neither hangs nor crashes it.
+#include "sound/fluidsynthoutput.h"
+#include "sound/pulsestream.h"
+#include "sound/shortmsg.h"
+#include "sound/tests/pulseserver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using sound::FluidSynthOutput;
+using sound::SynthConfig;
+using testing_support::MonitorRecorder;
+using testing_support::PulseServer;
+
+// Peaks of 5 ms blocks on the -1 to 1 scale. A piano note 60 at velocity 127
+// and gain 0.5 peaks near 0.15; the null sink's silence is exact zeros.
+constexpr float soundingPeak = 0.02F;
+constexpr float silentPeak = 1e-3F;
+
+constexpr std::uint32_t controller(int number, int value)
+{
+    return 0xB0U + 256U * static_cast<std::uint32_t>(number) + 65536U * static_cast<std::uint32_t>(value);
+}
+constexpr std::uint32_t allSoundOff = controller(120, 0);
+
+// Each note, sent at recorded frame sent[i] and silenced (all sound off) at
+// ended[i], sounds between its note-on and the next one's (not lost), and no
+// longer than it was held (a note played twice would sound twice as long).
+// Loud blocks are counted rather than onsets, so that a machine stalling
+// under load (a dropout inside a note) does not count as a second note:
+// dropouts are the benchmark's business, not this test's.
+void expectEachNoteOnce(const std::vector<float>& peaks, const std::vector<std::size_t>& sent,
+                        const std::vector<std::size_t>& ended)
+{
+    constexpr long slackBlocks = 4;  // the period that was rendering, the fade of all-sound-off
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const std::size_t from = std::min(sent[i] / MonitorRecorder::blockFrames, peaks.size());
+        const std::size_t to =
+            std::min(i + 1 < sent.size() ? sent[i + 1] / MonitorRecorder::blockFrames : peaks.size(), peaks.size());
+        const auto loud = std::count_if(peaks.begin() + static_cast<long>(from), peaks.begin() + static_cast<long>(to),
+                                        [](float peak) { return peak > soundingPeak; });
+        const auto held = static_cast<long>((ended[i] - sent[i]) / MonitorRecorder::blockFrames);
+        EXPECT_GE(loud, 1) << "note " << i << " lost";
+        EXPECT_LE(loud, held + slackBlocks) << "note " << i << " sounded longer than it was held";
+    }
+}
+
+struct Reports {
+    std::mutex mutex;
+    std::vector<std::string> lines;
+    std::function<void(const std::string&)> sink()
+    {
+        return [this](const std::string& line) {
+            const std::lock_guard lock(mutex);
+            lines.push_back(line);
+        };
+    }
+    std::size_t count(const std::string& part)
+    {
+        const std::lock_guard lock(mutex);
+        return static_cast<std::size_t>(std::count_if(
+            lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; }));
+    }
+};
+
+template <typename Predicate> bool eventually(Predicate done, std::chrono::milliseconds timeout = 5s)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+class PulseStreamTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!PulseServer::installed()) {
+            GTEST_SKIP() << "pulseaudio is not installed (scripts/deps.sh test installs it)";
+        }
+        ASSERT_TRUE(m_server.start()) << "the test's PulseAudio server did not start";
+    }
+
+    std::unique_ptr<FluidSynthOutput> openSynth(std::chrono::milliseconds idleAfter)
+    {
+        SynthConfig config;
+        config.audioDrivers = {sound::synthdefaults::pulseStreamDriver};
+        config.pulseServer = m_server.address();
+        config.idleAfter = idleAfter;
+        config.report = m_reports.sink();
+        std::unique_ptr<FluidSynthOutput> synth;
+        std::string why;
+        EXPECT_EQ(FluidSynthOutput::open(config, synth, &why), midi::rc::noError) << why;
+        if (synth) {
+            EXPECT_EQ(synth->audioDriver(), "pulse");
+            EXPECT_NE(synth->pulseStream(), nullptr);
+            EXPECT_TRUE(synth->waitUntilLoaded(10s));
+            // No reverb or chorus: all-sound-off then leaves true silence.
+            synth->send(controller(91, 0));
+            synth->send(controller(93, 0));
+        }
+        return synth;
+    }
+
+    PulseServer m_server;
+    Reports m_reports;
+};
+
+TEST_F(PulseStreamTest, PlaysTheSynthesizersNotesOnTheSink)
+{
+    const auto synth = openSynth(sound::pulsedefaults::idleAfter);
+    ASSERT_TRUE(synth);
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(100));
+    const std::size_t before = recorder.frames();
+    synth->send(*sound::noteOnMessage(60));
+    ASSERT_TRUE(recorder.waitMs(300));
+    synth->send(*sound::noteOffMessage(60));
+    ASSERT_TRUE(recorder.waitMs(100));
+
+    const std::vector<float> all = recorder.blockPeaks();
+    const std::size_t firstNoteBlock = before / MonitorRecorder::blockFrames;
+    ASSERT_GT(all.size(), firstNoteBlock + 60);
+    EXPECT_LT(*std::max_element(all.begin(), all.begin() + static_cast<long>(firstNoteBlock)), silentPeak)
+        << "sound before the note";
+    EXPECT_GT(*std::max_element(all.begin() + static_cast<long>(firstNoteBlock), all.end()), 5 * soundingPeak);
+    EXPECT_TRUE(synth->pulseStream()->streaming());
+    // Either the thread that renders got its priority, or the user is told.
+    EXPECT_EQ(m_reports.count("real-time"), synth->pulseStream()->realtime() ? 0U : 1U);
+}
+
+TEST_F(PulseStreamTest, SetsTheStreamAsideAfterTheSilenceAndBringsItBackForANote)
+{
+    const auto synth = openSynth(200ms);
+    ASSERT_TRUE(synth);
+    const sound::PulseStream& stream = *synth->pulseStream();
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    constexpr int notes = 3;
+    std::vector<std::size_t> sent;
+    std::vector<std::size_t> ended;
+    for (int i = 0; i < notes; ++i) {
+        ASSERT_TRUE(eventually([&] { return !stream.streaming(); })) << "no idle after note " << i;
+        EXPECT_EQ(stream.streamsStarted(), i + 1);
+        ASSERT_TRUE(recorder.waitMs(50));
+        sent.push_back(recorder.frames());
+        synth->send(*sound::noteOnMessage(60 + 4 * i));
+        EXPECT_TRUE(stream.streaming()) << "the note must bring a stream at once";
+        ASSERT_TRUE(recorder.waitMs(150));
+        synth->send(*sound::noteOffMessage(60 + 4 * i));
+        synth->send(allSoundOff);
+        ended.push_back(recorder.frames());
+    }
+    ASSERT_TRUE(eventually([&] { return !stream.streaming(); }));
+    ASSERT_TRUE(recorder.waitMs(50));
+    expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
+    EXPECT_EQ(stream.streamsStarted(), notes + 1);
+    EXPECT_EQ(stream.connections(), 1);
+}
+
+// A note that lands while the stream is on its way out: every one is heard
+// once, whether it found the old stream still there or brought a new one.
+TEST_F(PulseStreamTest, NoteAtTheIdleEdgeIsNeitherLostNorDoubled)
+{
+    const auto synth = openSynth(30ms);
+    ASSERT_TRUE(synth);
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(100));
+    const std::vector<int> gaps = {20, 25, 30, 35, 40, 60, 20, 25, 30, 35, 40, 60};  // ms of silence
+    constexpr int noteMs = 80;  // held
+    std::vector<std::size_t> sent;   // recorded frames when each note-on went
+    std::vector<std::size_t> ended;  // and when its all-sound-off went
+    for (const int gap : gaps) {
+        sent.push_back(recorder.frames());
+        synth->send(*sound::noteOnMessage(67));
+        ASSERT_TRUE(recorder.waitMs(noteMs));
+        synth->send(allSoundOff);
+        ended.push_back(recorder.frames());
+        std::this_thread::sleep_for(std::chrono::milliseconds(gap));
+    }
+    ASSERT_TRUE(recorder.waitMs(100));
+    expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
+    EXPECT_GT(synth->pulseStream()->streamsStarted(), 1) << "the stream never went idle between notes";
+}
+
+TEST_F(PulseStreamTest, ServerKilledMidNoteThenBackPlaysAgain)
+{
+    const auto synth = openSynth(sound::pulsedefaults::idleAfter);
+    ASSERT_TRUE(synth);
+    const sound::PulseStream& stream = *synth->pulseStream();
+    {
+        MonitorRecorder recorder(m_server.address());
+        ASSERT_TRUE(recorder.recording());
+        synth->send(*sound::noteOnMessage(60));
+        ASSERT_TRUE(recorder.waitMs(100));
+        m_server.kill();
+    }
+    ASSERT_TRUE(eventually([&] { return !stream.streaming(); }));
+    // With no server, notes return at once and say it once.
+    for (int i = 0; i < 5; ++i) {
+        synth->send(*sound::noteOffMessage(60));
+        synth->send(*sound::noteOnMessage(62));
+        ASSERT_TRUE(eventually([&] { return m_reports.count("sound server") == 1; }));
+    }
+    synth->send(*sound::noteOffMessage(62));
+    EXPECT_EQ(m_reports.count("sound server"), 1U);
+
+    ASSERT_TRUE(m_server.start());
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(50));
+    synth->send(allSoundOff);
+    synth->send(*sound::noteOnMessage(64));
+    ASSERT_TRUE(eventually([&] { return stream.streaming() && stream.connections() == 2; }));
+    ASSERT_TRUE(recorder.waitMs(300));
+    const std::vector<float> peaks = recorder.blockPeaks();
+    EXPECT_GT(*std::max_element(peaks.begin(), peaks.end()), 5 * soundingPeak) << "no sound after the restart";
+    EXPECT_EQ(m_reports.count("sound server"), 1U);
+}
+
+TEST_F(PulseStreamTest, ClosingWhileTheServerIsGone)
+{
+    auto synth = openSynth(sound::pulsedefaults::idleAfter);
+    ASSERT_TRUE(synth);
+    synth->send(*sound::noteOnMessage(60));
+    m_server.kill();
+    synth->send(*sound::noteOnMessage(62));
+    synth.reset();  // must return, and the sanitizers see no use after free
+    SUCCEED();
+}
+
+TEST(PulseStreamOpen, NoServerFailsAtOnceWithAReason)
+{
+    sound::PulseStreamConfig config;
+    config.server = "unix:/nonexistent/tavelin-test/pulse";
+    config.render = [](float*, int) {};
+    config.sounding = [] { return false; };
+    std::string why;
+    EXPECT_EQ(sound::PulseStream::open(config, &why), nullptr);
+    EXPECT_NE(why.find("no sound server"), std::string::npos) << why;
+}
+
+}  // namespace
