@@ -80,6 +80,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tavelin-piano"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano"));
     QApplication::setApplicationVersion(QStringLiteral("3.03"));
+    // The desktop entry's name, so that Wayland compositors find its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavelin.TavelinPiano"));
 
     platform::QtTimeBase time;
     sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
