@@ -26,7 +26,8 @@ void PictureBox::setPicture(const QPixmap& picture, const QString& source)
     m_source = picture.isNull() ? QString() : source;
     if (m_autoSize && !m_picture.isNull()) {
         const int border = 2 * frameWidth();
-        resize(m_picture.width() + border, m_picture.height() + border);
+        const QSize size = m_picture.deviceIndependentSize().toSize();  // a 2x picture takes its 1x room
+        resize(size.width() + border, size.height() + border);
     }
     update();
 }

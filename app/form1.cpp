@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/windowplacement.h"
 #include "exercise/picturenames.h"
 #include "exercise/speed.h"
 #include "keyboard/keygeometry.h"
@@ -101,10 +102,10 @@ Form1::Form1(const Form1Services& services)
 
     buildControls();
 
-    // Centred on the screen.
+    // Centred on the screen; on one too small for it, with the title bar and
+    // the mode buttons on it.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(app::placeWindow(size(), screen->availableGeometry()));
     }
 
     Form_Load();

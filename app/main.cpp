@@ -166,6 +166,8 @@ int main(int argc, char** argv)
     // ends with it already: so it is the caption itself.
     QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano 3.03"));
     QApplication::setApplicationVersion(QStringLiteral("3.03"));
+    // The desktop entry's name, so that Wayland compositors find its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavelin.TavelinPiano"));
 
     platform::QtTimeBase time;
     sound::DefaultOutputSystem outputs{windowSynthConfig()};

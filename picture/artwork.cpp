@@ -113,9 +113,9 @@ void drawRule(QPainter& painter, QPointF centre, qreal halfWidth, qreal size, QC
 
 // A panel message page: paper and the painter ready to write on it.
 struct Page {
-    QImage image = notepicture::paper();
-    QPainter painter{&image};
-    Page()
+    QImage image;
+    QPainter painter;
+    explicit Page(int scale) : image(notepicture::paper(scale)), painter(&image)
     {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
@@ -142,14 +142,14 @@ QString noteName(int degree)
     return names[static_cast<std::size_t>(((degree % 7) + 7) % 7)];
 }
 
-QImage nameSheet()
+QImage nameSheet(int scale)
 {
-    return paperTexture(panelSize, seed::nameSheet);
+    return paperTexture(panelSize, seed::nameSheet, scale);
 }
 
-QImage namePicture(const QString& name, bool roomForSign)
+QImage namePicture(const QString& name, bool roomForSign, int scale)
 {
-    QImage image = nameSheet();
+    QImage image = nameSheet(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -177,9 +177,10 @@ QImage namePicture(const QString& name, bool roomForSign)
     return image;
 }
 
-QImage signPicture(Accidental accidental)
+QImage signPicture(Accidental accidental, int scale)
 {
-    QImage image = nameSheet().copy(signArea);
+    QImage image = nameSheet(scale).copy(QRect(signArea.topLeft() * scale, signArea.size() * scale));
+    image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     // Sized like the accidental of a note whose staff space is the height of
@@ -195,9 +196,9 @@ QImage signPicture(Accidental accidental)
     return image;
 }
 
-QImage startPicture(int noteCount)
+QImage startPicture(int noteCount, int scale)
 {
-    Page page;
+    Page page(scale);
     QPainter& p = page.painter;
     writeCentred(p, fonts::serif(88, true), QString::number(noteCount), 104.0, colour::ink);
     writeCentred(p, fonts::serif(30, false, true), QStringLiteral("notes"), 138.0, colour::ink);
@@ -207,9 +208,9 @@ QImage startPicture(int noteCount)
     return page.finish();
 }
 
-QImage endPicture()
+QImage endPicture(int scale)
 {
-    Page page;
+    Page page(scale);
     QPainter& p = page.painter;
     // The last bar of a piece: a held chord and the final double bar.
     const QRectF lines(62.0, 40.0, 126.0, 36.0);
@@ -228,9 +229,9 @@ QImage endPicture()
     return page.finish();
 }
 
-QImage welcomePicture()
+QImage welcomePicture(int scale)
 {
-    Page page;
+    Page page(scale);
     QPainter& p = page.painter;
     // A treble clef as the page's initial.
     QPainterPath clef = musicGlyph(glyph::gClef, 10.0, QPointF());
@@ -243,10 +244,10 @@ QImage welcomePicture()
     return page.finish();
 }
 
-QImage logoPicture()
+QImage logoPicture(int scale)
 {
     constexpr QSize size(300, 230);
-    QImage image = brushedTexture(size, seed::logoSurface, colour::surface, 6.0);
+    QImage image = brushedTexture(size, seed::logoSurface, colour::surface, 6.0, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -254,7 +255,7 @@ QImage logoPicture()
     QRadialGradient glow(QPointF(150.0, 40.0), 220.0);
     glow.setColorAt(0.0, QColor(255, 230, 190, 34));
     glow.setColorAt(1.0, QColor(255, 230, 190, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(QPoint(), size), glow);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour::goldMid, 1.2));
     p.drawRect(QRectF(7.5, 7.5, size.width() - 15.0, size.height() - 15.0));
@@ -307,10 +308,10 @@ QImage logoPicture()
     return image;
 }
 
-QImage backgroundPicture()
+QImage backgroundPicture(int scale)
 {
     constexpr QSize size(1024, 548);
-    const QImage surface = brushedTexture(size, seed::windowSurface, colour::surface, 7.0);
+    const QImage surface = brushedTexture(size, seed::windowSurface, colour::surface, 7.0, scale);
     QImage image = surface;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -319,7 +320,7 @@ QImage backgroundPicture()
     QRadialGradient glow(QPointF(180.0, 110.0), 330.0);
     glow.setColorAt(0.0, QColor(255, 220, 170, 26));
     glow.setColorAt(1.0, QColor(255, 220, 170, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRect(QPoint(), size), glow);
 
     // Title.
     fillGilt(p, centredText(fonts::serif(52, false, true), QStringLiteral("Tavelin Piano"), 185.0, 74.0));
@@ -381,12 +382,24 @@ QImage backgroundPicture()
     return image;
 }
 
-QImage iconPicture()
+QImage iconPicture(int pixels)
 {
-    constexpr int side = 48;
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    if (pixels != iconSide) {
+        // Scaled by the painter: an image's device pixel ratio below 1 is
+        // not honoured when painting.
+        p.scale(static_cast<qreal>(pixels) / iconSide, static_cast<qreal>(pixels) / iconSide);
+    }
+    drawIcon(p);
+    p.end();
+    return image;
+}
+
+void drawIcon(QPainter& p)
+{
+    constexpr int side = iconSide;
     p.setRenderHint(QPainter::Antialiasing);
 
     const QRectF tile(1.0, 1.0, 46.0, 46.0);
@@ -427,16 +440,15 @@ QImage iconPicture()
     hook.closeSubpath();
     note = note.united(hook);
     p.fillPath(note, goldBrush(4.0, 20.0));
-    p.end();
-    return image;
 }
 
-QImage nameStripPicture()
+QImage nameStripPicture(int scale)
 {
     constexpr QSize size(1022, 49);
     constexpr int cell = 32;
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(colour::stripBlue);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QFont font = fonts::serif(19);

@@ -1,5 +1,8 @@
 #include "picture/fonts.h"
 
+#include "picture/fontfiles.h"
+
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -20,18 +23,25 @@ Families& families()
     return f;
 }
 
-// Adds one font file; the family name it registers, or an empty string.
-QString addFont(const QString& path, const char* package, QString* error)
+// Adds one font file; the family name it registers, or, when the file is
+// gone, family itself if the system has it; an empty string otherwise.
+QString addFont(const char* file, const char* family, const char* package, QString* error)
 {
-    const int id = QFontDatabase::addApplicationFont(path);
+    const QString path = QString::fromUtf8(file);
+    const int id = QFileInfo::exists(path) ? QFontDatabase::addApplicationFont(path) : -1;
     const QStringList names = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    if (names.isEmpty()) {
-        if (error != nullptr) {
-            *error = QStringLiteral("cannot load the font %1; install the Debian package %2").arg(path, QString::fromLatin1(package));
-        }
-        return {};
+    if (!names.isEmpty()) {
+        return names.first();
     }
-    return names.first();
+    const QString name = QString::fromLatin1(family);
+    if (QFontDatabase::hasFamily(name)) {
+        return name;
+    }
+    if (error != nullptr) {
+        *error = QStringLiteral("cannot load the font %1 (%2); install the Debian package %3")
+                     .arg(name, path, QString::fromLatin1(package));
+    }
+    return {};
 }
 
 QFont makeFont(const QString& family, qreal pixelSize)
@@ -53,23 +63,19 @@ bool load(QString* error)
     if (f.loaded) {
         return true;
     }
-    const QString folder = QString::fromLatin1(fontFolder);
-    f.music = addFont(QString::fromLatin1(musicFile), "fonts-noto-core", error);
+    f.music = addFont(files::music, "Noto Music", "fonts-noto-core", error);
     if (f.music.isEmpty()) {
         return false;
     }
     const char* liberation = "fonts-liberation2";
-    const char* serifFiles[] = {"LiberationSerif-Regular.ttf", "LiberationSerif-Bold.ttf", "LiberationSerif-Italic.ttf",
-                                "LiberationSerif-BoldItalic.ttf"};
-    for (const char* file : serifFiles) {
-        f.serif = addFont(folder + QString::fromLatin1(file), liberation, error);
+    for (const char* file : {files::serif, files::serifBold, files::serifItalic, files::serifBoldItalic}) {
+        f.serif = addFont(file, "Liberation Serif", liberation, error);
         if (f.serif.isEmpty()) {
             return false;
         }
     }
-    const char* sansFiles[] = {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"};
-    for (const char* file : sansFiles) {
-        f.sans = addFont(folder + QString::fromLatin1(file), liberation, error);
+    for (const char* file : {files::sans, files::sansBold}) {
+        f.sans = addFont(file, "Liberation Sans", liberation, error);
         if (f.sans.isEmpty()) {
             return false;
         }

@@ -1,9 +1,13 @@
 // tavelin-makepictures: draws every picture the program shows and writes them
-// into the program's folder, picture/ and tvl.tv. Run by the build; the output
-// depends on nothing but this code and the Debian fonts, so rebuilding gives
-// the same files.
+// into the program's folder, picture/ and tvl.tv, each also drawn at twice the
+// size for screens at a 2x scale under the name Qt gives such files
+// ("152@2x.jpg", "tvl@2x.tv"). Given an icon folder and a name, it also
+// draws the application icon for the hicolor theme: <folder>/<N>x<N>/apps/
+// <name>.png at the usual sizes and <folder>/scalable/apps/<name>.svg. Run by
+// the build; the output depends on nothing but this code and the fonts, so
+// rebuilding gives the same files.
 //
-//     tavelin-makepictures <program folder>
+//     tavelin-makepictures <program folder> [<icon folder> <icon name>]
 
 #include "picture/artwork.h"
 #include "picture/fonts.h"
@@ -11,8 +15,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPainter>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QSvgGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -29,6 +36,24 @@ constexpr int trebleHighest = 89;  // F6
 constexpr int bassLowest = 36;     // C2
 constexpr int bassHighest = 69;    // A4
 
+// Icon sizes of the hicolor theme, in pixels.
+constexpr int iconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// "picture/152.jpg" at scale 2 is "picture/152@2x.jpg": the suffix goes before
+// the last dot of the file name, as Qt looks for it.
+QString scaledName(const QString& relativePath, int scale)
+{
+    if (scale == 1) {
+        return relativePath;
+    }
+    const int slash = static_cast<int>(relativePath.lastIndexOf(QLatin1Char('/')));
+    int dot = static_cast<int>(relativePath.lastIndexOf(QLatin1Char('.')));
+    if (dot <= slash) {
+        dot = static_cast<int>(relativePath.size());
+    }
+    return relativePath.left(dot) + QStringLiteral("@%1x").arg(scale) + relativePath.mid(dot);
+}
+
 class Writer {
 public:
     explicit Writer(const QString& folder) : m_folder(folder) {}
@@ -37,6 +62,11 @@ public:
     bool save(const QImage& image, const QString& relativePath, const char* format = "jpeg")
     {
         const QString path = QDir(m_folder).filePath(relativePath);
+        if (!QDir().mkpath(QFileInfo(path).path())) {
+            std::fprintf(stderr, "tavelin-makepictures: cannot create %s\n", qPrintable(QFileInfo(path).path()));
+            m_failed = true;
+            return false;
+        }
         QImageWriter writer(path, format);
         if (qstrcmp(format, "jpeg") == 0) {
             writer.setQuality(jpegQuality);
@@ -54,6 +84,32 @@ public:
         return true;
     }
 
+    // The application icon as an SVG file, drawn by the same code as the
+    // pixel icons.
+    bool saveSvg(const QString& relativePath)
+    {
+        const QString path = QDir(m_folder).filePath(relativePath);
+        if (!QDir().mkpath(QFileInfo(path).path())) {
+            m_failed = true;
+            return false;
+        }
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(QSize(art::iconSide, art::iconSide));
+        svg.setViewBox(QRect(0, 0, art::iconSide, art::iconSide));
+        svg.setTitle(QStringLiteral("Tavelin Piano"));
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            std::fprintf(stderr, "tavelin-makepictures: cannot write %s\n", qPrintable(path));
+            m_failed = true;
+            return false;
+        }
+        art::drawIcon(painter);
+        painter.end();
+        ++m_count;
+        return true;
+    }
+
     bool failed() const { return m_failed; }
     int count() const { return m_count; }
 
@@ -63,11 +119,11 @@ private:
     int m_count = 0;
 };
 
-void writeNotePictures(Writer& out)
+void writeNotePictures(Writer& out, int scale)
 {
     using art::Accidental;
     using art::Clef;
-    const QImage paper = art::notepicture::paper();
+    const QImage paper = art::notepicture::paper(scale);
     struct Set {
         Clef clef;
         Accidental spelling;
@@ -88,22 +144,44 @@ void writeNotePictures(Writer& out)
                 continue;
             }
             out.save(art::notepicture::render(set.clef, note, set.spelling, paper),
-                     QStringLiteral("picture/") + art::notepicture::fileName(set.clef, set.spelling, note));
+                     scaledName(QStringLiteral("picture/") + art::notepicture::fileName(set.clef, set.spelling, note), scale));
         }
     }
 }
 
-void writeNamePictures(Writer& out)
+void writeNamePictures(Writer& out, int scale)
 {
     // 536 = do (MIDI 36), 538 = ré, ... 547 = si: the white keys of one octave.
     const int keys[] = {36, 38, 40, 41, 43, 45, 47};
     for (int degree = 0; degree < 7; ++degree) {
-        out.save(art::namePicture(art::noteName(degree), false), QStringLiteral("picture/5%1.jpg").arg(keys[degree]));
+        out.save(art::namePicture(art::noteName(degree), false, scale),
+                 scaledName(QStringLiteral("picture/5%1.jpg").arg(keys[degree]), scale));
     }
     // "sol" is the widest name; this one leaves it more room beside a sign.
-    out.save(art::namePicture(art::noteName(4), true), QStringLiteral("picture/543p.jpg"));
-    out.save(art::signPicture(art::Accidental::Sharp), QStringLiteral("picture/up.jpg"));
-    out.save(art::signPicture(art::Accidental::Flat), QStringLiteral("picture/down.jpg"));
+    out.save(art::namePicture(art::noteName(4), true, scale), scaledName(QStringLiteral("picture/543p.jpg"), scale));
+    out.save(art::signPicture(art::Accidental::Sharp, scale), scaledName(QStringLiteral("picture/up.jpg"), scale));
+    out.save(art::signPicture(art::Accidental::Flat, scale), scaledName(QStringLiteral("picture/down.jpg"), scale));
+}
+
+void writePictures(Writer& out, int scale)
+{
+    writeNotePictures(out, scale);
+    writeNamePictures(out, scale);
+    out.save(art::startPicture(50, scale), scaledName(QStringLiteral("picture/start50.jpg"), scale));
+    out.save(art::endPicture(scale), scaledName(QStringLiteral("picture/end.jpg"), scale));
+    out.save(art::welcomePicture(scale), scaledName(QStringLiteral("picture/001s.jpg"), scale));
+    out.save(art::logoPicture(scale), scaledName(QStringLiteral("tvl.tv"), scale));
+    out.save(art::backgroundPicture(scale), scaledName(QStringLiteral("picture/background.jpg"), scale));
+    out.save(art::iconPicture(art::iconSide * scale), scaledName(QStringLiteral("picture/icon.png"), scale), "png");
+    out.save(art::nameStripPicture(scale), scaledName(QStringLiteral("picture/namestrip.jpg"), scale));
+}
+
+void writeThemeIcons(Writer& out, const QString& name)
+{
+    for (const int pixels : iconSizes) {
+        out.save(art::iconPicture(pixels), QStringLiteral("%1x%1/apps/%2.png").arg(pixels).arg(name), "png");
+    }
+    out.saveSvg(QStringLiteral("scalable/apps/%1.svg").arg(name));
 }
 
 }  // namespace
@@ -122,8 +200,8 @@ int main(int argc, char** argv)
     }
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: tavelin-makepictures <program folder>\n");
+    if (args.size() != 2 && args.size() != 4) {
+        std::fprintf(stderr, "usage: tavelin-makepictures <program folder> [<icon folder> <icon name>]\n");
         return 2;
     }
     QString error;
@@ -138,18 +216,20 @@ int main(int argc, char** argv)
     }
 
     Writer out(folder);
-    writeNotePictures(out);
-    writeNamePictures(out);
-    out.save(art::startPicture(50), QStringLiteral("picture/start50.jpg"));
-    out.save(art::endPicture(), QStringLiteral("picture/end.jpg"));
-    out.save(art::welcomePicture(), QStringLiteral("picture/001s.jpg"));
-    out.save(art::logoPicture(), QStringLiteral("tvl.tv"));
-    out.save(art::backgroundPicture(), QStringLiteral("picture/background.jpg"));
-    out.save(art::iconPicture(), QStringLiteral("picture/icon.png"), "png");
-    out.save(art::nameStripPicture(), QStringLiteral("picture/namestrip.jpg"));
+    writePictures(out, 1);
+    writePictures(out, 2);
+    int count = out.count();
+    if (args.size() == 4) {
+        Writer icons(args.at(2));
+        writeThemeIcons(icons, args.at(3));
+        count += icons.count();
+        if (icons.failed()) {
+            return 1;
+        }
+    }
     if (out.failed()) {
         return 1;
     }
-    std::printf("tavelin-makepictures: %d pictures in %s\n", out.count(), qPrintable(QDir(folder).absolutePath()));
+    std::printf("tavelin-makepictures: %d pictures in %s\n", count, qPrintable(QDir(folder).absolutePath()));
     return 0;
 }

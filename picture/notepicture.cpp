@@ -13,9 +13,9 @@ constexpr QColor captionInk(0x8a, 0x7b, 0x68);  // faded brown, like a printed r
 
 }  // namespace
 
-QImage paper()
+QImage paper(int scale)
 {
-    return paperTexture(size, paperSeed);
+    return paperTexture(size, paperSeed, scale);
 }
 
 Engraver engraver()
@@ -36,7 +36,9 @@ QString fileName(Clef clef, Accidental spelling, int midiNote)
 
 QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper)
 {
-    QImage image = paper.copy(QRect(QPoint(0, 0), size));
+    const qreal ratio = paper.devicePixelRatio();
+    QImage image = paper.copy(QRect(QPoint(0, 0), size * ratio));
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

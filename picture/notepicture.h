@@ -22,9 +22,10 @@ constexpr QSize size(250, 250);
 constexpr qreal staffSpace = 15.0;
 constexpr QRectF staffLines(18.0, 90.0, 214.0, 4.0 * staffSpace);
 
-// The paper every note picture and panel message is printed on.
+// The paper every note picture and panel message is printed on; at scale 2
+// with twice the pixels each way, for screens of device pixel ratio 2.
 constexpr std::uint64_t paperSeed = 0x7a5e11a0;
-QImage paper();
+QImage paper(int scale = 1);
 
 // The engraver with that staff.
 Engraver engraver();
@@ -37,7 +38,8 @@ int prefix(Clef clef, Accidental spelling);
 QString fileName(Clef clef, Accidental spelling, int midiNote);
 
 // Draws the picture of midiNote (a black key written with the given
-// accidental) on a copy of paper, which must be at least size.
+// accidental) on a copy of paper, which must be at least size (logical
+// pixels); the picture has the paper's device pixel ratio.
 QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper);
 
 }  // namespace art::notepicture

@@ -100,31 +100,42 @@ double ValueNoise::at(double x, double y) const
     return top + (bottom - top) * ty;
 }
 
-QImage paperTexture(QSize size, std::uint64_t seed)
+QImage paperTexture(QSize size, std::uint64_t seed, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    const int s = std::max(1, scale);
+    QImage image(size * s, QImage::Format_RGB32);
     const ValueNoise clouds(size, 48, seed);
     const ValueNoise mottle(size, 9, seed + 1);
     Noise grain(seed + 2);
     const double cx = size.width() / 2.0;
     const double cy = size.height() / 2.0;
     const double reach = std::hypot(cx, cy);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
+    for (int py = 0; py < image.height(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        for (int px = 0; px < image.width(); ++px) {
+            // Logical coordinates of the pixel; at scale 1 the pixel itself.
+            const double x = s == 1 ? px : (px + 0.5) / s - 0.5;
+            const double y = s == 1 ? py : (py + 0.5) / s - 0.5;
             // Levels: clouds +-3, mottle +-1.5, grain +-2; edges up to 7% darker.
             const double d = std::hypot(x - cx, y - cy) / reach;
             const double shade = 1.0 - 0.07 * d * d;
             const double offset = 3.0 * clouds.at(x, y) + 1.5 * mottle.at(x, y) + 2.0 * grain.signedUnit();
-            line[x] = qRgb(clampLevel((paperColour.red() + offset) * shade), clampLevel((paperColour.green() + offset) * shade),
-                           clampLevel((paperColour.blue() + offset * 0.8) * shade));
+            line[px] = qRgb(clampLevel((paperColour.red() + offset) * shade), clampLevel((paperColour.green() + offset) * shade),
+                            clampLevel((paperColour.blue() + offset * 0.8) * shade));
         }
     }
+    image.setDevicePixelRatio(s);
     return image;
 }
 
-QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double strength)
+QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double strength, int scale)
 {
+    if (scale > 1) {
+        QImage image = brushedTexture(size, seed, base, strength).scaled(size * scale, Qt::IgnoreAspectRatio,
+                                                                          Qt::SmoothTransformation);
+        image.setDevicePixelRatio(scale);
+        return image;
+    }
     const int w = size.width();
     const int h = size.height();
     Noise noise(seed);

@@ -41,7 +41,10 @@ private:
 
 // Warm off-white paper: soft cloudy unevenness, a fine grain and slightly
 // darker edges, the way a printed workbook page looks under a lamp.
-QImage paperTexture(QSize size, std::uint64_t seed);
+// size is in logical pixels; at scale 2 the image has twice as many pixels
+// each way (device pixel ratio 2): the same clouds and edges, sampled finer,
+// with a grain of its own at the finer pitch. Scale 1 is the plain picture.
+QImage paperTexture(QSize size, std::uint64_t seed, int scale = 1);
 
 // The paper's base colour, for painting over parts of it.
 constexpr QColor paperColour(0xf6, 0xf0, 0xe1);
@@ -49,6 +52,8 @@ constexpr QColor paperColour(0xf6, 0xf0, 0xe1);
 // A dark surface brushed left to right: noise smeared along each row, so it
 // shows long fine streaks, like brushed lacquer or a wooden instrument case.
 // strength is the streaks' amplitude in 8-bit levels either side of base.
-QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double strength);
+// At scale 2 the streaks of scale 1 are resampled smoothly to twice the
+// pixels (device pixel ratio 2), so both sizes show the same surface.
+QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double strength, int scale = 1);
 
 }  // namespace art

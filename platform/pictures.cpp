@@ -8,6 +8,34 @@
 
 namespace platform {
 
+namespace {
+
+// Pictures twice the size are taken from this ratio up, as Qt takes them.
+constexpr qreal doubleSizeFrom = 1.5;
+
+QImage readPicture(const QString& path, QString* why)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull() && why != nullptr) {
+        *why = reader.errorString();
+    }
+    return image;
+}
+
+}  // namespace
+
+QString doubleSizePath(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash) {
+        dot = path.size();
+    }
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
 PictureLoader::PictureLoader(Report report) : m_report(std::move(report)) {}
 
 QPixmap PictureLoader::load(const QString& path)
@@ -15,17 +43,24 @@ QPixmap PictureLoader::load(const QString& path)
     if (path.isEmpty()) {
         return {};
     }
+    const qreal ratio = m_ratio > 0.0 ? m_ratio : (qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
+    if (ratio >= doubleSizeFrom) {
+        const QString doubled = doubleSizePath(path);
+        if (QFileInfo(doubled).isFile()) {
+            QImage image = readPicture(doubled, nullptr);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2.0);
+                return QPixmap::fromImage(std::move(image));
+            }
+        }
+        // No sharper picture (or a broken one): the plain one, reported as usual.
+    }
     QString why;
     QImage image;
     if (QFileInfo(path).isDir()) {
         why = QStringLiteral("is a folder");
     } else {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
-        if (image.isNull()) {
-            why = reader.errorString();
-        }
+        image = readPicture(path, &why);
     }
     if (image.isNull()) {
         if (!m_reported.contains(path)) {

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for the given needs
-# ("build", "test", "bench"). Sourced or run by run.sh, test.sh and bench.sh.
+# ("build", "test", "bench", "package"). Sourced or run by run.sh, test.sh,
+# bench.sh and package.sh.
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev
+build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfluidsynth-dev libasound2-dev
             libpulse-dev libdbus-1-dev
-            fluid-soundfont-gm fonts-liberation2 fonts-noto-core)
+            fluid-soundfont-gm fontconfig fonts-liberation2 fonts-noto-core)
 test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
-           pulseaudio pulseaudio-utils alsa-utils python3 poppler-utils)
+           pulseaudio pulseaudio-utils alsa-utils python3 poppler-utils binutils
+           desktop-file-utils appstream man-db)
+package_pkgs=(dpkg-dev file lintian)
 bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils)
 
 want=()
@@ -16,6 +19,7 @@ for need in "$@"; do
         build) want+=("${build_pkgs[@]}") ;;
         test)  want+=("${test_pkgs[@]}") ;;
         bench) want+=("${bench_pkgs[@]}") ;;
+        package) want+=("${package_pkgs[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -446,4 +448,130 @@ TEST(Messages, CarryTheirText)
         ASSERT_EQ(page.size(), panel);
         EXPECT_GT(darkCount(page, page.rect()), 1000);
     }
+}
+
+namespace {
+
+// Every picture of the program's folder at 1x: the files without "@2x".
+QStringList plainPictures()
+{
+    QStringList paths;
+    const QDir folder(QDir(programDir()).filePath(QStringLiteral("picture")));
+    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (!name.contains(QStringLiteral("@2x"))) {
+            paths << folder.filePath(name);
+        }
+    }
+    paths << QDir(programDir()).filePath(QStringLiteral("tvl.tv"));
+    return paths;
+}
+
+QString twinOf(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+
+// Mean absolute difference per channel (0 to 255) of two images of one size,
+// alpha included, over the premultiplied colours.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double sum = 0.0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
+                   + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (4.0 * x.width() * x.height());
+}
+
+// Pixels half-way between ink and paper: the soft rim of every drawn edge.
+// A sharper picture of the same drawing has a thinner rim, so fewer of them.
+int rimPixels(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int l = luminance(image.pixel(x, y));
+            n += (l > 70 && l < 190) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST(DoubleSize, EveryPictureHasATwinOfTwiceTheSizeWithTheSameDrawing)
+{
+    const QStringList plain = plainPictures();
+    ASSERT_EQ(plain.size(), 118);  // 117 in picture/ and tvl.tv
+    for (const QString& path : plain) {
+        SCOPED_TRACE(path.toStdString());
+        QByteArray format;
+        QByteArray twinFormat;
+        const QImage one = decode(path, &format);
+        const QImage two = decode(twinOf(path), &twinFormat);
+        ASSERT_FALSE(one.isNull());
+        ASSERT_FALSE(two.isNull());
+        EXPECT_EQ(twinFormat, format);
+        ASSERT_EQ(two.size(), one.size() * 2);
+        // Brought down to 1x, the twin is the same picture: the same shapes in
+        // the same places (a drawing left at 1x in a corner of the twin, or
+        // drawn twice as large, would be far off).
+        const QImage down = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(one, down), 5.0);
+    }
+}
+
+TEST(DoubleSize, NotesAreDrawnSharperThanThePlainPictureEnlarged)
+{
+    // A flat and a sharp note on their staves, a name, a message page.
+    for (const char* name : {"261.jpg", "446.jpg", "543p.jpg", "start50.jpg"}) {
+        SCOPED_TRACE(name);
+        const QImage one = decode(picturePath(QString::fromLatin1(name)));
+        const QImage two = decode(twinOf(picturePath(QString::fromLatin1(name))));
+        ASSERT_EQ(two.size(), QSize(500, 500));
+        const QImage enlarged = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // The paper's grain stays far from the ink, so only the drawing counts.
+        EXPECT_LT(rimPixels(two), 0.75 * rimPixels(enlarged));
+    }
+}
+
+TEST(Icon, ThemeSizesAndTheScalableIconAreTheDesign)
+{
+    const QDir icons(QDir(programDir()).filePath(QStringLiteral("../icons")));
+    const QImage design = decode(picturePath(QStringLiteral("icon.png")));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon = decode(icons.filePath(QStringLiteral("%1x%1/apps/org.tavelin.TavelinPiano.png").arg(size)));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        if (size == 48) {
+            EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), design.convertToFormat(QImage::Format_ARGB32));
+        } else if (size > 48) {
+            const QImage down = icon.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LT(meanDifference(design, down), 12.0);
+        }
+        // The whole tile at every size: clear corners, a solid middle.
+        const QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(qAlpha(argb.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(argb.pixel(size - 1, size - 1)), 0);
+        EXPECT_EQ(qAlpha(argb.pixel(size / 2, size / 2)), 255);
+        EXPECT_EQ(qAlpha(argb.pixel(size / 10, size / 2)), 255);
+        EXPECT_EQ(qAlpha(argb.pixel(size * 9 / 10, size / 2)), 255);
+    }
+    // The SVG, drawn by Qt's SVG renderer at 48 px, is the 48 px icon.
+    QSvgRenderer svg(icons.filePath(QStringLiteral("scalable/apps/org.tavelin.TavelinPiano.svg")));
+    ASSERT_TRUE(svg.isValid());
+    QImage drawn(48, 48, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    EXPECT_LT(meanDifference(design, drawn), 6.0);
 }
