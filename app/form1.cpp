@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/helpwindow.h"
+
 #include "exercise/picturenames.h"
 #include "exercise/speed.h"
 #include "keyboard/keygeometry.h"
@@ -91,6 +93,8 @@ Form1::Form1(const Form1Services& services)
     Timer3->setEnabled(true);
 
     buildControls();
+    buildShortcuts();
+    buildAccessibility();
 
     // Centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -252,6 +256,9 @@ QString Form1::picturePath(const QString& file) const
 void Form1::loadInto(PictureBox* box, const QString& path)
 {
     box->setPicture(m_pictures.load(path), path);
+    if (box == Picture1) {
+        describeNotePanel(path);
+    }
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/)
@@ -323,6 +330,9 @@ void Form1::closeEvent(QCloseEvent* event)
     if (!closing()) {
         int cancel = 0;
         Form_Unload(cancel);
+    }
+    if (m_help != nullptr) {
+        m_help->close();
     }
     event->accept();
 }
