@@ -6,7 +6,8 @@ set -euo pipefail
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev
             fluid-soundfont-gm fonts-liberation2 fonts-noto-core)
 test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
-           pulseaudio pulseaudio-utils alsa-utils python3)
+           pulseaudio pulseaudio-utils alsa-utils python3
+           at-spi2-core python3-pyatspi dbus dbus-x11)
 bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils)
 
 want=()
