@@ -3,7 +3,8 @@
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/shortcuts.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QImage>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -62,8 +63,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setAccessibleName(QStringLiteral("Aide"));
     m_browser->setOpenLinks(false);
-    m_browser->document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
-                                       keyboard::drawKeyboardMap());
+    // The map with the caps of the keyboard in use, as far as the input
+    // locale tells it (the window system names no layout to Qt).
+    m_browser->document()->addResource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
+        keyboard::drawKeyboardMap(keyboard::capsLayoutFor(QGuiApplication::inputMethod()->locale().bcp47Name().toStdString())));
     m_browser->setHtml(html());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
