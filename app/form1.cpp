@@ -1,6 +1,8 @@
 #include "app/form1.h"
 
+#include "app/helpwindow.h"
 #include "app/windowplacement.h"
+
 #include "exercise/picturenames.h"
 #include "exercise/speed.h"
 #include "keyboard/keygeometry.h"
@@ -101,6 +103,8 @@ Form1::Form1(const Form1Services& services)
     m_outputWatch->setInterval(outputWatchMs);
 
     buildControls();
+    buildShortcuts();
+    buildAccessibility();
 
     // Centred on the screen; on one too small for it, with the title bar and
     // the mode buttons on it.
@@ -265,6 +269,9 @@ QString Form1::picturePath(const QString& file) const
 void Form1::loadInto(PictureBox* box, const QString& path)
 {
     box->setPicture(m_pictures.load(path), path);
+    if (box == Picture1) {
+        describeNotePanel(path);
+    }
 }
 
 void Form1::paintEvent(QPaintEvent* /*event*/)
@@ -338,6 +345,9 @@ void Form1::closeEvent(QCloseEvent* event)
     if (!closing()) {
         int cancel = 0;
         Form_Unload(cancel);
+    }
+    if (m_help != nullptr) {
+        m_help->close();
     }
     event->accept();
 }

@@ -22,6 +22,8 @@
 #include <optional>
 #include <random>
 
+class HelpWindow;
+
 // What the window is given from outside: its clock and timers, the MIDI
 // outputs, where messages and error lines go, and the folder it reads its
 // pictures from.
@@ -146,6 +148,10 @@ public:
     // Absolute path of a file in the picture folder.
     QString picturePath(const QString& file) const;
 
+    // --- Help (F1), a window of its own; nullptr until first opened ---
+    void showHelp();
+    HelpWindow* helpWindow() const { return m_help; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -156,6 +162,9 @@ private:
     void showmidirc();
     bool startupready();
     void buildControls();
+    void buildShortcuts();
+    void buildAccessibility();
+    void describeNotePanel(const QString& path);
     void flash(std::int16_t index, std::uint32_t colour);
     void endOfRun(bool stopped);
     void prepareNoteChoice();
@@ -186,4 +195,5 @@ private:
     std::array<KeyButton*, 54> m_keys{};
     std::array<CommandButton*, 6> m_modes{};
     std::array<QLabel*, 2> m_speedEnds{};
+    HelpWindow* m_help = nullptr;  // child window, made on first use
 };

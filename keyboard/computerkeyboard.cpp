@@ -241,6 +241,7 @@ struct DrawnRow {
     int firstCode;
     std::array<const char*, 12> azerty;
     std::array<const char*, 12> qwerty;
+    std::array<const char*, 12> qwertz;
     int keys;
     const char* leftCap;  // the key at the row's left end, drawn for orientation
     int leftQuarters;     // its width
@@ -250,18 +251,22 @@ constexpr std::array<DrawnRow, 4> drawnRows = {{
     {4, keycodes::digitRowFirst,
      {"&", "é", "\"", "'", "(", "-", "è", "_", "ç", "à", ")", "="},
      {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "-", "="},
+     {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "ß", "´"},
      keycodes::digitRowKeys, "²", 4},
     {6, keycodes::topRowFirst,
      {"A", "Z", "E", "R", "T", "Y", "U", "I", "O", "P", "^", "$"},
      {"Q", "W", "E", "R", "T", "Y", "U", "I", "O", "P", "[", "]"},
+     {"Q", "W", "E", "R", "T", "Z", "U", "I", "O", "P", "Ü", "+"},
      keycodes::topRowKeys, "Tab", 6},
     {7, keycodes::homeRowFirst,
      {"Q", "S", "D", "F", "G", "H", "J", "K", "L", "M", "ù", ""},
      {"A", "S", "D", "F", "G", "H", "J", "K", "L", ";", "'", ""},
+     {"A", "S", "D", "F", "G", "H", "J", "K", "L", "Ö", "Ä", ""},
      keycodes::homeRowKeys, "Verr.", 7},
     {9, keycodes::bottomRowFirst,
      {"W", "X", "C", "V", "B", "N", ",", ";", ":", "!", "", ""},
      {"Z", "X", "C", "V", "B", "N", "M", ",", ".", "/", "", ""},
+     {"Y", "X", "C", "V", "B", "N", "M", ",", ".", "-", "", ""},
      keycodes::bottomRowKeys, "Maj", 9},
 }};
 
@@ -284,10 +289,49 @@ void drawKey(QPainter& p, const QRect& r, const QColor& face, const QColor& ink)
     p.setPen(ink);
 }
 
+const std::array<const char*, 12>& capsOf(const DrawnRow& row, CapsLayout layout)
+{
+    switch (layout) {
+    case CapsLayout::Azerty: return row.azerty;
+    case CapsLayout::Qwertz: return row.qwertz;
+    case CapsLayout::Qwerty: break;
+    }
+    return row.qwerty;
+}
+
+const char* nameOf(CapsLayout layout)
+{
+    switch (layout) {
+    case CapsLayout::Azerty: return "AZERTY";
+    case CapsLayout::Qwertz: return "QWERTZ";
+    case CapsLayout::Qwerty: break;
+    }
+    return "QWERTY";
+}
+
 }  // namespace
 
-QImage drawKeyboardMap()
+CapsLayout capsLayoutFor(const std::string& bcp47)
 {
+    const std::string language = bcp47.substr(0, bcp47.find_first_of("-_"));
+    const std::string region = bcp47.size() > language.size() ? bcp47.substr(language.size() + 1, 2) : std::string();
+    if (language == "fr") {
+        return region == "CA" ? CapsLayout::Qwerty : region == "CH" ? CapsLayout::Qwertz : CapsLayout::Azerty;
+    }
+    if (language == "nl" && region == "BE") {
+        return CapsLayout::Azerty;
+    }
+    for (const char* qwertz : {"de", "gsw", "cs", "sk", "hu", "sl", "hr", "bs", "sr", "lb", "rm"}) {
+        if (language == qwertz) {
+            return CapsLayout::Qwertz;
+        }
+    }
+    return CapsLayout::Qwerty;
+}
+
+QImage drawKeyboardMap(CapsLayout layout)
+{
+    const CapsLayout small = layout == CapsLayout::Qwerty ? CapsLayout::Azerty : CapsLayout::Qwerty;
     using namespace mapdrawing;
     const int width = 2 * margin + (pageKeysAt + 10) * unit / 4;
     const int height = 2 * margin + titleHeight + 4 * unit + legendHeight;
@@ -323,10 +367,12 @@ QImage drawKeyboardMap()
             drawKey(p, r, face, ink);
             const QRect inside = r.adjusted(6, 3, -5, -3);
             p.setFont(sans(18, true));
-            p.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(d.azerty[static_cast<std::size_t>(i)]));
+            p.drawText(inside, Qt::AlignLeft | Qt::AlignTop,
+                       QString::fromUtf8(capsOf(d, layout)[static_cast<std::size_t>(i)]));
             p.setPen(faint);
             p.setFont(sans(11));
-            p.drawText(inside, Qt::AlignRight | Qt::AlignTop, QString::fromUtf8(d.qwerty[static_cast<std::size_t>(i)]));
+            p.drawText(inside, Qt::AlignRight | Qt::AlignTop,
+                       QString::fromUtf8(capsOf(d, small)[static_cast<std::size_t>(i)]));
             if (note) {
                 p.setPen(ink);
                 p.setFont(sans(13, true));
@@ -357,9 +403,10 @@ QImage drawKeyboardMap()
     p.setFont(sans(14));
     p.drawText(QRect(margin, margin + titleHeight + 4 * unit + 10, width - 2 * margin, legendHeight - 10),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("En grand : la touche d'un clavier AZERTY ; en petit : la même touche en QWERTY. "
+               QStringLiteral("En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. "
                               "En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. "
-                              "Touches grises : aucune note."));
+                              "Touches grises : aucune note.")
+                   .arg(QString::fromLatin1(nameOf(layout)), QString::fromLatin1(nameOf(small))));
     p.end();
     return image;
 }

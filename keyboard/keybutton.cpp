@@ -1,7 +1,9 @@
 #include "keyboard/keybutton.h"
 
+#include "keyboard/flashmark.h"
 #include "keyboard/keygeometry.h"
 
+#include <QAccessibleWidget>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +20,49 @@ QColor blend(const QColor& a, const QColor& b, double t)
     return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 
+// A key as a screen reader sees it: a push button named by its note, pressed
+// while held, with a press action that plays it as a click does.
+class KeyAccessible final : public QAccessibleWidget {
+public:
+    explicit KeyAccessible(KeyButton* key) : QAccessibleWidget(key, QAccessible::PushButton) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = key()->held() > 0;
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction()) {
+            if (key()->isEnabled()) {
+                key()->click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(actionName);
+    }
+    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
+
+private:
+    KeyButton* key() const { return static_cast<KeyButton*>(widget()); }
+};
+
+QAccessibleInterface* keyAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("KeyButton") && object != nullptr && object->isWidgetType()) {
+        return new KeyAccessible(static_cast<KeyButton*>(object));  // Qt's accessibility cache owns it
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+void installKeyAccessibility()
+{
+    QAccessible::installFactory(keyAccessibleFactory);  // a second install of the same factory is ignored
+}
 
 QColor colourFromValue(std::uint32_t value)
 {
@@ -76,6 +120,27 @@ void KeyButton::paintEvent(QPaintEvent* /*event*/)
     }
     p.setPen(QColor(40, 40, 40));
     p.drawRect(r.adjusted(0, -1, -1, -1));
+
+    // The flash's shape: dark on a light halo, seen on either flash colour.
+    const keyboard::FlashMark mark = keyboard::flashMarkFor(m_backColor);
+    if (mark != keyboard::FlashMark::None) {
+        const keyboard::MarkBox box = keyboard::flashMarkBox(width(), height(), black);
+        const double pen = keyboard::flashMarkPenWidth(black);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const auto& [colour, widthPx] : {std::pair{QColor(Qt::white), pen + 3.0}, std::pair{QColor(Qt::black), pen}}) {
+            p.setPen(QPen(colour, widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            for (const keyboard::Stroke& stroke : keyboard::flashMarkStrokes(mark, box)) {
+                p.drawLine(QPointF(stroke.from.x, stroke.from.y), QPointF(stroke.to.x, stroke.to.y));
+            }
+        }
+    }
+}
+
+void KeyButton::click()
+{
+    const QPoint centre = rect().center();
+    emit mouseDown(m_index, Qt::LeftButton, Qt::NoModifier, centre);
+    emit mouseUp(m_index, Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 void KeyButton::mousePressEvent(QMouseEvent* event)

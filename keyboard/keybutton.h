@@ -24,6 +24,10 @@ public:
     void setHeld(int count);
     int held() const { return m_held; }
 
+    // A press and its release, as a click gives them: the accessibility
+    // action "press" of a screen reader.
+    void click();
+
 signals:
     void mouseDown(std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
     void mouseUp(std::int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
@@ -42,3 +46,7 @@ private:
 
 // 0x00BBGGRR to QColor and back.
 QColor colourFromValue(std::uint32_t value);
+
+// Makes the keys known to screen readers as push buttons (named by their
+// owner with setAccessibleName) that can be pressed. Once is enough.
+void installKeyAccessibility();

@@ -23,9 +23,13 @@ constexpr QColor ink = art::engravingInk;
 constexpr QColor rubric(0x8a, 0x7b, 0x68);    // captions and small print, as on the note pictures
 constexpr QColor ornament(0xb0, 0x93, 0x5c);  // faded gilt rules
 constexpr QColor grid(0xd9, 0xcd, 0xb4);      // chart grid, a shade under the paper
-constexpr QColor red(0xc0, 0x2b, 0x1f);
-constexpr QColor amber(0xd9, 0x8e, 0x04);
-constexpr QColor green(0x2a, 0x8c, 0x3e);
+// The right-answer scale runs from orange through violet to blue:
+// readers who cannot tell red from green, and those who confuse blue with
+// yellow, still tell the three apart, and each stands out from the paper
+// (reporttest.cpp checks both through simulations of the three kinds).
+constexpr QColor often(0xe0, 0x60, 0x00);   // missed half the time or more: orange
+constexpr QColor middle(0x6c, 0x2f, 0xa8);  // right three times in four: violet
+constexpr QColor always(0x2a, 0x7f, 0xd0);  // always right: blue
 constexpr QColor unanswered(0x9a, 0x90, 0x84);
 constexpr QColor scoreLine(0x2d, 0x5e, 0x7e);  // slate blue
 constexpr QColor timeLine(0x86, 0x24, 0x1c);   // the red of the signs on the name pictures
@@ -181,7 +185,24 @@ Staff placeStaff(const std::vector<NoteStats>& notes, art::Clef clef, qreal cent
     return staff;
 }
 
-void drawStaff(QPainter& p, const Staff& staff, qreal s)
+// The mark of one of the five notes to work on: its number in a ring above
+// the note, the same number as in the list below.
+void drawWorkOnMark(QPainter& p, QPointF centre, int number)
+{
+    constexpr qreal radius = 10.0;
+    p.save();
+    p.setPen(QPen(colour::ink, 1.6));
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, radius, radius);
+    p.restore();
+    QFont f = art::fonts::sans(13, true);
+    p.setFont(f);
+    p.setPen(colour::ink);
+    p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
+               QString::number(number));
+}
+
+void drawStaff(QPainter& p, const Staff& staff, qreal s, const std::vector<NoteStats>& workOn)
 {
     art::Engraver engraver = staff.engraver();
     engraver.drawStaff(p, staff.lines, staff.clef);
@@ -195,6 +216,11 @@ void drawStaff(QPainter& p, const Staff& staff, qreal s)
         engraver.drawNoteAt(p, staff.clef, c.stats.form.note, c.stats.form.accidental, c.x,
                             rateColour(c.stats.rightRate()), art::NoteHead::Black);
         writeCentred(p, timeFont, colour::rubric, c.x, baseline, seconds(c.stats.medianMs));
+        const auto weak = std::find_if(workOn.begin(), workOn.end(),
+                                       [&c](const NoteStats& w) { return w.form == c.stats.form; });
+        if (weak != workOn.end()) {
+            drawWorkOnMark(p, workOnMarkCentre(staff, c), static_cast<int>(weak - workOn.begin()) + 1);
+        }
     }
     if (staff.columns.empty()) {
         writeCentred(p, art::fonts::serif(17, false, true), colour::rubric,
@@ -207,21 +233,26 @@ void drawLegend(QPainter& p)
 {
     const qreal y = page::legendY;
     const QFont small = art::fonts::sans(15);
-    const QRectF bar(page::margin + 150.0, y - 11.0, 220.0, 12.0);
+    const QRectF bar(page::margin + 150.0, y - 11.0, 180.0, 12.0);
     write(p, small, colour::ink, QPointF(page::margin, y), QStringLiteral("souvent manquée"));
+    // The bar shows the scale as the notes get it: orange up to half right,
+    // then through violet at three in four to blue.
     QLinearGradient g(bar.topLeft(), bar.topRight());
-    g.setColorAt(0.0, colour::red);
-    g.setColorAt(0.5, colour::amber);
-    g.setColorAt(1.0, colour::green);
+    for (int i = 0; i <= 10; ++i) {
+        g.setColorAt(i / 10.0, rateColour(0.5 + 0.05 * i));
+    }
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(bar, 3.0, 3.0);
     p.restore();
     write(p, small, colour::ink, QPointF(bar.right() + 12.0, y), QStringLiteral("toujours juste"));
+    const qreal markAt = bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(QStringLiteral("toujours juste")) + 36.0;
+    drawWorkOnMark(p, QPointF(markAt, y - 5.0), 1);
+    write(p, small, colour::ink, QPointF(markAt + 16.0, y), QStringLiteral("à 5 : les notes à travailler"));
     writeRight(p, small, colour::rubric, page::right, y,
-               QStringLiteral("Sous chaque note : temps de réponse médian en secondes, du début de la note à la bonne "
-                              "touche (le son compris).  Do\u00a03 : le do du milieu du clavier."));
+               QStringLiteral("Sous chaque note : temps de réponse médian en secondes (le son compris).  "
+                              "Do\u00a03 : le do du milieu."));
 }
 
 void drawMiniNote(QPainter& p, const NoteStats& n, QRectF box)
@@ -485,6 +516,13 @@ qreal Staff::medianBaseline() const
     return lines.bottom() + span::medianBelow * s + 12.0;
 }
 
+QPointF workOnMarkCentre(const Staff& staff, const Column& column)
+{
+    const QRectF ink = staff.engraver().noteBounds(staff.clef, column.stats.form.note, column.stats.form.accidental,
+                                                   column.x, art::NoteHead::Black);
+    return QPointF(column.x, std::min(ink.top(), staff.lines.top()) - 16.0);
+}
+
 QColor rateColour(std::optional<double> rightRate)
 {
     if (!rightRate) {
@@ -492,12 +530,12 @@ QColor rateColour(std::optional<double> rightRate)
     }
     const double r = std::clamp(*rightRate, 0.0, 1.0);
     if (r <= 0.5) {
-        return colour::red;
+        return colour::often;
     }
     if (r <= 0.75) {
-        return mix(colour::red, colour::amber, (r - 0.5) / 0.25);
+        return mix(colour::often, colour::middle, (r - 0.5) / 0.25);
     }
-    return mix(colour::amber, colour::green, (r - 0.75) / 0.25);
+    return mix(colour::middle, colour::always, (r - 0.75) / 0.25);
 }
 
 Layout layout(const ResultsSummary& summary)
@@ -524,8 +562,9 @@ QImage render(const ResultsSummary& summary, const QString& source)
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totalsLine(summary));
 
     const Layout l = layout(summary);
-    drawStaff(p, l.treble, l.staffSpace);
-    drawStaff(p, l.bass, l.staffSpace);
+    const std::vector<NoteStats> workOn = weakestNotes(summary, 5);
+    drawStaff(p, l.treble, l.staffSpace, workOn);
+    drawStaff(p, l.bass, l.staffSpace, workOn);
     drawLegend(p);
     rule(p, page::margin, page::right, page::sectionRule);
     drawWeakest(p, summary);

@@ -48,9 +48,14 @@ struct Layout {
 // Where every note head goes for this summary.
 Layout layout(const ResultsSummary& summary);
 
-// From green (always right) through amber (right three times in four) to red
-// (missed half the time or more); grey for a note never answered.
+// From blue (always right) through violet (right three times in four) to
+// orange (missed half the time or more), a scale that reads without telling
+// red from green; grey for a note never answered.
 QColor rateColour(std::optional<double> rightRate);
+
+// Where the ringed number of one of the five notes to work on stands: above
+// its note, and above the staff.
+QPointF workOnMarkCentre(const Staff& staff, const Column& column);
 
 // Draws the report; source names the results file in the title. Needs
 // art::fonts::load() first.

@@ -25,7 +25,7 @@ for attempt in 1 2 3 4 5 6 7 8 9 10; do
             break
         fi
     done <"$work/out"
-    win=$(xdotool search --name "^Tavelin Piano 3.03\$" | head -1)
+    win=$(xdotool search --onlyvisible --name "^Tavelin Piano 3.03\$" | head -1)
     import -window "$win" "$work/shot.png"
     kill -CONT "$pid"
     kill "$pid"

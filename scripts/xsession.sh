@@ -28,7 +28,7 @@ stop_null_audio() {
 wait_window() {
     local title="$1" id=""
     for _ in $(seq 100); do
-        id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1)
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done

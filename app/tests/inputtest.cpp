@@ -651,6 +651,30 @@ TEST(ComputerKeyboard, TheMapPictureIsDrawn)
     EXPECT_GT(centre(6, 1).lightness(), 200);        // Q
 }
 
+TEST(ComputerKeyboard, TheMapShowsTheCapsOfTheLocalesKeyboard)
+{
+    using keyboard::CapsLayout;
+    const std::pair<const char*, CapsLayout> cases[] = {
+        {"fr-FR", CapsLayout::Azerty}, {"fr", CapsLayout::Azerty},     {"fr-BE", CapsLayout::Azerty},
+        {"nl-BE", CapsLayout::Azerty}, {"fr-CA", CapsLayout::Qwerty},  {"fr-CH", CapsLayout::Qwertz},
+        {"de-DE", CapsLayout::Qwertz}, {"de-CH", CapsLayout::Qwertz},  {"cs-CZ", CapsLayout::Qwertz},
+        {"en-US", CapsLayout::Qwerty}, {"nl-NL", CapsLayout::Qwerty},  {"en_GB", CapsLayout::Qwerty},
+        {"C", CapsLayout::Qwerty},     {"", CapsLayout::Qwerty},       {"frr", CapsLayout::Qwerty},
+    };
+    for (const auto& [name, layout] : cases) {
+        EXPECT_EQ(keyboard::capsLayoutFor(name), layout) << name;
+    }
+    // Each layout draws its own caps: the three pictures differ, where the
+    // keys and notes are the same.
+    const QImage azerty = keyboard::drawKeyboardMap(CapsLayout::Azerty);
+    const QImage qwerty = keyboard::drawKeyboardMap(CapsLayout::Qwerty);
+    const QImage qwertz = keyboard::drawKeyboardMap(CapsLayout::Qwertz);
+    EXPECT_EQ(azerty.size(), qwerty.size());
+    EXPECT_NE(azerty, qwerty);
+    EXPECT_NE(qwerty, qwertz);
+    EXPECT_NE(azerty, qwertz);
+}
+
 // ---------------------------------------------------------------- ALSA, without and with a sequencer
 
 TEST(MidiKeyboardPorts, OnlyHardwareKeyboardsAreConnectedByDefault)

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -81,17 +83,17 @@ TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
         art::Accidental accidental;
         int asked;
         int right;
-        const char* expect;  // green, amber, red
+        const char* expect;  // blue, violet, orange
     } notes[] = {
-        {T, 64, art::Accidental::None, 6, 6, "green"},    // E4 on the bottom line
-        {T, 66, art::Accidental::Sharp, 4, 3, "amber"},   // F#4: 3 in 4
-        {T, 66, art::Accidental::Flat, 4, 0, "red"},      // Gb4 apart from F#4
-        {T, 81, art::Accidental::None, 4, 2, "red"},      // A5, a ledger line up: half
-        {T, 52, art::Accidental::None, 5, 5, "green"},    // E3, three ledger lines down
-        {B, 43, art::Accidental::None, 5, 5, "green"},    // G2 on the bottom line
-        {B, 46, art::Accidental::Flat, 8, 6, "amber"},    // Bb2
-        {B, 36, art::Accidental::None, 3, 0, "red"},      // C2, two ledger lines down
-        {B, 69, art::Accidental::None, 2, 2, "green"},    // A4, the top of the bass range
+        {T, 64, art::Accidental::None, 6, 6, "blue"},    // E4 on the bottom line
+        {T, 66, art::Accidental::Sharp, 4, 3, "violet"},   // F#4: 3 in 4
+        {T, 66, art::Accidental::Flat, 4, 0, "orange"},      // Gb4 apart from F#4
+        {T, 81, art::Accidental::None, 4, 2, "orange"},      // A5, a ledger line up: half
+        {T, 52, art::Accidental::None, 5, 5, "blue"},    // E3, three ledger lines down
+        {B, 43, art::Accidental::None, 5, 5, "blue"},    // G2 on the bottom line
+        {B, 46, art::Accidental::Flat, 8, 6, "violet"},    // Bb2
+        {B, 36, art::Accidental::None, 3, 0, "orange"},      // C2, two ledger lines down
+        {B, 69, art::Accidental::None, 2, 2, "blue"},    // A4, the top of the bass range
     };
     std::string text;
     for (const auto& n : notes) {
@@ -107,7 +109,7 @@ TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
 
     auto named = [](const char* name) {
         const std::string n = name;
-        return n == "green" ? picture::rateColour(1.0) : n == "amber" ? picture::rateColour(0.75) : picture::rateColour(0.0);
+        return n == "blue" ? picture::rateColour(1.0) : n == "violet" ? picture::rateColour(0.75) : picture::rateColour(0.0);
     };
     int checked = 0;
     for (const picture::Staff* staff : {&layout.treble, &layout.bass}) {
@@ -149,17 +151,115 @@ TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
 TEST(ReportPicture, TheColourScale)
 {
     EXPECT_EQ(picture::rateColour(1.0), picture::rateColour(1.2));
-    EXPECT_EQ(picture::rateColour(0.5), picture::rateColour(0.1)) << "missed half the time or more: red";
-    EXPECT_GT(picture::rateColour(1.0).green(), picture::rateColour(1.0).red());
-    EXPECT_GT(picture::rateColour(0.5).red(), picture::rateColour(0.5).green());
-    // Monotonic: less right, redder.
-    int lastRed = -255;
+    EXPECT_EQ(picture::rateColour(0.5), picture::rateColour(0.1)) << "missed half the time or more: orange";
+    EXPECT_GT(picture::rateColour(1.0).blue(), picture::rateColour(1.0).red());
+    EXPECT_GT(picture::rateColour(0.5).red(), picture::rateColour(0.5).blue());
+    // Monotonic: less right, more orange.
+    int last = -255;
     for (double r = 1.0; r >= 0.5; r -= 0.05) {
         const QColor c = picture::rateColour(r);
-        EXPECT_GE(c.red() - c.green(), lastRed) << r;
-        lastRed = c.red() - c.green();
+        EXPECT_GE(c.red() - c.blue(), last) << r;
+        last = c.red() - c.blue();
     }
     EXPECT_NE(picture::rateColour(std::nullopt), picture::rateColour(0.0));
+}
+
+namespace {
+
+// A colour as a reader with one kind of colour blindness sees it: the
+// sRGB colour in linear light through the simulation matrix of protanopia
+// and deuteranopia (Viénot, Brettel and Mollon 1999) or tritanopia (Machado,
+// Oliveira and Fernandes 2009, full severity), back to sRGB.
+enum class Vision { Protan, Deutan, Tritan };
+
+QColor seenWith(Vision v, QColor c)
+{
+    static const double matrices[3][3][3] = {
+        {{0.11238, 0.88762, 0.0}, {0.11238, 0.88762, 0.0}, {0.00401, -0.00401, 1.0}},
+        {{0.29275, 0.70725, 0.0}, {0.29275, 0.70725, 0.0}, {-0.02234, 0.02234, 1.0}},
+        {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}},
+    };
+    const auto linear = [](int v8) {
+        const double v = v8 / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const auto encoded = [](double v) {
+        v = std::clamp(v, 0.0, 1.0);
+        return static_cast<int>(std::lround(255.0 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
+    };
+    const double in[3] = {linear(c.red()), linear(c.green()), linear(c.blue())};
+    const auto& m = matrices[static_cast<int>(v)];
+    int out[3];
+    for (int i = 0; i < 3; ++i) {
+        out[i] = encoded(m[i][0] * in[0] + m[i][1] * in[1] + m[i][2] * in[2]);
+    }
+    return QColor(out[0], out[1], out[2]);
+}
+
+double euclid(QColor a, QColor b)
+{
+    return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+}
+
+}  // namespace
+
+TEST(ReportPicture, TheScaleReadsWithoutTellingRedFromGreen)
+{
+    // The three stops and the paper, as each reader sees them: every stop
+    // stands apart from the others and from the paper. The old red to green
+    // scale fails this for protanopes and deuteranopes: its red #c02b1f and
+    // green #2a8c3e come within 80 and 58 of each other.
+    const QColor paper(0xf1, 0xea, 0xd8);
+    const std::pair<const char*, Vision> readers[] = {
+        {"protanopia", Vision::Protan}, {"deuteranopia", Vision::Deutan}, {"tritanopia", Vision::Tritan}};
+    for (const auto& [name, vision] : readers) {
+        SCOPED_TRACE(name);
+        const QColor often = seenWith(vision, picture::rateColour(0.5));
+        const QColor middle = seenWith(vision, picture::rateColour(0.75));
+        const QColor always = seenWith(vision, picture::rateColour(1.0));
+        EXPECT_GT(euclid(often, always), 150.0);
+        EXPECT_GT(euclid(often, middle), 60.0);
+        EXPECT_GT(euclid(middle, always), 60.0);
+        const QColor unanswered = seenWith(vision, picture::rateColour(std::nullopt));
+        for (const QColor c : {often, middle, always}) {
+            EXPECT_GT(euclid(c, paper), 120.0) << c.name().toStdString();
+            EXPECT_GT(euclid(c, unanswered), 60.0) << c.name().toStdString();
+        }
+    }
+    // The check itself catches the scale it replaces.
+    for (const Vision v : {Vision::Protan, Vision::Deutan}) {
+        EXPECT_LT(euclid(seenWith(v, QColor(0xc0, 0x2b, 0x1f)), seenWith(v, QColor(0x2a, 0x8c, 0x3e))), 150.0);
+    }
+}
+
+TEST(ReportPicture, TheFiveNotesToWorkOnAreMarkedOnTheStaffWithTheirNumber)
+{
+    ASSERT_TRUE(fontsLoaded());
+    // Seven notes, five of them missed more and more often.
+    std::string text;
+    const int keys[] = {60, 62, 64, 65, 67, 69, 71};
+    const int right[] = {0, 1, 2, 3, 4, 6, 6};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        text += rows("r-1", T, keys[i], art::Accidental::None, 6, right[i]);
+    }
+    const progress::ResultsSummary summary = progress::summarize(text);
+    const QImage image = picture::render(summary, QStringLiteral("test.csv"));
+    const picture::Layout layout = picture::layout(summary);
+    const std::vector<progress::NoteStats> weak = progress::weakestNotes(summary, 5);
+    ASSERT_EQ(weak.size(), 5U);
+    int marked = 0;
+    for (const picture::Column& c : layout.treble.columns) {
+        const QPointF at = picture::workOnMarkCentre(layout.treble, c);
+        const bool isWeak = std::any_of(weak.begin(), weak.end(), [&](const auto& w) { return w.form == c.stats.form; });
+        // A ring: white inside its edge, ink on it (10 px out from the centre).
+        const QColor inside = image.pixelColor((at + QPointF(-6.0, -6.0)).toPoint());
+        const QColor ring = image.pixelColor((at + QPointF(0.0, -10.0)).toPoint());
+        const bool drawn = inside == QColor(Qt::white) && qGray(ring.rgb()) < 90;
+        EXPECT_EQ(drawn, isWeak) << c.stats.form.note;
+        EXPECT_LT(at.y() + 10.0, layout.treble.lines.top()) << "above the staff";
+        marked += drawn ? 1 : 0;
+    }
+    EXPECT_EQ(marked, 5);
 }
 
 TEST(ReportPicture, ManyNotesStillFitTheStaff)

@@ -119,7 +119,7 @@ poll() {
 # Records the null sink's monitor into FILE until stop_recording; returns
 # once samples arrive.
 start_recording() {
-    parec -d cap.monitor --raw --format=s16le --rate=48000 --channels=1 >"$1" 2>/dev/null &
+    parec -d cap.monitor --latency-msec=10 --raw --format=s16le --rate=48000 --channels=1 >"$1" 2>/dev/null &
     recorder=$!
     poll 10 test -s "$1"
 }
@@ -177,7 +177,7 @@ pid=$!
 win=""
 find_window() {
     alive
-    win=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1)
+    win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
     [ -n "$win" ]
 }
 if poll 60 find_window; then
@@ -208,9 +208,9 @@ sleep 2.5
 alive
 stop_recording
 check "the greeting scale was heard on the null sink" sounded "$work/greeting.raw" 300
-# Note by note: the eight notes of the scale, 60 first, 200 ms apart (the
-# last one twice as long), each onset within 50 ms of its step and the
-# seven steps together within 40 ms of 1400.
+# Note by note: the eight notes of the scale, 60 first, about 200 ms apart
+# (each step 100 to 300 ms, the seven together 1200 to 1600 ms: the onsets
+# are read from the sound, on a loaded machine running the sanitizer build).
 greeting_heard() {
     "$notetrack" "$work/greeting.raw" >"$work/greeting.notes" || return 1
     sed 's/^/   heard: onset_ms note hz length_ms /' "$work/greeting.notes"
@@ -220,23 +220,18 @@ greeting_heard() {
              if (n != 8) { print "   " n " notes heard, not 8"; exit 1 }
              for (i = 1; i <= 8; i++) {
                  if (note[i] != want[i]) { print "   note " i " is " note[i] ", not " want[i]; exit 1 }
-                 if (i > 1) { step = at[i] - at[i - 1]; if (step < 150 || step > 250) { print "   step " i " is " step " ms"; exit 1 } }
+                 if (i > 1) { step = at[i] - at[i - 1]; if (step < 100 || step > 300) { print "   step " i " is " step " ms"; exit 1 } }
              }
              span = at[8] - at[1]
-             if (span < 1360 || span > 1440) { print "   60 to 72 took " span " ms"; exit 1 }
+             if (span < 1200 || span > 1600) { print "   60 to 72 took " span " ms"; exit 1 }
          }' "$work/greeting.notes"
 }
-# Shown, not yet counted: FluidSynth's own PulseAudio driver (pa_simple)
-# loses or bunches the first seconds of its stream on a null sink, whose
-# latency starts at 2 s, and the greeting falls in them; keys played
-# seconds later are heard on time. The scale itself is checked on the
-# synthesizer's rendered sound by startup_tests.
+# The recorder asks for a 10 ms latency: a null sink left to itself renders
+# in blocks of up to 2 s, and a stream that pulls the synthesizer's sound
+# only as the sink asks would be pulled once for the whole scale. A sound
+# card's sink renders in small blocks, as the sink does with this request.
 if [ -n "$notetrack" ]; then
-    if greeting_heard; then
-        echo "   the greeting was the whole scale, 60 62 64 65 67 69 71 72, 200 ms apart"
-    else
-        echo "   (not counted) the recorded greeting is not the whole scale: the audio driver's first seconds"
-    fi
+    check "the greeting was heard note by note: 60 62 64 65 67 69 71 72, about 200 ms apart" greeting_heard
 fi
 
 # ---------------------------------------------------------------- keys

@@ -173,7 +173,7 @@ fi
 shot() { [ -n "$win" ] && timeout 10 import -window "$win" -depth 8 "ppm:$1"; }
 find_window() {
     kill -0 "$pid" 2>/dev/null || return 1
-    win=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1)
+    win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
     [ -n "$win" ]
 }
 # panel DISTANCE_TEST PICTURE: the note panel against a picture's top left.

@@ -1,0 +1,60 @@
+// What a screen reader hears of the window (Qt's accessibility, which AT-SPI
+// reads on Linux): a name for every control, the keys as push buttons named
+// by their note, and the note panel described by what it shows.
+#include "app/form1.h"
+
+#include "exercise/picturedescription.h"
+#include "keyboard/keygeometry.h"
+#include "progress/notenames.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// A picture box is a picture to a screen reader, not a frame; the main
+// window is a window, not a plain pane. Qt's accessibility cache owns what
+// the factory makes.
+QAccessibleInterface* windowFactory(const QString& className, QObject* object)
+{
+    if (object == nullptr || !object->isWidgetType()) {
+        return nullptr;
+    }
+    if (className == QLatin1String("PictureBox")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    if (className == QLatin1String("Form1")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void Form1::buildAccessibility()
+{
+    QAccessible::installFactory(windowFactory);
+    installKeyAccessibility();
+
+    setAccessibleName(windowTitle());
+    // Buttons are named by their captions and described by their tooltips,
+    // which give their shortcuts; the labels are read as their text.
+    Check1->setAccessibleName(QStringLiteral("Son"));
+    Label4->setBuddy(Check1);
+    HScroll1->setAccessibleName(QStringLiteral("Vitesse"));
+    text1->setAccessibleName(QStringLiteral("Score"));
+    Picture1->setAccessibleName(QStringLiteral("Note à lire"));
+    Picture2->setAccessibleName(QStringLiteral("Nom de la note"));
+    Picture3->setAccessibleName(QStringLiteral("Noms des notes sous les touches"));
+
+    // "do 3", "fa dièse 3": black keys by their sharp, octaves numbered the
+    // French way (middle C is do 3).
+    for (int note = keyboard::firstKey; note <= keyboard::lastKey; ++note) {
+        kkey(note)->setAccessibleName(
+            QString::fromStdString(progress::frenchNoteName(note, art::Accidental::Sharp)));
+    }
+}
+
+void Form1::describeNotePanel(const QString& path)
+{
+    Picture1->setAccessibleDescription(QString::fromStdString(exercise::notePanelDescription(path.toStdString())));
+}

@@ -1,0 +1,156 @@
+#include "app/helpwindow.h"
+
+#include "keyboard/computerkeyboard.h"
+#include "keyboard/shortcuts.h"
+
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QImage>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int widthPx = 720;
+constexpr int heightPx = 640;
+constexpr int mapWidthPx = 660;  // the map picture, scaled to sit in the text
+
+const char* const version = "3.03";
+
+// What each shortcut does, in the order of the table in keyboard/shortcuts.h.
+QString shortcutRows()
+{
+    const auto what = [](std::string_view control) -> QString {
+        static const std::pair<const char*, const char*> texts[] = {
+            {"help", "ouvre cette aide"},
+            {"m(1)", "commence « Clef de sol »"},
+            {"m(2)", "commence « Clef de sol (# et b) »"},
+            {"m(3)", "commence « Clef de fa »"},
+            {"m(4)", "commence « Clef de fa (# et b) »"},
+            {"m(5)", "commence « Clefs de sol et de fa »"},
+            {"m(6)", "commence « Toutes les notes »"},
+            {"stop1", "« Arrêter » : arrête l'exercice en cours"},
+            {"Check1", "« Son » : coche ou décoche le son des notes"},
+            {"Command3", "« Afficher le nom de la note » / « Cacher le nom de la note »"},
+            {"Command4", "« Aide à la lecture » : les noms sous les touches"},
+        };
+        for (const auto& [name, text] : texts) {
+            if (control == name) {
+                return QString::fromUtf8(text);
+            }
+        }
+        return {};
+    };
+    QString rows;
+    for (const keyboard::Shortcut& s : keyboard::shortcuts) {
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(QString::fromUtf8(s.keyName), what(s.control));
+    }
+    return rows;
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Aide de Tavelin Piano"));
+    setAccessibleName(windowTitle());
+    resize(widthPx, heightPx);
+
+    m_browser->setObjectName(QStringLiteral("helpText"));
+    m_browser->setAccessibleName(QStringLiteral("Aide"));
+    m_browser->setOpenLinks(false);
+    // The map with the caps of the keyboard in use, as far as the input
+    // locale tells it (the window system names no layout to Qt).
+    m_browser->document()->addResource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
+        keyboard::drawKeyboardMap(keyboard::capsLayoutFor(QGuiApplication::inputMethod()->locale().bcp47Name().toStdString())));
+    m_browser->setHtml(html());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+QString HelpWindow::html()
+{
+    QString h;
+    h += QStringLiteral("<h1>Tavelin Piano %1</h1>").arg(QString::fromLatin1(version));
+    h += QStringLiteral(
+        "<p>Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai "
+        "piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, "
+        "une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au "
+        "score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec "
+        "une croix, juste avant la note suivante. « Note : » compte les notes montrées.</p>");
+
+    h += QStringLiteral("<h2>Les six exercices</h2><ul>"
+                        "<li><b>Clef de sol</b> : les touches blanches de mi 2 à fa 5, en clef de sol.</li>"
+                        "<li><b>Clef de sol (# et b)</b> : toutes les touches de mi 2 à fa 5, les noires écrites "
+                        "avec un dièse ou un bémol.</li>"
+                        "<li><b>Clef de fa</b> : les touches blanches de do 1 à la 3, en clef de fa.</li>"
+                        "<li><b>Clef de fa (# et b)</b> : toutes les touches de do 1 à la 3.</li>"
+                        "<li><b>Clefs de sol et de fa</b> : les touches blanches des deux, chacune dans une clef "
+                        "qui la porte.</li>"
+                        "<li><b>Toutes les notes</b> : toutes les touches, en clef de sol à partir du do du "
+                        "milieu (do 3), en clef de fa en dessous.</li></ul>"
+                        "<p><b>Arrêter</b> termine l'exercice avant la fin. <b>Son</b> fait entendre chaque note "
+                        "quand elle paraît. <b>Afficher le nom de la note</b> fait glisser le nom de la note à côté "
+                        "de la portée ; <b>Aide à la lecture</b> agrandit la fenêtre pour montrer le nom des notes "
+                        "sous les touches.</p>");
+
+    h += QStringLiteral("<h2>La vitesse</h2>"
+                        "<p>La barre <b>Vitesse</b> va de 1 (<b>Lent</b>, une note toutes les 6 secondes) à 5 "
+                        "(<b>Rapide</b>, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux "
+                        "exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.</p>");
+
+    h += QStringLiteral("<h2>Raccourcis clavier</h2>"
+                        "<p>Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton "
+                        "grisé ne fait rien.</p><table cellspacing=\"0\" cellpadding=\"3\">%1</table>")
+             .arg(shortcutRows());
+
+    h += QStringLiteral(
+        "<h2>Jouer au clavier de l'ordinateur</h2>"
+        "<p>Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la "
+        "lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La "
+        "rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la "
+        "rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches "
+        "blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. "
+        "<b>Page ↑</b> et <b>Page ↓</b> montent ou descendent les deux rangées d'une octave, d'une octave au "
+        "plus de chaque côté. Une touche tenue est une seule note.</p>"
+        "<p><img src=\"keyboard-map\" width=\"%1\" alt=\"Le plan des touches du clavier de l'ordinateur\"></p>")
+             .arg(mapWidthPx);
+
+    h += QStringLiteral(
+        "<h2>Clavier MIDI</h2>"
+        "<p>Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de "
+        "lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent "
+        "mais ne comptent pas. <code>tavelin-piano --list-midi-in</code> liste les claviers vus ; "
+        "<code>--midi-in CLIENT:PORT</code> n'en relie qu'un, <code>--midi-in none</code> aucun ; "
+        "<code>--midi-out N</code> joue sur une autre sortie (<code>--list-midi-out</code>).</p>");
+
+    h += QStringLiteral(
+        "<h2>Pour les professeurs : résultats et bilan</h2>"
+        "<p><code>tavelin-piano --results FICHIER.csv</code> ajoute au fichier, à la fin de chaque exercice, "
+        "une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches "
+        "fausses jouées.</p>"
+        "<p><code>tavelin-piano --report FICHIER.csv</code> lit ce fichier sans le changer, écrit un résumé "
+        "et dessine le bilan (<code>report.png</code> à côté du fichier, ou <code>--out IMAGE.png</code>) : "
+        "chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance "
+        "à l'autre.</p>");
+
+    h += QStringLiteral(
+        "<h2>À propos</h2>"
+        "<p><b>Tavelin Piano</b>, version %1.<br>"
+        "Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.<br>"
+        "Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; "
+        "les images sont dessinées par le programme avec les polices Liberation et Noto Music ; "
+        "la fenêtre est faite avec Qt.</p>")
+             .arg(QString::fromLatin1(version));
+    return h;
+}

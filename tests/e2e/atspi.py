@@ -1,0 +1,147 @@
+#!/usr/bin/python3
+"""Reads the running program through the accessibility bus, as a screen
+reader does (AT-SPI, with pyatspi), and works it through the accessibility
+action interface alone: no mouse, no key.
+
+  atspi.py APPLICATION_NAME
+
+Prints one line per check ("ok: ..." or "FAIL: ...") and exits 1 if any
+failed."""
+
+import sys
+import time
+
+import pyatspi
+
+failed = 0
+passed = 0
+
+
+def check(what, condition):
+    global failed, passed
+    if condition:
+        passed += 1
+        print("ok: " + what)
+    else:
+        failed += 1
+        print("FAIL: " + what)
+    return condition
+
+
+def poll(seconds, fn):
+    """fn() until it is true or the time is up; its last value."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = fn()
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(0.1)
+
+
+def application(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == name:
+            return app
+    return None
+
+
+def descendants(node):
+    out = []
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            out.append(child)
+            out.extend(descendants(child))
+    return out
+
+
+def find(nodes, role, name):
+    for n in nodes:
+        if n.getRole() == role and n.name == name:
+            return n
+    return None
+
+
+def sensitive(node):
+    return node.getState().contains(pyatspi.STATE_SENSITIVE)
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i).lower() == "press":
+            return action.doAction(i)
+    return False
+
+
+app = poll(30, lambda: application(sys.argv[1]))
+if not check("the program is on the accessibility bus as \"%s\"" % sys.argv[1], app is not None):
+    sys.exit(1)
+window = poll(10, lambda: find([app.getChildAtIndex(i) for i in range(app.childCount)],
+                               pyatspi.ROLE_FRAME, "Tavelin Piano 3.03"))
+check("its window is a frame named \"Tavelin Piano 3.03\"", window is not None)
+if window is None:
+    sys.exit(1)
+tree = descendants(window)
+
+modes = ["Clef de sol", "Clef de sol (# et b)", "Clef de fa", "Clef de fa (# et b)",
+         "Clefs de sol et de fa", "Toutes les notes"]
+expected = [(pyatspi.ROLE_PUSH_BUTTON, m) for m in modes] + [
+    (pyatspi.ROLE_PUSH_BUTTON, "Arrêter"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Afficher le nom de la note"),
+    (pyatspi.ROLE_PUSH_BUTTON, "Aide à la lecture"),
+    (pyatspi.ROLE_CHECK_BOX, "Son"),
+    (pyatspi.ROLE_SCROLL_BAR, "Vitesse"),
+    (pyatspi.ROLE_TEXT, "Score"),
+    (pyatspi.ROLE_IMAGE, "Note à lire"),
+    (pyatspi.ROLE_LABEL, "Vitesse : 3"),
+    (pyatspi.ROLE_LABEL, "Note : 0"),
+]
+for role, name in expected:
+    node = find(tree, role, name)
+    check("the tree holds a %s named \"%s\"" % (pyatspi.Accessible.getRoleName(node) if node else role, name),
+          node is not None)
+
+letters = ["do", "do dièse", "ré", "ré dièse", "mi", "fa", "fa dièse", "sol", "sol dièse", "la", "la dièse", "si"]
+keys = {"%s %d" % (letters[n % 12], n // 12 - 2) for n in range(36, 90)}
+buttons = {n.name for n in tree if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+check("the 54 keys are push buttons named do 1 ... fa 5 (do 3 and fa dièse 3 among them)",
+      keys <= buttons and len(keys) == 54 and "do 3" in keys and "fa dièse 3" in keys)
+print("   %d nodes under the window, %d push buttons" % (len(tree), len(buttons)))
+
+stop = find(tree, pyatspi.ROLE_PUSH_BUTTON, "Arrêter")
+first = find(tree, pyatspi.ROLE_PUSH_BUTTON, "Clef de sol")
+panel = find(tree, pyatspi.ROLE_IMAGE, "Note à lire")
+speed = find(tree, pyatspi.ROLE_SCROLL_BAR, "Vitesse")
+if None in (stop, first, panel, speed):
+    print("e2e accessibility: %d passed, %d failed" % (passed, failed))
+    sys.exit(1)
+check("\"Arrêter\" is insensitive before a run", not sensitive(stop))
+
+# The fastest speed through the value interface, then the first mode through
+# its action: a note every 2 s.
+speed.queryValue().currentValue = 5.0
+check("setting \"Vitesse\" to 5 through its value shows \"Vitesse : 5\"",
+      poll(5, lambda: find(descendants(window), pyatspi.ROLE_LABEL, "Vitesse : 5")) is not None)
+check("\"Clef de sol\" offers a press action that succeeds", press(first))
+check("the run started: \"Arrêter\" becomes sensitive", poll(5, lambda: sensitive(stop)))
+check("and the mode buttons insensitive",
+      all(not sensitive(find(tree, pyatspi.ROLE_PUSH_BUTTON, m)) for m in modes))
+check("after one note period the counter reads \"Note : 1\"",
+      poll(6, lambda: find(descendants(window), pyatspi.ROLE_LABEL, "Note : 1")) is not None)
+description = poll(3, lambda: panel.description if panel.description.startswith("Note sur la portée") else "")
+check("the note panel describes the note shown without naming it (\"%s\")" % panel.description,
+      description == "Note sur la portée : clef de sol")
+
+key = find(tree, pyatspi.ROLE_PUSH_BUTTON, "do 3")
+check("the key \"do 3\" offers a press action that succeeds", key is not None and press(key))
+
+check("\"Arrêter\" offers a press action that succeeds", press(stop))
+check("the run stopped: the mode buttons are sensitive again",
+      poll(5, lambda: all(sensitive(find(tree, pyatspi.ROLE_PUSH_BUTTON, m)) for m in modes)))
+check("the note panel describes the end picture", poll(3, lambda: panel.description == "Fin de l'exercice"))
+
+print("e2e accessibility: %d passed, %d failed" % (passed, failed))
+sys.exit(1 if failed else 0)
