@@ -3,6 +3,7 @@
 #include "picture/fonts.h"
 #include "picture/texture.h"
 #include "progress/notenames.h"
+#include "progress/pagetext.h"
 #include "progress/reportpicture.h"
 
 #include <QDir>
@@ -57,22 +58,7 @@ constexpr qreal work = 900.0;
 constexpr qreal trend = 1250.0;
 }  // namespace page
 
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-void write(QPainter& p, const QFont& font, QColor c, QPointF baseline, const QString& s)
-{
-    p.setFont(font);
-    p.setPen(c);
-    p.drawText(baseline, s);
-}
-
-void writeRight(QPainter& p, const QFont& font, QColor c, qreal x, qreal baseline, const QString& s)
-{
-    write(p, font, c, QPointF(x - QFontMetricsF(font).horizontalAdvance(s), baseline), s);
-}
+using namespace pagetext;
 
 QString elided(const QFont& font, const QString& s, qreal width)
 {

@@ -3,6 +3,7 @@
 #include "picture/fonts.h"
 #include "picture/texture.h"
 #include "progress/notenames.h"
+#include "progress/pagetext.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -67,29 +68,7 @@ constexpr qreal widest = 8.0;
 constexpr qreal medianBelow = 5.2;  // from the bottom line down to the top of the median's text
 }  // namespace span
 
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-void write(QPainter& p, const QFont& font, QColor c, QPointF baseline, const QString& s)
-{
-    p.setFont(font);
-    p.setPen(c);
-    p.drawText(baseline, s);
-}
-
-void writeCentred(QPainter& p, const QFont& font, QColor c, qreal x, qreal baseline, const QString& s)
-{
-    const QFontMetricsF m(font);
-    write(p, font, c, QPointF(x - m.horizontalAdvance(s) / 2.0, baseline), s);
-}
-
-void writeRight(QPainter& p, const QFont& font, QColor c, qreal x, qreal baseline, const QString& s)
-{
-    const QFontMetricsF m(font);
-    write(p, font, c, QPointF(x - m.horizontalAdvance(s), baseline), s);
-}
+using namespace pagetext;
 
 // A thin gilt rule with a small lozenge in its middle.
 void rule(QPainter& p, qreal left, qreal right, qreal y)

@@ -191,9 +191,9 @@ void PulseStream::dropContext()
 
 void PulseStream::startStream()
 {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(m_config.sampleRate),
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(m_config.sampleRate),
                               static_cast<std::uint8_t>(channels)};
-    m_stream = pa_stream_new(m_context, "Piano", &spec, nullptr);
+    m_stream = pa_stream_new(m_context, "Piano", &format, nullptr);
     if (m_stream == nullptr) {
         return;
     }

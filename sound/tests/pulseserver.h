@@ -126,12 +126,12 @@ public:
 
     explicit MonitorRecorder(const std::string& server)
     {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, rate, 2};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, rate, 2};
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize = blockFrames * 2 * sizeof(float);
         int error = 0;
-        m_simple = pa_simple_new(server.c_str(), "tavelin-test", PA_STREAM_RECORD, "cap.monitor", "monitor", &spec,
+        m_simple = pa_simple_new(server.c_str(), "tavelin-test", PA_STREAM_RECORD, "cap.monitor", "monitor", &format,
                                  nullptr, &attr, &error);
         if (m_simple != nullptr) {
             m_thread = std::thread([this] { run(); });
