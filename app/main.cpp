@@ -132,6 +132,9 @@ int main(int argc, char** argv)
         return finishOutput(progress::runReport(options.reportFile, options.reportOut, argc, argv));
     case Options::Action::Run: break;
     }
+    // From here a logout or Ctrl+C closes the window, even one that comes
+    // before the window is up.
+    platform::catchTerminate();
 
     if (!hasDisplay()) {
         print(stderr, QStringLiteral("no display: set DISPLAY or run in a desktop session"));

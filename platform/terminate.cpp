@@ -12,6 +12,7 @@ namespace platform {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+bool watched = false;
 
 void onSignal(int /*signal*/)
 {
@@ -22,11 +23,27 @@ void onSignal(int /*signal*/)
 
 }  // namespace
 
-void closeOnTerminate(QWidget* window)
+void catchTerminate()
 {
-    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
         return;
     }
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(sig, &action, nullptr);
+    }
+}
+
+void closeOnTerminate(QWidget* window)
+{
+    catchTerminate();
+    if (signalPipe[1] < 0 || watched) {
+        return;
+    }
+    watched = true;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
     QPointer<QWidget> target(window);
     QObject::connect(notifier, &QSocketNotifier::activated, window, [target, notifier] {
@@ -37,13 +54,6 @@ void closeOnTerminate(QWidget* window)
             target->close();
         }
     });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
-        ::sigaction(sig, &action, nullptr);
-    }
 }
 
 }  // namespace platform
