@@ -370,14 +370,17 @@ TEST(RecordedRun, AFailingWriterIsReportedOnceAndTheExerciseGoesOn)
     ObservedRig rig(recorder);
     memory->failNext(2);
     rig.playWholeRun(1);
+    EXPECT_FALSE(recorder.waitUntilTried());
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_NE(reports[0].find("cannot write"), std::string::npos) << reports[0];
     EXPECT_GT(recorder.pendingBytes(), 0U);
     rig.playWholeRun(1);  // fails again: said already, so nothing more is said
+    EXPECT_FALSE(recorder.waitUntilTried());
     EXPECT_EQ(reports.size(), 1U);
     EXPECT_EQ(rig.form->exerciseState(), ExerciseState::Idle);
     EXPECT_TRUE(memory->text().empty());
     rig.playWholeRun(1);  // the writer works again: all three runs go out, in order
+    EXPECT_TRUE(recorder.waitUntilTried());
     EXPECT_EQ(reports.size(), 1U);
     EXPECT_EQ(recorder.pendingBytes(), 0U);
     const auto rows = progress_testing::lines(memory->text());
