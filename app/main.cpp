@@ -145,11 +145,7 @@ int main(int argc, char** argv)
         return finishOutput(app::listPupils());
     case Options::Action::Report:
         if (options.reportFiles.size() > 1) {
-            QStringList files;
-            for (const std::string& file : options.reportFiles) {
-                files << QFile::decodeName(QByteArray::fromStdString(file));
-            }
-            return finishOutput(progress::runClassReport(files, pupilNames, QFile::decodeName(QByteArray::fromStdString(options.reportOut)), argc, argv));
+            return finishOutput(progress::runClassReport(options.reportFiles, pupilNames, options.reportOut, argc, argv));
         }
         return finishOutput(progress::runReport(options.reportFile, options.reportOut, argc, argv));
     case Options::Action::Run: break;
