@@ -134,7 +134,7 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
 {
     PupilLine l;
     l.name = name;
-    l.runs = summary.runs.size();
+    l.runs = std::max(summary.runCount, summary.runs.size());  // a point of summary.runs may stand for several runs
     l.notes = summary.rows;
     l.score = summary.score();
     l.medianMs = summary.medianMs;
@@ -142,8 +142,8 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
     for (const RunStats& r : summary.runs) {
         l.runScores.push_back(r.score());
     }
-    if (summary.runs.size() > 1) {
-        l.trend = trendOf(l.runScores);
+    if (l.runs > 1) {
+        l.trend = scoreTrendOf(summary);
     }
     if (!summary.runs.empty()) {
         l.first = summary.runs.front().started;
