@@ -298,6 +298,11 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
     if (::fstat(fd, &input) != 0) {
         return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
     }
+    // A device other than a terminal (/dev/zero, /dev/urandom) never ends
+    // and holds no rows: refused rather than read for ever.
+    if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
+        return fail(2, "'" + file + "' is a device, not a results file");
+    }
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
     const bool beside = S_ISREG(input.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;

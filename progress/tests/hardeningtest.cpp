@@ -345,11 +345,16 @@ TEST(ReportHardening, AFullStandardOutputFails)
 {
     Work w;
     writeAll(w.path("lea.csv"), results());
+    // One pupil, so that --list-pupils has a line to write.
+    ASSERT_EQ(::mkdir(w.path("data").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(w.path("data/tavelin-piano").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(w.path("data/tavelin-piano/pupils").c_str(), 0700), 0);
+    writeAll(w.path("data/tavelin-piano/pupils/Lea.csv"), results());
     const std::vector<std::vector<std::string>> commands = {
-        {"--help"}, {"--version"}, {"--list-midi-out"}, {"--report", w.path("lea.csv")}};
+        {"--help"}, {"--version"}, {"--list-midi-out"}, {"--list-pupils"}, {"--report", w.path("lea.csv")}};
     for (const auto& args : commands) {
         SCOPED_TRACE(args.front());
-        const Outcome r = w.run({.args = args, .output = "/dev/full"});
+        const Outcome r = w.run({.args = args, .output = "/dev/full", .set = {"XDG_DATA_HOME=" + w.path("data")}});
         EXPECT_NE(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
     }
@@ -452,4 +457,49 @@ TEST(ResultsHardening, FileNamesAreBytes)
     EXPECT_EQ(same.status, 2) << same.err;
     EXPECT_EQ(lineCount(same.err), 1) << same.err;
     EXPECT_EQ(readAll(w.path(second)), before) << "not one byte changed";
+}
+
+TEST(ReportHardening, ADeviceThatNeverEndsIsRefused)
+{
+    Work w;
+    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+        SCOPED_TRACE(device);
+        const auto began = std::chrono::steady_clock::now();
+        const Outcome r = w.run({.args = {"--report", device}, .cwd = w.folder()});
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60)) << "refused, not read for ever";
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_TRUE(entries(w.folder()).empty()) << "no picture";
+    }
+}
+
+TEST(OptionsHardening, OptionsThatDoNotGoTogetherAndNumbersOutOfRangeExit2)
+{
+    Work w;
+    writeAll(w.path("lea.csv"), results());
+    const std::string before = readAll(w.path("lea.csv"));
+    const std::vector<std::vector<std::string>> commands = {
+        {"--report", w.path("lea.csv"), "--results", w.path("y.csv"), "--midi-out", "7"},
+        {"--report", w.path("lea.csv"), "--results", w.path("y.csv")},
+        {"--report", w.path("lea.csv"), "--midi-in", "none"},
+        {"--list-midi-out", "--results", w.path("y.csv")},
+        {"--list-midi-in", "--midi-out", "1"},
+        {"--list-pupils", "--results", w.path("y.csv")},
+        {"--midi-in", "99999999999:0"},
+        {"--midi-in", "256:0"},
+        {"--midi-in", "0:256"},
+    };
+    for (const auto& args : commands) {
+        std::string line;
+        for (const std::string& a : args) {
+            line += a + " ";
+        }
+        SCOPED_TRACE(line);
+        const Outcome r = w.run({.args = args, .cwd = w.folder()});
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    EXPECT_EQ(entries(w.folder()), std::vector<std::string>{"lea.csv"}) << "no results file, no picture";
+    EXPECT_EQ(readAll(w.path("lea.csv")), before);
 }

@@ -1,10 +1,14 @@
 // Whole runs on the virtual clock, with scripted key presses, and the rows
 // the recorder makes of them.
+#include "progress/statistics.h"
 #include "progress/tests/progressrig.h"
 
 #include "exercise/speed.h"
 
 #include <QTest>
+#include "progress/statistics.h"
+
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -406,6 +410,30 @@ TEST(RecordedRun, ARunOpenWhenTheWindowClosesIsKeptAsStopped)
     const auto rows = progress_testing::lines(*written);
     ASSERT_EQ(rows.size(), 3U);
     EXPECT_EQ(progress::parseCsvRow(rows[2])->outcome, Outcome::Stopped);
+}
+
+TEST(RecordedRun, WithoutThePictureFolderNotesAreUnshownNotMissedAndItIsSaidOnce)
+{
+    QTemporaryDir empty;  // no picture/ in it
+    auto sink = std::make_unique<MemorySink>();
+    const std::shared_ptr<const std::string> written = sink->kept();
+    {
+        progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
+        ObservedRig rig(recorder, false, 1, 1000, empty.path());
+        const qsizetype before = rig.messages.shown.size();
+        rig.playWholeRun(1);
+        rig.playWholeRun(2);
+        EXPECT_EQ(rig.messages.shown.size() - before, 1) << "a message the user sees, once";
+        ASSERT_TRUE(recorder.waitUntilTried());
+    }
+    const auto rows = progress_testing::lines(*written);
+    ASSERT_EQ(rows.size(), 100U);
+    for (const std::string& line : rows) {
+        EXPECT_EQ(progress::parseCsvRow(line)->outcome, Outcome::Unshown) << line;
+    }
+    const progress::ResultsSummary summary = progress::summarize(std::string(progress::csv::header) + "\n" + *written);
+    EXPECT_EQ(summary.unshown, 100U);
+    EXPECT_EQ(summary.missed, 0) << "the report leaves them out";
 }
 
 TEST(RunCollector, OddOrdersOfCallsStayConsistent)
