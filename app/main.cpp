@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,8 @@
 #include <utility>
 #include <memory>
 #include <random>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -41,12 +44,31 @@ int finishOutput(int status)
     return status;
 }
 
-// Without a window system Qt would abort with several lines of its own.
+// Without a window system Qt would abort with several lines of its own: no
+// display named, or an X server that cannot be reached (DISPLAY=:987, a
+// server gone, no right to it). Only where Qt would use X is the X server
+// asked, as Qt would ask it: QT_QPA_PLATFORM says xcb, or it says nothing
+// and no Wayland display is there to try first.
 bool hasDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool needsOne = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
-    return !needsOne || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (platform.startsWith("wayland")) {
+        return wayland;
+    }
+    if (platform.isEmpty() && wayland && (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsEmpty("DISPLAY"))) {
+        return true;  // a Wayland session
+    }
+    if (!platform.isEmpty() && !platform.startsWith("xcb")) {
+        return true;  // offscreen, vnc, eglfs...: no X server wanted
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return false;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reached = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reached;
 }
 
 // Rows not in the results file at the end are said, with their count.
@@ -123,11 +145,7 @@ int main(int argc, char** argv)
         return finishOutput(app::listPupils());
     case Options::Action::Report:
         if (options.reportFiles.size() > 1) {
-            QStringList files;
-            for (const std::string& file : options.reportFiles) {
-                files << QFile::decodeName(QByteArray::fromStdString(file));
-            }
-            return finishOutput(progress::runClassReport(files, pupilNames, QFile::decodeName(QByteArray::fromStdString(options.reportOut)), argc, argv));
+            return finishOutput(progress::runClassReport(options.reportFiles, pupilNames, options.reportOut, argc, argv));
         }
         return finishOutput(progress::runReport(options.reportFile, options.reportOut, argc, argv));
     case Options::Action::Run: break;
@@ -141,8 +159,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // A file size limit (ulimit -f) makes a write past it fail with EFBIG,
+    // which the results file reports and keeps its rows for, rather than
+    // end the program with every row still waiting.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // --results FILE: every run's notes are appended to the file at the run's
-    // end. The file is tried now, before any window: one that cannot be
+    // end, by a thread of their own. The file is tried now, before any window: one that cannot be
     // written stops the program here, as a bad option does.
     std::unique_ptr<progress::ResultsRecorder> results;
     if (!options.resultsFile.empty()) {
@@ -182,9 +205,19 @@ int main(int argc, char** argv)
     services.noteRange = options.noteRange;
     if (options.focus) {
         // Read again at every run start: the rows of the run before are in the file by then.
-        services.focusRecords = [file = options.resultsFile] {
+        services.focusRecords = [file = options.resultsFile, recorder = results.get()] {
+            // The file, and the rows still on their way to it; read again if
+            // the writer wrote in between, so that no run counts twice.
             std::string error;
-            std::optional<exercise::NoteRecords> records = progress::readRecentRecords(file, &error);
+            std::optional<exercise::NoteRecords> records;
+            for (int attempt = 0; attempt < 3; ++attempt) {
+                const std::uint64_t before = recorder != nullptr ? recorder->attempts() : 0;
+                const std::string unwritten = recorder != nullptr ? recorder->pendingText() : std::string();
+                records = progress::readRecentRecords(file, &error, unwritten);
+                if (unwritten.empty() || recorder->attempts() == before) {
+                    break;
+                }
+            }
             if (!records) {
                 std::fprintf(stderr, "tavelin-piano: %s; this run draws its notes evenly\n", error.c_str());
             }

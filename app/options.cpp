@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <cstdlib>
+#include <string_view>
+
 Options parseOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -190,24 +193,38 @@ Options parseOptions(const QStringList& arguments)
 
 namespace {
 
-// The last value of --name in argv, as bytes: "--name VALUE" or "--name=VALUE",
-// as the parser reads them. Arguments after "--" are not options.
-std::optional<std::string> rawValue(int argc, char** argv, std::string_view name)
+// An argument that does not come back whole from a QString (a name that is
+// not valid in the locale's encoding) goes to the parser as a mark, its
+// index and its lossy text, so that option names and extensions still read;
+// what the parser hands back is then traded for the argument's own bytes.
+constexpr QChar mark(u'\x01');
+
+QString marked(int index, const QString& text)
 {
-    std::optional<std::string> value;
-    const std::string flag = "--" + std::string(name);
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--") {
-            break;
-        }
-        if (a == flag && i + 1 < argc) {
-            value = argv[++i];
-        } else if (a.size() > flag.size() && a.substr(0, flag.size()) == flag && a[flag.size()] == '=') {
-            value = std::string(a.substr(flag.size() + 1));
-        }
+    return mark + QString::number(index) + mark + text;
+}
+
+// The bytes behind a value, or the value itself.
+std::string restored(const std::string& value, int argc, char** argv)
+{
+    if (value.empty() || value.front() != '\x01') {
+        return value;
     }
-    return value;
+    const std::size_t end = value.find('\x01', 1);
+    const int index = std::atoi(value.substr(1, end - 1).c_str());
+    if (end == std::string::npos || index <= 0 || index >= argc) {
+        return value;
+    }
+    const std::string_view whole = argv[index];
+    const std::size_t equals = whole.rfind("--", 0) == 0 ? whole.find('=') : std::string_view::npos;
+    return std::string(equals == std::string_view::npos ? whole : whole.substr(equals + 1));
+}
+
+// A text for the user: the mark taken off.
+QString unmarked(QString text)
+{
+    static const QRegularExpression marks(QStringLiteral("\x01[0-9]+\x01"));
+    return text.remove(marks);
 }
 
 }  // namespace
@@ -216,23 +233,29 @@ Options parseOptions(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QFile::decodeName(argv[i]);
+        const QString text = QFile::decodeName(argv[i]);
+        if (i == 0 || QFile::encodeName(text) == QByteArray(argv[i])) {
+            arguments << text;
+            continue;
+        }
+        // --name=VALUE: the name as it is, the value marked.
+        const qsizetype equals = text.startsWith(QStringLiteral("--")) ? text.indexOf(u'=') : -1;
+        arguments << (equals < 0 ? marked(i, text) : text.left(equals + 1) + marked(i, text.mid(equals + 1)));
     }
     Options o = parseOptions(arguments);
+    o.message = unmarked(o.message);
     if (o.action == Options::Action::Exit) {
         return o;
     }
-    // A name that is not valid in the locale's encoding does not come back
-    // whole from a QString: take the bytes themselves.
-    if (!o.resultsFile.empty()) {
-        o.resultsFile = rawValue(argc, argv, "results").value_or(o.resultsFile);
+    o.resultsFile = restored(o.resultsFile, argc, argv);
+    for (std::string& file : o.reportFiles) {
+        file = restored(file, argc, argv);
     }
-    if (!o.reportFile.empty() && o.reportFiles.size() == 1) {
-        o.reportFile = rawValue(argc, argv, "report").value_or(o.reportFile);
-        o.reportFiles.front() = o.reportFile;
+    o.reportFile = restored(o.reportFile, argc, argv);
+    o.reportOut = restored(o.reportOut, argc, argv);
+    for (QString& name : o.pupils) {
+        name = unmarked(name);
     }
-    if (!o.reportOut.empty()) {
-        o.reportOut = rawValue(argc, argv, "out").value_or(o.reportOut);
-    }
+    o.midiIn = unmarked(o.midiIn);
     return o;
 }

@@ -4,9 +4,12 @@
 #include "picture/texture.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
+#include "progress/report.h"
 #include "progress/reportpicture.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -16,6 +19,11 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cmath>
 #include <cstdio>
 
@@ -126,7 +134,7 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
 {
     PupilLine l;
     l.name = name;
-    l.runs = summary.runs.size();
+    l.runs = std::max(summary.runCount, summary.runs.size());  // a point of summary.runs may stand for several runs
     l.notes = summary.rows;
     l.score = summary.score();
     l.medianMs = summary.medianMs;
@@ -134,8 +142,8 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
     for (const RunStats& r : summary.runs) {
         l.runScores.push_back(r.score());
     }
-    if (summary.runs.size() > 1) {
-        l.trend = trendOf(l.runScores);
+    if (l.runs > 1) {
+        l.trend = scoreTrendOf(summary);
     }
     if (!summary.runs.empty()) {
         l.first = summary.runs.front().started;
@@ -236,9 +244,14 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
     return image;
 }
 
-std::string writePdf(const QString& path, const std::vector<Pupil>& pupils)
+std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 {
-    QPdfWriter pdf(path);
+    // Drawn in memory, then put in place whole: an old PDF at path is kept
+    // when the new one cannot be written.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(QStringLiteral("Bilan de la classe"));
     pdf.setCreator(QStringLiteral("Tavelin Piano 3.03"));
     pdf.setResolution(150);
@@ -247,7 +260,7 @@ std::string writePdf(const QString& path, const std::vector<Pupil>& pupils)
     pdf.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
     QPainter p;
     if (!p.begin(&pdf)) {
-        return "cannot write the PDF '" + path.toStdString() + "'";
+        return "cannot write the PDF '" + path + "'";
     }
     // Every page is a report page, scaled to fit the paper and centred on it.
     const QRect paper = pdf.pageLayout().paintRectPixels(pdf.resolution());
@@ -265,7 +278,11 @@ std::string writePdf(const QString& path, const std::vector<Pupil>& pupils)
         p.drawImage(target, reportpicture::render(pupil.summary, pupil.name));
     }
     if (!p.end()) {
-        return "cannot write the PDF '" + path.toStdString() + "'";
+        return "cannot write the PDF '" + path + "'";
+    }
+    buffer.close();
+    if (const std::string error = replaceFile(path, bytes); !error.empty()) {
+        return "cannot write the PDF '" + path + "': " + error;
     }
     return {};
 }
@@ -302,23 +319,44 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 
 namespace progress {
 
-int runClassReport(const QStringList& files, const QStringList& names, const QString& out, int argc, char** argv)
+int runClassReport(const std::vector<std::string>& files, const QStringList& names, const std::string& out, int argc,
+                   char** argv)
 {
-    const QString pdf = QFileInfo(out.isEmpty() ? QStringLiteral("class.pdf") : out).absoluteFilePath();
-    if (!pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        std::fprintf(stderr, "tavelin-piano: several files go into one PDF: --out FILE.pdf, not '%s'\n",
-                     out.toLocal8Bit().constData());
+    // Names are bytes throughout, as the shell gave them.
+    std::string pdf = out.empty() ? std::string("class.pdf") : out;
+    if (pictureFormatOf(pdf) != PictureFormat::Pdf) {
+        std::fprintf(stderr, "tavelin-piano: several files go into one PDF: --out FILE.pdf, not '%s'\n", out.c_str());
         return 2;
     }
+    if (pdf.front() != '/') {
+        const std::unique_ptr<char, void (*)(void*)> here(::getcwd(nullptr, 0), &std::free);
+        if (here) {
+            pdf = std::string(here.get()) + "/" + pdf;
+        }
+    }
+    struct stat target {};
+    const bool pdfExists = ::stat(pdf.c_str(), &target) == 0;
     std::vector<classreport::Pupil> pupils;
-    for (qsizetype i = 0; i < files.size(); ++i) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        // Never written: the PDF may not be one of them under any name.
+        struct stat input {};
+        if (pdfExists && ::stat(files[i].c_str(), &input) == 0 && input.st_dev == target.st_dev &&
+            input.st_ino == target.st_ino) {
+            std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
+                         pdf.c_str(), files[i].c_str());
+            return 2;
+        }
         std::string error;
-        std::optional<ResultsSummary> summary = readResultsFile(QFile::encodeName(files[i]).toStdString(), &error);
+        std::optional<ResultsSummary> summary = readResultsFile(files[i], &error);
         if (!summary) {
             std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
             return 1;
         }
-        pupils.push_back({names.value(i, QFileInfo(files[i]).completeBaseName()), std::move(*summary)});
+        const std::size_t slash = files[i].rfind('/');
+        const QString base = QFileInfo(QFile::decodeName(QByteArray::fromStdString(
+                                           slash == std::string::npos ? files[i] : files[i].substr(slash + 1))))
+                                 .completeBaseName();
+        pupils.push_back({names.value(static_cast<qsizetype>(i), base), std::move(*summary)});
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -337,7 +375,7 @@ int runClassReport(const QStringList& files, const QStringList& names, const QSt
     for (const classreport::Pupil& pupil : pupils) {
         lines.push_back(classreport::lineOf(pupil.name, pupil.summary));
     }
-    const std::string text = classreport::summaryText(lines, pdf.toStdString());
+    const std::string text = classreport::summaryText(lines, pdf);
     std::fputs(text.c_str(), stdout);
     return 0;
 }

@@ -41,7 +41,9 @@ QImage comparisonPage(const std::vector<PupilLine>& lines);
 
 // Writes the comparison and then one page per pupil into a PDF at path.
 // Returns why not, or an empty string.
-std::string writePdf(const QString& path, const std::vector<Pupil>& pupils);
+// path is bytes, as the system names it; the PDF is drawn whole, then put in
+// place of any old file there (report.h's replaceFile).
+std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils);
 
 // The summary printed on standard output.
 std::string summaryText(const std::vector<PupilLine>& lines, const std::string& pdf);
@@ -52,9 +54,10 @@ namespace progress {
 
 // tavelin-piano --report FILE FILE... [--out class.pdf]: reads every file
 // (never writing to it), names each page after names (same order), prints a
-// line per pupil and writes the PDF (class.pdf here by default). Returns the
-// exit status: 0; 1 when a file cannot be read or the PDF written; 2 when out
-// is not a .pdf.
-int runClassReport(const QStringList& files, const QStringList& names, const QString& out, int argc, char** argv);
+// line per pupil and writes the PDF (class.pdf here by default). File names
+// are bytes, as given. Returns the exit status: 0; 1 when a file cannot be
+// read or the PDF written; 2 when out is not a .pdf or is one of the files.
+int runClassReport(const std::vector<std::string>& files, const QStringList& names, const std::string& out, int argc,
+                   char** argv);
 
 }  // namespace progress

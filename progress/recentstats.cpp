@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 namespace progress {
 
@@ -45,19 +46,30 @@ void RecentNoteStats::add(const NoteResult& row)
     m_timeWeight += 1.0;
 }
 
-std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, std::string* error)
+std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, std::string* error,
+                                                       const std::string& unwritten)
 {
+    RecentNoteStats stats;
+    const auto addUnwritten = [&] {
+        std::istringstream rows(unwritten);
+        std::string line;
+        while (std::getline(rows, line)) {
+            if (const std::optional<NoteResult> row = parseCsvRow(line)) {
+                stats.add(*row);
+            }
+        }
+        return stats.records();
+    };
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         if (errno == ENOENT) {
-            return exercise::NoteRecords{};
+            return addUnwritten();
         }
         if (error != nullptr) {
             *error = "cannot read '" + path + "': " + std::strerror(errno);
         }
         return std::nullopt;
     }
-    RecentNoteStats stats;
     std::string line;
     while (std::getline(in, line)) {
         if (const std::optional<NoteResult> row = parseCsvRow(line)) {
@@ -70,7 +82,7 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
         }
         return std::nullopt;
     }
-    return stats.records();
+    return addUnwritten();
 }
 
 }  // namespace progress

@@ -34,9 +34,11 @@ private:
     double m_timeWeight = 0.0;
 };
 
-// Reads the results file at path, a line at a time, never changing it. A
-// file that does not exist yet gives empty records (a new pupil); one that
-// cannot be read gives nothing, with the reason in error.
-std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, std::string* error);
+// Reads the results file at path, a line at a time, never changing it, then
+// unwritten (rows of ours still on their way to the file). A file that does
+// not exist yet gives empty records (a new pupil); one that cannot be read
+// gives nothing, with the reason in error.
+std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, std::string* error,
+                                                       const std::string& unwritten = {});
 
 }  // namespace progress

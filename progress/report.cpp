@@ -85,20 +85,15 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
         }
         out += ".\n";
 
-        std::vector<std::optional<double>> scores;
-        std::vector<std::optional<double>> times;
-        for (const RunStats& r : summary.runs) {
-            scores.push_back(r.score());
-            times.push_back(r.medianMs);
-        }
-        if (const auto t = trendOf(scores); t && summary.runs.size() > 1) {
+        // Over every run, however many: the trends are the builder's.
+        if (const auto t = scoreTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
             out += "Score : " + frenchNumber(t->first, 0) + "\u00a0% " + window(t->window, true) + ", " +
                    frenchNumber(t->last, 0) + "\u00a0% " + window(t->window, false) + " (" + signedNumber(t->slope, 1) +
                    (std::abs(std::round(t->slope * 10.0)) >= 20.0 ? " points" : " point") + " par séance).\n";
         } else if (const auto score = summary.score()) {
             out += "Score : " + frenchNumber(*score, 0) + "\u00a0%.\n";
         }
-        if (const auto t = trendOf(times); t && summary.runs.size() > 1) {
+        if (const auto t = timeTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
             out += "Temps de réponse médian : " + seconds(t->first) + " " + window(t->window, true) + ", " +
                    seconds(t->last) + " " + window(t->window, false) + " (" + signedNumber(t->slope / 1000.0, 2) +
                    "\u00a0s par séance).\n";
@@ -302,6 +297,11 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
     struct stat input {};
     if (::fstat(fd, &input) != 0) {
         return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+    }
+    // A device other than a terminal (/dev/zero, /dev/urandom) never ends
+    // and holds no rows: refused rather than read for ever.
+    if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
+        return fail(2, "'" + file + "' is a device, not a results file");
     }
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.

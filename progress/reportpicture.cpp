@@ -321,14 +321,38 @@ struct ChartStyle {
     int valueDecimals = 0;
 };
 
-void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vector<std::optional<double>>& series,
-               const std::vector<RunStats>& runs)
+}  // namespace
+
+QString runAxisCaption(const ResultsSummary& summary)
 {
+    if (summary.runs.empty()) {
+        return {};
+    }
+    const QString span = QStringLiteral("du %1 au %2").arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
+    if (summary.runsPerPoint > 1) {
+        return QStringLiteral("séance, %1 ; chaque point : %2 séances de suite")
+            .arg(span, text(frenchNumber(static_cast<double>(summary.runsPerPoint), 0)));
+    }
+    return QStringLiteral("séance, %1").arg(span);
+}
+
+namespace {
+
+// One chart of the run series. Each point stands for perPoint runs in a row
+// (1 up to 2 * maxRunPoints runs; the last point may hold fewer); the foot
+// numbers runs, not points, and says when points are groups. trend is over
+// every run, in the units of series (scale divides it).
+void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vector<std::optional<double>>& series,
+               const ResultsSummary& summary, const std::optional<Trend>& trend, double scale)
+{
+    const std::vector<RunStats>& runs = summary.runs;
+    const std::size_t perPoint = std::max<std::size_t>(1, summary.runsPerPoint);
+    const std::size_t runCount = std::max(summary.runCount, runs.size());
     write(p, art::fonts::serif(19, false, true), colour::ink, QPointF(area.left(), area.top() - 12.0), style.title);
     // Where the series went: its first runs against its last.
-    if (const auto t = trendOf(series); t && series.size() > 1) {
-        const QString from = text(frenchNumber(t->first, style.valueDecimals)) + style.unit;
-        const QString to = text(frenchNumber(t->last, style.valueDecimals)) + style.unit;
+    if (trend && runCount > 1) {
+        const QString from = text(frenchNumber(trend->first / scale, style.valueDecimals)) + style.unit;
+        const QString to = text(frenchNumber(trend->last / scale, style.valueDecimals)) + style.unit;
         writeRight(p, art::fonts::sans(16, true), style.line, area.right(), area.top() - 12.0,
                    QStringLiteral("de %1 à %2").arg(from, to));
     }
@@ -357,19 +381,22 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
     };
     auto yOf = [&](double v) { return plot.bottom() - plot.height() * std::clamp(v, 0.0, style.top) / style.top; };
 
-    // Run numbers along the foot: the first, the last and round ones between.
-    const std::size_t every = tickEvery(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t number = i + 1;
-        // Round numbers keep clear of the first and the last (px).
-        constexpr qreal clear = 45.0;
-        const bool round = number % every == 0 && xOf(i) - xOf(0) > clear && xOf(n - 1) - xOf(i) > clear;
-        if (i == 0 || number == n || round) {
-            writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0, QString::number(number));
+    // Run numbers along the foot: the first, the last and round ones between,
+    // each under the point that holds that run.
+    const std::size_t every = tickEvery(runCount);
+    // Round numbers keep clear of the first and the last (px).
+    constexpr qreal clear = 45.0;
+    writeCentred(p, axis, colour::rubric, xOf(0), plot.bottom() + 17.0, QStringLiteral("1"));
+    for (std::size_t number = every; number < runCount; number += every) {
+        const std::size_t i = std::min(n - 1, (number - 1) / perPoint);
+        if (xOf(i) - xOf(0) > clear && xOf(n - 1) - xOf(i) > clear) {
+            writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0, text(frenchNumber(static_cast<double>(number), 0)));
         }
     }
-    write(p, axis, colour::rubric, QPointF(plot.left(), plot.bottom() + 32.0),
-          QStringLiteral("séance, du %1 au %2").arg(dateOf(runs.front().started), dateOf(runs.back().started)));
+    if (runCount > 1) {
+        writeCentred(p, axis, colour::rubric, xOf(n - 1), plot.bottom() + 17.0, text(frenchNumber(static_cast<double>(runCount), 0)));
+    }
+    write(p, axis, colour::rubric, QPointF(plot.left(), plot.bottom() + 32.0), runAxisCaption(summary));
 
     // Every run as a dot, their moving mean as the line.
     p.save();
@@ -458,13 +485,13 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
     drawChart(p, QRectF(left, page::weakTop + 40.0, width, 232.0),
               ChartStyle{QStringLiteral("Notes justes, en % de chaque séance"), 100.0, 25.0, 0, colour::scoreLine,
                          QStringLiteral("\u00a0%"), 0},
-              scores, summary.runs);
+              scores, summary, scoreTrendOf(summary), 1.0);
     const double top = roundTop(slowest);
     const double step = gridStep(top);
     drawChart(p, QRectF(left, page::weakTop + 340.0, width, 232.0),
               ChartStyle{QStringLiteral("Temps de réponse médian, en secondes"), top, step,
                          step < 0.5 ? 2 : step < 1.0 ? 1 : 0, colour::timeLine, QStringLiteral("\u00a0s"), 1},
-              times, summary.runs);
+              times, summary, timeTrendOf(summary), 1000.0);
 }
 
 QString totalsLine(const ResultsSummary& summary)

@@ -57,6 +57,10 @@ QColor rateColour(std::optional<double> rightRate);
 // its note, and above the staff.
 QPointF workOnMarkCentre(const Staff& staff, const Column& column);
 
+// The words under the run charts: the dates and, when each point stands for
+// a group of runs (past 2 * maxRunPoints runs), how many.
+QString runAxisCaption(const ResultsSummary& summary);
+
 // Draws the report; source names the results file in the title. Needs
 // art::fonts::load() first.
 QImage render(const ResultsSummary& summary, const QString& source);

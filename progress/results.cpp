@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cerrno>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -238,10 +241,23 @@ std::string ResultsFile::append(const std::string& rows)
     }
     // Held until the descriptor closes. The lock is on the open file, so it
     // keeps out other programs and other opens in this one alike.
-    while (::flock(fd.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
+    // Asked without waiting, and again every 20 ms, so that abandon() can
+    // end the wait; nothing of this runs on the window's thread.
+    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
             return systemError("cannot lock", m_path, errno);
         }
+        if (m_abandoned) {
+            return "'" + m_path + "' stayed locked by another program";
+        }
+        const timespec pause{0, 20'000'000};
+        ::nanosleep(&pause, nullptr);
+    }
+    if (m_abandoned && !rows.empty()) {
+        return "gave up writing to '" + m_path + "'";
     }
     if (::fstat(fd.get(), &st) != 0) {
         return systemError("cannot read the size of", m_path, errno);
@@ -292,12 +308,77 @@ std::string ResultsFile::append(const std::string& rows)
 
 // ---------------------------------------------------------------- recorder
 
+// What the window's thread and the writer thread share. Everything but the
+// sink (the writer's alone, once started) is under mutex.
+struct ResultsRecorder::Writer {
+    std::unique_ptr<ResultsSink> sink;
+    Report report;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::string pending;       // whole rows, in the order of their runs
+    std::size_t pendingRows = 0;
+    bool due = false;          // pending is to be tried (new rows, a retry, the end)
+    bool busy = false;         // an append is going on, of a prefix of pending
+    bool stopping = false;     // finish(): one more try, then the thread ends
+    bool ended = false;        // the thread has returned
+    bool reported = false;
+    std::uint64_t attempts = 0;
+    std::thread thread;
+
+    void run();
+};
+
+void ResultsRecorder::Writer::run()
+{
+    std::unique_lock lock(mutex);
+    for (;;) {
+        if (pending.empty() || !due) {
+            if (stopping) {
+                break;
+            }
+            if (pending.empty()) {
+                changed.wait(lock, [this] { return stopping || !pending.empty(); });
+                due = due || !pending.empty();
+            } else if (!changed.wait_for(lock, retryInterval, [this] { return stopping || due; })) {
+                due = true;  // rows kept back after a failure: time for another try
+            }
+            continue;
+        }
+        due = false;
+        busy = true;
+        const std::string batch = pending;
+        const std::size_t rows = pendingRows;
+        lock.unlock();
+        const std::string error = sink->append(batch);
+        lock.lock();
+        busy = false;
+        ++attempts;
+        if (error.empty()) {
+            pending.erase(0, batch.size());
+            pendingRows -= rows;
+            due = !pending.empty();  // rows that came during the write
+        } else if (!reported && report) {
+            reported = true;
+            const Report say = report;
+            lock.unlock();
+            say("tavelin-piano: " + error + "; the results are kept for the next try, the exercise goes on");
+            lock.lock();
+        }
+        changed.notify_all();
+    }
+    ended = true;
+    changed.notify_all();
+}
+
 ResultsRecorder::ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report report, WallClock clock,
                                  std::string session)
-    : m_sink(std::move(sink)),
-      m_report(std::move(report)),
+    : m_writer(std::make_shared<Writer>()),
       m_collector(std::move(clock), std::move(session), [this](std::vector<NoteResult>&& rows) { write(std::move(rows)); })
 {
+    m_writer->sink = std::move(sink);
+    m_writer->report = std::move(report);
+    // The thread keeps its own hold on the shared part.
+    m_writer->thread = std::thread([writer = m_writer] { writer->run(); });
 }
 
 ResultsRecorder::~ResultsRecorder()
@@ -305,42 +386,81 @@ ResultsRecorder::~ResultsRecorder()
     finish();
 }
 
-std::size_t ResultsRecorder::finish()
+std::size_t ResultsRecorder::finish(std::chrono::milliseconds timeout)
 {
     m_collector.closeOpenRun();
-    flushPending();
-    return m_pendingRows;
+    Writer& w = *m_writer;
+    std::unique_lock lock(w.mutex);
+    if (w.thread.joinable()) {
+        w.stopping = true;
+        w.due = !w.pending.empty();  // every row waiting, tried once more
+        w.changed.notify_all();
+        if (!w.changed.wait_for(lock, timeout, [&w] { return w.ended; })) {
+            // Still waiting for a lock or a disk: told to give up, it ends
+            // at its next look; one stuck in the system is left behind.
+            w.sink->abandon();
+            w.report = nullptr;  // whatever it refers to may go before the thread does
+            w.changed.wait_for(lock, std::chrono::seconds(1), [&w] { return w.ended; });
+        }
+        if (w.ended) {
+            lock.unlock();
+            w.thread.join();
+            lock.lock();
+        } else {
+            w.thread.detach();
+        }
+    }
+    return w.pendingRows;
 }
 
 std::string ResultsRecorder::check()
 {
-    return m_sink->append(std::string());
+    return m_writer->sink->append(std::string());
+}
+
+std::size_t ResultsRecorder::pendingBytes() const
+{
+    const std::lock_guard lock(m_writer->mutex);
+    return m_writer->pending.size();
+}
+
+std::size_t ResultsRecorder::pendingRows() const
+{
+    const std::lock_guard lock(m_writer->mutex);
+    return m_writer->pendingRows;
+}
+
+std::string ResultsRecorder::pendingText() const
+{
+    const std::lock_guard lock(m_writer->mutex);
+    return m_writer->pending;
+}
+
+std::uint64_t ResultsRecorder::attempts() const
+{
+    const std::lock_guard lock(m_writer->mutex);
+    return m_writer->attempts;
+}
+
+bool ResultsRecorder::waitUntilTried(std::chrono::milliseconds timeout)
+{
+    Writer& w = *m_writer;
+    std::unique_lock lock(w.mutex);
+    w.changed.wait_for(lock, timeout, [&w] { return w.ended || (!w.busy && (w.pending.empty() || !w.due)); });
+    return w.pending.empty();
 }
 
 void ResultsRecorder::write(std::vector<NoteResult>&& rows)
 {
+    std::string text;
     for (const NoteResult& row : rows) {
-        appendCsvRow(m_pending, row);
+        appendCsvRow(text, row);
     }
-    m_pendingRows += rows.size();
-    flushPending();
-}
-
-void ResultsRecorder::flushPending()
-{
-    if (m_pending.empty()) {
-        return;
-    }
-    const std::string error = m_sink->append(m_pending);
-    if (error.empty()) {
-        m_pending.clear();
-        m_pendingRows = 0;
-        return;
-    }
-    if (!m_reported && m_report) {
-        m_reported = true;
-        m_report("tavelin-piano: " + error + "; the results are kept for the next try, the exercise goes on");
-    }
+    const std::lock_guard lock(m_writer->mutex);
+    m_writer->pending += text;
+    m_writer->pendingRows += rows.size();
+    m_writer->due = true;
+    m_writer->changed.notify_all();
 }
 
 }  // namespace progress

@@ -3,6 +3,8 @@
 #include "exercise/observer.h"
 #include "progress/resultrow.h"
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,8 +13,9 @@
 
 // Keeping the result of every note: the observer that collects a run as the
 // window plays it, and the results file its rows are appended to when the run
-// ends. Nothing here runs during a run but a few pushes into a vector; the
-// file is touched once, at the run's end, when no timing is going on.
+// ends. Nothing here runs on the window's thread but a few pushes into a
+// vector and, at a run's end, handing its rows to a writer thread of their
+// own: a lock held by another program or a slow disk never holds the window.
 namespace progress {
 
 // The local date and time now, ISO 8601 with its UTC offset
@@ -68,6 +71,9 @@ public:
     // destination can be written. Returns why it failed, or an empty string.
     // After a failure nothing of rows is left behind.
     virtual std::string append(const std::string& rows) = 0;
+    // From another thread: an append waiting (for a lock) gives up soon, and
+    // one not yet begun fails, writing nothing. For the end of the program.
+    virtual void abandon() {}
 };
 
 // The results file. Each append opens the file, takes an exclusive lock on
@@ -82,24 +88,32 @@ public:
 // (a pipe nobody reads would hold the window, and one that is read loses what
 // its reader missed), and so is a file whose first line is not our header.
 // Opening never waits (O_NONBLOCK), so a pipe put in the file's place later
-// is refused rather than waited on.
+// is refused rather than waited on. The lock is waited for as long as
+// another program holds it, unless abandon() is called.
 class ResultsFile final : public ResultsSink {
 public:
     explicit ResultsFile(std::string path);
     std::string append(const std::string& rows) override;
+    void abandon() override { m_abandoned = true; }
     const std::string& path() const { return m_path; }
 
 private:
     std::string m_path;
+    std::atomic<bool> m_abandoned = false;
 };
 
-// The observer given to the window with --results: collects each run and
-// appends its rows when it ends. A failure is reported once, through report,
-// and never reaches the exercise; rows that could not be written are kept and
-// go out with the next run's, or when the recorder is destroyed.
+// The observer given to the window with --results: collects each run and,
+// when it ends, hands its rows to the recorder's writer thread, which appends
+// them (the window's thread never waits for the file). A failure is reported
+// once, through report (called on the writer thread), and never reaches the
+// exercise; rows that could not be written are kept and go out with the next
+// run's, at the next try (every retryInterval) or at finish().
 class ResultsRecorder final : public exercise::ExerciseObserver {
 public:
     using Report = std::function<void(const std::string& message)>;
+    static constexpr std::chrono::milliseconds retryInterval{10000};
+    // How long finish() waits for the writer by default.
+    static constexpr std::chrono::milliseconds drainTimeout{5000};
 
     ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report report, WallClock clock = localIsoNow,
                     std::string session = newSessionId());
@@ -107,8 +121,8 @@ public:
     ResultsRecorder(const ResultsRecorder&) = delete;
     ResultsRecorder& operator=(const ResultsRecorder&) = delete;
 
-    // For start-up: can the destination be written? (Creates a new file with
-    // its header.) Returns why not, or an empty string.
+    // For start-up, before any run: can the destination be written? (Creates
+    // a new file with its header.) Returns why not, or an empty string.
     std::string check();
 
     void runStarted(int mode, std::uint32_t now) override { m_collector.runStarted(mode, now); }
@@ -122,25 +136,31 @@ public:
     void runEnded(bool stopped, std::uint32_t now) override { m_collector.runEnded(stopped, now); }
 
     // Bytes of rows waiting for a write that worked.
-    std::size_t pendingBytes() const { return m_pending.size(); }
+    std::size_t pendingBytes() const;
     // Rows waiting for a write that worked.
-    std::size_t pendingRows() const { return m_pendingRows; }
+    std::size_t pendingRows() const;
+    // The rows waiting, as CSV lines (those being written too).
+    std::string pendingText() const;
+    // Appends finished since the recorder began, whether they worked or not.
+    std::uint64_t attempts() const;
+
+    // Waits until the writer has tried every run handed to it (or timeout
+    // has passed). Returns true when nothing is waiting any more.
+    bool waitUntilTried(std::chrono::milliseconds timeout = std::chrono::milliseconds(60000));
 
     // The end of the program: a run still going ends as stopped and every
-    // row waiting is tried once more. Returns the rows that could not be
-    // written (0 when all are in the file). Safe to call more than once.
-    std::size_t finish();
+    // row waiting is tried once more. Waits for the writer at most timeout
+    // (a lock another program keeps, a disk that does not answer), then
+    // gives up. Returns the rows that could not be written (0 when all are
+    // in the file). Safe to call more than once; no run may start after it.
+    std::size_t finish(std::chrono::milliseconds timeout = drainTimeout);
 
 private:
+    struct Writer;
     void write(std::vector<NoteResult>&& rows);
-    void flushPending();
 
-    std::unique_ptr<ResultsSink> m_sink;
-    Report m_report;
+    std::shared_ptr<Writer> m_writer;  // shared with its thread, which may outlive a recorder that gave up on it
     RunCollector m_collector;
-    std::string m_pending;
-    std::size_t m_pendingRows = 0;
-    bool m_reported = false;
 };
 
 }  // namespace progress

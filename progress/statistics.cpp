@@ -1,6 +1,7 @@
 #include "progress/statistics.h"
 
 #include <algorithm>
+#include <deque>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -200,8 +201,69 @@ std::optional<double> ResponseTimes::median()
 
 // ---------------------------------------------------------------- builder
 
+// trendOf over a series given one value at a time, in bounded memory: the
+// first and the last values it may average, and the sums of the
+// least-squares line.
+class TrendStream {
+public:
+    static constexpr std::size_t kept = 20;  // trendOf's widest window
+
+    void add(std::optional<double> value)
+    {
+        const auto x = static_cast<long double>(m_steps++);
+        if (!value) {
+            return;
+        }
+        ++m_count;
+        if (m_first.size() < kept) {
+            m_first.push_back(*value);
+        }
+        m_last.push_back(*value);
+        if (m_last.size() > kept) {
+            m_last.pop_front();
+        }
+        const auto y = static_cast<long double>(*value);
+        m_sx += x;
+        m_sy += y;
+        m_sxx += x * x;
+        m_sxy += x * y;
+    }
+
+    std::optional<Trend> trend() const
+    {
+        if (m_count == 0) {
+            return std::nullopt;
+        }
+        Trend t;
+        t.window = std::clamp<std::size_t>(m_count / 5, 1, kept);
+        for (std::size_t i = 0; i < t.window; ++i) {
+            t.first += m_first[i];
+            t.last += m_last[m_last.size() - 1 - i];
+        }
+        t.first /= static_cast<double>(t.window);
+        t.last /= static_cast<double>(t.window);
+        const auto n = static_cast<long double>(m_count);
+        const long double sxx = m_sxx - m_sx * m_sx / n;
+        const long double sxy = m_sxy - m_sx * m_sy / n;
+        t.slope = sxx > 0.0L ? static_cast<double>(sxy / sxx) : 0.0;
+        return t;
+    }
+
+private:
+    std::size_t m_steps = 0;
+    std::size_t m_count = 0;
+    std::vector<double> m_first;
+    std::deque<double> m_last;
+    long double m_sx = 0.0L, m_sy = 0.0L, m_sxx = 0.0L, m_sxy = 0.0L;
+};
+
 struct SummaryBuilder::State {
     ResultsSummary summary;
+    TrendStream scores;  // every run, in the order read
+    TrendStream times;
+    RunStats group;      // runs not yet a point, when grouping
+    bool groupOpen = false;
+    bool grouped = false;
     std::map<NoteForm, NoteAccumulator> notes;
     ResponseTimes allResponses;
     bool inRun = false;
@@ -223,39 +285,65 @@ struct SummaryBuilder::State {
             summary.lastStarted = current.stats.started;
         }
         ++summary.runCount;
-        runs.push_back(std::move(current.stats));
+        scores.add(current.stats.score());
+        times.add(current.stats.medianMs);
+        if (!grouped) {
+            runs.push_back(std::move(current.stats));
+        } else {
+            if (groupOpen) {
+                join(group, current.stats);
+            } else {
+                group = std::move(current.stats);
+                groupOpen = true;
+            }
+            if (group.merged == summary.runsPerPoint) {
+                runs.push_back(std::move(group));
+                group = RunStats{};
+                groupOpen = false;
+            }
+        }
         current = RunAccumulator{};
         if (runs.size() >= 2 * maxRunPoints) {
             mergeRuns();
         }
     }
 
-    // Halves the series: neighbours in order of start become one point, its
-    // median the mean of theirs weighted by their right answers.
+    // b's runs added to a's point, its median the mean of theirs weighted
+    // by their right answers.
+    static void join(RunStats& a, const RunStats& b)
+    {
+        const double wa = a.right;
+        const double wb = b.right;
+        if (a.medianMs && b.medianMs && wa + wb > 0) {
+            a.medianMs = (*a.medianMs * wa + *b.medianMs * wb) / (wa + wb);
+        } else if (!a.medianMs) {
+            a.medianMs = b.medianMs;
+        }
+        a.right += b.right;
+        a.missed += b.missed;
+        a.stopped += b.stopped;
+        a.merged += b.merged;
+    }
+
+    // Halves the series: neighbouring points (as many runs each) become one,
+    // and runs read from now on gather in points twice as big.
     void mergeRuns()
     {
-        sortRuns();
+        if (!grouped) {
+            sortRuns();  // the runs one by one, in order of their start
+            grouped = true;
+        }
         std::vector<RunStats> merged;
         merged.reserve(runs.size() / 2 + 1);
         for (std::size_t i = 0; i < runs.size(); i += 2) {
             RunStats a = std::move(runs[i]);
             if (i + 1 < runs.size()) {
-                const RunStats& b = runs[i + 1];
-                const double wa = a.right;
-                const double wb = b.right;
-                if (a.medianMs && b.medianMs && wa + wb > 0) {
-                    a.medianMs = (*a.medianMs * wa + *b.medianMs * wb) / (wa + wb);
-                } else if (!a.medianMs) {
-                    a.medianMs = b.medianMs;
-                }
-                a.right += b.right;
-                a.missed += b.missed;
-                a.stopped += b.stopped;
-                a.merged += b.merged;
+                join(a, runs[i + 1]);
             }
             merged.push_back(std::move(a));
         }
         runs = std::move(merged);
+        summary.runsPerPoint *= 2;
     }
 
     // ISO dates sort as text; programs sharing a file append runs as they
@@ -340,7 +428,24 @@ ResultsSummary SummaryBuilder::finish()
 {
     State& st = *m_state;
     st.closeRun();
-    st.sortRuns();
+    if (st.groupOpen) {
+        st.runs.push_back(std::move(st.group));  // the last point, with fewer runs
+    }
+    if (!st.grouped) {
+        // Every run its own point, in order of their start: the trends over them.
+        st.sortRuns();
+        std::vector<std::optional<double>> scores;
+        std::vector<std::optional<double>> times;
+        for (const RunStats& r : st.runs) {
+            scores.push_back(r.score());
+            times.push_back(r.medianMs);
+        }
+        st.summary.scoreTrend = trendOf(scores);
+        st.summary.timeTrend = trendOf(times);
+    } else {
+        st.summary.scoreTrend = st.scores.trend();
+        st.summary.timeTrend = st.times.trend();
+    }
     ResultsSummary summary = std::move(st.summary);
     summary.medianMs = st.allResponses.median();
     // The map orders by clef (treble first), then key, then written sign; a
@@ -498,6 +603,30 @@ std::optional<Trend> trendOf(const std::vector<std::optional<double>>& series)
     }
     t.slope = sxx > 0.0 ? sxy / sxx : 0.0;
     return t;
+}
+
+std::optional<Trend> scoreTrendOf(const ResultsSummary& summary)
+{
+    if (summary.scoreTrend || summary.runsPerPoint > 1) {
+        return summary.scoreTrend;
+    }
+    std::vector<std::optional<double>> scores;
+    for (const RunStats& r : summary.runs) {
+        scores.push_back(r.score());
+    }
+    return trendOf(scores);
+}
+
+std::optional<Trend> timeTrendOf(const ResultsSummary& summary)
+{
+    if (summary.timeTrend || summary.runsPerPoint > 1) {
+        return summary.timeTrend;
+    }
+    std::vector<std::optional<double>> times;
+    for (const RunStats& r : summary.runs) {
+        times.push_back(r.medianMs);
+    }
+    return trendOf(times);
 }
 
 std::vector<std::optional<double>> movingMean(const std::vector<std::optional<double>>& series, std::size_t window)

@@ -57,16 +57,34 @@ struct RunStats {
     std::optional<double> score() const;
 };
 
-// Beyond this many runs, neighbouring runs (in order of their start) are
-// merged pairwise into one point of the series, so that memory stays bounded
-// however long the file is (drawing a point costs memory too); half a
-// year at 25 runs a day fits unmerged.
+// Where a series goes: the mean of its first and of its last few values, and
+// the slope of its least-squares line per step. Missing values are left out.
+struct Trend {
+    double first = 0.0;
+    double last = 0.0;
+    double slope = 0.0;
+    std::size_t window = 0;  // values in each mean
+};
+
+// Beyond 2 * maxRunPoints runs, the series of runs is kept in groups: each
+// point then stands for runsPerPoint runs in a row (a power of two; the last
+// point may hold fewer), so that memory stays bounded however long the file
+// is (drawing a point costs memory too); half a year at 25 runs a day fits
+// ungrouped. Counts and trends stay exact: they are taken from every run.
 constexpr std::size_t maxRunPoints = 1U << 12;
 
 struct ResultsSummary {
     std::vector<NoteStats> notes;  // by clef (treble first), then pitch, then written position
-    std::vector<RunStats> runs;    // in order of their start; at most maxRunPoints points
-    std::size_t runCount = 0;      // runs read, merged or not
+    // In order of their start (past 2 * maxRunPoints runs: in groups, in the
+    // order of the files); at most 2 * maxRunPoints points. A group's median
+    // is the mean of its runs' medians, weighted by their right answers.
+    std::vector<RunStats> runs;
+    std::size_t runCount = 0;      // runs read, grouped or not
+    std::size_t runsPerPoint = 1;  // runs each point of runs stands for
+    // Of every run's score (percent) and median response time (ms), one value
+    // a run, in the order of runs; nothing without a value.
+    std::optional<Trend> scoreTrend;
+    std::optional<Trend> timeTrend;
     std::string firstStarted;      // start of the earliest run, as in the file
     std::string lastStarted;       // start of the latest run
     std::size_t rows = 0;          // rows read
@@ -146,15 +164,12 @@ std::optional<ResultsSummary> readResultsFile(const std::string& path, std::stri
 // Notes never missed and never given a wrong key are not weak and are left out.
 std::vector<NoteStats> weakestNotes(const ResultsSummary& summary, std::size_t count);
 
-// Where a series goes: the mean of its first and of its last few values, and
-// the slope of its least-squares line per step. Missing values are left out.
-struct Trend {
-    double first = 0.0;
-    double last = 0.0;
-    double slope = 0.0;
-    std::size_t window = 0;  // values in each mean
-};
 std::optional<Trend> trendOf(const std::vector<std::optional<double>>& series);
+
+// The summary's trends over every run: those the builder kept, or (for a
+// summary made another way) those of its points when each is one run.
+std::optional<Trend> scoreTrendOf(const ResultsSummary& summary);
+std::optional<Trend> timeTrendOf(const ResultsSummary& summary);
 
 // Centred moving mean over window values (odd), the missing ones left out.
 std::vector<std::optional<double>> movingMean(const std::vector<std::optional<double>>& series, std::size_t window);

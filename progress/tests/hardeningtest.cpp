@@ -109,11 +109,11 @@ pid_t start(const Spawn& s, const std::string& work)
     env.emplace_back("TAVELIN_AUDIO_DRIVER=file");
     env.emplace_back("ASAN_OPTIONS=detect_leaks=0");
     env.push_back("XDG_RUNTIME_DIR=" + work);  // a desktop session has one; without, Qt says so
-    for (const std::string& v : s.set) {
-        env.push_back(v);
-    }
     for (const std::string& name : s.unset) {
         std::erase_if(env, [&](const std::string& v) { return v.rfind(name + "=", 0) == 0; });
+    }
+    for (const std::string& v : s.set) {
+        env.push_back(v);  // after what was taken away, so a test can give its own
     }
     std::vector<std::string> argv;
     if (!s.shellPrefix.empty()) {
@@ -345,11 +345,16 @@ TEST(ReportHardening, AFullStandardOutputFails)
 {
     Work w;
     writeAll(w.path("lea.csv"), results());
+    // One pupil, so that --list-pupils has a line to write.
+    ASSERT_EQ(::mkdir(w.path("data").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(w.path("data/tavelin-piano").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(w.path("data/tavelin-piano/pupils").c_str(), 0700), 0);
+    writeAll(w.path("data/tavelin-piano/pupils/Lea.csv"), results());
     const std::vector<std::vector<std::string>> commands = {
-        {"--help"}, {"--version"}, {"--list-midi-out"}, {"--report", w.path("lea.csv")}};
+        {"--help"}, {"--version"}, {"--list-midi-out"}, {"--list-pupils"}, {"--report", w.path("lea.csv")}};
     for (const auto& args : commands) {
         SCOPED_TRACE(args.front());
-        const Outcome r = w.run({.args = args, .output = "/dev/full"});
+        const Outcome r = w.run({.args = args, .output = "/dev/full", .set = {"XDG_DATA_HOME=" + w.path("data")}});
         EXPECT_NE(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
     }
@@ -391,11 +396,25 @@ TEST(ResultsHardening, OnlyARegularFileOfOursIsTaken)
 
 TEST(ResultsHardening, NoDisplayIsOneLineAndNoFile)
 {
-    Work w;
-    const Outcome r = w.run({.args = {"--results", w.path("lea.csv")}, .unset = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "no display: set DISPLAY or run in a desktop session\n");
-    EXPECT_TRUE(entries(w.folder()).empty()) << "no results file made";
+    const struct {
+        const char* name;
+        std::vector<std::string> set;
+    } cases[] = {
+        {"no DISPLAY", {}},
+        {"a DISPLAY with no X server", {"DISPLAY=:987"}},
+        {"xcb asked for, a DISPLAY with no X server", {"DISPLAY=:987", "QT_QPA_PLATFORM=xcb"}},
+        {"a DISPLAY that is no display name", {"DISPLAY=nowhere"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Work w;
+        const Outcome r = w.run({.args = {"--results", w.path("lea.csv")},
+                                 .unset = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"},
+                                 .set = c.set});
+        EXPECT_EQ(r.status, 1) << "no abort";
+        EXPECT_EQ(r.err, "no display: set DISPLAY or run in a desktop session\n");
+        EXPECT_TRUE(entries(w.folder()).empty()) << "no results file made";
+    }
 }
 
 TEST(ResultsHardening, FileNamesAreBytes)
@@ -419,4 +438,68 @@ TEST(ResultsHardening, FileNamesAreBytes)
     const Outcome report = w.run({.args = {"--report", w.path(name)}});
     EXPECT_EQ(report.status, 0) << report.err;
     EXPECT_TRUE(exists(w.path("\xe9l\xe8ve.png")));
+
+    // A class: every file after the first is read under its own bytes too,
+    // and so is the PDF's name.
+    const std::string second = "\xe9l\xe8ve2.csv";
+    writeAll(w.path(second), results() + row("b-1", 1, 48, "missed", ""));
+    const std::string pdf = "cl\xe0sse.pdf";
+    const Outcome cls = w.run({.args = {"--report", w.path(name), w.path(second), "--out", w.path(pdf)}});
+    EXPECT_EQ(cls.status, 0) << cls.err;
+    EXPECT_EQ(readAll(w.path(pdf)).substr(0, 4), "%PDF");
+    EXPECT_NE(cls.out.find("PDF : " + w.path(pdf)), std::string::npos) << cls.out;
+    EXPECT_EQ(readAll(w.path(second)), results() + row("b-1", 1, 48, "missed", ""));
+
+    // The PDF may not be one of the files, under any name.
+    const std::string before = readAll(w.path(second));
+    ASSERT_EQ(::link(w.path(second).c_str(), w.path("same.pdf").c_str()), 0);
+    const Outcome same = w.run({.args = {"--report", w.path(name), w.path(second), "--out", w.path("same.pdf")}});
+    EXPECT_EQ(same.status, 2) << same.err;
+    EXPECT_EQ(lineCount(same.err), 1) << same.err;
+    EXPECT_EQ(readAll(w.path(second)), before) << "not one byte changed";
+}
+
+TEST(ReportHardening, ADeviceThatNeverEndsIsRefused)
+{
+    Work w;
+    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+        SCOPED_TRACE(device);
+        const auto began = std::chrono::steady_clock::now();
+        const Outcome r = w.run({.args = {"--report", device}, .cwd = w.folder()});
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(60)) << "refused, not read for ever";
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_TRUE(entries(w.folder()).empty()) << "no picture";
+    }
+}
+
+TEST(OptionsHardening, OptionsThatDoNotGoTogetherAndNumbersOutOfRangeExit2)
+{
+    Work w;
+    writeAll(w.path("lea.csv"), results());
+    const std::string before = readAll(w.path("lea.csv"));
+    const std::vector<std::vector<std::string>> commands = {
+        {"--report", w.path("lea.csv"), "--results", w.path("y.csv"), "--midi-out", "7"},
+        {"--report", w.path("lea.csv"), "--results", w.path("y.csv")},
+        {"--report", w.path("lea.csv"), "--midi-in", "none"},
+        {"--list-midi-out", "--results", w.path("y.csv")},
+        {"--list-midi-in", "--midi-out", "1"},
+        {"--list-pupils", "--results", w.path("y.csv")},
+        {"--midi-in", "99999999999:0"},
+        {"--midi-in", "256:0"},
+        {"--midi-in", "0:256"},
+    };
+    for (const auto& args : commands) {
+        std::string line;
+        for (const std::string& a : args) {
+            line += a + " ";
+        }
+        SCOPED_TRACE(line);
+        const Outcome r = w.run({.args = args, .cwd = w.folder()});
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    EXPECT_EQ(entries(w.folder()), std::vector<std::string>{"lea.csv"}) << "no results file, no picture";
+    EXPECT_EQ(readAll(w.path("lea.csv")), before);
 }

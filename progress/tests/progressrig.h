@@ -67,12 +67,12 @@ private:
 // The window on the virtual clock, after start-up, telling observer of its runs.
 struct ObservedRig : testing_support::FormRig {
     explicit ObservedRig(exercise::ExerciseObserver& observer, bool sound = false, std::uint32_t seed = 1,
-                         std::uint32_t clockStart = 1000)
-        : FormRig(seed, QCoreApplication::applicationDirPath(), clockStart)
+                         std::uint32_t clockStart = 1000, QString folder = QCoreApplication::applicationDirPath())
+        : FormRig(seed, folder, clockStart)
     {
         form.reset();
         Form1Services services{time, midi, messages, [this](const QString& line) { errors << line; },
-                               QCoreApplication::applicationDirPath(), seed, 0, &observer};
+                               folder, seed, 0, &observer};
         form = std::make_unique<Form1>(services);
         startUp();
         form->Check1->setChecked(sound);

@@ -1,10 +1,14 @@
 // Whole runs on the virtual clock, with scripted key presses, and the rows
 // the recorder makes of them.
+#include "progress/statistics.h"
 #include "progress/tests/progressrig.h"
 
 #include "exercise/speed.h"
 
 #include <QTest>
+#include "progress/statistics.h"
+
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -370,14 +374,17 @@ TEST(RecordedRun, AFailingWriterIsReportedOnceAndTheExerciseGoesOn)
     ObservedRig rig(recorder);
     memory->failNext(2);
     rig.playWholeRun(1);
+    EXPECT_FALSE(recorder.waitUntilTried());
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_NE(reports[0].find("cannot write"), std::string::npos) << reports[0];
     EXPECT_GT(recorder.pendingBytes(), 0U);
     rig.playWholeRun(1);  // fails again: said already, so nothing more is said
+    EXPECT_FALSE(recorder.waitUntilTried());
     EXPECT_EQ(reports.size(), 1U);
     EXPECT_EQ(rig.form->exerciseState(), ExerciseState::Idle);
     EXPECT_TRUE(memory->text().empty());
     rig.playWholeRun(1);  // the writer works again: all three runs go out, in order
+    EXPECT_TRUE(recorder.waitUntilTried());
     EXPECT_EQ(reports.size(), 1U);
     EXPECT_EQ(recorder.pendingBytes(), 0U);
     const auto rows = progress_testing::lines(memory->text());
@@ -403,6 +410,30 @@ TEST(RecordedRun, ARunOpenWhenTheWindowClosesIsKeptAsStopped)
     const auto rows = progress_testing::lines(*written);
     ASSERT_EQ(rows.size(), 3U);
     EXPECT_EQ(progress::parseCsvRow(rows[2])->outcome, Outcome::Stopped);
+}
+
+TEST(RecordedRun, WithoutThePictureFolderNotesAreUnshownNotMissedAndItIsSaidOnce)
+{
+    QTemporaryDir empty;  // no picture/ in it
+    auto sink = std::make_unique<MemorySink>();
+    const std::shared_ptr<const std::string> written = sink->kept();
+    {
+        progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
+        ObservedRig rig(recorder, false, 1, 1000, empty.path());
+        const qsizetype before = rig.messages.shown.size();
+        rig.playWholeRun(1);
+        rig.playWholeRun(2);
+        EXPECT_EQ(rig.messages.shown.size() - before, 1) << "a message the user sees, once";
+        ASSERT_TRUE(recorder.waitUntilTried());
+    }
+    const auto rows = progress_testing::lines(*written);
+    ASSERT_EQ(rows.size(), 100U);
+    for (const std::string& line : rows) {
+        EXPECT_EQ(progress::parseCsvRow(line)->outcome, Outcome::Unshown) << line;
+    }
+    const progress::ResultsSummary summary = progress::summarize(std::string(progress::csv::header) + "\n" + *written);
+    EXPECT_EQ(summary.unshown, 100U);
+    EXPECT_EQ(summary.missed, 0) << "the report leaves them out";
 }
 
 TEST(RunCollector, OddOrdersOfCallsStayConsistent)

@@ -2,6 +2,7 @@
 // its summary, and the program run as a teacher would run it.
 #include "picture/fonts.h"
 #include "progress/report.h"
+#include "progress/notenames.h"
 #include "progress/reportpicture.h"
 #include "progress/tests/progressrig.h"
 
@@ -426,4 +427,106 @@ TEST(ReportProgram, FailuresSayWhyOnStandardError)
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("no"))));
+}
+
+namespace {
+
+// n runs of two notes each, a minute apart, right more and more often: run i
+// has its first note right unless i % 3 == 0, its second right from the
+// middle on, and a response time that grows with i.
+progress::ResultsSummary manyRuns(std::size_t n, std::vector<std::optional<double>>* scores,
+                                  std::vector<std::optional<double>>* times)
+{
+    progress::SummaryBuilder builder;
+    builder.addLine(progress::csv::header);
+    for (std::size_t i = 0; i < n; ++i) {
+        const QDateTime at = QDateTime(QDate(2024, 1, 1), QTime(8, 0)).addSecs(static_cast<qint64>(i) * 60);
+        const std::string started = at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString() + "+01:00";
+        const std::string run = "r-" + std::to_string(i + 1);
+        const bool first = i % 3 != 0;
+        const bool second = i >= n / 2;
+        const std::uint32_t ms = 500 + static_cast<std::uint32_t>(i % 1000);
+        std::string text;
+        for (const bool right : {first, second}) {
+            NoteResult r;
+            r.started = started;
+            r.run = run;
+            r.mode = 1;
+            r.place = right == first ? 1 : 2;
+            r.note = 64;
+            r.clef = art::Clef::Treble;
+            r.outcome = right ? Outcome::Right : Outcome::Missed;
+            if (right) {
+                r.responseMs = ms;
+            }
+            progress::appendCsvRow(text, r);
+        }
+        builder.addText(text);
+        const int rights = (first ? 1 : 0) + (second ? 1 : 0);
+        scores->push_back(100.0 * rights / 2.0);
+        times->push_back(rights > 0 ? std::optional<double>(ms) : std::nullopt);
+    }
+    return builder.finish();
+}
+
+}  // namespace
+
+TEST(ReportManyRuns, PastTheLimitPointsAreGroupsAndEveryTotalAndTrendStaysExact)
+{
+    for (const std::size_t n : {std::size_t{5000}, std::size_t{8192}, std::size_t{8193}, std::size_t{20001}}) {
+        SCOPED_TRACE(n);
+        std::vector<std::optional<double>> scores;
+        std::vector<std::optional<double>> times;
+        const progress::ResultsSummary s = manyRuns(n, &scores, &times);
+        EXPECT_EQ(s.runCount, n);
+        EXPECT_EQ(s.rows, 2 * n);
+        int right = 0;
+        for (const auto& v : scores) {
+            right += static_cast<int>(std::lround(*v / 50.0));
+        }
+        EXPECT_EQ(s.right, right);
+
+        // The points: equal groups of runs in a row, the last one maybe smaller.
+        const bool grouped = n > 2 * progress::maxRunPoints - 1;
+        EXPECT_EQ(s.runsPerPoint > 1, grouped);
+        EXPECT_EQ(s.runsPerPoint & (s.runsPerPoint - 1), 0U) << "a power of two";
+        EXPECT_LE(s.runs.size(), 2 * progress::maxRunPoints);
+        std::size_t inPoints = 0;
+        int rightInPoints = 0;
+        for (std::size_t i = 0; i < s.runs.size(); ++i) {
+            if (i + 1 < s.runs.size()) {
+                EXPECT_EQ(s.runs[i].merged, s.runsPerPoint) << "point " << i;
+            }
+            inPoints += s.runs[i].merged;
+            rightInPoints += s.runs[i].right;
+        }
+        EXPECT_EQ(inPoints, n);
+        EXPECT_EQ(rightInPoints, s.right);
+        EXPECT_EQ(s.runs.front().run, "r-1");
+
+        // The trends are over every run, as if there were no groups.
+        const auto score = progress::trendOf(scores);
+        const auto time = progress::trendOf(times);
+        ASSERT_TRUE(s.scoreTrend && s.timeTrend && score && time);
+        EXPECT_EQ(s.scoreTrend->window, score->window);
+        EXPECT_NEAR(s.scoreTrend->first, score->first, 1e-9);
+        EXPECT_NEAR(s.scoreTrend->last, score->last, 1e-9);
+        EXPECT_NEAR(s.scoreTrend->slope, score->slope, 1e-9);
+        EXPECT_NEAR(s.timeTrend->first, time->first, 1e-9);
+        EXPECT_NEAR(s.timeTrend->last, time->last, 1e-9);
+        EXPECT_NEAR(s.timeTrend->slope, time->slope, 1e-9);
+
+        // The summary says so, and the charts' caption says what a point is.
+        const std::string text = progress::summaryText(s, "lea.csv", "lea.png");
+        EXPECT_NE(text.find(progress::frenchNumber(static_cast<double>(n), 0) + " séances"), std::string::npos) << text;
+        EXPECT_NE(text.find("Score : " + progress::frenchNumber(score->first, 0) + "\u00a0%"), std::string::npos) << text;
+        const QString caption = progress::reportpicture::runAxisCaption(s);
+        if (grouped) {
+            EXPECT_TRUE(caption.contains(QStringLiteral("chaque point : %1 séances de suite")
+                                             .arg(QString::fromStdString(progress::frenchNumber(static_cast<double>(s.runsPerPoint), 0)))))
+                << caption.toStdString();
+        } else {
+            EXPECT_FALSE(caption.contains(QStringLiteral("chaque point"))) << caption.toStdString();
+        }
+    }
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <barrier>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -16,6 +17,8 @@
 #include <thread>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -298,11 +301,13 @@ TEST(ResultsFile, ADiskThatFillsUpDuringASessionIsReportedOnce)
     ASSERT_EQ(recorder.check(), "");
     ObservedRig rig(recorder);
     rig.playWholeRun(1);
+    ASSERT_TRUE(recorder.waitUntilTried());
     ASSERT_EQ(lines(readAll(path)).size(), 51U);
     ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
     ASSERT_EQ(::symlink("/dev/full", path.c_str()), 0);
 
     rig.playWholeRun(1);
+    EXPECT_FALSE(recorder.waitUntilTried());
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_NE(reports[0].find("is not a regular file"), std::string::npos) << reports[0];
     EXPECT_EQ(rig.form->exerciseState(), ExerciseState::Idle);
@@ -310,12 +315,14 @@ TEST(ResultsFile, ADiskThatFillsUpDuringASessionIsReportedOnce)
     ASSERT_EQ(::unlink(path.c_str()), 0);
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path)));
     rig.playWholeRun(2);
+    EXPECT_FALSE(recorder.waitUntilTried());
     EXPECT_EQ(reports.size(), 1U) << "said once only";
     EXPECT_EQ(rig.form->notecount, 0);
     EXPECT_GT(recorder.pendingBytes(), 0U);
 
     ASSERT_TRUE(QDir().rmdir(QString::fromStdString(path)));
     rig.playWholeRun(1);
+    EXPECT_TRUE(recorder.waitUntilTried());
     EXPECT_EQ(recorder.pendingBytes(), 0U);
     const auto all = lines(readAll(path));
     ASSERT_EQ(all.size(), 1U + 3U * 50U) << "the runs kept back go out with the next one";
@@ -356,4 +363,130 @@ TEST(ResultsFile, AWriteThatFailsHalfWayLeavesNothingBehind)
     // And the next run goes in whole.
     ASSERT_EQ(file.append(runRows("a-3", 2)), "");
     EXPECT_EQ(readAll(path), before + runRows("a-3", 2));
+}
+
+namespace {
+
+// Another program holding the results file's lock: a child process that
+// takes it, says so, and keeps it until release() (or its end).
+class LockHolder {
+public:
+    explicit LockHolder(const std::string& path)
+    {
+        int ready[2];
+        int hold[2];
+        if (::pipe(ready) != 0 || ::pipe(hold) != 0) {
+            return;
+        }
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(ready[0]);
+            ::close(hold[1]);
+            const int fd = ::open(path.c_str(), O_RDWR);
+            const bool locked = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+            const char byte = locked ? 'y' : 'n';
+            [[maybe_unused]] const ssize_t said = ::write(ready[1], &byte, 1);
+            char end = 0;
+            [[maybe_unused]] const ssize_t got = ::read(hold[0], &end, 1);  // until release()
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(hold[0]);
+        m_hold = hold[1];
+        char byte = 0;
+        m_locked = ::read(ready[0], &byte, 1) == 1 && byte == 'y';
+        ::close(ready[0]);
+    }
+    ~LockHolder() { release(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    bool locked() const { return m_locked; }
+    void release()
+    {
+        if (m_hold >= 0) {
+            ::close(m_hold);
+            m_hold = -1;
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_hold = -1;
+    bool m_locked = false;
+};
+
+}  // namespace
+
+TEST(ResultsFile, ALockHeldByAnotherProgramNeverHoldsTheWindow)
+{
+    Folder f;
+    const std::string path = f.path("locked.csv");
+    std::vector<std::string> reports;
+    progress::ResultsRecorder recorder(std::make_unique<ResultsFile>(path),
+                                       [&](const std::string& m) { reports.push_back(m); },
+                                       [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
+    ASSERT_EQ(recorder.check(), "");
+    ObservedRig rig(recorder);
+    rig.playWholeRun(1);
+    ASSERT_TRUE(recorder.waitUntilTried());
+    const std::string first = readAll(path);
+    ASSERT_EQ(lines(first).size(), 51U);
+
+    LockHolder holder(path);
+    ASSERT_TRUE(holder.locked());
+    // Two whole runs while the writer waits for the lock: the window's timers
+    // tick through all their notes (a window held in flock would never come
+    // back from playWholeRun), and a run stopped half-way ends as usual.
+    rig.playWholeRun(2);
+    EXPECT_EQ(rig.form->exerciseState(), ExerciseState::Idle);
+    rig.form->m_Click(1);
+    rig.time.advance(3 * rig.interval());
+    EXPECT_EQ(rig.form->notecount, 3) << "the third run goes on note by note";
+    rig.form->stop1_Click();
+    EXPECT_EQ(rig.form->exerciseState(), ExerciseState::Idle);
+    EXPECT_FALSE(recorder.waitUntilTried(std::chrono::milliseconds(200))) << "still waiting for the lock";
+    EXPECT_EQ(readAll(path), first) << "nothing written under another program's lock";
+    EXPECT_EQ(recorder.pendingRows(), 53U);
+    EXPECT_TRUE(reports.empty()) << "waiting is no failure";
+
+    holder.release();
+    ASSERT_TRUE(recorder.waitUntilTried());
+    const auto all = lines(readAll(path));
+    ASSERT_EQ(all.size(), 1U + 50U + 50U + 3U) << "every row once";
+    EXPECT_EQ(std::count(all.begin(), all.end(), std::string(progress::csv::header)), 1);
+    std::map<std::string, int> perRun;
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        ++perRun[progress::parseCsvRow(all[i])->run];
+    }
+    EXPECT_EQ(perRun, (std::map<std::string, int>{{"s-1", 50}, {"s-2", 50}, {"s-3", 3}}));
+    EXPECT_EQ(progress::parseCsvRow(all.back())->outcome, Outcome::Stopped);
+    EXPECT_EQ(recorder.pendingRows(), 0U);
+}
+
+TEST(ResultsFile, AtTheEndALockThatStaysHeldIsGivenUpOnAndCounted)
+{
+    Folder f;
+    const std::string path = f.path("held.csv");
+    const auto started = std::chrono::steady_clock::now();
+    {
+        progress::ResultsRecorder recorder(std::make_unique<ResultsFile>(path), {},
+                                           [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
+        ASSERT_EQ(recorder.check(), "");
+        const std::string header = readAll(path);
+        LockHolder holder(path);
+        ASSERT_TRUE(holder.locked());
+        {
+            ObservedRig rig(recorder);
+            rig.playWholeRun(1);
+            rig.form->m_Click(2);
+            rig.time.advance(2 * rig.interval());
+        }  // the window closes during the second run
+        EXPECT_EQ(recorder.finish(std::chrono::milliseconds(300)), 52U) << "a whole run and the stopped one";
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30)) << "given up, not waited on";
+        holder.release();
+        EXPECT_EQ(recorder.finish(), 52U) << "a second call says the same";
+        EXPECT_EQ(readAll(path), header) << "nothing written once given up";
+    }
+    EXPECT_EQ(lines(readAll(path)).size(), 1U);
 }
