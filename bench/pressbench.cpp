@@ -16,6 +16,7 @@
 #include "bench/benchform.h"
 #include "bench/report.h"
 #include "keyboard/keygeometry.h"
+#include "sound/shortmsg.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -56,7 +57,7 @@ double pressOnce(bench::BenchForm& rig, int note, Entry entry)
     for (std::size_t i = before; i < log.size(); ++i) {
         if (bench::isNoteOn(log[i].message)) {
             ++noteOns;
-            if (static_cast<int>((log[i].message >> 8) & 0x7FU) == note) {
+            if (sound::data1Of(log[i].message) == note) {
                 ms = std::chrono::duration<double, std::milli>(log[i].at - pressed).count();
             }
         }

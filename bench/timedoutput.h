@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/midiout.h"
+#include "sound/shortmsg.h"
 
 #include <chrono>
 #include <cstdint>
@@ -36,7 +37,7 @@ private:
 // A note-on with a velocity above 0 (a note-on of velocity 0 is a note-off).
 inline bool isNoteOn(std::uint32_t message)
 {
-    return (message & 0xF0U) == 0x90U && ((message >> 16) & 0x7FU) != 0;
+    return sound::startsNote(message);
 }
 
 }  // namespace bench

@@ -1,7 +1,8 @@
 #include "exercise/focus.h"
 
+#include "keyboard/pitch.h"
+
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <numeric>
 #include <string>
@@ -121,26 +122,23 @@ std::optional<int> parseNoteName(std::string_view original)
     if (const auto midi = number(rest)) {
         return *midi <= 127 ? midi : std::nullopt;
     }
-    struct Letter {
-        std::string_view name;
-        int semitone;
-    };
-    // "sol" before "si"; "ré" with or without its accent.
-    static constexpr std::array<Letter, 8> letters = {{
-        {"do", 0}, {"r\xc3\xa9", 2}, {"re", 2}, {"mi", 4}, {"fa", 5}, {"sol", 7}, {"la", 9}, {"si", 11}}};
+    // The letters as they are printed, and "ré" without its accent too.
     int semitone = -1;
-    for (const Letter& l : letters) {
-        if (eat(rest, l.name)) {
-            semitone = l.semitone;
+    for (std::size_t letter = 0; letter < keyboard::pitch::frenchLetters.size(); ++letter) {
+        if (eat(rest, keyboard::pitch::frenchLetters[letter])) {
+            semitone = keyboard::pitch::letterPitchClasses[letter];
             break;
         }
+    }
+    if (semitone < 0 && eat(rest, "re")) {
+        semitone = keyboard::pitch::letterPitchClasses[1];
     }
     if (semitone < 0) {
         return std::nullopt;
     }
-    if (eat(rest, "#") || eat(rest, "\xe2\x99\xaf") || eat(rest, "di\xc3\xa8se") || eat(rest, "diese")) {
+    if (eat(rest, "#") || eat(rest, "\xe2\x99\xaf") || eat(rest, keyboard::pitch::frenchSharp) || eat(rest, "diese")) {
         ++semitone;
-    } else if (eat(rest, "\xe2\x99\xad") || eat(rest, "b\xc3\xa9mol") || eat(rest, "bemol") || eat(rest, "b")) {
+    } else if (eat(rest, "\xe2\x99\xad") || eat(rest, keyboard::pitch::frenchFlat) || eat(rest, "bemol") || eat(rest, "b")) {
         --semitone;
     }
     const auto octave = number(rest);
@@ -148,7 +146,7 @@ std::optional<int> parseNoteName(std::string_view original)
         return std::nullopt;
     }
     // French octaves: middle C (60) is do 3, so do 0 is 24.
-    const int note = 12 * (*octave + 2) + semitone;
+    const int note = keyboard::pitch::fromFrenchOctave(semitone, *octave);
     if (note < 0 || note > 127) {
         return std::nullopt;
     }

@@ -6,13 +6,11 @@ namespace exercise {
 
 namespace {
 
-// Ranges of the two clefs: the treble exercise spans E3 to F6, the bass one
-// C2 to A4, so the two overlap from E3 to A4.
-constexpr int trebleLow = 52;
-constexpr int trebleHigh = 89;
-constexpr int bassLow = 36;
-constexpr int bassHigh = 69;
-constexpr int middleC = 60;
+using keyboard::pitch::middleC;
+constexpr int trebleLow = keyboard::pitch::trebleRange.lowest;
+constexpr int trebleHigh = keyboard::pitch::trebleRange.highest;
+constexpr int bassLow = keyboard::pitch::bassRange.lowest;
+constexpr int bassHigh = keyboard::pitch::bassRange.highest;
 
 std::vector<std::int16_t> keysBetween(int low, int high, bool blackToo)
 {

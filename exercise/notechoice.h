@@ -3,6 +3,7 @@
 #include "exercise/focus.h"
 #include "exercise/randomnote.h"
 #include "keyboard/keygeometry.h"
+#include "keyboard/pitch.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,10 +25,7 @@ struct NoteChoice {
 constexpr int firstMode = 1;
 constexpr int lastMode = 6;
 
-constexpr bool isBlackKey(int note)
-{
-    return keyboard::isBlack(note);
-}
+using keyboard::pitch::isBlackKey;
 
 // The keys a mode draws from, in rising order.
 std::vector<std::int16_t> modeKeys(int mode);

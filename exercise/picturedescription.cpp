@@ -1,6 +1,7 @@
 #include "exercise/picturedescription.h"
 
 #include "exercise/notechoice.h"
+#include "keyboard/pitch.h"
 
 #include <charconv>
 #include <string_view>
@@ -17,8 +18,8 @@ std::string describeNote(std::string_view file)
     if (file.size() < 1 + 2 + extension.size() || file.substr(file.size() - extension.size()) != extension) {
         return {};
     }
-    const char prefix = file.front();
-    if (prefix < '1' || prefix > '4') {
+    const auto writing = keyboard::pitch::writingOfPrefix(file.substr(0, 1));
+    if (!writing) {
         return {};
     }
     const std::string_view digits = file.substr(1, file.size() - 1 - extension.size());
@@ -27,9 +28,13 @@ std::string describeNote(std::string_view file)
     if (error != std::errc() || end != digits.data() + digits.size() || !keyboard::isKey(note)) {
         return {};
     }
-    std::string text = prefix <= '2' ? "Note sur la portée : clef de sol" : "Note sur la portée : clef de fa";
-    if (isBlackKey(note)) {
-        text += (prefix == '1' || prefix == '3') ? ", avec un dièse" : ", avec un bémol";
+    using keyboard::pitch::Accidental;
+    using keyboard::pitch::Clef;
+    std::string text = writing->clef == Clef::Treble ? "Note sur la portée : clef de sol" : "Note sur la portée : clef de fa";
+    switch (keyboard::pitch::spelling(note, writing->preferred)) {
+    case Accidental::Sharp: text += ", avec un dièse"; break;
+    case Accidental::Flat: text += ", avec un bémol"; break;
+    case Accidental::None: break;
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "exercise/picturenames.h"
 
 #include "exercise/notechoice.h"
+#include "keyboard/pitch.h"
 
 namespace exercise {
 
@@ -9,24 +10,9 @@ namespace {
 constexpr int lowestOctave = 36;  // the name pictures are numbered like keys 36 to 47
 constexpr int gPitchClass = 7;
 
-int pitchClass(int note)
-{
-    return ((note % 12) + 12) % 12;
-}
-
-// The prefix read as a number; anything that is not one of the four
-// writings gives 0.
-int writing(const std::string& prefix)
-{
-    if (prefix.size() == 1 && prefix[0] >= '1' && prefix[0] <= '4') {
-        return prefix[0] - '0';
-    }
-    return 0;
-}
-
 std::string namePath(const std::string& folder, int namedKey, bool withSign)
 {
-    const int p = pitchClass(namedKey);
+    const int p = keyboard::pitch::pitchClass(namedKey);
     std::string file = "5";
     file.append(std::to_string(lowestOctave + p));
     if (withSign && p == gPitchClass) {
@@ -71,13 +57,12 @@ NamePicture namePicture(const std::string& folder, const std::string& prefix, in
     if (!isBlackKey(note)) {
         return {namePath(folder, note, false), Sign::Hidden};
     }
-    switch (writing(prefix)) {
-    case 1:
-    case 3: return {namePath(folder, note - 1, true), Sign::Sharp};
-    case 2:
-    case 4: return {namePath(folder, note + 1, true), Sign::Flat};
-    default: return {"", Sign::Untouched};
+    const auto writing = keyboard::pitch::writingOfPrefix(prefix);
+    if (!writing) {
+        return {"", Sign::Untouched};
     }
+    const int namedKey = keyboard::pitch::writtenKey(note, writing->preferred);
+    return {namePath(folder, namedKey, true), writing->preferred == keyboard::pitch::Accidental::Flat ? Sign::Flat : Sign::Sharp};
 }
 
 std::string signPicturePath(const std::string& folder, Sign sign)

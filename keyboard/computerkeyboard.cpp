@@ -270,8 +270,13 @@ constexpr std::array<DrawnRow, 4> drawnRows = {{
      keycodes::bottomRowKeys, "Maj", 9},
 }};
 
-constexpr std::array<const char*, 12> frenchNames = {"Do",  "Do#", "Ré",  "Ré#", "Mi",  "Fa",
-                                                     "Fa#", "Sol", "Sol#", "La", "La#", "Si"};
+// "Do", "Do#", "Ré" ... "Si": the letter of the key (a black key's as a sharp), capitalised.
+QString frenchName(int note)
+{
+    QString name = QString::fromUtf8(pitch::frenchLetter(note).data(), static_cast<qsizetype>(pitch::frenchLetter(note).size()));
+    name[0] = name[0].toUpper();
+    return pitch::isBlackKey(note) ? name + QLatin1Char('#') : name;
+}
 
 QFont sans(int pixels, bool bold = false)
 {
@@ -377,7 +382,7 @@ QImage drawKeyboardMap(CapsLayout layout)
                 p.setPen(ink);
                 p.setFont(sans(13, true));
                 p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
-                           QString::fromUtf8(frenchNames[static_cast<std::size_t>(*note % 12)]));
+                           frenchName(*note));
                 p.setPen(faint);
                 p.setFont(sans(10));
                 p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));

@@ -24,9 +24,7 @@ Rect fromTwips(int left, int top, int width, int height)
 
 int whiteIndex(int whiteNote)
 {
-    constexpr int whitesBefore[12] = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
-    const int offset = whiteNote - firstKey;
-    return (offset / 12) * 7 + whitesBefore[offset % 12];
+    return pitch::diatonicIndex(whiteNote) - pitch::diatonicIndex(firstKey);
 }
 
 Rect keyRect(int note)

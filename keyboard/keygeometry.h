@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/pitch.h"
+
 #include <optional>
 
 // Where the 54 keys of the on-screen piano lie, in window pixels. The key
@@ -26,10 +28,10 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// The key's colour: black for C#, D#, F#, G# and A# (pitch::isBlackKey).
 constexpr bool isBlack(int note)
 {
-    const int p = ((note % 12) + 12) % 12;
-    return p == 1 || p == 3 || p == 6 || p == 8 || p == 10;
+    return pitch::isBlackKey(note);
 }
 
 constexpr bool isKey(int note)

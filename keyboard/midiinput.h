@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboard/notesink.h"
+#include "sound/shortmsg.h"
 
 #include <QObject>
 #include <QString>
@@ -25,7 +26,7 @@ namespace keyboard {
 
 namespace midiin {
 constexpr const char* portName = "Tavelin Piano input";
-constexpr std::uint8_t sustainController = 64;  // the damper pedal
+constexpr std::uint8_t sustainController = sound::sustainController;  // the damper pedal
 constexpr std::uint8_t pedalDown = 64;          // controller values 64 to 127 hold the pedal down
 constexpr int noClient = -1;                    // "no ALSA client": device 0, a script
 constexpr int anyPort = -1;                     // in MidiEvent::sourceGone: every port of the client

@@ -1,5 +1,7 @@
 #include "picture/artwork.h"
 
+#include "keyboard/pitch.h"
+
 #include "picture/fonts.h"
 #include "picture/notepicture.h"
 #include "picture/texture.h"
@@ -136,10 +138,8 @@ void writeCentred(QPainter& painter, const QFont& font, const QString& text, qre
 
 QString noteName(int degree)
 {
-    static const std::array<QString, 7> names = {
-        QStringLiteral("do"), QStringLiteral("ré"), QStringLiteral("mi"), QStringLiteral("fa"),
-        QStringLiteral("sol"), QStringLiteral("la"), QStringLiteral("si")};
-    return names[static_cast<std::size_t>(((degree % 7) + 7) % 7)];
+    const std::string_view name = keyboard::pitch::frenchLetters[static_cast<std::size_t>(((degree % 7) + 7) % 7)];
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QImage nameSheet(int scale)

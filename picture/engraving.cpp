@@ -1,6 +1,5 @@
 #include "picture/engraving.h"
 
-#include "keyboard/keygeometry.h"
 #include "picture/fonts.h"
 
 #include <QPainter>
@@ -32,23 +31,6 @@ constexpr qreal flatBelow = 0.7;
 // gets the exact outline rather than one rounded to a whole pixel size.
 constexpr int tracingEm = 400;
 
-int floorDiv(int a, int b)
-{
-    const int q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-int pitchClass(int midiNote)
-{
-    return ((midiNote % 12) + 12) % 12;
-}
-
-// The bottom line of each clef as a diatonic index: E4 for treble, G2 for bass.
-int bottomLineIndex(Clef clef)
-{
-    return clef == Clef::Treble ? pitch::diatonicIndex(64) : pitch::diatonicIndex(43);
-}
-
 qreal accidentalWidth(Accidental accidental)
 {
     switch (accidental) {
@@ -65,45 +47,6 @@ qreal accidentalWidth(Accidental accidental)
 }  // namespace
 
 namespace pitch {
-
-bool isBlackKey(int midiNote)
-{
-    return keyboard::isBlack(midiNote);
-}
-
-Accidental spelling(int midiNote, Accidental preferred)
-{
-    if (!isBlackKey(midiNote)) {
-        return Accidental::None;
-    }
-    return preferred == Accidental::Flat ? Accidental::Flat : Accidental::Sharp;
-}
-
-int writtenKey(int midiNote, Accidental preferred)
-{
-    switch (spelling(midiNote, preferred)) {
-    case Accidental::Sharp:
-        return midiNote - 1;
-    case Accidental::Flat:
-        return midiNote + 1;
-    case Accidental::None:
-        break;
-    }
-    return midiNote;
-}
-
-int diatonicIndex(int whiteKey)
-{
-    // Steps of C D E F G A B within the octave; black keys take the step of
-    // the white key below them.
-    constexpr std::array<int, 12> degree = {0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6};
-    return (floorDiv(whiteKey, 12) - 1) * 7 + degree[static_cast<std::size_t>(pitchClass(whiteKey))];
-}
-
-int staffStep(Clef clef, int midiNote, Accidental preferred)
-{
-    return diatonicIndex(writtenKey(midiNote, preferred)) - bottomLineIndex(clef);
-}
 
 std::vector<int> ledgerSteps(Clef clef, int midiNote, Accidental preferred)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/pitch.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
@@ -16,39 +18,25 @@ class QPainter;
 // line or space. Positions need no font; drawing needs fonts::load() first.
 namespace art {
 
-enum class Clef { Treble, Bass };
-
-// How a black key is written: as a sharp on the white key below it or as a
-// flat on the white key above it. White keys are always written plain.
-enum class Accidental { None, Sharp, Flat };
+// The clefs and the signs are those of the pitch rules (keyboard/pitch.h).
+using Clef = keyboard::pitch::Clef;
+using Accidental = keyboard::pitch::Accidental;
 
 enum class NoteHead { Whole, Black };
 
 // Printer's black on warm paper: a little brown, never pure black.
 constexpr QColor engravingInk(0x1f, 0x1a, 0x16);
 
+// How a note is written (black keys, spelling, written key, staff step):
+// the rules of keyboard/pitch.h, under the engraving's names.
 namespace pitch {
 
-constexpr int middleC = 60;  // MIDI number of C4
-
-// True for C#, D#, F#, G# and A# in every octave.
-bool isBlackKey(int midiNote);
-
-// The accidental a note is written with: None for a white key, otherwise the
-// preferred one (a black key asked for plainly is written as a sharp).
-Accidental spelling(int midiNote, Accidental preferred);
-
-// The white key whose line or space carries the note: the key below for a
-// sharp, the key above for a flat, the key itself for a white key.
-int writtenKey(int midiNote, Accidental preferred);
-
-// Diatonic index of a white key: seven per octave, C4 = 28, so that one step
-// is one line-to-space move on the staff.
-int diatonicIndex(int whiteKey);
-
-// Staff step of a note: 0 is the bottom line, 1 the space above it, 8 the top
-// line; negative below the staff, above 8 over it. Even steps are lines.
-int staffStep(Clef clef, int midiNote, Accidental preferred);
+using keyboard::pitch::diatonicIndex;
+using keyboard::pitch::isBlackKey;
+using keyboard::pitch::middleC;
+using keyboard::pitch::spelling;
+using keyboard::pitch::staffStep;
+using keyboard::pitch::writtenKey;
 
 // Steps of the ledger lines the note needs, nearest the staff first
 // (e.g. treble E3 needs -2, -4, -6: C4, A3 and F3).

@@ -11,6 +11,7 @@
 
 #include "picture/artwork.h"
 #include "picture/fonts.h"
+#include "keyboard/pitch.h"
 #include "picture/notepicture.h"
 
 #include <QDir>
@@ -30,11 +31,12 @@ namespace {
 // the name strip keep no visible ringing.
 constexpr int jpegQuality = 92;
 
-// Note ranges of the four note-picture sets (MIDI numbers, inclusive).
-constexpr int trebleLowest = 52;   // E3
-constexpr int trebleHighest = 89;  // F6
-constexpr int bassLowest = 36;     // C2
-constexpr int bassHighest = 69;    // A4
+// Note ranges of the four note-picture sets (MIDI numbers, inclusive): the
+// clefs' ranges, which the build reads too to know the files.
+constexpr int trebleLowest = keyboard::pitch::trebleRange.lowest;
+constexpr int trebleHighest = keyboard::pitch::trebleRange.highest;
+constexpr int bassLowest = keyboard::pitch::bassRange.lowest;
+constexpr int bassHighest = keyboard::pitch::bassRange.highest;
 
 // Icon sizes of the hicolor theme, in pixels.
 constexpr int iconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};

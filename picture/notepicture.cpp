@@ -25,8 +25,7 @@ Engraver engraver()
 
 int prefix(Clef clef, Accidental spelling)
 {
-    const int base = clef == Clef::Treble ? 1 : 3;
-    return spelling == Accidental::Flat ? base + 1 : base;
+    return keyboard::pitch::prefixOf(clef, spelling);
 }
 
 QString fileName(Clef clef, Accidental spelling, int midiNote)

@@ -1,17 +1,14 @@
 #include "progress/mistakes.h"
 
+#include "keyboard/pitch.h"
+
 #include <array>
 
 namespace progress {
 
 namespace {
 
-constexpr int semitonesPerOctave = 12;
-
-int pitchClass(int note)
-{
-    return ((note % semitonesPerOctave) + semitonesPerOctave) % semitonesPerOctave;
-}
+using keyboard::pitch::pitchClass;
 
 // The white key one line or space above (direction +1) or below (-1) a white key.
 int whiteNeighbour(int whiteKey, int direction)

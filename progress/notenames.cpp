@@ -7,14 +7,7 @@ namespace progress {
 
 namespace {
 
-constexpr std::array<const char*, 12> letters = {"do", "", "ré", "", "mi", "fa", "", "sol", "", "la", "", "si"};
 constexpr const char* groupSeparator = "\u202f";  // narrow no-break space, as French print groups thousands
-
-int floorDiv(int a, int b)
-{
-    const int q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 }  // namespace
 
@@ -22,20 +15,18 @@ std::string frenchNoteName(int note, art::Accidental accidental, bool signs)
 {
     const art::Accidental sign = art::pitch::spelling(note, accidental);
     const int letterKey = art::pitch::writtenKey(note, sign);
-    const int pitchClass = ((letterKey % 12) + 12) % 12;
     // The octave of the written letter: do 3 is MIDI 60, and Cb would belong
     // with the si below it, which the exercise never writes.
-    const int octave = floorDiv(letterKey, 12) - (art::pitch::middleC / 12 - frenchOctaveOfMiddleC);
-    std::string name = letters[static_cast<std::size_t>(pitchClass)];
-    switch (sign) {
-    case art::Accidental::Sharp:
-        name += signs ? "\u266f" : " dièse";
-        break;
-    case art::Accidental::Flat:
-        name += signs ? "\u266d" : " bémol";
-        break;
-    case art::Accidental::None:
-        break;
+    const int octave = keyboard::pitch::frenchOctave(letterKey);
+    std::string name(keyboard::pitch::frenchLetter(letterKey));
+    if (sign != art::Accidental::None) {
+        const bool sharp = sign == art::Accidental::Sharp;
+        if (signs) {
+            name += sharp ? "\u266f" : "\u266d";
+        } else {
+            name += ' ';
+            name += sharp ? keyboard::pitch::frenchSharp : keyboard::pitch::frenchFlat;
+        }
     }
     if (!signs) {
         name += ' ';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyboard/pitch.h"
 #include "picture/engraving.h"
 
 #include <string>
@@ -8,8 +9,6 @@
 // then dièse or bémol, then the octave number in the French numbering, where
 // middle C (MIDI 60) is do 3 and each octave starts on do.
 namespace progress {
-
-constexpr int frenchOctaveOfMiddleC = 3;
 
 // "fa dièse 3" with words; "fa♯3" with signs. A black key is named from the
 // letter it is written on (art::pitch::writtenKey).

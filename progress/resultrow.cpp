@@ -1,5 +1,7 @@
 #include "progress/resultrow.h"
 
+#include "keyboard/pitch.h"
+
 #include <array>
 #include <charconv>
 
@@ -129,13 +131,11 @@ std::string_view outcomeName(Outcome outcome)
 
 std::optional<Written> writtenFromPrefix(std::string_view prefix, int note)
 {
-    if (prefix.size() != 1 || prefix[0] < '1' || prefix[0] > '4') {
+    const auto writing = keyboard::pitch::writingOfPrefix(prefix);
+    if (!writing) {
         return std::nullopt;
     }
-    const int p = prefix[0] - '0';
-    const art::Clef clef = p <= 2 ? art::Clef::Treble : art::Clef::Bass;
-    const art::Accidental preferred = (p == 2 || p == 4) ? art::Accidental::Flat : art::Accidental::Sharp;
-    return Written{clef, art::pitch::spelling(note, preferred)};
+    return Written{writing->clef, art::pitch::spelling(note, writing->preferred)};
 }
 
 void appendCsvRow(std::string& out, const NoteResult& row)

@@ -12,8 +12,8 @@ namespace sound {
 
 namespace {
 
-constexpr int controllerSustain = 64;
-constexpr int controllerAllNotesOff = 123;
+constexpr int controllerSustain = sustainController;
+constexpr int controllerAllNotesOff = allNotesOffController;
 constexpr int pitchBendCentre = 8192;  // ALSA counts the bend from the centre, -8192 to 8191
 
 using alsa::ClientInfo;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/shortmsg.h"
+
 #include <cstdint>
 
 // A packed short message (status in the low byte, then data 1 and data 2) as
@@ -27,24 +29,23 @@ struct DecodedMessage {
 // MessageKind::other. Data bytes are taken on 7 bits.
 constexpr DecodedMessage decodeShortMessage(std::uint32_t message)
 {
-    const std::uint32_t status = message & 0xFFU;
-    const int data1 = static_cast<int>((message >> 8) & 0x7FU);
-    const int data2 = static_cast<int>((message >> 16) & 0x7FU);
-    const int channel = static_cast<int>(status & 0x0FU);
-    switch (status & 0xF0U) {
-    case 0x80U:
+    const int data1 = data1Of(message);
+    const int data2 = data2Of(message);
+    const int channel = channelOf(message);
+    switch (kindOf(message)) {
+    case noteOffStatus:
         return {MessageKind::noteOff, channel, data1, data2};
-    case 0x90U:
+    case noteOnStatus:
         return {MessageKind::noteOn, channel, data1, data2};
-    case 0xA0U:
+    case keyPressureStatus:
         return {MessageKind::keyPressure, channel, data1, data2};
-    case 0xB0U:
+    case controlChangeStatus:
         return {MessageKind::controller, channel, data1, data2};
-    case 0xC0U:
+    case programChangeStatus:
         return {MessageKind::programChange, channel, data1, 0};
-    case 0xD0U:
+    case channelPressureStatus:
         return {MessageKind::channelPressure, channel, data1, 0};
-    case 0xE0U:
+    case pitchBendStatus:
         return {MessageKind::pitchBend, channel, data1 | (data2 << 7), 0};
     default:
         return {};

@@ -1,58 +1,168 @@
 #include "tests/support/formfixture.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <vector>
 
 using testing_support::FormRig;
 
 namespace {
 
-struct Placed {
-    const char* name;
-    QRect px;
+// The window's controls as the design lists them, from the topmost to the
+// bottommost, transcribed row for row: name, index, caption or text, left,
+// top, width and height in twips, colours, font. The keys have a table of
+// their own (keyboard/tests).
+constexpr const char* designControls = R"design(
+Picture1 | - | - | 5715, 120, 3810, 3810 | background #808080 | -
+Picture7 | - | - | 5745, 150, 3750, 3750 | background system 3-D highlight | -
+Picture6 | - | - | 6120, 1275, 660, 1500 | - | -
+Check1 | - | "出现音符时发音" | 9825, 4110, 195, 195 | - | -
+Picture4 | - | - | 480, 360, 120, 240 | - | -
+stop1 | - | "Arrêter" | 13470, 3555, 1695, 420 | face #800000 | Times New Roman 9
+HScroll1 | - | - | 10980, 4080, 1815, 255 | - | -
+Picture3 | - | - | 0, 7060, 15345, 750 | - | -
+Command4 | - | "Aide à la lecture" | 13470, 3975, 1695, 420 | face #6A4B39 | Times New Roman 9
+Command3 | - | "Afficher le nom de la note" | 6953, 3975, 1335, 420 | face #6A4B39 | Times New Roman 8.25
+text1 | - | "0" | 13470, 120, 1695, 840 | background #3C3C49, text #C04000 | Arial 33
+m | 6 | "Toutes les notes" | 13470, 3135, 1695, 420 | face #6A4B39 | Times New Roman 9
+m | 5 | "Clefs de sol et de fa" | 13470, 2715, 1695, 420 | face #6A4B39 | Times New Roman 9
+m | 4 | "Clef de fa (# et b)" | 13470, 2295, 1695, 420 | face #6A4B39 | Times New Roman 9
+m | 3 | "Clef de fa" | 13470, 1875, 1695, 420 | face #6A4B39 | Times New Roman 9
+m | 2 | "Clef de sol (# et b)" | 13470, 1455, 1695, 420 | face #6A4B39 | Times New Roman 9
+m | 1 | "Clef de sol" | 13470, 1035, 1695, 420 | face #6A4B39 | Times New Roman 9
+Picture2 | - | - | 5715, 120, 3810, 3810 | background #808080 | -
+Label4 | - | "Son" | 10050, 4110, 270, 225 | text system highlight-text | Times New Roman 9
+Label3 | - | "Note : 0" | 5760, 4110, 585, 225 | text #FFFFFF | Times New Roman 9
+Label2 | 1 | "Rapide" | 12840, 4110, 510, 225 | text system highlight-text | Times New Roman 9
+Label2 | 0 | "Lent" | 10560, 4110, 330, 225 | text system highlight-text | Times New Roman 9
+label1 | - | "Vitesse : 3" | 11880, 3840, 750, 225 | text #FFFFFF | Times New Roman 9
+)design";
+
+// One row of the table, read.
+struct DesignRow {
+    QString name;  // "m(3)" for an array member
+    QString caption;  // empty for "-"
+    QRect twips;
+    QMap<QString, QString> colours;  // "face" -> "#6A4B39"
+    QString fontFace;  // empty for "-"
+    double fontPoints = 0.0;
 };
 
-QWidget* control(Form1& form, const char* name)
+std::vector<DesignRow> designRows()
 {
-    if (form.objectName() == QLatin1String(name)) {
+    std::vector<DesignRow> rows;
+    for (const QString& line : QString::fromUtf8(designControls).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList cell = line.split(QLatin1Char('|'));
+        if (cell.size() != 6) {
+            ADD_FAILURE() << "not a row: " << line.toStdString();
+            continue;
+        }
+        DesignRow row;
+        const QString index = cell[1].trimmed();
+        row.name = cell[0].trimmed() + (index == QLatin1String("-") ? QString() : QStringLiteral("(%1)").arg(index));
+        const QString caption = cell[2].trimmed();
+        row.caption = caption == QLatin1String("-") ? QString() : caption.mid(1, caption.size() - 2);
+        const QStringList box = cell[3].split(QLatin1Char(','));
+        row.twips = QRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt());
+        for (const QString& colour : cell[4].split(QLatin1Char(','))) {
+            const QString c = colour.trimmed();
+            const qsizetype space = c.lastIndexOf(QLatin1Char(' '));
+            if (c != QLatin1String("-")) {
+                row.colours.insert(c.left(space), c.mid(space + 1));
+            }
+        }
+        const QString font = cell[5].trimmed();
+        if (font != QLatin1String("-")) {
+            const qsizetype space = font.lastIndexOf(QLatin1Char(' '));
+            row.fontFace = font.left(space);
+            row.fontPoints = font.mid(space + 1).toDouble();
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Twips to pixels as the design converts them: 15 twips a pixel, to the nearest.
+int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QWidget* control(Form1& form, const QString& name)
+{
+    if (form.objectName() == name) {
         return &form;
     }
-    return form.findChild<QWidget*>(QString::fromLatin1(name));
+    return form.findChild<QWidget*>(name);
+}
+
+QString captionOf(QWidget* w)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        return button->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        return label->text();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        return edit->text();
+    }
+    return {};
 }
 
 }  // namespace
+
+TEST(Form1Design, TheTableIsReadWhole)
+{
+    const std::vector<DesignRow> rows = designRows();
+    ASSERT_EQ(rows.size(), 23U);
+    // Worked examples of the reading, against the design's own pixel column.
+    EXPECT_EQ(rows[0].name, QStringLiteral("Picture1"));
+    EXPECT_EQ(rows[11].name, QStringLiteral("m(6)"));
+    EXPECT_EQ(rows[9].caption, QStringLiteral("Afficher le nom de la note"));
+    EXPECT_EQ(rows[10].colours.value(QStringLiteral("text")), QStringLiteral("#C04000"));
+    EXPECT_EQ(rows[9].fontPoints, 8.25);
+    EXPECT_EQ(px(6953), 464);   // "about 463.5"
+    EXPECT_EQ(px(7060), 471);   // "470.67"
+    EXPECT_EQ(px(15345), 1023);
+    EXPECT_EQ(px(4110), 274);
+}
 
 TEST(Form1Layout, EveryControlStandsWhereTheDesignPutsIt)
 {
     FormRig rig;
     Form1& f = *rig.form;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
-    EXPECT_EQ(f.size(), QSize(1018, 469));
+    EXPECT_EQ(f.size(), QSize(px(15270), px(7035)));  // 1018 x 469
     EXPECT_EQ(f.minimumSize(), f.maximumSize());  // fixed border
     EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    const Placed table[] = {
-        {"Picture1", {381, 8, 254, 254}}, {"Picture7", {383, 10, 250, 250}}, {"Check1", {655, 274, 13, 13}},
-        {"stop1", {898, 237, 113, 28}},   {"HScroll1", {732, 272, 121, 17}}, {"Picture3", {0, 471, 1023, 50}},
-        {"Command4", {898, 265, 113, 28}}, {"Command3", {464, 265, 89, 28}}, {"text1", {898, 8, 113, 56}},
-        {"m(6)", {898, 209, 113, 28}},    {"m(5)", {898, 181, 113, 28}},    {"m(4)", {898, 153, 113, 28}},
-        {"m(3)", {898, 125, 113, 28}},    {"m(2)", {898, 97, 113, 28}},     {"m(1)", {898, 69, 113, 28}},
-        {"Picture2", {381, 8, 254, 254}},
-    };
-    for (const Placed& p : table) {
-        QWidget* w = control(f, p.name);
-        ASSERT_NE(w, nullptr) << p.name;
-        EXPECT_EQ(w->geometry(), p.px) << p.name;
+    for (const DesignRow& row : designRows()) {
+        QWidget* w = control(f, row.name);
+        ASSERT_NE(w, nullptr) << row.name.toStdString();
+        const QPoint at(px(row.twips.left()), px(row.twips.top()));
+        // Labels size themselves to their captions, and Picture4 and Picture6
+        // to their pictures: those keep their left top corner only.
+        const bool sizesItself = qobject_cast<QLabel*>(w) != nullptr || row.name == QLatin1String("Picture4") ||
+                                 row.name == QLatin1String("Picture6");
+        if (sizesItself) {
+            EXPECT_EQ(w->pos(), at) << row.name.toStdString();
+        } else {
+            EXPECT_EQ(w->geometry(), QRect(at, QSize(px(row.twips.width()), px(row.twips.height()))))
+                << row.name.toStdString();
+        }
     }
+    // Worked examples in pixels, from the design's own pixel column.
+    EXPECT_EQ(f.Command3->geometry(), QRect(464, 265, 89, 28));
+    EXPECT_EQ(f.Picture3->geometry(), QRect(0, 471, 1023, 50));
     EXPECT_EQ(f.Picture6->pos(), QPoint(408, 85));
-    EXPECT_EQ(f.Picture4->pos(), QPoint(32, 24));
-    // Labels keep their left edges and size themselves to their captions.
-    EXPECT_EQ(f.label1->pos(), QPoint(792, 256));
-    EXPECT_EQ(f.Label3->pos(), QPoint(384, 274));
-    EXPECT_EQ(f.Label4->pos(), QPoint(670, 274));
-    EXPECT_EQ(f.Label2(0)->pos(), QPoint(704, 274));
     EXPECT_EQ(f.Label2(1)->pos(), QPoint(856, 274));
     const int narrow = f.Label3->width();
     setCaption(f.Label3, QStringLiteral("Note : 12"));
@@ -76,35 +186,48 @@ TEST(Form1Layout, FontsColoursAndCaptionsAreTheDesignOnes)
 {
     FormRig rig;
     Form1& f = *rig.form;
-    EXPECT_EQ(f.m(1)->text(), QStringLiteral("Clef de sol"));
-    EXPECT_EQ(f.m(2)->text(), QStringLiteral("Clef de sol (# et b)"));
-    EXPECT_EQ(f.m(3)->text(), QStringLiteral("Clef de fa"));
-    EXPECT_EQ(f.m(4)->text(), QStringLiteral("Clef de fa (# et b)"));
-    EXPECT_EQ(f.m(5)->text(), QStringLiteral("Clefs de sol et de fa"));
-    EXPECT_EQ(f.m(6)->text(), QStringLiteral("Toutes les notes"));
-    EXPECT_EQ(f.stop1->text(), QStringLiteral("Arrêter"));
-    EXPECT_EQ(f.Command3->text(), QStringLiteral("Afficher le nom de la note"));
-    EXPECT_EQ(f.Command4->text(), QStringLiteral("Aide à la lecture"));
-    EXPECT_EQ(f.label1->text(), QStringLiteral("Vitesse : 3"));
-    EXPECT_EQ(f.Label2(0)->text(), QStringLiteral("Lent"));
-    EXPECT_EQ(f.Label2(1)->text(), QStringLiteral("Rapide"));
-    EXPECT_EQ(f.Label4->text(), QStringLiteral("Son"));
-    EXPECT_EQ(f.Label3->text(), QStringLiteral("Note : 0"));
-    EXPECT_EQ(f.text1->text(), QStringLiteral("0"));
+    // The metric-compatible Liberation faces stand in for the design's, at
+    // the pixel size of its point size at 96 dpi.
+    const QMap<QString, QString> faces = {{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+                                          {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}};
+    int captions = 0;
+    for (const DesignRow& row : designRows()) {
+        QWidget* w = control(f, row.name);
+        ASSERT_NE(w, nullptr) << row.name.toStdString();
+        const std::string name = row.name.toStdString();
+        if (!row.caption.isEmpty()) {
+            EXPECT_EQ(captionOf(w), row.caption) << name;
+            ++captions;
+        }
+        if (row.colours.contains(QStringLiteral("face"))) {
+            EXPECT_EQ(w->palette().color(QPalette::Button), QColor(row.colours.value(QStringLiteral("face")))) << name;
+        }
+        if (qobject_cast<QLineEdit*>(w) != nullptr) {
+            EXPECT_EQ(w->palette().color(QPalette::Base), QColor(row.colours.value(QStringLiteral("background")))) << name;
+            EXPECT_EQ(w->palette().color(QPalette::Text), QColor(row.colours.value(QStringLiteral("text")))) << name;
+        }
+        if (qobject_cast<QLabel*>(w) != nullptr) {
+            const QString text = row.colours.value(QStringLiteral("text"));
+            const QColor expected = text.startsWith(QLatin1Char('#')) ? QColor(text)
+                                                                      : f.palette().color(QPalette::HighlightedText);
+            EXPECT_EQ(w->palette().color(QPalette::WindowText), expected) << name;
+        }
+        if (!row.fontFace.isEmpty()) {
+            EXPECT_EQ(w->font().family(), faces.value(row.fontFace)) << name;
+            EXPECT_EQ(w->font().pixelSize(), static_cast<int>(std::lround(row.fontPoints * 96.0 / 72.0))) << name;
+        }
+    }
+    EXPECT_EQ(captions, 16);
     EXPECT_TRUE(f.text1->isReadOnly());
-
-    EXPECT_EQ(f.m(1)->palette().color(QPalette::Button), QColor(0x6A, 0x4B, 0x39));
+    // Worked examples: the two faces, the score's colours, the key faces.
     EXPECT_EQ(f.stop1->palette().color(QPalette::Button), QColor(0x80, 0x00, 0x00));
-    EXPECT_EQ(f.text1->palette().color(QPalette::Base), QColor(0x3C, 0x3C, 0x49));
+    EXPECT_EQ(f.m(1)->palette().color(QPalette::Button), QColor(0x6A, 0x4B, 0x39));
     EXPECT_EQ(f.text1->palette().color(QPalette::Text), QColor(0xC0, 0x40, 0x00));
     EXPECT_EQ(f.kkey(60)->BackColor(), 16777215U);
     EXPECT_EQ(f.kkey(61)->BackColor(), 0U);
+    EXPECT_EQ(f.Command3->font().pixelSize(), 11);  // 8.25 pt
+    EXPECT_EQ(f.text1->font().pixelSize(), 44);     // 33 pt
 
-    EXPECT_EQ(f.m(1)->font().family(), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(f.m(1)->font().pixelSize(), 12);
-    EXPECT_EQ(f.Command3->font().pixelSize(), 11);
-    EXPECT_EQ(f.text1->font().family(), QStringLiteral("Liberation Sans"));
-    EXPECT_EQ(f.text1->font().pixelSize(), 44);
     // The font is really there: its metrics are Times New Roman's, so the
     // names caption needs two lines in its 89 px button.
     EXPECT_EQ(QFontInfo(f.m(1)->font()).family(), QStringLiteral("Liberation Serif"));

@@ -18,6 +18,7 @@
 
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/midiinput.h"
+#include "sound/shortmsg.h"
 #include "tests/support/faketimebase.h"
 
 #include "app/form1.h"
@@ -40,8 +41,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-constexpr std::uint8_t noteOnStatus = 0x90;
 
 double microseconds(Clock::duration d)
 {
@@ -74,7 +73,7 @@ private:
         explicit Device(StampingOutput& owner) : owner(owner) {}
         midi::Result send(std::uint32_t message) override
         {
-            if ((message & 0xF0U) == noteOnStatus && ((message >> 16) & 0x7FU) != 0) {
+            if (sound::startsNote(message)) {
                 owner.stamps.push_back(Clock::now());
                 owner.noteOns.fetch_add(1);
                 owner.noteOns.notify_all();

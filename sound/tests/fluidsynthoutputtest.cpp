@@ -32,16 +32,17 @@ constexpr double soundingRms = 0.01;
 // released, it is below 1e-5 (a ratio near 1/2000).
 constexpr double releasedToHeldRatio = 0.1;
 
+using sound::allSoundOffController;
+using sound::sustainController;
+
 constexpr std::uint32_t controller(int channel, int number, int value)
 {
-    return 0xB0U + static_cast<std::uint32_t>(channel) + 256U * static_cast<std::uint32_t>(number) +
-           65536U * static_cast<std::uint32_t>(value);
+    return sound::controlChange(channel, number, value);
 }
 
 constexpr std::uint32_t noteOn(int channel, int note, int velocity)
 {
-    return 0x90U + static_cast<std::uint32_t>(channel) + 256U * static_cast<std::uint32_t>(note) +
-           65536U * static_cast<std::uint32_t>(velocity);
+    return sound::packShortMessage(sound::onChannel(sound::noteOnStatus, channel), note, velocity);
 }
 
 SynthConfig memoryConfig()
@@ -101,8 +102,8 @@ Sound render(FluidSynthOutput& synth, int ms)
 bool silence(FluidSynthOutput& synth)
 {
     for (int channel = 0; channel < 16; ++channel) {
-        synth.send(controller(channel, 64, 0));
-        synth.send(controller(channel, 120, 0));  // all sound off
+        synth.send(controller(channel, sustainController, 0));
+        synth.send(controller(channel, allSoundOffController, 0));
     }
     for (int i = 0; i < 1000; ++i) {  // at most 10 s of sound
         if (render(synth, 10).peak() < silentPeak / 10) {
@@ -185,13 +186,13 @@ TEST_F(LoadedSynth, SustainPedalHoldsAReleasedNoteUntilLifted)
 {
     const double held = levelAfter(std::nullopt);
     ASSERT_TRUE(silence(synth()));
-    synth().send(controller(0, 64, 127));
+    synth().send(controller(0, sustainController, 127));
     synth().send(*sound::noteOnMessage(60));
     render(synth(), 200);
     synth().send(*sound::noteOffMessage(60));
     const double pedalled = render(synth(), 1000).tailRms();
     EXPECT_GT(pedalled, held * 0.5) << "the pedal did not hold the note";
-    synth().send(controller(0, 64, 0));
+    synth().send(controller(0, sustainController, 0));
     const double lifted = render(synth(), 1000).tailRms();
     EXPECT_LT(lifted, pedalled * releasedToHeldRatio) << "lifting the pedal did not damp the note";
 }

@@ -29,9 +29,9 @@ constexpr float silentPeak = 1e-3F;
 
 constexpr std::uint32_t controller(int number, int value)
 {
-    return 0xB0U + 256U * static_cast<std::uint32_t>(number) + 65536U * static_cast<std::uint32_t>(value);
+    return sound::controlChange(0, number, value);
 }
-constexpr std::uint32_t allSoundOff = controller(120, 0);
+constexpr std::uint32_t allSoundOff = controller(sound::allSoundOffController, 0);
 
 // Each note, sent at recorded frame sent[i] and silenced (all sound off) at
 // ended[i], sounds between its note-on and the next one's (not lost), and no

@@ -1,5 +1,7 @@
 #include "tests/support/recordingmidi.h"
 
+#include "sound/shortmsg.h"
+
 #include <map>
 
 namespace testing_support {
@@ -47,9 +49,10 @@ std::vector<std::pair<int, int>> RecordingOutputSystem::sounding() const
 {
     std::map<int, int> held;
     for (const Message& m : m_messages) {
-        if ((m.status & 0xF0U) == 0x90U && m.data2 > 0) {
+        const std::uint32_t message = sound::packShortMessage(m.status, m.data1, m.data2);
+        if (sound::startsNote(message)) {
             ++held[m.data1];
-        } else if ((m.status & 0xF0U) == 0x80U || ((m.status & 0xF0U) == 0x90U && m.data2 == 0)) {
+        } else if (sound::endsNote(message)) {
             if (held[m.data1] > 0) {
                 --held[m.data1];
             }
