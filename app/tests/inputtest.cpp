@@ -7,6 +7,7 @@
 #include "app/inputs.h"
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/midiinput.h"
+#include "sound/alsaclient.h"
 #include "sound/outputsystem.h"
 #include "tests/support/formfixture.h"
 
@@ -739,13 +740,10 @@ class TestKeyboard {
 public:
     TestKeyboard()
     {
-        snd_seq_t* handle = nullptr;
-        if (snd_seq_open(&handle, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0) {
-            return;
+        m_seq = sound::alsa::openClient("Tavelin test keyboard", SND_SEQ_OPEN_DUPLEX);
+        if (m_seq) {
+            m_client = snd_seq_client_id(m_seq.get());
         }
-        m_seq.reset(handle);
-        snd_seq_set_client_name(handle, "Tavelin test keyboard");
-        m_client = snd_seq_client_id(handle);
     }
 
     bool ok() const { return m_seq != nullptr; }
@@ -785,9 +783,6 @@ public:
     }
 
 private:
-    struct SeqCloser {
-        void operator()(snd_seq_t* seq) const { snd_seq_close(seq); }
-    };
     struct QueryDeleter {
         void operator()(snd_seq_query_subscribe_t* q) const { snd_seq_query_subscribe_free(q); }
     };
@@ -807,7 +802,7 @@ private:
         snd_seq_event_output_direct(m_seq.get(), &event);
     }
 
-    std::unique_ptr<snd_seq_t, SeqCloser> m_seq;
+    sound::alsa::Seq m_seq;
     int m_client = -1;
     int m_port = -1;
 };
