@@ -72,7 +72,7 @@ std::vector<NoteChoice> modeChoices(int mode)
         case 2: add("1"); if (black) { add("2"); } break;
         case 3: add("3"); break;
         case 4: add("3"); if (black) { add("4"); } break;
-        case 5: if (treble) { add("1"); } if (bass) { add("3"); } break;
+        case 5: if (bass) { add("3"); } if (treble) { add("1"); } break;
         case 6:
             if (note >= middleC) { add("1"); if (black) { add("2"); } }
             else { add("3"); if (black) { add("4"); } }
@@ -88,23 +88,20 @@ bool NoteChooser::coin()
     return std::uniform_int_distribution<int>(0, 1)(m_rng) == 1;
 }
 
+// One of the ways the mode writes the note, as modeChoices() lists them: of
+// two (sharps or flats, treble or bass clef), the coin picks the second.
 std::string NoteChooser::writtenAs(int mode, std::int16_t note)
 {
-    const bool black = isBlackKey(note);
-    switch (mode) {
-    case 1: return "1";
-    case 2: return (black && coin()) ? "2" : "1";
-    case 3: return "3";
-    case 4: return (black && coin()) ? "4" : "3";
-    case 5:
-        if (note < trebleLow) { return "3"; }
-        if (note > bassHigh) { return "1"; }
-        return coin() ? "1" : "3";
-    case 6:
-        if (note >= middleC) { return (black && coin()) ? "2" : "1"; }
-        return (black && coin()) ? "4" : "3";
-    default: return "";
+    std::vector<std::string> ways;
+    for (NoteChoice& choice : modeChoices(mode)) {
+        if (choice.note == note) {
+            ways.push_back(std::move(choice.prefix));
+        }
     }
+    if (ways.empty()) {
+        return "";
+    }
+    return ways.size() > 1 && coin() ? ways[1] : ways[0];
 }
 
 NoteChoice NoteChooser::choose(int mode)

@@ -137,7 +137,6 @@ void FluidSynthOutput::DriverDeleter::operator()(fluid_audio_driver_t* driver) c
 midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
                                     std::string* why)
 {
-    const auto started = Clock::now();
     diagnostics::Capture capture;
     const auto fail = [why](midi::Result code, std::string reason) {
         if (why != nullptr) {
@@ -227,7 +226,6 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
         }
     }
 
-    out->m_openTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started);
     try {
         out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont, config.loadDelay);
     } catch (const std::system_error& e) {

@@ -146,9 +146,7 @@ public:
     double configuredLatencyMs() const;
     double sampleRate() const { return m_sampleRate; }
 
-    // The synchronous part of open(), and the background load once it has
-    // finished (empty before).
-    std::chrono::microseconds openTime() const { return m_openTime; }
+    // The background load, once it has finished (empty before).
     std::optional<std::chrono::microseconds> loadTime() const;
 
 private:
@@ -176,7 +174,6 @@ private:
     double m_sampleRate = synthdefaults::sampleRate;
     int m_periodSize = synthdefaults::periodSize;
     int m_periods = synthdefaults::periods;
-    std::chrono::microseconds m_openTime{0};
     std::function<void(const std::string&)> m_report;  // SynthConfig::report
 
     // Written by the loader thread, read by the caller's.
