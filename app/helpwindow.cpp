@@ -1,6 +1,6 @@
 #include "app/helpwindow.h"
 
-#include "keyboard/computerkeyboard.h"
+#include "keyboard/keymappicture.h"
 #include "keyboard/shortcuts.h"
 
 #include <QGuiApplication>

@@ -11,6 +11,7 @@
 #include "progress/recentstats.h"
 #include "progress/report.h"
 #include "progress/results.h"
+#include "sound/diagnostics.h"
 #include "sound/outputsystem.h"
 
 #include <QApplication>
@@ -95,8 +96,9 @@ void saveResultsAtExit()
     }
 }
 
-// The built-in synthesizer as the window plays it: what its audio output
-// cannot do (real-time priority, a sound server gone) is said on stderr.
+// The built-in synthesizer and the outputs as the window plays them: what
+// they cannot do (real-time priority, a sound server gone, a SoundFont that
+// does not load, no sequencer, a port that does not open) is said on stderr.
 sound::SynthConfig windowSynthConfig()
 {
     sound::SynthConfig config;
@@ -104,10 +106,17 @@ sound::SynthConfig windowSynthConfig()
     return config;
 }
 
+// FluidSynth's and alsa-lib's own lines, as they print them.
+void printLibraryLine(const std::string& line)
+{
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    sound::diagnostics::setPrinter(&printLibraryLine);
     // Options that need no window are answered before any window system is
     // asked for, so they work over ssh and in scripts too.
     Options options = parseOptions(argc, argv);
@@ -123,7 +132,7 @@ int main(int argc, char** argv)
         print(options.exitStatus == 0 ? stdout : stderr, options.message);
         return finishOutput(options.exitStatus);
     case Options::Action::ListMidiOut: {
-        sound::DefaultOutputSystem outputs{sound::SynthConfig{}};
+        sound::DefaultOutputSystem outputs{windowSynthConfig()};
         const std::vector<std::string> names = outputs.deviceNames();
         for (std::size_t i = 0; i < names.size(); ++i) {
             std::printf("%zu\t%s\n", i, names[i].c_str());

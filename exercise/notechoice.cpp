@@ -1,6 +1,7 @@
 #include "exercise/notechoice.h"
 
 #include <algorithm>
+#include <array>
 
 namespace exercise {
 
@@ -21,6 +22,35 @@ std::vector<std::int16_t> keysBetween(int low, int high, bool blackToo)
         }
     }
     return keys;
+}
+
+// The ways a mode writes one of its keys: one, or two (sharps then flats,
+// bass then treble clef).
+struct Writings {
+    std::array<const char*, 2> prefix{};
+    int count = 0;
+};
+
+Writings writings(int mode, int note)
+{
+    Writings out;
+    const bool black = isBlackKey(note);
+    const bool treble = note >= trebleLow;
+    const bool bass = note <= bassHigh;
+    auto add = [&](const char* prefix) { out.prefix[static_cast<std::size_t>(out.count++)] = prefix; };
+    switch (mode) {
+    case 1: add("1"); break;
+    case 2: add("1"); if (black) { add("2"); } break;
+    case 3: add("3"); break;
+    case 4: add("3"); if (black) { add("4"); } break;
+    case 5: if (bass) { add("3"); } if (treble) { add("1"); } break;
+    case 6:
+        if (note >= middleC) { add("1"); if (black) { add("2"); } }
+        else { add("3"); if (black) { add("4"); } }
+        break;
+    default: break;
+    }
+    return out;
 }
 
 }  // namespace
@@ -61,21 +91,9 @@ std::vector<NoteChoice> modeChoices(int mode)
 {
     std::vector<NoteChoice> out;
     for (const std::int16_t note : modeKeys(mode)) {
-        const bool black = isBlackKey(note);
-        const bool treble = note >= trebleLow;
-        const bool bass = note <= bassHigh;
-        auto add = [&](const char* prefix) { out.push_back({note, prefix}); };
-        switch (mode) {
-        case 1: add("1"); break;
-        case 2: add("1"); if (black) { add("2"); } break;
-        case 3: add("3"); break;
-        case 4: add("3"); if (black) { add("4"); } break;
-        case 5: if (treble) { add("1"); } if (bass) { add("3"); } break;
-        case 6:
-            if (note >= middleC) { add("1"); if (black) { add("2"); } }
-            else { add("3"); if (black) { add("4"); } }
-            break;
-        default: break;
+        const Writings ways = writings(mode, note);
+        for (int i = 0; i < ways.count; ++i) {
+            out.push_back({note, ways.prefix[static_cast<std::size_t>(i)]});
         }
     }
     return out;
@@ -86,23 +104,15 @@ bool NoteChooser::coin()
     return std::uniform_int_distribution<int>(0, 1)(m_rng) == 1;
 }
 
+// One of the ways the mode writes the note, as modeChoices() lists them: of
+// two, the coin picks the second.
 std::string NoteChooser::writtenAs(int mode, std::int16_t note)
 {
-    const bool black = isBlackKey(note);
-    switch (mode) {
-    case 1: return "1";
-    case 2: return (black && coin()) ? "2" : "1";
-    case 3: return "3";
-    case 4: return (black && coin()) ? "4" : "3";
-    case 5:
-        if (note < trebleLow) { return "3"; }
-        if (note > bassHigh) { return "1"; }
-        return coin() ? "1" : "3";
-    case 6:
-        if (note >= middleC) { return (black && coin()) ? "2" : "1"; }
-        return (black && coin()) ? "4" : "3";
-    default: return "";
+    const Writings ways = writings(mode, note);
+    if (ways.count == 0) {
+        return "";
     }
+    return ways.count > 1 && coin() ? ways.prefix[1] : ways.prefix[0];
 }
 
 NoteChoice NoteChooser::choose(int mode)

@@ -36,8 +36,9 @@ std::vector<std::int16_t> modeKeys(int mode, const std::optional<NoteRange>& ran
 // The first mode (1 to 6) that range leaves with fewer than two keys, or 0.
 int modeLeftShort(const NoteRange& range);
 
-// Every (note, prefix) pair a mode can ever show, for checking that each
-// picture it may ask for is installed.
+// Every (note, prefix) pair a mode can ever show, in rising note order; a
+// note written two ways (sharps then flats, bass then treble clef) has two.
+// The draw writes each note in one of these ways.
 std::vector<NoteChoice> modeChoices(int mode);
 
 // The note choice of the six exercise modes. Mode 1 is the treble-clef draw of

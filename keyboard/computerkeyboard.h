@@ -7,10 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
-class QImage;
 class QWidget;
 
 // The computer keyboard as a piano. Keys are known by their place, not by
@@ -100,19 +98,5 @@ private:
     NoteSink& m_sink;
     ComputerKeyboardMap m_map;
 };
-
-// The layouts whose caps the map can show.
-enum class CapsLayout { Azerty, Qwerty, Qwertz };
-
-// The layout most keyboards have where people speak the locale's language,
-// as a BCP 47 name ("fr-FR", "de-CH", "en-US"): AZERTY for French (but not
-// in Canada or Switzerland) and Belgian Dutch; QWERTZ for German, Swiss,
-// Czech, Slovak, Hungarian and the South Slavic languages; QWERTY elsewhere.
-CapsLayout capsLayoutFor(const std::string& bcp47);
-
-// The picture of the map: the four rows in their places, each key with its
-// caps on the given layout in large (and on QWERTY in small, or on AZERTY
-// when the layout is QWERTY), and the note it plays.
-QImage drawKeyboardMap(CapsLayout layout = CapsLayout::Azerty);
 
 }  // namespace keyboard

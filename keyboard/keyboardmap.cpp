@@ -5,7 +5,7 @@
 //
 // Exit status 0 when written, 1 when the file could not be written.
 
-#include "keyboard/computerkeyboard.h"
+#include "keyboard/keymappicture.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -40,17 +40,4 @@ Rect keyRect(int note)
     return fromTwips(whiteWidthTwips * whiteIndex(note), keyTopTwips, whiteWidthTwips, whiteHeightTwips);
 }
 
-std::optional<int> keyAt(int x, int y)
-{
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool black = pass == 0;
-        for (int note = firstKey; note <= lastKey; ++note) {
-            if (isBlack(note) == black && keyRect(note).contains(x, y)) {
-                return note;
-            }
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace keyboard

@@ -2,8 +2,6 @@
 
 #include "keyboard/pitch.h"
 
-#include <optional>
-
 // Where the 54 keys of the on-screen piano lie, in window pixels. The key
 // index is the MIDI note it plays (36 to 89). Design values are in twips
 // (15 twips = 1 pixel at 96 dpi) and convert to the nearest pixel.
@@ -45,9 +43,5 @@ int whiteIndex(int whiteNote);
 // The key's rectangle in pixels; white keys touch, black keys straddle the
 // boundary between their white neighbours.
 Rect keyRect(int note);
-
-// The key under a window point: black keys lie above the white keys, so they
-// take the point where the two overlap. Nothing outside the keyboard.
-std::optional<int> keyAt(int x, int y);
 
 }  // namespace keyboard

@@ -1,8 +1,6 @@
 #include "keyboard/midiinput.h"
 
-#include "sound/alsahandles.h"
-#include "sound/alsaseqoutput.h"
-#include "sound/diagnostics.h"
+#include "sound/alsaclient.h"
 
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -29,28 +27,31 @@ constexpr std::size_t inputBufferBytes = 32 * 1024;
 constexpr std::string_view systemClientName = "System";
 constexpr std::string_view midiThroughName = "Midi Through";
 
+constexpr unsigned int readable = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
+
 using sound::alsa::ClientInfo;
 using sound::alsa::newClientInfo;
 using sound::alsa::newPortInfo;
 using sound::alsa::PortInfo;
 using sound::alsa::Seq;
+using sound::alsa::SeqPort;
 
 // A non-blocking client named as our output clients are, or the reason
-// there is none. alsa-lib's own complaint is kept back: we say it in one line.
+// there is none.
 Seq openSequencer(std::string* problem)
 {
-    sound::diagnostics::Capture quiet;
-    snd_seq_t* handle = nullptr;
-    const int err = snd_seq_open(&handle, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
-    if (err < 0) {
-        if (problem != nullptr) {
-            *problem = std::string("no ALSA sequencer (/dev/snd/seq: ") + snd_strerror(err) + ")";
-        }
-        return nullptr;
+    return sound::alsa::openClient(sound::alsa::clientName, SND_SEQ_OPEN_DUPLEX, problem);
+}
+
+// The keyboards isKeyboardPort() takes, of every client or of one; nothing
+// when out of memory.
+std::optional<std::vector<SeqPort>> keyboardPorts(snd_seq_t* seq, int client = sound::alsa::everyClient)
+{
+    std::optional<std::vector<SeqPort>> ports = sound::alsa::listPorts(seq, readable, client);
+    if (ports) {
+        std::erase_if(*ports, [](const SeqPort& p) { return !isKeyboardPort(p.capability, p.type, p.clientName); });
     }
-    Seq seq(handle);
-    snd_seq_set_client_name(seq.get(), sound::alsaseq::clientName);
-    return seq;
+    return ports;
 }
 
 std::uint8_t sevenBits(int value)
@@ -85,6 +86,7 @@ private:
     bool wanted(int client, int port);
     void tryConnect(int client, int port);
     void connectClient(int client);
+    void connectKeyboards(int client);
     void connectPresent();
     bool forget(int client, int port);
     void decode(const snd_seq_event_t& event, std::vector<MidiEvent>& out);
@@ -200,17 +202,14 @@ void AlsaMidiSource::connectClient(int client)
         }
         return;
     }
-    // A separate record for the walk: wanted() fills m_portInfo meanwhile.
-    const PortInfo walk = newPortInfo();
-    if (!walk) {
-        return;
-    }
-    snd_seq_port_info_set_client(walk.get(), client);
-    snd_seq_port_info_set_port(walk.get(), -1);
-    while (snd_seq_query_next_port(m_seq.get(), walk.get()) >= 0) {
-        const int port = snd_seq_port_info_get_port(walk.get());
-        if (wanted(client, port)) {
-            tryConnect(client, port);
+    connectKeyboards(client);
+}
+
+void AlsaMidiSource::connectKeyboards(int client)
+{
+    if (const std::optional<std::vector<SeqPort>> ports = keyboardPorts(m_seq.get(), client)) {
+        for (const SeqPort& port : *ports) {
+            tryConnect(port.client, port.port);
         }
     }
 }
@@ -225,14 +224,7 @@ void AlsaMidiSource::connectPresent()
         tryConnect(m_choice.client, m_choice.port);
         return;
     }
-    const ClientInfo walk = newClientInfo();
-    if (!walk) {
-        return;
-    }
-    snd_seq_client_info_set_client(walk.get(), -1);
-    while (snd_seq_query_next_client(m_seq.get(), walk.get()) >= 0) {
-        connectClient(snd_seq_client_info_get_client(walk.get()));
-    }
+    connectKeyboards(sound::alsa::everyClient);
 }
 
 bool AlsaMidiSource::forget(int client, int port)
@@ -544,7 +536,6 @@ std::string MidiInputPort::label() const
 
 bool isKeyboardPort(unsigned int capability, unsigned int type, std::string_view clientName)
 {
-    constexpr unsigned int readable = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
     if ((capability & readable) != readable || (capability & SND_SEQ_PORT_CAP_NO_EXPORT) != 0) {
         return false;
     }
@@ -568,29 +559,13 @@ MidiInputPortList listMidiKeyboards()
     if (!seq) {
         return list;
     }
-    const int self = snd_seq_client_id(seq.get());
-    const ClientInfo client = newClientInfo();
-    const PortInfo port = newPortInfo();
-    if (!client || !port) {
+    const std::optional<std::vector<SeqPort>> ports = keyboardPorts(seq.get());
+    if (!ports) {
         list.problem = "out of memory";
         return list;
     }
-    snd_seq_client_info_set_client(client.get(), -1);
-    while (snd_seq_query_next_client(seq.get(), client.get()) >= 0) {
-        const int id = snd_seq_client_info_get_client(client.get());
-        if (id == SND_SEQ_CLIENT_SYSTEM || id == self) {
-            continue;
-        }
-        const std::string clientName = snd_seq_client_info_get_name(client.get());
-        snd_seq_port_info_set_client(port.get(), id);
-        snd_seq_port_info_set_port(port.get(), -1);
-        while (snd_seq_query_next_port(seq.get(), port.get()) >= 0) {
-            if (isKeyboardPort(snd_seq_port_info_get_capability(port.get()), snd_seq_port_info_get_type(port.get()),
-                               clientName)) {
-                list.ports.push_back(
-                    {id, snd_seq_port_info_get_port(port.get()), clientName, snd_seq_port_info_get_name(port.get())});
-            }
-        }
+    for (const SeqPort& port : *ports) {
+        list.ports.push_back({port.client, port.port, port.clientName, port.portName});
     }
     return list;
 }

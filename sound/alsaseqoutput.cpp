@@ -1,6 +1,6 @@
 #include "sound/alsaseqoutput.h"
 
-#include "sound/alsahandles.h"
+#include "sound/alsaclient.h"
 #include "sound/decodedmessage.h"
 #include "sound/diagnostics.h"
 
@@ -16,29 +16,8 @@ constexpr int controllerSustain = sustainController;
 constexpr int controllerAllNotesOff = allNotesOffController;
 constexpr int pitchBendCentre = 8192;  // ALSA counts the bend from the centre, -8192 to 8191
 
-using alsa::ClientInfo;
-using alsa::newClientInfo;
 using alsa::newPortInfo;
 using alsa::PortInfo;
-
-// Opens a non-blocking client for output into *handle, which the caller
-// then owns. The error is alsa-lib's, negative.
-int openSequencer(snd_seq_t** handle)
-{
-    diagnostics::Capture quiet;  // alsa-lib's own "open /dev/snd/seq failed" line
-    const int err = snd_seq_open(handle, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK);
-    if (err < 0) {
-        *handle = nullptr;
-        return err;
-    }
-    snd_seq_set_client_name(*handle, alsaseq::clientName);
-    return 0;
-}
-
-std::string sequencerProblem(int err)
-{
-    return std::string("no ALSA sequencer (/dev/snd/seq: ") + snd_strerror(err) + ")";
-}
 
 }  // namespace
 
@@ -54,51 +33,27 @@ std::string AlsaPort::label() const
 AlsaPortList listAlsaOutputPorts()
 {
     AlsaPortList list;
-    snd_seq_t* handle = nullptr;
-    const int err = openSequencer(&handle);
-    const std::unique_ptr<snd_seq_t, AlsaSeqOutput::SeqDeleter> seq(handle);
-    if (err < 0) {
-        list.problem = sequencerProblem(err);
+    const alsa::Seq seq = alsa::openClient(alsa::clientName, SND_SEQ_OPEN_OUTPUT, &list.problem);
+    if (!seq) {
         return list;
     }
-    const int self = snd_seq_client_id(seq.get());
-    const int ourPid = static_cast<int>(getpid());
-    constexpr unsigned int wanted = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
-
-    ClientInfo client = newClientInfo();
-    PortInfo port = newPortInfo();
-    if (!client || !port) {
+    const std::optional<std::vector<alsa::SeqPort>> ports =
+        alsa::listPorts(seq.get(), SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
+    if (!ports) {
         list.problem = "out of memory";
         return list;
     }
-    snd_seq_client_info_set_client(client.get(), -1);
-    while (snd_seq_query_next_client(seq.get(), client.get()) >= 0) {
-        const int id = snd_seq_client_info_get_client(client.get());
-        const std::string name = snd_seq_client_info_get_name(client.get());
-        // The System client's ports are the timer and the announcements. Our
-        // own clients (this one; the MIDI keyboard reader, whose input port
-        // takes events) are no place to send our notes. The kernel tells the
+    const int ourPid = static_cast<int>(getpid());
+    for (const alsa::SeqPort& port : *ports) {
+        // Our own clients (the MIDI keyboard reader, whose input port takes
+        // events) are no place to send our notes. The kernel tells the
         // owner's pid (-1 for kernel clients and kernels that do not say).
-        const bool ours = id == self || (snd_seq_client_info_get_pid(client.get()) == ourPid && name == alsaseq::clientName);
-        if (id == SND_SEQ_CLIENT_SYSTEM || ours) {
+        if (port.ownerPid == ourPid && port.clientName == alsa::clientName) {
             continue;
         }
-        snd_seq_port_info_set_client(port.get(), id);
-        snd_seq_port_info_set_port(port.get(), -1);
-        while (snd_seq_query_next_port(seq.get(), port.get()) >= 0) {
-            const unsigned int caps = snd_seq_port_info_get_capability(port.get());
-            if ((caps & wanted) != wanted || (caps & SND_SEQ_PORT_CAP_NO_EXPORT) != 0) {
-                continue;
-            }
-            list.ports.push_back({id, snd_seq_port_info_get_port(port.get()), name, snd_seq_port_info_get_name(port.get())});
-        }
+        list.ports.push_back({port.client, port.port, port.clientName, port.portName});
     }
     return list;
-}
-
-void AlsaSeqOutput::SeqDeleter::operator()(snd_seq_t* seq) const
-{
-    snd_seq_close(seq);
 }
 
 midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<AlsaSeqOutput>& device,
@@ -112,12 +67,12 @@ midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<Al
     };
     diagnostics::Capture quiet;
     std::unique_ptr<AlsaSeqOutput> out(new AlsaSeqOutput());
-    snd_seq_t* seq = nullptr;
-    const int opened = openSequencer(&seq);
-    out->m_seq.reset(seq);
-    if (opened < 0) {
-        return fail(midi::rc::noDriver, sequencerProblem(opened));
+    std::string problem;
+    out->m_seq = alsa::openClient(alsa::clientName, SND_SEQ_OPEN_OUTPUT, &problem);
+    if (!out->m_seq) {
+        return fail(midi::rc::noDriver, problem);
     }
+    snd_seq_t* seq = out->m_seq.get();
     out->m_client = snd_seq_client_id(seq);
     out->m_destination = destination;
 

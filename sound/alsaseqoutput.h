@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/midiout.h"
-
-#include <alsa/asoundlib.h>
+#include "sound/alsaclient.h"
 
 #include <atomic>
 #include <cstdint>
@@ -16,8 +15,6 @@
 namespace sound {
 
 namespace alsaseq {
-// The name our sequencer clients show in aconnect -l and in patch bays.
-constexpr const char* clientName = "Tavelin Piano";
 constexpr const char* portName = "Tavelin Piano output";
 }  // namespace alsaseq
 
@@ -66,15 +63,11 @@ public:
 
     int clientId() const { return m_client; }
 
-    struct SeqDeleter {
-        void operator()(snd_seq_t* seq) const;
-    };
-
 private:
     AlsaSeqOutput() = default;
     int deliver(snd_seq_event_t& event);
 
-    std::unique_ptr<snd_seq_t, SeqDeleter> m_seq;
+    alsa::Seq m_seq;
     int m_client = -1;
     int m_port = -1;
     AlsaPort m_destination;

@@ -4,6 +4,7 @@
 #include <fluidsynth.h>
 #include <glib.h>
 
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <mutex>
@@ -13,6 +14,14 @@ namespace sound::diagnostics {
 namespace {
 
 thread_local Capture* t_current = nullptr;
+std::atomic<Printer> g_printer{nullptr};
+
+void print(const std::string& line)
+{
+    if (const Printer printer = g_printer.load(std::memory_order_acquire)) {
+        printer(line);
+    }
+}
 
 void fluidLog(int level, const char* message, void* /*data*/)
 {
@@ -23,7 +32,7 @@ void fluidLog(int level, const char* message, void* /*data*/)
         return;
     }
     if (isError) {
-        std::fprintf(stderr, "fluidsynth: %s: %s\n", level == FLUID_PANIC ? "panic" : "error", text.c_str());
+        print(std::string("fluidsynth: ") + (level == FLUID_PANIC ? "panic" : "error") + ": " + text);
     }
 }
 
@@ -44,7 +53,8 @@ void alsaLog(const char* file, int line, const char* function, int err, const ch
         t_current->add(Capture::Source::alsaLib, message);
         return;
     }
-    std::fprintf(stderr, "ALSA lib %s:%d:(%s) %s\n", file, line, function, message.c_str());
+    print("ALSA lib " + std::string(file != nullptr ? file : "") + ":" + std::to_string(line) + ":(" +
+          (function != nullptr ? function : "") + ") " + message);
 }
 
 // GLib's, for libinstpatch: FluidSynth tries its DLS loader on a file its
@@ -71,6 +81,11 @@ void installHandlers()
         snd_lib_error_set_handler(alsaLog);
         g_log_set_default_handler(glibLog, nullptr);
     });
+}
+
+void setPrinter(Printer printer)
+{
+    g_printer.store(printer, std::memory_order_release);
 }
 
 Capture::Capture() : m_outer(t_current)

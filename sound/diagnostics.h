@@ -12,11 +12,19 @@
 namespace sound::diagnostics {
 
 // Installs the process-wide handlers; cheap to call again. Messages that
-// arrive on a thread with no Capture alive go to stderr as the libraries
-// would print them, except FluidSynth's warnings, information and debug
-// messages, which are dropped (the audio thread's "could not get real-time
-// priority" on every start, for instance).
+// arrive on a thread with no Capture alive go to the printer, one line each
+// as the library would print it ("fluidsynth: error: ...", "ALSA lib
+// file:line:(function) ..."), except FluidSynth's warnings, information and
+// debug messages, which are dropped (the audio thread's "could not get
+// real-time priority" on every start, for instance). GLib's go to its own
+// default handler.
 void installHandlers();
+
+// Where those lines go: the program decides (stderr, a log). It may be
+// called from any thread: FluidSynth's audio thread, the SoundFont loader.
+// None (the default): they are dropped.
+using Printer = void (*)(const std::string& line);
+void setPrinter(Printer printer);
 
 // While alive, the library messages that arrive on this thread are kept here
 // instead of printed. Captures nest: the innermost one collects.

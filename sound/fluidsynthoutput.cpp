@@ -4,7 +4,6 @@
 #include "sound/diagnostics.h"
 
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -138,7 +137,6 @@ void FluidSynthOutput::DriverDeleter::operator()(fluid_audio_driver_t* driver) c
 midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
                                     std::string* why)
 {
-    const auto started = Clock::now();
     diagnostics::Capture capture;
     const auto fail = [why](midi::Result code, std::string reason) {
         if (why != nullptr) {
@@ -192,6 +190,7 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     fluid_settings_getnum(settings, "synth.sample-rate", &out->m_sampleRate);
     out->m_periodSize = config.periodSize;
     out->m_periods = config.periods;
+    out->m_report = config.report;
 
     out->m_synth.reset(new_fluid_synth(settings));
     if (!out->m_synth) {
@@ -227,7 +226,6 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
         }
     }
 
-    out->m_openTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started);
     try {
         out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont, config.loadDelay);
     } catch (const std::system_error& e) {
@@ -301,8 +299,10 @@ void FluidSynthOutput::load(std::string path, std::chrono::milliseconds delay)
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count(),
         std::memory_order_relaxed);
     if (!reason.empty()) {
-        std::fprintf(stderr, "Tavelin Piano: the SoundFont %s did not load (%s); the built-in synthesizer stays silent\n",
-                     path.c_str(), reason.c_str());
+        if (m_report) {
+            m_report("the SoundFont " + path + " did not load (" + reason +
+                     "); the built-in synthesizer stays silent");
+        }
         finishLoad(LoadState::failed);
         return;
     }

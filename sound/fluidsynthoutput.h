@@ -80,9 +80,9 @@ struct SynthConfig {
     // The pulse driver sets its stream aside after this long with nothing
     // sounding, and starts a new one at the next message.
     std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
-    // Where the audio output's own troubles go, one line each (no real-time
-    // priority, the sound server gone); may be called from the audio thread.
-    // Empty: not said.
+    // Where the synthesizer's troubles go, one line each: its audio output's
+    // (no real-time priority, the sound server gone), from the audio thread,
+    // and a SoundFont that did not load, from the loader's. Empty: not said.
     std::function<void(const std::string&)> report;
 };
 
@@ -102,8 +102,8 @@ public:
     // synthesizer. On failure *why (if given) gets a one-line reason and
     // device stays empty. Damage that only the full read finds (a broken
     // preset table, no piano in it) shows later: loadState() becomes failed,
-    // state() midi::rc::error, one line goes to stderr, and the device stays
-    // silent.
+    // state() midi::rc::error, one line goes to config.report, and the
+    // device stays silent.
     static midi::Result open(const SynthConfig& config, std::unique_ptr<FluidSynthOutput>& device,
                              std::string* why = nullptr);
 
@@ -146,9 +146,7 @@ public:
     double configuredLatencyMs() const;
     double sampleRate() const { return m_sampleRate; }
 
-    // The synchronous part of open(), and the background load once it has
-    // finished (empty before).
-    std::chrono::microseconds openTime() const { return m_openTime; }
+    // The background load, once it has finished (empty before).
     std::optional<std::chrono::microseconds> loadTime() const;
 
 private:
@@ -176,7 +174,7 @@ private:
     double m_sampleRate = synthdefaults::sampleRate;
     int m_periodSize = synthdefaults::periodSize;
     int m_periods = synthdefaults::periods;
-    std::chrono::microseconds m_openTime{0};
+    std::function<void(const std::string&)> m_report;  // SynthConfig::report
 
     // Written by the loader thread, read by the caller's.
     std::atomic<LoadState> m_state{LoadState::loading};

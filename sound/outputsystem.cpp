@@ -1,7 +1,5 @@
 #include "sound/outputsystem.h"
 
-#include <cstdio>
-
 namespace sound {
 
 DefaultOutputSystem::DefaultOutputSystem(SynthConfig config) : m_config(std::move(config)) {}
@@ -13,7 +11,14 @@ void DefaultOutputSystem::listPorts()
     m_listed = true;
     if (!list.problem.empty() && !m_toldNoSequencer) {
         m_toldNoSequencer = true;
-        std::fprintf(stderr, "Tavelin Piano: %s; only the built-in synthesizer is offered\n", list.problem.c_str());
+        say(list.problem + "; only the built-in synthesizer is offered");
+    }
+}
+
+void DefaultOutputSystem::say(const std::string& line) const
+{
+    if (m_config.report) {
+        m_config.report(line);
     }
 }
 
@@ -40,7 +45,7 @@ midi::Result DefaultOutputSystem::openDevice(std::uint32_t deviceId, std::unique
             device = std::move(synth);
             return result;
         }
-        std::fprintf(stderr, "Tavelin Piano: the built-in synthesizer cannot start: %s\n", why.c_str());
+        say("the built-in synthesizer cannot start: " + why);
         return result;
     }
     if (!m_listed) {
@@ -56,7 +61,7 @@ midi::Result DefaultOutputSystem::openDevice(std::uint32_t deviceId, std::unique
         device = std::move(port);
         return result;
     }
-    std::fprintf(stderr, "Tavelin Piano: %s\n", why.c_str());
+    say(why);
     return result;
 }
 

@@ -20,10 +20,12 @@ constexpr const char* builtInSynthesizer = "Synthétiseur intégré (FluidSynth)
 
 class DefaultOutputSystem final : public midi::OutputSystem {
 public:
+    // What goes wrong (no sequencer, a device that cannot open) is said in
+    // one line to config.report, as the synthesizer's own troubles are.
     explicit DefaultOutputSystem(SynthConfig config = {});
 
     // Lists the ALSA ports anew each time. Without a sequencer the list is the
-    // built-in synthesizer alone, and one line on stderr says why (once).
+    // built-in synthesizer alone, and one line says why (once).
     std::vector<std::string> deviceNames() override;
 
     // 0: the built-in synthesizer with our SynthConfig (see
@@ -31,7 +33,7 @@ public:
     // the last listing (a first listing is made if there was none); a port
     // that has gone since gives midi::rc::badDeviceId, a port that takes one
     // connection and has it midi::rc::allocated. An id past the end:
-    // midi::rc::badDeviceId. A failure prints its reason on stderr, one line.
+    // midi::rc::badDeviceId. A failure says its reason, one line.
     midi::Result openDevice(std::uint32_t deviceId, std::unique_ptr<midi::OutputDevice>& device) override;
 
 
@@ -42,6 +44,7 @@ public:
 
 private:
     void listPorts();
+    void say(const std::string& line) const;
 
     SynthConfig m_config;
     std::vector<AlsaPort> m_ports;

@@ -42,6 +42,25 @@ TEST(Keys, APressOutsideARunOnlySoundsItsNote)
     EXPECT_EQ(f.text1->text(), QStringLiteral("0"));
 }
 
+TEST(Keys, BlackKeysTakeTheMouseWhereTheyOverlap)
+{
+    // The key a click lands on is the window's child under the pointer.
+    FormRig rig;
+    const Form1& f = *rig.form;
+    const auto keyUnder = [&f](int x, int y) -> QWidget* {
+        QWidget* child = f.childAt(x, y);
+        return qobject_cast<KeyButton*>(child) != nullptr ? child : nullptr;
+    };
+    EXPECT_EQ(keyUnder(30, 320), f.kkey(37));   // over the boundary of 36 and 38, on the black key
+    EXPECT_EQ(keyUnder(30, 400), f.kkey(36));   // below the black key: the white one
+    EXPECT_EQ(keyUnder(22, 320), f.kkey(36));   // just left of the black key
+    EXPECT_EQ(keyUnder(41, 320), f.kkey(38));   // just right of it
+    EXPECT_EQ(keyUnder(1000, 300), f.kkey(89));
+    EXPECT_EQ(keyUnder(30, 295), nullptr);
+    EXPECT_EQ(keyUnder(-1, 320), nullptr);
+    EXPECT_EQ(keyUnder(1024, 320), nullptr);
+}
+
 TEST(Keys, EveryKeyPlaysItsOwnNoteWithAnyButton)
 {
     FormRig rig;

@@ -18,6 +18,7 @@
 
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/midiinput.h"
+#include "sound/alsaclient.h"
 #include "sound/shortmsg.h"
 #include "tests/support/faketimebase.h"
 
@@ -204,13 +205,13 @@ void alsaLive(StampingOutput& out, Form1& form, int notes)
         std::printf("%-46s (no /dev/snd/seq here: not measured)\n", "ALSA note-on -> note-on at the output");
         return;
     }
-    snd_seq_t* raw = nullptr;
-    if (snd_seq_open(&raw, "default", SND_SEQ_OPEN_OUTPUT, 0) < 0) {
+    const sound::alsa::Seq sender = sound::alsa::openClient("Tavelin latency keyboard", SND_SEQ_OPEN_OUTPUT);
+    if (!sender) {
         std::printf("%-46s (the sequencer cannot be opened)\n", "ALSA note-on -> note-on at the output");
         return;
     }
-    const std::unique_ptr<snd_seq_t, int (*)(snd_seq_t*)> sender(raw, &snd_seq_close);
-    snd_seq_set_client_name(raw, "Tavelin latency keyboard");
+    snd_seq_t* raw = sender.get();
+    snd_seq_nonblock(raw, 0);  // blocking: a send waits for room rather than failing
     const int port = snd_seq_create_simple_port(raw, "keys", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
                                                 SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     std::string problem;

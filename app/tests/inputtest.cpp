@@ -7,6 +7,7 @@
 #include "app/inputs.h"
 #include "keyboard/computerkeyboard.h"
 #include "keyboard/midiinput.h"
+#include "sound/alsaclient.h"
 #include "sound/outputsystem.h"
 #include "tests/support/formfixture.h"
 
@@ -632,49 +633,6 @@ TEST(ComputerKeyboard, LosingTheKeyboardReleasesEveryHeldKey)
     }
 }
 
-TEST(ComputerKeyboard, TheMapPictureIsDrawn)
-{
-    const QImage map = keyboard::drawKeyboardMap();
-    ASSERT_FALSE(map.isNull());
-    EXPECT_GT(map.width(), 800);
-    // The bottom row's first key (Z, C3) is a white face, the home row's
-    // second (S, C#3) a black one: the picture follows the map.
-    const int unit = 60;
-    const int margin = 20;
-    const int title = 44;
-    const auto centre = [&](int quarters, int row) {
-        return map.pixelColor(margin + quarters * unit / 4 + unit / 2, margin + title + row * unit + unit / 2 + 8);
-    };
-    EXPECT_GT(centre(9, 3).lightness(), 200);        // Z
-    EXPECT_LT(centre(7 + 4, 2).lightness(), 80);     // S
-    EXPECT_LT(centre(4 + 4, 0).lightness(), 80);     // 2
-    EXPECT_GT(centre(6, 1).lightness(), 200);        // Q
-}
-
-TEST(ComputerKeyboard, TheMapShowsTheCapsOfTheLocalesKeyboard)
-{
-    using keyboard::CapsLayout;
-    const std::pair<const char*, CapsLayout> cases[] = {
-        {"fr-FR", CapsLayout::Azerty}, {"fr", CapsLayout::Azerty},     {"fr-BE", CapsLayout::Azerty},
-        {"nl-BE", CapsLayout::Azerty}, {"fr-CA", CapsLayout::Qwerty},  {"fr-CH", CapsLayout::Qwertz},
-        {"de-DE", CapsLayout::Qwertz}, {"de-CH", CapsLayout::Qwertz},  {"cs-CZ", CapsLayout::Qwertz},
-        {"en-US", CapsLayout::Qwerty}, {"nl-NL", CapsLayout::Qwerty},  {"en_GB", CapsLayout::Qwerty},
-        {"C", CapsLayout::Qwerty},     {"", CapsLayout::Qwerty},       {"frr", CapsLayout::Qwerty},
-    };
-    for (const auto& [name, layout] : cases) {
-        EXPECT_EQ(keyboard::capsLayoutFor(name), layout) << name;
-    }
-    // Each layout draws its own caps: the three pictures differ, where the
-    // keys and notes are the same.
-    const QImage azerty = keyboard::drawKeyboardMap(CapsLayout::Azerty);
-    const QImage qwerty = keyboard::drawKeyboardMap(CapsLayout::Qwerty);
-    const QImage qwertz = keyboard::drawKeyboardMap(CapsLayout::Qwertz);
-    EXPECT_EQ(azerty.size(), qwerty.size());
-    EXPECT_NE(azerty, qwerty);
-    EXPECT_NE(qwerty, qwertz);
-    EXPECT_NE(azerty, qwertz);
-}
-
 // ---------------------------------------------------------------- ALSA, without and with a sequencer
 
 TEST(MidiKeyboardPorts, OnlyHardwareKeyboardsAreConnectedByDefault)
@@ -782,13 +740,10 @@ class TestKeyboard {
 public:
     TestKeyboard()
     {
-        snd_seq_t* handle = nullptr;
-        if (snd_seq_open(&handle, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0) {
-            return;
+        m_seq = sound::alsa::openClient("Tavelin test keyboard", SND_SEQ_OPEN_DUPLEX);
+        if (m_seq) {
+            m_client = snd_seq_client_id(m_seq.get());
         }
-        m_seq.reset(handle);
-        snd_seq_set_client_name(handle, "Tavelin test keyboard");
-        m_client = snd_seq_client_id(handle);
     }
 
     bool ok() const { return m_seq != nullptr; }
@@ -828,9 +783,6 @@ public:
     }
 
 private:
-    struct SeqCloser {
-        void operator()(snd_seq_t* seq) const { snd_seq_close(seq); }
-    };
     struct QueryDeleter {
         void operator()(snd_seq_query_subscribe_t* q) const { snd_seq_query_subscribe_free(q); }
     };
@@ -850,7 +802,7 @@ private:
         snd_seq_event_output_direct(m_seq.get(), &event);
     }
 
-    std::unique_ptr<snd_seq_t, SeqCloser> m_seq;
+    sound::alsa::Seq m_seq;
     int m_client = -1;
     int m_port = -1;
 };

@@ -3,6 +3,7 @@
 // user expects, and the piano and the exercise work on in silence.
 #include "sound/outputsystem.h"
 #include "tests/support/formfixture.h"
+#include "tests/support/reportlines.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,6 +37,8 @@ TEST_P(SoundFaults, AreReportedOnceAndThePianoWorksOnInSilence)
 {
     QTemporaryDir dir;
     sound::SynthConfig config = GetParam().config(dir.path());
+    testing_support::ReportLines report;
+    config.report = report.callback();
     sound::DefaultOutputSystem outputs(config);
     FakeTimeBase time;
     RecordingMessages messages;
@@ -52,7 +55,8 @@ TEST_P(SoundFaults, AreReportedOnceAndThePianoWorksOnInSilence)
             return !messages.shown.isEmpty();
         },
         10000));
-    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // said to the report, not printed
+    const std::string printed = report.text();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0], QStringLiteral("Couldn't open midi out, rc = 1"));
     EXPECT_EQ(form.midirc, 1);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using keyboard::keyAt;
 using keyboard::keyRect;
 using keyboard::Rect;
 
@@ -30,18 +29,6 @@ TEST(KeyGeometry, BlackKeysStraddleTheirWhiteNeighbours)
     }
     EXPECT_EQ(black, 22);
     EXPECT_EQ(keyboard::keyCount, 54);
-}
-
-TEST(KeyGeometry, BlackKeysTakeTheMouseWhereTheyOverlap)
-{
-    EXPECT_EQ(keyAt(30, 320), 37);   // over the boundary of 36 and 38, on the black key
-    EXPECT_EQ(keyAt(30, 400), 36);   // below the black key: the white one
-    EXPECT_EQ(keyAt(22, 320), 36);   // just left of the black key
-    EXPECT_EQ(keyAt(41, 320), 38);   // just right of it
-    EXPECT_EQ(keyAt(1000, 300), 89);
-    EXPECT_FALSE(keyAt(30, 295).has_value());
-    EXPECT_FALSE(keyAt(-1, 320).has_value());
-    EXPECT_FALSE(keyAt(1024, 320).has_value());
 }
 
 TEST(KeyGeometry, TheLastKeyIsCutByTheWindowEdge)

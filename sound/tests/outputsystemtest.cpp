@@ -1,6 +1,7 @@
 #include "sound/outputsystem.h"
 #include "sound/shortmsg.h"
 #include "sound/tests/seqreceiver.h"
+#include "tests/support/reportlines.h"
 
 #include <gtest/gtest.h>
 
@@ -79,12 +80,15 @@ TEST(DefaultOutputSystem, DeviceZeroWithoutSoundFontFailsWithOneLine)
 {
     SynthConfig config = memoryConfig();
     config.soundFont = "/nonexistent/tavelin/none.sf2";
+    testing_support::ReportLines report;
+    config.report = report.callback();
     DefaultOutputSystem system(config);
     midi::MidiOut out(system);
     midi::Handle handle = 77;
     testing::internal::CaptureStderr();
     const midi::Result result = out.open(&handle, 0);
-    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // said to the report, not printed
+    const std::string printed = report.text();
     EXPECT_EQ(result, midi::rc::error);
     EXPECT_EQ(handle, 77U) << "a failed open changed the handle";
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
@@ -96,14 +100,18 @@ TEST(DefaultOutputSystem, NoSequencerIsSaidOnceAndQuietly)
     if (testing_support::haveSequencer()) {
         GTEST_SKIP() << "this machine has an ALSA sequencer";
     }
-    DefaultOutputSystem system(memoryConfig());
+    SynthConfig config = memoryConfig();
+    testing_support::ReportLines report;
+    config.report = report.callback();
+    DefaultOutputSystem system(config);
     testing::internal::CaptureStderr();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(system.deviceNames().size(), 1U);
     }
     std::unique_ptr<midi::OutputDevice> device;
     EXPECT_EQ(system.openDevice(1, device), midi::rc::badDeviceId);
-    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // said to the report, not printed
+    const std::string printed = report.text();
     EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
     EXPECT_EQ(linesContaining(printed, "no ALSA sequencer"), 1) << printed;
     EXPECT_EQ(linesContaining(printed, "ALSA lib"), 0) << printed;

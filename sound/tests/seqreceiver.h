@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sound/alsaclient.h"
 #include "sound/alsaseqoutput.h"
 
 #include <alsa/asoundlib.h>
@@ -30,29 +31,21 @@ class Receiver {
 public:
     Receiver()
     {
-        if (snd_seq_open(&m_seq, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
-            m_seq = nullptr;
+        m_seq = sound::alsa::openClient("Tavelin test receiver", SND_SEQ_OPEN_INPUT);
+        if (!m_seq) {
             return;
         }
-        snd_seq_set_client_name(m_seq, "Tavelin test receiver");
-        m_client = snd_seq_client_id(m_seq);
-        m_port = snd_seq_create_simple_port(m_seq, "test input", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+        m_client = snd_seq_client_id(m_seq.get());
+        m_port = snd_seq_create_simple_port(m_seq.get(), "test input", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
                                             SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     }
-    ~Receiver() { close(); }
     Receiver(const Receiver&) = delete;
     Receiver& operator=(const Receiver&) = delete;
 
     bool ok() const { return m_seq != nullptr && m_port >= 0; }
     sound::AlsaPort address() const { return sound::AlsaPort{m_client, m_port, "Tavelin test receiver", "test input"}; }
-    void deletePort() { snd_seq_delete_simple_port(m_seq, m_port); }
-    void close()
-    {
-        if (m_seq != nullptr) {
-            snd_seq_close(m_seq);
-            m_seq = nullptr;
-        }
-    }
+    void deletePort() { snd_seq_delete_simple_port(m_seq.get(), m_port); }
+    void close() { m_seq.reset(); }
 
     // The next note, controller or other channel event, skipping the
     // subscription notices; nothing if none comes in time.
@@ -61,7 +54,7 @@ public:
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(receiveTimeoutMs);
         while (std::chrono::steady_clock::now() < deadline) {
             snd_seq_event_t* event = nullptr;
-            const int got = snd_seq_event_input(m_seq, &event);
+            const int got = snd_seq_event_input(m_seq.get(), &event);
             if (got >= 0 && event != nullptr) {
                 if (event->type == SND_SEQ_EVENT_PORT_SUBSCRIBED || event->type == SND_SEQ_EVENT_PORT_UNSUBSCRIBED) {
                     continue;
@@ -71,15 +64,15 @@ public:
             if (got != -EAGAIN) {
                 return std::nullopt;
             }
-            std::vector<pollfd> fds(static_cast<std::size_t>(snd_seq_poll_descriptors_count(m_seq, POLLIN)));
-            snd_seq_poll_descriptors(m_seq, fds.data(), static_cast<unsigned int>(fds.size()), POLLIN);
+            std::vector<pollfd> fds(static_cast<std::size_t>(snd_seq_poll_descriptors_count(m_seq.get(), POLLIN)));
+            snd_seq_poll_descriptors(m_seq.get(), fds.data(), static_cast<unsigned int>(fds.size()), POLLIN);
             poll(fds.data(), fds.size(), receiveTimeoutMs);
         }
         return std::nullopt;
     }
 
 private:
-    snd_seq_t* m_seq = nullptr;
+    sound::alsa::Seq m_seq;
     int m_client = -1;
     int m_port = -1;
 };
