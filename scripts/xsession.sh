@@ -6,10 +6,16 @@
 # Starts a PulseAudio server that plays into a null sink ("cap"), so the
 # built-in synthesizer has somewhere to play on a machine without a sound
 # card. Its monitor, cap.monitor, records what was played.
+# NULL_AUDIO_DESKTOP=1 starts it as a desktop session does (PulseAudio's
+# daemon.conf defaults high-priority and realtime-scheduling to yes): its
+# sink thread at real-time priority and the daemon at nice -11, where the
+# system allows it (directly as root, else through RealtimeKit).
 start_null_audio() {
     export PULSE_RUNTIME_PATH="${PULSE_RUNTIME_PATH:-$(mktemp -d)}"
     export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
-    pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false \
+    local priority=()
+    [ "${NULL_AUDIO_DESKTOP:-0}" = 1 ] && priority=(--high-priority=yes --realtime=yes)
+    pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false "${priority[@]}" \
         --load="module-null-sink sink_name=cap" \
         --load="module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1" \
         >/dev/null 2>&1 || return 1
