@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <atomic>
 #include <filesystem>
 #include <mutex>
@@ -131,6 +132,14 @@ protected:
             GTEST_SKIP() << "pulseaudio is not installed (scripts/deps.sh test installs it)";
         }
         ASSERT_TRUE(m_server.start()) << "the test's PulseAudio server did not start";
+    }
+    void TearDown() override
+    {
+        // What the stream said, to read beside a failure.
+        const std::lock_guard lock(m_reports.mutex);
+        for (const std::string& line : m_reports.lines) {
+            std::printf("the stream said: %s\n", line.c_str());
+        }
     }
 
     std::unique_ptr<FluidSynthOutput> openSynth(std::chrono::milliseconds idleAfter)
