@@ -98,6 +98,7 @@ struct PulseStream::Side {
 
 void PulseStream::sideLoop(std::shared_ptr<Side> side)
 {
+    pthread_setname_np(pthread_self(), "tavelin-report");
     std::unique_lock lock(side->mutex);
     for (;;) {
         if (side->abandoned) {
