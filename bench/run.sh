@@ -14,6 +14,8 @@ source scripts/xsession.sh
 # A sound server of our own, whatever the caller uses; its socket and pid
 # file live in a folder that goes with it.
 unset PULSE_SERVER
+# Started as a desktop session starts it: real-time sink thread, nice -11.
+export NULL_AUDIO_DESKTOP=1
 PULSE_RUNTIME_PATH=$(mktemp -d)
 export PULSE_RUNTIME_PATH
 trap 'stop_null_audio; rm -rf "$PULSE_RUNTIME_PATH"' EXIT
@@ -44,4 +46,6 @@ run tavelin-bench-startup "$bin/tavelin-piano" $quick
 run tavelin-focusbench $quick
 echo "bench: idlecpu.sh ..." >&2
 bash bench/idlecpu.sh "$bin" || status=1
+echo "bench: clicksound.sh ..." >&2
+bash bench/clicksound.sh "$bin" $quick || status=1
 exit $status

@@ -6,15 +6,30 @@
 # Starts a PulseAudio server that plays into a null sink ("cap"), so the
 # built-in synthesizer has somewhere to play on a machine without a sound
 # card. Its monitor, cap.monitor, records what was played.
+# NULL_AUDIO_DESKTOP=1 starts it as a desktop session does (PulseAudio's
+# daemon.conf defaults high-priority and realtime-scheduling to yes): its
+# sink thread at real-time priority and the daemon at nice -11, where the
+# system allows it (directly as root, else through RealtimeKit).
 start_null_audio() {
     export PULSE_RUNTIME_PATH="${PULSE_RUNTIME_PATH:-$(mktemp -d)}"
     export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
-    pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false \
+    local priority=()
+    [ "${NULL_AUDIO_DESKTOP:-0}" = 1 ] && priority=(--high-priority=yes --realtime=yes)
+    pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false "${priority[@]}" \
         --load="module-null-sink sink_name=cap" \
         --load="module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1" \
         >/dev/null 2>&1 || return 1
     for _ in $(seq 50); do
-        pactl info >/dev/null 2>&1 && return 0
+        if pactl info >/dev/null 2>&1; then
+            # NULL_AUDIO_MAIN_RT=1, an experiment no desktop makes: the
+            # daemon's main thread, which carries every client's requests
+            # and data between the socket and the sink thread, real-time too.
+            if [ "${NULL_AUDIO_MAIN_RT:-0}" = 1 ]; then
+                chrt -r -p 5 "$(cat "$PULSE_RUNTIME_PATH/pid")" >/dev/null 2>&1 ||
+                    echo "start_null_audio: the server's main thread could not be made real-time" >&2
+            fi
+            return 0
+        fi
         sleep 0.1
     done
     return 1

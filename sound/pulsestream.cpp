@@ -8,8 +8,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <system_error>
 
 namespace sound {
 
@@ -76,7 +80,85 @@ std::string askRealtimeKit(pid_t tid, int priority)
 
 }  // namespace
 
-PulseStream::PulseStream(PulseStreamConfig config) : m_config(std::move(config)) {}
+// What the stream and its side thread share, under mutex.
+struct PulseStream::Side {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::string> lines;  // to say, in order
+    std::function<void(const std::string&)> report;
+    pid_t askFor = 0;          // a thread to ask RealtimeKit about
+    std::string askedBecause;  // why it could not take the priority itself
+    int priority = 0;
+    bool asking = false;     // inside the D-Bus call, which may take long
+    bool closing = false;    // say what is pending, then end
+    bool abandoned = false;  // the stream is gone: say nothing more
+    bool done = false;
+    std::atomic<bool> realtime{false};
+};
+
+void PulseStream::sideLoop(std::shared_ptr<Side> side)
+{
+    pthread_setname_np(pthread_self(), "tavelin-report");
+    std::unique_lock lock(side->mutex);
+    for (;;) {
+        if (side->abandoned) {
+            break;
+        }
+        if (side->askFor != 0 && !side->closing) {
+            const pid_t tid = side->askFor;
+            side->askFor = 0;
+            side->asking = true;
+            lock.unlock();
+            const std::string kit = askRealtimeKit(tid, side->priority);
+            lock.lock();
+            side->asking = false;
+            if (kit.empty()) {
+                side->realtime.store(true, std::memory_order_release);
+            } else {
+                side->lines.push_back("no real-time priority for the sound (" + side->askedBecause +
+                                      "; RealtimeKit: " + kit + "): notes may break up while the machine is busy");
+            }
+            side->changed.notify_all();
+            continue;
+        }
+        if (!side->lines.empty()) {
+            const std::string line = std::move(side->lines.front());
+            side->lines.pop_front();
+            if (side->report) {
+                lock.unlock();
+                side->report(line);
+                lock.lock();
+            }
+            continue;
+        }
+        if (side->closing) {
+            break;
+        }
+        side->changed.wait(lock);
+    }
+    side->done = true;
+    side->changed.notify_all();
+}
+
+PulseStream::PulseStream(PulseStreamConfig config) : m_config(std::move(config)), m_side(std::make_shared<Side>())
+{
+    m_side->report = m_config.report;
+    m_side->priority = pulsedefaults::realtimePriority;
+}
+
+bool PulseStream::realtime() const
+{
+    return m_side->realtime.load(std::memory_order_acquire);
+}
+
+void PulseStream::say(std::string line)
+{
+    {
+        const std::lock_guard lock(m_side->mutex);
+        m_side->lines.push_back(std::move(line));
+    }
+    m_side->changed.notify_all();
+}
 
 std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::string* why)
 {
@@ -90,6 +172,11 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
         return fail("no sound source or no sample format");
     }
     std::unique_ptr<PulseStream> out(new PulseStream(std::move(config)));
+    try {
+        out->m_sideThread = std::thread(&PulseStream::sideLoop, out->m_side);
+    } catch (const std::system_error& e) {
+        return fail(std::string("could not start the sound's report thread: ") + e.what());
+    }
     out->m_loop = pa_threaded_mainloop_new();
     if (out->m_loop == nullptr) {
         return fail("libpulse could not make its mainloop");
@@ -108,6 +195,11 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
         pa_threaded_mainloop_wait(out->m_loop);
     }
     out->m_opening = false;
+    if (out->m_noAnswer) {
+        pa_threaded_mainloop_unlock(out->m_loop);
+        return fail("the sound server does not answer (" + std::to_string(out->m_config.answerWithin.count()) +
+                    " ms)");
+    }
     if (!connecting || out->m_contextDead) {
         const int code = out->m_context != nullptr ? pa_context_errno(out->m_context) : PA_ERR_INTERNAL;
         pa_threaded_mainloop_unlock(out->m_loop);
@@ -121,23 +213,46 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
 
 PulseStream::~PulseStream()
 {
-    if (m_loop == nullptr) {
-        return;
+    if (m_loop != nullptr) {
+        pa_threaded_mainloop_lock(m_loop);
+        m_closed = true;
+        dropContext();
+        pa_threaded_mainloop_unlock(m_loop);
+        pa_threaded_mainloop_stop(m_loop);
     }
-    pa_threaded_mainloop_lock(m_loop);
-    dropContext();
-    pa_threaded_mainloop_unlock(m_loop);
-    pa_threaded_mainloop_stop(m_loop);
-    if (m_tidy != nullptr) {
-        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
-        api->defer_free(m_tidy);
+    if (m_sideThread.joinable()) {
+        // What is pending is said (a report that calls wake() now finds the
+        // stream closed); a RealtimeKit call that has not come back (a
+        // system bus that does not answer) is left to end on its own.
+        std::unique_lock lock(m_side->mutex);
+        m_side->closing = true;
+        m_side->changed.notify_all();
+        m_side->changed.wait(lock, [this] { return m_side->done || m_side->asking; });
+        if (m_side->done) {
+            lock.unlock();
+            m_sideThread.join();
+        } else {
+            m_side->abandoned = true;
+            lock.unlock();
+            m_sideThread.detach();
+        }
     }
-    pa_threaded_mainloop_free(m_loop);
+    if (m_loop != nullptr) {
+        if (m_tidy != nullptr) {
+            pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+            api->defer_free(m_tidy);
+        }
+        pa_threaded_mainloop_free(m_loop);
+    }
 }
 
 void PulseStream::wake()
 {
     pa_threaded_mainloop_lock(m_loop);
+    if (m_closed) {
+        pa_threaded_mainloop_unlock(m_loop);
+        return;
+    }
     m_wanted = true;
     m_goIdle = false;
     m_restarted = false;
@@ -146,9 +261,9 @@ void PulseStream::wake()
         // The server went away since the last note: try it again. The
         // stream starts when the context is ready, a few ms from now.
         dropContext();
-        if (!connectContext() && !m_toldGone && m_config.report) {
+        if (!connectContext() && !m_toldGone) {
             m_toldGone = true;
-            m_config.report("the sound server cannot be reached; the built-in synthesizer is silent until it is back");
+            say("the sound server cannot be reached; the built-in synthesizer is silent until it is back");
         }
     } else if (m_stream == nullptr && pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         startStream();
@@ -174,12 +289,28 @@ bool PulseStream::connectContext()
         m_contextDead = true;
         return false;
     }
+    armDeadline();
     return true;
+}
+
+void PulseStream::armDeadline()
+{
+    const pa_usec_t at = pa_rtclock_now() + static_cast<pa_usec_t>(m_config.answerWithin.count()) * PA_USEC_PER_MSEC;
+    if (m_deadline == nullptr) {
+        m_deadline = pa_context_rttime_new(m_context, at, &PulseStream::deadline, this);
+    } else {
+        pa_context_rttime_restart(m_context, m_deadline, at);
+    }
 }
 
 void PulseStream::dropContext()
 {
     stopStream();
+    if (m_deadline != nullptr) {
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
+        api->time_free(m_deadline);
+        m_deadline = nullptr;
+    }
     if (m_context != nullptr) {
         pa_context_set_state_callback(m_context, nullptr, nullptr);
         pa_context_disconnect(m_context);
@@ -217,6 +348,7 @@ void PulseStream::startStream()
     m_streamDead = false;
     m_goIdle = false;
     m_silentFrames = 0;
+    armDeadline();
     m_streaming.store(true, std::memory_order_release);
     m_streamsStarted.fetch_add(1, std::memory_order_acq_rel);
 }
@@ -246,18 +378,18 @@ void PulseStream::makeRealtime()
     param.sched_priority = pulsedefaults::realtimePriority;
     const int rc = pthread_setschedparam(pthread_self(), SCHED_RR, &param);
     if (rc == 0) {
-        m_realtime.store(true, std::memory_order_release);
+        m_side->realtime.store(true, std::memory_order_release);
         return;
     }
-    const std::string kit = askRealtimeKit(gettid(), pulsedefaults::realtimePriority);
-    if (kit.empty()) {
-        m_realtime.store(true, std::memory_order_release);
-        return;
+    // RealtimeKit takes a D-Bus round trip, and a system bus that does not
+    // answer takes its 25 s time-out: the side thread asks, by this thread's
+    // id, while this one goes on rendering.
+    {
+        const std::lock_guard lock(m_side->mutex);
+        m_side->askFor = gettid();
+        m_side->askedBecause = std::strerror(rc);
     }
-    if (m_config.report) {
-        m_config.report(std::string("no real-time priority for the sound (") + std::strerror(rc) +
-                        "; RealtimeKit: " + kit + "): notes may break up while the machine is busy");
-    }
+    m_side->changed.notify_all();
 }
 
 void PulseStream::contextState(pa_context* context, void* self)
@@ -270,7 +402,6 @@ void PulseStream::contextState(pa_context* context, void* self)
     case PA_CONTEXT_READY:
         s->m_connections.fetch_add(1, std::memory_order_acq_rel);
         s->m_contextReached = true;
-        s->m_toldGone = false;
         // This is the mainloop thread, which renders every period.
         s->makeRealtime();
         if (s->m_opening) {
@@ -288,12 +419,11 @@ void PulseStream::contextState(pa_context* context, void* self)
             pa_threaded_mainloop_signal(s->m_loop, 0);
             break;
         }
-        if (!s->m_contextReached && s->m_wanted && !s->m_toldGone && s->m_config.report) {
+        if (!s->m_contextReached && s->m_wanted && !s->m_toldGone) {
             // A reconnection that a note asked for did not get through.
             s->m_toldGone = true;
-            s->m_config.report(std::string("the sound server cannot be reached (") +
-                               pa_strerror(pa_context_errno(context)) +
-                               "); the built-in synthesizer is silent until it is back");
+            s->say(std::string("the sound server cannot be reached (") + pa_strerror(pa_context_errno(context)) +
+                   "); the built-in synthesizer is silent until it is back");
         }
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
         api->defer_enable(s->m_tidy, 1);
@@ -311,6 +441,10 @@ void PulseStream::streamState(pa_stream* stream, void* self)
         return;
     }
     const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_READY) {
+        // Through to the server and playing: the next failure is news.
+        s->m_toldGone = false;
+    }
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
         // The sink went and nothing took the stream over, or the server is
         // going: set it aside, outside this callback.
@@ -387,6 +521,35 @@ void PulseStream::tidy(pa_mainloop_api* api, pa_defer_event* event, void* self)
         s->stopStream();
         s->m_wanted = false;
     }
+}
+
+void PulseStream::deadline(pa_mainloop_api* /*api*/, pa_time_event* /*event*/, const struct timeval* /*when*/,
+                           void* self)
+{
+    auto* s = static_cast<PulseStream*>(self);
+    if (s->m_opening) {
+        s->m_opening = false;
+        s->m_noAnswer = true;
+        pa_threaded_mainloop_signal(s->m_loop, 0);
+        return;
+    }
+    if (s->m_context == nullptr || s->m_contextDead) {
+        return;
+    }
+    const bool waiting = pa_context_get_state(s->m_context) != PA_CONTEXT_READY ||
+                         (s->m_stream != nullptr && pa_stream_get_state(s->m_stream) == PA_STREAM_CREATING);
+    if (!waiting) {
+        return;
+    }
+    // A server that accepted the connection and then went quiet (stopped,
+    // hung): give it up, as if it had gone; the next note tries again.
+    if (!s->m_toldGone) {
+        s->m_toldGone = true;
+        s->say("the sound server does not answer; the built-in synthesizer is silent until it does");
+    }
+    s->m_contextDead = true;
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
+    api->defer_enable(s->m_tidy, 1);
 }
 
 }  // namespace sound

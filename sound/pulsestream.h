@@ -5,12 +5,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 struct pa_threaded_mainloop;
 struct pa_context;
 struct pa_stream;
 struct pa_defer_event;
 struct pa_mainloop_api;
+struct pa_time_event;
+struct timeval;
 
 // A playback stream on the desktop's sound server (PulseAudio, or PipeWire
 // through its PulseAudio service) that asks its source for sound only when
@@ -21,7 +24,9 @@ struct pa_mainloop_api;
 // When nothing has sounded for a while the stream is disconnected, so that
 // neither this program nor the server wakes up for silence; wake() brings a
 // new one up for the next note. A server that goes away or restarts is
-// connected to again at the next wake().
+// connected to again at the next wake(). A server that does not answer
+// (stopped, or hung) is given up after answerWithin, at open and at any
+// reconnection, and nothing ever waits on it.
 namespace sound {
 
 namespace pulsedefaults {
@@ -36,6 +41,10 @@ constexpr std::chrono::milliseconds idleAfter{10000};
 // range, below the sound server's own threads (PipeWire and JACK use 20 and
 // above when RealtimeKit allows it).
 constexpr int realtimePriority = 10;
+// How long a server may take to answer a connection or a new stream. A
+// local server answers in a few ms even on a busy machine; one that has not
+// answered in 3 s is stopped or hung, and the window must not wait on it.
+constexpr std::chrono::milliseconds answerWithin{3000};
 }  // namespace pulsedefaults
 
 struct PulseStreamConfig {
@@ -44,26 +53,32 @@ struct PulseStreamConfig {
     int sampleRate = 48000;  // Hz
     int periodFrames = 128;  // the server asks for one period at a time and keeps two queued
     std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
+    std::chrono::milliseconds answerWithin = pulsedefaults::answerWithin;
     bool realtime = true;  // ask for real-time priority for the rendering thread
 
     // Fills frames of interleaved stereo float (-1 to 1). Runs on the
-    // mainloop thread.
+    // mainloop thread with the mainloop's lock held: it must not call into
+    // the stream.
     std::function<void(float* interleaved, int frames)> render;
-    // true while anything still sounds (a voice is active). Runs on the
-    // mainloop thread after each period.
+    // true while anything still sounds (a voice is active). Runs like render,
+    // after each period.
     std::function<bool()> sounding;
-    // One line for the user, from the mainloop thread or the caller's: no
-    // real-time priority, the server gone. Each kind is said once.
+    // One line for the user: no real-time priority, the server gone or not
+    // answering. Each kind is said once. Called from a thread of the
+    // stream's own that holds no lock, so it may take the caller's locks and
+    // call wake(); the destructor says what is still pending first.
     std::function<void(const std::string&)> report;
 };
 
 class PulseStream {
 public:
-    // Connects to the server (a few ms; no server: fails at once) and starts
-    // the stream. nullptr and *why (if given) set on failure.
+    // Connects to the server (a few ms; no server: fails at once; a server
+    // that does not answer: fails after answerWithin) and starts the stream.
+    // nullptr and *why (if given) set on failure.
     static std::unique_ptr<PulseStream> open(PulseStreamConfig config, std::string* why = nullptr);
 
-    // Disconnects and stops the mainloop thread; never waits on the server.
+    // Disconnects and stops the mainloop thread; never waits on the server
+    // nor on RealtimeKit.
     ~PulseStream();
     PulseStream(const PulseStream&) = delete;
     PulseStream& operator=(const PulseStream&) = delete;
@@ -81,10 +96,14 @@ public:
     // each reconnection.
     int connections() const { return m_connections.load(std::memory_order_acquire); }
     // The rendering thread got its real-time priority.
-    bool realtime() const { return m_realtime.load(std::memory_order_acquire); }
+    // Asked of RealtimeKit, this may turn true a moment after open.
+    bool realtime() const;
 
 private:
+    struct Side;
+
     explicit PulseStream(PulseStreamConfig config);
+    static void sideLoop(std::shared_ptr<Side> side);
 
     // All of these run with the mainloop's lock held.
     bool connectContext();
@@ -92,20 +111,32 @@ private:
     void startStream();
     void stopStream();
     void makeRealtime();
+    void armDeadline();
+    void say(std::string line);
 
     static void contextState(pa_context* context, void* self);
     static void streamState(pa_stream* stream, void* self);
     static void write(pa_stream* stream, std::size_t bytes, void* self);
     static void tidy(pa_mainloop_api* api, pa_defer_event* event, void* self);
+    static void deadline(pa_mainloop_api* api, pa_time_event* event, const struct timeval* when, void* self);
 
     PulseStreamConfig m_config;
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;
     pa_defer_event* m_tidy = nullptr;  // runs tidy() on the mainloop thread, outside any callback
+    pa_time_event* m_deadline = nullptr;  // the context's: gives up on a server that does not answer
+
+    // The reports and the RealtimeKit request, on a thread of their own so
+    // that neither runs under the mainloop's lock; shared with that thread,
+    // which may outlive the stream inside a D-Bus call that does not return.
+    std::shared_ptr<Side> m_side;
+    std::thread m_sideThread;
 
     // Under the mainloop's lock.
     bool m_opening = true;
+    bool m_closed = false;    // the destructor has begun: wake() does nothing
+    bool m_noAnswer = false;  // open gave up waiting
     bool m_contextDead = false;   // failed or terminated: replaced at the next wake()
     bool m_contextReached = false;  // this context got through to the server
     bool m_streamDead = false;
@@ -119,7 +150,6 @@ private:
     std::atomic<bool> m_streaming{false};
     std::atomic<int> m_streamsStarted{0};
     std::atomic<int> m_connections{0};
-    std::atomic<bool> m_realtime{false};
 };
 
 }  // namespace sound

@@ -7,13 +7,18 @@
 
 #include <pulse/simple.h>
 
+#include <sys/socket.h>
 #include <sys/types.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <condition_variable>
 #include <csignal>
 #include <cstdlib>
@@ -84,10 +89,47 @@ public:
         std::filesystem::remove(m_dir + "/pid", ec);
     }
 
+    // SIGSTOP: the server keeps its socket, the kernel still accepts
+    // connections on it, and nothing answers, as with a hung server.
+    void pause()
+    {
+        const pid_t pid = serverPid();
+        if (pid > 0) {
+            ::kill(pid, SIGSTOP);
+        }
+    }
+    void resume()
+    {
+        const pid_t pid = serverPid();
+        if (pid > 0) {
+            ::kill(pid, SIGCONT);
+        }
+    }
+
+    // pactl against this server; its standard output.
+    std::string pactl(const std::string& arguments) const
+    {
+        std::string out;
+        FILE* p = popen(("pactl -s " + address() + " " + arguments + " 2>/dev/null").c_str(), "r");
+        if (p == nullptr) {
+            return out;
+        }
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, p) != nullptr) {
+            out += buffer;
+        }
+        pclose(p);
+        return out;
+    }
+
+    // The socket's path, for a stand-in that takes its place.
+    std::string socketPath() const { return m_dir + "/native"; }
+
     void stop()
     {
         const pid_t pid = serverPid();
         if (pid > 0) {
+            ::kill(pid, SIGCONT);
             ::kill(pid, SIGTERM);
             for (int i = 0; i < 200 && alive(pid); ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -117,6 +159,44 @@ private:
     std::string m_dir;
 };
 
+// A socket that listens and never answers: the kernel completes every
+// connection to it and then nothing more happens, as with a server that
+// hangs before it says hello.
+class SilentServer {
+public:
+    explicit SilentServer(std::string path) : m_path(std::move(path))
+    {
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (m_fd < 0 || m_path.size() >= sizeof address.sun_path) {
+            return;
+        }
+        std::memcpy(address.sun_path, m_path.c_str(), m_path.size() + 1);
+        ::unlink(m_path.c_str());
+        if (::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || ::listen(m_fd, 16) != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~SilentServer()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_path.c_str());
+        }
+    }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+
+    bool listening() const { return m_fd >= 0; }
+    std::string address() const { return "unix:" + m_path; }
+
+private:
+    std::string m_path;
+    int m_fd = -1;
+};
+
 // Records the null sink's monitor, 48 kHz stereo float, from a thread of its
 // own until destroyed or the server goes.
 class MonitorRecorder {
@@ -124,14 +204,14 @@ public:
     static constexpr int rate = 48000;
     static constexpr int blockFrames = 240;  // 5 ms
 
-    explicit MonitorRecorder(const std::string& server)
+    explicit MonitorRecorder(const std::string& server, const std::string& source = "cap.monitor")
     {
         const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, rate, 2};
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize = blockFrames * 2 * sizeof(float);
         int error = 0;
-        m_simple = pa_simple_new(server.c_str(), "tavelin-test", PA_STREAM_RECORD, "cap.monitor", "monitor", &format,
+        m_simple = pa_simple_new(server.c_str(), "tavelin-test", PA_STREAM_RECORD, source.c_str(), "monitor", &format,
                                  nullptr, &attr, &error);
         if (m_simple != nullptr) {
             m_thread = std::thread([this] { run(); });
