@@ -50,25 +50,11 @@ export QT_QPA_PLATFORM=xcb
 unset PULSE_SERVER
 export PULSE_RUNTIME_PATH="$work/pulse"
 mkdir -p "$PULSE_RUNTIME_PATH"
-passed=0
-failed=0
+check_name=e2e
+source "$root/scripts/checks.sh"
 pid=""
 recorder=""
 
-ok() {
-    echo "ok: $*"
-    passed=$((passed + 1))
-}
-fail() {
-    echo "FAIL: $*"
-    failed=$((failed + 1))
-}
-# check DESCRIPTION COMMAND...: ok when the command succeeds.
-check() {
-    local what=$1
-    shift
-    if "$@"; then ok "$what"; else fail "$what"; fi
-}
 
 cleanup() {
     [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
@@ -82,11 +68,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-finish() {
-    echo "e2e: $passed passed, $failed failed"
-    [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
-    exit $?
-}
 
 # The program must still run; a crash ends the test with what it printed.
 alive() {
@@ -104,17 +85,6 @@ shot() {
     [ -n "$win" ] && timeout 10 import -window "$win" -depth 8 "ppm:$1"
 }
 
-# Polls COMMAND... every 0.1 s until it succeeds or SECONDS pass.
-poll() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    while [ $SECONDS -lt $deadline ]; do
-        "$@" && return 0
-        sleep 0.1
-    done
-    "$@"
-}
 
 # Records the null sink's monitor into FILE until stop_recording; returns
 # once samples arrive.

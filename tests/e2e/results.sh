@@ -18,6 +18,7 @@
 # mounted. Needs Xvfb, xdotool and flock. Every check prints one line; the last line
 # counts them.
 set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
 
 if [ $# -ne 1 ] || [ ! -x "$1" ]; then
     echo "usage: tests/e2e/results.sh PROGRAM (an executable tavelin-piano)" >&2
@@ -30,8 +31,8 @@ done
 
 title="Tavelin Piano 3.03"
 work=$(mktemp -d)
-passed=0
-failed=0
+check_name=results
+source "$root/scripts/checks.sh"
 pid=""
 xvfb=""
 holder=""
@@ -42,13 +43,6 @@ ln -s /dev/null "$work/fluidsynth.wav"  # ...which is no file, so no size limit 
 export XDG_RUNTIME_DIR="$work"
 cd "$work" || exit 1
 
-ok() { echo "ok: $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-check() {
-    local what=$1
-    shift
-    if "$@"; then ok "$what"; else fail "$what"; fi
-}
 cleanup() {
     [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
     [ -n "$holder" ] && kill "$holder" 2>/dev/null
@@ -61,21 +55,6 @@ cleanup() {
     fi
 }
 trap cleanup EXIT
-finish() {
-    echo "results: $passed passed, $failed failed"
-    [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
-    exit $?
-}
-poll() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    while [ $SECONDS -lt $deadline ]; do
-        "$@" && return 0
-        sleep 0.1
-    done
-    "$@"
-}
 
 # A virtual X server on a free display of its own choosing.
 start_x() {

@@ -42,18 +42,11 @@ prefix=/usr
 installed="$dest$prefix"
 app_id=org.tavelin.TavelinPiano
 title="Tavelin Piano 3.03"
-passed=0
-failed=0
+check_name=install
+source "$root/scripts/checks.sh"
 pid=""
 win=""
 
-ok() { echo "ok: $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-check() {
-    local what=$1
-    shift
-    if "$@"; then ok "$what"; else fail "$what"; fi
-}
 cleanup() {
     [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
     stop_null_audio
@@ -64,21 +57,6 @@ cleanup() {
     fi
 }
 trap cleanup EXIT
-finish() {
-    echo "install: $passed passed, $failed failed"
-    [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
-    exit $?
-}
-poll() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    while [ $SECONDS -lt $deadline ]; do
-        "$@" && return 0
-        sleep 0.1
-    done
-    "$@"
-}
 
 # ---------------------------------------------------------------- install
 

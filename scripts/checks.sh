@@ -1,0 +1,39 @@
+# The small harness of the shell tests: counted checks, a poll, the verdict.
+# Source it after setting check_name (the prefix of the verdict line).
+
+passed=0
+failed=0
+
+ok() {
+    echo "ok: $*"
+    passed=$((passed + 1))
+}
+fail() {
+    echo "FAIL: $*"
+    failed=$((failed + 1))
+}
+# check DESCRIPTION COMMAND...: ok when the command succeeds.
+check() {
+    local what=$1
+    shift
+    if "$@"; then ok "$what"; else fail "$what"; fi
+}
+
+# Ends the test: status 0 only when something passed and nothing failed.
+finish() {
+    echo "$check_name: $passed passed, $failed failed"
+    [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+    exit $?
+}
+
+# Polls COMMAND... every 0.1 s until it succeeds or SECONDS pass.
+poll() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    while [ $SECONDS -lt $deadline ]; do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
