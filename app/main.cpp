@@ -196,6 +196,7 @@ int main(int argc, char** argv)
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
     QApplication app(argc, argv);
+    platform::watchTerminate();  // a box shown while the window is built ends with it too
     QApplication::setApplicationName(QStringLiteral("tavelin-piano"));
     // Qt appends the display name to every window title unless the title
     // ends with it already: so it is the caption itself.

@@ -1,5 +1,7 @@
 #include "platform/pictures.h"
 
+#include "platform/terminate.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -80,6 +82,11 @@ void reportToStderr(const QString& line)
 
 void MessageBoxSink::show(const QString& text)
 {
+    if (terminateRequested()) {
+        // Ending: nobody is left to answer a box, but the text is kept.
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
     box.exec();
 }

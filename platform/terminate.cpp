@@ -1,5 +1,7 @@
 #include "platform/terminate.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -12,7 +14,9 @@ namespace platform {
 namespace {
 
 int signalPipe[2] = {-1, -1};
-bool watched = false;
+QPointer<QSocketNotifier> notifier;
+QPointer<QWidget> target;
+bool requested = false;
 
 void onSignal(int /*signal*/)
 {
@@ -37,23 +41,51 @@ void catchTerminate()
     }
 }
 
-void closeOnTerminate(QWidget* window)
+void watchTerminate()
 {
     catchTerminate();
-    if (signalPipe[1] < 0 || watched) {
+    if (signalPipe[1] < 0 || notifier != nullptr || QCoreApplication::instance() == nullptr) {
         return;
     }
-    watched = true;
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
-    QPointer<QWidget> target(window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [target, notifier] {
+    notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
         notifier->setEnabled(false);
+        requested = true;
+        // A box waiting for its answer goes first: its own event loop is
+        // the one running, and the window behind it cannot close until it
+        // returns. Every box open is dismissed, the innermost first.
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->done(QDialog::Rejected);
+            } else {
+                modal->close();
+            }
+            if (QApplication::activeModalWidget() == modal) {
+                break;  // would not go: leave it rather than spin
+            }
+        }
         if (target) {
-            target->close();
+            // Queued: when the signal ended a box inside the window's own
+            // start-up, the window closes once its event loop runs.
+            QMetaObject::invokeMethod(target, &QWidget::close, Qt::QueuedConnection);
         }
     });
+}
+
+void closeOnTerminate(QWidget* window)
+{
+    watchTerminate();
+    target = window;
+    if (requested && target) {
+        QMetaObject::invokeMethod(target, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+bool terminateRequested()
+{
+    return requested;
 }
 
 }  // namespace platform

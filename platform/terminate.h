@@ -10,9 +10,17 @@ namespace platform {
 // signal handler only writes a byte to a pipe; the window's thread reads it.
 //
 // catchTerminate() installs the handlers; main calls it first thing, so a
-// signal that comes while the program is still starting is kept until the
-// window exists and then closes it. closeOnTerminate() calls it too.
+// signal that comes while the program is still starting is kept.
+// watchTerminate() reads the pipe from the application's event loop; main
+// calls it once the QApplication exists, so that a message box shown while
+// the window is being built (no MIDI out, say) is dismissed by the signal
+// rather than holding the program up until someone answers it. From then
+// on terminateRequested() is true and no further box waits.
+// closeOnTerminate() names the window to close; a signal that came before
+// it closes the window as soon as its event loop runs.
 void catchTerminate();
+void watchTerminate();
 void closeOnTerminate(QWidget* window);
+bool terminateRequested();
 
 }  // namespace platform

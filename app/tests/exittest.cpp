@@ -34,3 +34,26 @@ TEST_P(EndedBySignal, ExitsCleanlyWithStatusZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(AtDifferentMoments, EndedBySignal, ::testing::Values(1500, 2500, 5000));
+
+// No SoundFont, so no MIDI out: the window's start-up shows a box and waits
+// for its answer. A logout meanwhile must not wait for one.
+TEST(EndedBySignalDuringStartUp, WhileAMessageBoxWaitsForItsAnswer)
+{
+    QTemporaryDir work;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TAVELIN_AUDIO_DRIVER"), QStringLiteral("file"));
+    env.insert(QStringLiteral("TAVELIN_SOUNDFONT"), work.filePath(QStringLiteral("missing.sf2")));
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(work.path());
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tavelin-piano"), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    EXPECT_FALSE(program.waitForFinished(2500)) << "the box did not wait";
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(10000)) << "still waiting for the box after SIGTERM";
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+    EXPECT_EQ(program.exitCode(), 0) << errors.toStdString();
+    EXPECT_FALSE(errors.contains(QStringLiteral("Sanitizer"))) << errors.toStdString();
+}
