@@ -19,107 +19,19 @@ The clock starts just before the press is sent. Prints a row of the
 results table on stdout, details on stderr.
 """
 
-import ctypes
-import ctypes.util
 import os
 import statistics
-import struct
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
-RATE = 48000
-LOUD = 0.01  # -40 dBFS: a note heard, far above the null sink's exact zeros
-
-
-class XTest:
-    def __init__(self):
-        self.x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-        self.xtst = ctypes.CDLL(ctypes.util.find_library("Xtst") or "libXtst.so.6")
-        self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        self.x11.XFlush.argtypes = [ctypes.c_void_p]
-        self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-        self.display = self.x11.XOpenDisplay(None)
-        if not self.display:
-            raise RuntimeError("no X display")
-
-    def button(self, down):
-        self.xtst.XTestFakeButtonEvent(self.display, 1, 1 if down else 0, 0)
-        self.x11.XFlush(self.display)
-
-
-class Recorder:
-    def __init__(self):
-        self.samples = []
-        self.reads = []  # (sample count after the read, monotonic time)
-        self.lock = threading.Lock()
-        self.proc = subprocess.Popen(
-            ["parec", "--device=cap.monitor", "--raw", "--format=float32le", "--channels=1",
-             f"--rate={RATE}", "--latency-msec=10"], stdout=subprocess.PIPE, bufsize=0)
-        self.thread = threading.Thread(target=self.run, daemon=True)
-        self.thread.start()
-
-    def run(self):
-        pending = b""
-        while True:
-            data = self.proc.stdout.read(4096)
-            now = time.monotonic()
-            if not data:
-                return
-            data = pending + data
-            whole = len(data) // 4
-            values = struct.unpack(f"<{whole}f", data[:whole * 4])
-            pending = data[whole * 4:]
-            with self.lock:
-                self.samples.extend(values)
-                self.reads.append((len(self.samples), now))
-
-    def count(self):
-        with self.lock:
-            return len(self.samples)
-
-    def first_loud(self, start):
-        """Monotonic time of the first loud sample from index start on."""
-        with self.lock:
-            for i in range(start, len(self.samples)):
-                if abs(self.samples[i]) > LOUD:
-                    for end, at in self.reads:
-                        if end > i:
-                            return at - (end - 1 - i) / RATE
-            return None
-
-    def quiet_for(self, seconds):
-        with self.lock:
-            tail = self.samples[-int(seconds * RATE):]
-        # Below -60 dBFS: a reverb's or a release's tail may linger there.
-        return len(tail) >= int(seconds * RATE) and max((abs(x) for x in tail), default=0) < 1e-3
-
-    def stop(self):
-        self.proc.terminate()
-        self.proc.wait()
-
-
-def wait_for(check, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if check():
-            return True
-        time.sleep(0.05)
-    return False
-
-
-def window(name):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
-                         capture_output=True, text=True).stdout.split()
-    return out[0] if out else None
+from xsound import XTest, Recorder, end, wait_for, window
 
 
 def measure(xtest, label, command, env, title, key_x, key_y, clicks):
     recorder = Recorder()
-    if not wait_for(lambda: recorder.count() > RATE // 4, 10):
+    if not recorder.flowing():
         print(f"clicksound: {label}: parec recorded nothing", file=sys.stderr)
         recorder.stop()
         return None
@@ -145,12 +57,7 @@ def measure(xtest, label, command, env, title, key_x, key_y, clicks):
                 times.append(1000 * (heard - sent))
             time.sleep(0.4)
     finally:
-        program.terminate()
-        try:
-            program.wait(10)
-        except subprocess.TimeoutExpired:
-            program.kill()
-            program.wait()
+        end(program)
         recorder.stop()
     print(f"clicksound: {label}: {len(times)} of {clicks} heard: " + ", ".join(f"{t:.1f}" for t in times),
           file=sys.stderr)

@@ -48,4 +48,6 @@ echo "bench: idlecpu.sh ..." >&2
 bash bench/idlecpu.sh "$bin" || status=1
 echo "bench: clicksound.sh ..." >&2
 bash bench/clicksound.sh "$bin" $quick || status=1
+echo "bench: playsound.sh ..." >&2
+bash bench/playsound.sh "$bin" $quick || status=1
 exit $status

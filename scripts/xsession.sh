@@ -15,7 +15,9 @@ start_null_audio() {
     export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
     local priority=()
     [ "${NULL_AUDIO_DESKTOP:-0}" = 1 ] && priority=(--high-priority=yes --realtime=yes)
-    pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false "${priority[@]}" \
+    # Without DISPLAY: a daemon started inside an X session where another
+    # server of ours runs fails to start, with nothing logged.
+    env -u DISPLAY pulseaudio -D -n --exit-idle-time=-1 --use-pid-file=yes --system=false "${priority[@]}" \
         --load="module-null-sink sink_name=cap" \
         --load="module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1" \
         >/dev/null 2>&1 || return 1

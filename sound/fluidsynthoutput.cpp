@@ -242,6 +242,7 @@ bool FluidSynthOutput::startPulseStream(const SynthConfig& config, std::string* 
     stream.server = config.pulseServer;
     stream.sampleRate = static_cast<int>(m_sampleRate);
     stream.periodFrames = config.periodSize;
+    stream.queuedPeriods = config.periods;
     stream.idleAfter = config.idleAfter;
     stream.report = config.report;
     stream.render = [synth](float* interleaved, int frames) {

@@ -330,12 +330,12 @@ void PulseStream::startStream()
     }
     pa_stream_set_state_callback(m_stream, &PulseStream::streamState, this);
     pa_stream_set_write_callback(m_stream, &PulseStream::write, this);
-    // Two periods queued, one asked for at a time: the server wakes us once
-    // a period and a note waits at most one period plus what is queued.
+    // Periods queued, one asked for at a time: the server wakes us once a
+    // period and a note waits at most one period plus what is queued.
     const auto period = static_cast<std::uint32_t>(static_cast<std::size_t>(m_config.periodFrames) * frameBytes);
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = 2 * period;
+    attr.tlength = static_cast<std::uint32_t>(std::max(2, m_config.queuedPeriods)) * period;
     attr.prebuf = static_cast<std::uint32_t>(-1);
     attr.minreq = period;
     attr.fragsize = static_cast<std::uint32_t>(-1);

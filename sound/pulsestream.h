@@ -51,7 +51,8 @@ struct PulseStreamConfig {
     std::string server;  // empty: the desktop's default server
     std::string applicationName = "Tavelin Piano";
     int sampleRate = 48000;  // Hz
-    int periodFrames = 128;  // the server asks for one period at a time and keeps two queued
+    int periodFrames = 128;  // the server asks for one period at a time
+    int queuedPeriods = 2;   // and keeps this many queued, 2 or more
     std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
     std::chrono::milliseconds answerWithin = pulsedefaults::answerWithin;
     bool realtime = true;  // ask for real-time priority for the rendering thread
