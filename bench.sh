@@ -4,8 +4,8 @@
 # one markdown table and writes it, with the machine it ran on, to
 # bench/results.md.
 #
-#   ./bench.sh           the full set (about 3 minutes, most of it the 100 s exercise run)
-#   ./bench.sh --quick   fewer samples and a 10-note run (under a minute)
+#   ./bench.sh           the full set (about 13 minutes: the 100 s exercise run, the idle CPU, the recordings)
+#   ./bench.sh --quick   fewer samples, a 10-note run, shorter recordings (about 5 minutes)
 set -euo pipefail
 cd "$(dirname "$0")"
 quick=""
