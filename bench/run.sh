@@ -50,4 +50,6 @@ echo "bench: clicksound.sh ..." >&2
 bash bench/clicksound.sh "$bin" $quick || status=1
 echo "bench: playsound.sh ..." >&2
 bash bench/playsound.sh "$bin" $quick || status=1
+echo "bench: pipewire.sh ..." >&2
+bash bench/pipewire.sh "$bin" $quick || status=1
 exit $status

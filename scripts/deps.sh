@@ -12,7 +12,7 @@ test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
            desktop-file-utils appstream man-db
            at-spi2-core python3-pyatspi dbus dbus-x11)
 package_pkgs=(dpkg-dev file lintian)
-bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils)
+bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils pipewire-pulse wireplumber dbus)
 
 want=()
 for need in "$@"; do

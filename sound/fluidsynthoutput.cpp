@@ -244,6 +244,7 @@ bool FluidSynthOutput::startPulseStream(const SynthConfig& config, std::string* 
     stream.periodFrames = config.periodSize;
     stream.queuedPeriods = config.periods;
     stream.idleAfter = config.idleAfter;
+    stream.setAside = config.setAside;
     stream.report = config.report;
     stream.render = [synth](float* interleaved, int frames) {
         fluid_synth_write_float(synth, frames, interleaved, 0, 2, interleaved, 1, 2);

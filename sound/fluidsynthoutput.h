@@ -80,6 +80,7 @@ struct SynthConfig {
     // The pulse driver sets its stream aside after this long with nothing
     // sounding, and starts a new one at the next message.
     std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
+    SetAside setAside = SetAside::automatic;  // how our stream is set aside then
     // Where the synthesizer's troubles go, one line each: its audio output's
     // (no real-time priority, the sound server gone), from the audio thread,
     // and a SoundFont that did not load, from the loader's. Empty: not said.

@@ -267,6 +267,8 @@ void PulseStream::wake()
         }
     } else if (m_stream == nullptr && pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         startStream();
+    } else if (m_stream != nullptr && m_corked) {
+        resumeStream();
     }
     pa_threaded_mainloop_unlock(m_loop);
 }
@@ -365,7 +367,35 @@ void PulseStream::stopStream()
         m_stream = nullptr;
     }
     m_streamDead = false;
+    m_corked = false;
     m_streaming.store(false, std::memory_order_release);
+}
+
+bool PulseStream::corks() const
+{
+    switch (m_config.setAside) {
+    case SetAside::cork: return true;
+    case SetAside::disconnect: return false;
+    case SetAside::automatic: break;
+    }
+    return m_pipeWire.load(std::memory_order_acquire);
+}
+
+void PulseStream::resumeStream()
+{
+    // What the stream held is silence rendered before the note: dropped, so
+    // that the server asks at once for periods that hold the note. Both go
+    // to the server in order, ahead of anything written after them.
+    if (pa_operation* flushed = pa_stream_flush(m_stream, nullptr, nullptr)) {
+        pa_operation_unref(flushed);
+    }
+    if (pa_operation* resumed = pa_stream_cork(m_stream, 0, nullptr, nullptr)) {
+        pa_operation_unref(resumed);
+    }
+    m_corked = false;
+    m_goIdle = false;
+    m_silentFrames = 0;
+    m_streaming.store(true, std::memory_order_release);
 }
 
 void PulseStream::makeRealtime()
@@ -402,6 +432,9 @@ void PulseStream::contextState(pa_context* context, void* self)
     case PA_CONTEXT_READY:
         s->m_connections.fetch_add(1, std::memory_order_acq_rel);
         s->m_contextReached = true;
+        if (pa_operation* asked = pa_context_get_server_info(context, &PulseStream::serverInfo, s)) {
+            pa_operation_unref(asked);
+        }
         // This is the mainloop thread, which renders every period.
         s->makeRealtime();
         if (s->m_opening) {
@@ -432,6 +465,16 @@ void PulseStream::contextState(pa_context* context, void* self)
     default:
         break;
     }
+}
+
+void PulseStream::serverInfo(pa_context* context, const pa_server_info* info, void* self)
+{
+    auto* s = static_cast<PulseStream*>(self);
+    if (context != s->m_context || info == nullptr || info->server_name == nullptr) {
+        return;
+    }
+    // "PulseAudio (on PipeWire 0.3.65)"
+    s->m_pipeWire.store(std::strstr(info->server_name, "PipeWire") != nullptr, std::memory_order_release);
 }
 
 void PulseStream::streamState(pa_stream* stream, void* self)
@@ -518,6 +561,18 @@ void PulseStream::tidy(pa_mainloop_api* api, pa_defer_event* event, void* self)
             s->m_silentFrames = 0;
             return;
         }
+        if (s->corks()) {
+            if (!s->m_corked) {
+                s->m_setAsides.fetch_add(1, std::memory_order_acq_rel);
+                if (pa_operation* paused = pa_stream_cork(s->m_stream, 1, nullptr, nullptr)) {
+                    pa_operation_unref(paused);
+                }
+                s->m_corked = true;
+                s->m_streaming.store(false, std::memory_order_release);
+            }
+            return;
+        }
+        s->m_setAsides.fetch_add(1, std::memory_order_acq_rel);
         s->stopStream();
         s->m_wanted = false;
     }

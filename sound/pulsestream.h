@@ -13,6 +13,7 @@ struct pa_stream;
 struct pa_defer_event;
 struct pa_mainloop_api;
 struct pa_time_event;
+struct pa_server_info;
 struct timeval;
 
 // A playback stream on the desktop's sound server (PulseAudio, or PipeWire
@@ -21,9 +22,12 @@ struct timeval;
 // the stream's write callback, on libpulse's mainloop thread, with no thread
 // of ours between the synthesizer and the server.
 //
-// When nothing has sounded for a while the stream is disconnected, so that
-// neither this program nor the server wakes up for silence; wake() brings a
-// new one up for the next note. A server that goes away or restarts is
+// When nothing has sounded for a while the stream is set aside, so that
+// neither this program nor the server wakes up for silence, and wake()
+// brings it back for the next note: on PulseAudio it is disconnected and a
+// new one is brought up (a corked stream keeps PulseAudio's sink ticking),
+// on PipeWire it is corked and uncorked (a new stream there waits some 50 ms
+// for the session manager to link it; a corked one costs nothing). A server that goes away or restarts is
 // connected to again at the next wake(). A server that does not answer
 // (stopped, or hung) is given up after answerWithin, at open and at any
 // reconnection, and nothing ever waits on it.
@@ -47,6 +51,13 @@ constexpr int realtimePriority = 10;
 constexpr std::chrono::milliseconds answerWithin{3000};
 }  // namespace pulsedefaults
 
+// How a stream is set aside after the silence.
+enum class SetAside {
+    automatic,   // cork on PipeWire, disconnect on PulseAudio
+    disconnect,  // end the stream; the next note brings a new one
+    cork,        // pause the stream and drop what it held; the next note resumes it
+};
+
 struct PulseStreamConfig {
     std::string server;  // empty: the desktop's default server
     std::string applicationName = "Tavelin Piano";
@@ -54,6 +65,7 @@ struct PulseStreamConfig {
     int periodFrames = 128;  // the server asks for one period at a time
     int queuedPeriods = 2;   // and keeps this many queued, 2 or more
     std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
+    SetAside setAside = SetAside::automatic;
     std::chrono::milliseconds answerWithin = pulsedefaults::answerWithin;
     bool realtime = true;  // ask for real-time priority for the rendering thread
 
@@ -91,8 +103,13 @@ public:
 
     // A stream is connected or on its way (false: idle, or no server).
     bool streaming() const { return m_streaming.load(std::memory_order_acquire); }
-    // Streams started so far: 1 after open, one more after each idle spell.
+    // Streams started so far: 1 after open, one more after each idle spell
+    // ended by disconnecting.
     int streamsStarted() const { return m_streamsStarted.load(std::memory_order_acquire); }
+    // Idle spells so far, whichever way the stream was set aside.
+    int setAsides() const { return m_setAsides.load(std::memory_order_acquire); }
+    // The server is PipeWire's PulseAudio service (known once connected).
+    bool onPipeWire() const { return m_pipeWire.load(std::memory_order_acquire); }
     // Connections made to the server so far: 1 after open, one more after
     // each reconnection.
     int connections() const { return m_connections.load(std::memory_order_acquire); }
@@ -111,12 +128,15 @@ private:
     void dropContext();
     void startStream();
     void stopStream();
+    void resumeStream();
+    bool corks() const;
     void makeRealtime();
     void armDeadline();
     void say(std::string line);
 
     static void contextState(pa_context* context, void* self);
     static void streamState(pa_stream* stream, void* self);
+    static void serverInfo(pa_context* context, const pa_server_info* info, void* self);
     static void write(pa_stream* stream, std::size_t bytes, void* self);
     static void tidy(pa_mainloop_api* api, pa_defer_event* event, void* self);
     static void deadline(pa_mainloop_api* api, pa_time_event* event, const struct timeval* when, void* self);
@@ -142,7 +162,8 @@ private:
     bool m_contextReached = false;  // this context got through to the server
     bool m_streamDead = false;
     bool m_wanted = false;  // a stream should play once the context is ready
-    bool m_goIdle = false;  // silent long enough; tidy() ends the stream if still so
+    bool m_goIdle = false;  // silent long enough; tidy() sets the stream aside if still so
+    bool m_corked = false;  // set aside by corking: wake() resumes it
     bool m_restarted = false;  // a failed stream was replaced since the last wake()
     long long m_silentFrames = 0;
     bool m_triedRealtime = false;
@@ -151,6 +172,8 @@ private:
     std::atomic<bool> m_streaming{false};
     std::atomic<int> m_streamsStarted{0};
     std::atomic<int> m_connections{0};
+    std::atomic<int> m_setAsides{0};
+    std::atomic<bool> m_pipeWire{false};
 };
 
 }  // namespace sound

@@ -146,9 +146,11 @@ protected:
         }
     }
 
-    std::unique_ptr<FluidSynthOutput> openSynth(std::chrono::milliseconds idleAfter)
+    std::unique_ptr<FluidSynthOutput> openSynth(std::chrono::milliseconds idleAfter,
+                                                sound::SetAside setAside = sound::SetAside::automatic)
     {
         SynthConfig config;
+        config.setAside = setAside;
         config.audioDrivers = {sound::synthdefaults::pulseStreamDriver};
         config.pulseServer = m_server.address();
         config.idleAfter = idleAfter;
@@ -224,7 +226,57 @@ TEST_F(PulseStreamTest, SetsTheStreamAsideAfterTheSilenceAndBringsItBackForANote
     ASSERT_TRUE(recorder.waitMs(50));
     expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
     EXPECT_EQ(stream.streamsStarted(), notes + 1);
+    EXPECT_EQ(stream.setAsides(), notes + 1);
     EXPECT_EQ(stream.connections(), 1);
+    // PulseAudio: set aside by disconnecting, the automatic choice there.
+    EXPECT_FALSE(stream.onPipeWire());
+}
+
+// Corked rather than disconnected (PipeWire's way, here on PulseAudio): one
+// stream throughout, paused after the silence, and each note that resumes
+// it heard once, at once, with none of the silence it held before.
+TEST_F(PulseStreamTest, CorksTheStreamAfterTheSilenceAndResumesItForANote)
+{
+    const auto synth = openSynth(200ms, sound::SetAside::cork);
+    ASSERT_TRUE(synth);
+    const sound::PulseStream& stream = *synth->pulseStream();
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    constexpr int notes = 3;
+    std::vector<std::size_t> sent;
+    std::vector<std::size_t> ended;
+    for (int i = 0; i < notes; ++i) {
+        ASSERT_TRUE(eventually([&] { return !stream.streaming(); })) << "not corked after note " << i;
+        EXPECT_EQ(stream.setAsides(), i + 1);
+        EXPECT_TRUE(eventually([&] { return m_server.pactl("list sink-inputs").find("Corked: yes") != std::string::npos; }))
+            << "the server was not told";
+        ASSERT_TRUE(recorder.waitMs(50));
+        sent.push_back(recorder.frames());
+        synth->send(*sound::noteOnMessage(60 + 4 * i));
+        EXPECT_TRUE(stream.streaming()) << "the note must resume the stream at once";
+        ASSERT_TRUE(recorder.waitMs(150));
+        synth->send(*sound::noteOffMessage(60 + 4 * i));
+        synth->send(allSoundOff);
+        ended.push_back(recorder.frames());
+    }
+    ASSERT_TRUE(eventually([&] { return !stream.streaming(); }));
+    ASSERT_TRUE(recorder.waitMs(50));
+    const std::vector<float> peaks = recorder.blockPeaks();
+    expectEachNoteOnce(peaks, sent, ended);
+    // Heard within a few blocks of its note-on, not after what the corked
+    // stream held (the flush dropped it).
+    for (const std::size_t at : sent) {
+        const std::size_t from = at / MonitorRecorder::blockFrames;
+        const auto loud = std::find_if(peaks.begin() + static_cast<long>(from), peaks.end(),
+                                       [](float peak) { return peak > soundingPeak; });
+        ASSERT_NE(loud, peaks.end());
+        EXPECT_LE(loud - (peaks.begin() + static_cast<long>(from)), 6) << "5 ms blocks before the note was heard";
+    }
+    EXPECT_EQ(stream.streamsStarted(), 1);
+    EXPECT_EQ(stream.setAsides(), notes + 1);
+    const std::string inputs = m_server.pactl("list short sink-inputs");
+    EXPECT_EQ(std::count(inputs.begin(), inputs.end(), '\n'), 1) << "the corked stream stays the server's one sink input:\n"
+                                                                 << inputs;
 }
 
 // A note that lands while the stream is on its way out: every one is heard
@@ -251,6 +303,32 @@ TEST_F(PulseStreamTest, NoteAtTheIdleEdgeIsNeitherLostNorDoubled)
     ASSERT_TRUE(recorder.waitMs(100));
     expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
     EXPECT_GT(synth->pulseStream()->streamsStarted(), 1) << "the stream never went idle between notes";
+}
+
+// The same at the edge of a cork: a note that comes as the stream is being
+// paused resumes it, heard once.
+TEST_F(PulseStreamTest, NoteAtTheCorkEdgeIsNeitherLostNorDoubled)
+{
+    const auto synth = openSynth(30ms, sound::SetAside::cork);
+    ASSERT_TRUE(synth);
+    MonitorRecorder recorder(m_server.address());
+    ASSERT_TRUE(recorder.recording());
+    ASSERT_TRUE(recorder.waitMs(100));
+    const std::vector<int> gaps = {20, 25, 30, 35, 40, 60, 20, 25, 30, 35, 40, 60};  // ms of silence
+    std::vector<std::size_t> sent;
+    std::vector<std::size_t> ended;
+    for (const int gap : gaps) {
+        sent.push_back(recorder.frames());
+        synth->send(*sound::noteOnMessage(67));
+        ASSERT_TRUE(recorder.waitMs(80));
+        synth->send(allSoundOff);
+        ended.push_back(recorder.frames());
+        std::this_thread::sleep_for(std::chrono::milliseconds(gap));
+    }
+    ASSERT_TRUE(recorder.waitMs(100));
+    expectEachNoteOnce(recorder.blockPeaks(), sent, ended);
+    EXPECT_GT(synth->pulseStream()->setAsides(), 1) << "the stream was never corked between notes";
+    EXPECT_EQ(synth->pulseStream()->streamsStarted(), 1);
 }
 
 TEST_F(PulseStreamTest, ServerKilledMidNoteThenBackPlaysAgain)
