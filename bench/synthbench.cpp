@@ -445,7 +445,7 @@ void measurePulseAudio(bool quick, const std::string& monitor, const std::string
         std::fprintf(stderr, "synth: first note after %lld s of silence: %zu of %d, median %.2f ms\n",
                      static_cast<long long>(silence.count()), first.size(), tries, first.median());
         bench::printRow(name + ": the first note after " + std::to_string(silence.count()) +
-                            " s of silence (stream set aside, a new one brought up; n=" + std::to_string(first.size()) +
+                            " s of silence (stream set aside: on PulseAudio a new one brought up, on PipeWire the corked one resumed; n=" + std::to_string(first.size()) +
                             ")",
                         bench::format(first.median(), 2, "ms"), bench::format(first.max(), 2, "ms"), "≤ 12 ms",
                         first.empty() ? std::nullopt : std::optional<bool>(first.max() <= 12.0));
