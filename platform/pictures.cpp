@@ -84,7 +84,7 @@ void MessageBoxSink::show(const QString& text)
 {
     if (terminateRequested()) {
         // Ending: nobody is left to answer a box, but the text is kept.
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        reportToStderr(text);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);

@@ -78,9 +78,9 @@ struct SynthConfig {
     // as it would on a slow disk or a busy machine.
     std::chrono::milliseconds loadDelay{0};
     // The pulse driver sets its stream aside after this long with nothing
-    // sounding, and starts a new one at the next message.
+    // sounding, and brings it back at the next message; setAside says how.
     std::chrono::milliseconds idleAfter = pulsedefaults::idleAfter;
-    SetAside setAside = SetAside::automatic;  // how our stream is set aside then
+    SetAside setAside = SetAside::automatic;
     // Where the synthesizer's troubles go, one line each: its audio output's
     // (no real-time priority, the sound server gone), from the audio thread,
     // and a SoundFont that did not load, from the loader's. Empty: not said.

@@ -561,18 +561,18 @@ void PulseStream::tidy(pa_mainloop_api* api, pa_defer_event* event, void* self)
             s->m_silentFrames = 0;
             return;
         }
-        if (s->corks()) {
-            if (!s->m_corked) {
-                s->m_setAsides.fetch_add(1, std::memory_order_acq_rel);
-                if (pa_operation* paused = pa_stream_cork(s->m_stream, 1, nullptr, nullptr)) {
-                    pa_operation_unref(paused);
-                }
-                s->m_corked = true;
-                s->m_streaming.store(false, std::memory_order_release);
-            }
-            return;
+        if (s->m_corked) {
+            return;  // set aside already
         }
         s->m_setAsides.fetch_add(1, std::memory_order_acq_rel);
+        if (s->corks()) {
+            if (pa_operation* paused = pa_stream_cork(s->m_stream, 1, nullptr, nullptr)) {
+                pa_operation_unref(paused);
+            }
+            s->m_corked = true;
+            s->m_streaming.store(false, std::memory_order_release);
+            return;
+        }
         s->stopStream();
         s->m_wanted = false;
     }

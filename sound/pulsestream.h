@@ -26,9 +26,10 @@ struct timeval;
 // neither this program nor the server wakes up for silence, and wake()
 // brings it back for the next note: on PulseAudio it is disconnected and a
 // new one is brought up (a corked stream keeps PulseAudio's sink ticking),
-// on PipeWire it is corked and uncorked (a new stream there waits some 50 ms
-// for the session manager to link it; a corked one costs nothing). A server that goes away or restarts is
-// connected to again at the next wake(). A server that does not answer
+// on PipeWire it is corked and uncorked (a new stream there waits some
+// 50 ms for the session manager to link it; a corked one costs nothing).
+// A server that goes away or restarts is connected to again at the next
+// wake(). A server that does not answer
 // (stopped, or hung) is given up after answerWithin, at open and at any
 // reconnection, and nothing ever waits on it.
 namespace sound {
