@@ -11,12 +11,7 @@ bin=$1
 clicks=10
 [ "${2:-}" = --quick ] && clicks=5
 source scripts/xsession.sh
-unset PULSE_SERVER
-PULSE_RUNTIME_PATH=$(mktemp -d)
-export PULSE_RUNTIME_PATH
-export NULL_AUDIO_DESKTOP=${NULL_AUDIO_DESKTOP:-1}
-trap 'stop_null_audio; rm -rf "$PULSE_RUNTIME_PATH"' EXIT
-if ! start_null_audio; then
+if ! start_bench_audio; then
     echo "| Mouse click → sound: not measured (no PulseAudio server could be started) | — | — | — | — |"
     exit 1
 fi

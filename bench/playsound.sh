@@ -9,12 +9,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 bin=$1
 source scripts/xsession.sh
-unset PULSE_SERVER
-PULSE_RUNTIME_PATH=$(mktemp -d)
-export PULSE_RUNTIME_PATH
-export NULL_AUDIO_DESKTOP=${NULL_AUDIO_DESKTOP:-1}
-trap 'stop_null_audio; rm -rf "$PULSE_RUNTIME_PATH"' EXIT
-if ! start_null_audio; then
+if ! start_bench_audio; then
     echo "| Dropouts: not measured (no PulseAudio server could be started) | — | — | — | — |"
     exit 1
 fi

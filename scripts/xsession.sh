@@ -37,6 +37,19 @@ start_null_audio() {
     return 1
 }
 
+# The benches' own server, started as a desktop starts it unless
+# NULL_AUDIO_DESKTOP says otherwise, whatever server the caller uses; its
+# socket and pid file live in a folder that goes with it when the script
+# exits.
+start_bench_audio() {
+    unset PULSE_SERVER
+    PULSE_RUNTIME_PATH=$(mktemp -d)
+    export PULSE_RUNTIME_PATH
+    export NULL_AUDIO_DESKTOP=${NULL_AUDIO_DESKTOP:-1}
+    trap 'stop_null_audio; rm -rf "$PULSE_RUNTIME_PATH"' EXIT
+    start_null_audio
+}
+
 stop_null_audio() {
     pactl exit >/dev/null 2>&1 || pulseaudio -k >/dev/null 2>&1 || true
 }
