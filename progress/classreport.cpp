@@ -301,9 +301,15 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
         }
         if (!l.toWork.empty()) {
             out += ", à travailler :";
+            // Appended piece by piece, not as " " + name: GCC 12 at -O3 reads
+            // the insert at the front of that temporary as a memcpy that may
+            // overlap itself (-Wrestrict, a false warning).
             for (const NoteStats& n : l.toWork) {
-                out += " " + frenchNoteName(n.form.note, n.form.accidental);
-                out += &n == &l.toWork.back() ? "" : ",";
+                out += ' ';
+                out += frenchNoteName(n.form.note, n.form.accidental);
+                if (&n != &l.toWork.back()) {
+                    out += ',';
+                }
             }
         }
         if (l.trend) {
