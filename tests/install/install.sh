@@ -9,16 +9,30 @@
 # pictures drawn at twice the size.
 #
 #   tests/install/install.sh BUILD_DIR
+#   tests/install/install.sh --package DEB BUILD_DIR
+#
+# With --package the tree checked is the Debian package's, unpacked into the
+# scratch root (dpkg-deb -x) instead of installed by cmake; BUILD_DIR is the
+# build it was packed from (./package.sh: build/release).
 #
 # Needs cmake, desktop-file-validate, appstreamcli, man, xvfb-run, xdotool,
-# ImageMagick, pulseaudio and python3 (bash scripts/deps.sh test).
+# ImageMagick, pulseaudio and python3 (bash scripts/deps.sh test), and for a
+# package dpkg-deb and file.
 set -uo pipefail
 
-if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
-    echo "usage: tests/install/install.sh BUILD_DIR (a configured and built tree)" >&2
+package=""
+build_arg=${1:-}
+if [ "${1:-}" = --package ] && [ $# -eq 3 ]; then
+    package=$(realpath "$2")
+    build_arg=$3
+elif [ $# -ne 1 ]; then
+    build_arg=""
+fi
+if [ -z "$build_arg" ] || [ ! -f "$build_arg/CMakeCache.txt" ] || { [ -n "$package" ] && [ ! -f "$package" ]; }; then
+    echo "usage: tests/install/install.sh [--package DEB] BUILD_DIR (a configured and built tree)" >&2
     exit 2
 fi
-build=$(realpath "$1")
+build=$(realpath "$build_arg")
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 pixels="$root/tests/e2e/pixels.py"
@@ -31,7 +45,9 @@ if [ -z "${TAVELIN_INSTALL_XVFB:-}" ]; then
     export TAVELIN_INSTALL_XVFB=1
     exec xvfb-run -a -s "-screen 0 2560x1440x24" bash "$0" "$@"
 fi
-for tool in cmake desktop-file-validate appstreamcli man xdotool import convert pulseaudio pactl python3; do
+tools=(cmake desktop-file-validate appstreamcli man xdotool import convert pulseaudio pactl python3)
+[ -n "$package" ] && tools+=(dpkg-deb file)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "install: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
 done
 source "$root/scripts/xsession.sh"
@@ -43,6 +59,7 @@ installed="$dest$prefix"
 app_id=org.tavelin.TavelinPiano
 title="Tavelin Piano 3.03"
 check_name=install
+[ -n "$package" ] && check_name=install-package
 source "$root/scripts/checks.sh"
 pid=""
 win=""
@@ -60,20 +77,37 @@ trap cleanup EXIT
 
 # ---------------------------------------------------------------- install
 
-if DESTDIR="$dest" cmake --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1; then
-    ok "cmake --install with DESTDIR=$dest --prefix $prefix"
+if [ -n "$package" ]; then
+    if mkdir -p "$dest" && dpkg-deb -x "$package" "$dest" >"$work/install.txt" 2>&1; then
+        ok "dpkg-deb -x $(basename "$package") into $dest"
+    else
+        fail "dpkg-deb -x $(basename "$package")"
+        tail -n 20 "$work/install.txt"
+        finish
+    fi
+    outside() {  # every file of the package lies in the prefix
+        local bad
+        bad=$(dpkg-deb --fsys-tarfile "$package" | tar -t | grep -vx '\./' | grep -v "^\.$prefix/")
+        [ -z "$bad" ] || { echo "   outside the prefix:"; echo "$bad" | sed 's/^/   /'; return 1; }
+    }
+    check "nothing in the package lies outside $prefix" outside
+    check "the packaged program is stripped" bash -c "file -L '$dest$prefix/lib/tavelin-piano/tavelin-piano' | grep -q ', stripped'"
 else
-    fail "cmake --install with DESTDIR"
-    tail -n 20 "$work/install.txt"
-    finish
+    if DESTDIR="$dest" cmake --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1; then
+        ok "cmake --install with DESTDIR=$dest --prefix $prefix"
+    else
+        fail "cmake --install with DESTDIR"
+        tail -n 20 "$work/install.txt"
+        finish
+    fi
+    outside() {  # every installed file (the manifest lists them) lies in the prefix, under DESTDIR
+        local bad
+        bad=$(grep -v "^$prefix/" "$build/install_manifest.txt")
+        [ -z "$bad" ] || { echo "   outside the prefix:"; echo "$bad" | sed 's/^/   /'; return 1; }
+        [ -z "$(find "$dest" -mindepth 1 | grep -v "^$installed")" ]
+    }
+    check "nothing is installed outside the prefix" outside
 fi
-outside() {  # every installed file (the manifest lists them) lies in the prefix, under DESTDIR
-    local bad
-    bad=$(grep -v "^$prefix/" "$build/install_manifest.txt")
-    [ -z "$bad" ] || { echo "   outside the prefix:"; echo "$bad" | sed 's/^/   /'; return 1; }
-    [ -z "$(find "$dest" -mindepth 1 | grep -v "^$installed")" ]
-}
-check "nothing is installed outside the prefix" outside
 
 program_dir="$installed/lib/tavelin-piano"
 check "the program is lib/tavelin-piano/tavelin-piano" test -x "$program_dir/tavelin-piano" -a -f "$program_dir/tavelin-piano"
