@@ -60,5 +60,5 @@ if(TAVELIN_TESTS)
     set_tests_properties(install_desktop PROPERTIES
         TIMEOUT 240
         LABELS install
-        ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/e2e/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        ENVIRONMENT "${TAVELIN_SANITIZER_ENV}")
 endif()

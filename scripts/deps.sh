@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for the given needs
-# ("build", "test", "bench", "package"). Sourced or run by run.sh, test.sh,
-# bench.sh and package.sh.
+# ("build", "test", "bench", "package", "fresh"). Sourced or run by run.sh,
+# test.sh, bench.sh, package.sh and scripts/fresh-debian.sh.
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfluidsynth-dev libasound2-dev
@@ -12,6 +12,7 @@ test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
            desktop-file-utils appstream man-db
            at-spi2-core python3-pyatspi dbus dbus-x11)
 package_pkgs=(dpkg-dev file lintian)
+fresh_pkgs=(debootstrap git)
 bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils pipewire-pulse wireplumber dbus)
 
 want=()
@@ -21,6 +22,7 @@ for need in "$@"; do
         test)  want+=("${test_pkgs[@]}") ;;
         bench) want+=("${bench_pkgs[@]}") ;;
         package) want+=("${package_pkgs[@]}") ;;
+        fresh) want+=("${fresh_pkgs[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done
