@@ -2,12 +2,13 @@
 # The README's commands tried on a fresh Debian machine, as a new user meets
 # them: a minimal Debian 12 (bookworm) or 13 (trixie) made by debootstrap from
 # Debian's archive, this checkout's HEAD cloned into it, and there, as root,
-#   1. ./run.sh: installs what the build needs, builds the release build and
-#      starts the program (offscreen); it must come up (its first paint) and
-#      end with status 0 on SIGTERM;
-#   2. bash .ci/run as CI runs it (CI=true, no DISPLAY): ./test.sh, so the
-#      sanitizer build and every test under Xvfb, then the release build, the
-#      package, lintian and the install test of the package.
+#   1. bash .ci/run as CI runs it (CI=true, no DISPLAY): ./test.sh, so it
+#      installs what is missing, builds the sanitizer build and runs every
+#      test under Xvfb, then the release build, the package, lintian and the
+#      install test of the package;
+#   2. ./run.sh, on a display and a sound server: it builds the release
+#      build (nothing left to do after 1) and starts the program, which must
+#      come up and end with status 0 on SIGTERM.
 # Ends with one summary line and status 0 when all of it passed.
 #
 #   scripts/fresh-debian.sh 12|13
@@ -24,6 +25,44 @@
 # whose abstract sockets are per network namespace, never meet the host's.
 # Needs root and debootstrap (bash scripts/deps.sh fresh).
 set -euo pipefail
+
+# ---------------------------------------------------------------- inside the chroot: ./run.sh
+
+if [ "${1:-}" = --run-sh ]; then
+    cd "$(dirname "$0")/.."
+    if [ -z "${DISPLAY:-}" ]; then
+        exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
+    fi
+    source scripts/xsession.sh
+    start_null_audio || { echo "run.sh: no sound server could be started"; exit 1; }
+    trap stop_null_audio EXIT
+    out=$(mktemp)
+    err=$(mktemp)
+    TAVELIN_TIMING=1 ./run.sh >"$out" 2>"$err" &
+    pid=$!
+    for _ in $(seq 1800); do  # the build first, if there is one to do
+        grep -q '^first-paint-ms' "$out" && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 1
+    done
+    if ! grep -q '^first-paint-ms' "$out"; then
+        kill -KILL "$pid" 2>/dev/null
+        echo "run.sh: the window did not come up"
+        tail -n 30 "$out" "$err"
+        exit 1
+    fi
+    sleep 2
+    kill -TERM "$pid"
+    code=0
+    wait "$pid" || code=$?
+    if [ "$code" -ne 0 ]; then
+        echo "run.sh: the program ended with status $code on SIGTERM"
+        tail -n 30 "$err"
+        exit 1
+    fi
+    echo "run.sh: the program came up and ended with status 0 on SIGTERM"
+    exit 0
+fi
 
 usage() { echo "usage: scripts/fresh-debian.sh 12|13" >&2; exit 2; }
 [ $# -eq 1 ] || usage
@@ -64,36 +103,22 @@ if [ "${FRESH_DEBIAN_INNER:-}" = 1 ]; then
     cp /etc/resolv.conf "$dir/etc/resolv.conf"
 
     # A root login's environment on a fresh machine: no display, no locale.
-    in_chroot() {
-        chroot "$dir" /usr/bin/env -i HOME=/root TERM=dumb \
-            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
-    }
+    # What ./test.sh installs first is installed while the network is
+    # there; the runs then go in a network namespace of their own.
+    env_of_root=(/usr/bin/env -i HOME=/root TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
+    offline() { unshare --net bash -c 'ip link set lo up 2>/dev/null || true; exec "$@"' - chroot "$dir" "${env_of_root[@]}" "$@"; }
 
     status=0
-    echo "== ./run.sh"
-    in_chroot bash -c '
-        cd /root/tavelin
-        TAVELIN_TIMING=1 QT_QPA_PLATFORM=offscreen ./run.sh >/root/run.out 2>/root/run.err &
-        pid=$!
-        while kill -0 $pid 2>/dev/null && ! grep -q "^first-paint-ms" /root/run.out; do sleep 1; done
-        tail -n 5 /root/run.out
-        if ! grep -q "^first-paint-ms" /root/run.out; then
-            wait $pid; echo "run.sh ended with status $? before the window came up"; tail -n 30 /root/run.err; exit 1
-        fi
-        sleep 2
-        kill -TERM $pid
-        wait $pid && echo "run.sh: the program came up and ended with status 0 on SIGTERM" ||
-            { echo "run.sh: the program ended with status $? on SIGTERM"; tail -n 30 /root/run.err; exit 1; }
-    ' || status=1
-
-    # What ./test.sh installs first, while the network is there; the run
-    # itself, deps.sh included, then goes as CI's.
     echo "== bash .ci/run"
-    in_chroot bash /root/tavelin/scripts/deps.sh build test package || status=1
-    unshare --net bash -c 'ip link set lo up 2>/dev/null || true; exec "$@"' - \
-        chroot "$dir" /usr/bin/env -i HOME=/root TERM=dumb CI=true \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        bash -c 'cd /root/tavelin && bash .ci/run </dev/null' || status=1
+    chroot "$dir" "${env_of_root[@]}" bash /root/tavelin/scripts/deps.sh build test package || status=1
+    offline CI=true bash -c 'cd /root/tavelin && bash .ci/run </dev/null' || status=1
+
+    # ./run.sh as a user starts it on a desktop: a display (Xvfb) and a sound
+    # server (PulseAudio with a null sink); without one the program says so
+    # in a message box and waits for it to be closed. It must come up (its
+    # first paint) and end with status 0 on SIGTERM.
+    echo "== ./run.sh"
+    offline bash /root/tavelin/scripts/fresh-debian.sh --run-sh || status=1
 
     # Whatever the runs left behind goes before the mounts do.
     for proc in /proc/[0-9]*; do
