@@ -180,10 +180,10 @@ if [ -n "$ctest_line" ]; then
 else
     tests="tests did not run"
 fi
-install_line=$(grep -E "^install: [0-9]+ passed, [0-9]+ failed" "$log" | tail -1 || true)
+install_line=$(grep -E "^install-package: [0-9]+ passed, [0-9]+ failed" "$log" | tail -1 || true)
 package=$(grep -q "^package.sh: build/package/" "$log" && echo "package $(grep "^package.sh: build/package/" "$log" | tail -1 | sed 's|.*/||') built, lintian passed" || echo "no package")
 verdict=$([ "$status" -eq 0 ] && echo PASS || echo FAIL)
 printf 'fresh-debian %s: Debian %s (%s), commit %s: %s; %s; %s; install test of the package: %s; %dm%02ds\n' \
     "$verdict" "$version" "$codename" "${commit:0:12}" "$runsh" "$tests" "$package" \
-    "${install_line#install: }" $((elapsed / 60)) $((elapsed % 60))
+    "${install_line#install-package: }" $((elapsed / 60)) $((elapsed % 60))
 [ "$status" -eq 0 ]
