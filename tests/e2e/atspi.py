@@ -4,9 +4,11 @@ reader does (AT-SPI, with pyatspi), and works it through the accessibility
 action interface alone: no mouse, no key.
 
   atspi.py APPLICATION_NAME
+  atspi.py APPLICATION_NAME --press BUTTON
 
 Prints one line per check ("ok: ..." or "FAIL: ...") and exits 1 if any
-failed."""
+failed. With --press it only presses the push button named BUTTON in the
+window (on Wayland, a button of the frame's title bar)."""
 
 import sys
 import time
@@ -85,6 +87,11 @@ check("its window is a frame named \"Tavelin Piano 3.03\"", window is not None)
 if window is None:
     sys.exit(1)
 tree = descendants(window)
+
+if len(sys.argv) == 4 and sys.argv[2] == "--press":
+    button = find(tree, pyatspi.ROLE_PUSH_BUTTON, sys.argv[3])
+    sys.exit(0 if check("\"%s\" is a push button of the window whose press succeeds" % sys.argv[3],
+                        button is not None and press(button)) else 1)
 
 modes = ["Clef de sol", "Clef de sol (# et b)", "Clef de fa", "Clef de fa (# et b)",
          "Clefs de sol et de fa", "Toutes les notes"]

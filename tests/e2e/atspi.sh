@@ -13,8 +13,10 @@
 # own view of the window is checked too (its title and app id APP_ID, the
 # desktop entry's name), and a screenshot of it (weston-screenshooter): the
 # window where its frame puts it, and the frame's title bar with two
-# buttons, minimise and close, and no maximise. TAVELIN_WAYLAND_SHOT=FILE
-# keeps the window's picture as FILE (PNG; docs/wayland.png is one).
+# buttons, minimise and close, and no maximise; then its minimise button,
+# pressed through the bus, has Weston take the window off the screen.
+# TAVELIN_WAYLAND_SHOT=FILE keeps the window's picture as FILE (PNG;
+# docs/wayland.png is one).
 #
 # Needs xvfb-run or weston, dbus-run-session, at-spi2-core, python3-pyatspi
 # and pulseaudio (scripts/deps.sh test). Every check prints one line; the
@@ -125,8 +127,11 @@ if [ "$display" = wayland ]; then
     # Weston's scene graph names each window with its title and app id, and
     # gives the rectangle it shows it in, frame included.
     scene_line=""
+    scene() {
+        timeout 5 weston-debug scene-graph >"$work/scene.txt" 2>/dev/null && grep -q "^Output 0" "$work/scene.txt"
+    }
     window_listed() {
-        timeout 5 weston-debug scene-graph >"$work/scene.txt" 2>/dev/null
+        scene || return 1
         scene_line=$(grep -A1 -F "top-level window '$title' of $app_id," "$work/scene.txt" | sed -n 's/.*position: (\(-\?[0-9]*\), \(-\?[0-9]*\)) -> (\(-\?[0-9]*\), \(-\?[0-9]*\)).*/\1 \2 \3 \4/p')
         [ -n "$scene_line" ]
     }
@@ -172,6 +177,15 @@ if [ "$display" = wayland ]; then
                 echo "   the window's picture is in $TAVELIN_WAYLAND_SHOT"
         fi
     fi
+
+    # The frame's minimise button asks the compositor, which takes the
+    # window off the screen (Weston's shell keeps minimised windows out of
+    # its scene). A second client of the bus: on a loaded machine its
+    # registration may time out, and it tries again.
+    check "the frame's \"Réduire\" is pressed through the accessibility bus" \
+        poll 30 "$python" "$here/atspi.py" "$(basename "$program")" --press "Réduire"
+    minimised() { scene && ! grep -q -F "top-level window '$title'" "$work/scene.txt"; }
+    check "Weston takes the window off the screen: it is minimised" poll 10 minimised
 fi
 
 # ---------------------------------------------------------------- close
