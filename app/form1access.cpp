@@ -11,9 +11,17 @@
 
 namespace {
 
-// A picture box is a picture to a screen reader, not a frame; the main
-// window is a window, not a plain pane. Qt's accessibility cache owns what
-// the factory makes.
+// The main window is a window, not a plain pane, while it is a window of its
+// own; inside the frame that holds it on Wayland the frame is the window,
+// and it a pane of it.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    QAccessible::Role role() const override { return widget()->isWindow() ? QAccessible::Window : QAccessible::Pane; }
+};
+
+// A picture box is a picture to a screen reader, not a frame. Qt's
+// accessibility cache owns what the factory makes.
 QAccessibleInterface* windowFactory(const QString& className, QObject* object)
 {
     if (object == nullptr || !object->isWidgetType()) {
@@ -23,7 +31,7 @@ QAccessibleInterface* windowFactory(const QString& className, QObject* object)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
     if (className == QLatin1String("Form1")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+        return new WindowAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
 }

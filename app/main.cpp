@@ -3,6 +3,7 @@
 #include "app/inputs.h"
 #include "app/options.h"
 #include "app/pupiloptions.h"
+#include "app/windowframe.h"
 #include "keyboard/computerkeyboard.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
@@ -203,7 +204,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano 3.03"));
     QApplication::setApplicationVersion(QStringLiteral("3.03"));
     // The desktop entry's name, so that Wayland compositors find its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavelin.TavelinPiano"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
 
     platform::QtTimeBase time;
     sound::DefaultOutputSystem outputs{windowSynthConfig()};
@@ -235,15 +236,22 @@ int main(int argc, char** argv)
         };
     }
     Form1 form(services);
-    platform::closeOnTerminate(&form);
+    // On Wayland the window sits in a frame of the program's own (no
+    // maximise button); it goes before the window does (declared after it).
+    std::unique_ptr<app::WindowFrame> frame;
+    if (app::needsOwnFrame(QGuiApplication::platformName())) {
+        frame = std::make_unique<app::WindowFrame>(form);
+    }
+    QWidget& window = frame ? static_cast<QWidget&>(*frame) : form;
+    platform::closeOnTerminate(&window);
     // Both play through the window's keyDown/keyUp, on its thread; they go
     // before the window does (declared after it).
     const std::unique_ptr<keyboard::MidiInput> midiKeyboards =
         app::startMidiKeyboards(form, options.midiIn, outputs.alsaClientOf(options.midiOut));
-    keyboard::ComputerKeyboard computerKeyboard(form, form);
+    keyboard::ComputerKeyboard computerKeyboard(window, form);
     app.installEventFilter(&computerKeyboard);
     timing.watch(&form);
-    form.show();
+    window.show();
     int status = QApplication::exec();
     if (results) {
         resultsAtExit = nullptr;

@@ -24,17 +24,12 @@ export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 logs=$XDG_RUNTIME_DIR/logs
 mkdir "$logs"
-pipewire >"$logs/pipewire" 2>&1 &
-servers=($!)
-sleep 0.5
-wireplumber >"$logs/wireplumber" 2>&1 &
-servers+=($!)
-pipewire-pulse >"$logs/pipewire-pulse" 2>&1 &
-servers+=($!)
-trap 'kill "${servers[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-if ! pactl load-module module-null-sink sink_name=cap >/dev/null || ! pactl set-default-sink cap; then
+source scripts/xsession.sh
+# Not the bench's PulseAudio server (bench/run.sh exports its folder): ours
+# listens in our runtime folder.
+unset PULSE_RUNTIME_PATH PULSE_SERVER
+trap 'stop_pipewire_audio; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+if ! start_pipewire_audio "$logs"; then
     echo "| On PipeWire: not measured (no null sink) | — | — | — | — |"
     exit 1
 fi
@@ -60,10 +55,10 @@ QT_QPA_PLATFORM=xcb "$bin/tavelin-piano" 2>/dev/null &
 program=$!
 sleep 20
 p0=$(ticks "$program")
-s0=$(ticks "${servers[@]}")
+s0=$(ticks "${pipewire_pids[@]}")
 sleep 10
 p1=$(ticks "$program")
-s1=$(ticks "${servers[@]}")
+s1=$(ticks "${pipewire_pids[@]}")
 corked=$(pactl list sink-inputs | grep -c "Corked: yes")
 kill -TERM "$program"
 wait "$program" 2>/dev/null

@@ -12,11 +12,17 @@ fail() {
     echo "FAIL: $*"
     failed=$((failed + 1))
 }
-# check DESCRIPTION COMMAND...: ok when the command succeeds.
+# check DESCRIPTION COMMAND...: ok when the command succeeds; returns the
+# command's success, so that a check the rest depends on can end the test.
 check() {
     local what=$1
     shift
-    if "$@"; then ok "$what"; else fail "$what"; fi
+    if "$@"; then
+        ok "$what"
+        return 0
+    fi
+    fail "$what"
+    return 1
 }
 
 # Ends the test: status 0 only when something passed and nothing failed.

@@ -10,7 +10,8 @@ build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfluidsy
 test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
            pulseaudio pulseaudio-utils alsa-utils python3 poppler-utils binutils
            desktop-file-utils appstream man-db
-           at-spi2-core python3-pyatspi dbus dbus-x11)
+           at-spi2-core python3-pyatspi dbus dbus-x11
+           pipewire pipewire-pulse wireplumber weston qt6-wayland)
 package_pkgs=(dpkg-dev file lintian)
 fresh_pkgs=(debootstrap git)
 bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils pipewire-pulse wireplumber dbus)

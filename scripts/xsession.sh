@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Helpers for driving the program in a virtual X server, sourced by the
 # screenshot script and the end-to-end test. Needs xvfb, xdotool, imagemagick
-# and, for sound, pulseaudio.
+# and, for sound, pulseaudio (or pipewire, pipewire-pulse and wireplumber).
 
 # Starts a PulseAudio server that plays into a null sink ("cap"), so the
 # built-in synthesizer has somewhere to play on a machine without a sound
@@ -53,6 +53,43 @@ start_bench_audio() {
 stop_null_audio() {
     pactl exit >/dev/null 2>&1 || pulseaudio -k >/dev/null 2>&1 || true
 }
+
+# PipeWire as a desktop session runs it: pipewire, WirePlumber and
+# pipewire-pulse, PipeWire's PulseAudio service, whose socket our stream
+# connects to, with a null sink "cap" as the default sink (cap.monitor
+# records it). Needs a session bus (WirePlumber's) and an XDG_RUNTIME_DIR of
+# the caller's own: the servers' sockets go there, and their logs into
+# LOG_DIR. Sets PULSE_SERVER and pipewire_pids.
+start_pipewire_audio() {
+    local logs=$1
+    pipewire_pids=()
+    pipewire >"$logs/pipewire.log" 2>&1 &
+    pipewire_pids+=($!)
+    for _ in $(seq 50); do
+        [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break
+        sleep 0.1
+    done
+    wireplumber >"$logs/wireplumber.log" 2>&1 &
+    pipewire_pids+=($!)
+    pipewire-pulse >"$logs/pipewire-pulse.log" 2>&1 &
+    pipewire_pids+=($!)
+    # Its socket goes where a PulseAudio server's would: PULSE_RUNTIME_PATH
+    # when set.
+    export PULSE_SERVER="unix:${PULSE_RUNTIME_PATH:-$XDG_RUNTIME_DIR/pulse}/native"
+    for _ in $(seq 50); do
+        pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    pactl load-module module-null-sink sink_name=cap >/dev/null 2>&1 && pactl set-default-sink cap
+}
+
+stop_pipewire_audio() {
+    [ ${#pipewire_pids[@]} -gt 0 ] || return 0
+    kill "${pipewire_pids[@]}" 2>/dev/null
+    wait "${pipewire_pids[@]}" 2>/dev/null
+    pipewire_pids=()
+}
+pipewire_pids=()
 
 # Waits for a window with the given title and prints its id.
 wait_window() {

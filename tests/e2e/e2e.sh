@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# End-to-end test of the real program in a virtual X server, with a
-# PulseAudio null sink for its sound: finds the window by its caption, clicks
-# real controls with xdotool, reads the screen back with ImageMagick's import
-# and checks what a user would see and hear, then ends the program with
-# SIGTERM (the program closes its window on it; there is no window manager to
-# ask) and expects exit status 0.
+# End-to-end test of the real program in a virtual X server, with a null
+# sink for its sound: finds the window by its caption, clicks real controls
+# with xdotool, reads the screen back with ImageMagick's import and checks
+# what a user would see and hear, then ends the program with SIGTERM (the
+# program closes its window on it; there is no window manager to ask) and
+# expects exit status 0.
 #
-#   tests/e2e/e2e.sh PROGRAM [NOTETRACK]
+#   tests/e2e/e2e.sh [--sound=pulseaudio|pipewire] PROGRAM [NOTETRACK]
+#
+# --sound says which sound server the program plays to, started here with
+# a null sink "cap": PulseAudio (the default), or PipeWire with its
+# PulseAudio service and WirePlumber, as a desktop session starts them, on a
+# session bus of their own.
 #
 # NOTETRACK (tavelin-notetrack, built with the tests) lists the notes heard in
 # a recording; with it the greeting scale is checked note by note.
 #
-# Needs xvfb-run, xdotool, ImageMagick, pulseaudio, parec, xprop and python3, which
-# ./test.sh installs through scripts/deps.sh. Every check prints one line;
-# the last line counts them.
+# Needs xvfb-run, xdotool, ImageMagick, pulseaudio or pipewire-pulse and
+# wireplumber, parec, xprop and python3, which ./test.sh installs through
+# scripts/deps.sh. Every check prints one line; the last line counts them.
 set -uo pipefail
 
+sound=pulseaudio
+case "${1:-}" in
+    --sound=pulseaudio | --sound=pipewire) sound=${1#--sound=}; shift ;;
+    --sound=*) echo "e2e: unknown sound server '${1#--sound=}' (pulseaudio or pipewire)" >&2; exit 2 ;;
+esac
 if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -x "$1" ] || { [ $# -eq 2 ] && [ ! -x "$2" ]; }; then
-    echo "usage: tests/e2e/e2e.sh PROGRAM [NOTETRACK] (an executable tavelin-piano, tavelin-notetrack)" >&2
+    echo "usage: tests/e2e/e2e.sh [--sound=pulseaudio|pipewire] PROGRAM [NOTETRACK] (an executable tavelin-piano, tavelin-notetrack)" >&2
     exit 2
 fi
 program=$(realpath "$1")
@@ -27,16 +37,25 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 pixels="$here/pixels.py"
 
-# A display of our own, whatever display the caller has.
+# A display of our own, whatever display the caller has; for PipeWire a
+# session bus of our own too.
 if [ -z "${TAVELIN_E2E_XVFB:-}" ]; then
-    for tool in xvfb-run xauth; do
+    tools=(xvfb-run xauth)
+    session=()
+    if [ "$sound" = pipewire ]; then
+        tools+=(dbus-run-session)
+        session=(dbus-run-session --)
+    fi
+    for tool in "${tools[@]}"; do
         command -v "$tool" >/dev/null || { echo "e2e: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
     done
     export TAVELIN_E2E_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "${session[@]}" bash "$0" "--sound=$sound" "$@"
 fi
 
-for tool in xdotool xprop import convert pulseaudio pactl parec python3; do
+servers=(pulseaudio)
+[ "$sound" = pipewire ] && servers=(pipewire pipewire-pulse wireplumber)
+for tool in xdotool xprop import convert "${servers[@]}" pactl parec python3; do
     command -v "$tool" >/dev/null || { echo "e2e: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
 done
 source "$root/scripts/xsession.sh"
@@ -50,7 +69,12 @@ export QT_QPA_PLATFORM=xcb
 unset PULSE_SERVER
 export PULSE_RUNTIME_PATH="$work/pulse"
 mkdir -p "$PULSE_RUNTIME_PATH"
+if [ "$sound" = pipewire ]; then
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 check_name=e2e
+[ "$sound" = pipewire ] && check_name="e2e on PipeWire"
 source "$root/scripts/checks.sh"
 pid=""
 recorder=""
@@ -59,7 +83,7 @@ recorder=""
 cleanup() {
     [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
     [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
-    stop_null_audio
+    if [ "$sound" = pipewire ]; then stop_pipewire_audio; else stop_null_audio; fi
     if [ "$failed" -gt 0 ]; then
         echo "e2e: the screenshots and the program's output are kept in $work"
     else
@@ -131,7 +155,15 @@ region_same() {
 
 # ---------------------------------------------------------------- start-up
 
-if start_null_audio; then
+if [ "$sound" = pipewire ]; then
+    if start_pipewire_audio "$work"; then
+        ok "PipeWire, WirePlumber and pipewire-pulse run with a null sink \"cap\" ($(pactl info | sed -n 's/^Server Name: //p'))"
+    else
+        fail "PipeWire, WirePlumber and pipewire-pulse start with a null sink \"cap\""
+        tail -n 5 "$work"/pipewire*.log "$work/wireplumber.log"
+        finish
+    fi
+elif start_null_audio; then
     ok "a PulseAudio server with a null sink \"cap\" runs ($PULSE_SERVER)"
 else
     fail "a PulseAudio server with a null sink \"cap\" starts"

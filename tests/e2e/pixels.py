@@ -9,6 +9,9 @@ pixels, x1 and y1 excluded.
   pixels.py red   SHOT x0 y0 x1 y1          count of pure-ish red pixels (R >= 150, G and B <= 80)
   pixels.py match SHOT x0 y0 x1 y1 PICTURE  mean absolute difference (0 to 255) between the region and the picture's top left
   pixels.py pixel SHOT x y                  the pixel's colour as #RRGGBB
+  pixels.py marks SHOT x0 y0 x1 y1          count of separate marks in the region (a title bar's buttons): runs of
+                                            columns holding a pixel far (> 30 in a channel) from the region's
+                                            commonest colour, apart by at least 3 clear columns
   pixels.py sound RAW                       peak of raw signed 16-bit little-endian samples
   pixels.py series DIR PICTURE              one line per snapshot pair DIR/pN.ppm (the note panel and the
                                             counter below it) and DIR/kN.ppm (the keyboard):
@@ -89,6 +92,32 @@ def red_pixels(rows):
     return count
 
 
+def marks(rows):
+    """Separate marks across a region: runs of columns that hold ink, the
+    ink being any pixel far from the region's commonest colour (its
+    background); a gap of 3 clear columns or more parts two marks."""
+    counts = {}
+    for row in rows:
+        for i in range(0, len(row), 3):
+            counts[row[i:i + 3]] = counts.get(row[i:i + 3], 0) + 1
+    if not counts:
+        return 0
+    background = max(counts, key=counts.get)
+    width = min(len(row) for row in rows) // 3
+    inked = [any(max(abs(row[3 * x + c] - background[c]) for c in range(3)) > 30 for row in rows)
+             for x in range(width)]
+    found = 0
+    gap = 3
+    for ink in inked:
+        if ink:
+            if gap >= 3:
+                found += 1
+            gap = 0
+        else:
+            gap += 1
+    return found
+
+
 def coords(args):
     return [int(a) for a in args]
 
@@ -121,6 +150,8 @@ def main(argv):
         x, y = coords(argv[3:5])
         row = region(load(argv[2]), x, y, x + 1, y + 1)
         print("#%02X%02X%02X" % tuple(row[0][0:3]) if row and row[0] else "none")
+    elif command == "marks":
+        print(marks(region(load(argv[2]), *coords(argv[3:7]))))
     elif command == "sound":
         samples = array.array("h")
         with open(argv[2], "rb") as f:
