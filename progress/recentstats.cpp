@@ -26,8 +26,16 @@ void RecentNoteStats::add(const NoteResult& row)
         m_run = std::move(id);
         ++m_runs;
     }
-    if (row.outcome == Outcome::Stopped) {
-        return;  // never answered either way
+    // Only a note the pupil saw and that closed, right or missed, says
+    // anything of its key: one on display when the run stopped, or whose
+    // picture could not be put up, was never answered either way.
+    switch (row.outcome) {
+    case Outcome::Right:
+    case Outcome::Missed:
+        break;
+    case Outcome::Stopped:
+    case Outcome::Unshown:
+        return;
     }
     exercise::NoteRecord& r = m_records[row.note];
     r.asked += 1.0;
