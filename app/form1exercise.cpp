@@ -87,8 +87,12 @@ void Form1::Timer1_Timer()
         }
     }
     loadInto(Picture1, notePath);
-    if (m_observer != nullptr && !Picture1->hasPicture()) {
-        m_observer->noteUnshown(m_time.now());
+    if (m_observer != nullptr) {
+        if (Picture1->hasPicture()) {
+            m_observer->noteDrawn(m_time.now());
+        } else {
+            m_observer->noteUnshown(m_time.now());
+        }
     }
     loadInto(Picture2, QString::fromStdString(name.path));
     Picture7->setVisible(false);

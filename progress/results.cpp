@@ -139,6 +139,12 @@ void RunCollector::noteShown(int place, int note, const std::string& prefix, boo
     m_note.sounded = sounded;
     m_shownAt = now;
     m_noteOpen = true;
+    m_noteDrawn = false;
+}
+
+void RunCollector::noteDrawn(std::uint32_t /*now*/)
+{
+    m_noteDrawn = m_noteOpen;
 }
 
 void RunCollector::noteUnshown(std::uint32_t /*now*/)
@@ -193,6 +199,13 @@ void RunCollector::closeNote(Outcome outcome, std::optional<std::uint32_t> respo
 
 void RunCollector::finishRun(bool stopped)
 {
+    if (stopped && m_noteOpen && !m_noteDrawn) {
+        // Stopped during its sound, before it came up: the pupil never saw
+        // it, so it is no note of the run (one answered right by ear already
+        // closed, as the score counted it).
+        m_note = NoteResult{};
+        m_noteOpen = false;
+    }
     if (m_noteOpen) {
         // The note on display when the user stopped; at a natural end every
         // note has closed already, so one open then was never answered.

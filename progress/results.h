@@ -38,6 +38,7 @@ public:
 
     void runStarted(int mode, std::uint32_t now) override;
     void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
+    void noteDrawn(std::uint32_t now) override;
     void noteUnshown(std::uint32_t now) override;
     void answered(int key, bool right, std::uint32_t now) override;
     void missed(std::uint32_t now) override;
@@ -57,6 +58,7 @@ private:
     bool m_running = false;
     NoteResult m_run;            // what every row of the run shares: start, id, mode
     bool m_noteOpen = false;     // m_note waits for its answer
+    bool m_noteDrawn = false;    // m_note is on the staff: seen, so kept even if never answered
     NoteResult m_note;
     std::uint32_t m_shownAt = 0; // clock reading at the start of m_note's tick, ms
     std::vector<NoteResult> m_rows;
@@ -130,6 +132,7 @@ public:
     {
         m_collector.noteShown(place, note, prefix, sounded, now);
     }
+    void noteDrawn(std::uint32_t now) override { m_collector.noteDrawn(now); }
     void noteUnshown(std::uint32_t now) override { m_collector.noteUnshown(now); }
     void answered(int key, bool right, std::uint32_t now) override { m_collector.answered(key, right, now); }
     void missed(std::uint32_t now) override { m_collector.missed(now); }
