@@ -160,6 +160,8 @@ private:
     void openmidiout();
     void watchmidiout();
     void showmidirc();
+    void showMessage(const QString& text);
+    bool underMessageBox() const;
     bool startupready();
     void buildControls();
     void buildShortcuts();
@@ -188,7 +190,7 @@ private:
     // fails; then settled.
     std::unique_ptr<platform::Timer> m_outputWatch;
     bool m_outputSettled = false;
-    bool m_reporting = false;        // a MIDI message box is up
+    int m_boxesUp = 0;               // message boxes up, waiting for their OK
     bool m_toldPicturesMissing = false;  // the missing pictures are said once
     std::uint32_t m_run = 0;         // changes at every start and end of a run
     QPixmap m_background;

@@ -15,15 +15,24 @@ constexpr std::uint32_t flashGreen = 65280;  // green in the middle byte
 
 void Form1::m_Click(std::int16_t index)
 {
+    // A run starts from the idle exercise only, and never under a message
+    // box: a click that reaches a mode button behind one (through the
+    // accessibility bus, say) starts nothing.
+    if (exerciseState() != ExerciseState::Idle || underMessageBox() || closing()) {
+        return;
+    }
     setCaption(Label3, QStringLiteral("Note : 0"));
     Label3->setVisible(true);
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
     if (!Picture1->hasPicture() && !m_toldPicturesMissing) {
         // Said once, before the run's timers start, where the user looks.
         m_toldPicturesMissing = true;
-        m_messages.show(QStringLiteral("Les images des notes sont introuvables dans %1 : "
-                                       "les notes ne pourront pas s'afficher.")
-                            .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
+        showMessage(QStringLiteral("Les images des notes sont introuvables dans %1 : "
+                                   "les notes ne pourront pas s'afficher.")
+                        .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
+        if (closing() || exerciseState() != ExerciseState::Idle) {
+            return;  // the window was closed while the box was up
+        }
     }
     mode = index;
     prepareNoteChoice();
