@@ -61,6 +61,7 @@ void Form1::Timer1_Timer()
         return;
     }
     const std::uint32_t run = m_run;
+    takeFocusRecords();
     Timer2->setEnabled(true);
     const exercise::NoteChoice choice = m_notes.choose(mode);
     curnote = choice.note;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 #include <map>
 
 namespace {
@@ -137,7 +138,9 @@ TEST(PupilOptions, TheWindowDrawsInTheRangeAndAsksForTheRecordsAtEveryStart)
             records[key] = exercise::NoteRecord{30.0, 0.0, 0.0, 0.0};  // known
         }
         records[67] = exercise::NoteRecord{30.0, 30.0, 0.0, 0.0};  // always missed
-        return std::optional<exercise::NoteRecords>(records);
+        std::promise<std::optional<exercise::NoteRecords>> read;
+        read.set_value(records);
+        return read.get_future();
     };
     Form1 form(services);
     time.advance(25);
@@ -158,4 +161,57 @@ TEST(PupilOptions, TheWindowDrawsInTheRangeAndAsksForTheRecordsAtEveryStart)
     }
     EXPECT_GT(counts[67], 25) << "the note always missed comes back most, every other note at most";
     EXPECT_GT(counts[67], 2 * counts[60]);
+}
+
+TEST(PupilOptions, TheWindowNeverWaitsForTheRecordsAndTakesThemWhenRead)
+{
+    // The records of a results file that is slow to read (or never answers)
+    // come when they come: the run starts and its notes come on time; from
+    // the first tick after they are read, the draw follows them.
+    testing_support::FakeTimeBase time;
+    testing_support::RecordingOutputSystem midi;
+    testing_support::RecordingMessages messages;
+    std::vector<std::promise<std::optional<exercise::NoteRecords>>> reads;
+    Form1Services services{time, midi, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 4, 0};
+    services.noteRange = exercise::NoteRange{57, 67};
+    services.focusRecords = [&reads] {
+        reads.emplace_back();
+        return reads.back().get_future();
+    };
+    Form1 form(services);
+    time.advance(25);
+    time.advance(2000);
+    form.Check1->setChecked(false);
+    const auto interval = static_cast<std::uint32_t>(form.interval);
+    form.m_Click(3);
+    ASSERT_EQ(reads.size(), 1U);
+    for (int note = 1; note <= 10; ++note) {
+        time.advance(interval);
+        ASSERT_EQ(form.notecount, note) << "the notes come on time while the read goes on";
+    }
+    exercise::NoteRecords records;
+    for (const int key : {57, 59, 60, 62, 64, 65}) {
+        records[key] = exercise::NoteRecord{30.0, 0.0, 0.0, 0.0};
+    }
+    records[67] = exercise::NoteRecord{30.0, 30.0, 0.0, 0.0};
+    reads.back().set_value(records);
+    int missedNote = 0;
+    for (int note = 11; note <= 50; ++note) {
+        time.advance(interval);
+        ASSERT_EQ(form.notecount, note);
+        missedNote += form.curnote == 67 ? 1 : 0;
+    }
+    EXPECT_GT(missedNote, 10) << "from the read on, the note always missed comes back most (even: 6 of 40)";
+    // The next run asks again; a read that gives nothing draws evenly.
+    time.advance(interval);
+    ASSERT_EQ(form.exerciseState(), ExerciseState::Idle);
+    form.m_Click(3);
+    ASSERT_EQ(reads.size(), 2U);
+    reads.back().set_value(std::nullopt);
+    std::map<int, int> counts;
+    for (int note = 1; note <= 50; ++note) {
+        time.advance(interval);
+        ++counts[form.curnote];
+    }
+    EXPECT_LT(counts[67], 20) << "evenly over seven keys";
 }
