@@ -83,8 +83,9 @@ public:
 // header if the file is empty, then the rows in one write with no buffer in
 // between, and closes it, so programs sharing the file never split each
 // other's runs or double the header. A write that fails half-way is cut back
-// off the file. A file left without its last line end (a crash mid-line)
-// gets one before the new rows.
+// off the file, and a file the append made is taken away again when not even
+// its header could be written (a full disk). A file left without its last
+// line end (a crash mid-line) gets one before the new rows.
 //
 // Only a regular file is written: a pipe, a device or a socket is refused
 // (a pipe nobody reads would hold the window, and one that is read loses what
@@ -100,6 +101,8 @@ public:
     const std::string& path() const { return m_path; }
 
 private:
+    std::string appendOnce(const std::string& rows, bool* again);
+
     std::string m_path;
     std::atomic<bool> m_abandoned = false;
 };

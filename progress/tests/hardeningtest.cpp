@@ -599,3 +599,18 @@ TEST(PupilsHardening, APipeInAPupilsPlaceIsRefusedAtOnce)
                                  .limit = std::chrono::seconds(5)});
     EXPECT_FALSE(named.timedOut) << "the report waited on the FIFO";
 }
+
+TEST(PupilsHardening, AFullDiskAtStartUpLeavesNoPupilBehind)
+{
+    // A file size limit of 0 stands for the full disk (it holds for the
+    // program's own standard error too, so nothing is said there): the
+    // start-up check cannot write the new pupil's header, the program ends
+    // with status 2, and the listing shows no "Léa 0" afterwards.
+    PupilsWork w;
+    const Outcome r = w.run({.args = {"--pupil", "Léa"}, .set = {w.data()},
+                             .shellPrefix = "trap '' XFSZ; ulimit -f 0;", .limit = std::chrono::seconds(60)});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(entries(w.pupils()), std::vector<std::string>{}) << "no empty file left";
+    const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {w.data()}});
+    EXPECT_EQ(listed.out, "") << listed.out;
+}
