@@ -215,3 +215,64 @@ TEST(PupilOptions, TheWindowNeverWaitsForTheRecordsAndTakesThemWhenRead)
     }
     EXPECT_LT(counts[67], 20) << "evenly over seven keys";
 }
+
+TEST(PupilOptions, OptionsAfterReportGoInAnyOrder)
+{
+    const struct {
+        std::initializer_list<const char*> args;
+        QStringList pupils;
+        std::vector<std::string> reportFiles;
+        std::string out;
+    } cases[] = {
+        {{"--report", "--out", "classe.pdf", "--pupil", "A", "--pupil", "B"}, {QStringLiteral("A"), QStringLiteral("B")},
+         {}, "classe.pdf"},
+        {{"--report", "--pupil", "A", "--out", "classe.pdf", "--pupil", "B"}, {QStringLiteral("A"), QStringLiteral("B")},
+         {}, "classe.pdf"},
+        {{"--report", "--out=classe.pdf", "--pupil=A"}, {QStringLiteral("A")}, {}, "classe.pdf"},
+        {{"--report", "--out", "classe.pdf", "a.csv", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
+        {{"--report", "a.csv", "--out", "classe.pdf", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
+        {{"--out", "classe.pdf", "--report", "a.csv", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
+    };
+    for (const auto& c : cases) {
+        const QStringList args = argv(c.args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Options o = parseOptions(args);
+        ASSERT_EQ(o.action, Options::Action::Report) << o.message.toStdString();
+        EXPECT_EQ(o.pupils, c.pupils);
+        EXPECT_EQ(o.reportFiles, c.reportFiles);
+        EXPECT_EQ(o.reportOut, c.out);
+    }
+    const Options none = parseOptions(argv({"--report", "--out", "classe.pdf"}));
+    EXPECT_EQ(none.action, Options::Action::Exit);
+    EXPECT_TRUE(none.message.contains(QStringLiteral("--report needs a file"))) << none.message.toStdString();
+}
+
+TEST(PupilOptions, AnOptionIsNeverTakenForAnotherOptionsValue)
+{
+    const struct {
+        std::initializer_list<const char*> args;
+        const char* says;
+    } cases[] = {
+        {{"--pupil", "--focus"}, "--pupil needs a name before --focus"},
+        {{"--focus", "--pupil", "--notes=60-72"}, "--pupil needs a name before --notes=60-72"},
+        {{"--results", "--focus"}, "--results needs a file name before --focus"},
+        {{"--pupil", "Léa", "--notes", "--focus"}, "--notes needs LOW-HIGH before --focus"},
+        {{"--midi-in", "--pupil", "Léa"}, "--midi-in needs none or CLIENT:PORT before --pupil"},
+        {{"--report", "a.csv", "--out", "-h"}, "--out needs a picture file name before -h"},
+    };
+    for (const auto& c : cases) {
+        const QStringList args = argv(c.args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Options o = parseOptions(args);
+        EXPECT_EQ(o.action, Options::Action::Exit);
+        EXPECT_EQ(o.exitStatus, 2);
+        EXPECT_TRUE(o.message.contains(QString::fromUtf8(c.says))) << o.message.toStdString();
+    }
+    // Given with '=', a name may look like an option; other values may start
+    // with a dash.
+    const Options named = parseOptions(argv({"--pupil=--focus"}));
+    EXPECT_EQ(named.action, Options::Action::Run) << named.message.toStdString();
+    EXPECT_EQ(named.pupils, QStringList{QStringLiteral("--focus")});
+    const Options dash = parseOptions(argv({"--pupil", "-Léa-"}));
+    EXPECT_EQ(dash.pupils, QStringList{QStringLiteral("-Léa-")});
+}
