@@ -204,7 +204,10 @@ Options parseOptions(const QStringList& arguments)
             return fail(QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value));
         }
         if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
-            return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than two notes").arg(value).arg(mode));
+            return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns")
+                            .arg(value)
+                            .arg(mode)
+                            .arg(exercise::fewestKeys == 3 ? QStringLiteral("three") : QString::number(exercise::fewestKeys)));
         }
     }
     if (parser.isSet(report)) {

@@ -72,8 +72,10 @@ TEST(PupilOptions, BadCombinationsExitWithStatus2AndOneLine)
         std::initializer_list<const char*> args;
         const char* says;
     } cases[] = {
-        {{"--notes", "70-80"}, "--notes 70-80 leaves exercise 3 with fewer than two notes"},
-        {{"--notes", "do3-do#3"}, "leaves exercise 1 with fewer than two notes"},
+        {{"--notes", "70-80"}, "--notes 70-80 leaves exercise 3 with fewer than three notes"},
+        {{"--notes", "do3-do#3"}, "leaves exercise 1 with fewer than three notes"},
+        // Two notes and the no-repeat rule: each note would tell the next.
+        {{"--notes", "60-62"}, "--notes 60-62 leaves exercise 1 with fewer than three notes: two would only take turns"},
         {{"--notes", "sol3-do3"}, "--notes takes LOW-HIGH"},
         {{"--notes", "grave"}, "--notes takes LOW-HIGH"},
         {{"--notes", "60-67", "--report", "a.csv"}, "--notes goes with playing"},

@@ -176,5 +176,6 @@ TEST(NoteRange, EveryModeKeepsOnlyItsKeysInTheRange)
     EXPECT_EQ(exercise::modeLeftShort(NoteRange{70, 80}), 3) << "no bass-clef key above la 3";
     EXPECT_EQ(exercise::modeLeftShort(NoteRange{36, 50}), 1);
     EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 61}), 1) << "one white key only";
-    EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 62}), 0);
+    EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 62}), 1) << "two white keys would only take turns";
+    EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 64}), 0);
 }
