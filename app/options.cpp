@@ -199,10 +199,18 @@ Options parseOptions(const QStringList& arguments)
             return fail(QStringLiteral("--notes goes with playing"));
         }
         const QString value = parser.value(notes);
-        o.noteRange = exercise::parseNoteRange(value.toStdString());
-        if (!o.noteRange) {
+        const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString());
+        switch (read.fault) {
+        case exercise::RangeFault::None:
+            break;
+        case exercise::RangeFault::OutOfRange:
+            return fail(QStringLiteral("--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'").arg(value));
+        case exercise::RangeFault::HighFirst:
+            return fail(QStringLiteral("--notes takes LOW-HIGH, the low note first, not '%1'").arg(value));
+        case exercise::RangeFault::NotARange:
             return fail(QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value));
         }
+        o.noteRange = read.range;
         if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
             return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns")
                             .arg(value)
