@@ -8,6 +8,7 @@
 #include "keyboard/keygeometry.h"
 #include "sound/shortmsg.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -367,9 +368,21 @@ void Form1::openmidiout()
 
 void Form1::showmidirc()
 {
-    m_reporting = true;
-    m_messages.show(QStringLiteral("Couldn't open midi out, rc = %1").arg(midirc));
-    m_reporting = false;
+    showMessage(QStringLiteral("Couldn't open midi out, rc = %1").arg(midirc));
+}
+
+// Every box of the window goes through here, so that what must never start
+// under one (a run, the start-up sequence) knows when one is up.
+void Form1::showMessage(const QString& text)
+{
+    ++m_boxesUp;
+    m_messages.show(text);
+    --m_boxesUp;
+}
+
+bool Form1::underMessageBox() const
+{
+    return m_boxesUp > 0 || QApplication::activeModalWidget() != nullptr;
 }
 
 // An output may open at once and be able to sound only later (the built-in
@@ -401,7 +414,7 @@ void Form1::watchmidiout()
 // waiting startupWaitLimitMs), and never behind a message box.
 bool Form1::startupready()
 {
-    if (!m_shown || m_reporting) {
+    if (!m_shown || underMessageBox()) {
         return false;
     }
     watchmidiout();

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <random>
@@ -38,10 +39,12 @@ struct Form1Services {
     exercise::ExerciseObserver* observer = nullptr;  // told of every run, if given
     // A teacher's note range (--notes): every mode keeps only its keys.
     std::optional<exercise::NoteRange> noteRange = std::nullopt;
-    // The pupil's recent records (--focus), asked at every run start; the
-    // note choice is weighted by them. Nothing given, or nothing returned:
-    // the even draw.
-    std::function<std::optional<exercise::NoteRecords>()> focusRecords = nullptr;
+    // The pupil's recent records (--focus), asked for at every run start and
+    // read meanwhile off the window's thread: the note choice is weighted by
+    // them from the first tick that finds them ready. Nothing given, or
+    // nothing read: the even draw.
+    using FocusRead = std::future<std::optional<exercise::NoteRecords>>;
+    std::function<FocusRead()> focusRecords = nullptr;
 };
 
 // The exercise as a whole, derived from the timers and the note count.
@@ -160,6 +163,8 @@ private:
     void openmidiout();
     void watchmidiout();
     void showmidirc();
+    void showMessage(const QString& text);
+    bool underMessageBox() const;
     bool startupready();
     void buildControls();
     void buildShortcuts();
@@ -168,6 +173,7 @@ private:
     void flash(std::int16_t index, std::uint32_t colour);
     void endOfRun(bool stopped);
     void prepareNoteChoice();
+    void takeFocusRecords();
     void setModeButtonsEnabled(bool enabled);
     void loadInto(PictureBox* box, const QString& path);
     void send(std::optional<std::uint32_t> message);
@@ -180,7 +186,8 @@ private:
     QString m_folder;
     std::mt19937 m_rng;
     exercise::NoteChooser m_notes;
-    std::function<std::optional<exercise::NoteRecords>()> m_focusRecords;
+    std::function<Form1Services::FocusRead()> m_focusRecords;
+    Form1Services::FocusRead m_focusRead;  // the records asked for at this run's start, until taken
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
     std::uint32_t m_paintedAt = 0;   // now() at the first painting
@@ -188,7 +195,7 @@ private:
     // fails; then settled.
     std::unique_ptr<platform::Timer> m_outputWatch;
     bool m_outputSettled = false;
-    bool m_reporting = false;        // a MIDI message box is up
+    int m_boxesUp = 0;               // message boxes up, waiting for their OK
     bool m_toldPicturesMissing = false;  // the missing pictures are said once
     std::uint32_t m_run = 0;         // changes at every start and end of a run
     QPixmap m_background;

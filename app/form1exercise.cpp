@@ -15,15 +15,24 @@ constexpr std::uint32_t flashGreen = 65280;  // green in the middle byte
 
 void Form1::m_Click(std::int16_t index)
 {
+    // A run starts from the idle exercise only, and never under a message
+    // box: a click that reaches a mode button behind one (through the
+    // accessibility bus, say) starts nothing.
+    if (exerciseState() != ExerciseState::Idle || underMessageBox() || closing()) {
+        return;
+    }
     setCaption(Label3, QStringLiteral("Note : 0"));
     Label3->setVisible(true);
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
     if (!Picture1->hasPicture() && !m_toldPicturesMissing) {
         // Said once, before the run's timers start, where the user looks.
         m_toldPicturesMissing = true;
-        m_messages.show(QStringLiteral("Les images des notes sont introuvables dans %1 : "
-                                       "les notes ne pourront pas s'afficher.")
-                            .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
+        showMessage(QStringLiteral("Les images des notes sont introuvables dans %1 : "
+                                   "les notes ne pourront pas s'afficher.")
+                        .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
+        if (closing() || exerciseState() != ExerciseState::Idle) {
+            return;  // the window was closed while the box was up
+        }
     }
     mode = index;
     prepareNoteChoice();
@@ -52,6 +61,7 @@ void Form1::Timer1_Timer()
         return;
     }
     const std::uint32_t run = m_run;
+    takeFocusRecords();
     Timer2->setEnabled(true);
     const exercise::NoteChoice choice = m_notes.choose(mode);
     curnote = choice.note;
@@ -87,8 +97,12 @@ void Form1::Timer1_Timer()
         }
     }
     loadInto(Picture1, notePath);
-    if (m_observer != nullptr && !Picture1->hasPicture()) {
-        m_observer->noteUnshown(m_time.now());
+    if (m_observer != nullptr) {
+        if (Picture1->hasPicture()) {
+            m_observer->noteDrawn(m_time.now());
+        } else {
+            m_observer->noteUnshown(m_time.now());
+        }
     }
     loadInto(Picture2, QString::fromStdString(name.path));
     Picture7->setVisible(false);

@@ -214,25 +214,15 @@ int main(int argc, char** argv)
                            QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut,
                            results.get()};
     services.noteRange = options.noteRange;
+    // --focus: the file is read again at every run start, the rows of the
+    // run before in it by then or still on their way (the recorder's).
+    std::unique_ptr<progress::RecentRecordsReader> focusReader;
     if (options.focus) {
-        // Read again at every run start: the rows of the run before are in the file by then.
-        services.focusRecords = [file = options.resultsFile, recorder = results.get()] {
-            // The file, and the rows still on their way to it; read again if
-            // the writer wrote in between, so that no run counts twice.
-            std::string error;
-            std::optional<exercise::NoteRecords> records;
-            for (int attempt = 0; attempt < 3; ++attempt) {
-                const std::uint64_t before = recorder != nullptr ? recorder->attempts() : 0;
-                const std::string unwritten = recorder != nullptr ? recorder->pendingText() : std::string();
-                records = progress::readRecentRecords(file, &error, unwritten);
-                if (unwritten.empty() || recorder->attempts() == before) {
-                    break;
-                }
-            }
-            if (!records) {
-                std::fprintf(stderr, "tavelin-piano: %s; this run draws its notes evenly\n", error.c_str());
-            }
-            return records;
+        focusReader = std::make_unique<progress::RecentRecordsReader>(options.resultsFile, [](const std::string& why) {
+            std::fprintf(stderr, "tavelin-piano: %s; the notes are drawn evenly\n", why.c_str());
+        });
+        services.focusRecords = [reader = focusReader.get(), recorder = results.get()] {
+            return reader->start(recorder != nullptr ? recorder->pendingText() : std::string());
         };
     }
     Form1 form(services);

@@ -1,11 +1,22 @@
 // The note choice adapted to the pupil: at every run start the window asks
 // for the pupil's recent records, so that the run's draws follow what the
-// results file says up to the run before.
+// results file says up to the run before. They are read off the window's
+// thread; a tick takes them once they are there, and until then the run
+// draws as the last records said (evenly in the first run).
 #include "app/form1.h"
+
+#include <chrono>
 
 void Form1::prepareNoteChoice()
 {
     if (m_focusRecords) {
-        m_notes.setFocus(m_focusRecords());
+        m_focusRead = m_focusRecords();
+    }
+}
+
+void Form1::takeFocusRecords()
+{
+    if (m_focusRead.valid() && m_focusRead.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        m_notes.setFocus(m_focusRead.get());
     }
 }

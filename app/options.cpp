@@ -10,6 +10,20 @@
 #include <cstdlib>
 #include <string_view>
 
+namespace {
+
+// Options that take a value, and what a user gives them.
+struct ValueOption {
+    const char* option;
+    const char* value;
+};
+constexpr ValueOption valueOptions[] = {
+    {"--pupil", "a name"},       {"--results", "a file name"}, {"--out", "a picture file name"},
+    {"--notes", "LOW-HIGH"},     {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
+};
+
+}  // namespace
+
 Options parseOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -45,8 +59,9 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption notes(QStringLiteral("notes"),
                                    QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
                                    QStringLiteral("LOW-HIGH"));
-    parser.addOptions({help, version, midiOut, listOut, midiIn, listIn, results, report, out, pupil, listPupils, focus,
-                       notes});
+    const QList<QCommandLineOption> all = {help,   version, midiOut, listOut,    midiIn, listIn, results,
+                                           report, out,     pupil,   listPupils, focus,  notes};
+    parser.addOptions(all);
 
     Options o;
     auto fail = [&o](const QString& why) {
@@ -55,12 +70,37 @@ Options parseOptions(const QStringList& arguments)
         o.message = QStringLiteral("tavelin-piano: %1 (see --help)").arg(why);
         return o;
     };
-    // "--report --pupil NAME": --report then reports on the pupils named,
-    // not on a file called "--pupil".
+    // An option that takes a value, followed by another of our options, was
+    // given no value: "--pupil --focus" names no pupil "--focus". --report
+    // alone may go without one (its files come after the options, or its
+    // pupils are named by --pupil), so that the options after it go in any
+    // order. A value that starts with "--" is still given as --pupil=--x.
+    QStringList names;
+    for (const QCommandLineOption& option : all) {
+        names += option.names();
+    }
+    const auto isOption = [&names](const QString& arg) {
+        if (arg.size() == 2 && arg.startsWith(u'-')) {
+            return names.contains(arg.mid(1));  // -h, -v
+        }
+        return arg.startsWith(QLatin1String("--")) && names.contains(arg.mid(2).section(u'=', 0, 0));
+    };
     QStringList args = arguments;
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QStringLiteral("--report") && args[i + 1].startsWith(QStringLiteral("--pupil"))) {
+        if (args[i] == QLatin1String("--")) {
+            break;
+        }
+        if (!isOption(args[i + 1])) {
+            continue;
+        }
+        if (args[i] == QLatin1String("--report")) {
             args[i] = QStringLiteral("--report=");
+            continue;
+        }
+        for (const ValueOption& v : valueOptions) {
+            if (args[i] == QLatin1String(v.option)) {
+                return fail(QStringLiteral("%1 needs %2 before %3").arg(args[i], QString::fromUtf8(v.value), args[i + 1]));
+            }
         }
     }
     if (!parser.parse(args)) {
@@ -110,7 +150,8 @@ Options parseOptions(const QStringList& arguments)
     if (parser.isSet(out) && !parser.isSet(report)) {
         return fail(QStringLiteral("--out goes with --report"));
     }
-    if (parser.isSet(report) && parser.value(report).isEmpty() && !parser.isSet(pupil)) {
+    if (parser.isSet(report) && parser.value(report).isEmpty() && !parser.isSet(pupil) &&
+        parser.positionalArguments().isEmpty()) {
         return fail(QStringLiteral("--report needs a file name"));
     }
     if (parser.isSet(out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(out)).toStdString())) {
@@ -158,12 +199,23 @@ Options parseOptions(const QStringList& arguments)
             return fail(QStringLiteral("--notes goes with playing"));
         }
         const QString value = parser.value(notes);
-        o.noteRange = exercise::parseNoteRange(value.toStdString());
-        if (!o.noteRange) {
+        const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString());
+        switch (read.fault) {
+        case exercise::RangeFault::None:
+            break;
+        case exercise::RangeFault::OutOfRange:
+            return fail(QStringLiteral("--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'").arg(value));
+        case exercise::RangeFault::HighFirst:
+            return fail(QStringLiteral("--notes takes LOW-HIGH, the low note first, not '%1'").arg(value));
+        case exercise::RangeFault::NotARange:
             return fail(QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value));
         }
+        o.noteRange = read.range;
         if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
-            return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than two notes").arg(value).arg(mode));
+            return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns")
+                            .arg(value)
+                            .arg(mode)
+                            .arg(exercise::fewestKeys == 3 ? QStringLiteral("three") : QString::number(exercise::fewestKeys)));
         }
     }
     if (parser.isSet(report)) {

@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+
+#include <sys/stat.h>
 
 namespace app {
 
@@ -41,8 +45,20 @@ QString resolvePupils(Options& options, QStringList* names)
         }
         const std::string path = (*pupils / *fileName).string();
         if (options.action == Options::Action::Report) {
-            if (!std::filesystem::exists(path)) {
-                return QStringLiteral("no pupil called '%1' in %2").arg(name, QFile::decodeName((*pupils).c_str()));
+            // Looked at without any call that throws: a folder that cannot be
+            // read, a loop of symbolic links or a path too long is said as it is.
+            struct stat st {};
+            if (::stat(path.c_str(), &st) != 0) {
+                if (errno == ENOENT || errno == ENOTDIR) {
+                    return QStringLiteral("no pupil called '%1' in %2").arg(name, QFile::decodeName((*pupils).c_str()));
+                }
+                return QStringLiteral("cannot read the pupil's file '%1': %2")
+                    .arg(QFile::decodeName(path.c_str()), QString::fromLocal8Bit(std::strerror(errno)));
+            }
+            // A pupil's file is a regular file: a FIFO or a device in its place
+            // would hold the report, or never end.
+            if (!S_ISREG(st.st_mode)) {
+                return QStringLiteral("the pupil's file '%1' is not a regular file").arg(QFile::decodeName(path.c_str()));
             }
             options.reportFiles.push_back(path);
             names->append(name);

@@ -2,6 +2,8 @@
 
 #include "keyboard/pitch.h"
 
+#include <QString>
+
 #include <algorithm>
 #include <charconv>
 #include <numeric>
@@ -74,20 +76,13 @@ std::size_t weightedPick(const std::vector<double>& weights, std::optional<std::
 
 namespace {
 
+// Case folded the Unicode way (every capital, "É" and "È" as "A"), the
+// spaces taken out.
 std::string lowered(std::string_view text)
 {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= 'A' && c <= 'Z') {
-            out += static_cast<char>(c - 'A' + 'a');
-        } else if (text.substr(i, 2) == "\xc3\x89") {  // É
-            out += "\xc3\xa9";
-            ++i;
-        } else if (c != ' ') {
-            out += c;
-        }
-    }
+    const QString folded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toCaseFolded();
+    std::string out = folded.toUtf8().toStdString();
+    std::erase(out, ' ');
     return out;
 }
 
@@ -100,27 +95,28 @@ bool eat(std::string_view& text, std::string_view word)
     return false;
 }
 
+// Digits only, as a number; one too large for any note reads as 1000.
 std::optional<int> number(std::string_view text)
 {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t first = std::min(text.find_first_not_of('0'), text.size());
+    if (text.size() - first > 3) {
+        return 1000;
+    }
     int value = 0;
-    if (text.empty() || text.size() > 3) {
-        return std::nullopt;
-    }
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
+    std::from_chars(text.data() + first, text.data() + text.size(), value);
     return value;
 }
 
-}  // namespace
-
-std::optional<int> parseNoteName(std::string_view original)
+// The note text names, whether or not it is one of 0 to 127.
+std::optional<int> noteValue(std::string_view original)
 {
     const std::string text = lowered(original);
     std::string_view rest = text;
     if (const auto midi = number(rest)) {
-        return *midi <= 127 ? midi : std::nullopt;
+        return midi;
     }
     // The letters as they are printed, and "ré" without its accent too.
     int semitone = -1;
@@ -146,25 +142,45 @@ std::optional<int> parseNoteName(std::string_view original)
         return std::nullopt;
     }
     // French octaves: middle C (60) is do 3, so do 0 is 24.
-    const int note = keyboard::pitch::fromFrenchOctave(semitone, *octave);
-    if (note < 0 || note > 127) {
-        return std::nullopt;
+    return keyboard::pitch::fromFrenchOctave(semitone, *octave);
+}
+
+bool isNote(int value)
+{
+    return value >= 0 && value <= 127;
+}
+
+}  // namespace
+
+std::optional<int> parseNoteName(std::string_view text)
+{
+    const std::optional<int> value = noteValue(text);
+    return value && isNote(*value) ? value : std::nullopt;
+}
+
+NoteRangeRead readNoteRange(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) {
+        return {std::nullopt, RangeFault::NotARange};
     }
-    return note;
+    const auto low = noteValue(text.substr(0, dash));
+    const auto high = noteValue(text.substr(dash + 1));
+    if (!low || !high) {
+        return {std::nullopt, RangeFault::NotARange};
+    }
+    if (!isNote(*low) || !isNote(*high)) {
+        return {std::nullopt, RangeFault::OutOfRange};
+    }
+    if (*low > *high) {
+        return {std::nullopt, RangeFault::HighFirst};
+    }
+    return {NoteRange{*low, *high}, RangeFault::None};
 }
 
 std::optional<NoteRange> parseNoteRange(std::string_view text)
 {
-    const std::size_t dash = text.find('-');
-    if (dash == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const auto low = parseNoteName(text.substr(0, dash));
-    const auto high = parseNoteName(text.substr(dash + 1));
-    if (!low || !high || *low > *high) {
-        return std::nullopt;
-    }
-    return NoteRange{*low, *high};
+    return readNoteRange(text).range;
 }
 
 }  // namespace exercise

@@ -60,10 +60,23 @@ struct NoteRange {
 };
 
 // "60-67", "do3-sol3", "fa#2-ré 4", "si bémol 2-do 4": two MIDI numbers or
-// two French names with their octave (middle C, 60, is do 3), low first.
-// Sharps are written '#', "♯" or "dièse", flats 'b', "♭" or "bémol".
-// Nothing if the text is not a range.
+// two French names with their octave (middle C, 60, is do 3), low first,
+// in any case ("FA DIÈSE 2"). Sharps are written '#', "♯" or "dièse", flats
+// 'b', "♭" or "bémol". Nothing if the text is not a range.
 std::optional<NoteRange> parseNoteRange(std::string_view text);
+
+// What is wrong with a text that is no range.
+enum class RangeFault {
+    None,
+    NotARange,   // not two notes with a dash between them
+    OutOfRange,  // a note outside 0 to 127 (128, sol 9)
+    HighFirst,   // the higher note first
+};
+struct NoteRangeRead {
+    std::optional<NoteRange> range;
+    RangeFault fault = RangeFault::None;
+};
+NoteRangeRead readNoteRange(std::string_view text);
 
 // One note: a MIDI number (0 to 127) or a French name with its octave.
 std::optional<int> parseNoteName(std::string_view text);

@@ -80,7 +80,7 @@ std::vector<std::int16_t> modeKeys(int mode, const std::optional<NoteRange>& ran
 int modeLeftShort(const NoteRange& range)
 {
     for (int mode = firstMode; mode <= lastMode; ++mode) {
-        if (modeKeys(mode, range).size() < 2) {
+        if (modeKeys(mode, range).size() < fewestKeys) {
             return mode;
         }
     }

@@ -5,6 +5,7 @@
 #include "keyboard/keygeometry.h"
 #include "keyboard/pitch.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -33,7 +34,14 @@ std::vector<std::int16_t> modeKeys(int mode);
 // The keys a mode draws from within a teacher's range (all of them without one).
 std::vector<std::int16_t> modeKeys(int mode, const std::optional<NoteRange>& range);
 
-// The first mode (1 to 6) that range leaves with fewer than two keys, or 0.
+// The fewest keys a mode may draw from. The same note never comes twice in
+// a row, so with two keys the next note is always the other one and the
+// pupil could answer without reading; from three on, every note has to be
+// read.
+constexpr std::size_t fewestKeys = 3;
+
+// The first mode (1 to 6) that range leaves with fewer than fewestKeys keys,
+// or 0.
 int modeLeftShort(const NoteRange& range);
 
 // Every (note, prefix) pair a mode can ever show, in rising note order; a

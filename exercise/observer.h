@@ -15,9 +15,12 @@ public:
     // A mode button started a run.
     virtual void runStarted(int /*mode*/, std::uint32_t /*now*/) {}
     // A tick put a note up for answering (at the start of the tick, before
-    // its sound). place counts from 1.
+    // its sound): keys answer it from now on. place counts from 1.
     virtual void noteShown(int /*place*/, int /*note*/, const std::string& /*prefix*/, bool /*sounded*/,
                            std::uint32_t /*now*/) {}
+    // The note put up is on the staff (after its sound): the pupil has seen
+    // it. A run stopped before this never showed the note.
+    virtual void noteDrawn(std::uint32_t /*now*/) {}
     // The note just put up could not be drawn (its picture is missing or
     // unreadable): the pupil never saw it, so it is neither right nor missed.
     virtual void noteUnshown(std::uint32_t /*now*/) {}

@@ -1,12 +1,16 @@
 #include "platform/pictures.h"
 
+#include "platform/files.h"
 #include "platform/terminate.h"
+
+#include <QFile>
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
 
@@ -15,9 +19,32 @@ namespace {
 // Pictures twice the size are taken from this ratio up, as Qt takes them.
 constexpr qreal doubleSizeFrom = 1.5;
 
+// Pictures larger than this are no picture of ours and are not read.
+constexpr qint64 largestPictureBytes = 64LL << 20;
+
+// Read through a descriptor that cannot wait: a FIFO or a device put in a
+// picture's place is refused, never waited on, and only a regular file's
+// bytes are decoded.
 QImage readPicture(const QString& path, QString* why)
 {
-    QImageReader reader(path);
+    const ReadOnlyFile file(QFile::encodeName(path).toStdString());
+    QFile bytes;
+    if (!file.isOpen() || !bytes.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        if (why != nullptr) {
+            *why = file.isOpen() ? bytes.errorString()
+                   : file.missing() ? QStringLiteral("no such file")
+                   : file.error() != 0 ? QString::fromLocal8Bit(std::strerror(file.error()))
+                                       : QStringLiteral("not a regular file");
+        }
+        return {};
+    }
+    if (bytes.size() > largestPictureBytes) {
+        if (why != nullptr) {
+            *why = QStringLiteral("larger than %1 MB").arg(largestPictureBytes >> 20);
+        }
+        return {};
+    }
+    QImageReader reader(&bytes);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
     if (image.isNull() && why != nullptr) {

@@ -1,9 +1,10 @@
 #include "progress/pupils.h"
 
+#include "platform/files.h"
+#include "progress/lines.h"
 #include "progress/resultrow.h"
 
 #include <algorithm>
-#include <fstream>
 #include <unordered_set>
 
 namespace progress {
@@ -109,27 +110,39 @@ std::vector<PupilEntry> listPupils(const std::filesystem::path& folder, std::str
         }
         return pupils;
     }
-    for (const std::filesystem::directory_entry& entry : it) {
+    // Stepped with an error code: a folder that fails half-way ends the
+    // listing there instead of throwing.
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::filesystem::directory_entry& entry = *it;
         std::optional<std::string> name = pupilNameOf(entry.path().filename().string());
-        if (!name || !entry.is_regular_file(ec)) {
+        std::error_code kind;
+        if (!name || !entry.is_regular_file(kind)) {
             continue;
         }
         PupilEntry pupil{std::move(*name), entry.path(), 0, {}};
-        std::ifstream in(entry.path(), std::ios::binary);
+        // Opened so that it cannot wait, and read a bounded line at a time.
+        const platform::ReadOnlyFile in(entry.path().string());
         std::unordered_set<std::string> runs;
-        std::string line;
-        while (std::getline(in, line)) {
-            const std::optional<NoteResult> row = parseCsvRow(line);
-            if (!row) {
-                continue;
-            }
-            runs.insert(row->run + ' ' + row->started);
-            if (row->started > pupil.lastStarted) {
-                pupil.lastStarted = row->started;
-            }
+        if (in.isOpen()) {
+            readLines(
+                in.fd(),
+                [&](std::string_view line) {
+                    const std::optional<NoteResult> row = parseCsvRow(line);
+                    if (!row) {
+                        return;
+                    }
+                    runs.insert(row->run + ' ' + row->started);
+                    if (row->started > pupil.lastStarted) {
+                        pupil.lastStarted = row->started;
+                    }
+                },
+                [] {}, entry.path().string(), nullptr);
         }
         pupil.runs = static_cast<int>(runs.size());
         pupils.push_back(std::move(pupil));
+    }
+    if (ec && error != nullptr) {
+        *error = "cannot read the folder '" + folder.string() + "': " + ec.message();
     }
     std::sort(pupils.begin(), pupils.end(),
               [](const PupilEntry& a, const PupilEntry& b) { return a.name < b.name; });

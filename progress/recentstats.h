@@ -3,6 +3,11 @@
 #include "exercise/focus.h"
 #include "progress/resultrow.h"
 
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <future>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -35,10 +40,36 @@ private:
 };
 
 // Reads the results file at path, a line at a time, never changing it, then
-// unwritten (rows of ours still on their way to the file). A file that does
-// not exist yet gives empty records (a new pupil); one that cannot be read
-// gives nothing, with the reason in error.
+// unwritten (rows of ours still on their way to the file). The rows of a run
+// in unwritten are taken from there only, so a run written to the file
+// while it is read never counts twice. The file is opened so that it cannot
+// wait (platform::ReadOnlyFile) and read with bounded memory: a line longer
+// than maxLineBytes is not kept, and counts in unreadable with the other
+// lines that are no row. A file that does not exist yet gives empty records
+// (a new pupil); one that cannot be read gives nothing, with the reason in
+// error.
 std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, std::string* error,
-                                                       const std::string& unwritten = {});
+                                                       const std::string& unwritten = {},
+                                                       std::size_t* unreadable = nullptr);
+
+// The reads of --focus, each on a thread of its own, so that the window never
+// waits for the file (a large one, a slow disk, a network mount that stopped
+// answering). start() returns at once; its future is ready when the read is
+// done, with the records or nothing (the reason said through report, from
+// the reading thread). A read that never ends holds its own thread only, and
+// not the program's end; while one is still going, start() gives nothing at
+// once rather than pile up readers.
+class RecentRecordsReader {
+public:
+    using Report = std::function<void(const std::string& message)>;
+    RecentRecordsReader(std::string path, Report report);
+
+    std::future<std::optional<exercise::NoteRecords>> start(std::string unwritten);
+
+private:
+    std::string m_path;
+    Report m_report;
+    std::shared_ptr<std::atomic<bool>> m_busy;
+};
 
 }  // namespace progress

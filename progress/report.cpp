@@ -286,7 +286,9 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
         return status;
     };
     // Read only: nothing below ever opens the results file for writing.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening never waits (a FIFO nobody writes to opens at once, and then
+    // reads as empty); a pipe that is given is then read as it comes.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
     }
@@ -302,6 +304,9 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
     // and holds no rows: refused rather than read for ever.
     if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
         return fail(2, "'" + file + "' is a device, not a results file");
+    }
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     }
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.

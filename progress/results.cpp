@@ -139,6 +139,12 @@ void RunCollector::noteShown(int place, int note, const std::string& prefix, boo
     m_note.sounded = sounded;
     m_shownAt = now;
     m_noteOpen = true;
+    m_noteDrawn = false;
+}
+
+void RunCollector::noteDrawn(std::uint32_t /*now*/)
+{
+    m_noteDrawn = m_noteOpen;
 }
 
 void RunCollector::noteUnshown(std::uint32_t /*now*/)
@@ -193,6 +199,13 @@ void RunCollector::closeNote(Outcome outcome, std::optional<std::uint32_t> respo
 
 void RunCollector::finishRun(bool stopped)
 {
+    if (stopped && m_noteOpen && !m_noteDrawn) {
+        // Stopped during its sound, before it came up: the pupil never saw
+        // it, so it is no note of the run (one answered right by ear already
+        // closed, as the score counted it).
+        m_note = NoteResult{};
+        m_noteOpen = false;
+    }
     if (m_noteOpen) {
         // The note on display when the user stopped; at a natural end every
         // note has closed already, so one open then was never answered.
@@ -212,11 +225,28 @@ ResultsFile::ResultsFile(std::string path) : m_path(std::move(path)) {}
 
 std::string ResultsFile::append(const std::string& rows)
 {
+    // A file taken away while we waited for its lock (another program made
+    // it and could not write its header) is opened again, by its name.
+    constexpr int tries = 8;
+    std::string result;
+    for (int attempt = 0; attempt < tries; ++attempt) {
+        bool again = false;
+        result = appendOnce(rows, &again);
+        if (!again) {
+            break;
+        }
+    }
+    return result;
+}
+
+std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
+{
     // Not a regular file: refused before it is opened, as opening a device
     // can itself do something.
     // (A folder goes on to fail to open, which says why.)
     struct stat before {};
-    if (::stat(m_path.c_str(), &before) == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) {
+    const bool existed = ::stat(m_path.c_str(), &before) == 0;
+    if (existed && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) {
         return "'" + m_path + "' is not a regular file";
     }
     // Opened for reading too: the first line is read back to check it is our
@@ -262,6 +292,13 @@ std::string ResultsFile::append(const std::string& rows)
     if (::fstat(fd.get(), &st) != 0) {
         return systemError("cannot read the size of", m_path, errno);
     }
+    // Still the file of that name? (One made and taken away again by
+    // another program while we waited is no longer anyone's.)
+    struct stat named {};
+    if (::stat(m_path.c_str(), &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino) {
+        *again = true;
+        return "'" + m_path + "' was taken away while it was written";
+    }
 
     std::string text;
     text.reserve(rows.size() + csv::header.size() + 2);
@@ -301,6 +338,12 @@ std::string ResultsFile::append(const std::string& rows)
         const int error = errno;
         // Whatever part did go in comes off again: a run is in the file whole or not at all.
         [[maybe_unused]] const int cut = ::ftruncate(fd.get(), st.st_size);
+        // A file this call made and could not give even its header (a full
+        // disk) goes again: no empty file is left to pass for a pupil's. It
+        // is still locked, and still ours by its name (checked above).
+        if (!existed && st.st_size == 0) {
+            ::unlink(m_path.c_str());
+        }
         return systemError("cannot write to", m_path, error);
     }
     return {};

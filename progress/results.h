@@ -38,6 +38,7 @@ public:
 
     void runStarted(int mode, std::uint32_t now) override;
     void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
+    void noteDrawn(std::uint32_t now) override;
     void noteUnshown(std::uint32_t now) override;
     void answered(int key, bool right, std::uint32_t now) override;
     void missed(std::uint32_t now) override;
@@ -57,6 +58,7 @@ private:
     bool m_running = false;
     NoteResult m_run;            // what every row of the run shares: start, id, mode
     bool m_noteOpen = false;     // m_note waits for its answer
+    bool m_noteDrawn = false;    // m_note is on the staff: seen, so kept even if never answered
     NoteResult m_note;
     std::uint32_t m_shownAt = 0; // clock reading at the start of m_note's tick, ms
     std::vector<NoteResult> m_rows;
@@ -81,8 +83,9 @@ public:
 // header if the file is empty, then the rows in one write with no buffer in
 // between, and closes it, so programs sharing the file never split each
 // other's runs or double the header. A write that fails half-way is cut back
-// off the file. A file left without its last line end (a crash mid-line)
-// gets one before the new rows.
+// off the file, and a file the append made is taken away again when not even
+// its header could be written (a full disk). A file left without its last
+// line end (a crash mid-line) gets one before the new rows.
 //
 // Only a regular file is written: a pipe, a device or a socket is refused
 // (a pipe nobody reads would hold the window, and one that is read loses what
@@ -98,6 +101,8 @@ public:
     const std::string& path() const { return m_path; }
 
 private:
+    std::string appendOnce(const std::string& rows, bool* again);
+
     std::string m_path;
     std::atomic<bool> m_abandoned = false;
 };
@@ -130,6 +135,7 @@ public:
     {
         m_collector.noteShown(place, note, prefix, sounded, now);
     }
+    void noteDrawn(std::uint32_t now) override { m_collector.noteDrawn(now); }
     void noteUnshown(std::uint32_t now) override { m_collector.noteUnshown(now); }
     void answered(int key, bool right, std::uint32_t now) override { m_collector.answered(key, right, now); }
     void missed(std::uint32_t now) override { m_collector.missed(now); }

@@ -1,15 +1,13 @@
 #include "progress/statistics.h"
 
+#include "platform/files.h"
+
 #include <algorithm>
 #include <deque>
-#include <cerrno>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <vector>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace progress {
 
@@ -469,72 +467,21 @@ ResultsSummary summarize(std::string_view text)
 
 bool readResults(int fd, SummaryBuilder& builder, const std::string& name, std::string* error)
 {
-    constexpr std::size_t chunk = 1 << 20;  // bytes per read
-    std::vector<char> buffer(chunk);
-    std::string partial;        // the start of a line cut by the end of a read
-    bool overlong = false;      // skipping the rest of a line too long to keep
-    while (true) {
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            if (error != nullptr) {
-                *error = "cannot read '" + name + "': " + std::strerror(errno);
-            }
-            return false;
-        }
-        if (got == 0) {
-            break;
-        }
-        std::string_view data(buffer.data(), static_cast<std::size_t>(got));
-        while (!data.empty()) {
-            const std::size_t end = data.find('\n');
-            const std::string_view piece = data.substr(0, end);
-            const bool complete = end != std::string_view::npos;
-            data.remove_prefix(complete ? end + 1 : data.size());
-            if (overlong) {
-                overlong = !complete;
-                continue;
-            }
-            if (partial.size() + piece.size() > maxLineBytes) {
-                builder.addSkipped(1);
-                partial.clear();
-                overlong = !complete;
-                continue;
-            }
-            if (!complete) {
-                partial.append(piece);
-                break;
-            }
-            if (partial.empty()) {
-                builder.addLine(piece);
-            } else {
-                partial.append(piece);
-                builder.addLine(partial);
-                partial.clear();
-            }
-        }
-    }
-    if (!partial.empty()) {
-        builder.addLine(partial);
-    }
-    return true;
+    return readLines(
+        fd, [&](std::string_view line) { builder.addLine(line); }, [&] { builder.addSkipped(1); }, name, error);
 }
 
 std::optional<ResultsSummary> readResultsFile(const std::string& path, std::string* error)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const platform::ReadOnlyFile file(path);
+    if (!file.isOpen()) {
         if (error != nullptr) {
-            *error = "cannot read '" + path + "': " + std::strerror(errno);
+            *error = file.why();
         }
         return std::nullopt;
     }
     SummaryBuilder builder;
-    const bool ok = readResults(fd, builder, path, error);
-    ::close(fd);
-    if (!ok) {
+    if (!readResults(file.fd(), builder, path, error)) {
         return std::nullopt;
     }
     return builder.finish();

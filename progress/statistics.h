@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/lines.h"
 #include "progress/mistakes.h"
 #include "progress/resultrow.h"
 
@@ -145,16 +146,13 @@ private:
 // Reads the whole text of a results file.
 ResultsSummary summarize(std::string_view text);
 
-// Longest line the reader keeps, in bytes; a longer one is skipped whole
-// without being held in memory.
-constexpr std::size_t maxLineBytes = 1U << 16;
-
 // Reads the open descriptor fd to its end in 1 MB pieces into builder. False,
 // with the reason in error (name is the file's name for it), if a read fails.
 bool readResults(int fd, SummaryBuilder& builder, const std::string& name, std::string* error);
 
-// Reads the file at path without changing it; nothing, with the reason in
-// error, if it cannot be read.
+// Reads the file at path without changing it, opened so that it cannot
+// wait (only a regular file is read); nothing, with the reason in error, if
+// it cannot be read.
 std::optional<ResultsSummary> readResultsFile(const std::string& path, std::string* error);
 
 // The weakest notes first: the lowest share right, counted as if each had one

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using testing_support::FormRig;
 
 namespace {
@@ -272,8 +274,10 @@ TEST(ExerciseSound, TheNoteSoundsUnderTheCoverBeforeThePicturesChange)
     // The pictures changed only after the sound, 400 ms after the tick.
     EXPECT_EQ(fileOf(f.Picture1), QStringLiteral("1%1.jpg").arg(f.curnote));
 
-    // A press of the new note during its sound already scores.
-    f.m_Click(1);  // (buttons are disabled; the handler is called directly)
+    // A press of the new note during its sound already scores (in a new
+    // run: a run starts from the idle exercise only).
+    f.stop1_Click();
+    f.m_Click(1);
     rig.time.at(4100, [&] { f.kkey_MouseDown(f.curnote, 1, 0, 0, 0); f.kkey_MouseUp(f.curnote, 1, 0, 0, 0); });
     rig.time.advance(4000);
     EXPECT_EQ(f.text1->text(), QStringLiteral("1"));
@@ -436,4 +440,64 @@ TEST(ExercisePictures, AMissingOrBrokenPictureClearsTheBoxOnceAndTheRunGoesOn)
     }
     EXPECT_GE(rig.errors.size(), 10);
     EXPECT_LE(rig.errors.size(), 20);
+}
+
+namespace {
+
+// A box that the user does not answer at once: while it is up, a click
+// reaches the mode buttons (the accessibility bus presses a button whatever
+// the box), and the clock runs on.
+struct ClickingMessages final : platform::MessageSink {
+    void show(const QString& text) override
+    {
+        shown << text;
+        if (whileUp) {
+            whileUp();
+        }
+    }
+    QStringList shown;
+    std::function<void()> whileUp;
+};
+
+}  // namespace
+
+TEST(ExerciseRun, NoRunStartsUnderTheMissingPicturesBoxAndEachRunCountsFromZero)
+{
+    QTemporaryDir empty;  // no picture folder: the first start says so in a box
+    testing_support::FakeTimeBase time;
+    testing_support::RecordingOutputSystem midi([&time] { return time.now(); });
+    ClickingMessages messages;
+    Form1 f(Form1Services{time, midi, messages, [](const QString&) {}, empty.path(), 3, 0});
+    f.show();
+    QCoreApplication::processEvents();
+    time.advance(25);
+    time.advance(2000);
+    f.Check1->setChecked(false);
+    const std::uint32_t interval = static_cast<std::uint32_t>(f.interval);
+    messages.whileUp = [&] {
+        time.advance(2000);
+        f.m(3)->click();  // "Clef de fa", 2 s after "Clef de sol" opened the box
+        time.advance(2 * interval);
+        EXPECT_EQ(f.exerciseState(), ExerciseState::Idle) << "nothing started behind the box";
+        EXPECT_EQ(f.notecount, 0);
+    };
+    f.m(1)->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(f.mode, 1) << "the run the box came up for starts once it is answered";
+    EXPECT_EQ(f.exerciseState(), ExerciseState::Starting);
+    EXPECT_EQ(f.notecount, 0);
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        int shown = 0;
+        while (f.exerciseState() != ExerciseState::Idle && shown <= 60) {
+            time.advance(interval);
+            if (f.exerciseState() != ExerciseState::Idle) {
+                ++shown;
+                ASSERT_EQ(f.notecount, shown);
+            }
+        }
+        EXPECT_EQ(shown, 50) << "a full run from note 1";
+        f.m(3)->click();  // the next run, with no box this time
+        EXPECT_EQ(messages.shown.size(), 1) << "said once";
+    }
 }

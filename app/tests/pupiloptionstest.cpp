@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 #include <map>
 
 namespace {
@@ -71,8 +72,8 @@ TEST(PupilOptions, BadCombinationsExitWithStatus2AndOneLine)
         std::initializer_list<const char*> args;
         const char* says;
     } cases[] = {
-        {{"--notes", "70-80"}, "--notes 70-80 leaves exercise 3 with fewer than two notes"},
-        {{"--notes", "do3-do#3"}, "leaves exercise 1 with fewer than two notes"},
+        {{"--notes", "70-80"}, "--notes 70-80 leaves exercise 3 with fewer than three notes"},
+        {{"--notes", "do3-do#3"}, "leaves exercise 1 with fewer than three notes"},
         {{"--notes", "sol3-do3"}, "--notes takes LOW-HIGH"},
         {{"--notes", "grave"}, "--notes takes LOW-HIGH"},
         {{"--notes", "60-67", "--report", "a.csv"}, "--notes goes with playing"},
@@ -137,7 +138,9 @@ TEST(PupilOptions, TheWindowDrawsInTheRangeAndAsksForTheRecordsAtEveryStart)
             records[key] = exercise::NoteRecord{30.0, 0.0, 0.0, 0.0};  // known
         }
         records[67] = exercise::NoteRecord{30.0, 30.0, 0.0, 0.0};  // always missed
-        return std::optional<exercise::NoteRecords>(records);
+        std::promise<std::optional<exercise::NoteRecords>> read;
+        read.set_value(records);
+        return read.get_future();
     };
     Form1 form(services);
     time.advance(25);
@@ -158,4 +161,144 @@ TEST(PupilOptions, TheWindowDrawsInTheRangeAndAsksForTheRecordsAtEveryStart)
     }
     EXPECT_GT(counts[67], 25) << "the note always missed comes back most, every other note at most";
     EXPECT_GT(counts[67], 2 * counts[60]);
+}
+
+TEST(PupilOptions, OptionsAfterReportGoInAnyOrder)
+{
+    const struct {
+        std::initializer_list<const char*> args;
+        QStringList pupils;
+        std::vector<std::string> reportFiles;
+        std::string out;
+    } cases[] = {
+        {{"--report", "--out", "classe.pdf", "--pupil", "A", "--pupil", "B"}, {QStringLiteral("A"), QStringLiteral("B")},
+         {}, "classe.pdf"},
+        {{"--report", "--pupil", "A", "--out", "classe.pdf", "--pupil", "B"}, {QStringLiteral("A"), QStringLiteral("B")},
+         {}, "classe.pdf"},
+        {{"--report", "--out=classe.pdf", "--pupil=A"}, {QStringLiteral("A")}, {}, "classe.pdf"},
+        {{"--report", "--out", "classe.pdf", "a.csv", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
+        {{"--report", "a.csv", "--out", "classe.pdf", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
+        {{"--out", "classe.pdf", "--report", "a.csv", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
+    };
+    for (const auto& c : cases) {
+        const QStringList args = argv(c.args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Options o = parseOptions(args);
+        ASSERT_EQ(o.action, Options::Action::Report) << o.message.toStdString();
+        EXPECT_EQ(o.pupils, c.pupils);
+        EXPECT_EQ(o.reportFiles, c.reportFiles);
+        EXPECT_EQ(o.reportOut, c.out);
+    }
+    const Options none = parseOptions(argv({"--report", "--out", "classe.pdf"}));
+    EXPECT_EQ(none.action, Options::Action::Exit);
+    EXPECT_TRUE(none.message.contains(QStringLiteral("--report needs a file"))) << none.message.toStdString();
+}
+
+TEST(PupilOptions, AnOptionIsNeverTakenForAnotherOptionsValue)
+{
+    const struct {
+        std::initializer_list<const char*> args;
+        const char* says;
+    } cases[] = {
+        {{"--pupil", "--focus"}, "--pupil needs a name before --focus"},
+        {{"--focus", "--pupil", "--notes=60-72"}, "--pupil needs a name before --notes=60-72"},
+        {{"--results", "--focus"}, "--results needs a file name before --focus"},
+        {{"--pupil", "Léa", "--notes", "--focus"}, "--notes needs LOW-HIGH before --focus"},
+        {{"--midi-in", "--pupil", "Léa"}, "--midi-in needs none or CLIENT:PORT before --pupil"},
+        {{"--report", "a.csv", "--out", "-h"}, "--out needs a picture file name before -h"},
+    };
+    for (const auto& c : cases) {
+        const QStringList args = argv(c.args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Options o = parseOptions(args);
+        EXPECT_EQ(o.action, Options::Action::Exit);
+        EXPECT_EQ(o.exitStatus, 2);
+        EXPECT_TRUE(o.message.contains(QString::fromUtf8(c.says))) << o.message.toStdString();
+    }
+    // Given with '=', a name may look like an option; other values may start
+    // with a dash.
+    const Options named = parseOptions(argv({"--pupil=--focus"}));
+    EXPECT_EQ(named.action, Options::Action::Run) << named.message.toStdString();
+    EXPECT_EQ(named.pupils, QStringList{QStringLiteral("--focus")});
+    const Options dash = parseOptions(argv({"--pupil", "-Léa-"}));
+    EXPECT_EQ(dash.pupils, QStringList{QStringLiteral("-Léa-")});
+}
+
+TEST(PupilOptions, NotesOutOfRangeInCapitalsAndTooFewAreToldApart)
+{
+    const struct {
+        const char* value;
+        const char* says;  // nothing: taken
+    } cases[] = {
+        {"FA DIÈSE 2-SI BÉMOL 3", nullptr},
+        {"128-130", "--notes takes notes from 0 to 127"},
+        {"do3-sol9", "--notes takes notes from 0 to 127"},
+        {"sol3-do3", "the low note first"},
+        // Two notes and the no-repeat rule: each note would tell the next.
+        {"60-62", "--notes 60-62 leaves exercise 1 with fewer than three notes: two would only take turns"},
+        {"60-64", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const Options o = parseOptions(argv({"--notes", c.value}));
+        if (c.says == nullptr) {
+            EXPECT_EQ(o.action, Options::Action::Run) << o.message.toStdString();
+            continue;
+        }
+        EXPECT_EQ(o.action, Options::Action::Exit);
+        EXPECT_TRUE(o.message.contains(QString::fromUtf8(c.says))) << o.message.toStdString();
+    }
+}
+
+TEST(PupilOptions, TheWindowNeverWaitsForTheRecordsAndTakesThemWhenRead)
+{
+    // The records of a results file that is slow to read (or never answers)
+    // come when they come: the run starts and its notes come on time; from
+    // the first tick after they are read, the draw follows them.
+    testing_support::FakeTimeBase time;
+    testing_support::RecordingOutputSystem midi;
+    testing_support::RecordingMessages messages;
+    std::vector<std::promise<std::optional<exercise::NoteRecords>>> reads;
+    Form1Services services{time, midi, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 4, 0};
+    services.noteRange = exercise::NoteRange{57, 67};
+    services.focusRecords = [&reads] {
+        reads.emplace_back();
+        return reads.back().get_future();
+    };
+    Form1 form(services);
+    time.advance(25);
+    time.advance(2000);
+    form.Check1->setChecked(false);
+    const auto interval = static_cast<std::uint32_t>(form.interval);
+    form.m_Click(3);
+    ASSERT_EQ(reads.size(), 1U);
+    for (int note = 1; note <= 10; ++note) {
+        time.advance(interval);
+        ASSERT_EQ(form.notecount, note) << "the notes come on time while the read goes on";
+    }
+    exercise::NoteRecords records;
+    for (const int key : {57, 59, 60, 62, 64, 65}) {
+        records[key] = exercise::NoteRecord{30.0, 0.0, 0.0, 0.0};
+    }
+    records[67] = exercise::NoteRecord{30.0, 30.0, 0.0, 0.0};
+    reads.back().set_value(records);
+    int missedNote = 0;
+    for (int note = 11; note <= 50; ++note) {
+        time.advance(interval);
+        ASSERT_EQ(form.notecount, note);
+        missedNote += form.curnote == 67 ? 1 : 0;
+    }
+    EXPECT_GT(missedNote, 10) << "from the read on, the note always missed comes back most (even: 6 of 40)";
+    // The next run asks again; a read that gives nothing draws evenly.
+    time.advance(interval);
+    ASSERT_EQ(form.exerciseState(), ExerciseState::Idle);
+    form.m_Click(3);
+    ASSERT_EQ(reads.size(), 2U);
+    reads.back().set_value(std::nullopt);
+    std::map<int, int> counts;
+    for (int note = 1; note <= 50; ++note) {
+        time.advance(interval);
+        ++counts[form.curnote];
+    }
+    EXPECT_LT(counts[67], 20) << "evenly over seven keys";
 }

@@ -176,5 +176,40 @@ TEST(NoteRange, EveryModeKeepsOnlyItsKeysInTheRange)
     EXPECT_EQ(exercise::modeLeftShort(NoteRange{70, 80}), 3) << "no bass-clef key above la 3";
     EXPECT_EQ(exercise::modeLeftShort(NoteRange{36, 50}), 1);
     EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 61}), 1) << "one white key only";
-    EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 62}), 0);
+    EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 62}), 1) << "two white keys would only take turns";
+    EXPECT_EQ(exercise::modeLeftShort(NoteRange{60, 64}), 0);
+}
+
+TEST(NoteRange, CapitalsOfEveryKindAndNotesOutOfRangeAreToldApart)
+{
+    // Case is folded the Unicode way, whatever the letters; a note that is
+    // read but lies outside 0 to 127 is out of range, not "low first".
+    const struct {
+        const char* text;
+        std::optional<NoteRange> range;
+        exercise::RangeFault fault;
+    } cases[] = {
+        {"FA DIÈSE 2-SI BÉMOL 3", NoteRange{54, 70}, exercise::RangeFault::None},
+        {"Fa Dièse 2-Si Bémol 3", NoteRange{54, 70}, exercise::RangeFault::None},
+        {"RÉ3-LA3", NoteRange{62, 69}, exercise::RangeFault::None},
+        {"DO3-SOL3", NoteRange{60, 67}, exercise::RangeFault::None},
+        {"FA\xe2\x99\xaf" "2-SI\xe2\x99\xad" "3", NoteRange{54, 70}, exercise::RangeFault::None},  // FA♯2-SI♭3
+        {"SIB3-DO4", NoteRange{70, 72}, exercise::RangeFault::None},
+        {"128-130", std::nullopt, exercise::RangeFault::OutOfRange},
+        {"60-128", std::nullopt, exercise::RangeFault::OutOfRange},
+        {"0060-99999", std::nullopt, exercise::RangeFault::OutOfRange},
+        {"do3-sol9", std::nullopt, exercise::RangeFault::OutOfRange},
+        {"sol3-do3", std::nullopt, exercise::RangeFault::HighFirst},
+        {"72-60", std::nullopt, exercise::RangeFault::HighFirst},
+        {"grave", std::nullopt, exercise::RangeFault::NotARange},
+        {"do-sol", std::nullopt, exercise::RangeFault::NotARange},
+        {"ÇA3-DO4", std::nullopt, exercise::RangeFault::NotARange},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const exercise::NoteRangeRead read = exercise::readNoteRange(c.text);
+        EXPECT_EQ(read.range, c.range);
+        EXPECT_EQ(read.fault, c.fault);
+        EXPECT_EQ(exercise::parseNoteRange(c.text), c.range);
+    }
 }

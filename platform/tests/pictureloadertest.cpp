@@ -11,6 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 void writePicture(const QString& path, QSize size, QColor colour, const char* format = "JPEG")
@@ -110,4 +117,37 @@ TEST(PictureLoader, AMissingPictureIsReportedOnceAtEitherRatio)
     }
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines.first().startsWith(QStringLiteral("tavelin-piano: cannot load picture ") + missing));
+}
+
+TEST(PictureLoader, AFifoOrADeviceInAPicturesPlaceIsRefusedAtOnce)
+{
+    // The pictures are read at every tick, on the window's thread: a FIFO
+    // nobody writes to would hold the window for good. A writer comes to the
+    // FIFO after 5 s, so that a loader that waits still ends and fails the
+    // time bound.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("160.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    writePicture(dir.filePath(QStringLiteral("162.jpg")), QSize(8, 8), Qt::red);
+    std::thread rescue([path = QFile::encodeName(fifo)] {
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    });
+    QStringList lines;
+    platform::PictureLoader loader([&lines](const QString& line) { lines << line; });
+    loader.setDevicePixelRatio(1.0);
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(path.toStdString());
+        const auto began = std::chrono::steady_clock::now();
+        EXPECT_TRUE(loader.load(path).isNull());
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(4));
+    }
+    EXPECT_FALSE(loader.load(dir.filePath(QStringLiteral("162.jpg"))).isNull()) << "a picture beside them loads";
+    rescue.join();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("not a regular file"))) << lines[0].toStdString();
 }

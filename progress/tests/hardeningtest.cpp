@@ -79,6 +79,8 @@ struct Outcome {
     int status = -1;  // exit status, or -1 for a signal
     std::string out;
     std::string err;
+    bool timedOut = false;  // still running at Spawn::limit, and killed
+    int signal = 0;         // the signal that ended it
 };
 
 struct Spawn {
@@ -89,6 +91,7 @@ struct Spawn {
     std::vector<std::string> unset;           // environment variables taken away
     std::vector<std::string> set;             // NAME=VALUE added
     std::string shellPrefix;                  // run under sh -c "PREFIX exec program ARGS..."
+    std::chrono::seconds limit{0};            // killed after this long (0: waited for); Outcome::timedOut
 };
 
 // Starts the program, returns its pid; out and err go to files in work.
@@ -153,8 +156,25 @@ Outcome wait(pid_t pid, const Spawn& s, const std::string& work)
 {
     Outcome r;
     int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+    if (pid > 0 && s.limit.count() > 0) {
+        const auto deadline = std::chrono::steady_clock::now() + s.limit;
+        while (::waitpid(pid, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                r.timedOut = true;
+                ::kill(pid, SIGKILL);
+                ::waitpid(pid, &status, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        if (!r.timedOut && WIFEXITED(status)) {
+            r.status = WEXITSTATUS(status);
+        }
+    } else if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         r.status = WEXITSTATUS(status);
+    }
+    if (WIFSIGNALED(status)) {
+        r.signal = WTERMSIG(status);
     }
     if (s.output.empty()) {
         r.out = readAll(work + "/.stdout");
@@ -502,4 +522,95 @@ TEST(OptionsHardening, OptionsThatDoNotGoTogetherAndNumbersOutOfRangeExit2)
     }
     EXPECT_EQ(entries(w.folder()), std::vector<std::string>{"lea.csv"}) << "no results file, no picture";
     EXPECT_EQ(readAll(w.path("lea.csv")), before);
+}
+
+// ---------------------------------------------------------------- pupils' files
+
+namespace {
+
+// A data folder with the pupils' folder in it.
+struct PupilsWork : Work {
+    PupilsWork()
+    {
+        ::mkdir(path("data").c_str(), 0700);
+        ::mkdir(path("data/tavelin-piano").c_str(), 0700);
+        ::mkdir(pupils().c_str(), 0700);
+    }
+    std::string pupils() const { return path("data/tavelin-piano/pupils"); }
+    std::string data() const { return "XDG_DATA_HOME=" + path("data"); }
+};
+
+}  // namespace
+
+TEST(PupilsHardening, APupilsFileThatCannotBeLookedAtIsSaidNotThrown)
+{
+    // Every check of the pupil's file says what is wrong in one line and
+    // status 2; none throws (status 134 was std::filesystem's error).
+    PupilsWork w;
+    writeAll(w.pupils() + "/Léa.csv", results());
+    ASSERT_EQ(::symlink("Loop.csv", (w.pupils() + "/Loop.csv").c_str()), 0);  // a loop on the file
+    const std::string long_(5000, 'x');
+    ::mkdir(w.path("loop").c_str(), 0700);
+    ASSERT_EQ(::symlink(w.path("loop/tavelin-piano").c_str(), w.path("loop/tavelin-piano").c_str()), 0);  // on the folder
+    const struct {
+        const char* name;
+        std::string data;
+        const char* pupil;
+        const char* says;
+    } cases[] = {
+        {"a loop of links on the file", w.data(), "Loop", "Too many levels of symbolic links"},
+        {"a loop of links on the folder", "XDG_DATA_HOME=" + w.path("loop"), "Léa", "Too many levels of symbolic links"},
+        {"a data folder over 4096 bytes", "XDG_DATA_HOME=/" + long_, "Léa", "File name too long"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome r = w.run({.args = {"--report", "--pupil", c.pupil}, .set = {c.data},
+                                 .limit = std::chrono::seconds(60)});
+        EXPECT_EQ(r.signal, 0) << r.err;
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    // The listing of a folder that loops, or cannot be reached, fails in one line too.
+    const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {"XDG_DATA_HOME=/" + long_},
+                                  .limit = std::chrono::seconds(60)});
+    EXPECT_EQ(listed.signal, 0) << listed.err;
+    EXPECT_EQ(lineCount(listed.err), 1) << listed.err;
+}
+
+TEST(PupilsHardening, APipeInAPupilsPlaceIsRefusedAtOnce)
+{
+    // --report --pupil Fifo with Fifo.csv a FIFO nobody writes to: refused
+    // within seconds, not waited on for ever; the listing passes it over.
+    PupilsWork w;
+    ASSERT_EQ(::mkfifo((w.pupils() + "/Fifo.csv").c_str(), 0600), 0);
+    writeAll(w.pupils() + "/Léa.csv", results());
+    const Outcome r = w.run({.args = {"--report", "--pupil", "Fifo"}, .set = {w.data()}, .limit = std::chrono::seconds(5)});
+    EXPECT_FALSE(r.timedOut) << "the report waited on the FIFO";
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("is not a regular file"), std::string::npos) << r.err;
+    const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {w.data()}, .limit = std::chrono::seconds(5)});
+    EXPECT_FALSE(listed.timedOut);
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out.find("Fifo"), std::string::npos) << listed.out;
+    // A FIFO given by name to the report is read as a pipe: nobody writing
+    // to it, it holds nothing.
+    const Outcome named = w.run({.args = {"--report", w.pupils() + "/Fifo.csv", "--out", w.path("fifo.png")},
+                                 .limit = std::chrono::seconds(5)});
+    EXPECT_FALSE(named.timedOut) << "the report waited on the FIFO";
+}
+
+TEST(PupilsHardening, AFullDiskAtStartUpLeavesNoPupilBehind)
+{
+    // A file size limit of 0 stands for the full disk (it holds for the
+    // program's own standard error too, so nothing is said there): the
+    // start-up check cannot write the new pupil's header, the program ends
+    // with status 2, and the listing shows no "Léa 0" afterwards.
+    PupilsWork w;
+    const Outcome r = w.run({.args = {"--pupil", "Léa"}, .set = {w.data()},
+                             .shellPrefix = "trap '' XFSZ; ulimit -f 0;", .limit = std::chrono::seconds(60)});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(entries(w.pupils()), std::vector<std::string>{}) << "no empty file left";
+    const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {w.data()}});
+    EXPECT_EQ(listed.out, "") << listed.out;
 }

@@ -54,6 +54,7 @@ public:
             m_onNote(place, note, prefix);
         }
     }
+    void noteDrawn(std::uint32_t now) override { m_inner.noteDrawn(now); }
     void noteUnshown(std::uint32_t now) override { m_inner.noteUnshown(now); }
     void answered(int key, bool right, std::uint32_t now) override { m_inner.answered(key, right, now); }
     void missed(std::uint32_t now) override { m_inner.missed(now); }

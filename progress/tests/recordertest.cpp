@@ -10,6 +10,7 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <chrono>
 #include <set>
 
 using progress::MistakeKind;
@@ -177,7 +178,8 @@ TEST(RecordedRun, TheStoppedRunsLastRow)
         std::size_t rows;           // rows handed over; 0 for no run at all
         Outcome last;
     } cases[] = {
-        {"during the sound of the third note", When::DuringTheSound, true, 3, Outcome::Stopped},
+        // Never drawn: the pupil never saw it, so it is no row, wrong key and all.
+        {"during the sound of the third note", When::DuringTheSound, true, 2, Outcome::Right},
         {"with the third note waiting", When::NoteOpen, false, 3, Outcome::Stopped},
         {"after the third note was answered", When::AfterTheAnswer, false, 3, Outcome::Right},
         {"after the third note was missed", When::AfterAMiss, false, 3, Outcome::Missed},
@@ -240,10 +242,10 @@ TEST(RecordedRun, TheStoppedRunsLastRow)
         EXPECT_EQ(rows[0].outcome, Outcome::Right);
         EXPECT_EQ(rows[1].outcome, Outcome::Right);
         const NoteResult& last = rows.back();
-        EXPECT_EQ(last.place, 3);
+        EXPECT_EQ(last.place, static_cast<int>(c.rows));
         EXPECT_EQ(last.outcome, c.last);
         EXPECT_EQ(last.responseMs.has_value(), c.last == Outcome::Right);
-        if (c.when == When::DuringTheSound || c.when == When::NoteOpen) {
+        if (c.when == When::NoteOpen) {
             // The wrong key pressed before the stop stays on the row.
             ASSERT_EQ(last.wrongKeys.size(), 1U);
             EXPECT_EQ(last.wrongKeys[0].key, wrongKey);
@@ -394,6 +396,72 @@ TEST(RecordedRun, AFailingWriterIsReportedOnceAndTheExerciseGoesOn)
     EXPECT_EQ(progress::parseCsvRow(rows[149])->run, "s-3");
 }
 
+TEST(RecordedRun, ANoteStoppedBeforeItCameUpIsNoRow)
+{
+    // "Son" ticked, the fastest speed, a stop (Escape, "Arrêter", closing the
+    // window) during the 400 ms sound of a note: the staff never showed that
+    // note, so it is not recorded. A note answered right by ear during its
+    // sound was scored, and keeps its row.
+    enum class Stop { Click, Close };
+    const struct {
+        const char* name;
+        int place;       // the note whose sound the stop comes in
+        bool answered;   // answered right during its sound
+        Stop how;
+        std::size_t rows;
+    } cases[] = {
+        {"the first note, Arrêter", 1, false, Stop::Click, 0},
+        {"the first note, the window closed", 1, false, Stop::Close, 0},
+        {"the fourth note, Arrêter", 4, false, Stop::Click, 3},
+        {"the fourth note answered by ear, Arrêter", 4, true, Stop::Click, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto sink = std::make_unique<MemorySink>();
+        const std::shared_ptr<const std::string> written = sink->kept();
+        {
+            progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
+            Spy spy(recorder);
+            ObservedRig rig(spy, true);
+            Form1& f = *rig.form;
+            f.HScroll1->setValue(5);
+            spy.setOnNote([&](int place, int note, const std::string&) {
+                if (place < c.place) {
+                    rig.time.at(700, [&rig, note] { rig.press(note); });
+                    return;
+                }
+                if (c.answered) {
+                    rig.time.at(100, [&rig, note] { rig.press(note); });
+                }
+                rig.time.at(200, [&] {
+                    if (c.how == Stop::Click) {
+                        f.stop1_Click();
+                    } else {
+                        f.close();
+                    }
+                });
+            });
+            f.m_Click(1);
+            for (int k = 0; k < c.place; ++k) {
+                rig.time.advance(rig.interval());
+            }
+            if (c.how == Stop::Click) {
+                EXPECT_EQ(f.exerciseState(), ExerciseState::Idle);
+                EXPECT_EQ(f.Label3->text(), QStringLiteral("Note : %1").arg(c.place - 1));
+                EXPECT_TRUE(recorder.waitUntilTried(std::chrono::milliseconds(5000)));
+            }
+        }
+        const auto rows = progress_testing::lines(*written);
+        ASSERT_EQ(rows.size(), c.rows) << *written;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::optional<NoteResult> r = progress::parseCsvRow(rows[i]);
+            ASSERT_TRUE(r) << rows[i];
+            EXPECT_EQ(r->outcome, Outcome::Right) << rows[i];
+            EXPECT_EQ(r->place, static_cast<int>(i) + 1);
+        }
+    }
+}
+
 TEST(RecordedRun, ARunOpenWhenTheWindowClosesIsKeptAsStopped)
 {
     auto sink = std::make_unique<MemorySink>();
@@ -460,8 +528,14 @@ TEST(RunCollector, OddOrdersOfCallsStayConsistent)
     // An unknown prefix is written as the "all notes" mode would.
     c.runStarted(6, 14000);
     c.noteShown(1, 58, "", false, 15000);
+    c.noteDrawn(15400);
     c.runStarted(6, 16000);  // a start over an open run stops it there
     c.runEnded(true, 17000);
+    // Stopped before its note was drawn: no row, and so no run.
+    c.runStarted(6, 18000);
+    c.noteShown(1, 60, "1", true, 19000);
+    c.answered(62, false, 19100);
+    c.runEnded(true, 19200);
     ASSERT_EQ(runs.done.size(), 2U);
     const auto& a = runs.done[0];
     ASSERT_EQ(a.size(), 3U);

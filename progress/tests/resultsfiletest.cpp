@@ -365,6 +365,42 @@ TEST(ResultsFile, AWriteThatFailsHalfWayLeavesNothingBehind)
     EXPECT_EQ(readAll(path), before + runRows("a-3", 2));
 }
 
+TEST(ResultsFile, AFileThatCouldNotGetItsHeaderIsNotLeftBehind)
+{
+    // A full disk at start-up (a file size limit of 0 stands for it, in a
+    // child process): the start-up check of a new pupil's file fails, and no
+    // empty file is left for the listing to show as a pupil with 0 runs. A
+    // file that was there before, empty or not, stays as it was.
+    Folder f;
+    writeAll(f.path("empty.csv"), "");
+    ResultsFile kept(f.path("kept.csv"));
+    ASSERT_EQ(kept.append(runRows("a-1", 2)), "");
+    const std::string before = readAll(f.path("kept.csv"));
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        int failed = 0;
+        for (const char* name : {"new.csv", "empty.csv"}) {
+            ResultsFile file(f.path(name));
+            failed += file.append(std::string()).find("File too large") != std::string::npos ? 1 : 0;
+        }
+        ResultsFile again(f.path("kept.csv"));
+        failed += again.append(runRows("a-2", 2)).find("File too large") != std::string::npos ? 1 : 0;
+        ::_exit(failed == 3 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "every write failed with EFBIG";
+    struct stat st {};
+    EXPECT_NE(::lstat(f.path("new.csv").c_str(), &st), 0) << "the file made for nothing is gone";
+    ASSERT_EQ(::lstat(f.path("empty.csv").c_str(), &st), 0) << "a file that was there stays";
+    EXPECT_EQ(st.st_size, 0);
+    EXPECT_EQ(readAll(f.path("kept.csv")), before);
+}
+
 namespace {
 
 // Another program holding the results file's lock: a child process that
