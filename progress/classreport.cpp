@@ -4,13 +4,13 @@
 #include "picture/texture.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
+#include "progress/pupils.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageSize>
@@ -19,13 +19,16 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace progress::classreport {
 
@@ -151,6 +154,8 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
     }
     return l;
 }
+
+
 
 QImage comparisonPage(const std::vector<PupilLine>& lines)
 {
@@ -319,8 +324,22 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 
 namespace progress {
 
-int runClassReport(const std::vector<std::string>& files, const QStringList& names, const std::string& out, int argc,
-                   char** argv)
+namespace {
+
+// A file given by its path goes by its name without the extension.
+QString fileLabel(const std::string& file)
+{
+    const std::size_t slash = file.rfind('/');
+    std::string base = slash == std::string::npos ? file : file.substr(slash + 1);
+    if (const std::size_t dot = base.rfind('.'); dot != std::string::npos && dot > 0) {
+        base.resize(dot);
+    }
+    return QString::fromStdString(printableName(base));
+}
+
+}  // namespace
+
+int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv)
 {
     // Names are bytes throughout, as the shell gave them.
     std::string pdf = out.empty() ? std::string("class.pdf") : out;
@@ -337,26 +356,48 @@ int runClassReport(const std::vector<std::string>& files, const QStringList& nam
     struct stat target {};
     const bool pdfExists = ::stat(pdf.c_str(), &target) == 0;
     std::vector<classreport::Pupil> pupils;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        // Never written: the PDF may not be one of them under any name.
-        struct stat input {};
-        if (pdfExists && ::stat(files[i].c_str(), &input) == 0 && input.st_dev == target.st_dev &&
-            input.st_ino == target.st_ino) {
-            std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
-                         pdf.c_str(), files[i].c_str());
-            return 2;
+    for (const ReportSource& source : sources) {
+        const QString label = source.name.empty() ? fileLabel(source.files.front())
+                                                  : QString::fromStdString(printableName(source.name));
+        std::vector<std::string> files;
+        for (const std::string& file : source.files) {
+            struct stat input {};
+            if (::stat(file.c_str(), &input) != 0) {
+                files.push_back(file);  // its reading says why
+                continue;
+            }
+            // Never written: the PDF may not be one of them under any name.
+            if (pdfExists && input.st_dev == target.st_dev && input.st_ino == target.st_ino) {
+                std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
+                             pdf.c_str(), file.c_str());
+                return 2;
+            }
+            files.push_back(file);
         }
+        if (files.empty()) {
+            continue;
+        }
+        SummaryBuilder builder;
         std::string error;
-        std::optional<ResultsSummary> summary = readResultsFile(files[i], &error);
-        if (!summary) {
+        bool read = true;
+        for (const std::string& file : files) {
+            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) {
+                error = "cannot read '" + file + "': " + std::strerror(errno);
+                read = false;
+                break;
+            }
+            read = readResults(fd, builder, file, &error);
+            ::close(fd);
+            if (!read) {
+                break;
+            }
+        }
+        if (!read) {
             std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
             return 1;
         }
-        const std::size_t slash = files[i].rfind('/');
-        const QString base = QFileInfo(QFile::decodeName(QByteArray::fromStdString(
-                                           slash == std::string::npos ? files[i] : files[i].substr(slash + 1))))
-                                 .completeBaseName();
-        pupils.push_back({names.value(static_cast<qsizetype>(i), base), std::move(*summary)});
+        pupils.push_back({label, builder.finish()});
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/report.h"
 #include "progress/statistics.h"
 
 #include <QImage>
@@ -52,12 +53,12 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 
 namespace progress {
 
-// tavelin-piano --report FILE FILE... [--out class.pdf]: reads every file
-// (never writing to it), names each page after names (same order), prints a
-// line per pupil and writes the PDF (class.pdf here by default). File names
-// are bytes, as given. Returns the exit status: 0; 1 when a file cannot be
-// read or the PDF written; 2 when out is not a .pdf or is one of the files.
-int runClassReport(const std::vector<std::string>& files, const QStringList& names, const std::string& out, int argc,
-                   char** argv);
+// tavelin-piano --report FILE FILE... [--out class.pdf] (or several
+// --pupil): reads every source's files (never writing to them), prints a line
+// per pupil and writes the PDF (class.pdf here by default). File names are
+// bytes, as given.
+// Returns the exit status: 0; 1 when a file cannot be read or the PDF
+// written; 2 when out is not a .pdf or is one of the files.
+int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv);
 
 }  // namespace progress

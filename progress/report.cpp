@@ -2,6 +2,7 @@
 
 #include "picture/fonts.h"
 #include "progress/notenames.h"
+#include "progress/pupils.h"
 #include "progress/reportpicture.h"
 
 #include <QBuffer>
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -279,33 +281,61 @@ bool printOut(const std::string& text)
 
 }  // namespace
 
-int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+QString sourceLabel(const ReportSource& source)
+{
+    if (!source.name.empty()) {
+        return QString::fromStdString(printableName(source.name));
+    }
+    const std::string& file = source.files.empty() ? std::string() : source.files.front();
+    const std::size_t slash = file.rfind('/');
+    return QString::fromStdString(printableName(slash == std::string::npos ? file : file.substr(slash + 1)));
+}
+
+int runReport(const ReportSource& source, const std::string& out, int argc, char** argv)
 {
     auto fail = [](int status, const std::string& why) {
         print(stderr, "tavelin-piano: " + why + "\n");
         return status;
     };
-    // Read only: nothing below ever opens the results file for writing.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+    if (source.files.empty()) {
+        return fail(1, "no results file to report on");
     }
+    struct Input {
+        std::string file;
+        int fd = -1;
+        struct stat st {};
+    };
+    std::vector<Input> inputs;
     const struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat input {};
-    if (::fstat(fd, &input) != 0) {
-        return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+        std::vector<Input>& inputs;
+        ~Closer()
+        {
+            for (const Input& i : inputs) {
+                ::close(i.fd);
+            }
+        }
+    } closer{inputs};
+    for (const std::string& file : source.files) {
+        // Read only: nothing below ever opens a results file for writing.
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+        }
+        inputs.push_back({file, fd, {}});
+        struct stat& input = inputs.back().st;
+        if (::fstat(fd, &input) != 0) {
+            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+        }
+        // A device other than a terminal (/dev/zero, /dev/urandom) never ends
+        // and holds no rows: refused rather than read for ever.
+        if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
+            return fail(2, "'" + file + "' is a device, not a results file");
+        }
     }
-    // A device other than a terminal (/dev/zero, /dev/urandom) never ends
-    // and holds no rows: refused rather than read for ever.
-    if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
-        return fail(2, "'" + file + "' is a device, not a results file");
-    }
+    const std::string& file = source.files.front();
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
-    const bool beside = S_ISREG(input.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
+    const bool beside = S_ISREG(inputs.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
     const std::string picture = out.empty() ? defaultReportPicture(file, beside) : out;
     const std::optional<PictureFormat> format = pictureFormatOf(picture);
     if (!format) {
@@ -314,14 +344,21 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
     // The same file under any name (./, a symbolic link, a hard link) is the
     // same device and inode.
     struct stat existing {};
-    if (::stat(picture.c_str(), &existing) == 0 && existing.st_dev == input.st_dev && existing.st_ino == input.st_ino) {
-        return fail(2, "the picture '" + picture + "' would replace the results file '" + file + "'; give another --out");
+    if (::stat(picture.c_str(), &existing) == 0) {
+        for (const Input& input : inputs) {
+            if (existing.st_dev == input.st.st_dev && existing.st_ino == input.st.st_ino) {
+                return fail(2, "the picture '" + picture + "' would replace the results file '" + input.file +
+                                   "'; give another --out");
+            }
+        }
     }
 
     std::string error;
     SummaryBuilder builder;
-    if (!readResults(fd, builder, file, &error)) {
-        return fail(1, error);
+    for (const Input& input : inputs) {
+        if (!readResults(input.fd, builder, input.file, &error)) {
+            return fail(1, error);
+        }
     }
     const ResultsSummary summary = builder.finish();
 
@@ -338,9 +375,7 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
         print(stderr, "tavelin-piano: " + fontError.toStdString() + "\n");
         status = 1;
     } else {
-        const std::size_t slash = file.rfind('/');
-        const QString source = QFile::decodeName(QByteArray::fromStdString(slash == std::string::npos ? file : file.substr(slash + 1)));
-        const QImage image = reportpicture::render(summary, source);
+        const QImage image = reportpicture::render(summary, sourceLabel(source));
         if (const std::string why = replaceFile(picture, encodePicture(image, *format)); !why.empty()) {
             print(stderr, "tavelin-piano: " + why + "\n");
             status = 1;
@@ -348,10 +383,16 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
             written = absolute(picture);
         }
     }
-    if (!printOut(summaryText(summary, file, written))) {
+    const std::string shown = source.name.empty() ? file : sourceLabel(source).toStdString();
+    if (!printOut(summaryText(summary, shown, written))) {
         return fail(1, std::string("cannot write to standard output: ") + std::strerror(errno));
     }
     return status;
+}
+
+int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+{
+    return runReport(ReportSource{{}, {file}}, out, argc, argv);
 }
 
 }  // namespace progress

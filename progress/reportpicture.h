@@ -61,8 +61,8 @@ QPointF workOnMarkCentre(const Staff& staff, const Column& column);
 // a group of runs (past 2 * maxRunPoints runs), how many.
 QString runAxisCaption(const ResultsSummary& summary);
 
-// Draws the report; source names the results file in the title. Needs
-// art::fonts::load() first.
+// Draws the report; source names the pupil or the results file in the
+// title. Needs art::fonts::load() first.
 QImage render(const ResultsSummary& summary, const QString& source);
 
 }  // namespace progress::reportpicture

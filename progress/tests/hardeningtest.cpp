@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -502,4 +503,141 @@ TEST(OptionsHardening, OptionsThatDoNotGoTogetherAndNumbersOutOfRangeExit2)
     }
     EXPECT_EQ(entries(w.folder()), std::vector<std::string>{"lea.csv"}) << "no results file, no picture";
     EXPECT_EQ(readAll(w.path("lea.csv")), before);
+}
+
+// Pupils by name under names a hostile tester gives: accents written either
+// way on disk, bytes that are not UTF-8, control characters, the longest
+// names, files named twice, a pupil's file that cannot be read.
+namespace {
+
+const std::string nfcLea = "L\xc3\xa9" "a";   // é as one character
+const std::string nfdLea = "Le\xcc\x81" "a";  // e and the combining accent
+
+// A data folder of its own (XDG_DATA_HOME) with its pupils' folder, and a
+// folder where the teacher is, for the pictures.
+struct Pupils {
+    Work w;
+    Pupils()
+    {
+        for (const char* f : {"data", "data/tavelin-piano", "data/tavelin-piano/pupils", "here"}) {
+            EXPECT_EQ(::mkdir(w.path(f).c_str(), 0700), 0);
+        }
+    }
+    std::string file(const std::string& name) const { return w.path("data/tavelin-piano/pupils/" + name); }
+    std::string here(const std::string& name) const { return w.path("here/" + name); }
+    Outcome run(const std::vector<std::string>& args) const
+    {
+        return w.run({.args = args, .cwd = w.path("here"), .set = {"XDG_DATA_HOME=" + w.path("data")}});
+    }
+};
+
+// runs runs of one note each, on the days from the first of September on.
+std::string runsOf(const std::string& id, int runs, const char* hour = "17")
+{
+    std::string text = std::string(progress::csv::header) + "\n";
+    for (int i = 1; i <= runs; ++i) {
+        const std::string day = (i < 10 ? "0" : "") + std::to_string(i);
+        const std::string started = "2024-09-" + day + "T" + hour + ":00:00+02:00";
+        text += row((id + "-" + std::to_string(i)).c_str(), 1, 64, "right", "1000", started.c_str());
+    }
+    return text;
+}
+
+int pdfPages(const std::string& path)
+{
+    const std::string text = readAll(path);
+    int pages = 0;
+    for (std::size_t at = text.find("/Type /Page"); at != std::string::npos; at = text.find("/Type /Page", at + 1)) {
+        const char next = at + 11 < text.size() ? text[at + 11] : ' ';
+        pages += std::isalpha(static_cast<unsigned char>(next)) ? 0 : 1;
+    }
+    return pages;
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST(PupilFiles, AnAccentWrittenEitherWayOnDiskIsOnePupil)
+{
+    Pupils p;
+    const std::string composed = runsOf("c", 2, "18");
+    const std::string decomposed = runsOf("d", 20);
+    writeAll(p.file(nfcLea + ".csv"), composed);
+    writeAll(p.file(nfdLea + ".csv"), decomposed);
+
+    const Outcome list = p.run({"--list-pupils"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, nfcLea + "\t22\t2024-09-20\n") << "one pupil, every run of both files";
+    for (const std::string& typed : {nfcLea, nfdLea}) {
+        SCOPED_TRACE(typed);
+        const Outcome report = p.run({"--report", "--pupil", typed});
+        EXPECT_EQ(report.status, 0) << report.err;
+        EXPECT_NE(report.out.find("22 séances"), std::string::npos) << report.out;
+        EXPECT_TRUE(exists(p.here(nfcLea + ".png")));
+    }
+    EXPECT_EQ(readAll(p.file(nfcLea + ".csv")), composed) << "not one byte changed";
+    EXPECT_EQ(readAll(p.file(nfdLea + ".csv")), decomposed) << "not one byte changed";
+}
+
+TEST(PupilFiles, NamesThatAreNotUtf8NeitherCollideNorVanish)
+{
+    Pupils p;
+    const std::string latin1 = runsOf("l", 3);
+    writeAll(p.file("caf\xe9.csv"), latin1);  // written by another program, in Latin-1
+    writeAll(p.file("%FF.csv"), runsOf("f", 1));
+    writeAll(p.file("%FE.csv"), runsOf("e", 2));
+
+    const Outcome list = p.run({"--list-pupils"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "caf\\xE9\t3\t2024-09-03\n\\xFE\t2\t2024-09-02\n\\xFF\t1\t2024-09-01\n")
+        << "listed as a shell's $'...' reads them back";
+    const struct {
+        std::string name;
+        const char* runs;
+    } cases[] = {{"caf\xe9", "3 séances"}, {"\xff", "1 séance "}, {"\xfe", "2 séances"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.runs);
+        const Outcome report = p.run({"--report", "--pupil", c.name, "--out", p.here("bilan.png")});
+        EXPECT_EQ(report.status, 0) << report.err;
+        EXPECT_NE(report.out.find(c.runs), std::string::npos) << report.out;
+    }
+    EXPECT_EQ(readAll(p.file("caf\xe9.csv")), latin1) << "not one byte changed";
+}
+
+TEST(PupilFiles, EveryNameIsPrintedOnOneLineAndReadsBack)
+{
+    Pupils p;
+    writeAll(p.file("tab%09here.csv"), runsOf("t", 1));
+    writeAll(p.file("line%0Abreak.csv"), runsOf("l", 2));
+    writeAll(p.file("back\\slash.csv"), runsOf("b", 3));
+    const Outcome list = p.run({"--list-pupils"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "back\\\\slash\t3\t2024-09-03\nline\\nbreak\t2\t2024-09-02\ntab\\there\t1\t2024-09-01\n");
+
+    const Outcome cls = p.run({"--report", "--pupil", "tab\there", "--pupil", "line\nbreak", "--out", p.here("c.pdf")});
+    EXPECT_EQ(cls.status, 0) << cls.err;
+    EXPECT_EQ(lineCount(cls.out), 4) << "a line for the class, one a pupil, the PDF's\n" << cls.out;
+    EXPECT_NE(cls.out.find("\n  tab\\there : 1 séance"), std::string::npos) << cls.out;
+    EXPECT_NE(cls.out.find("\n  line\\nbreak : 2 séances"), std::string::npos) << cls.out;
+
+    const Outcome one = p.run({"--report", "--pupil", "line\nbreak"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out.substr(0, one.out.find('\n') + 1), "Bilan de line\\nbreak\n") << one.out;
+}
+
+TEST(PupilFiles, APupilsReportGoesByTheirName)
+{
+    Pupils p;
+    writeAll(p.file("a%2Fb.csv"), results());
+    const Outcome r = p.run({"--report", "--pupil", "a/b"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "Bilan de a/b\n") << r.out;
 }
