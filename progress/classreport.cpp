@@ -24,7 +24,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -356,9 +358,16 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
     struct stat target {};
     const bool pdfExists = ::stat(pdf.c_str(), &target) == 0;
     std::vector<classreport::Pupil> pupils;
+    std::set<std::string> names;                            // pupils by name, as kept
+    std::map<std::pair<dev_t, ino_t>, std::string> seen;   // each file once, under the name first given
     for (const ReportSource& source : sources) {
         const QString label = source.name.empty() ? fileLabel(source.files.front())
                                                   : QString::fromStdString(printableName(source.name));
+        if (!source.name.empty() && !names.insert(source.name).second) {
+            std::fprintf(stderr, "tavelin-piano: the pupil '%s' is named more than once: counted once\n",
+                         printableName(source.name).c_str());
+            continue;
+        }
         std::vector<std::string> files;
         for (const std::string& file : source.files) {
             struct stat input {};
@@ -371,6 +380,12 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
                 std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
                              pdf.c_str(), file.c_str());
                 return 2;
+            }
+            const auto [at, first] = seen.emplace(std::make_pair(input.st_dev, input.st_ino), file);
+            if (!first) {
+                std::fprintf(stderr, "tavelin-piano: '%s' is '%s' under another name: counted once\n", file.c_str(),
+                             at->second.c_str());
+                continue;
             }
             files.push_back(file);
         }

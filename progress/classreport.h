@@ -55,8 +55,9 @@ namespace progress {
 
 // tavelin-piano --report FILE FILE... [--out class.pdf] (or several
 // --pupil): reads every source's files (never writing to them), prints a line
-// per pupil and writes the PDF (class.pdf here by default). File names are
-// bytes, as given.
+// per pupil and writes the PDF (class.pdf here by default). Each file counts
+// once however it is named (a link, ./, a pupil named twice or in another
+// form): the others are said and left out. File names are bytes, as given.
 // Returns the exit status: 0; 1 when a file cannot be read or the PDF
 // written; 2 when out is not a .pdf or is one of the files.
 int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv);

@@ -612,6 +612,29 @@ TEST(PupilFiles, NamesThatAreNotUtf8NeitherCollideNorVanish)
     EXPECT_EQ(readAll(p.file("caf\xe9.csv")), latin1) << "not one byte changed";
 }
 
+TEST(PupilFiles, TheClassReportCountsEachFileOnce)
+{
+    Work w;
+    writeAll(w.path("a.csv"), results());
+    ASSERT_EQ(::link(w.path("a.csv").c_str(), w.path("a_hard.csv").c_str()), 0);
+    ASSERT_EQ(::symlink("a.csv", w.path("a_sym.csv").c_str()), 0);
+    const Outcome files = w.run({.args = {"--report", "a.csv", "a_hard.csv", "a_sym.csv", "./a.csv", "--out", "same.pdf"},
+                                 .cwd = w.folder()});
+    EXPECT_EQ(files.status, 0) << files.err;
+    EXPECT_NE(files.out.find("Bilan de la classe : 1 élève\n"), std::string::npos) << files.out;
+    EXPECT_EQ(pdfPages(w.path("same.pdf")), 2) << "the comparison and one pupil's page";
+    EXPECT_EQ(occurrences(files.err, "counted once"), 3U) << files.err;
+    EXPECT_EQ(readAll(w.path("a.csv")), results());
+
+    Pupils p;
+    writeAll(p.file("L\xc3\xa9" "a Martin.csv"), results());
+    const Outcome names = p.run({"--report", "--pupil", "L\xc3\xa9" "a Martin", "--pupil", "L\xc3\xa9" "a Martin",
+                                 "--pupil", "Le\xcc\x81" "a Martin", "--out", p.here("classe.pdf")});
+    EXPECT_EQ(names.status, 0) << names.err;
+    EXPECT_NE(names.out.find("Bilan de la classe : 1 élève\n"), std::string::npos) << names.out;
+    EXPECT_EQ(pdfPages(p.here("classe.pdf")), 2);
+}
+
 TEST(PupilFiles, EveryNameIsPrintedOnOneLineAndReadsBack)
 {
     Pupils p;
