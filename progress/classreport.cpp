@@ -154,6 +154,7 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
         l.first = summary.runs.front().started;
         l.last = summary.runs.back().started;
     }
+    l.skipped = summary.skipped;
     return l;
 }
 
@@ -207,6 +208,11 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
         const qreal baseline = top + row * 0.5 + size * 0.35;
         write(p, nameFont, colour::ink, QPointF(page::name, baseline),
               elided(nameFont, l.name, page::runs - page::name - 130.0));
+        if (l.skipped > 0) {
+            write(p, small, colour::worse, QPointF(page::name, baseline + size * 1.05),
+                  QStringLiteral("%1 ligne%2 illisible%2").arg(text(frenchNumber(static_cast<double>(l.skipped), 0)))
+                      .arg(l.skipped > 1 ? "s" : ""));
+        }
         writeRight(p, body, colour::ink, page::runs, baseline, text(frenchNumber(static_cast<double>(l.runs), 0)));
         writeRight(p, body, colour::ink, page::notes, baseline, text(frenchNumber(static_cast<double>(l.notes), 0)));
         if (l.score) {
@@ -299,7 +305,8 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
     std::string out = "Bilan de la classe : " + std::to_string(lines.size()) + " élève" + (lines.size() > 1 ? "s" : "") + "\n";
     for (const PupilLine& l : lines) {
         out += "  " + l.name.toStdString() + " : " + frenchNumber(static_cast<double>(l.runs), 0) + " séance" +
-               (l.runs > 1 ? "s" : "") + ", " + frenchNumber(static_cast<double>(l.notes), 0) + " notes";
+               (l.runs > 1 ? "s" : "") + ", " + frenchNumber(static_cast<double>(l.notes), 0) + " note" +
+               (l.notes > 1 ? "s" : "");
         if (l.score) {
             out += ", " + frenchNumber(*l.score, 0) + "\u00a0% justes";
         }
@@ -315,6 +322,10 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
         }
         if (l.trend) {
             out += ", tendance " + trendText(*l.trend).toStdString();
+        }
+        if (l.skipped > 0) {
+            out += ", " + frenchNumber(static_cast<double>(l.skipped), 0) +
+                   (l.skipped > 1 ? " lignes illisibles laissées de côté" : " ligne illisible laissée de côté");
         }
         out += "\n";
     }
@@ -357,6 +368,7 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
     }
     struct stat target {};
     const bool pdfExists = ::stat(pdf.c_str(), &target) == 0;
+    int status = 0;
     std::vector<classreport::Pupil> pupils;
     std::set<std::string> names;                            // pupils by name, as kept
     std::map<std::pair<dev_t, ino_t>, std::string> seen;   // each file once, under the name first given
@@ -409,10 +421,16 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
             }
         }
         if (!read) {
-            std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
-            return 1;
+            std::fprintf(stderr, "tavelin-piano: %s; %s is left out of the class report\n", error.c_str(),
+                         label.toStdString().c_str());
+            status = 1;
+            continue;
         }
         pupils.push_back({label, builder.finish()});
+    }
+    if (pupils.empty()) {
+        std::fprintf(stderr, "tavelin-piano: no pupil to report on: no PDF written\n");
+        return 1;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -433,7 +451,7 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
     }
     const std::string text = classreport::summaryText(lines, pdf);
     std::fputs(text.c_str(), stdout);
-    return 0;
+    return status;
 }
 
 }  // namespace progress

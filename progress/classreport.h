@@ -27,6 +27,7 @@ struct PupilLine {
     std::vector<std::optional<double>> runScores;
     std::string first;  // start of the first and the last run, as in the file
     std::string last;
+    std::size_t skipped = 0;  // lines that could not be read as rows
 };
 
 PupilLine lineOf(const QString& name, const ResultsSummary& summary);
@@ -57,9 +58,11 @@ namespace progress {
 // --pupil): reads every source's files (never writing to them), prints a line
 // per pupil and writes the PDF (class.pdf here by default). Each file counts
 // once however it is named (a link, ./, a pupil named twice or in another
-// form): the others are said and left out. File names are bytes, as given.
-// Returns the exit status: 0; 1 when a file cannot be read or the PDF
-// written; 2 when out is not a .pdf or is one of the files.
+// form): the others are said and left out. A pupil whose file cannot be read
+// is said and left out; the others are still reported. File names are
+// bytes, as given. Returns the exit status: 0; 1 when a file cannot be read
+// (the PDF of the others is still written) or the PDF cannot be written; 2
+// when out is not a .pdf or is one of the files.
 int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv);
 
 }  // namespace progress

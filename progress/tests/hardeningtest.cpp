@@ -656,6 +656,25 @@ TEST(PupilFiles, EveryNameIsPrintedOnOneLineAndReadsBack)
     EXPECT_EQ(one.out.substr(0, one.out.find('\n') + 1), "Bilan de line\\nbreak\n") << one.out;
 }
 
+TEST(PupilFiles, AClassReportGoesPastABadPupilAndSaysIt)
+{
+    Pupils p;
+    writeAll(p.file("L\xc3\xa9" "a.csv"), runsOf("l", 2));
+    ASSERT_EQ(::mkdir(p.file("Hugo.csv").c_str(), 0700), 0);
+    const std::string damaged = runsOf("i", 1) + "garbage\nmore garbage\n,,,\n";
+    writeAll(p.file("In\xc3\xa8s.csv"), damaged);
+    const Outcome r = p.run({"--report", "--pupil", "L\xc3\xa9" "a", "--pupil", "Hugo", "--pupil", "In\xc3\xa8s", "--out",
+                             p.here("classe.pdf")});
+    EXPECT_EQ(r.status, 1) << "a pupil could not be read";
+    EXPECT_NE(r.err.find("Hugo"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Is a directory"), std::string::npos) << r.err;
+    EXPECT_EQ(pdfPages(p.here("classe.pdf")), 3) << "the comparison, Léa's page and Inès's";
+    EXPECT_NE(r.out.find("Bilan de la classe : 2 élèves\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("In\xc3\xa8s : 1 séance, 1 note"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3 lignes illisibles"), std::string::npos) << r.out;
+    EXPECT_EQ(readAll(p.file("In\xc3\xa8s.csv")), damaged);
+}
+
 TEST(PupilFiles, APupilsReportGoesByTheirName)
 {
     Pupils p;
