@@ -259,6 +259,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
 
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 {
+    const std::string fails = "cannot write the PDF '" + path + "'";
     // Drawn in memory, then put in place whole: an old PDF at path is kept
     // when the new one cannot be written.
     QByteArray bytes;
@@ -273,7 +274,7 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     pdf.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
     QPainter p;
     if (!p.begin(&pdf)) {
-        return "cannot write the PDF '" + path + "'";
+        return fails;
     }
     // Every page is a report page, scaled to fit the paper and centred on it.
     const QRect paper = pdf.pageLayout().paintRectPixels(pdf.resolution());
@@ -291,11 +292,11 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
         p.drawImage(target, reportpicture::render(pupil.summary, pupil.name));
     }
     if (!p.end()) {
-        return "cannot write the PDF '" + path + "'";
+        return fails;
     }
     buffer.close();
     if (const std::string error = replaceFile(path, bytes); !error.empty()) {
-        return "cannot write the PDF '" + path + "': " + error;
+        return fails + ": " + error;
     }
     return {};
 }

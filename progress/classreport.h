@@ -42,7 +42,7 @@ struct Pupil {
 QImage comparisonPage(const std::vector<PupilLine>& lines);
 
 // Writes the comparison and then one page per pupil into a PDF at path.
-// Returns why not, or an empty string.
+// Returns why not (the whole line, naming the PDF), or an empty string.
 // path is bytes, as the system names it; the PDF is drawn whole, then put in
 // place of any old file there (report.h's replaceFile).
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils);

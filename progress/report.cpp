@@ -189,7 +189,7 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     std::string temp = folder + "/." + base + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        return "cannot write the picture '" + path + "': " + std::strerror(errno);
+        return std::strerror(errno);
     }
     // The mode a new file would get (rw-rw-rw- less the umask), or the old one's.
     const mode_t mask = ::umask(0);
@@ -225,7 +225,7 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     }
     if (error != 0) {
         ::unlink(temp.c_str());
-        return "cannot write the picture '" + path + "': " + std::strerror(error);
+        return std::strerror(error);
     }
     return {};
 }
@@ -377,7 +377,7 @@ int runReport(const ReportSource& source, const std::string& out, int argc, char
     } else {
         const QImage image = reportpicture::render(summary, sourceLabel(source));
         if (const std::string why = replaceFile(picture, encodePicture(image, *format)); !why.empty()) {
-            print(stderr, "tavelin-piano: " + why + "\n");
+            print(stderr, "tavelin-piano: cannot write the picture '" + picture + "': " + why + "\n");
             status = 1;
         } else {
             written = absolute(picture);

@@ -675,6 +675,23 @@ TEST(PupilFiles, AClassReportGoesPastABadPupilAndSaysIt)
     EXPECT_EQ(readAll(p.file("In\xc3\xa8s.csv")), damaged);
 }
 
+TEST(PupilFiles, AFailureIsSaidOnce)
+{
+    Work w;
+    writeAll(w.path("a.csv"), results());
+    writeAll(w.path("b.csv"), results());
+    ASSERT_EQ(::mkdir(w.path("dir.pdf").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(w.path("dir.png").c_str(), 0700), 0);
+    const Outcome cls = w.run({.args = {"--report", "a.csv", "b.csv", "--out", "dir.pdf"}, .cwd = w.folder()});
+    EXPECT_EQ(cls.status, 1);
+    EXPECT_EQ(lineCount(cls.err), 1) << cls.err;
+    EXPECT_EQ(occurrences(cls.err, "cannot write"), 1U) << cls.err;
+    EXPECT_NE(cls.err.find("dir.pdf': Is a directory"), std::string::npos) << cls.err;
+    const Outcome one = w.run({.args = {"--report", "a.csv", "--out", "dir.png"}, .cwd = w.folder()});
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(occurrences(one.err, "cannot write"), 1U) << one.err;
+}
+
 TEST(PupilFiles, APupilsReportGoesByTheirName)
 {
     Pupils p;
