@@ -258,7 +258,10 @@ std::optional<std::string> pupilFileName(std::string_view name, std::string* why
     out += extension;
     if (out.size() > longestFileName) {
         if (why != nullptr) {
-            *why = "it is too long";
+            *why = "its file name would take " + std::to_string(out.size()) + " bytes, and a file name has at most " +
+                   std::to_string(longestFileName) + " (the name takes " + std::to_string(name.size()) +
+                   " bytes: at most " + std::to_string(longestFileName - extension.size()) +
+                   " once '%', '/', control characters and bytes that are not UTF-8 count 3 each)";
         }
         return std::nullopt;
     }

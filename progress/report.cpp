@@ -186,7 +186,19 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = folder + "/." + base + ".XXXXXX";
+    // "." + base + ".XXXXXX" passes the longest name the folder takes when
+    // base is near it: the start of base is kept, cut between characters.
+    constexpr std::size_t added = 8;  // "." and ".XXXXXX"
+    const long folderLongest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t longest = folderLongest > 0 ? static_cast<std::size_t>(folderLongest) : 255;
+    std::size_t kept = base.size();
+    if (kept + added > longest) {
+        kept = longest > added ? longest - added : 0;
+        while (kept > 0 && (static_cast<unsigned char>(base[kept]) & 0xc0U) == 0x80) {
+            --kept;
+        }
+    }
+    std::string temp = folder + "/." + base.substr(0, kept) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         return std::strerror(errno);

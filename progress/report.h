@@ -28,9 +28,11 @@ std::string defaultReportPicture(const std::string& file, bool regularFile);
 
 // Writes bytes to path through a new file in the same folder, renamed into
 // place: an old file at path is either kept or wholly replaced. A symbolic
-// link at path is followed, so the file it points to is replaced. Returns
-// why it failed (the system's reason, for the caller to say what could not be
-// written), or an empty string.
+// link at path is followed, so the file it points to is replaced. The new
+// file's name fits wherever path's does: past the longest name a folder
+// takes, the start of path's own name is what it keeps. Returns why it failed
+// (the system's reason, for the caller to say what could not be written), or
+// an empty string.
 std::string replaceFile(const std::string& path, const QByteArray& bytes);
 
 // What one report is about: a pupil by name (bytes, as pupils.h keeps it)

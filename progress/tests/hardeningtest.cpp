@@ -656,6 +656,22 @@ TEST(PupilFiles, EveryNameIsPrintedOnOneLineAndReadsBack)
     EXPECT_EQ(one.out.substr(0, one.out.find('\n') + 1), "Bilan de line\\nbreak\n") << one.out;
 }
 
+TEST(PupilFiles, TheLongestNameThatPlaysCanBeReported)
+{
+    Pupils p;
+    const std::string longest(251, 'x');  // "NAME.csv" is 255 bytes, and so is "NAME.png"
+    writeAll(p.file(longest + ".csv"), results());
+    const Outcome r = p.run({"--report", "--pupil", longest});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readAll(p.here(longest + ".png")).substr(0, 4), "\x89PNG");
+    EXPECT_EQ(entries(p.w.path("here")), std::vector<std::string>{longest + ".png"}) << "no temporary file left";
+
+    const Outcome tooLong = p.run({"--report", "--pupil", longest + "x"});
+    EXPECT_EQ(tooLong.status, 2) << tooLong.err;
+    EXPECT_EQ(lineCount(tooLong.err), 1) << tooLong.err;
+    EXPECT_NE(tooLong.err.find("at most 255"), std::string::npos) << tooLong.err;
+}
+
 TEST(PupilFiles, AClassReportGoesPastABadPupilAndSaysIt)
 {
     Pupils p;
