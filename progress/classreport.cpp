@@ -158,6 +158,15 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
     return l;
 }
 
+QString workName(const NoteStats& note, bool compact)
+{
+    const bool treble = note.form.clef == art::Clef::Treble;
+    if (compact) {
+        return text(frenchNoteName(note.form.note, note.form.accidental, true)) +
+               (treble ? QStringLiteral("\u00a0(sol)") : QStringLiteral("\u00a0(fa)"));
+    }
+    return text(frenchNoteName(note.form.note, note.form.accidental) + " en " + frenchClefName(note.form.clef));
+}
 
 
 QImage comparisonPage(const std::vector<PupilLine>& lines)
@@ -192,7 +201,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
     writeRight(p, head, colour::rubric, page::notes, page::headBaseline, QStringLiteral("Notes"));
     writeRight(p, head, colour::rubric, page::score, page::headBaseline, QStringLiteral("Justes"));
     writeRight(p, head, colour::rubric, page::time, page::headBaseline, QStringLiteral("Temps médian"));
-    write(p, head, colour::rubric, QPointF(page::work, page::headBaseline), QStringLiteral("Notes à travailler"));
+    write(p, head, colour::rubric, QPointF(page::work, page::headBaseline), QStringLiteral("Notes à travailler (clef)"));
     write(p, head, colour::rubric, QPointF(page::trend, page::headBaseline), QStringLiteral("Score, séance après séance"));
     rule(p, page::firstRow, colour::ornament, 1.0);
 
@@ -231,7 +240,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
                    l.medianMs ? text(frenchNumber(*l.medianMs / 1000.0, 1)) + QStringLiteral("\u00a0s") : QStringLiteral("—"));
         QStringList work;
         for (const NoteStats& n : l.toWork) {
-            work << text(frenchNoteName(n.form.note, n.form.accidental, true));
+            work << workName(n, true);
         }
         write(p, body, work.isEmpty() ? colour::rubric : colour::ink, QPointF(page::work, baseline),
               work.isEmpty() ? QStringLiteral("aucune") : elided(body, work.join(QStringLiteral(", ")), page::trend - page::work - 30.0));
@@ -317,7 +326,7 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
         if (!l.toWork.empty()) {
             out += ", à travailler :";
             for (const NoteStats& n : l.toWork) {
-                out += " " + frenchNoteName(n.form.note, n.form.accidental);
+                out += " " + workName(n, false).toStdString();
                 out += &n == &l.toWork.back() ? "" : ",";
             }
         }

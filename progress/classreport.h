@@ -37,6 +37,11 @@ struct Pupil {
     ResultsSummary summary;
 };
 
+// A note to work on as the comparison writes it: its name and its clef, so
+// that the same note read in both clefs is told apart ("fa 2 en clef de fa",
+// or "fa2 (fa)" on the page, compact).
+QString workName(const NoteStats& note, bool compact);
+
 // The first page, the size of a report page (reportpicture::size). Needs
 // art::fonts::load() first.
 QImage comparisonPage(const std::vector<PupilLine>& lines);

@@ -165,6 +165,28 @@ TEST(ClassReport, EachPupilsLineSaysWhatToWorkOnAndWhereItGoes)
     EXPECT_NEAR(*line.score, 100.0 * summary.right / 60.0, 1e-9);
 }
 
+TEST(ClassReport, TheNotesToWorkOnSayTheirClef)
+{
+    // fa 2 missed in the treble clef (on ledger lines) and in the bass, la 2 in the bass.
+    std::string rows = std::string(progress::csv::header) + "\n";
+    for (const char* note : {"53,treble", "53,bass", "57,bass", "53,treble", "53,bass", "64,treble"}) {
+        const bool right = std::string(note) == "64,treble";
+        rows += std::string("2024-09-02T17:00:00+02:00,a-1,6,1,") + note + ",none," + (right ? "right,no,900," : "missed,no,,") + "\n";
+    }
+    const progress::ResultsSummary summary = progress::summarize(rows);
+    const progress::classreport::PupilLine line = progress::classreport::lineOf(QStringLiteral("Léa"), summary);
+    ASSERT_EQ(line.toWork.size(), 3U);
+    QStringList onPage;
+    for (const progress::NoteStats& n : line.toWork) {
+        onPage << progress::classreport::workName(n, true);
+    }
+    onPage.removeDuplicates();
+    EXPECT_EQ(onPage.size(), 3) << onPage.join(QStringLiteral(", ")).toStdString();
+    const std::string text = progress::classreport::summaryText({line}, "/tmp/classe.pdf");
+    EXPECT_NE(text.find("à travailler : fa 2 en clef de sol, fa 2 en clef de fa, la 2 en clef de fa"), std::string::npos)
+        << text;
+}
+
 TEST(Pupils, TheProgramKeepsEachPupilInTheDataFolder)
 {
     QTemporaryDir data;
