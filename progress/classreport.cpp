@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -168,16 +169,31 @@ QString workName(const NoteStats& note, bool compact)
     return text(frenchNoteName(note.form.note, note.form.accidental) + " en " + frenchClefName(note.form.clef));
 }
 
+std::size_t comparisonPages(std::size_t pupils)
+{
+    return std::max<std::size_t>(1, (pupils + rowsPerPage - 1) / rowsPerPage);
+}
 
-QImage comparisonPage(const std::vector<PupilLine>& lines)
+QImage comparisonPage(const std::vector<PupilLine>& lines, std::size_t page)
 {
     QImage image = art::paperTexture(reportpicture::size, paperSeed);
     QPainter p(&image);
+    paintComparison(p, lines, page);
+    p.end();
+    return image;
+}
+
+void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size_t pageIndex)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    const std::size_t pages = comparisonPages(lines.size());
+    const std::size_t from = std::min(lines.size(), pageIndex * rowsPerPage);
+    const std::size_t to = std::min(lines.size(), from + rowsPerPage);
 
     write(p, art::fonts::serif(44, true), colour::ink, QPointF(page::margin, page::titleBaseline),
-          QStringLiteral("Bilan de la classe"));
+          pages > 1 ? QStringLiteral("Bilan de la classe (%1/%2)").arg(pageIndex + 1).arg(pages)
+                    : QStringLiteral("Bilan de la classe"));
     std::string first;
     std::string last;
     for (const PupilLine& l : lines) {
@@ -191,7 +207,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
         totals += QStringLiteral(" · du %1 au %2").arg(dateOf(first), dateOf(last));
     }
     writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
-               QStringLiteral("une page par élève ensuite"));
+               pageIndex + 1 < pages ? QStringLiteral("suite page suivante") : QStringLiteral("une page par élève ensuite"));
     rule(p, page::titleRule, colour::ornament, 1.5);
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totals);
 
@@ -205,15 +221,15 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
     write(p, head, colour::rubric, QPointF(page::trend, page::headBaseline), QStringLiteral("Score, séance après séance"));
     rule(p, page::firstRow, colour::ornament, 1.0);
 
-    const qreal row = lines.empty() ? page::tallestRow
-                                    : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(lines.size()));
+    const qreal row = to == from ? page::tallestRow
+                                 : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(to - from));
     const qreal size = std::clamp(row * 0.24, 9.0, 23.0);
     const QFont nameFont = art::fonts::serif(size * 1.1, true);
     const QFont body = art::fonts::sans(size);
     const QFont small = art::fonts::sans(size * 0.8);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         const PupilLine& l = lines[i];
-        const qreal top = page::firstRow + row * static_cast<qreal>(i);
+        const qreal top = page::firstRow + row * static_cast<qreal>(i - from);
         const qreal baseline = top + row * 0.5 + size * 0.35;
         write(p, nameFont, colour::ink, QPointF(page::name, baseline),
               elided(nameFont, l.name, page::runs - page::name - 130.0));
@@ -262,8 +278,6 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
     p.setFont(footer);
     p.setPen(colour::rubric);
     p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0), Qt::AlignHCenter | Qt::AlignBottom, note);
-    p.end();
-    return image;
 }
 
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
@@ -289,16 +303,32 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     const QRect paper = pdf.pageLayout().paintRectPixels(pdf.resolution());
     const QSizeF fitted = QSizeF(reportpicture::size).scaled(paper.size(), Qt::KeepAspectRatio);
     const QRectF target(QPointF((paper.width() - fitted.width()) / 2.0, (paper.height() - fitted.height()) / 2.0), fitted);
+    // One picture of each paper for every page: the PDF holds it once.
+    const QImage classPaper = art::paperTexture(reportpicture::size, paperSeed);
+    const QImage pupilPaper = reportpicture::paper();
+    auto onPage = [&](const QImage& background, const std::function<void()>& draw) {
+        p.drawImage(target, background);
+        p.save();
+        p.translate(target.topLeft());
+        p.scale(target.width() / reportpicture::size.width(), target.height() / reportpicture::size.height());
+        draw();
+        p.restore();
+    };
 
     std::vector<PupilLine> lines;
     lines.reserve(pupils.size());
     for (const Pupil& pupil : pupils) {
         lines.push_back(lineOf(pupil.name, pupil.summary));
     }
-    p.drawImage(target, comparisonPage(lines));
+    for (std::size_t page = 0; page < comparisonPages(lines.size()); ++page) {
+        if (page > 0) {
+            pdf.newPage();
+        }
+        onPage(classPaper, [&] { paintComparison(p, lines, page); });
+    }
     for (const Pupil& pupil : pupils) {
         pdf.newPage();
-        p.drawImage(target, reportpicture::render(pupil.summary, pupil.name));
+        onPage(pupilPaper, [&] { reportpicture::paint(p, pupil.summary, pupil.name); });
     }
     if (!p.end()) {
         return fails;

@@ -4,6 +4,7 @@
 #include "progress/statistics.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
 
@@ -42,14 +43,23 @@ struct Pupil {
 // or "fa2 (fa)" on the page, compact).
 QString workName(const NoteStats& note, bool compact);
 
-// The first page, the size of a report page (reportpicture::size). Needs
-// art::fonts::load() first.
-QImage comparisonPage(const std::vector<PupilLine>& lines);
+// The comparison takes as many pages as it needs, at most rowsPerPage
+// pupils on each: past that, rows would be too small to read.
+constexpr std::size_t rowsPerPage = 18;
+std::size_t comparisonPages(std::size_t pupils);
+
+// Page page (from 0) of the comparison, the size of a report page
+// (reportpicture::size), drawn on p over the page's paper, or into a picture
+// with its paper. Need art::fonts::load() first.
+void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size_t page);
+QImage comparisonPage(const std::vector<PupilLine>& lines, std::size_t page = 0);
 
 // Writes the comparison and then one page per pupil into a PDF at path.
 // Returns why not (the whole line, naming the PDF), or an empty string.
 // path is bytes, as the system names it; the PDF is drawn whole, then put in
-// place of any old file there (report.h's replaceFile).
+// place of any old file there (report.h's replaceFile). The pages are drawn
+// as the PDF's own lines and text over one picture of the paper that every
+// page shares, so that a class of hundreds stays a few megabytes.
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils);
 
 // The summary printed on standard output.
