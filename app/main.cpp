@@ -121,9 +121,9 @@ int main(int argc, char** argv)
     // Options that need no window are answered before any window system is
     // asked for, so they work over ssh and in scripts too.
     Options options = parseOptions(argc, argv);
-    QStringList pupilNames;  // one per report file: the pupil's name, or the file's
+    std::vector<progress::ReportSource> sources;  // what --report reports on: files, then pupils
     if (options.action != Options::Action::Exit) {
-        if (const QString error = app::resolvePupils(options, &pupilNames); !error.isEmpty()) {
+        if (const QString error = app::resolvePupils(options, &sources); !error.isEmpty()) {
             print(stderr, QStringLiteral("tavelin-piano: %1").arg(error));
             return 2;
         }
@@ -154,10 +154,10 @@ int main(int argc, char** argv)
     case Options::Action::ListPupils:
         return finishOutput(app::listPupils());
     case Options::Action::Report:
-        if (options.reportFiles.size() > 1) {
-            return finishOutput(progress::runClassReport(options.reportFiles, pupilNames, options.reportOut, argc, argv));
+        if (sources.size() > 1) {
+            return finishOutput(progress::runClassReport(sources, options.reportOut, argc, argv));
         }
-        return finishOutput(progress::runReport(options.reportFile, options.reportOut, argc, argv));
+        return finishOutput(progress::runReport(sources.front(), options.reportOut, argc, argv));
     case Options::Action::Run: break;
     }
     // From here a logout or Ctrl+C closes the window, even one that comes

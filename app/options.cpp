@@ -1,6 +1,7 @@
 #include "app/options.h"
 
 #include "exercise/notechoice.h"
+#include "progress/pupils.h"
 #include "progress/report.h"
 
 #include <QCommandLineParser>
@@ -175,7 +176,7 @@ Options parseOptions(const QStringList& arguments)
     // Pupils, the focus on weak notes and the note range.
     for (const QString& name : parser.values(pupil)) {
         // Accents typed either way are one name; spaces around it are no part of it.
-        const QString clean = name.normalized(QString::NormalizationForm_C).trimmed();
+        const QString clean = progress::cleanPupilName(name);
         if (clean.isEmpty()) {
             return fail(QStringLiteral("--pupil needs a name"));
         }
@@ -305,8 +306,11 @@ Options parseOptions(int argc, char** argv)
     }
     o.reportFile = restored(o.reportFile, argc, argv);
     o.reportOut = restored(o.reportOut, argc, argv);
+    // A name that is not valid UTF-8 keeps its own bytes, so that two such
+    // names never become one.
     for (QString& name : o.pupils) {
-        name = unmarked(name);
+        name = name.startsWith(mark) ? progress::cleanPupilName(progress::pupilText(restored(name.toStdString(), argc, argv)))
+                                     : unmarked(name);
     }
     o.midiIn = unmarked(o.midiIn);
     return o;

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -23,12 +22,17 @@ std::optional<std::filesystem::path> folder()
     return progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
+QString printable(const std::string& name)
+{
+    return QString::fromStdString(progress::printableName(name));
+}
+
 }  // namespace
 
-QString resolvePupils(Options& options, QStringList* names)
+QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sources)
 {
     for (const std::string& file : options.reportFiles) {
-        names->append(QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).completeBaseName());
+        sources->push_back({{}, {file}});
     }
     if (options.pupils.isEmpty()) {
         return {};
@@ -37,47 +41,61 @@ QString resolvePupils(Options& options, QStringList* names)
     if (!pupils) {
         return QStringLiteral("no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set");
     }
-    QString pictureBase;  // the first pupil's file name, safe as a name here too
-    for (const QString& name : options.pupils) {
-        const std::optional<std::string> fileName = progress::pupilFileName(name.toStdString());
+    const QString shownFolder = printable(pupils->string());
+    std::string pictureBase;  // the first pupil's file name, safe as a name here too
+    for (const QString& typed : options.pupils) {
+        const std::string name = progress::pupilName(progress::pupilBytes(typed));
+        std::string why;
+        const std::optional<std::string> fileName = progress::pupilFileName(name, &why);
         if (!fileName) {
-            return QStringLiteral("the pupil's name '%1' is too long").arg(name);
+            return QStringLiteral("the pupil's name '%1' cannot be kept: %2").arg(printable(name), QString::fromStdString(why));
         }
-        const std::string path = (*pupils / *fileName).string();
+        std::string error;
+        const std::vector<std::filesystem::path> files = progress::pupilFiles(*pupils, name, &error);
+        if (!error.empty()) {
+            return QString::fromStdString(error);
+        }
         if (options.action == Options::Action::Report) {
-            // Looked at without any call that throws: a folder that cannot be
-            // read, a loop of symbolic links or a path too long is said as it is.
-            struct stat st {};
-            if (::stat(path.c_str(), &st) != 0) {
-                if (errno == ENOENT || errno == ENOTDIR) {
-                    return QStringLiteral("no pupil called '%1' in %2").arg(name, QFile::decodeName((*pupils).c_str()));
+            if (files.empty()) {
+                return QStringLiteral("no pupil called '%1' in %2").arg(printable(name), shownFolder);
+            }
+            progress::ReportSource source{name, {}};
+            for (const std::filesystem::path& file : files) {
+                // Looked at without any call that throws: a loop of symbolic
+                // links or a path too long is said as it is. A pupil's file is
+                // a regular file: a FIFO or a device in its place would hold
+                // the report, or never end.
+                struct stat st {};
+                if (::stat(file.c_str(), &st) != 0) {
+                    return QStringLiteral("cannot read the pupil's file '%1': %2")
+                        .arg(printable(file.string()), QString::fromLocal8Bit(std::strerror(errno)));
                 }
-                return QStringLiteral("cannot read the pupil's file '%1': %2")
-                    .arg(QFile::decodeName(path.c_str()), QString::fromLocal8Bit(std::strerror(errno)));
+                if (!S_ISREG(st.st_mode)) {
+                    return QStringLiteral("the pupil's file '%1' is not a regular file").arg(printable(file.string()));
+                }
+                source.files.push_back(file.string());
             }
-            // A pupil's file is a regular file: a FIFO or a device in its place
-            // would hold the report, or never end.
-            if (!S_ISREG(st.st_mode)) {
-                return QStringLiteral("the pupil's file '%1' is not a regular file").arg(QFile::decodeName(path.c_str()));
+            sources->push_back(std::move(source));
+            if (pictureBase.empty()) {
+                pictureBase = fileName->substr(0, fileName->size() - 4);
             }
-            options.reportFiles.push_back(path);
-            names->append(name);
-            pictureBase = QString::fromStdString(fileName->substr(0, fileName->size() - 4));
         } else {
             std::error_code ec;
             std::filesystem::create_directories(*pupils, ec);
             if (ec) {
                 return QStringLiteral("cannot make the pupils' folder '%1': %2")
-                    .arg(QFile::decodeName((*pupils).c_str()), QString::fromStdString(ec.message()));
+                    .arg(shownFolder, QString::fromStdString(ec.message()));
             }
-            options.resultsFile = path;
+            // The file that is there, in whatever form: one pupil never gets
+            // a second file because their accents were written another way.
+            options.resultsFile = files.empty() ? (*pupils / *fileName).string() : files.front().string();
         }
     }
     if (options.action == Options::Action::Report) {
-        options.reportFile = options.reportFiles.empty() ? std::string() : options.reportFiles.front();
-        if (options.reportOut.empty() && options.reportFiles.size() == 1 && !options.pupils.isEmpty()) {
+        options.reportFile = sources->empty() ? std::string() : sources->front().files.front();
+        if (options.reportOut.empty() && sources->size() == 1 && !options.pupils.isEmpty()) {
             // A pupil's picture comes where the teacher is, not into the data folder.
-            options.reportOut = QFile::encodeName(QDir::current().filePath(pictureBase + QStringLiteral(".png"))).toStdString();
+            options.reportOut = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + pictureBase + ".png";
         }
     }
     return {};
@@ -97,7 +115,8 @@ int listPupils()
         return 1;
     }
     for (const progress::PupilEntry& p : entries) {
-        std::printf("%s\t%d\t%s\n", p.name.c_str(), p.runs, p.lastStarted.substr(0, 10).c_str());
+        std::printf("%s\t%d\t%s\n", progress::printableName(p.name).c_str(), p.runs,
+                    progress::printableName(p.lastStarted.substr(0, 10)).c_str());
     }
     return 0;
 }

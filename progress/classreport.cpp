@@ -4,13 +4,13 @@
 #include "picture/texture.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
+#include "progress/pupils.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageSize>
@@ -19,13 +19,19 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace progress::classreport {
 
@@ -149,18 +155,45 @@ PupilLine lineOf(const QString& name, const ResultsSummary& summary)
         l.first = summary.runs.front().started;
         l.last = summary.runs.back().started;
     }
+    l.skipped = summary.skipped;
     return l;
 }
 
-QImage comparisonPage(const std::vector<PupilLine>& lines)
+QString workName(const NoteStats& note, bool compact)
+{
+    const bool treble = note.form.clef == art::Clef::Treble;
+    if (compact) {
+        return text(frenchNoteName(note.form.note, note.form.accidental, true)) +
+               (treble ? QStringLiteral("\u00a0(sol)") : QStringLiteral("\u00a0(fa)"));
+    }
+    return text(frenchNoteName(note.form.note, note.form.accidental) + " en " + frenchClefName(note.form.clef));
+}
+
+std::size_t comparisonPages(std::size_t pupils)
+{
+    return std::max<std::size_t>(1, (pupils + rowsPerPage - 1) / rowsPerPage);
+}
+
+QImage comparisonPage(const std::vector<PupilLine>& lines, std::size_t page)
 {
     QImage image = art::paperTexture(reportpicture::size, paperSeed);
     QPainter p(&image);
+    paintComparison(p, lines, page);
+    p.end();
+    return image;
+}
+
+void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size_t pageIndex)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    const std::size_t pages = comparisonPages(lines.size());
+    const std::size_t from = std::min(lines.size(), pageIndex * rowsPerPage);
+    const std::size_t to = std::min(lines.size(), from + rowsPerPage);
 
     write(p, art::fonts::serif(44, true), colour::ink, QPointF(page::margin, page::titleBaseline),
-          QStringLiteral("Bilan de la classe"));
+          pages > 1 ? QStringLiteral("Bilan de la classe (%1/%2)").arg(pageIndex + 1).arg(pages)
+                    : QStringLiteral("Bilan de la classe"));
     std::string first;
     std::string last;
     for (const PupilLine& l : lines) {
@@ -174,7 +207,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
         totals += QStringLiteral(" · du %1 au %2").arg(dateOf(first), dateOf(last));
     }
     writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
-               QStringLiteral("une page par élève ensuite"));
+               pageIndex + 1 < pages ? QStringLiteral("suite page suivante") : QStringLiteral("une page par élève ensuite"));
     rule(p, page::titleRule, colour::ornament, 1.5);
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totals);
 
@@ -184,22 +217,27 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
     writeRight(p, head, colour::rubric, page::notes, page::headBaseline, QStringLiteral("Notes"));
     writeRight(p, head, colour::rubric, page::score, page::headBaseline, QStringLiteral("Justes"));
     writeRight(p, head, colour::rubric, page::time, page::headBaseline, QStringLiteral("Temps médian"));
-    write(p, head, colour::rubric, QPointF(page::work, page::headBaseline), QStringLiteral("Notes à travailler"));
+    write(p, head, colour::rubric, QPointF(page::work, page::headBaseline), QStringLiteral("Notes à travailler (clef)"));
     write(p, head, colour::rubric, QPointF(page::trend, page::headBaseline), QStringLiteral("Score, séance après séance"));
     rule(p, page::firstRow, colour::ornament, 1.0);
 
-    const qreal row = lines.empty() ? page::tallestRow
-                                    : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(lines.size()));
+    const qreal row = to == from ? page::tallestRow
+                                 : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(to - from));
     const qreal size = std::clamp(row * 0.24, 9.0, 23.0);
     const QFont nameFont = art::fonts::serif(size * 1.1, true);
     const QFont body = art::fonts::sans(size);
     const QFont small = art::fonts::sans(size * 0.8);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         const PupilLine& l = lines[i];
-        const qreal top = page::firstRow + row * static_cast<qreal>(i);
+        const qreal top = page::firstRow + row * static_cast<qreal>(i - from);
         const qreal baseline = top + row * 0.5 + size * 0.35;
         write(p, nameFont, colour::ink, QPointF(page::name, baseline),
               elided(nameFont, l.name, page::runs - page::name - 130.0));
+        if (l.skipped > 0) {
+            write(p, small, colour::worse, QPointF(page::name, baseline + size * 1.05),
+                  QStringLiteral("%1 ligne%2 illisible%2").arg(text(frenchNumber(static_cast<double>(l.skipped), 0)))
+                      .arg(l.skipped > 1 ? "s" : ""));
+        }
         writeRight(p, body, colour::ink, page::runs, baseline, text(frenchNumber(static_cast<double>(l.runs), 0)));
         writeRight(p, body, colour::ink, page::notes, baseline, text(frenchNumber(static_cast<double>(l.notes), 0)));
         if (l.score) {
@@ -218,7 +256,7 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
                    l.medianMs ? text(frenchNumber(*l.medianMs / 1000.0, 1)) + QStringLiteral("\u00a0s") : QStringLiteral("—"));
         QStringList work;
         for (const NoteStats& n : l.toWork) {
-            work << text(frenchNoteName(n.form.note, n.form.accidental, true));
+            work << workName(n, true);
         }
         write(p, body, work.isEmpty() ? colour::rubric : colour::ink, QPointF(page::work, baseline),
               work.isEmpty() ? QStringLiteral("aucune") : elided(body, work.join(QStringLiteral(", ")), page::trend - page::work - 30.0));
@@ -240,12 +278,11 @@ QImage comparisonPage(const std::vector<PupilLine>& lines)
     p.setFont(footer);
     p.setPen(colour::rubric);
     p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0), Qt::AlignHCenter | Qt::AlignBottom, note);
-    p.end();
-    return image;
 }
 
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 {
+    const std::string fails = "cannot write the PDF '" + path + "'";
     // Drawn in memory, then put in place whole: an old PDF at path is kept
     // when the new one cannot be written.
     QByteArray bytes;
@@ -260,29 +297,45 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     pdf.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
     QPainter p;
     if (!p.begin(&pdf)) {
-        return "cannot write the PDF '" + path + "'";
+        return fails;
     }
     // Every page is a report page, scaled to fit the paper and centred on it.
     const QRect paper = pdf.pageLayout().paintRectPixels(pdf.resolution());
     const QSizeF fitted = QSizeF(reportpicture::size).scaled(paper.size(), Qt::KeepAspectRatio);
     const QRectF target(QPointF((paper.width() - fitted.width()) / 2.0, (paper.height() - fitted.height()) / 2.0), fitted);
+    // One picture of each paper for every page: the PDF holds it once.
+    const QImage classPaper = art::paperTexture(reportpicture::size, paperSeed);
+    const QImage pupilPaper = reportpicture::paper();
+    auto onPage = [&](const QImage& background, const std::function<void()>& draw) {
+        p.drawImage(target, background);
+        p.save();
+        p.translate(target.topLeft());
+        p.scale(target.width() / reportpicture::size.width(), target.height() / reportpicture::size.height());
+        draw();
+        p.restore();
+    };
 
     std::vector<PupilLine> lines;
     lines.reserve(pupils.size());
     for (const Pupil& pupil : pupils) {
         lines.push_back(lineOf(pupil.name, pupil.summary));
     }
-    p.drawImage(target, comparisonPage(lines));
+    for (std::size_t page = 0; page < comparisonPages(lines.size()); ++page) {
+        if (page > 0) {
+            pdf.newPage();
+        }
+        onPage(classPaper, [&] { paintComparison(p, lines, page); });
+    }
     for (const Pupil& pupil : pupils) {
         pdf.newPage();
-        p.drawImage(target, reportpicture::render(pupil.summary, pupil.name));
+        onPage(pupilPaper, [&] { reportpicture::paint(p, pupil.summary, pupil.name); });
     }
     if (!p.end()) {
-        return "cannot write the PDF '" + path + "'";
+        return fails;
     }
     buffer.close();
     if (const std::string error = replaceFile(path, bytes); !error.empty()) {
-        return "cannot write the PDF '" + path + "': " + error;
+        return fails + ": " + error;
     }
     return {};
 }
@@ -292,7 +345,8 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
     std::string out = "Bilan de la classe : " + std::to_string(lines.size()) + " élève" + (lines.size() > 1 ? "s" : "") + "\n";
     for (const PupilLine& l : lines) {
         out += "  " + l.name.toStdString() + " : " + frenchNumber(static_cast<double>(l.runs), 0) + " séance" +
-               (l.runs > 1 ? "s" : "") + ", " + frenchNumber(static_cast<double>(l.notes), 0) + " notes";
+               (l.runs > 1 ? "s" : "") + ", " + frenchNumber(static_cast<double>(l.notes), 0) + " note" +
+               (l.notes > 1 ? "s" : "");
         if (l.score) {
             out += ", " + frenchNumber(*l.score, 0) + "\u00a0% justes";
         }
@@ -306,7 +360,7 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
             // overlap itself (-Wrestrict, a false warning).
             for (const NoteStats& n : l.toWork) {
                 out += ' ';
-                out += frenchNoteName(n.form.note, n.form.accidental);
+                out += workName(n, false).toStdString();
                 if (&n != &l.toWork.back()) {
                     out += ',';
                 }
@@ -314,6 +368,10 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
         }
         if (l.trend) {
             out += ", tendance " + trendText(*l.trend).toStdString();
+        }
+        if (l.skipped > 0) {
+            out += ", " + frenchNumber(static_cast<double>(l.skipped), 0) +
+                   (l.skipped > 1 ? " lignes illisibles laissées de côté" : " ligne illisible laissée de côté");
         }
         out += "\n";
     }
@@ -325,8 +383,22 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 
 namespace progress {
 
-int runClassReport(const std::vector<std::string>& files, const QStringList& names, const std::string& out, int argc,
-                   char** argv)
+namespace {
+
+// A file given by its path goes by its name without the extension.
+QString fileLabel(const std::string& file)
+{
+    const std::size_t slash = file.rfind('/');
+    std::string base = slash == std::string::npos ? file : file.substr(slash + 1);
+    if (const std::size_t dot = base.rfind('.'); dot != std::string::npos && dot > 0) {
+        base.resize(dot);
+    }
+    return QString::fromStdString(printableName(base));
+}
+
+}  // namespace
+
+int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv)
 {
     // Names are bytes throughout, as the shell gave them.
     std::string pdf = out.empty() ? std::string("class.pdf") : out;
@@ -342,27 +414,69 @@ int runClassReport(const std::vector<std::string>& files, const QStringList& nam
     }
     struct stat target {};
     const bool pdfExists = ::stat(pdf.c_str(), &target) == 0;
+    int status = 0;
     std::vector<classreport::Pupil> pupils;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        // Never written: the PDF may not be one of them under any name.
-        struct stat input {};
-        if (pdfExists && ::stat(files[i].c_str(), &input) == 0 && input.st_dev == target.st_dev &&
-            input.st_ino == target.st_ino) {
-            std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
-                         pdf.c_str(), files[i].c_str());
-            return 2;
+    std::set<std::string> names;                            // pupils by name, as kept
+    std::map<std::pair<dev_t, ino_t>, std::string> seen;   // each file once, under the name first given
+    for (const ReportSource& source : sources) {
+        const QString label = source.name.empty() ? fileLabel(source.files.front())
+                                                  : QString::fromStdString(printableName(source.name));
+        if (!source.name.empty() && !names.insert(source.name).second) {
+            std::fprintf(stderr, "tavelin-piano: the pupil '%s' is named more than once: counted once\n",
+                         printableName(source.name).c_str());
+            continue;
         }
+        std::vector<std::string> files;
+        for (const std::string& file : source.files) {
+            struct stat input {};
+            if (::stat(file.c_str(), &input) != 0) {
+                files.push_back(file);  // its reading says why
+                continue;
+            }
+            // Never written: the PDF may not be one of them under any name.
+            if (pdfExists && input.st_dev == target.st_dev && input.st_ino == target.st_ino) {
+                std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
+                             pdf.c_str(), file.c_str());
+                return 2;
+            }
+            const auto [at, first] = seen.emplace(std::make_pair(input.st_dev, input.st_ino), file);
+            if (!first) {
+                std::fprintf(stderr, "tavelin-piano: '%s' is '%s' under another name: counted once\n", file.c_str(),
+                             at->second.c_str());
+                continue;
+            }
+            files.push_back(file);
+        }
+        if (files.empty()) {
+            continue;
+        }
+        SummaryBuilder builder;
         std::string error;
-        std::optional<ResultsSummary> summary = readResultsFile(files[i], &error);
-        if (!summary) {
-            std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
-            return 1;
+        bool read = true;
+        for (const std::string& file : files) {
+            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) {
+                error = "cannot read '" + file + "': " + std::strerror(errno);
+                read = false;
+                break;
+            }
+            read = readResults(fd, builder, file, &error);
+            ::close(fd);
+            if (!read) {
+                break;
+            }
         }
-        const std::size_t slash = files[i].rfind('/');
-        const QString base = QFileInfo(QFile::decodeName(QByteArray::fromStdString(
-                                           slash == std::string::npos ? files[i] : files[i].substr(slash + 1))))
-                                 .completeBaseName();
-        pupils.push_back({names.value(static_cast<qsizetype>(i), base), std::move(*summary)});
+        if (!read) {
+            std::fprintf(stderr, "tavelin-piano: %s; %s is left out of the class report\n", error.c_str(),
+                         label.toStdString().c_str());
+            status = 1;
+            continue;
+        }
+        pupils.push_back({label, builder.finish()});
+    }
+    if (pupils.empty()) {
+        std::fprintf(stderr, "tavelin-piano: no pupil to report on: no PDF written\n");
+        return 1;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -383,7 +497,7 @@ int runClassReport(const std::vector<std::string>& files, const QStringList& nam
     }
     const std::string text = classreport::summaryText(lines, pdf);
     std::fputs(text.c_str(), stdout);
-    return 0;
+    return status;
 }
 
 }  // namespace progress

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "progress/report.h"
 #include "progress/statistics.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,7 @@ struct PupilLine {
     std::vector<std::optional<double>> runScores;
     std::string first;  // start of the first and the last run, as in the file
     std::string last;
+    std::size_t skipped = 0;  // lines that could not be read as rows
 };
 
 PupilLine lineOf(const QString& name, const ResultsSummary& summary);
@@ -35,14 +38,28 @@ struct Pupil {
     ResultsSummary summary;
 };
 
-// The first page, the size of a report page (reportpicture::size). Needs
-// art::fonts::load() first.
-QImage comparisonPage(const std::vector<PupilLine>& lines);
+// A note to work on as the comparison writes it: its name and its clef, so
+// that the same note read in both clefs is told apart ("fa 2 en clef de fa",
+// or "fa2 (fa)" on the page, compact).
+QString workName(const NoteStats& note, bool compact);
+
+// The comparison takes as many pages as it needs, at most rowsPerPage
+// pupils on each: past that, rows would be too small to read.
+constexpr std::size_t rowsPerPage = 18;
+std::size_t comparisonPages(std::size_t pupils);
+
+// Page page (from 0) of the comparison, the size of a report page
+// (reportpicture::size), drawn on p over the page's paper, or into a picture
+// with its paper. Need art::fonts::load() first.
+void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size_t page);
+QImage comparisonPage(const std::vector<PupilLine>& lines, std::size_t page = 0);
 
 // Writes the comparison and then one page per pupil into a PDF at path.
-// Returns why not, or an empty string.
+// Returns why not (the whole line, naming the PDF), or an empty string.
 // path is bytes, as the system names it; the PDF is drawn whole, then put in
-// place of any old file there (report.h's replaceFile).
+// place of any old file there (report.h's replaceFile). The pages are drawn
+// as the PDF's own lines and text over one picture of the paper that every
+// page shares, so that a class of hundreds stays a few megabytes.
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils);
 
 // The summary printed on standard output.
@@ -52,12 +69,15 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 
 namespace progress {
 
-// tavelin-piano --report FILE FILE... [--out class.pdf]: reads every file
-// (never writing to it), names each page after names (same order), prints a
-// line per pupil and writes the PDF (class.pdf here by default). File names
-// are bytes, as given. Returns the exit status: 0; 1 when a file cannot be
-// read or the PDF written; 2 when out is not a .pdf or is one of the files.
-int runClassReport(const std::vector<std::string>& files, const QStringList& names, const std::string& out, int argc,
-                   char** argv);
+// tavelin-piano --report FILE FILE... [--out class.pdf] (or several
+// --pupil): reads every source's files (never writing to them), prints a line
+// per pupil and writes the PDF (class.pdf here by default). Each file counts
+// once however it is named (a link, ./, a pupil named twice or in another
+// form): the others are said and left out. A pupil whose file cannot be read
+// is said and left out; the others are still reported. File names are
+// bytes, as given. Returns the exit status: 0; 1 when a file cannot be read
+// (the PDF of the others is still written) or the PDF cannot be written; 2
+// when out is not a .pdf or is one of the files.
+int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv);
 
 }  // namespace progress

@@ -4,19 +4,120 @@
 #include "progress/lines.h"
 #include "progress/resultrow.h"
 
+#include <QChar>
+
 #include <algorithm>
+#include <cerrno>
+#include <map>
 #include <unordered_set>
+
+#include <sys/stat.h>
 
 namespace progress {
 
 namespace {
 
 constexpr std::string_view extension = ".csv";
-constexpr std::size_t longestFileName = 255;  // bytes, on every Linux file system
+constexpr char hexDigits[] = "0123456789ABCDEF";
 
-bool escaped(unsigned char c, bool first)
+// The length of the valid UTF-8 sequence at the start of s (its code point
+// in cp), or 0 when s starts with a byte that is no part of one: a stray
+// continuation byte, a sequence cut short, an overlong form, a surrogate or a
+// code point past U+10FFFF.
+std::size_t utf8Sequence(std::string_view s, char32_t* cp)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        *cp = lead;
+        return 1;
+    }
+    std::size_t length = 0;
+    char32_t value = 0;
+    char32_t least = 0;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+        value = lead & 0x1fU;
+        least = 0x80;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        value = lead & 0x0fU;
+        least = 0x800;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        value = lead & 0x07U;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (s.size() < length) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xc0U) != 0x80) {
+            return 0;
+        }
+        value = (value << 6U) | (byte(i) & 0x3fU);
+    }
+    if (value < least || value > 0x10ffff || (value >= 0xd800 && value <= 0xdfff)) {
+        return 0;
+    }
+    *cp = value;
+    return length;
+}
+
+void appendHex(std::string& out, const char* prefix, unsigned value, int digits)
+{
+    out += prefix;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        out += hexDigits[(value >> static_cast<unsigned>(shift)) & 0xfU];
+    }
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xc0U | (cp >> 6U));
+        out += static_cast<char>(0x80U | (cp & 0x3fU));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xe0U | (cp >> 12U));
+        out += static_cast<char>(0x80U | ((cp >> 6U) & 0x3fU));
+        out += static_cast<char>(0x80U | (cp & 0x3fU));
+    } else {
+        out += static_cast<char>(0xf0U | (cp >> 18U));
+        out += static_cast<char>(0x80U | ((cp >> 12U) & 0x3fU));
+        out += static_cast<char>(0x80U | ((cp >> 6U) & 0x3fU));
+        out += static_cast<char>(0x80U | (cp & 0x3fU));
+    }
+}
+
+bool escapedAscii(unsigned char c, bool first)
 {
     return c < 0x20 || c == 0x7f || c == '%' || c == '/' || (first && c == '.');
+}
+
+// The file name's stem for the bytes of name. With escapeForeign false, the
+// bytes that are not UTF-8 stay as they are, as the previous release wrote
+// them.
+std::string escapedStem(std::string_view name, bool escapeForeign)
+{
+    std::string out;
+    for (std::size_t i = 0; i < name.size();) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        char32_t cp = 0;
+        const std::size_t length = utf8Sequence(name.substr(i), &cp);
+        if ((length == 1 && escapedAscii(c, i == 0)) || (length == 0 && escapeForeign)) {
+            appendHex(out, "%", c, 2);
+            ++i;
+        } else {
+            const std::size_t n = std::max<std::size_t>(length, 1);
+            out.append(name.substr(i, n));
+            i += n;
+        }
+    }
+    return out;
 }
 
 int hexValue(char c)
@@ -28,6 +129,26 @@ int hexValue(char c)
         return c - 'A' + 10;
     }
     return -1;
+}
+
+// Invisible or line-breaking characters, which a printed name shows as escapes.
+bool unprintable(char32_t cp)
+{
+    if (cp < 0x20 || cp == 0x7f) {
+        return true;
+    }
+    if (cp < 0x80) {
+        return false;
+    }
+    switch (QChar::category(cp)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -45,25 +166,104 @@ std::optional<std::filesystem::path> pupilsFolder(const char* xdgDataHome, const
     return base / "tavelin-piano" / "pupils";
 }
 
-std::optional<std::string> pupilFileName(std::string_view name)
+QString pupilText(std::string_view bytes)
 {
-    if (name.empty()) {
-        return std::nullopt;
-    }
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (escaped(c, i == 0)) {
-            out += '%';
-            out += hex[c >> 4U];
-            out += hex[c & 0xfU];
+    QString text;
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        const std::size_t length = utf8Sequence(bytes.substr(i), &cp);
+        if (length == 0) {
+            text += QChar(static_cast<char16_t>(0xdc00U + static_cast<unsigned char>(bytes[i])));
+            ++i;
         } else {
-            out += static_cast<char>(c);
+            text += QString::fromUcs4(&cp, 1);
+            i += length;
         }
     }
+    return text;
+}
+
+std::string pupilBytes(const QString& text)
+{
+    std::string bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            appendUtf8(bytes, QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
+            ++i;
+        } else if (unit >= 0xdc80 && unit <= 0xdcff) {
+            bytes += static_cast<char>(unit - 0xdc00);
+        } else if (QChar::isSurrogate(unit)) {
+            appendUtf8(bytes, 0xfffd);
+        } else {
+            appendUtf8(bytes, unit);
+        }
+    }
+    return bytes;
+}
+
+QString cleanPupilName(const QString& typed)
+{
+    return typed.normalized(QString::NormalizationForm_C).trimmed();
+}
+
+std::string pupilName(std::string_view typed)
+{
+    return pupilBytes(cleanPupilName(pupilText(typed)));
+}
+
+std::string printableName(std::string_view name)
+{
+    std::string out;
+    for (std::size_t i = 0; i < name.size();) {
+        char32_t cp = 0;
+        const std::size_t length = utf8Sequence(name.substr(i), &cp);
+        if (length == 0) {
+            appendHex(out, "\\x", static_cast<unsigned char>(name[i]), 2);
+            ++i;
+            continue;
+        }
+        if (cp == '\\') {
+            out += "\\\\";
+        } else if (cp == '\t') {
+            out += "\\t";
+        } else if (cp == '\n') {
+            out += "\\n";
+        } else if (cp == '\r') {
+            out += "\\r";
+        } else if (cp < 0x80 && unprintable(cp)) {
+            appendHex(out, "\\x", cp, 2);
+        } else if (unprintable(cp)) {
+            if (cp > 0xffff) {
+                appendHex(out, "\\U", cp, 8);
+            } else {
+                appendHex(out, "\\u", cp, 4);
+            }
+        } else {
+            out.append(name.substr(i, length));
+        }
+        i += length;
+    }
+    return out;
+}
+
+std::optional<std::string> pupilFileName(std::string_view name, std::string* why)
+{
+    if (name.empty()) {
+        if (why != nullptr) {
+            *why = "a pupil's name cannot be empty";
+        }
+        return std::nullopt;
+    }
+    std::string out = escapedStem(name, true);
     out += extension;
     if (out.size() > longestFileName) {
+        if (why != nullptr) {
+            *why = "its file name would take " + std::to_string(out.size()) + " bytes, and a file name has at most " +
+                   std::to_string(longestFileName) + " (the name takes " + std::to_string(name.size()) +
+                   " bytes: at most " + std::to_string(longestFileName - extension.size()) +
+                   " once '%', '/', control characters and bytes that are not UTF-8 count 3 each)";
+        }
         return std::nullopt;
     }
     return out;
@@ -92,38 +292,113 @@ std::optional<std::string> pupilNameOf(std::string_view fileName)
         name += static_cast<char>(high * 16 + low);
         i += 2;
     }
-    // Only what pupilFileName writes: the same name gives back the same file.
-    if (pupilFileName(name) != std::string(fileName) + std::string(extension)) {
+    // Only what a name's own escapes give: one pupil never has two files
+    // that differ only in how a safe byte is written.
+    if (escapedStem(name, true) != fileName && escapedStem(name, false) != fileName) {
         return std::nullopt;
     }
-    return name;
+    std::string kept = pupilName(name);
+    if (kept.empty()) {
+        return std::nullopt;
+    }
+    return kept;
+}
+
+namespace {
+
+// A pupil's files in the order pupilFiles gives them.
+void sortFiles(std::vector<std::filesystem::path>& files, const std::string& name)
+{
+    const std::optional<std::string> canonical = pupilFileName(name);
+    std::sort(files.begin(), files.end(), [&](const std::filesystem::path& a, const std::filesystem::path& b) {
+        const bool aFirst = canonical && a.filename() == *canonical;
+        const bool bFirst = canonical && b.filename() == *canonical;
+        if (aFirst != bFirst) {
+            return aFirst;
+        }
+        return a.filename().string() < b.filename().string();
+    });
+}
+
+// Every pupil's file in folder, by pupil; false, with the reason in error,
+// when the folder cannot be read (an absent folder has none).
+bool scanFolder(const std::filesystem::path& folder, std::map<std::string, std::vector<std::filesystem::path>>& byName,
+                std::error_code& ec)
+{
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec) {
+        return ec == std::errc::no_such_file_or_directory;
+    }
+    // Stepped with an error code: a folder that fails half-way is said
+    // instead of throwing.
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (std::optional<std::string> name = pupilNameOf(it->path().filename().string())) {
+            byName[*name].push_back(it->path());
+        }
+    }
+    return !ec;
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> pupilFiles(const std::filesystem::path& folder, std::string_view name,
+                                              std::string* error)
+{
+    const std::string key = pupilName(name);
+    std::map<std::string, std::vector<std::filesystem::path>> byName;
+    std::error_code ec;
+    if (!scanFolder(folder, byName, ec)) {
+        // A folder that can be entered but not listed: the file of the name as
+        // written is still found, though another form of it could hide there.
+        struct stat st {};
+        const std::optional<std::string> canonical = pupilFileName(key);
+        if (canonical && ::stat((folder / *canonical).c_str(), &st) == 0) {
+            return {folder / *canonical};
+        }
+        if (error != nullptr) {
+            *error = "cannot read the folder '" + folder.string() + "': " + ec.message();
+        }
+        return {};
+    }
+    std::vector<std::filesystem::path> files = std::move(byName[key]);
+    sortFiles(files, key);
+    return files;
 }
 
 std::vector<PupilEntry> listPupils(const std::filesystem::path& folder, std::string* error)
 {
-    std::vector<PupilEntry> pupils;
+    std::map<std::string, std::vector<std::filesystem::path>> byName;
     std::error_code ec;
-    std::filesystem::directory_iterator it(folder, ec);
-    if (ec) {
-        if (ec != std::errc::no_such_file_or_directory && error != nullptr) {
+    if (!scanFolder(folder, byName, ec)) {
+        if (error != nullptr) {
             *error = "cannot read the folder '" + folder.string() + "': " + ec.message();
         }
-        return pupils;
+        return {};
     }
-    // Stepped with an error code: a folder that fails half-way ends the
-    // listing there instead of throwing.
-    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::filesystem::directory_entry& entry = *it;
-        std::optional<std::string> name = pupilNameOf(entry.path().filename().string());
-        std::error_code kind;
-        if (!name || !entry.is_regular_file(kind)) {
+    std::vector<PupilEntry> pupils;
+    for (auto& [name, files] : byName) {
+        PupilEntry pupil;
+        pupil.name = name;
+        for (const std::filesystem::path& file : files) {
+            std::error_code typeError;
+            if (std::filesystem::is_regular_file(file, typeError)) {
+                pupil.files.push_back(file);
+            }
+        }
+        if (pupil.files.empty()) {
             continue;
         }
-        PupilEntry pupil{std::move(*name), entry.path(), 0, {}};
-        // Opened so that it cannot wait, and read a bounded line at a time.
-        const platform::ReadOnlyFile in(entry.path().string());
+        sortFiles(pupil.files, name);
+        pupil.file = pupil.files.front();
+        // Runs are told apart by their id and start, so the same run in two
+        // files (one copied into the other) counts once.
         std::unordered_set<std::string> runs;
-        if (in.isOpen()) {
+        for (const std::filesystem::path& file : pupil.files) {
+            // Opened so that it cannot wait, and read a bounded line at a time.
+            const platform::ReadOnlyFile in(file.string());
+            if (!in.isOpen()) {
+                continue;
+            }
             readLines(
                 in.fd(),
                 [&](std::string_view line) {
@@ -136,16 +411,11 @@ std::vector<PupilEntry> listPupils(const std::filesystem::path& folder, std::str
                         pupil.lastStarted = row->started;
                     }
                 },
-                [] {}, entry.path().string(), nullptr);
+                [] {}, file.string(), nullptr);
         }
         pupil.runs = static_cast<int>(runs.size());
         pupils.push_back(std::move(pupil));
     }
-    if (ec && error != nullptr) {
-        *error = "cannot read the folder '" + folder.string() + "': " + ec.message();
-    }
-    std::sort(pupils.begin(), pupils.end(),
-              [](const PupilEntry& a, const PupilEntry& b) { return a.name < b.name; });
     return pupils;
 }
 

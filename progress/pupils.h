@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,32 +10,74 @@
 
 // Pupils by name: each pupil's results file in the user's data folder,
 // $XDG_DATA_HOME/tavelin-piano/pupils/NAME.csv.
+//
+// A name is bytes, as the shell gives it: UTF-8 as a rule, but a byte that
+// is no part of valid UTF-8 (a Latin-1 terminal, a file copied from another
+// system) stays itself, so that two such names never become one. One pupil
+// is one name on disk whatever the form its accents take: "Léa" with a
+// composed é (NFC, as typed on Linux) and with e and a combining accent
+// (NFD, as a Mac or a sync program may write it) are the same pupil.
 namespace progress {
+
+// The longest file name, in bytes, on every Linux file system.
+constexpr std::size_t longestFileName = 255;
 
 // The pupils' folder: $XDG_DATA_HOME (when it is an absolute path) or
 // $HOME/.local/share, then tavelin-piano/pupils. Nothing without either.
 std::optional<std::filesystem::path> pupilsFolder(const char* xdgDataHome, const char* home);
 
-// The file name of a pupil (UTF-8 name, as typed): the name itself where it
-// is safe, so that "Léa Martin" is "Léa Martin.csv"; '%', '/', a control
-// character (NUL too) and a leading '.' are written %XX, so the name can
-// never reach outside the folder or hide there. Nothing for an empty name or
-// one whose file name would pass the 255 bytes a file name can have.
-std::optional<std::string> pupilFileName(std::string_view name);
+// A name's bytes in a QString that keeps every one of them: a byte that is no
+// part of valid UTF-8 becomes the lone surrogate U+DC00 + byte (U+DC80 to
+// U+DCFF), which valid UTF-8 never holds; pupilBytes gives the bytes back.
+QString pupilText(std::string_view bytes);
+std::string pupilBytes(const QString& text);
 
-// The pupil's name back from the file name; nothing for a file that is not
-// one (no ".csv", or not written as pupilFileName writes).
+// A name as it is kept: the spaces around it dropped and its accents
+// composed (NFC), the bytes that are not UTF-8 left as they are.
+QString cleanPupilName(const QString& typed);
+std::string pupilName(std::string_view typed);
+
+// A name (or any text of bytes) as printed, on one line and readable back:
+// '\' is "\\", a tab "\t", a line end "\n" or "\r", any other control or
+// invisible formatting character "\uHHHH" (or "\xHH" below 0x80), and a byte
+// that is not UTF-8 "\xHH", as a shell reads them inside $'...'. Everything
+// else is as it is.
+std::string printableName(std::string_view name);
+
+// The file name of a pupil (name as pupilName keeps it): the name itself
+// where it is safe, so that "Léa Martin" is "Léa Martin.csv"; '%', '/', a
+// control character (NUL too), a leading '.' and a byte that is not UTF-8
+// are written %XX, so the name can never reach outside the folder or hide
+// there, and two names never share a file. Nothing for an empty name or one
+// whose file name would pass longestFileName bytes; why (with the length it
+// would have) then goes to why.
+std::optional<std::string> pupilFileName(std::string_view name, std::string* why = nullptr);
+
+// The pupil's name (as pupilName keeps it) back from a file name; nothing for
+// a file that is not one. Taken: what pupilFileName writes, a name with its
+// accents in another form, and one whose bytes that are not UTF-8 were
+// written as they are (as the previous release, or another program, wrote
+// them). Refused: no ".csv", an escape pupilFileName never writes.
 std::optional<std::string> pupilNameOf(std::string_view fileName);
+
+// Every file of the pupil called name in folder, whatever its form: the one
+// pupilFileName names first when it is there, the others after it in byte
+// order. Empty, with error empty, when the pupil has no file yet; empty with
+// the reason in error when the folder cannot be looked into. Never throws.
+std::vector<std::filesystem::path> pupilFiles(const std::filesystem::path& folder, std::string_view name,
+                                              std::string* error);
 
 struct PupilEntry {
     std::string name;
-    std::filesystem::path file;
+    std::filesystem::path file;  // the first of files
+    std::vector<std::filesystem::path> files;
     int runs = 0;
     std::string lastStarted;  // as in the file; empty when it has no run
 };
 
 // Every pupil in folder, by name (byte order), with the number of runs in
-// their file and the start of the latest. An absent folder has none.
+// their files and the start of the latest: one entry a pupil, however many
+// files their name has. An absent folder has none.
 std::vector<PupilEntry> listPupils(const std::filesystem::path& folder, std::string* error);
 
 }  // namespace progress

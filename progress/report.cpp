@@ -2,6 +2,7 @@
 
 #include "picture/fonts.h"
 #include "progress/notenames.h"
+#include "progress/pupils.h"
 #include "progress/reportpicture.h"
 
 #include <QBuffer>
@@ -20,6 +21,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -184,10 +186,22 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = folder + "/." + base + ".XXXXXX";
+    // "." + base + ".XXXXXX" passes the longest name the folder takes when
+    // base is near it: the start of base is kept, cut between characters.
+    constexpr std::size_t added = 8;  // "." and ".XXXXXX"
+    const long folderLongest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t longest = folderLongest > 0 ? static_cast<std::size_t>(folderLongest) : 255;
+    std::size_t kept = base.size();
+    if (kept + added > longest) {
+        kept = longest > added ? longest - added : 0;
+        while (kept > 0 && (static_cast<unsigned char>(base[kept]) & 0xc0U) == 0x80) {
+            --kept;
+        }
+    }
+    std::string temp = folder + "/." + base.substr(0, kept) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        return "cannot write the picture '" + path + "': " + std::strerror(errno);
+        return std::strerror(errno);
     }
     // The mode a new file would get (rw-rw-rw- less the umask), or the old one's.
     const mode_t mask = ::umask(0);
@@ -223,7 +237,7 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     }
     if (error != 0) {
         ::unlink(temp.c_str());
-        return "cannot write the picture '" + path + "': " + std::strerror(error);
+        return std::strerror(error);
     }
     return {};
 }
@@ -279,38 +293,66 @@ bool printOut(const std::string& text)
 
 }  // namespace
 
-int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+QString sourceLabel(const ReportSource& source)
+{
+    if (!source.name.empty()) {
+        return QString::fromStdString(printableName(source.name));
+    }
+    const std::string& file = source.files.empty() ? std::string() : source.files.front();
+    const std::size_t slash = file.rfind('/');
+    return QString::fromStdString(printableName(slash == std::string::npos ? file : file.substr(slash + 1)));
+}
+
+int runReport(const ReportSource& source, const std::string& out, int argc, char** argv)
 {
     auto fail = [](int status, const std::string& why) {
         print(stderr, "tavelin-piano: " + why + "\n");
         return status;
     };
-    // Read only: nothing below ever opens the results file for writing.
-    // Opening never waits (a FIFO nobody writes to opens at once, and then
-    // reads as empty); a pipe that is given is then read as it comes.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+    if (source.files.empty()) {
+        return fail(1, "no results file to report on");
     }
+    struct Input {
+        std::string file;
+        int fd = -1;
+        struct stat st {};
+    };
+    std::vector<Input> inputs;
     const struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat input {};
-    if (::fstat(fd, &input) != 0) {
-        return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+        std::vector<Input>& inputs;
+        ~Closer()
+        {
+            for (const Input& i : inputs) {
+                ::close(i.fd);
+            }
+        }
+    } closer{inputs};
+    for (const std::string& file : source.files) {
+        // Read only: nothing below ever opens a results file for writing.
+        // Opening never waits (a FIFO nobody writes to opens at once, and then
+        // reads as empty); a pipe that is given is then read as it comes.
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (fd < 0) {
+            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+        }
+        inputs.push_back({file, fd, {}});
+        struct stat& input = inputs.back().st;
+        if (::fstat(fd, &input) != 0) {
+            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
+        }
+        // A device other than a terminal (/dev/zero, /dev/urandom) never ends
+        // and holds no rows: refused rather than read for ever.
+        if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
+            return fail(2, "'" + file + "' is a device, not a results file");
+        }
+        if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        }
     }
-    // A device other than a terminal (/dev/zero, /dev/urandom) never ends
-    // and holds no rows: refused rather than read for ever.
-    if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
-        return fail(2, "'" + file + "' is a device, not a results file");
-    }
-    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    }
+    const std::string& file = source.files.front();
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
-    const bool beside = S_ISREG(input.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
+    const bool beside = S_ISREG(inputs.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
     const std::string picture = out.empty() ? defaultReportPicture(file, beside) : out;
     const std::optional<PictureFormat> format = pictureFormatOf(picture);
     if (!format) {
@@ -319,14 +361,21 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
     // The same file under any name (./, a symbolic link, a hard link) is the
     // same device and inode.
     struct stat existing {};
-    if (::stat(picture.c_str(), &existing) == 0 && existing.st_dev == input.st_dev && existing.st_ino == input.st_ino) {
-        return fail(2, "the picture '" + picture + "' would replace the results file '" + file + "'; give another --out");
+    if (::stat(picture.c_str(), &existing) == 0) {
+        for (const Input& input : inputs) {
+            if (existing.st_dev == input.st.st_dev && existing.st_ino == input.st.st_ino) {
+                return fail(2, "the picture '" + picture + "' would replace the results file '" + input.file +
+                                   "'; give another --out");
+            }
+        }
     }
 
     std::string error;
     SummaryBuilder builder;
-    if (!readResults(fd, builder, file, &error)) {
-        return fail(1, error);
+    for (const Input& input : inputs) {
+        if (!readResults(input.fd, builder, input.file, &error)) {
+            return fail(1, error);
+        }
     }
     const ResultsSummary summary = builder.finish();
 
@@ -343,20 +392,24 @@ int runReport(const std::string& file, const std::string& out, int argc, char** 
         print(stderr, "tavelin-piano: " + fontError.toStdString() + "\n");
         status = 1;
     } else {
-        const std::size_t slash = file.rfind('/');
-        const QString source = QFile::decodeName(QByteArray::fromStdString(slash == std::string::npos ? file : file.substr(slash + 1)));
-        const QImage image = reportpicture::render(summary, source);
+        const QImage image = reportpicture::render(summary, sourceLabel(source));
         if (const std::string why = replaceFile(picture, encodePicture(image, *format)); !why.empty()) {
-            print(stderr, "tavelin-piano: " + why + "\n");
+            print(stderr, "tavelin-piano: cannot write the picture '" + picture + "': " + why + "\n");
             status = 1;
         } else {
             written = absolute(picture);
         }
     }
-    if (!printOut(summaryText(summary, file, written))) {
+    const std::string shown = source.name.empty() ? file : sourceLabel(source).toStdString();
+    if (!printOut(summaryText(summary, shown, written))) {
         return fail(1, std::string("cannot write to standard output: ") + std::strerror(errno));
     }
     return status;
+}
+
+int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+{
+    return runReport(ReportSource{{}, {file}}, out, argc, argv);
 }
 
 }  // namespace progress

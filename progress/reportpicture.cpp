@@ -554,10 +554,22 @@ Layout layout(const ResultsSummary& summary)
     return l;
 }
 
+QImage paper()
+{
+    return art::paperTexture(size, paperSeed);
+}
+
 QImage render(const ResultsSummary& summary, const QString& source)
 {
-    QImage image = art::paperTexture(size, paperSeed);
+    QImage image = paper();
     QPainter p(&image);
+    paint(p, summary, source);
+    p.end();
+    return image;
+}
+
+void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -584,8 +596,6 @@ QImage render(const ResultsSummary& summary, const QString& source)
                       .arg(summary.skipped > 1 ? "s" : "");
     }
     writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline, footer);
-    p.end();
-    return image;
 }
 
 }  // namespace progress::reportpicture

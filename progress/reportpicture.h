@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -61,8 +62,13 @@ QPointF workOnMarkCentre(const Staff& staff, const Column& column);
 // a group of runs (past 2 * maxRunPoints runs), how many.
 QString runAxisCaption(const ResultsSummary& summary);
 
-// Draws the report; source names the results file in the title. Needs
-// art::fonts::load() first.
+// Draws the report; source names the pupil or the results file in the
+// title. Needs art::fonts::load() first.
 QImage render(const ResultsSummary& summary, const QString& source);
+
+// The same in parts: the page's paper, and everything drawn on it, onto p
+// (a page of size px), so that a PDF of many pages shares one paper.
+QImage paper();
+void paint(QPainter& p, const ResultsSummary& summary, const QString& source);
 
 }  // namespace progress::reportpicture

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <map>
 
@@ -107,8 +109,8 @@ TEST(PupilOptions, APupilsFileIsMadeInsideThePupilsFolderWhateverTheName)
         SCOPED_TRACE(name);
         Options o = parseOptions(argv({"--pupil", name}));
         ASSERT_EQ(o.action, Options::Action::Run);
-        QStringList names;
-        EXPECT_TRUE(app::resolvePupils(o, &names).isEmpty());
+        std::vector<progress::ReportSource> sources;
+        EXPECT_TRUE(app::resolvePupils(o, &sources).isEmpty());
         const QString results = QFile::decodeName(QByteArray::fromStdString(o.resultsFile));
         const QFileInfo file(results);
         EXPECT_EQ(file.absolutePath(), folder) << o.resultsFile;
@@ -116,10 +118,67 @@ TEST(PupilOptions, APupilsFileIsMadeInsideThePupilsFolderWhateverTheName)
         EXPECT_TRUE(QFileInfo(folder).isDir()) << "made when new";
     }
     Options o = parseOptions(argv({"--pupil", "Léa Martin"}));
-    QStringList names;
-    app::resolvePupils(o, &names);
+    std::vector<progress::ReportSource> sources;
+    app::resolvePupils(o, &sources);
     EXPECT_EQ(QFileInfo(QFile::decodeName(QByteArray::fromStdString(o.resultsFile))).fileName(),
               QStringLiteral("Léa Martin.csv")) << "readable in the folder";
+    qputenv("XDG_DATA_HOME", saved);
+}
+
+TEST(PupilOptions, NamesThatAreNotUtf8GetFilesOfTheirOwn)
+{
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    std::map<std::string, std::string> files;  // file name by name typed
+    for (const char* name : {"\xff", "\xfe", "\xef\xbf\xbd", "caf\xe9"}) {
+        std::string program = "tavelin-piano";
+        std::string option = "--pupil";
+        std::string value = name;
+        char* args[] = {program.data(), option.data(), value.data()};
+        Options o = parseOptions(3, args);
+        ASSERT_EQ(o.action, Options::Action::Run) << o.message.toStdString();
+        std::vector<progress::ReportSource> sources;
+        EXPECT_TRUE(app::resolvePupils(o, &sources).isEmpty());
+        files[name] = std::filesystem::path(o.resultsFile).filename().string();
+    }
+    EXPECT_EQ(files["\xff"], "%FF.csv");
+    EXPECT_EQ(files["\xfe"], "%FE.csv");
+    EXPECT_EQ(files["\xef\xbf\xbd"], "\xef\xbf\xbd.csv") << "U+FFFD typed is a name of its own, as before";
+    EXPECT_EQ(files["caf\xe9"], "caf%E9.csv");
+    qputenv("XDG_DATA_HOME", saved);
+}
+
+TEST(PupilOptions, APupilsFileInAnotherFormIsWrittenToNotDoubled)
+{
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const std::filesystem::path folder = std::filesystem::path(QFile::encodeName(data.path()).toStdString()) / "tavelin-piano/pupils";
+    std::filesystem::create_directories(folder);
+    const std::string header = "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys\n";
+    auto playsInto = [](const char* typed) {
+        Options o = parseOptions(argv({"--pupil", typed}));
+        std::vector<progress::ReportSource> sources;
+        EXPECT_TRUE(app::resolvePupils(o, &sources).isEmpty());
+        return std::filesystem::path(o.resultsFile).filename().string();
+    };
+    // Written on a Mac, or by a sync program: e and the combining accent.
+    std::ofstream(folder / "Le\xcc\x81" "a.csv") << header;
+    EXPECT_EQ(playsInto("Léa"), "Le\xcc\x81" "a.csv");
+    EXPECT_EQ(playsInto("Le\xcc\x81" "a"), "Le\xcc\x81" "a.csv");
+    // Both forms there: the one written as the name is kept, first.
+    std::ofstream(folder / "Léa.csv") << header;
+    EXPECT_EQ(playsInto("Le\xcc\x81" "a"), "Léa.csv");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2)
+        << "no third file";
+    // To report, both files are the pupil's.
+    Options report = parseOptions(argv({"--report", "--pupil", "Léa"}));
+    std::vector<progress::ReportSource> sources;
+    EXPECT_TRUE(app::resolvePupils(report, &sources).isEmpty());
+    ASSERT_EQ(sources.size(), 1U);
+    EXPECT_EQ(sources[0].name, "Léa");
+    EXPECT_EQ(sources[0].files.size(), 2U);
     qputenv("XDG_DATA_HOME", saved);
 }
 

@@ -16,6 +16,8 @@
 
 #include <fstream>
 
+#include <sys/resource.h>
+
 using progress::NoteResult;
 using progress::Outcome;
 
@@ -163,6 +165,69 @@ TEST(ClassReport, EachPupilsLineSaysWhatToWorkOnAndWhereItGoes)
     EXPECT_GT(line.trend->slope, 0.0) << "right more often run after run";
     ASSERT_TRUE(line.score);
     EXPECT_NEAR(*line.score, 100.0 * summary.right / 60.0, 1e-9);
+}
+
+TEST(ClassReport, TheNotesToWorkOnSayTheirClef)
+{
+    // fa 2 missed in the treble clef (on ledger lines) and in the bass, la 2 in the bass.
+    std::string rows = std::string(progress::csv::header) + "\n";
+    for (const char* note : {"53,treble", "53,bass", "57,bass", "53,treble", "53,bass", "64,treble"}) {
+        const bool right = std::string(note) == "64,treble";
+        rows += std::string("2024-09-02T17:00:00+02:00,a-1,6,1,") + note + ",none," + (right ? "right,no,900," : "missed,no,,") + "\n";
+    }
+    const progress::ResultsSummary summary = progress::summarize(rows);
+    const progress::classreport::PupilLine line = progress::classreport::lineOf(QStringLiteral("Léa"), summary);
+    ASSERT_EQ(line.toWork.size(), 3U);
+    QStringList onPage;
+    for (const progress::NoteStats& n : line.toWork) {
+        onPage << progress::classreport::workName(n, true);
+    }
+    onPage.removeDuplicates();
+    EXPECT_EQ(onPage.size(), 3) << onPage.join(QStringLiteral(", ")).toStdString();
+    const std::string text = progress::classreport::summaryText({line}, "/tmp/classe.pdf");
+    EXPECT_NE(text.find("à travailler : fa 2 en clef de sol, fa 2 en clef de fa, la 2 en clef de fa"), std::string::npos)
+        << text;
+}
+
+TEST(ClassReport, AComparisonPastOnePageGoesOnToTheNext)
+{
+    EXPECT_EQ(progress::classreport::comparisonPages(0), 1U);
+    EXPECT_EQ(progress::classreport::comparisonPages(1), 1U);
+    EXPECT_EQ(progress::classreport::comparisonPages(progress::classreport::rowsPerPage), 1U);
+    EXPECT_EQ(progress::classreport::comparisonPages(progress::classreport::rowsPerPage + 1), 2U);
+    EXPECT_EQ(progress::classreport::comparisonPages(300), (300 + progress::classreport::rowsPerPage - 1) /
+                                                               progress::classreport::rowsPerPage);
+}
+
+TEST(ClassReport, ThreeHundredPupilsStayReadableSmallAndQuick)
+{
+    QTemporaryDir dir;
+    QStringList files;
+    for (int i = 0; i < 300; ++i) {
+        files << dir.filePath(QStringLiteral("pupil%1.csv").arg(i, 3, 10, QLatin1Char('0')));
+        writeFile(files.back(), pupilRows("p" + std::to_string(i), 3, 60 + 2 * (i % 5)));
+    }
+    const QString pdf = dir.filePath(QStringLiteral("classe.pdf"));
+    // The program's own processor time, which other programs on the machine
+    // do not stretch as they stretch the time on the clock.
+    auto childrenSeconds = [] {
+        struct rusage usage {};
+        ::getrusage(RUSAGE_CHILDREN, &usage);
+        return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+               static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    };
+    const double before = childrenSeconds();
+    const Program r = runProgram(QStringList{QStringLiteral("--report")} << files << QStringLiteral("--out") << pdf,
+                                 dir.path(), dir.path());
+    const double seconds = childrenSeconds() - before;
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const int comparison = static_cast<int>(progress::classreport::comparisonPages(300));
+    EXPECT_GT(comparison, 1) << "rows of a readable height, on pages that follow";
+    EXPECT_EQ(pdfPages(pdf), comparison + 300);
+    // Every page its own picture made it 129 MB in 43 s (release build);
+    // drawn over one shared paper it is a small part of that.
+    EXPECT_LT(QFileInfo(pdf).size(), 16 * 1024 * 1024) << "bytes";
+    EXPECT_LT(seconds, 60.0) << "processor seconds, in the sanitizer build";
 }
 
 TEST(Pupils, TheProgramKeepsEachPupilInTheDataFolder)

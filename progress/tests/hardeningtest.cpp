@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -613,4 +614,216 @@ TEST(PupilsHardening, AFullDiskAtStartUpLeavesNoPupilBehind)
     EXPECT_EQ(entries(w.pupils()), std::vector<std::string>{}) << "no empty file left";
     const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {w.data()}});
     EXPECT_EQ(listed.out, "") << listed.out;
+}
+
+// Pupils by name under names a hostile tester gives: accents written either
+// way on disk, bytes that are not UTF-8, control characters, the longest
+// names, files named twice, a pupil's file that cannot be read.
+namespace {
+
+const std::string nfcLea = "L\xc3\xa9" "a";   // é as one character
+const std::string nfdLea = "Le\xcc\x81" "a";  // e and the combining accent
+
+// A data folder of its own (XDG_DATA_HOME) with its pupils' folder, and a
+// folder where the teacher is, for the pictures.
+struct Pupils {
+    Work w;
+    Pupils()
+    {
+        for (const char* f : {"data", "data/tavelin-piano", "data/tavelin-piano/pupils", "here"}) {
+            EXPECT_EQ(::mkdir(w.path(f).c_str(), 0700), 0);
+        }
+    }
+    std::string file(const std::string& name) const { return w.path("data/tavelin-piano/pupils/" + name); }
+    std::string here(const std::string& name) const { return w.path("here/" + name); }
+    Outcome run(const std::vector<std::string>& args) const
+    {
+        return w.run({.args = args, .cwd = w.path("here"), .set = {"XDG_DATA_HOME=" + w.path("data")}});
+    }
+};
+
+// runs runs of one note each, on the days from the first of September on.
+std::string runsOf(const std::string& id, int runs, const char* hour = "17")
+{
+    std::string text = std::string(progress::csv::header) + "\n";
+    for (int i = 1; i <= runs; ++i) {
+        const std::string day = (i < 10 ? "0" : "") + std::to_string(i);
+        const std::string started = "2024-09-" + day + "T" + hour + ":00:00+02:00";
+        text += row((id + "-" + std::to_string(i)).c_str(), 1, 64, "right", "1000", started.c_str());
+    }
+    return text;
+}
+
+int pdfPages(const std::string& path)
+{
+    const std::string text = readAll(path);
+    int pages = 0;
+    for (std::size_t at = text.find("/Type /Page"); at != std::string::npos; at = text.find("/Type /Page", at + 1)) {
+        const char next = at + 11 < text.size() ? text[at + 11] : ' ';
+        pages += std::isalpha(static_cast<unsigned char>(next)) ? 0 : 1;
+    }
+    return pages;
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST(PupilFiles, AnAccentWrittenEitherWayOnDiskIsOnePupil)
+{
+    Pupils p;
+    const std::string composed = runsOf("c", 2, "18");
+    const std::string decomposed = runsOf("d", 20);
+    writeAll(p.file(nfcLea + ".csv"), composed);
+    writeAll(p.file(nfdLea + ".csv"), decomposed);
+
+    const Outcome list = p.run({"--list-pupils"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, nfcLea + "\t22\t2024-09-20\n") << "one pupil, every run of both files";
+    for (const std::string& typed : {nfcLea, nfdLea}) {
+        SCOPED_TRACE(typed);
+        const Outcome report = p.run({"--report", "--pupil", typed});
+        EXPECT_EQ(report.status, 0) << report.err;
+        EXPECT_NE(report.out.find("22 séances"), std::string::npos) << report.out;
+        EXPECT_TRUE(exists(p.here(nfcLea + ".png")));
+    }
+    EXPECT_EQ(readAll(p.file(nfcLea + ".csv")), composed) << "not one byte changed";
+    EXPECT_EQ(readAll(p.file(nfdLea + ".csv")), decomposed) << "not one byte changed";
+}
+
+TEST(PupilFiles, NamesThatAreNotUtf8NeitherCollideNorVanish)
+{
+    Pupils p;
+    const std::string latin1 = runsOf("l", 3);
+    writeAll(p.file("caf\xe9.csv"), latin1);  // written by another program, in Latin-1
+    writeAll(p.file("%FF.csv"), runsOf("f", 1));
+    writeAll(p.file("%FE.csv"), runsOf("e", 2));
+
+    const Outcome list = p.run({"--list-pupils"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "caf\\xE9\t3\t2024-09-03\n\\xFE\t2\t2024-09-02\n\\xFF\t1\t2024-09-01\n")
+        << "listed as a shell's $'...' reads them back";
+    const struct {
+        std::string name;
+        const char* runs;
+    } cases[] = {{"caf\xe9", "3 séances"}, {"\xff", "1 séance "}, {"\xfe", "2 séances"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.runs);
+        const Outcome report = p.run({"--report", "--pupil", c.name, "--out", p.here("bilan.png")});
+        EXPECT_EQ(report.status, 0) << report.err;
+        EXPECT_NE(report.out.find(c.runs), std::string::npos) << report.out;
+    }
+    EXPECT_EQ(readAll(p.file("caf\xe9.csv")), latin1) << "not one byte changed";
+}
+
+TEST(PupilFiles, TheClassReportCountsEachFileOnce)
+{
+    Work w;
+    writeAll(w.path("a.csv"), results());
+    ASSERT_EQ(::link(w.path("a.csv").c_str(), w.path("a_hard.csv").c_str()), 0);
+    ASSERT_EQ(::symlink("a.csv", w.path("a_sym.csv").c_str()), 0);
+    const Outcome files = w.run({.args = {"--report", "a.csv", "a_hard.csv", "a_sym.csv", "./a.csv", "--out", "same.pdf"},
+                                 .cwd = w.folder()});
+    EXPECT_EQ(files.status, 0) << files.err;
+    EXPECT_NE(files.out.find("Bilan de la classe : 1 élève\n"), std::string::npos) << files.out;
+    EXPECT_EQ(pdfPages(w.path("same.pdf")), 2) << "the comparison and one pupil's page";
+    EXPECT_EQ(occurrences(files.err, "counted once"), 3U) << files.err;
+    EXPECT_EQ(readAll(w.path("a.csv")), results());
+
+    Pupils p;
+    writeAll(p.file("L\xc3\xa9" "a Martin.csv"), results());
+    const Outcome names = p.run({"--report", "--pupil", "L\xc3\xa9" "a Martin", "--pupil", "L\xc3\xa9" "a Martin",
+                                 "--pupil", "Le\xcc\x81" "a Martin", "--out", p.here("classe.pdf")});
+    EXPECT_EQ(names.status, 0) << names.err;
+    EXPECT_NE(names.out.find("Bilan de la classe : 1 élève\n"), std::string::npos) << names.out;
+    EXPECT_EQ(pdfPages(p.here("classe.pdf")), 2);
+}
+
+TEST(PupilFiles, EveryNameIsPrintedOnOneLineAndReadsBack)
+{
+    Pupils p;
+    writeAll(p.file("tab%09here.csv"), runsOf("t", 1));
+    writeAll(p.file("line%0Abreak.csv"), runsOf("l", 2));
+    writeAll(p.file("back\\slash.csv"), runsOf("b", 3));
+    const Outcome list = p.run({"--list-pupils"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "back\\\\slash\t3\t2024-09-03\nline\\nbreak\t2\t2024-09-02\ntab\\there\t1\t2024-09-01\n");
+
+    const Outcome cls = p.run({"--report", "--pupil", "tab\there", "--pupil", "line\nbreak", "--out", p.here("c.pdf")});
+    EXPECT_EQ(cls.status, 0) << cls.err;
+    EXPECT_EQ(lineCount(cls.out), 4) << "a line for the class, one a pupil, the PDF's\n" << cls.out;
+    EXPECT_NE(cls.out.find("\n  tab\\there : 1 séance"), std::string::npos) << cls.out;
+    EXPECT_NE(cls.out.find("\n  line\\nbreak : 2 séances"), std::string::npos) << cls.out;
+
+    const Outcome one = p.run({"--report", "--pupil", "line\nbreak"});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out.substr(0, one.out.find('\n') + 1), "Bilan de line\\nbreak\n") << one.out;
+}
+
+TEST(PupilFiles, TheLongestNameThatPlaysCanBeReported)
+{
+    Pupils p;
+    const std::string longest(251, 'x');  // "NAME.csv" is 255 bytes, and so is "NAME.png"
+    writeAll(p.file(longest + ".csv"), results());
+    const Outcome r = p.run({"--report", "--pupil", longest});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readAll(p.here(longest + ".png")).substr(0, 4), "\x89PNG");
+    EXPECT_EQ(entries(p.w.path("here")), std::vector<std::string>{longest + ".png"}) << "no temporary file left";
+
+    const Outcome tooLong = p.run({"--report", "--pupil", longest + "x"});
+    EXPECT_EQ(tooLong.status, 2) << tooLong.err;
+    EXPECT_EQ(lineCount(tooLong.err), 1) << tooLong.err;
+    EXPECT_NE(tooLong.err.find("at most 255"), std::string::npos) << tooLong.err;
+}
+
+TEST(PupilFiles, AClassReportGoesPastABadPupilAndSaysIt)
+{
+    Pupils p;
+    writeAll(p.file("L\xc3\xa9" "a.csv"), runsOf("l", 2));
+    ASSERT_EQ(::mkdir(p.file("Hugo.csv").c_str(), 0700), 0);
+    const std::string damaged = runsOf("i", 1) + "garbage\nmore garbage\n,,,\n";
+    writeAll(p.file("In\xc3\xa8s.csv"), damaged);
+    const Outcome r = p.run({"--report", "--pupil", "L\xc3\xa9" "a", "--pupil", "Hugo", "--pupil", "In\xc3\xa8s", "--out",
+                             p.here("classe.pdf")});
+    EXPECT_EQ(r.status, 1) << "a pupil could not be read";
+    EXPECT_NE(r.err.find("Hugo"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Is a directory"), std::string::npos) << r.err;
+    EXPECT_EQ(pdfPages(p.here("classe.pdf")), 3) << "the comparison, Léa's page and Inès's";
+    EXPECT_NE(r.out.find("Bilan de la classe : 2 élèves\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("In\xc3\xa8s : 1 séance, 1 note"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3 lignes illisibles"), std::string::npos) << r.out;
+    EXPECT_EQ(readAll(p.file("In\xc3\xa8s.csv")), damaged);
+}
+
+TEST(PupilFiles, AFailureIsSaidOnce)
+{
+    Work w;
+    writeAll(w.path("a.csv"), results());
+    writeAll(w.path("b.csv"), results());
+    ASSERT_EQ(::mkdir(w.path("dir.pdf").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(w.path("dir.png").c_str(), 0700), 0);
+    const Outcome cls = w.run({.args = {"--report", "a.csv", "b.csv", "--out", "dir.pdf"}, .cwd = w.folder()});
+    EXPECT_EQ(cls.status, 1);
+    EXPECT_EQ(lineCount(cls.err), 1) << cls.err;
+    EXPECT_EQ(occurrences(cls.err, "cannot write"), 1U) << cls.err;
+    EXPECT_NE(cls.err.find("dir.pdf': Is a directory"), std::string::npos) << cls.err;
+    const Outcome one = w.run({.args = {"--report", "a.csv", "--out", "dir.png"}, .cwd = w.folder()});
+    EXPECT_EQ(one.status, 1);
+    EXPECT_EQ(occurrences(one.err, "cannot write"), 1U) << one.err;
+}
+
+TEST(PupilFiles, APupilsReportGoesByTheirName)
+{
+    Pupils p;
+    writeAll(p.file("a%2Fb.csv"), results());
+    const Outcome r = p.run({"--report", "--pupil", "a/b"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), "Bilan de a/b\n") << r.out;
 }

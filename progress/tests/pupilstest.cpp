@@ -113,6 +113,90 @@ TEST(Pupils, TheListingCountsRunsAndTheLastDate)
     EXPECT_TRUE(error.empty()) << "no folder yet is no pupil yet";
 }
 
+TEST(Pupils, NamesThatAreNotUtf8KeepTheirBytesAndTheirOwnFile)
+{
+    const struct {
+        std::string name;
+        std::string file;
+    } cases[] = {
+        {"\xff", "%FF.csv"},
+        {"\xfe", "%FE.csv"},
+        {"\xef\xbf\xbd", "\xef\xbf\xbd.csv"},  // U+FFFD typed as such: a name of its own
+        {"caf\xe9", "caf%E9.csv"},                // Latin-1
+        {"\xc3", "%C3.csv"},                      // a sequence cut short
+        {"\xc0\xaf", "%C0%AF.csv"},               // an overlong '/'
+        {"\xed\xa0\x80", "%ED%A0%80.csv"},        // a surrogate written in UTF-8
+        {"\xf4\x90\x80\x80", "%F4%90%80%80.csv"}, // past U+10FFFF
+        {"\xf0\x9f\x8e\xb9 piano", "\xf0\x9f\x8e\xb9 piano.csv"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(progress::pupilFileName(c.name), c.file);
+        EXPECT_EQ(progress::pupilNameOf(c.file), c.name) << "and back";
+        EXPECT_EQ(progress::pupilBytes(progress::pupilText(c.name)), c.name) << "every byte kept in a QString";
+        EXPECT_EQ(progress::pupilName(c.name), c.name) << "composing the accents leaves the other bytes";
+    }
+    // A file written by another program (or the previous release) with the
+    // bytes as they are: the same pupil.
+    EXPECT_EQ(progress::pupilNameOf("caf\xe9.csv"), "caf\xe9");
+    EXPECT_EQ(progress::pupilNameOf("\xff.csv"), "\xff");
+}
+
+TEST(Pupils, OneNameWhateverTheFormOfItsAccents)
+{
+    const std::string nfc = "L\xc3\xa9" "a";
+    const std::string nfd = "Le\xcc\x81" "a";
+    EXPECT_EQ(progress::pupilName(nfd), nfc);
+    EXPECT_EQ(progress::pupilName("  " + nfd + "\t"), nfc);
+    EXPECT_EQ(progress::pupilName(nfd + "\xff"), nfc + "\xff") << "composed around a byte that is not UTF-8";
+    EXPECT_EQ(progress::pupilNameOf(nfd + ".csv"), nfc);
+    EXPECT_EQ(progress::pupilFileName(progress::pupilName(nfd)), nfc + ".csv");
+
+    TempFolder f;
+    const std::string header = "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys\n";
+    writeFile(f.path / (nfd + ".csv"), header + "2024-09-02T17:02:00+02:00,d-1,1,1,64,treble,none,right,no,1200,\n");
+    std::string error;
+    // Only the other form there: that is the pupil's file.
+    EXPECT_EQ(progress::pupilFiles(f.path, nfc, &error), std::vector<fs::path>{f.path / (nfd + ".csv")});
+    writeFile(f.path / (nfc + ".csv"), header + "2024-09-03T17:02:00+02:00,c-1,1,1,64,treble,none,right,no,1200,\n");
+    EXPECT_EQ(progress::pupilFiles(f.path, nfd, &error),
+              (std::vector<fs::path>{f.path / (nfc + ".csv"), f.path / (nfd + ".csv")}))
+        << "both, the name as written first";
+    EXPECT_TRUE(error.empty()) << error;
+    const std::vector<progress::PupilEntry> list = progress::listPupils(f.path, &error);
+    ASSERT_EQ(list.size(), 1U);
+    EXPECT_EQ(list[0].name, nfc);
+    EXPECT_EQ(list[0].runs, 2);
+    EXPECT_EQ(list[0].lastStarted, "2024-09-03T17:02:00+02:00");
+    EXPECT_TRUE(progress::pupilFiles(f.path, "Hugo", &error).empty());
+    EXPECT_TRUE(error.empty()) << "no file yet is a new pupil";
+}
+
+TEST(Pupils, PrintedNamesStayOnOneLineAndReadBack)
+{
+    const struct {
+        std::string name;
+        const char* printed;
+    } cases[] = {
+        {"L\xc3\xa9" "a Martin", "L\xc3\xa9" "a Martin"},
+        {"tab\there", "tab\\there"},
+        {"line\nbreak\r", "line\\nbreak\\r"},
+        {"back\\slash", "back\\\\slash"},
+        {std::string("nul\0", 4), "nul\\x00"},
+        {"bell\a del\x7f", "bell\\x07 del\\x7F"},
+        {"caf\xe9", "caf\\xE9"},
+        {"\xc2\x85next line", "\\u0085next line"},
+        {"\xe2\x80\xaeright to left", "\\u202Eright to left"},
+        {"a\xe2\x80\xa8" "b", "a\\u2028b"},
+        {"\xf3\xa0\x80\x81tag", "\\U000E0001tag"},
+        {"\xf0\x9f\x8e\xb9", "\xf0\x9f\x8e\xb9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed);
+        EXPECT_EQ(progress::printableName(c.name), c.printed);
+    }
+}
+
 TEST(RecentRecords, WeightsComeFromAKnownResultsFile)
 {
     TempFolder f;
