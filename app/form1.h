@@ -42,6 +42,11 @@ struct Form1Services {
     // note choice is weighted by them. Nothing given, or nothing returned:
     // the even draw.
     std::function<std::optional<exercise::NoteRecords>()> focusRecords = nullptr;
+    // The note range of whoever plays, asked at every run start before the
+    // records; when given, it stands in for noteRange.
+    std::function<std::optional<exercise::NoteRange>()> noteRangeAtStart = nullptr;
+    // Opens the pupils window (F11, and the help window's button).
+    std::function<void()> openPupils = nullptr;
 };
 
 // The exercise as a whole, derived from the timers and the note count.
@@ -152,6 +157,12 @@ public:
     void showHelp();
     HelpWindow* helpWindow() const { return m_help; }
 
+    // --- Pupils (F11), a window of its own that the program opens ---
+    void showPupils();
+    // Who is playing, in words: the window's accessible description and
+    // the help window say it; the caption stays as it is.
+    void setPlayingDescription(const QString& description);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -181,6 +192,9 @@ private:
     std::mt19937 m_rng;
     exercise::NoteChooser m_notes;
     std::function<std::optional<exercise::NoteRecords>()> m_focusRecords;
+    std::function<std::optional<exercise::NoteRange>()> m_noteRangeAtStart;
+    std::function<void()> m_openPupils;
+    QString m_playingDescription;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
     std::uint32_t m_paintedAt = 0;   // now() at the first painting

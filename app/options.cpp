@@ -45,8 +45,11 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption notes(QStringLiteral("notes"),
                                    QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
                                    QStringLiteral("LOW-HIGH"));
+    const QCommandLineOption pupilsWindow(QStringLiteral("pupils"),
+                                          QStringLiteral("Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
+                                                         "les réglages et les raccourcis des élèves."));
     parser.addOptions({help, version, midiOut, listOut, midiIn, listIn, results, report, out, pupil, listPupils, focus,
-                       notes});
+                       notes, pupilsWindow});
 
     Options o;
     auto fail = [&o](const QString& why) {
@@ -115,6 +118,14 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(out)).toStdString())) {
         return fail(QStringLiteral("--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'").arg(parser.value(out)));
+    }
+    if (parser.isSet(pupilsWindow)) {
+        // The window alone: nothing is played, so nothing else applies.
+        if (parser.optionNames().size() > 1) {
+            return fail(QStringLiteral("--pupils goes alone"));
+        }
+        o.action = Options::Action::Pupils;
+        return o;
     }
     const int actions = (parser.isSet(listOut) ? 1 : 0) + (parser.isSet(listIn) ? 1 : 0) + (parser.isSet(report) ? 1 : 0) +
                         (parser.isSet(listPupils) ? 1 : 0);

@@ -3,6 +3,7 @@
 #include "progress/statistics.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <optional>
 #include <string>
@@ -30,6 +31,11 @@ std::string defaultReportPicture(const std::string& file, bool regularFile);
 // link at path is followed, so the file it points to is replaced. Returns
 // why it failed, or an empty string.
 std::string replaceFile(const std::string& path, const QByteArray& bytes);
+
+// The report picture in a file format's bytes: PNG, JPEG, or a one-page PDF
+// the shape of the picture at 150 dpi. --report and the pupils window's
+// export both write these.
+QByteArray encodePicture(const QImage& image, PictureFormat format);
 
 // Reads file (opened for reading only, never written under any name),
 // prints the summary, writes the picture to out (or the default). Starts its
