@@ -136,6 +136,7 @@ PupilsWindow::PupilsWindow(PupilsWindowServices services, QWidget* parent)
     resize(widthPx, heightPx);
     QString fontError;
     art::fonts::load(&fontError);  // the report's drawing says what is missing
+    m_model->setReadAtOnce(false);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(progress::PupilsTableModel::sortRole);
     build();
@@ -194,6 +195,9 @@ void PupilsWindow::build()
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->horizontalHeader()->setStretchLastSection(true);
 
+    auto* listLabel = new QLabel(QStringLiteral("La cla&sse :"), this);
+    listLabel->setBuddy(m_list);
+
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setAccessibleName(QStringLiteral("Lecture des fichiers"));
@@ -207,7 +211,7 @@ void PupilsWindow::build()
     m_add = button(QStringLiteral("&Ajouter…"), QStringLiteral("add"), QStringLiteral("Ajouter un élève"), this);
     m_rename = button(QStringLiteral("&Renommer…"), QStringLiteral("rename"),
                       QStringLiteral("Renommer l'élève choisi ; tous ses exercices le suivent"), this);
-    m_archive = button(QStringLiteral("Ar&chiver…"), QStringLiteral("archive"),
+    m_archive = button(QStringLiteral("Archi&ver…"), QStringLiteral("archive"),
                        QStringLiteral("Ranger l'élève choisi dans les archives, sans rien effacer"), this);
     m_archives = button(QStringLiteral("Arc&hives…"), QStringLiteral("archives"),
                         QStringLiteral("Voir les élèves archivés et en restaurer un"), this);
@@ -280,6 +284,7 @@ void PupilsWindow::build()
     auto* left = new QVBoxLayout(leftPane);
     left->setContentsMargins(0, 0, 0, 0);
     left->addLayout(who);
+    left->addWidget(listLabel);
     left->addWidget(m_list, 1);
     left->addWidget(m_progress);
     left->addLayout(buttons);
@@ -312,6 +317,12 @@ void PupilsWindow::reload()
     const QString keep = current();
     const QString error = m_model->load(m_services.folder);
     say(error, !error.isEmpty());
+    if (m_painted) {
+        m_model->startReading();
+    } else {
+        // Should no paint come (a window never mapped), the files are read anyway.
+        QTimer::singleShot(500, this, [this] { m_model->startReading(); });
+    }
     fillPlayingBox();
     if (!keep.isEmpty()) {
         choosePupil(keep);
@@ -522,6 +533,7 @@ void PupilsWindow::showReport()
     if (row == nullptr || !row->summary) {
         m_reportImage = {};
         m_reportOf.clear();
+        m_reportSummary.reset();
         m_report->setPixmap({});
         m_report->setText(row == nullptr ? QStringLiteral("Choisissez un élève pour voir son bilan.")
                                          : !row->read ? QStringLiteral("Lecture du fichier…")
@@ -541,12 +553,13 @@ void PupilsWindow::showReport()
         QImage image = progress::reportpicture::render(*summary, source);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, draw, name, image = std::move(image)]() mutable {
+            [self, draw, name, summary, image = std::move(image)]() mutable {
                 if (!self || draw != self->m_reportDraw) {
                     return;
                 }
                 self->m_reportImage = std::move(image);
                 self->m_reportOf = name;
+                self->m_reportSummary = summary;
                 self->fitReport();
                 emit self->reportShown(name);
             },
@@ -563,13 +576,27 @@ void PupilsWindow::fitReport()
     const QImage fitted = m_reportImage.scaledToWidth(width, Qt::SmoothTransformation);
     m_report->setPixmap(QPixmap::fromImage(fitted));
     m_report->resize(fitted.size());
-    const progress::PupilRow* row = currentRow();
-    if (row != nullptr && row->line) {
-        m_report->setAccessibleDescription(QStringLiteral("Bilan de %1 : %2 séances, %3 notes, %4 justes")
-                                               .arg(row->name,
-                                                    progress::PupilsTableModel::cellText(*row, progress::PupilsTableModel::Runs),
-                                                    progress::PupilsTableModel::cellText(*row, progress::PupilsTableModel::Notes),
-                                                    progress::PupilsTableModel::cellText(*row, progress::PupilsTableModel::Score)));
+    // What the picture in view says, as the list would write it.
+    if (m_reportSummary) {
+        progress::PupilRow row;
+        row.name = m_reportOf;
+        row.read = true;
+        row.line = progress::classreport::lineOf(m_reportOf, *m_reportSummary);
+        using Table = progress::PupilsTableModel;
+        m_report->setAccessibleDescription(QStringLiteral("Bilan de %1 : %2 séance%3, %4 notes, %5 justes")
+                                               .arg(row.name, Table::cellText(row, Table::Runs),
+                                                    row.line->runs > 1 ? QStringLiteral("s") : QString(),
+                                                    Table::cellText(row, Table::Notes), Table::cellText(row, Table::Score)));
+    }
+}
+
+void PupilsWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_painted) {
+        // Painted once: the files may take the cores now.
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] { m_model->startReading(); });
     }
 }
 
@@ -788,8 +815,9 @@ QString PupilsWindow::refusal(const QString& path) const
 
 QString PupilsWindow::exportReport(const QString& path)
 {
-    if (m_reportImage.isNull() || m_reportOf != current()) {
-        return QStringLiteral("le bilan n'est pas encore dessiné");
+    const progress::PupilRow* row = currentRow();
+    if (row == nullptr || !row->summary) {
+        return QStringLiteral("choisissez d'abord un élève dont le fichier se lit");
     }
     const std::optional<progress::PictureFormat> format = progress::pictureFormatOf(bytes(path));
     if (!format) {
@@ -798,8 +826,14 @@ QString PupilsWindow::exportReport(const QString& path)
     if (QString why = refusal(path); !why.isEmpty()) {
         return why;
     }
-    const std::string error = progress::replaceFile(bytes(path), progress::encodePicture(m_reportImage, *format));
-    return q(error);
+    // The picture in view, or drawn now from the file as last read: what
+    // --report would draw from it.
+    const QImage image =
+        m_reportSummary == row->summary && m_reportOf == row->name && !m_reportImage.isNull()
+            ? m_reportImage
+            : progress::reportpicture::render(*row->summary,
+                                              QFile::decodeName(QByteArray::fromStdString(row->file.filename().string())));
+    return q(progress::replaceFile(bytes(path), progress::encodePicture(image, *format)));
 }
 
 QString PupilsWindow::exportClass(const QString& path)

@@ -65,6 +65,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -113,9 +114,11 @@ private:
     QLabel* m_report = nullptr;
     QImage m_reportImage;
     QString m_reportOf;          // the pupil the report is of
+    std::shared_ptr<const progress::ResultsSummary> m_reportSummary;  // what it was drawn from
     std::uint64_t m_reportDraw = 0;  // a newer drawing makes older ones stale
     progress::practice::Settings m_settings;
     QString m_settingsOf;
     bool m_filling = false;      // the controls are being set, not edited
     bool m_hidden = false;       // closed since last shown
+    bool m_painted = false;      // the window has painted once
 };

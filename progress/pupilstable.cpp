@@ -98,11 +98,29 @@ QString PupilsTableModel::load(const std::filesystem::path& folder)
         m_rows.push_back(std::move(row));
     }
     endResetModel();
+    m_started = false;
+    if (m_readAtOnce) {
+        startReading();
+    }
+    emit progressed(filesRead(), static_cast<int>(m_rows.size()));
+    return words(error);
+}
+
+void PupilsTableModel::setReadAtOnce(bool atOnce)
+{
+    m_readAtOnce = atOnce;
+}
+
+void PupilsTableModel::startReading()
+{
+    if (m_started) {
+        return;
+    }
+    m_started = true;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         start(i);
     }
     emit progressed(filesRead(), static_cast<int>(m_rows.size()));
-    return words(error);
 }
 
 void PupilsTableModel::reread(const QString& name)

@@ -49,6 +49,11 @@ public:
     // Lists folder at once (nothing is read on this thread) and starts
     // reading every file. A folder that cannot be listed gives its reason.
     QString load(const std::filesystem::path& folder);
+    // With read at once off, load() only lists, and the reading waits for
+    // startReading() (a window starts it once it has painted, so that the
+    // reading threads never hold its first paint back).
+    void setReadAtOnce(bool atOnce);
+    void startReading();
     // Reads one pupil's file again (after a run of theirs was written).
     void reread(const QString& name);
 
@@ -80,6 +85,8 @@ private:
 
     std::vector<PupilRow> m_rows;
     std::uint64_t m_generation = 0;  // a new load makes older reads stale
+    bool m_readAtOnce = true;
+    bool m_started = false;          // the reading of this load has begun
     std::shared_ptr<Channel> m_channel;
 };
 

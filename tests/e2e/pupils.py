@@ -125,6 +125,15 @@ def find(node, role, name):
     return None
 
 
+def named(node, name):
+    """Whatever its role (a combo box is a combo box or a menu button, as
+    the bridge has it)."""
+    for n in descendants(node):
+        if n.name == name:
+            return n
+    return None
+
+
 def centre(node):
     e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return e.x + e.width // 2, e.y + e.height // 2
@@ -221,7 +230,30 @@ controls = [n for n in descendants(window)
             and n.getState().contains(pyatspi.STATE_SHOWING)]
 unnamed = [pyatspi.Accessible.getRoleName(n) for n in controls if not n.name and n.getRole() != pyatspi.ROLE_PANEL]
 check("every control of the window has a name (%d controls; unnamed: %s)" % (len(controls), unnamed), not unnamed)
-for role, name in [(pyatspi.ROLE_COMBO_BOX, "Qui joue"), (pyatspi.ROLE_TABLE, "Liste des élèves"),
+
+
+def who_plays(window):
+    """The combo box "Qui joue": on Linux Qt names a combo box by its current
+    text and gives its name through the label that it is labelled by."""
+    for n in descendants(window):
+        if n.getRole() == pyatspi.ROLE_COMBO_BOX:
+            return n
+    return None
+
+
+def labelled_by(node):
+    names = []
+    for r in node.getRelationSet():
+        if r.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [r.getTarget(i).name for i in range(r.getNTargets())]
+    return names
+
+
+combo = who_plays(window)
+check("a combo box labelled \"Qui joue\" (%s, by %s)" % (combo.name if combo else None,
+                                                         labelled_by(combo) if combo else None),
+      combo is not None and any(n.startswith("Qui joue") for n in labelled_by(combo)))
+for role, name in [(pyatspi.ROLE_TABLE, "Liste des élèves"),
                    (pyatspi.ROLE_PUSH_BUTTON, "Ajouter"), (pyatspi.ROLE_PUSH_BUTTON, "Créer un raccourci"),
                    (pyatspi.ROLE_PUSH_BUTTON, "Exporter le bilan"), (pyatspi.ROLE_PUSH_BUTTON, "Archiver"),
                    (pyatspi.ROLE_CHECK_BOX, "Notes faibles plus souvent"), (pyatspi.ROLE_TEXT, "Étendue des notes"),
@@ -308,35 +340,44 @@ time.sleep(0.5)
 focus("Tavelin Piano 3.03")
 key("F11")
 window = poll(10, lambda: frame(main.pid, "Élèves"))
+focus("Élèves")
 table = find(window, pyatspi.ROLE_TABLE, "Liste des élèves")
 check("shown again, the list has Lina's run", poll(10, lambda: cell(table, "Lina", 1) == "1"))
 click(row_cell(table, "Lina"))
 report = find(window, pyatspi.ROLE_LABEL, "Bilan de l'élève") or next(
     (n for n in descendants(window) if n.name == "Bilan de l'élève"), None)
-check("her report is shown (\"%s\")" % (report.description if report else None),
-      report is not None and poll(10, lambda: report.description.startswith("Bilan de Lina : 1 séances")))
+check("her report is shown",
+      report is not None and poll(10, lambda: report.description.startswith("Bilan de Lina : 1 séance,")))
+print("   \"%s\"" % (report.description if report else None))
 
 # ---------------------------------------------------------------- who plays, and the live report
 
-combo = find(window, pyatspi.ROLE_COMBO_BOX, "Qui joue")
-click(combo)
+focus("Élèves")
+combo = who_plays(window)
+click(combo)  # its list opens, on "Personne"
 time.sleep(0.5)
-key("Escape")
-key("Down", "Down")  # Personne, Hugo, Lina
+key("Down", "Down", "Return")  # Personne, Hugo, Lina
 check("choosing Lina in \"Qui joue\" tells the main window (\"%s\")" % piano.description,
       poll(5, lambda: piano.description.startswith("Élève : Lina")))
 focus("Tavelin Piano 3.03")
 key("F2")
 time.sleep(5)
 key("Escape")
-check("a run in this program shows in the list within a moment", poll(5, lambda: cell(table, "Lina", 1) == "2"))
-check("and in the report", poll(5, lambda: report.description.startswith("Bilan de Lina : 2 séances")))
+check("a run in this program shows in the list within a moment", poll(10, lambda: cell(table, "Lina", 1) == "2"))
+check("and in the report", poll(20, lambda: report.description.startswith("Bilan de Lina : 2 séances")))
 
 # ---------------------------------------------------------------- export without the mouse
 
+# The keyboard alone: Alt+S to the list ("La classe"), Ctrl+Home to its first
+# pupil (Hugo), Down to Lina, Alt+E for "Exporter le bilan".
 focus("Élèves")
-click(row_cell(table, "Lina"))
-time.sleep(0.5)
+key("alt+s")
+print("   the focus is on %s" % [(n.name, n.getRoleName()) for n in descendants(window)
+                                 if n.getState().contains(pyatspi.STATE_FOCUSED)][:3])
+key("ctrl+Home")
+check("the keyboard chooses Hugo", poll(20, lambda: report.description.startswith("Bilan de Hugo")))
+key("Down")
+check("then Lina", poll(20, lambda: report.description.startswith("Bilan de Lina")))
 exported = os.path.join(work, "lina.pdf")
 key("alt+e")
 poll(10, lambda: frame(main.pid, "Exporter le bilan de Lina"))
@@ -359,11 +400,13 @@ if check("--report on Lina's file draws its PDF", r.returncode == 0 and os.path.
 # ---------------------------------------------------------------- archive and restore
 
 files = {f: digest(os.path.join(pupils, f)) for f in ("Lina.csv", "Lina.ini")}
-combo = find(window, pyatspi.ROLE_COMBO_BOX, "Qui joue")
+focus("Élèves")
+combo = who_plays(window)
 click(combo)
 time.sleep(0.5)
-key("Escape")
-key("Home")  # nobody plays: Lina may be archived
+key("Home", "Return")  # nobody plays: Lina may be archived
+check("choosing \"Personne\" tells the main window",
+      poll(5, lambda: piano.description.startswith("Aucun élève")))
 click(row_cell(table, "Lina"))
 click(find(window, pyatspi.ROLE_PUSH_BUTTON, "Archiver"))
 poll(10, lambda: frame(main.pid, "Archiver un élève"))
@@ -386,6 +429,8 @@ check("restored from \"Archives\", every byte is back",
       poll(10, lambda: all(os.path.exists(os.path.join(pupils, f)) and digest(os.path.join(pupils, f)) == d
                            for f, d in files.items())))
 check("and Lina is listed again", poll(10, lambda: cell(table, "Lina", 1) == "2"))
+check("with her report", poll(10, lambda: report.description.startswith("Bilan de Lina : 2 séances")))
+time.sleep(0.5)
 shoot("pupils-window.png", "Élèves")
 click(row_cell(table, "Hugo"))
 check("choosing Hugo shows his report", poll(10, lambda: report.description.startswith("Bilan de Hugo : 20 séances")))
