@@ -390,7 +390,8 @@ void PupilsWindow::fillPlayingBox()
             const QString name = chosen.name.isEmpty() ? QFileInfo(q(chosen.file)).fileName() : chosen.name;
             int at = m_playingBox->findText(name, Qt::MatchExactly);
             if (at < 0 || chosen.name.isEmpty()) {
-                m_playingBox->addItem(name);
+                // A file given by --results: it keeps its own path.
+                m_playingBox->addItem(name, chosen.name.isEmpty() ? q(chosen.file) : QString());
                 at = m_playingBox->count() - 1;
             }
             m_playingBox->setCurrentIndex(at);
@@ -406,7 +407,9 @@ void PupilsWindow::playingChosen(int index)
         return;
     }
     progress::PlayingPupil::Choice choice;
-    if (index > 0) {
+    if (const QString file = m_playingBox->itemData(index).toString(); index > 0 && !file.isEmpty()) {
+        choice.file = file.toStdString();
+    } else if (index > 0) {
         choice.name = m_playingBox->itemText(index);
         const auto file = progress::pupilfolder::resultsPath(m_services.folder, choice.name.toStdString());
         if (!file) {

@@ -121,9 +121,7 @@ int main(int argc, char** argv)
         argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::path(QDir::tempPath().toStdString()) / "tavelin-pupilsbench";
     const std::filesystem::path folder = base / "tavelin-piano" / "pupils";
     std::fprintf(stderr, "making the class in %s...\n", folder.c_str());
-    if (qEnvironmentVariableIsEmpty("PUPILSBENCH_EMPTY")) {
-        makeClass(folder);
-    }
+    makeClass(folder);
     std::filesystem::remove_all(folder / "archive");
 
     progress::PlayingPupil playing({}, nullptr);
