@@ -85,6 +85,8 @@ Form1::Form1(const Form1Services& services)
       m_rng(services.seed),
       m_notes(m_rng),
       m_focusRecords(services.focusRecords),
+      m_noteRangeAtStart(services.noteRangeAtStart),
+      m_openPupils(services.openPupils),
       m_clientHeight(clientHeightTwips)
 {
     setObjectName(QStringLiteral("Form1"));

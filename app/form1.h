@@ -45,6 +45,11 @@ struct Form1Services {
     // nothing read: the even draw.
     using FocusRead = std::future<std::optional<exercise::NoteRecords>>;
     std::function<FocusRead()> focusRecords = nullptr;
+    // The note range of whoever plays, asked at every run start before the
+    // records; when given, it stands in for noteRange.
+    std::function<std::optional<exercise::NoteRange>()> noteRangeAtStart = nullptr;
+    // Opens the pupils window (F11, and the help window's button).
+    std::function<void()> openPupils = nullptr;
 };
 
 // The exercise as a whole, derived from the timers and the note count.
@@ -155,6 +160,12 @@ public:
     void showHelp();
     HelpWindow* helpWindow() const { return m_help; }
 
+    // --- Pupils (F11), a window of its own that the program opens ---
+    void showPupils();
+    // Who is playing, in words: the window's accessible description and
+    // the help window say it; the caption stays as it is.
+    void setPlayingDescription(const QString& description);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -188,6 +199,9 @@ private:
     exercise::NoteChooser m_notes;
     std::function<Form1Services::FocusRead()> m_focusRecords;
     Form1Services::FocusRead m_focusRead;  // the records asked for at this run's start, until taken
+    std::function<std::optional<exercise::NoteRange>()> m_noteRangeAtStart;
+    std::function<void()> m_openPupils;
+    QString m_playingDescription;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
     std::uint32_t m_paintedAt = 0;   // now() at the first painting

@@ -1,5 +1,5 @@
-// The window's keyboard shortcuts, the tooltips that show them, and the help
-// window that F1 opens.
+// The window's keyboard shortcuts, the tooltips that show them, the help
+// window that F1 opens and the pupils window that F11 asks for.
 #include "app/form1.h"
 
 #include "app/helpwindow.h"
@@ -52,6 +52,10 @@ void Form1::buildShortcuts()
             connect(shortcut, &QShortcut::activated, this, &Form1::showHelp);
             continue;
         }
+        if (control == QLatin1String("pupils")) {
+            connect(shortcut, &QShortcut::activated, this, &Form1::showPupils);
+            continue;
+        }
         auto* button = findChild<QAbstractButton*>(control, Qt::FindDirectChildrenOnly);
         Q_ASSERT(button != nullptr);
         // click() does nothing on a disabled button, just as the mouse does;
@@ -63,7 +67,9 @@ void Form1::buildShortcuts()
             w->setToolTip(tipWithKey(t.text, t.control));
         }
     }
-    const QString helpKey = QStringLiteral("Aide : %1").arg(QString::fromUtf8(keyboard::shortcutFor("help")->keyName));
+    const QString helpKey = QStringLiteral("Aide : %1 · Élèves : %2")
+                                .arg(QString::fromUtf8(keyboard::shortcutFor("help")->keyName),
+                                     QString::fromUtf8(keyboard::shortcutFor("pupils")->keyName));
     HScroll1->setToolTip(QStringLiteral("Vitesse : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), "
                                         "entre deux exercices. %1")
                              .arg(helpKey));
@@ -75,9 +81,27 @@ void Form1::showHelp()
 {
     if (m_help == nullptr) {
         m_help = new HelpWindow(this);
+        m_help->setPlaying(m_playingDescription);
+        connect(m_help, &HelpWindow::pupilsRequested, this, &Form1::showPupils);
     }
     // Shown, never run modally: the exercise's timers and waits go on.
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+void Form1::showPupils()
+{
+    if (m_openPupils) {
+        m_openPupils();
+    }
+}
+
+void Form1::setPlayingDescription(const QString& description)
+{
+    m_playingDescription = description;
+    setAccessibleDescription(description);
+    if (m_help != nullptr) {
+        m_help->setPlaying(description);
+    }
 }

@@ -4,8 +4,11 @@
 #include "keyboard/shortcuts.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QInputMethod>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -35,6 +38,7 @@ QString shortcutRows()
             {"Check1", "« Son » : coche ou décoche le son des notes"},
             {"Command3", "« Afficher le nom de la note » / « Cacher le nom de la note »"},
             {"Command4", "« Aide à la lecture » : les noms sous les touches"},
+            {"pupils", "ouvre la fenêtre « Élèves » : qui joue, la classe et les bilans"},
         };
         for (const auto& [name, text] : texts) {
             if (control == name) {
@@ -53,7 +57,13 @@ QString shortcutRows()
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this))
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_browser(new QTextBrowser(this)),
+      m_playing(new QLabel(this)),
+      m_pupils(new QPushButton(QStringLiteral("Élèves et progrès (%1)")
+                                   .arg(QString::fromUtf8(keyboard::shortcutFor("pupils")->keyName)),
+                               this))
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Aide de Tavelin Piano"));
@@ -69,13 +79,32 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
         QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
         keyboard::drawKeyboardMap(keyboard::capsLayoutFor(QGuiApplication::inputMethod()->locale().bcp47Name().toStdString())));
     m_browser->setHtml(html());
+    m_playing->setObjectName(QStringLiteral("playing"));
+    m_playing->setAccessibleName(QStringLiteral("Qui joue"));
+    m_playing->setWordWrap(true);
+    m_pupils->setObjectName(QStringLiteral("pupils"));
+    m_pupils->setAccessibleName(QStringLiteral("Élèves et progrès"));
+    connect(m_pupils, &QPushButton::clicked, this, &HelpWindow::pupilsRequested);
+    setPlaying({});
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(8, 4, 8, 8);
+    bar->addWidget(m_playing, 1);
+    bar->addWidget(m_pupils);
+    layout->addLayout(bar);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     close->setContext(Qt::WindowShortcut);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::setPlaying(const QString& description)
+{
+    m_playing->setText(description.isEmpty() ? QStringLiteral("Aucun élève : les exercices ne sont pas enregistrés")
+                                             : description);
 }
 
 QString HelpWindow::html()
@@ -142,7 +171,11 @@ QString HelpWindow::html()
         "<p><code>tavelin-piano --report FICHIER.csv</code> lit ce fichier sans le changer, écrit un résumé "
         "et dessine le bilan (<code>report.png</code> à côté du fichier, ou <code>--out IMAGE.png</code>) : "
         "chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance "
-        "à l'autre.</p>");
+        "à l'autre.</p>"
+        "<p>La fenêtre <b>Élèves</b> (<b>F11</b>, ou le bouton <b>Élèves et progrès</b> ci-dessous) fait tout "
+        "cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan "
+        "de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son "
+        "raccourci et exporte les bilans.</p>");
 
     h += QStringLiteral(
         "<h2>À propos</h2>"

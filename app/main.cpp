@@ -3,12 +3,17 @@
 #include "app/inputs.h"
 #include "app/options.h"
 #include "app/pupiloptions.h"
+#include "app/pupilswindow.h"
 #include "app/windowframe.h"
 #include "keyboard/computerkeyboard.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
 #include "progress/classreport.h"
+#include "progress/launcher.h"
+#include "progress/playingpupil.h"
+#include "progress/pupilfolder.h"
+#include "progress/pupils.h"
 #include "progress/recentstats.h"
 #include "progress/report.h"
 #include "progress/results.h"
@@ -83,18 +88,30 @@ void sayUnwritten(std::size_t rows, const std::string& file)
 // When the X connection is lost, Qt ends the program with exit(1) from
 // inside the event loop: main's objects are never destroyed, so the open run
 // is saved here, from exit's handlers, as a close would save it.
-progress::ResultsRecorder* resultsAtExit = nullptr;
-std::string resultsFileAtExit;
+progress::PlayingPupil* resultsAtExit = nullptr;
 
 void saveResultsAtExit()
 {
-    progress::ResultsRecorder* results = std::exchange(resultsAtExit, nullptr);
+    progress::PlayingPupil* results = std::exchange(resultsAtExit, nullptr);
     if (results == nullptr) {
         return;
     }
-    if (const std::size_t lost = results->finish(); lost > 0) {
-        sayUnwritten(lost, resultsFileAtExit);
+    std::string file;
+    if (const std::size_t lost = results->finish(&file); lost > 0) {
+        sayUnwritten(lost, file);
     }
+}
+
+// What the pupils window works on: the pupils' folder, the user's
+// applications folder for the launchers, and this program.
+PupilsWindowServices pupilsServices(progress::PlayingPupil* playing)
+{
+    PupilsWindowServices s;
+    s.folder = progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")).value_or(std::filesystem::path());
+    s.applications = progress::launcher::applicationsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    s.program = QCoreApplication::applicationFilePath();
+    s.playing = playing;
+    return s;
 }
 
 // The built-in synthesizer and the outputs as the window plays them: what
@@ -158,7 +175,8 @@ int main(int argc, char** argv)
             return finishOutput(progress::runClassReport(sources, options.reportOut, argc, argv));
         }
         return finishOutput(progress::runReport(sources.front(), options.reportOut, argc, argv));
-    case Options::Action::Run: break;
+    case Options::Action::Run:
+    case Options::Action::Pupils: break;
     }
     // From here a logout or Ctrl+C closes the window, even one that comes
     // before the window is up.
@@ -174,22 +192,38 @@ int main(int argc, char** argv)
     // end the program with every row still waiting.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    // --results FILE: every run's notes are appended to the file at the run's
-    // end, by a thread of their own. The file is tried now, before any window: one that cannot be
-    // written stops the program here, as a bad option does.
-    std::unique_ptr<progress::ResultsRecorder> results;
+    // Who plays: --results FILE or --pupil NAME at first, then whoever the
+    // pupils window chooses. Every run's notes are appended to the file at
+    // the run's end, by a thread of their own. The file is tried now, before
+    // any window: one that cannot be written stops the program here, as a
+    // bad option does.
+    progress::PlayingPupil playing({options.focus, options.noteRange},
+                                   [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
     if (!options.resultsFile.empty()) {
-        results = std::make_unique<progress::ResultsRecorder>(
-            std::make_unique<progress::ResultsFile>(options.resultsFile),
-            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
-        if (const std::string error = results->check(); !error.empty()) {
+        progress::PlayingPupil::Choice first;
+        first.file = options.resultsFile;
+        if (!options.pupils.isEmpty()) {
+            first.name = options.pupils.front();
+            const auto folder = progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+            std::string error;
+            const auto settings =
+                folder ? progress::practice::read(progress::pupilfolder::settingsPath(*folder, first.name.toStdString())
+                                                       .value_or(std::filesystem::path()),
+                                                   &error)
+                       : std::nullopt;
+            if (settings) {
+                first.settings = *settings;
+            } else if (!error.empty()) {
+                std::fprintf(stderr, "tavelin-piano: %s; the pupil plays with the usual settings\n", error.c_str());
+            }
+        }
+        if (const std::string error = playing.choose(first); !error.empty()) {
             std::fprintf(stderr, "tavelin-piano: %s (--results)\n", error.c_str());
             return 2;
         }
-        resultsFileAtExit = options.resultsFile;
-        resultsAtExit = results.get();
-        std::atexit(&saveResultsAtExit);
     }
+    resultsAtExit = &playing;
+    std::atexit(&saveResultsAtExit);
     // Cleared before main's objects go, so the exit handler never sees them gone.
     const struct ExitGuard {
         ~ExitGuard() { resultsAtExit = nullptr; }
@@ -206,26 +240,43 @@ int main(int argc, char** argv)
     // The desktop entry's name, so that Wayland compositors find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
 
+    if (options.action == Options::Action::Pupils) {
+        // The pupils window alone: no piano, no sound, nothing recorded.
+        PupilsWindow pupils(pupilsServices(nullptr), nullptr);
+        platform::closeOnTerminate(&pupils);
+        pupils.show();
+        return QApplication::exec();
+    }
+
     platform::QtTimeBase time;
     sound::DefaultOutputSystem outputs{windowSynthConfig()};
     app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
     platform::MessageBoxSink messages;
     Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,
                            QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut,
-                           results.get()};
+                           &playing};
     services.noteRange = options.noteRange;
-    // --focus: the file is read again at every run start, the rows of the
-    // run before in it by then or still on their way (the recorder's).
-    std::unique_ptr<progress::RecentRecordsReader> focusReader;
-    if (options.focus) {
-        focusReader = std::make_unique<progress::RecentRecordsReader>(options.resultsFile, [](const std::string& why) {
-            std::fprintf(stderr, "tavelin-piano: %s; the notes are drawn evenly\n", why.c_str());
-        });
-        services.focusRecords = [reader = focusReader.get(), recorder = results.get()] {
-            return reader->start(recorder != nullptr ? recorder->pendingText() : std::string());
-        };
-    }
+    // Asked at every run start, for whoever plays it (--notes and --focus
+    // win over a pupil's settings): the rows of the run before are in the
+    // file by then.
+    services.noteRangeAtStart = [&playing] { return playing.noteRange(); };
+    services.focusRecords = [&playing] { return playing.focusRecords(); };
+    // The pupils window, made on first use, a window of the main one's.
+    Form1* formWindow = nullptr;
+    PupilsWindow* pupilsWindow = nullptr;
+    services.openPupils = [&formWindow, &pupilsWindow, &playing] {
+        if (pupilsWindow == nullptr) {
+            pupilsWindow = new PupilsWindow(pupilsServices(&playing), formWindow);
+        }
+        pupilsWindow->show();
+        pupilsWindow->raise();
+        pupilsWindow->activateWindow();
+    };
     Form1 form(services);
+    formWindow = &form;
+    form.setPlayingDescription(playing.description());
+    QObject::connect(&playing, &progress::PlayingPupil::chosenChanged, &form,
+                     [&form, &playing] { form.setPlayingDescription(playing.description()); });
     // On Wayland the window sits in a frame of the program's own (no
     // maximise button); it goes before the window does (declared after it).
     std::unique_ptr<app::WindowFrame> frame;
@@ -243,12 +294,11 @@ int main(int argc, char** argv)
     timing.watch(&form);
     window.show();
     int status = QApplication::exec();
-    if (results) {
-        resultsAtExit = nullptr;
-        if (const std::size_t lost = results->finish(); lost > 0) {
-            sayUnwritten(lost, options.resultsFile);
-            status = status == 0 ? 1 : status;
-        }
+    resultsAtExit = nullptr;
+    std::string unwrittenFile;
+    if (const std::size_t lost = playing.finish(&unwrittenFile); lost > 0) {
+        sayUnwritten(lost, unwrittenFile);
+        status = status == 0 ? 1 : status;
     }
     return status;
 }

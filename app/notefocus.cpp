@@ -9,6 +9,9 @@
 
 void Form1::prepareNoteChoice()
 {
+    if (m_noteRangeAtStart) {
+        m_notes.setRange(m_noteRangeAtStart());
+    }
     if (m_focusRecords) {
         m_focusRead = m_focusRecords();
     }

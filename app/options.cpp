@@ -60,8 +60,11 @@ Options parseOptions(const QStringList& arguments)
     const QCommandLineOption notes(QStringLiteral("notes"),
                                    QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
                                    QStringLiteral("LOW-HIGH"));
-    const QList<QCommandLineOption> all = {help,   version, midiOut, listOut,    midiIn, listIn, results,
-                                           report, out,     pupil,   listPupils, focus,  notes};
+    const QCommandLineOption pupilsWindow(QStringLiteral("pupils"),
+                                          QStringLiteral("Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
+                                                         "les réglages et les raccourcis des élèves."));
+    const QList<QCommandLineOption> all = {help,   version, midiOut,    listOut, midiIn, listIn,      results,
+                                           report, out,     pupil,      listPupils, focus, notes, pupilsWindow};
     parser.addOptions(all);
 
     Options o;
@@ -157,6 +160,14 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(out)).toStdString())) {
         return fail(QStringLiteral("--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'").arg(parser.value(out)));
+    }
+    if (parser.isSet(pupilsWindow)) {
+        // The window alone: nothing is played, so nothing else applies.
+        if (parser.optionNames().size() > 1) {
+            return fail(QStringLiteral("--pupils goes alone"));
+        }
+        o.action = Options::Action::Pupils;
+        return o;
     }
     const int actions = (parser.isSet(listOut) ? 1 : 0) + (parser.isSet(listIn) ? 1 : 0) + (parser.isSet(report) ? 1 : 0) +
                         (parser.isSet(listPupils) ? 1 : 0);

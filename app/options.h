@@ -12,7 +12,7 @@
 // The command line. With no options the program behaves as it always has:
 // MIDI output device 0, every MIDI keyboard present, no files written.
 struct Options {
-    enum class Action { Run, ListMidiOut, ListMidiIn, Report, ListPupils, Exit };
+    enum class Action { Run, ListMidiOut, ListMidiIn, Report, ListPupils, Pupils, Exit };
 
     Action action = Action::Run;
     std::uint32_t midiOut = 0;          // --midi-out N

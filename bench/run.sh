@@ -44,6 +44,7 @@ run tavelin-bench-wait $quick
 run tavelin-bench-drift $quick
 run tavelin-bench-startup "$bin/tavelin-piano" $quick
 run tavelin-focusbench $quick
+run tavelin-bench-pupils
 echo "bench: idlecpu.sh ..." >&2
 bash bench/idlecpu.sh "$bin" || status=1
 echo "bench: clicksound.sh ..." >&2

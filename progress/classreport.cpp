@@ -136,6 +136,16 @@ QString trendText(const Trend& t)
 
 }  // namespace
 
+QString trendWords(const Trend& trend)
+{
+    return trendText(trend);
+}
+
+QString dateWords(const std::string& started)
+{
+    return dateOf(started);
+}
+
 PupilLine lineOf(const QString& name, const ResultsSummary& summary)
 {
     PupilLine l;

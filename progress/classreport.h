@@ -31,7 +31,14 @@ struct PupilLine {
     std::size_t skipped = 0;  // lines that could not be read as rows
 };
 
+// The one computation of a pupil's figures: the class report's first page
+// and the pupils window's list both show these.
 PupilLine lineOf(const QString& name, const ResultsSummary& summary);
+
+// The trend as the first page writes it ("+2,5 pt par séance", "stable"),
+// and a run's start as a date ("02/09/2024").
+QString trendWords(const Trend& trend);
+QString dateWords(const std::string& started);
 
 struct Pupil {
     QString name;

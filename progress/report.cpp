@@ -242,8 +242,6 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     return {};
 }
 
-namespace {
-
 QByteArray encodePicture(const QImage& image, PictureFormat format)
 {
     QByteArray bytes;
@@ -274,6 +272,8 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
     }
     return bytes;
 }
+
+namespace {
 
 std::string absolute(const std::string& path)
 {

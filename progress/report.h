@@ -3,6 +3,7 @@
 #include "progress/statistics.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <optional>
 #include <string>
@@ -34,6 +35,11 @@ std::string defaultReportPicture(const std::string& file, bool regularFile);
 // (the system's reason, for the caller to say what could not be written), or
 // an empty string.
 std::string replaceFile(const std::string& path, const QByteArray& bytes);
+
+// The report picture in a file format's bytes: PNG, JPEG, or a one-page PDF
+// the shape of the picture at 150 dpi. --report and the pupils window's
+// export both write these.
+QByteArray encodePicture(const QImage& image, PictureFormat format);
 
 // What one report is about: a pupil by name (bytes, as pupils.h keeps it)
 // and every file their name has (one as a rule; two when their name is on

@@ -1,0 +1,219 @@
+// The pupils window on the offscreen platform, beside a real main window on
+// the virtual clock: named controls and their Tab order, F11, who plays and
+// their settings in a run, the live report and the exports.
+#include "app/helpwindow.h"
+#include "app/pupilswindow.h"
+#include "progress/pupilfolder.h"
+#include "progress/report.h"
+#include "progress/reportpicture.h"
+#include "tests/support/formfixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <set>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A pupils' folder with the docs' sample as three pupils.
+struct Class {
+    Class()
+    {
+        folder = fs::path(dir.path().toStdString()) / "pupils";
+        fs::create_directories(folder);
+        const std::string sample = readAll(fs::path(TAVELIN_SOURCE_DIR) / "docs" / "sample-results.csv");
+        std::ofstream(folder / "Hugo.csv", std::ios::binary) << sample;
+        std::ofstream(folder / "Zoé.csv", std::ios::binary) << sample.substr(0, sample.find("\n2024-09-10"));
+        EXPECT_EQ(progress::pupilfolder::add(folder, "Léa"), "");
+    }
+    PupilsWindowServices services(progress::PlayingPupil* playing)
+    {
+        PupilsWindowServices s;
+        s.folder = folder;
+        s.applications = fs::path(dir.path().toStdString()) / "applications";
+        s.program = QStringLiteral("/usr/bin/tavelin-piano");
+        s.playing = playing;
+        return s;
+    }
+    QTemporaryDir dir;
+    fs::path folder;
+};
+
+bool allRead(PupilsWindow& w)
+{
+    return QTest::qWaitFor([&] { return w.model()->rowCount() > 0 && w.model()->filesRead() == w.model()->rowCount(); },
+                           20000);
+}
+
+}  // namespace
+
+TEST(PupilsWindow, EveryControlIsNamedAndTabReachesEachOne)
+{
+    Class c;
+    PupilsWindow w(c.services(nullptr), nullptr);
+    w.show();
+    ASSERT_TRUE(allRead(w));
+    w.choosePupil(QStringLiteral("Hugo"));
+    QSet<QWidget*> focusable;
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(&w) || child->focusPolicy() == Qt::NoFocus || child->focusProxy() != nullptr ||
+            qobject_cast<QWidget*>(child->parent()) == nullptr || child->parent()->inherits("QAbstractScrollArea")) {
+            continue;
+        }
+        if (child->inherits("QScrollBar") || child->inherits("QHeaderView") || child->inherits("QSplitterHandle")) {
+            continue;
+        }
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << child->metaObject()->className() << " "
+                                                           << child->objectName().toStdString();
+        if (child->isEnabled()) {
+            focusable.insert(child);
+        }
+    }
+    EXPECT_GE(focusable.size(), 12);
+    // The chain from "Qui joue" round to itself passes every control once.
+    QWidget* start = w.playingBox();
+    QSet<QWidget*> reached;
+    QWidget* at = start;
+    for (int i = 0; i < 100; ++i) {
+        reached.insert(at);
+        at = at->nextInFocusChain();
+        if (at == start) {
+            break;
+        }
+    }
+    for (QWidget* f : focusable) {
+        EXPECT_TRUE(reached.contains(f)) << f->objectName().toStdString();
+    }
+}
+
+TEST(PupilsWindow, F11OpensItAndThePupilChosenPlaysWithTheirSettings)
+{
+    Class c;
+    // Léa plays only do 3 to sol 3, saved beside her results.
+    ASSERT_EQ(progress::practice::write(c.folder / "Léa.ini", {false, exercise::NoteRange{60, 67}}), "");
+    progress::PlayingPupil playing({}, nullptr);
+    testing_support::FormRig rig;
+    std::unique_ptr<PupilsWindow> window;
+    Form1Services services{rig.time, rig.midi, rig.messages, [](const QString&) {}, QCoreApplication::applicationDirPath(),
+                           3, 0, &playing};
+    services.noteRangeAtStart = [&playing] { return playing.noteRange(); };
+    services.openPupils = [&] {
+        if (!window) {
+            window = std::make_unique<PupilsWindow>(c.services(&playing), nullptr);
+        }
+        window->show();
+    };
+    rig.form = std::make_unique<Form1>(services);
+    Form1& f = *rig.form;
+    QObject::connect(&playing, &progress::PlayingPupil::chosenChanged, &f,
+                     [&] { f.setPlayingDescription(playing.description()); });
+    rig.startUp();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &f; }));
+    const QRect geometry = f.geometry();
+    QTest::keyClick(&f, Qt::Key_F11);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    ASSERT_TRUE(allRead(*window));
+
+    // Léa chosen in "Qui joue" (Personne, Hugo, Léa, Zoé).
+    QComboBox* who = window->playingBox();
+    const int lea = who->findText(QStringLiteral("Léa"));
+    ASSERT_GT(lea, 0);
+    who->setCurrentIndex(lea);
+    emit who->activated(lea);
+    EXPECT_EQ(playing.chosen().name, QStringLiteral("Léa"));
+    EXPECT_TRUE(f.accessibleDescription().startsWith(QStringLiteral("Élève : Léa"))) << f.accessibleDescription().toStdString();
+    f.showHelp();
+    EXPECT_TRUE(f.helpWindow()->playingLabel()->text().contains(QStringLiteral("Léa")));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
+    EXPECT_EQ(f.geometry(), geometry);
+
+    // A run as Léa: every note inside her range, and her report drawn again.
+    window->choosePupil(QStringLiteral("Léa"));
+    QSignalSpy shown(window.get(), &PupilsWindow::reportShown);
+    f.m_Click(1);
+    std::set<int> notes;
+    for (int i = 0; i < 6; ++i) {
+        rig.time.advance(f.interval);
+        notes.insert(f.curnote);
+        f.keyDown(f.curnote);
+        f.keyUp(f.curnote);
+    }
+    f.stop1_Click();
+    for (int n : notes) {
+        EXPECT_TRUE(n >= 60 && n <= 67) << n;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const int row = window->model()->rowOf(QStringLiteral("Léa"));
+        const auto& r = window->model()->rows()[static_cast<std::size_t>(row)];
+        return r.line && r.line->runs == 1;
+    }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 10000));
+    EXPECT_FALSE(window->reportImage().isNull());
+    playing.finish();
+    window.reset();
+}
+
+TEST(PupilsWindow, ExportsTheReportPageAndNeverOverAResultsFile)
+{
+    Class c;
+    PupilsWindow w(c.services(nullptr), nullptr);
+    w.show();
+    ASSERT_TRUE(allRead(w));
+    QSignalSpy shown(&w, &PupilsWindow::reportShown);
+    w.choosePupil(QStringLiteral("Hugo"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty() && shown.last().at(0).toString() == QStringLiteral("Hugo"); },
+                                20000));
+    const QString png = c.dir.filePath(QStringLiteral("hugo.png"));
+    ASSERT_EQ(w.exportReport(png).toStdString(), "");
+    std::string error;
+    const auto summary = progress::readResultsFile((c.folder / "Hugo.csv").string(), &error);
+    ASSERT_TRUE(summary);
+    const QImage page = progress::reportpicture::render(*summary, QStringLiteral("Hugo.csv"));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), page.convertToFormat(QImage::Format_RGB32))
+        << "the page --report draws";
+
+    const std::string before = readAll(c.folder / "Zoé.csv");
+    const QString results = QString::fromStdString((c.folder / "Zoé.csv").string());
+    // A results file under any name: itself, ./, a symbolic link, a hard link.
+    for (const QString& target : {results, QString::fromStdString((c.folder / "." / "Zoé.csv").string())}) {
+        EXPECT_FALSE(w.copyResults(target).isEmpty());
+    }
+    fs::create_symlink(c.folder / "Zoé.csv", c.folder / "link.pdf");
+    fs::create_hard_link(c.folder / "Zoé.csv", c.folder / "hard.png");
+    for (const char* name : {"link.pdf", "hard.png"}) {
+        EXPECT_FALSE(w.exportReport(QString::fromStdString((c.folder / name).string())).isEmpty()) << name;
+    }
+    EXPECT_EQ(readAll(c.folder / "Zoé.csv"), before);
+
+    EXPECT_FALSE(w.exportClass(c.dir.filePath(QStringLiteral("classe.pdf"))).isEmpty()) << "nobody ticked";
+    for (int row = 0; row < w.model()->rowCount(); ++row) {
+        w.model()->setData(w.model()->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    }
+    ASSERT_EQ(w.exportClass(c.dir.filePath(QStringLiteral("classe.pdf"))).toStdString(), "");
+    EXPECT_TRUE(readAll(c.dir.filePath(QStringLiteral("classe.pdf")).toStdString()).starts_with("%PDF"));
+    const QString copy = c.dir.filePath(QStringLiteral("copie.csv"));
+    ASSERT_EQ(w.copyResults(copy).toStdString(), "");
+    EXPECT_EQ(readAll(copy.toStdString()), readAll(c.folder / "Hugo.csv"));
+}

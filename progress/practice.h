@@ -1,0 +1,42 @@
+#pragma once
+
+#include "exercise/focus.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// A pupil's practice settings, kept in the pupils' folder beside their
+// results (NAME.ini): weak-note focus and the note range. A small text file
+// of "key=value" lines that a teacher can read:
+//
+//   # Tavelin Piano : réglages de l'élève
+//   focus=oui
+//   notes=52-89
+namespace progress::practice {
+
+struct Settings {
+    bool focus = false;
+    std::optional<exercise::NoteRange> range;
+    bool operator==(const Settings&) const = default;
+};
+
+// The file's text for these settings.
+std::string text(const Settings& settings);
+
+// The settings a text holds; unknown keys are left aside, so that a later
+// program's file still reads. Nothing, with the reason, for a value that is
+// not ours (a range out of order or one that leaves a mode short).
+std::optional<Settings> parse(const std::string& text, std::string* error);
+
+// Reads path without blocking on it (a pipe or a device is refused) and at
+// most 64 kB of it. An absent file gives the defaults.
+std::optional<Settings> read(const std::filesystem::path& path, std::string* error);
+
+// Writes the settings whole or not at all (a new file renamed into place).
+std::string write(const std::filesystem::path& path, const Settings& settings);
+
+// The range as --notes takes it, by MIDI numbers ("52-89").
+std::string rangeText(const exercise::NoteRange& range);
+
+}  // namespace progress::practice

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the pupils window does to the pupils' folder: lists its files
+// without reading them, adds, renames, archives and restores pupils. Files
+// move with rename(2) and never replace one already there, so nothing is
+// ever deleted or overwritten: an archived pupil is a pupil whose files sit
+// in the folder's "archive" subfolder.
+namespace progress::pupilfolder {
+
+constexpr const char* archiveName = "archive";
+constexpr const char* settingsExtension = ".ini";  // as long as ".csv": any pupil's name fits
+
+// One file of the folder that looks like a pupil's (its name ends in .csv).
+struct Entry {
+    std::string name;   // the pupil's name, or the file's name when it is not one we write
+    std::filesystem::path file;
+    std::string problem;  // empty for a regular file named as we name them
+};
+
+// Every .csv of folder, by name (byte order); an absent folder has none.
+// Nothing is opened. A folder that cannot be read gives its reason in error.
+std::vector<Entry> list(const std::filesystem::path& folder, std::string* error);
+
+// The pupil's files in folder: results, and practice settings beside them.
+std::optional<std::filesystem::path> resultsPath(const std::filesystem::path& folder, const std::string& name);
+std::optional<std::filesystem::path> settingsPath(const std::filesystem::path& folder, const std::string& name);
+
+// A name as a pupil's name may be: trimmed, not empty, valid UTF-8 with no
+// control character, short enough for its file. Returns the reason, in
+// French, or an empty string.
+std::string nameProblem(const std::string& name);
+
+// Makes the pupil's results file (its header only), the folder too when new.
+// Returns the reason, in French, or an empty string.
+std::string add(const std::filesystem::path& folder, const std::string& name);
+
+// The pupil's files under a new name; every run stays. A pupil already
+// called to is never replaced.
+std::string rename(const std::filesystem::path& folder, const std::string& from, const std::string& to);
+
+// Moves the pupil's files into the archive. A name already in the archive
+// gets " (2)", " (3)"... there, so an older archive is never replaced.
+// *archivedAs is the name it has there.
+std::string archive(const std::filesystem::path& folder, const std::string& name, std::string* archivedAs = nullptr);
+
+// The archived pupils, by name.
+std::vector<Entry> listArchive(const std::filesystem::path& folder, std::string* error);
+
+// Moves an archived pupil's files back; refused while a pupil of that name
+// is in the folder.
+std::string restore(const std::filesystem::path& folder, const std::string& name);
+
+}  // namespace progress::pupilfolder

@@ -1,0 +1,335 @@
+#include "progress/pupilstable.h"
+
+#include "progress/notenames.h"
+#include "progress/pupilfolder.h"
+
+#include <QThreadPool>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace progress {
+
+namespace {
+
+QString words(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QString number(double value, int decimals)
+{
+    return words(frenchNumber(value, decimals));
+}
+
+}  // namespace
+
+PupilRead readPupilFile(const std::filesystem::path& file)
+{
+    PupilRead out;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        out.problem = std::string("illisible : ") + std::strerror(errno);
+        return out;
+    }
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        out.problem = std::string("illisible : ") + std::strerror(errno);
+        return out;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        out.problem = S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
+                                          : "pas un fichier ordinaire (tube, appareil ou prise)";
+        return out;
+    }
+    SummaryBuilder builder;
+    std::string error;
+    if (!readResults(fd, builder, file.string(), &error)) {
+        out.problem = "illisible : " + error;
+        return out;
+    }
+    auto summary = std::make_shared<ResultsSummary>(builder.finish());
+    if (summary->rows == 0 && summary->skipped > 0) {
+        out.problem = "pas un fichier de résultats de Tavelin Piano";
+        return out;
+    }
+    out.summary = std::move(summary);
+    return out;
+}
+
+// The way back from the reading threads: the model while it lives. A read
+// that ends after the model is gone finds nobody and delivers nothing.
+struct PupilsTableModel::Channel {
+    std::mutex mutex;
+    PupilsTableModel* model = nullptr;
+};
+
+PupilsTableModel::PupilsTableModel(QObject* parent) : QAbstractTableModel(parent), m_channel(std::make_shared<Channel>())
+{
+    m_channel->model = this;
+}
+
+PupilsTableModel::~PupilsTableModel()
+{
+    const std::lock_guard lock(m_channel->mutex);
+    m_channel->model = nullptr;
+}
+
+QString PupilsTableModel::load(const std::filesystem::path& folder)
+{
+    std::string error;
+    const std::vector<pupilfolder::Entry> entries = pupilfolder::list(folder, &error);
+    beginResetModel();
+    ++m_generation;
+    m_rows.clear();
+    for (const pupilfolder::Entry& e : entries) {
+        PupilRow row;
+        row.name = words(e.name);
+        row.file = e.file;
+        row.problem = e.problem;
+        m_rows.push_back(std::move(row));
+    }
+    endResetModel();
+    m_started = false;
+    if (m_readAtOnce) {
+        startReading();
+    }
+    emit progressed(filesRead(), static_cast<int>(m_rows.size()));
+    return words(error);
+}
+
+void PupilsTableModel::setReadAtOnce(bool atOnce)
+{
+    m_readAtOnce = atOnce;
+}
+
+void PupilsTableModel::startReading()
+{
+    if (m_started) {
+        return;
+    }
+    m_started = true;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        start(i);
+    }
+    emit progressed(filesRead(), static_cast<int>(m_rows.size()));
+}
+
+void PupilsTableModel::reread(const QString& name)
+{
+    const int row = rowOf(name);
+    if (row < 0) {
+        return;
+    }
+    start(static_cast<std::size_t>(row));
+}
+
+void PupilsTableModel::start(std::size_t row)
+{
+    PupilRow& r = m_rows[row];
+    if (!r.problem.empty() && !r.read && r.problem != "nom de fichier qui n'est pas celui d'un élève") {
+        // Listed as no pupil's file (a folder, a pipe): nothing to read.
+        r.read = true;
+        return;
+    }
+    const std::uint64_t generation = m_generation;
+    const std::filesystem::path file = r.file;
+    const std::shared_ptr<Channel> channel = m_channel;
+    QThreadPool::globalInstance()->start([channel, generation, file] {
+        PupilRead read = readPupilFile(file);
+        const std::lock_guard lock(channel->mutex);
+        if (channel->model != nullptr) {
+            PupilsTableModel* model = channel->model;
+            QMetaObject::invokeMethod(
+                model, [model, generation, file = file.string(), read = std::move(read)]() mutable {
+                    model->deliver(generation, file, std::move(read));
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file, PupilRead read)
+{
+    if (generation != m_generation) {
+        return;
+    }
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        PupilRow& r = m_rows[i];
+        if (r.file.string() != file) {
+            continue;
+        }
+        r.read = true;
+        const bool foreignName = r.problem == "nom de fichier qui n'est pas celui d'un élève";
+        if (read.summary) {
+            r.summary = read.summary;
+            r.line = classreport::lineOf(r.name, *read.summary);
+            if (!foreignName) {
+                r.problem.clear();
+            }
+        } else {
+            r.summary.reset();
+            r.line.reset();
+            r.problem = foreignName ? r.problem + " ; " + read.problem : read.problem;
+        }
+        const int row = static_cast<int>(i);
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        emit progressed(filesRead(), static_cast<int>(m_rows.size()));
+        emit pupilRead(r.name);
+        return;
+    }
+}
+
+int PupilsTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int PupilsTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString PupilsTableModel::cellText(const PupilRow& row, Column column)
+{
+    if (column == Name) {
+        return row.name;
+    }
+    if (column == Remark) {
+        if (!row.read) {
+            return QStringLiteral("lecture…");
+        }
+        if (!row.problem.empty()) {
+            return words(row.problem);
+        }
+        if (row.summary && row.summary->skipped > 0) {
+            return QStringLiteral("%1 ligne%2 illisible%2 laissée%2 de côté")
+                .arg(row.summary->skipped)
+                .arg(row.summary->skipped > 1 ? QStringLiteral("s") : QString());
+        }
+        return {};
+    }
+    if (!row.line) {
+        return row.read ? QStringLiteral("—") : QString();
+    }
+    const classreport::PupilLine& l = *row.line;
+    switch (column) {
+    case Runs: return number(static_cast<double>(l.runs), 0);
+    case Notes: return number(static_cast<double>(l.notes), 0);
+    case Score: return l.score ? number(*l.score, 0) + QStringLiteral("\u00a0%") : QStringLiteral("—");
+    case Median: return l.medianMs ? number(*l.medianMs / 1000.0, 1) + QStringLiteral("\u00a0s") : QStringLiteral("—");
+    case Trend: return l.trend ? classreport::trendWords(*l.trend) : QStringLiteral("—");
+    case Last: return l.last.empty() ? QStringLiteral("jamais") : classreport::dateWords(l.last);
+    default: return {};
+    }
+}
+
+QVariant PupilsTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(m_rows.size())) {
+        return {};
+    }
+    const PupilRow& row = m_rows[static_cast<std::size_t>(index.row())];
+    const auto column = static_cast<Column>(index.column());
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        return cellText(row, column);
+    }
+    if (role == Qt::ToolTipRole) {
+        const QString remark = cellText(row, Remark);
+        return remark.isEmpty() ? QVariant() : QVariant(remark);
+    }
+    if (role == Qt::CheckStateRole && column == Name) {
+        return row.ticked ? Qt::Checked : Qt::Unchecked;
+    }
+    if (role == Qt::TextAlignmentRole && column != Name && column != Remark && column != Trend) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role == sortRole) {
+        // Unread and unreadable rows sort below every figure.
+        const auto figure = [&](auto get) -> QVariant {
+            return row.line ? QVariant(get(*row.line)) : QVariant(-1.0);
+        };
+        switch (column) {
+        case Name: return row.name.toCaseFolded();
+        case Runs: return figure([](const classreport::PupilLine& l) { return static_cast<double>(l.runs); });
+        case Notes: return figure([](const classreport::PupilLine& l) { return static_cast<double>(l.notes); });
+        case Score: return figure([](const classreport::PupilLine& l) { return l.score.value_or(-1.0); });
+        case Median: return figure([](const classreport::PupilLine& l) { return l.medianMs.value_or(-1.0); });
+        case Trend:
+            return figure([](const classreport::PupilLine& l) { return l.trend ? l.trend->slope : -1e9; });
+        case Last: return row.line ? QString::fromStdString(row.line->last) : QString();
+        case Remark: return cellText(row, column);
+        default: return {};
+        }
+    }
+    return {};
+}
+
+QVariant PupilsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    static const char* const titles[] = {"Élève", "Séances", "Notes", "Justes", "Temps médian", "Tendance",
+                                         "Dernière séance", "Remarque"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+}
+
+Qt::ItemFlags PupilsTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == Name) {
+        f |= Qt::ItemIsUserCheckable;
+    }
+    return f;
+}
+
+bool PupilsTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.column() != Name || role != Qt::CheckStateRole) {
+        return false;
+    }
+    m_rows[static_cast<std::size_t>(index.row())].ticked = value.toInt() == Qt::Checked;
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+int PupilsTableModel::rowOf(const QString& name) const
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int PupilsTableModel::filesRead() const
+{
+    int n = 0;
+    for (const PupilRow& r : m_rows) {
+        n += r.read ? 1 : 0;
+    }
+    return n;
+}
+
+std::vector<classreport::Pupil> PupilsTableModel::tickedPupils() const
+{
+    std::vector<classreport::Pupil> out;
+    for (const PupilRow& r : m_rows) {
+        if (r.ticked && r.summary) {
+            out.push_back({r.name, *r.summary});
+        }
+    }
+    return out;
+}
+
+}  // namespace progress
