@@ -64,7 +64,13 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
                 // Looked at without any call that throws: a loop of symbolic
                 // links or a path too long is said as it is. A pupil's file is
                 // a regular file: a FIFO or a device in its place would hold
-                // the report, or never end.
+                // the report, or never end. A class report reads each file so
+                // that it cannot wait, and goes on past one that is no pupil's
+                // file, saying it: only a report on one pupil stops here.
+                if (options.pupils.size() + options.reportFiles.size() > 1) {
+                    source.files.push_back(file.string());
+                    continue;
+                }
                 struct stat st {};
                 if (::stat(file.c_str(), &st) != 0) {
                     return QStringLiteral("cannot read the pupil's file '%1': %2")

@@ -464,11 +464,23 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
         std::string error;
         bool read = true;
         for (const std::string& file : files) {
-            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+            // Opened so that it cannot wait: a FIFO nobody writes to opens at
+            // once and reads as empty; a device that never ends is refused.
+            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
             if (fd < 0) {
                 error = "cannot read '" + file + "': " + std::strerror(errno);
                 read = false;
                 break;
+            }
+            struct stat opened {};
+            if (::fstat(fd, &opened) != 0 || S_ISCHR(opened.st_mode) || S_ISBLK(opened.st_mode)) {
+                error = "'" + file + "' is a device, not a results file";
+                ::close(fd);
+                read = false;
+                break;
+            }
+            if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+                ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
             }
             read = readResults(fd, builder, file, &error);
             ::close(fd);

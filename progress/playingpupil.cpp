@@ -131,6 +131,13 @@ void PlayingPupil::noteShown(int place, int note, const std::string& prefix, boo
     }
 }
 
+void PlayingPupil::noteDrawn(std::uint32_t now)
+{
+    if (ResultsRecorder* r = recorder()) {
+        r->noteDrawn(now);
+    }
+}
+
 void PlayingPupil::noteUnshown(std::uint32_t now)
 {
     if (ResultsRecorder* r = recorder()) {

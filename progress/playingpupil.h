@@ -74,6 +74,7 @@ public:
 
     void runStarted(int mode, std::uint32_t now) override;
     void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
+    void noteDrawn(std::uint32_t now) override;
     void noteUnshown(std::uint32_t now) override;
     void answered(int key, bool right, std::uint32_t now) override;
     void missed(std::uint32_t now) override;

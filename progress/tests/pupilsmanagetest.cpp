@@ -384,6 +384,14 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(rowsIn("Hugo"), 2U);
     EXPECT_EQ(rowsIn("Léa"), 4U);
+    // A note on the staff, unanswered when the run is stopped, is passed on
+    // as seen: it is the run's last row.
+    playing.runStarted(1, 0);
+    playing.noteShown(1, 64, "0", true, 1000);
+    playing.noteDrawn(1400);
+    playing.runEnded(true, 2000);
+    ASSERT_TRUE(recorded.wait(10000));
+    EXPECT_EQ(rowsIn("Hugo"), 3U);
 
     // The command line wins over the saved settings.
     progress::PlayingPupil withOptions({true, exercise::NoteRange{48, 60}}, nullptr);
