@@ -26,7 +26,7 @@ cmake --build --preset bench -j 2
 rows=$(mktemp)
 trap 'rm -f "$rows"' EXIT
 status=0
-xvfb-run -a -s "-screen 0 1280x800x24" bash bench/run.sh build/bench/bin $quick >"$rows" || status=$?
+bash scripts/xvfb.sh 1280x800x24 bash bench/run.sh build/bench/bin $quick >"$rows" || status=$?
 
 cpu=$(grep -m1 '^model name' /proc/cpuinfo | sed 's/^[^:]*: *//')
 ram=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)

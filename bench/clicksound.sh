@@ -2,7 +2,7 @@
 # Mouse click on a key → first sound on the null sink's monitor, ours and
 # VMPK side by side in one run (bench/clicksound.py), on a PulseAudio server
 # started as a desktop starts it. Needs an X server (bench.sh runs it under
-# xvfb-run).
+# a virtual X server).
 #
 #   bench/clicksound.sh BIN_DIR [--quick]
 set -uo pipefail

@@ -4,7 +4,7 @@
 # their own, with a null sink "cap". Prints the stream's rows of
 # tavelin-bench-synth (note-on, first note after the silence, chords) and the
 # processor time of the program and the three servers while the window sits
-# idle. Needs an X server (bench.sh runs it under xvfb-run).
+# idle. Needs an X server (bench.sh runs it on a virtual X server).
 #
 #   bench/pipewire.sh BIN_DIR [--quick]
 set -uo pipefail

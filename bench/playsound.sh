@@ -2,7 +2,7 @@
 # Dropouts in chords played from the computer keyboard and in a run at
 # speed 5 with "Son" ticked, idle and beside two busy processes
 # (bench/playsound.py), on a PulseAudio server started as a desktop starts
-# it. Needs an X server (bench.sh runs it under xvfb-run).
+# it. Needs an X server (bench.sh runs it on a virtual X server).
 #
 #   bench/playsound.sh BIN_DIR [--quick]
 set -uo pipefail

@@ -31,7 +31,7 @@ set -euo pipefail
 if [ "${1:-}" = --run-sh ]; then
     cd "$(dirname "$0")/.."
     if [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
+        exec bash scripts/xvfb.sh 1280x800x24 bash "$0" "$@"
     fi
     source scripts/xsession.sh
     start_null_audio || { echo "run.sh: no sound server could be started"; exit 1; }

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+    exec bash scripts/xvfb.sh 1280x800x24 "$0" "$@"
 fi
 source scripts/xsession.sh
 bin=${1:-build/release/bin/tavelin-piano}

@@ -18,7 +18,7 @@
 # TAVELIN_WAYLAND_SHOT=FILE keeps the window's picture as FILE (PNG;
 # docs/wayland.png is one).
 #
-# Needs xvfb-run or weston, dbus-run-session, at-spi2-core, python3-pyatspi
+# Needs Xvfb or weston, dbus-run-session, at-spi2-core, python3-pyatspi
 # and pulseaudio (scripts/deps.sh test). Every check prints one line; the
 # last line counts them.
 set -uo pipefail
@@ -38,7 +38,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
 if [ -z "${TAVELIN_ATSPI_SESSION:-}" ]; then
-    tools=(dbus-run-session xvfb-run xauth)
+    tools=(dbus-run-session Xvfb)
     [ "$display" = wayland ] && tools=(dbus-run-session weston weston-screenshooter weston-debug)
     for tool in "${tools[@]}"; do
         command -v "$tool" >/dev/null || { echo "atspi: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
@@ -48,7 +48,7 @@ if [ -z "${TAVELIN_ATSPI_SESSION:-}" ]; then
     if [ "$display" = wayland ]; then
         exec dbus-run-session -- bash "$0" --display=wayland "$@"
     fi
-    exec xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash "$0" "$@"
+    exec bash "$root/scripts/xvfb.sh" 1280x800x24 dbus-run-session -- bash "$0" "$@"
 fi
 
 # Debian's python3, where python3-pyatspi is installed, whatever else is on PATH.

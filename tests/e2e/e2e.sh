@@ -16,7 +16,7 @@
 # NOTETRACK (tavelin-notetrack, built with the tests) lists the notes heard in
 # a recording; with it the greeting scale is checked note by note.
 #
-# Needs xvfb-run, xdotool, ImageMagick, pulseaudio or pipewire-pulse and
+# Needs Xvfb, xdotool, ImageMagick, pulseaudio or pipewire-pulse and
 # wireplumber, parec, xprop and python3, which ./test.sh installs through
 # scripts/deps.sh. Every check prints one line; the last line counts them.
 set -uo pipefail
@@ -40,7 +40,7 @@ pixels="$here/pixels.py"
 # A display of our own, whatever display the caller has; for PipeWire a
 # session bus of our own too.
 if [ -z "${TAVELIN_E2E_XVFB:-}" ]; then
-    tools=(xvfb-run xauth)
+    tools=(Xvfb)
     session=()
     if [ "$sound" = pipewire ]; then
         tools+=(dbus-run-session)
@@ -50,7 +50,7 @@ if [ -z "${TAVELIN_E2E_XVFB:-}" ]; then
         command -v "$tool" >/dev/null || { echo "e2e: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
     done
     export TAVELIN_E2E_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "${session[@]}" bash "$0" "--sound=$sound" "$@"
+    exec bash "$root/scripts/xvfb.sh" 1280x800x24 "${session[@]}" bash "$0" "--sound=$sound" "$@"
 fi
 
 servers=(pulseaudio)

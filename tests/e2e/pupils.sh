@@ -8,7 +8,7 @@
 #
 # With SHOTS, a folder: the window's pictures for the README are saved there
 # (pupils-window.png, pupil-report.png).
-# Needs xvfb-run, dbus-run-session, at-spi2-core, python3-pyatspi, xdotool,
+# Needs Xvfb, dbus-run-session, at-spi2-core, python3-pyatspi, xdotool,
 # ImageMagick, pdftoppm, desktop-file-validate and pulseaudio
 # (scripts/deps.sh test).
 set -uo pipefail
@@ -24,12 +24,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
 if [ -z "${TAVELIN_PUPILS_SESSION:-}" ]; then
-    for tool in xvfb-run xauth dbus-run-session; do
+    for tool in Xvfb dbus-run-session; do
         command -v "$tool" >/dev/null || { echo "pupils: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
     done
     export TAVELIN_PUPILS_SESSION=1
-    # TAVELIN_E2E_SERVERNUM: where xvfb-run starts looking for a free display.
-    exec xvfb-run -a -n "${TAVELIN_E2E_SERVERNUM:-99}" -s "-screen 0 1600x1000x24" dbus-run-session -- bash "$0" "$@"
+    exec bash "$root/scripts/xvfb.sh" 1600x1000x24 dbus-run-session -- bash "$0" "$@"
 fi
 
 python=/usr/bin/python3

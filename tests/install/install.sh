@@ -15,7 +15,7 @@
 # scratch root (dpkg-deb -x) instead of installed by cmake; BUILD_DIR is the
 # build it was packed from (./package.sh: build/release).
 #
-# Needs cmake, desktop-file-validate, appstreamcli, man, xvfb-run, xdotool,
+# Needs cmake, desktop-file-validate, appstreamcli, man, Xvfb, xdotool,
 # ImageMagick, pulseaudio and python3 (bash scripts/deps.sh test), and for a
 # package dpkg-deb and file.
 set -uo pipefail
@@ -39,11 +39,11 @@ pixels="$root/tests/e2e/pixels.py"
 
 # A display of our own, big enough for the window at scale 2.
 if [ -z "${TAVELIN_INSTALL_XVFB:-}" ]; then
-    for tool in xvfb-run xauth; do
+    for tool in Xvfb; do
         command -v "$tool" >/dev/null || { echo "install: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
     done
     export TAVELIN_INSTALL_XVFB=1
-    exec xvfb-run -a -s "-screen 0 2560x1440x24" bash "$0" "$@"
+    exec bash "$root/scripts/xvfb.sh" 2560x1440x24 bash "$0" "$@"
 fi
 tools=(cmake desktop-file-validate appstreamcli man xdotool import convert pulseaudio pactl python3)
 [ -n "$package" ] && tools+=(dpkg-deb file)
