@@ -89,6 +89,9 @@ Form1::Form1(const Form1Services& services)
       m_openPupils(services.openPupils),
       m_clientHeight(clientHeightTwips)
 {
+    // Before the caption or any control: with a screen reader running, Qt
+    // makes and keeps an object's accessible interface at its first event.
+    installAccessibleRoles();
     setObjectName(QStringLiteral("Form1"));
     m_notes.setRange(services.noteRange);
     setWindowTitle(QStringLiteral("Tavelin Piano 3.03"));

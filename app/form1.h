@@ -179,6 +179,7 @@ private:
     bool startupready();
     void buildControls();
     void buildShortcuts();
+    static void installAccessibleRoles();
     void buildAccessibility();
     void describeNotePanel(const QString& path);
     void flash(std::int16_t index, std::uint32_t colour);

@@ -38,10 +38,14 @@ QAccessibleInterface* windowFactory(const QString& className, QObject* object)
 
 }  // namespace
 
+void Form1::installAccessibleRoles()
+{
+    QAccessible::installFactory(windowFactory);  // a second install of the same factory is ignored
+    installKeyAccessibility();
+}
+
 void Form1::buildAccessibility()
 {
-    QAccessible::installFactory(windowFactory);
-    installKeyAccessibility();
 
     setAccessibleName(windowTitle());
     // Buttons are named by their captions and described by their tooltips,

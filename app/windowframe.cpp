@@ -72,11 +72,12 @@ void TitleButton::paintEvent(QPaintEvent* /*event*/)
 WindowFrame::WindowFrame(QWidget& content)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       m_content(content),
-      m_minimise(new TitleButton(TitleButton::Glyph::minimise, this)),
+      // The factory before the buttons: their first accessibility event can
+      // make the frame's interface, which Qt then keeps.
+      m_minimise((QAccessible::installFactory(frameFactory), new TitleButton(TitleButton::Glyph::minimise, this))),
       m_close(new TitleButton(TitleButton::Glyph::close, this))
 {
     setObjectName(QStringLiteral("WindowFrame"));
-    QAccessible::installFactory(frameFactory);
     m_minimise->setObjectName(QStringLiteral("minimiseButton"));
     m_minimise->setAccessibleName(QStringLiteral("Réduire"));
     m_close->setObjectName(QStringLiteral("closeButton"));

@@ -1,6 +1,9 @@
-# tavelin_add_test(NAME SOURCES src... [LIBS lib...] [LABELS label...] [TIMEOUT s])
+# tavelin_add_test(NAME SOURCES src... [LIBS lib...] [LABELS label...] [TIMEOUT s]
+#                  [RUN_UNDER command...])
 # One GoogleTest executable, registered with CTest. Widget tests run on the
 # offscreen platform; nothing needs a screen, a sound card or MIDI hardware.
+# RUN_UNDER: a command that starts what the test needs (a virtual X server,
+# a D-Bus session) and then runs the test.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -17,14 +20,14 @@ set(TAVELIN_SANITIZER_ENV
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 
 function(tavelin_add_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS;RUN_UNDER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE tavelin_testsupport ${ARG_LIBS} GTest::gtest)
     set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${TAVELIN_PROGRAM_DIR})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${ARG_RUN_UNDER} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
