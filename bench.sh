@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the optimised bench build, runs every
 # timing program in a virtual X server with a PulseAudio null sink, prints
-# one markdown table and writes it, with the machine it ran on, to
-# bench/results.md.
+# one markdown table and writes docs/performance.md from it, the machine it
+# ran on and the commentary of bench/notes.md (bench/performance.sh).
 #
 #   ./bench.sh           the full set (about 13 minutes: the 100 s exercise run, the idle CPU, the recordings)
 #   ./bench.sh --quick   fewer samples, a 10-note run, shorter recordings (about 5 minutes)
@@ -36,18 +36,13 @@ table=$(
     echo "|---|---|---|---|---|"
     cat "$rows"
 )
-{
-    echo "# Benchmark results"
-    echo
-    echo "\`./bench.sh${quick:+ $quick}\`, $(date -u '+%Y-%m-%d %H:%M UTC'), on $machine."
-    echo
-    echo "$table"
-} >bench/results.md
+bash bench/performance.sh "$rows" \
+    "\`./bench.sh${quick:+ $quick}\`, $(date -u '+%Y-%m-%d %H:%M UTC'), on $machine."
 
 echo
 echo "Machine: $machine"
 echo
 echo "$table"
 echo
-echo "(written to bench/results.md)"
+echo "(written to docs/performance.md)"
 exit $status

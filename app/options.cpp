@@ -116,7 +116,15 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(help)) {
         o.action = Options::Action::Exit;
+        // The command line is read before any QCoreApplication exists (a
+        // listing needs no display), and without one Qt's first line names
+        // "<executable_name>": it gets the program's own name, as the error
+        // lines do.
         o.message = parser.helpText();
+        const qsizetype firstLineEnd = o.message.indexOf(u'\n');
+        if (firstLineEnd > 0) {
+            o.message.replace(0, firstLineEnd, QStringLiteral("Usage: tavelin-piano [options]"));
+        }
         return o;
     }
     if (parser.isSet(version)) {

@@ -1,5 +1,5 @@
 // tavelin-keyboardmap: draws the map of the computer keyboard's piano keys,
-// as the program plays them, for the README.
+// as the program plays them, for the manual (docs/).
 //
 //   tavelin-keyboardmap [file.png]     (default: docs/keyboard-map.png)
 //

@@ -6,7 +6,7 @@ class QImage;
 
 // The picture of the computer keyboard's piano keys, drawn from the same map
 // the program plays: the help window shows it for the user's layout, and
-// tavelin-keyboardmap writes it for the README (docs/keyboard-map.png).
+// tavelin-keyboardmap writes it for the manual (docs/keyboard-map.png).
 namespace keyboard {
 
 // The layouts whose caps the map can show.

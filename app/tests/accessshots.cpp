@@ -1,4 +1,4 @@
-// tavelin-accessshots: draws the README's pictures of the help window and of
+// tavelin-accessshots: draws the manual's pictures of the help window and of
 // a key during a right answer's flash and a missed note's flash, from the
 // real window on the virtual clock (offscreen), each taken in the middle of
 // its 150 ms flash.

@@ -227,6 +227,8 @@ TEST_F(Program, PrintsHelpAndVersion)
     const ProgramRun help = runProgram({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--list-midi-in"))) << help.out.toStdString();
+    // Read before any QCoreApplication exists, where Qt would not know the name.
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: tavelin-piano [options]\n"))) << help.out.toStdString();
     const ProgramRun version = runProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("Tavelin Piano 3.03\n"));

@@ -1,5 +1,5 @@
 // The picture of the computer keyboard's piano keys: drawn from the map the
-// program plays, one set of caps per layout, and the README's copy is the
+// program plays, one set of caps per layout, and the manual's copy is the
 // one the tool draws.
 
 #include "keyboard/keymappicture.h"
@@ -107,7 +107,7 @@ int unmatchedPixels(const QImage& a, const QImage& b)
 TEST(ComputerKeyboard, TheReadmePictureIsTheOneTheToolDraws)
 {
     // docs/keyboard-map.png is written by tavelin-keyboardmap; after a change
-    // to the map or its drawing, run it again (see the README).
+    // to the map or its drawing, run it again (see docs/contributing.md).
     const QImage readme(QStringLiteral(TAVELIN_SOURCE_DIR "/docs/keyboard-map.png"));
     ASSERT_FALSE(readme.isNull());
     const QImage drawn = keyboard::drawKeyboardMap();

@@ -6,7 +6,7 @@
 #
 #   tests/e2e/pupils.sh PROGRAM [SHOTS]
 #
-# With SHOTS, a folder: the window's pictures for the README are saved there
+# With SHOTS, a folder: the window's pictures for the manual are saved there
 # (pupils-window.png, pupil-report.png).
 # Needs Xvfb, dbus-run-session, at-spi2-core, python3-pyatspi, xdotool,
 # ImageMagick, pdftoppm, desktop-file-validate and pulseaudio
