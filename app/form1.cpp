@@ -6,6 +6,7 @@
 #include "exercise/picturenames.h"
 #include "exercise/speed.h"
 #include "keyboard/keygeometry.h"
+#include "platform/version.h"
 #include "sound/shortmsg.h"
 
 #include <QApplication>
@@ -91,7 +92,7 @@ Form1::Form1(const Form1Services& services)
 {
     setObjectName(QStringLiteral("Form1"));
     m_notes.setRange(services.noteRange);
-    setWindowTitle(QStringLiteral("Tavelin Piano 3.03"));
+    setWindowTitle(QString::fromLatin1(platform::programCaption));
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(clientWidthPx, m_clientHeight.pixels());
     m_background = m_pictures.load(picturePath(QStringLiteral("background.jpg")));

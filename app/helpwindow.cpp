@@ -2,6 +2,7 @@
 
 #include "keyboard/keymappicture.h"
 #include "keyboard/shortcuts.h"
+#include "platform/version.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,8 +20,6 @@ namespace {
 constexpr int widthPx = 720;
 constexpr int heightPx = 640;
 constexpr int mapWidthPx = 660;  // the map picture, scaled to sit in the text
-
-const char* const version = "3.03";
 
 // What each shortcut does, in the order of the table in keyboard/shortcuts.h.
 QString shortcutRows()
@@ -110,7 +109,7 @@ void HelpWindow::setPlaying(const QString& description)
 QString HelpWindow::html()
 {
     QString h;
-    h += QStringLiteral("<h1>Tavelin Piano %1</h1>").arg(QString::fromLatin1(version));
+    h += QStringLiteral("<h1>Tavelin Piano %1</h1>").arg(QString::fromLatin1(platform::versionNumber));
     h += QStringLiteral(
         "<p>Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai "
         "piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, "
@@ -184,6 +183,6 @@ QString HelpWindow::html()
         "Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; "
         "les images sont dessinées par le programme avec les polices Liberation et Noto Music ; "
         "la fenêtre est faite avec Qt.</p>")
-             .arg(QString::fromLatin1(version));
+             .arg(QString::fromLatin1(platform::versionNumber));
     return h;
 }

@@ -9,6 +9,7 @@
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
+#include "platform/version.h"
 #include "progress/classreport.h"
 #include "progress/launcher.h"
 #include "progress/playingpupil.h"
@@ -235,8 +236,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tavelin-piano"));
     // Qt appends the display name to every window title unless the title
     // ends with it already: so it is the caption itself.
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano 3.03"));
-    QApplication::setApplicationVersion(QStringLiteral("3.03"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(platform::programCaption));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::versionNumber));
     // The desktop entry's name, so that Wayland compositors find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
 

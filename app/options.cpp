@@ -1,6 +1,7 @@
 #include "app/options.h"
 
 #include "exercise/notechoice.h"
+#include "platform/version.h"
 #include "progress/pupils.h"
 #include "progress/report.h"
 
@@ -121,7 +122,7 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(version)) {
         o.action = Options::Action::Exit;
-        o.message = QStringLiteral("Tavelin Piano 3.03");
+        o.message = QString::fromLatin1(platform::programCaption);
         return o;
     }
     if (parser.isSet(midiOut)) {

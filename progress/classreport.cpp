@@ -2,6 +2,7 @@
 
 #include "picture/fonts.h"
 #include "picture/texture.h"
+#include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
 #include "progress/pupils.h"
@@ -283,8 +284,9 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     }
 
     const QFont footer = art::fonts::serif(14, false, true);
-    const QString note = QStringLiteral("Tavelin Piano 3.03 · notes à travailler : les moins souvent justes, "
-                                        "puis les plus souvent confondues · tendance : pente du score par séance");
+    const QString note = QStringLiteral("%1 · notes à travailler : les moins souvent justes, "
+                                        "puis les plus souvent confondues · tendance : pente du score par séance")
+                             .arg(QString::fromLatin1(platform::programCaption));
     p.setFont(footer);
     p.setPen(colour::rubric);
     p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0), Qt::AlignHCenter | Qt::AlignBottom, note);
@@ -300,7 +302,7 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setTitle(QStringLiteral("Bilan de la classe"));
-    pdf.setCreator(QStringLiteral("Tavelin Piano 3.03"));
+    pdf.setCreator(QString::fromLatin1(platform::programCaption));
     pdf.setResolution(150);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);

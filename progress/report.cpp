@@ -1,6 +1,7 @@
 #include "progress/report.h"
 
 #include "picture/fonts.h"
+#include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pupils.h"
 #include "progress/reportpicture.h"
@@ -263,7 +264,7 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
         pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / dpi, image.height() * 25.4 / dpi),
                                   QPageSize::Millimeter));
         pdf.setTitle(QStringLiteral("Bilan de lecture de notes"));
-        pdf.setCreator(QStringLiteral("Tavelin Piano 3.03"));
+        pdf.setCreator(QString::fromLatin1(platform::programCaption));
         QPainter p(&pdf);
         p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())), image);
         p.end();
