@@ -4,13 +4,13 @@
 #include "app/options.h"
 #include "app/pupiloptions.h"
 #include "app/pupilswindow.h"
+#include "app/reportcommand.h"
 #include "app/windowframe.h"
 #include "keyboard/computerkeyboard.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
 #include "platform/version.h"
-#include "progress/classreport.h"
 #include "progress/launcher.h"
 #include "progress/playingpupil.h"
 #include "progress/pupilfolder.h"
@@ -173,9 +173,9 @@ int main(int argc, char** argv)
         return finishOutput(app::listPupils());
     case Options::Action::Report:
         if (sources.size() > 1) {
-            return finishOutput(progress::runClassReport(sources, options.reportOut, argc, argv));
+            return finishOutput(app::runClassReport(sources, options.reportOut, argc, argv));
         }
-        return finishOutput(progress::runReport(sources.front(), options.reportOut, argc, argv));
+        return finishOutput(app::runReport(sources.front(), options.reportOut, argc, argv));
     case Options::Action::Run:
     case Options::Action::Pupils: break;
     }

@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -20,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -63,12 +63,6 @@ std::string window(std::size_t n, bool first)
         return first ? "à la première séance" : "à la dernière";
     }
     return "sur les " + frenchNumber(static_cast<double>(n), 0) + (first ? " premières séances" : " dernières");
-}
-
-void print(std::FILE* stream, const std::string& text)
-{
-    std::fputs(text.c_str(), stream);
-    std::fflush(stream);
 }
 
 }  // namespace
@@ -140,13 +134,12 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
 
 std::optional<PictureFormat> pictureFormatOf(std::string_view fileName)
 {
-    const std::size_t slash = fileName.rfind('/');
-    const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
-    const std::size_t dot = base.rfind('.');
-    if (dot == std::string_view::npos || dot == 0) {
+    // No extension on a name that starts with its only dot (".png").
+    const std::string extension = std::filesystem::path(fileName).extension().string();
+    if (extension.empty()) {
         return std::nullopt;
     }
-    std::string ext(base.substr(dot + 1));
+    std::string ext = extension.substr(1);
     for (char& c : ext) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
@@ -167,11 +160,7 @@ std::string defaultReportPicture(const std::string& file, bool regularFile)
     if (!regularFile) {
         return "report.png";
     }
-    const std::size_t slash = file.rfind('/');
-    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = file.rfind('.');
-    const std::size_t stem = (dot == std::string::npos || dot <= baseStart) ? file.size() : dot;
-    return file.substr(0, stem) + ".png";
+    return std::filesystem::path(file).replace_extension(".png").string();
 }
 
 std::string replaceFile(const std::string& path, const QByteArray& bytes)
@@ -184,9 +173,9 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
             target = real.get();
         }
     }
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::filesystem::path parent = std::filesystem::path(target).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
+    const std::string base = std::filesystem::path(target).filename().string();
     // "." + base + ".XXXXXX" passes the longest name the folder takes when
     // base is near it: the start of base is kept, cut between characters.
     constexpr std::size_t added = 8;  // "." and ".XXXXXX"
@@ -257,14 +246,11 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
         break;
     case PictureFormat::Pdf: {
         // One page the shape of the picture, at 150 dpi.
-        constexpr int dpi = 150;
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(dpi);
+        setUpPdf(pdf, QStringLiteral("Bilan de lecture de notes"));
         pdf.setPageMargins(QMarginsF());
-        pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / dpi, image.height() * 25.4 / dpi),
+        pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, image.height() * 25.4 / pdfDpi),
                                   QPageSize::Millimeter));
-        pdf.setTitle(QStringLiteral("Bilan de lecture de notes"));
-        pdf.setCreator(QString::fromLatin1(platform::programCaption));
         QPainter p(&pdf);
         p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())), image);
         p.end();
@@ -274,41 +260,47 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
     return bytes;
 }
 
-namespace {
-
-std::string absolute(const std::string& path)
+void setUpPdf(QPdfWriter& pdf, const QString& title)
 {
-    if (!path.empty() && path.front() == '/') {
-        return path;
+    pdf.setTitle(title);
+    pdf.setCreator(QString::fromLatin1(platform::programCaption));
+    pdf.setResolution(pdfDpi);
+}
+
+std::optional<FileId> fileIdOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
     }
-    const std::unique_ptr<char, void (*)(void*)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? std::string(cwd.get()) + "/" + path : path;
+    return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-// Did everything printed reach standard output?
-bool printOut(const std::string& text)
+std::optional<std::string> replacesResults(const std::string& what, const std::string& out, const std::string& file,
+                                           const FileId& fileId)
 {
-    std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    if (fileIdOf(out) != fileId) {
+        return std::nullopt;
+    }
+    return what + " '" + out + "' would replace the results file '" + file + "'; give another --out";
 }
-
-}  // namespace
 
 QString sourceLabel(const ReportSource& source)
 {
     if (!source.name.empty()) {
         return QString::fromStdString(printableName(source.name));
     }
-    const std::string& file = source.files.empty() ? std::string() : source.files.front();
-    const std::size_t slash = file.rfind('/');
-    return QString::fromStdString(printableName(slash == std::string::npos ? file : file.substr(slash + 1)));
+    const std::string file = source.files.empty() ? std::string() : source.files.front();
+    return QString::fromStdString(printableName(std::filesystem::path(file).filename().string()));
 }
 
-int runReport(const ReportSource& source, const std::string& out, int argc, char** argv)
+ReportRun readReport(const ReportSource& source, const std::string& out)
 {
-    auto fail = [](int status, const std::string& why) {
-        print(stderr, "tavelin-piano: " + why + "\n");
-        return status;
+    ReportRun run;
+    auto fail = [&run](int status, const std::string& why) {
+        run.status = status;
+        run.error = why;
+        return run;
     };
     if (source.files.empty()) {
         return fail(1, "no results file to report on");
@@ -354,20 +346,16 @@ int runReport(const ReportSource& source, const std::string& out, int argc, char
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
     const bool beside = S_ISREG(inputs.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
-    const std::string picture = out.empty() ? defaultReportPicture(file, beside) : out;
-    const std::optional<PictureFormat> format = pictureFormatOf(picture);
+    run.picture = out.empty() ? defaultReportPicture(file, beside) : out;
+    const std::optional<PictureFormat> format = pictureFormatOf(run.picture);
     if (!format) {
-        return fail(2, "the picture '" + picture + "' must end in .png, .jpg, .jpeg or .pdf");
+        return fail(2, "the picture '" + run.picture + "' must end in .png, .jpg, .jpeg or .pdf");
     }
-    // The same file under any name (./, a symbolic link, a hard link) is the
-    // same device and inode.
-    struct stat existing {};
-    if (::stat(picture.c_str(), &existing) == 0) {
-        for (const Input& input : inputs) {
-            if (existing.st_dev == input.st.st_dev && existing.st_ino == input.st.st_ino) {
-                return fail(2, "the picture '" + picture + "' would replace the results file '" + input.file +
-                                   "'; give another --out");
-            }
+    run.format = *format;
+    for (const Input& input : inputs) {
+        const FileId id{static_cast<std::uint64_t>(input.st.st_dev), static_cast<std::uint64_t>(input.st.st_ino)};
+        if (const auto refused = replacesResults("the picture", run.picture, input.file, id)) {
+            return fail(2, *refused);
         }
     }
 
@@ -378,39 +366,19 @@ int runReport(const ReportSource& source, const std::string& out, int argc, char
             return fail(1, error);
         }
     }
-    const ResultsSummary summary = builder.finish();
-
-    // No window: the picture is drawn in memory, so any display will do and
-    // none is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QGuiApplication app(argc, argv);
-    int status = 0;
-    std::string written;
-    QString fontError;
-    if (!art::fonts::load(&fontError)) {
-        print(stderr, "tavelin-piano: " + fontError.toStdString() + "\n");
-        status = 1;
-    } else {
-        const QImage image = reportpicture::render(summary, sourceLabel(source));
-        if (const std::string why = replaceFile(picture, encodePicture(image, *format)); !why.empty()) {
-            print(stderr, "tavelin-piano: cannot write the picture '" + picture + "': " + why + "\n");
-            status = 1;
-        } else {
-            written = absolute(picture);
-        }
-    }
-    const std::string shown = source.name.empty() ? file : sourceLabel(source).toStdString();
-    if (!printOut(summaryText(summary, shown, written))) {
-        return fail(1, std::string("cannot write to standard output: ") + std::strerror(errno));
-    }
-    return status;
+    run.summary = builder.finish();
+    run.label = sourceLabel(source);
+    run.shown = source.name.empty() ? file : run.label.toStdString();
+    return run;
 }
 
-int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+std::string writeReportPicture(const ReportRun& run)
 {
-    return runReport(ReportSource{{}, {file}}, out, argc, argv);
+    const QImage image = reportpicture::render(run.summary, run.label);
+    if (const std::string why = replaceFile(run.picture, encodePicture(image, run.format)); !why.empty()) {
+        return "cannot write the picture '" + run.picture + "': " + why;
+    }
+    return {};
 }
 
 }  // namespace progress
