@@ -401,6 +401,34 @@ QString fileLabel(const std::string& file)
     return QString::fromStdString(printableName(std::filesystem::path(file).stem().string()));
 }
 
+// Reads one pupil's files into builder; why not, if not. Each
+// is opened so that it cannot wait: a FIFO nobody writes to opens at once
+// and reads as empty; a device that never ends is refused.
+std::optional<std::string> readPupilFiles(const std::vector<std::string>& files, SummaryBuilder& builder)
+{
+    for (const std::string& file : files) {
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (fd < 0) {
+            return "cannot read '" + file + "': " + std::strerror(errno);
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || S_ISCHR(opened.st_mode) || S_ISBLK(opened.st_mode)) {
+            ::close(fd);
+            return "'" + file + "' is a device, not a results file";
+        }
+        if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        }
+        std::string error;
+        const bool read = readResults(fd, builder, file, &error);
+        ::close(fd);
+        if (!read) {
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const std::string& out)
@@ -455,35 +483,8 @@ ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const s
             continue;
         }
         SummaryBuilder builder;
-        std::string error;
-        bool read = true;
-        for (const std::string& file : files) {
-            // Opened so that it cannot wait: a FIFO nobody writes to opens at
-            // once and reads as empty; a device that never ends is refused.
-            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-            if (fd < 0) {
-                error = "cannot read '" + file + "': " + std::strerror(errno);
-                read = false;
-                break;
-            }
-            struct stat opened {};
-            if (::fstat(fd, &opened) != 0 || S_ISCHR(opened.st_mode) || S_ISBLK(opened.st_mode)) {
-                error = "'" + file + "' is a device, not a results file";
-                ::close(fd);
-                read = false;
-                break;
-            }
-            if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
-                ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-            }
-            read = readResults(fd, builder, file, &error);
-            ::close(fd);
-            if (!read) {
-                break;
-            }
-        }
-        if (!read) {
-            run.said.push_back(error + "; " + label.toStdString() + " is left out of the class report");
+        if (const std::optional<std::string> error = readPupilFiles(files, builder)) {
+            run.said.push_back(*error + "; " + label.toStdString() + " is left out of the class report");
             run.status = 1;
             continue;
         }

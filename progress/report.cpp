@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -294,6 +295,58 @@ QString sourceLabel(const ReportSource& source)
     return QString::fromStdString(printableName(std::filesystem::path(file).filename().string()));
 }
 
+namespace {
+
+// A report's results files, open for reading while it lasts.
+struct Inputs {
+    struct Input {
+        std::string file;
+        int fd = -1;
+        struct stat st {};
+    };
+    std::vector<Input> files;
+
+    Inputs() = default;
+    Inputs(const Inputs&) = delete;
+    Inputs& operator=(const Inputs&) = delete;
+    ~Inputs()
+    {
+        for (const Input& i : files) {
+            ::close(i.fd);
+        }
+    }
+
+    // Opens every one; the exit status and why not, if one cannot be read.
+    std::optional<std::pair<int, std::string>> open(const std::vector<std::string>& names)
+    {
+        for (const std::string& file : names) {
+            // Read only: nothing below ever opens a results file for writing.
+            // Opening never waits (a FIFO nobody writes to opens at once, and then
+            // reads as empty); a pipe that is given is then read as it comes.
+            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+            if (fd < 0) {
+                return std::make_pair(1, "cannot read '" + file + "': " + std::strerror(errno));
+            }
+            files.push_back({file, fd, {}});
+            struct stat& input = files.back().st;
+            if (::fstat(fd, &input) != 0) {
+                return std::make_pair(1, "cannot read '" + file + "': " + std::strerror(errno));
+            }
+            // A device other than a terminal (/dev/zero, /dev/urandom) never ends
+            // and holds no rows: refused rather than read for ever.
+            if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
+                return std::make_pair(2, "'" + file + "' is a device, not a results file");
+            }
+            if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+                ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
 ReportRun readReport(const ReportSource& source, const std::string& out)
 {
     ReportRun run;
@@ -305,54 +358,21 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
     if (source.files.empty()) {
         return fail(1, "no results file to report on");
     }
-    struct Input {
-        std::string file;
-        int fd = -1;
-        struct stat st {};
-    };
-    std::vector<Input> inputs;
-    const struct Closer {
-        std::vector<Input>& inputs;
-        ~Closer()
-        {
-            for (const Input& i : inputs) {
-                ::close(i.fd);
-            }
-        }
-    } closer{inputs};
-    for (const std::string& file : source.files) {
-        // Read only: nothing below ever opens a results file for writing.
-        // Opening never waits (a FIFO nobody writes to opens at once, and then
-        // reads as empty); a pipe that is given is then read as it comes.
-        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-        if (fd < 0) {
-            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
-        }
-        inputs.push_back({file, fd, {}});
-        struct stat& input = inputs.back().st;
-        if (::fstat(fd, &input) != 0) {
-            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
-        }
-        // A device other than a terminal (/dev/zero, /dev/urandom) never ends
-        // and holds no rows: refused rather than read for ever.
-        if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
-            return fail(2, "'" + file + "' is a device, not a results file");
-        }
-        if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
-            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-        }
+    Inputs inputs;
+    if (const auto refused = inputs.open(source.files)) {
+        return fail(refused->first, refused->second);
     }
     const std::string& file = source.files.front();
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
-    const bool beside = S_ISREG(inputs.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
+    const bool beside = S_ISREG(inputs.files.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
     run.picture = out.empty() ? defaultReportPicture(file, beside) : out;
     const std::optional<PictureFormat> format = pictureFormatOf(run.picture);
     if (!format) {
         return fail(2, "the picture '" + run.picture + "' must end in .png, .jpg, .jpeg or .pdf");
     }
     run.format = *format;
-    for (const Input& input : inputs) {
+    for (const Inputs::Input& input : inputs.files) {
         const FileId id{static_cast<std::uint64_t>(input.st.st_dev), static_cast<std::uint64_t>(input.st.st_ino)};
         if (const auto refused = replacesResults("the picture", run.picture, input.file, id)) {
             return fail(2, *refused);
@@ -361,7 +381,7 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
 
     std::string error;
     SummaryBuilder builder;
-    for (const Input& input : inputs) {
+    for (const Inputs::Input& input : inputs.files) {
         if (!readResults(input.fd, builder, input.file, &error)) {
             return fail(1, error);
         }
