@@ -52,7 +52,7 @@ std::string frenchNumber(double value, int decimals)
     }
     const bool zero = plain.find_first_not_of("0.") == std::string::npos;  // no "−0,0"
     const std::size_t dot = plain.find('.');
-    const QLocale french(QLocale::French);
+    static const QLocale french(QLocale::French);
     const QString whole = QString::fromStdString(plain.substr(0, dot));
     bool counted = false;
     const qulonglong n = whole.toULongLong(&counted);
