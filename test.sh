@@ -23,5 +23,6 @@ status=0
 ctest --preset test || status=$?
 
 ./package.sh
-bash tests/install/install.sh --package build/package/tavelin-piano_3.03-1_amd64.deb build/release || status=$?
+source scripts/version.sh
+bash tests/install/install.sh --package "$tavelin_deb" build/release || status=$?
 exit "$status"

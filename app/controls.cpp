@@ -1,12 +1,123 @@
 #include "app/controls.h"
 
+#include "keyboard/keygeometry.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <cmath>
 
 namespace {
+
 constexpr int sunkenBorderPx = 2;
+
+using keyboard::toPixels;
+
+// A design font at the pixel size its point size has at 96 dpi.
+QFont designFont(const app::Font& font)
+{
+    QFont f(QString::fromLatin1(font.family));
+    f.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    f.setWeight(QFont::Normal);
+    return f;
 }
+
+// A design rectangle in twips, placed in pixels.
+QRect pixels(const app::Twips& box)
+{
+    const int x = toPixels(box.left);
+    const int y = toPixels(box.top);
+    return QRect(x, y, toPixels(box.left + box.width) - x, toPixels(box.top + box.height) - y);
+}
+
+QColor colour(const app::Colour& c, const QWidget* parent)
+{
+    switch (c.from) {
+    case app::Colour::From::Rgb:
+        return QColor::fromRgb(static_cast<QRgb>(c.rgb));
+    case app::Colour::From::HighlightedText:
+        return parent->palette().color(QPalette::HighlightedText);
+    case app::Colour::From::Light:
+        return parent->palette().color(QPalette::Light);
+    case app::Colour::From::None:
+        break;
+    }
+    return {};
+}
+
+bool given(const app::Colour& c)
+{
+    return c.from != app::Colour::From::None;
+}
+
+QLabel* makeLabel(const app::ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour(spec.text, parent));
+    label->setPalette(pal);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->move(toPixels(spec.box.left), toPixels(spec.box.top));
+    label->setFont(designFont(spec.font));
+    label->adjustSize();
+    return label;
+}
+
+PictureBox* makePicture(const app::ControlSpec& spec, QWidget* parent)
+{
+    auto* box = new PictureBox(QString::fromLatin1(spec.name), spec.sunken, spec.autoSize, parent);
+    if (given(spec.face)) {
+        box->setBackColor(colour(spec.face, parent));
+    }
+    return box;
+}
+
+CommandButton* makeButton(const app::ControlSpec& spec, QWidget* parent)
+{
+    auto* button = new CommandButton(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption), parent);
+    button->setFaceColour(colour(spec.face, parent));
+    return button;
+}
+
+QLineEdit* makeScore(const app::ControlSpec& spec, QWidget* parent)
+{
+    auto* score = new QLineEdit(QString::fromUtf8(spec.caption), parent);
+    score->setAlignment(Qt::AlignCenter);
+    score->setReadOnly(true);  // the score is the system's to write
+    score->setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette pal = score->palette();
+    pal.setColor(QPalette::Base, colour(spec.face, parent));
+    pal.setColor(QPalette::Text, colour(spec.text, parent));
+    score->setPalette(pal);
+    return score;
+}
+
+QWidget* makeWidget(const app::ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case app::ControlKind::Label:
+        return makeLabel(spec, parent);
+    case app::ControlKind::Picture:
+        return makePicture(spec, parent);
+    case app::ControlKind::Button:
+        return makeButton(spec, parent);
+    case app::ControlKind::Score:
+        return makeScore(spec, parent);
+    case app::ControlKind::ScrollBar:
+        return new QScrollBar(Qt::Horizontal, parent);
+    case app::ControlKind::CheckBox:
+        return new QCheckBox(QString::fromUtf8(spec.caption), parent);
+    case app::ControlKind::Keys:
+    case app::ControlKind::Command:
+        break;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 PictureBox::PictureBox(const QString& name, bool sunken, bool autoSize, QWidget* parent)
     : QFrame(parent), m_autoSize(autoSize)
@@ -114,4 +225,23 @@ void setCaption(QLabel* label, const QString& caption)
 {
     label->setText(caption);
     label->adjustSize();
+}
+
+QWidget* makeControl(const app::ControlSpec& spec, QWidget* parent)
+{
+    QWidget* w = makeWidget(spec, parent);
+    if (w == nullptr) {
+        return nullptr;
+    }
+    w->setObjectName(QString::fromLatin1(spec.name));
+    // The designed Tab order stays: nothing takes the focus, the keyboard
+    // plays notes and works the buttons through shortcuts.
+    w->setFocusPolicy(Qt::NoFocus);
+    if (spec.kind != app::ControlKind::Label) {
+        w->setGeometry(pixels(spec.box));
+        if (spec.font.family != nullptr) {
+            w->setFont(designFont(spec.font));
+        }
+    }
+    return w;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/controltable.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -52,3 +54,8 @@ protected:
 
 // A label's caption; the label sizes itself to it, from its fixed left edge.
 void setCaption(QLabel* label, const QString& caption);
+
+// A control of the window made as its row of the table describes it: name,
+// caption, place, colours and font. The keys and the commands are not made
+// here (nullptr): the keys are the window's, the commands have no control.
+QWidget* makeControl(const app::ControlSpec& spec, QWidget* parent);

@@ -6,6 +6,7 @@
 #include "exercise/picturenames.h"
 #include "exercise/speed.h"
 #include "keyboard/keygeometry.h"
+#include "platform/version.h"
 #include "sound/shortmsg.h"
 
 #include <QApplication>
@@ -13,11 +14,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <cmath>
 
 namespace {
-
-using keyboard::toPixels;
 
 constexpr int clientWidthPx = 1018;
 constexpr int clientHeightTwips = 7035;  // 469 px
@@ -30,45 +28,6 @@ constexpr std::uint32_t startupWaitLimitMs = 3000;
 constexpr int outputWatchMs = 20;  // how often an output that is getting ready is asked
 constexpr int play1Ms = 400;
 constexpr int greetingStepMs = 200;
-
-const QString captionShowNames = QStringLiteral("Afficher le nom de la note");
-const QString captionHideNames = QStringLiteral("Cacher le nom de la note");
-const QString captionHelp = QStringLiteral("Aide à la lecture");
-
-// Design fonts: the metric-compatible Liberation faces stand in for Times New
-// Roman and Arial, at the pixel size the point size has at 96 dpi.
-QFont designFont(const char* family, double points)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    f.setWeight(QFont::Normal);
-    return f;
-}
-
-QFont serif9() { return designFont("Liberation Serif", 9); }
-
-// A design rectangle in twips, placed in pixels.
-QRect twips(int left, int top, int width, int height)
-{
-    const int x = toPixels(left);
-    const int y = toPixels(top);
-    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int leftTwips, int topTwips,
-                  const QColor& colour)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFont(serif9());
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->move(toPixels(leftTwips), toPixels(topTwips));
-    label->adjustSize();
-    return label;
-}
 
 }  // namespace
 
@@ -94,7 +53,7 @@ Form1::Form1(const Form1Services& services)
     installAccessibleRoles();
     setObjectName(QStringLiteral("Form1"));
     m_notes.setRange(services.noteRange);
-    setWindowTitle(QStringLiteral("Tavelin Piano 3.03"));
+    setWindowTitle(QString::fromLatin1(platform::programCaption));
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(clientWidthPx, m_clientHeight.pixels());
     m_background = m_pictures.load(picturePath(QStringLiteral("background.jpg")));
@@ -127,23 +86,43 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    // Children stack in creation order, so the controls are made from the
-    // bottommost to the topmost. Labels come first: they are painted on the
-    // window's own surface, below every other control.
-    const QColor highlightText = palette().color(QPalette::HighlightedText);
-    const QColor white(0xFF, 0xFF, 0xFF);
-    label1 = makeLabel(this, QStringLiteral("label1"), QStringLiteral("Vitesse : 3"), 11880, 3840, white);
-    m_speedEnds[0] = makeLabel(this, QStringLiteral("Label2(0)"), QStringLiteral("Lent"), 10560, 4110, highlightText);
-    m_speedEnds[1] = makeLabel(this, QStringLiteral("Label2(1)"), QStringLiteral("Rapide"), 12840, 4110, highlightText);
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Note : 0"), 5760, 4110, white);
-    Label3->hide();
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Son"), 10050, 4110, highlightText);
+    for (const app::ControlSpec& spec : app::controls()) {
+        if (spec.kind == app::ControlKind::Keys) {
+            buildKeys();
+        } else {
+            makeControl(spec, this);
+        }
+    }
+    const auto child = [this]<typename T>(T*& member, const char* name) {
+        member = findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(member != nullptr);
+    };
+    child(label1, "label1");
+    child(m_speedEnds[0], "Label2(0)");
+    child(m_speedEnds[1], "Label2(1)");
+    child(Label3, "Label3");
+    child(Label4, "Label4");
+    const std::vector<const app::ControlSpec*> modes = app::modes();
+    for (std::size_t i = 0; i < m_modes.size(); ++i) {
+        child(m_modes[i], modes[i]->name);
+    }
+    child(text1, "text1");
+    child(Command3, "Command3");
+    child(Command4, "Command4");
+    child(HScroll1, "HScroll1");
+    child(stop1, "stop1");
+    child(Check1, "Check1");
+    child(Picture1, "Picture1");
+    child(Picture2, "Picture2");
+    child(Picture3, "Picture3");
+    child(Picture4, "Picture4");
+    child(Picture6, "Picture6");
+    child(Picture7, "Picture7");
+    setUpControls();
+}
 
-    const QColor panelGrey(0x80, 0x80, 0x80);
-    Picture2 = new PictureBox(QStringLiteral("Picture2"), true, false, this);
-    Picture2->setGeometry(twips(5715, 120, 3810, 3810));
-    Picture2->setBackColor(panelGrey);
-
+void Form1::buildKeys()
+{
     for (int pass = 0; pass < 2; ++pass) {
         const bool black = pass == 1;  // black keys above the white ones
         for (int note = keyboard::firstKey; note <= keyboard::lastKey; ++note) {
@@ -164,92 +143,31 @@ void Form1::buildControls()
             m_keys[static_cast<std::size_t>(note - keyboard::firstKey)] = key;
         }
     }
+}
 
-    const QColor face(0x6A, 0x4B, 0x39);
-    static const char* const modeCaptions[6] = {"Clef de sol", "Clef de sol (# et b)", "Clef de fa",
-                                                "Clef de fa (# et b)", "Clefs de sol et de fa", "Toutes les notes"};
+// What the controls start as, and the handlers they call.
+void Form1::setUpControls()
+{
+    Label3->hide();
     for (int i = 1; i <= 6; ++i) {
-        auto* button = new CommandButton(QStringLiteral("m(%1)").arg(i), QString::fromUtf8(modeCaptions[i - 1]), this);
-        button->setGeometry(twips(13470, 1035 + 420 * (i - 1), 1695, 420));
-        button->setFaceColour(face);
-        button->setFont(serif9());
-        connect(button, &QPushButton::clicked, this, [this, i] { m_Click(static_cast<std::int16_t>(i)); });
-        m_modes[static_cast<std::size_t>(i - 1)] = button;
+        connect(m(i), &QPushButton::clicked, this, [this, i] { m_Click(static_cast<std::int16_t>(i)); });
     }
-
-    text1 = new QLineEdit(QStringLiteral("0"), this);
-    text1->setObjectName(QStringLiteral("text1"));
-    text1->setGeometry(twips(13470, 120, 1695, 840));
-    text1->setFont(designFont("Liberation Sans", 33));
-    text1->setAlignment(Qt::AlignCenter);
-    text1->setReadOnly(true);  // the score is the system's to write
-    text1->setFocusPolicy(Qt::NoFocus);
-    text1->setContextMenuPolicy(Qt::NoContextMenu);
-    {
-        QPalette pal = text1->palette();
-        pal.setColor(QPalette::Base, QColor(0x3C, 0x3C, 0x49));
-        pal.setColor(QPalette::Text, QColor(0xC0, 0x40, 0x00));
-        text1->setPalette(pal);
-    }
-
-    Command3 = new CommandButton(QStringLiteral("Command3"), captionShowNames, this);
-    Command3->setGeometry(twips(6953, 3975, 1335, 420));
-    Command3->setFaceColour(face);
-    Command3->setFont(designFont("Liberation Serif", 8.25));
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-
-    Command4 = new CommandButton(QStringLiteral("Command4"), captionHelp, this);
-    Command4->setGeometry(twips(13470, 3975, 1695, 420));
-    Command4->setFaceColour(face);
-    Command4->setFont(serif9());
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-
-    Picture3 = new PictureBox(QStringLiteral("Picture3"), true, false, this);
-    Picture3->setGeometry(twips(0, 7060, 15345, 750));
     Picture3->setPicture(m_pictures.load(picturePath(QStringLiteral("namestrip.jpg"))));
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setGeometry(twips(10980, 4080, 1815, 255));
     HScroll1->setRange(exercise::slowestSpeed, exercise::fastestSpeed);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
     HScroll1->setValue(3);
     HScroll1->setTracking(false);  // a drag applies once, when the thumb is let go
-    HScroll1->setFocusPolicy(Qt::NoFocus);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
 
-    stop1 = new CommandButton(QStringLiteral("stop1"), QStringLiteral("Arrêter"), this);
-    stop1->setGeometry(twips(13470, 3555, 1695, 420));
-    stop1->setFaceColour(QColor(0x80, 0x00, 0x00));
-    stop1->setFont(serif9());
     stop1->setEnabled(false);
     connect(stop1, &QPushButton::clicked, this, &Form1::stop1_Click);
-
-    Picture4 = new PictureBox(QStringLiteral("Picture4"), false, true, this);
-    Picture4->setGeometry(twips(480, 360, 120, 240));
-
-    Check1 = new QCheckBox(QString::fromUtf8("出现音符时发音"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(twips(9825, 4110, 195, 195));
     Check1->setChecked(true);
-    Check1->setFocusPolicy(Qt::NoFocus);
-    // Its caption lies outside its square and is never seen; a screen reader
-    // says what the eye reads beside it.
-    Check1->setAccessibleName(Label4->text());
-
-    Picture6 = new PictureBox(QStringLiteral("Picture6"), false, true, this);
-    Picture6->setGeometry(twips(6120, 1275, 660, 1500));
     Picture6->hide();
-
-    Picture7 = new PictureBox(QStringLiteral("Picture7"), false, false, this);
-    Picture7->setGeometry(twips(5745, 150, 3750, 3750));
-    Picture7->setBackColor(palette().color(QPalette::Light));
     Picture7->hide();
-
-    Picture1 = new PictureBox(QStringLiteral("Picture1"), true, false, this);
-    Picture1->setGeometry(twips(5715, 120, 3810, 3810));
-    Picture1->setBackColor(panelGrey);
 }
 
 KeyButton* Form1::kkey(int index) const

@@ -178,6 +178,8 @@ private:
     bool underMessageBox() const;
     bool startupready();
     void buildControls();
+    void buildKeys();
+    void setUpControls();
     void buildShortcuts();
     static void installAccessibleRoles();
     void buildAccessibility();

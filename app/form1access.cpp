@@ -3,6 +3,8 @@
 // by their note, and the note panel described by what it shows.
 #include "app/form1.h"
 
+#include "app/controltable.h"
+
 #include "exercise/picturedescription.h"
 #include "keyboard/keygeometry.h"
 #include "progress/notenames.h"
@@ -49,14 +51,22 @@ void Form1::buildAccessibility()
 
     setAccessibleName(windowTitle());
     // Buttons are named by their captions and described by their tooltips,
-    // which give their shortcuts; the labels are read as their text.
-    Check1->setAccessibleName(QStringLiteral("Son"));
-    Label4->setBuddy(Check1);
-    HScroll1->setAccessibleName(QStringLiteral("Vitesse"));
-    text1->setAccessibleName(QStringLiteral("Score"));
-    Picture1->setAccessibleName(QStringLiteral("Note à lire"));
-    Picture2->setAccessibleName(QStringLiteral("Nom de la note"));
-    Picture3->setAccessibleName(QStringLiteral("Noms des notes sous les touches"));
+    // which give their shortcuts; the labels are read as their text. A
+    // control named by the label beside it is that label's buddy.
+    for (const app::ControlSpec& spec : app::controls()) {
+        QWidget* w = findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly);
+        if (w == nullptr) {
+            continue;
+        }
+        if (spec.accessibleName != nullptr || spec.labelledBy != nullptr) {
+            w->setAccessibleName(QString::fromUtf8(app::spokenName(spec)));
+        }
+        if (spec.labelledBy != nullptr) {
+            if (auto* label = findChild<QLabel*>(QString::fromLatin1(spec.labelledBy), Qt::FindDirectChildrenOnly)) {
+                label->setBuddy(w);
+            }
+        }
+    }
 
     // "do 3", "fa dièse 3": black keys by their sharp, octaves numbered the
     // French way (middle C is do 3).

@@ -77,11 +77,11 @@ void Form1::Command3_Click()
     if (namestate == 1) {
         namestate = -1;
         pictureopen();
-        Command3->setText(QStringLiteral("Cacher le nom de la note"));
+        Command3->setText(QString::fromUtf8(app::control("Command3")->otherCaption));
     } else if (namestate == -1) {
         namestate = 1;
         pictureclose();
-        Command3->setText(QStringLiteral("Afficher le nom de la note"));
+        Command3->setText(QString::fromUtf8(app::control("Command3")->caption));
     }
     Command3->setEnabled(true);
 }
@@ -92,11 +92,11 @@ void Form1::Command4_Click()
     if (helpstate == 1) {
         helpstate = -1;
         windowadd();
-        Command4->setText(QStringLiteral("Aide à la lecture"));
+        Command4->setText(QString::fromUtf8(app::control("Command4")->caption));
     } else if (helpstate == -1) {
         helpstate = 1;
         windowcut();
-        Command4->setText(QStringLiteral("Aide à la lecture"));
+        Command4->setText(QString::fromUtf8(app::control("Command4")->caption));
     }
     Command4->setEnabled(true);
 }

@@ -2,38 +2,42 @@
 // window that F1 opens and the pupils window that F11 asks for.
 #include "app/form1.h"
 
+#include "app/controltable.h"
 #include "app/helpwindow.h"
-#include "keyboard/shortcuts.h"
 
 #include <QAbstractButton>
 #include <QShortcut>
 
 namespace {
 
-// What a control does, for its tooltip; the shortcut's key follows.
-struct Tip {
-    const char* control;
-    const char* text;
-};
-
-constexpr Tip tips[] = {
-    {"m(1)", "Commencer « Clef de sol » : 50 notes"},
-    {"m(2)", "Commencer « Clef de sol (# et b) » : 50 notes"},
-    {"m(3)", "Commencer « Clef de fa » : 50 notes"},
-    {"m(4)", "Commencer « Clef de fa (# et b) » : 50 notes"},
-    {"m(5)", "Commencer « Clefs de sol et de fa » : 50 notes"},
-    {"m(6)", "Commencer « Toutes les notes » : 50 notes"},
-    {"stop1", "Arrêter l'exercice en cours"},
-    {"Check1", "Son : jouer chaque note quand elle paraît"},
-    {"Command3", "Afficher ou cacher le nom de la note"},
-    {"Command4", "Aide à la lecture : le nom des notes sous les touches"},
-};
-
-QString tipWithKey(const char* text, const char* control)
+QString utf8(const char* text)
 {
-    QString tip = QString::fromUtf8(text);
-    if (const keyboard::Shortcut* s = keyboard::shortcutFor(control)) {
-        tip += QStringLiteral(" (%1)").arg(QString::fromUtf8(s->keyName));
+    return QString::fromUtf8(text);
+}
+
+// "Aide : F1 · Élèves : F11": the keys of the commands without a button.
+QString commandKeys()
+{
+    QStringList keys;
+    for (const app::ControlSpec& spec : app::controls()) {
+        if (spec.kind == app::ControlKind::Command) {
+            keys += QStringLiteral("%1 : %2").arg(utf8(spec.caption), utf8(spec.key.name));
+        }
+    }
+    return keys.join(QStringLiteral(" · "));
+}
+
+QString tooltip(const app::ControlSpec& spec)
+{
+    QString tip = utf8(spec.tooltip);
+    if (tip.contains(QLatin1String("%1"))) {
+        tip = tip.arg(utf8(app::spokenName(spec)));
+    }
+    if (spec.tipEnd == app::TipEnd::HelpKeys) {
+        return tip + QLatin1Char(' ') + commandKeys();
+    }
+    if (spec.key.sequence != nullptr) {
+        tip += QStringLiteral(" (%1)").arg(utf8(spec.key.name));
     }
     return tip;
 }
@@ -42,12 +46,12 @@ QString tipWithKey(const char* text, const char* control)
 
 void Form1::buildShortcuts()
 {
-    for (const keyboard::Shortcut& s : keyboard::shortcuts) {
-        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(s.key)), this);
-        shortcut->setObjectName(QStringLiteral("shortcut %1").arg(QString::fromLatin1(s.control)));
+    for (const app::ControlSpec* spec : app::shortcuts()) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(spec->key.sequence)), this);
+        const QString control = QString::fromLatin1(spec->name);
+        shortcut->setObjectName(QStringLiteral("shortcut %1").arg(control));
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);  // one press, one click, as with the mouse
-        const QString control = QString::fromLatin1(s.control);
         if (control == QLatin1String("help")) {
             connect(shortcut, &QShortcut::activated, this, &Form1::showHelp);
             continue;
@@ -62,19 +66,14 @@ void Form1::buildShortcuts()
         // an animation under way has its own button disabled.
         connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     }
-    for (const Tip& t : tips) {
-        if (auto* w = findChild<QWidget*>(QString::fromLatin1(t.control), Qt::FindDirectChildrenOnly)) {
-            w->setToolTip(tipWithKey(t.text, t.control));
+    for (const app::ControlSpec& spec : app::controls()) {
+        if (spec.tooltip == nullptr) {
+            continue;
+        }
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly)) {
+            w->setToolTip(tooltip(spec));
         }
     }
-    const QString helpKey = QStringLiteral("Aide : %1 · Élèves : %2")
-                                .arg(QString::fromUtf8(keyboard::shortcutFor("help")->keyName),
-                                     QString::fromUtf8(keyboard::shortcutFor("pupils")->keyName));
-    HScroll1->setToolTip(QStringLiteral("Vitesse : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), "
-                                        "entre deux exercices. %1")
-                             .arg(helpKey));
-    text1->setToolTip(QStringLiteral("Score : les bonnes réponses de l'exercice. %1").arg(helpKey));
-    Picture1->setToolTip(QStringLiteral("La note à lire : jouez sa touche. %1").arg(helpKey));
 }
 
 void Form1::showHelp()

@@ -1,7 +1,9 @@
 #include "app/helpwindow.h"
 
+#include "app/controltable.h"
+
 #include "keyboard/keymappicture.h"
-#include "keyboard/shortcuts.h"
+#include "platform/version.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,39 +22,41 @@ constexpr int widthPx = 720;
 constexpr int heightPx = 640;
 constexpr int mapWidthPx = 660;  // the map picture, scaled to sit in the text
 
-const char* const version = "3.03";
+QString utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
-// What each shortcut does, in the order of the table in keyboard/shortcuts.h.
+QString caption(const char* control)
+{
+    return utf8(app::control(control)->caption);
+}
+
+// The keys and what each does, in the order of the shortcuts.
 QString shortcutRows()
 {
-    const auto what = [](std::string_view control) -> QString {
-        static const std::pair<const char*, const char*> texts[] = {
-            {"help", "ouvre cette aide"},
-            {"m(1)", "commence « Clef de sol »"},
-            {"m(2)", "commence « Clef de sol (# et b) »"},
-            {"m(3)", "commence « Clef de fa »"},
-            {"m(4)", "commence « Clef de fa (# et b) »"},
-            {"m(5)", "commence « Clefs de sol et de fa »"},
-            {"m(6)", "commence « Toutes les notes »"},
-            {"stop1", "« Arrêter » : arrête l'exercice en cours"},
-            {"Check1", "« Son » : coche ou décoche le son des notes"},
-            {"Command3", "« Afficher le nom de la note » / « Cacher le nom de la note »"},
-            {"Command4", "« Aide à la lecture » : les noms sous les touches"},
-            {"pupils", "ouvre la fenêtre « Élèves » : qui joue, la classe et les bilans"},
-        };
-        for (const auto& [name, text] : texts) {
-            if (control == name) {
-                return QString::fromUtf8(text);
-            }
-        }
-        return {};
-    };
     QString rows;
-    for (const keyboard::Shortcut& s : keyboard::shortcuts) {
-        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(QString::fromUtf8(s.keyName), what(s.control));
+    for (const app::ControlSpec* s : app::shortcuts()) {
+        QString what = utf8(s->help);
+        if (what.contains(QLatin1String("%1"))) {
+            what = what.arg(utf8(app::spokenName(*s)));
+        }
+        if (what.contains(QLatin1String("%2"))) {
+            what = what.arg(utf8(s->otherCaption));
+        }
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(utf8(s->key.name), what);
     }
     return rows;
+}
+
+// The six exercises, by their buttons.
+QString exerciseItems()
+{
+    QString items;
+    for (const app::ControlSpec* m : app::modes()) {
+        items += QStringLiteral("<li><b>%1</b> : %2</li>").arg(utf8(m->caption), utf8(m->exercise));
+    }
+    return items;
 }
 
 }  // namespace
@@ -62,7 +66,7 @@ HelpWindow::HelpWindow(QWidget* parent)
       m_browser(new QTextBrowser(this)),
       m_playing(new QLabel(this)),
       m_pupils(new QPushButton(QStringLiteral("Élèves et progrès (%1)")
-                                   .arg(QString::fromUtf8(keyboard::shortcutFor("pupils")->keyName)),
+                                   .arg(utf8(app::control("pupils")->key.name)),
                                this))
 {
     setObjectName(QStringLiteral("help"));
@@ -110,7 +114,7 @@ void HelpWindow::setPlaying(const QString& description)
 QString HelpWindow::html()
 {
     QString h;
-    h += QStringLiteral("<h1>Tavelin Piano %1</h1>").arg(QString::fromLatin1(version));
+    h += QStringLiteral("<h1>Tavelin Piano %1</h1>").arg(QString::fromLatin1(platform::versionNumber));
     h += QStringLiteral(
         "<p>Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai "
         "piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, "
@@ -118,20 +122,13 @@ QString HelpWindow::html()
         "score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec "
         "une croix, juste avant la note suivante. « Note : » compte les notes montrées.</p>");
 
-    h += QStringLiteral("<h2>Les six exercices</h2><ul>"
-                        "<li><b>Clef de sol</b> : les touches blanches de mi 2 à fa 5, en clef de sol.</li>"
-                        "<li><b>Clef de sol (# et b)</b> : toutes les touches de mi 2 à fa 5, les noires écrites "
-                        "avec un dièse ou un bémol.</li>"
-                        "<li><b>Clef de fa</b> : les touches blanches de do 1 à la 3, en clef de fa.</li>"
-                        "<li><b>Clef de fa (# et b)</b> : toutes les touches de do 1 à la 3.</li>"
-                        "<li><b>Clefs de sol et de fa</b> : les touches blanches des deux, chacune dans une clef "
-                        "qui la porte.</li>"
-                        "<li><b>Toutes les notes</b> : toutes les touches, en clef de sol à partir du do du "
-                        "milieu (do 3), en clef de fa en dessous.</li></ul>"
-                        "<p><b>Arrêter</b> termine l'exercice avant la fin. <b>Son</b> fait entendre chaque note "
-                        "quand elle paraît. <b>Afficher le nom de la note</b> fait glisser le nom de la note à côté "
-                        "de la portée ; <b>Aide à la lecture</b> agrandit la fenêtre pour montrer le nom des notes "
-                        "sous les touches.</p>");
+    h += QStringLiteral("<h2>Les six exercices</h2><ul>%1</ul>"
+                        "<p><b>%2</b> termine l'exercice avant la fin. <b>%3</b> fait entendre chaque note "
+                        "quand elle paraît. <b>%4</b> fait glisser le nom de la note à côté "
+                        "de la portée ; <b>%5</b> agrandit la fenêtre pour montrer le nom des notes "
+                        "sous les touches.</p>")
+             .arg(exerciseItems(), caption("stop1"), utf8(app::spokenName(*app::control("Check1"))),
+                  caption("Command3"), caption("Command4"));
 
     h += QStringLiteral("<h2>La vitesse</h2>"
                         "<p>La barre <b>Vitesse</b> va de 1 (<b>Lent</b>, une note toutes les 6 secondes) à 5 "
@@ -184,6 +181,6 @@ QString HelpWindow::html()
         "Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; "
         "les images sont dessinées par le programme avec les polices Liberation et Noto Music ; "
         "la fenêtre est faite avec Qt.</p>")
-             .arg(QString::fromLatin1(version));
+             .arg(QString::fromLatin1(platform::versionNumber));
     return h;
 }

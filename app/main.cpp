@@ -4,12 +4,13 @@
 #include "app/options.h"
 #include "app/pupiloptions.h"
 #include "app/pupilswindow.h"
+#include "app/reportcommand.h"
 #include "app/windowframe.h"
 #include "keyboard/computerkeyboard.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
-#include "progress/classreport.h"
+#include "platform/version.h"
 #include "progress/launcher.h"
 #include "progress/playingpupil.h"
 #include "progress/pupilfolder.h"
@@ -29,6 +30,7 @@
 #include <cstring>
 #include <utility>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include <xcb/xcb.h>
@@ -130,21 +132,11 @@ void printLibraryLine(const std::string& line)
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// The answers that need no window: the help, the version, the lists, the
+// reports, and an option refused. Nothing when the window is wanted.
+std::optional<int> answerWithoutWindow(const Options& options, const std::vector<progress::ReportSource>& sources,
+                                       int argc, char** argv)
 {
-    sound::diagnostics::setPrinter(&printLibraryLine);
-    // Options that need no window are answered before any window system is
-    // asked for, so they work over ssh and in scripts too.
-    Options options = parseOptions(argc, argv);
-    std::vector<progress::ReportSource> sources;  // what --report reports on: files, then pupils
-    if (options.action != Options::Action::Exit) {
-        if (const QString error = app::resolvePupils(options, &sources); !error.isEmpty()) {
-            print(stderr, QStringLiteral("tavelin-piano: %1").arg(error));
-            return 2;
-        }
-    }
     switch (options.action) {
     case Options::Action::Exit:
         print(options.exitStatus == 0 ? stdout : stderr, options.message);
@@ -172,82 +164,64 @@ int main(int argc, char** argv)
         return finishOutput(app::listPupils());
     case Options::Action::Report:
         if (sources.size() > 1) {
-            return finishOutput(progress::runClassReport(sources, options.reportOut, argc, argv));
+            return finishOutput(app::runClassReport(sources, options.reportOut, argc, argv));
         }
-        return finishOutput(progress::runReport(sources.front(), options.reportOut, argc, argv));
+        return finishOutput(app::runReport(sources.front(), options.reportOut, argc, argv));
     case Options::Action::Run:
-    case Options::Action::Pupils: break;
+    case Options::Action::Pupils:
+        break;
     }
-    // From here a logout or Ctrl+C closes the window, even one that comes
-    // before the window is up.
-    platform::catchTerminate();
+    return std::nullopt;
+}
 
-    if (!hasDisplay()) {
-        print(stderr, QStringLiteral("no display: set DISPLAY or run in a desktop session"));
-        return 1;
+// Who plays first: --results FILE, with --pupil NAME's settings. The file
+// is tried now, before any window: one that cannot be written stops the
+// program here, as a bad option does (false).
+bool chooseFirstPupil(progress::PlayingPupil& playing, const Options& options)
+{
+    if (options.resultsFile.empty()) {
+        return true;
     }
-
-    // A file size limit (ulimit -f) makes a write past it fail with EFBIG,
-    // which the results file reports and keeps its rows for, rather than
-    // end the program with every row still waiting.
-    std::signal(SIGXFSZ, SIG_IGN);
-
-    // Who plays: --results FILE or --pupil NAME at first, then whoever the
-    // pupils window chooses. Every run's notes are appended to the file at
-    // the run's end, by a thread of their own. The file is tried now, before
-    // any window: one that cannot be written stops the program here, as a
-    // bad option does.
-    progress::PlayingPupil playing({options.focus, options.noteRange},
-                                   [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
-    if (!options.resultsFile.empty()) {
-        progress::PlayingPupil::Choice first;
-        first.file = options.resultsFile;
-        if (!options.pupils.isEmpty()) {
-            first.name = options.pupils.front();
-            const auto folder = progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-            std::string error;
-            const auto settings =
-                folder ? progress::practice::read(progress::pupilfolder::settingsPath(*folder, first.name.toStdString())
-                                                       .value_or(std::filesystem::path()),
-                                                   &error)
-                       : std::nullopt;
-            if (settings) {
-                first.settings = *settings;
-            } else if (!error.empty()) {
-                std::fprintf(stderr, "tavelin-piano: %s; the pupil plays with the usual settings\n", error.c_str());
-            }
-        }
-        if (const std::string error = playing.choose(first); !error.empty()) {
-            std::fprintf(stderr, "tavelin-piano: %s (--results)\n", error.c_str());
-            return 2;
+    progress::PlayingPupil::Choice first;
+    first.file = options.resultsFile;
+    if (!options.pupils.isEmpty()) {
+        first.name = options.pupils.front();
+        const auto folder = progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        std::string error;
+        const auto settings =
+            folder ? progress::practice::read(progress::pupilfolder::settingsPath(*folder, first.name.toStdString())
+                                                   .value_or(std::filesystem::path()),
+                                               &error)
+                   : std::nullopt;
+        if (settings) {
+            first.settings = *settings;
+        } else if (!error.empty()) {
+            std::fprintf(stderr, "tavelin-piano: %s; the pupil plays with the usual settings\n", error.c_str());
         }
     }
-    resultsAtExit = &playing;
-    std::atexit(&saveResultsAtExit);
-    // Cleared before main's objects go, so the exit handler never sees them gone.
-    const struct ExitGuard {
-        ~ExitGuard() { resultsAtExit = nullptr; }
-    } exitGuard;
+    if (const std::string error = playing.choose(first); !error.empty()) {
+        std::fprintf(stderr, "tavelin-piano: %s (--results)\n", error.c_str());
+        return false;
+    }
+    return true;
+}
 
-    QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
-    QApplication app(argc, argv);
-    platform::watchTerminate();  // a box shown while the window is built ends with it too
+void nameApplication()
+{
     QApplication::setApplicationName(QStringLiteral("tavelin-piano"));
     // Qt appends the display name to every window title unless the title
     // ends with it already: so it is the caption itself.
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin Piano 3.03"));
-    QApplication::setApplicationVersion(QStringLiteral("3.03"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(platform::programCaption));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::versionNumber));
     // The desktop entry's name, so that Wayland compositors find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
+}
 
-    if (options.action == Options::Action::Pupils) {
-        // The pupils window alone: no piano, no sound, nothing recorded.
-        PupilsWindow pupils(pupilsServices(nullptr), nullptr);
-        platform::closeOnTerminate(&pupils);
-        pupils.show();
-        return QApplication::exec();
-    }
-
+// The piano window, with its sound, its keyboards and the pupils window it
+// opens, until it is closed; then the rows not yet written are. Returns the
+// exit status.
+int runPiano(QApplication& app, const Options& options, progress::PlayingPupil& playing)
+{
     platform::QtTimeBase time;
     sound::DefaultOutputSystem outputs{windowSynthConfig()};
     app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
@@ -294,6 +268,8 @@ int main(int argc, char** argv)
     timing.watch(&form);
     window.show();
     int status = QApplication::exec();
+    // The rows still waiting are written while the window is still there, as
+    // when it closes.
     resultsAtExit = nullptr;
     std::string unwrittenFile;
     if (const std::size_t lost = playing.finish(&unwrittenFile); lost > 0) {
@@ -301,4 +277,67 @@ int main(int argc, char** argv)
         status = status == 0 ? 1 : status;
     }
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    sound::diagnostics::setPrinter(&printLibraryLine);
+    // Options that need no window are answered before any window system is
+    // asked for, so they work over ssh and in scripts too.
+    Options options = parseOptions(argc, argv);
+    std::vector<progress::ReportSource> sources;  // what --report reports on: files, then pupils
+    if (options.action != Options::Action::Exit) {
+        if (const QString error = app::resolvePupils(options, &sources); !error.isEmpty()) {
+            print(stderr, QStringLiteral("tavelin-piano: %1").arg(error));
+            return 2;
+        }
+    }
+    if (const std::optional<int> status = answerWithoutWindow(options, sources, argc, argv)) {
+        return *status;
+    }
+    // From here a logout or Ctrl+C closes the window, even one that comes
+    // before the window is up.
+    platform::catchTerminate();
+
+    if (!hasDisplay()) {
+        print(stderr, QStringLiteral("no display: set DISPLAY or run in a desktop session"));
+        return 1;
+    }
+
+    // A file size limit (ulimit -f) makes a write past it fail with EFBIG,
+    // which the results file reports and keeps its rows for, rather than
+    // end the program with every row still waiting.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // Who plays: --results FILE or --pupil NAME at first, then whoever the
+    // pupils window chooses. Every run's notes are appended to the file at
+    // the run's end, by a thread of their own.
+    progress::PlayingPupil playing({options.focus, options.noteRange},
+                                   [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+    if (!chooseFirstPupil(playing, options)) {
+        return 2;
+    }
+    resultsAtExit = &playing;
+    std::atexit(&saveResultsAtExit);
+    // Cleared before main's objects go, so the exit handler never sees them gone.
+    const struct ExitGuard {
+        ~ExitGuard() { resultsAtExit = nullptr; }
+    } exitGuard;
+
+    QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
+    QApplication app(argc, argv);
+    platform::watchTerminate();  // a box shown while the window is built ends with it too
+    nameApplication();
+
+    if (options.action == Options::Action::Pupils) {
+        // The pupils window alone: no piano, no sound, nothing recorded.
+        PupilsWindow pupils(pupilsServices(nullptr), nullptr);
+        platform::closeOnTerminate(&pupils);
+        pupils.show();
+        return QApplication::exec();
+    }
+
+    return runPiano(app, options, playing);
 }

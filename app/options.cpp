@@ -1,6 +1,7 @@
 #include "app/options.h"
 
 #include "exercise/notechoice.h"
+#include "platform/version.h"
 #include "progress/pupils.h"
 #include "progress/report.h"
 
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -23,62 +25,61 @@ constexpr ValueOption valueOptions[] = {
     {"--notes", "LOW-HIGH"},     {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
 };
 
-}  // namespace
+// Every option the program takes, with its help line.
+struct OptionSet {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Affiche cette aide.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Affiche la version.")};
+    QCommandLineOption midiOut{QStringLiteral("midi-out"),
+                               QStringLiteral("Joue par la sortie MIDI N (0 : le synthétiseur intégré)."),
+                               QStringLiteral("N")};
+    QCommandLineOption listOut{QStringLiteral("list-midi-out"), QStringLiteral("Liste les sorties MIDI.")};
+    QCommandLineOption midiIn{QStringLiteral("midi-in"),
+                              QStringLiteral("Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous)."),
+                              QStringLiteral("none|CLIENT:PORT")};
+    QCommandLineOption listIn{QStringLiteral("list-midi-in"), QStringLiteral("Liste les claviers MIDI.")};
+    QCommandLineOption results{QStringLiteral("results"),
+                               QStringLiteral("Ajoute le résultat de chaque note au fichier CSV FILE."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption report{QStringLiteral("report"),
+                              QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
+                                             "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption out{QStringLiteral("out"),
+                           QStringLiteral("Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
+                                          "ou PDF de la classe (class.pdf)."),
+                           QStringLiteral("IMAGE")};
+    QCommandLineOption pupil{QStringLiteral("pupil"),
+                             QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
+                             QStringLiteral("NAME")};
+    QCommandLineOption listPupils{QStringLiteral("list-pupils"),
+                                  QStringLiteral("Liste les élèves, leurs séances et la dernière date.")};
+    QCommandLineOption focus{QStringLiteral("focus"),
+                             QStringLiteral("Les notes manquées reviennent plus souvent (avec --pupil ou --results).")};
+    QCommandLineOption notes{QStringLiteral("notes"),
+                             QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
+                             QStringLiteral("LOW-HIGH")};
+    QCommandLineOption pupilsWindow{QStringLiteral("pupils"),
+                                    QStringLiteral("Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
+                                                   "les réglages et les raccourcis des élèves.")};
 
-Options parseOptions(const QStringList& arguments)
+    QList<QCommandLineOption> all() const
+    {
+        return {help, version, midiOut, listOut, midiIn, listIn, results, report, out, pupil, listPupils, focus, notes,
+                pupilsWindow};
+    }
+};
+
+// Why the arguments cannot be read, or nothing.
+using Fault = std::optional<QString>;
+
+// An option that takes a value, followed by another of our options, was
+// given no value: "--pupil --focus" names no pupil "--focus". --report
+// alone may go without one (its files come after the options, or its
+// pupils are named by --pupil), so that the options after it go in any
+// order: it is given an empty value. A value that starts with "--" is still
+// given as --pupil=--x.
+Fault markEmptyValues(QStringList& args, const QList<QCommandLineOption>& all)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tavelin Piano: piano et lecture de notes."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Affiche cette aide."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Affiche la version."));
-    const QCommandLineOption midiOut(QStringLiteral("midi-out"),
-                                     QStringLiteral("Joue par la sortie MIDI N (0 : le synthétiseur intégré)."),
-                                     QStringLiteral("N"));
-    const QCommandLineOption listOut(QStringLiteral("list-midi-out"), QStringLiteral("Liste les sorties MIDI."));
-    const QCommandLineOption midiIn(QStringLiteral("midi-in"),
-                                    QStringLiteral("Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous)."),
-                                    QStringLiteral("none|CLIENT:PORT"));
-    const QCommandLineOption listIn(QStringLiteral("list-midi-in"), QStringLiteral("Liste les claviers MIDI."));
-    const QCommandLineOption results(QStringLiteral("results"),
-                                     QStringLiteral("Ajoute le résultat de chaque note au fichier CSV FILE."),
-                                     QStringLiteral("FILE"));
-    const QCommandLineOption report(QStringLiteral("report"),
-                                    QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
-                                                   "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
-                                                "ou PDF de la classe (class.pdf)."),
-                                 QStringLiteral("IMAGE"));
-    const QCommandLineOption pupil(QStringLiteral("pupil"),
-                                   QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
-                                   QStringLiteral("NAME"));
-    const QCommandLineOption listPupils(QStringLiteral("list-pupils"),
-                                        QStringLiteral("Liste les élèves, leurs séances et la dernière date."));
-    const QCommandLineOption focus(QStringLiteral("focus"),
-                                   QStringLiteral("Les notes manquées reviennent plus souvent (avec --pupil ou --results)."));
-    const QCommandLineOption notes(QStringLiteral("notes"),
-                                   QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
-                                   QStringLiteral("LOW-HIGH"));
-    const QCommandLineOption pupilsWindow(QStringLiteral("pupils"),
-                                          QStringLiteral("Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
-                                                         "les réglages et les raccourcis des élèves."));
-    const QList<QCommandLineOption> all = {help,   version, midiOut,    listOut, midiIn, listIn,      results,
-                                           report, out,     pupil,      listPupils, focus, notes, pupilsWindow};
-    parser.addOptions(all);
-
-    Options o;
-    auto fail = [&o](const QString& why) {
-        o.action = Options::Action::Exit;
-        o.exitStatus = 2;
-        o.message = QStringLiteral("tavelin-piano: %1 (see --help)").arg(why);
-        return o;
-    };
-    // An option that takes a value, followed by another of our options, was
-    // given no value: "--pupil --focus" names no pupil "--focus". --report
-    // alone may go without one (its files come after the options, or its
-    // pupils are named by --pupil), so that the options after it go in any
-    // order. A value that starts with "--" is still given as --pupil=--x.
     QStringList names;
     for (const QCommandLineOption& option : all) {
         names += option.names();
@@ -89,7 +90,6 @@ Options parseOptions(const QStringList& arguments)
         }
         return arg.startsWith(QLatin1String("--")) && names.contains(arg.mid(2).section(u'=', 0, 0));
     };
-    QStringList args = arguments;
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--")) {
             break;
@@ -103,18 +103,191 @@ Options parseOptions(const QStringList& arguments)
         }
         for (const ValueOption& v : valueOptions) {
             if (args[i] == QLatin1String(v.option)) {
-                return fail(QStringLiteral("%1 needs %2 before %3").arg(args[i], QString::fromUtf8(v.value), args[i + 1]));
+                return QStringLiteral("%1 needs %2 before %3").arg(args[i], QString::fromUtf8(v.value), args[i + 1]);
             }
         }
+    }
+    return std::nullopt;
+}
+
+Fault readMidi(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
+{
+    if (parser.isSet(opt.midiOut)) {
+        bool ok = false;
+        const uint n = parser.value(opt.midiOut).toUInt(&ok);
+        if (!ok || n > 255) {
+            return QStringLiteral("--midi-out takes a device number, not '%1'").arg(parser.value(opt.midiOut));
+        }
+        o.midiOut = n;
+    }
+    if (parser.isSet(opt.midiIn)) {
+        o.midiIn = parser.value(opt.midiIn);
+        static const QRegularExpression port(QStringLiteral("^(none|(\\d+):(\\d+))$"));
+        const QRegularExpressionMatch m = port.match(o.midiIn);
+        // ALSA sequencer clients and ports are numbered 0 to 255.
+        constexpr int highestNumber = 255;
+        if (!m.hasMatch()) {
+            return QStringLiteral("--midi-in takes none or CLIENT:PORT, not '%1'").arg(o.midiIn);
+        }
+        if (o.midiIn != QLatin1String("none") &&
+            (m.captured(2).size() > 3 || m.captured(3).size() > 3 || m.captured(2).toInt() > highestNumber ||
+             m.captured(3).toInt() > highestNumber)) {
+            return QStringLiteral("--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'").arg(o.midiIn);
+        }
+    }
+    return std::nullopt;
+}
+
+// The files named: --results, --report's and --out.
+Fault checkFiles(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
+{
+    o.resultsFile = QFile::encodeName(parser.value(opt.results)).toStdString();
+    if (parser.isSet(opt.results) && o.resultsFile.empty()) {
+        return QStringLiteral("--results needs a file name");
+    }
+    if (parser.isSet(opt.out) && !parser.isSet(opt.report)) {
+        return QStringLiteral("--out goes with --report");
+    }
+    if (parser.isSet(opt.report) && parser.value(opt.report).isEmpty() && !parser.isSet(opt.pupil) &&
+        parser.positionalArguments().isEmpty()) {
+        return QStringLiteral("--report needs a file name");
+    }
+    if (parser.isSet(opt.out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(opt.out)).toStdString())) {
+        return QStringLiteral("--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'").arg(parser.value(opt.out));
+    }
+    return std::nullopt;
+}
+
+// How many of the actions that go alone are asked for; the fault when they
+// are more than one, or one of them goes with what only the window uses.
+Fault checkActions(const QCommandLineParser& parser, const OptionSet& opt, int& actions)
+{
+    actions = (parser.isSet(opt.listOut) ? 1 : 0) + (parser.isSet(opt.listIn) ? 1 : 0) +
+              (parser.isSet(opt.report) ? 1 : 0) + (parser.isSet(opt.listPupils) ? 1 : 0);
+    if (actions > 1) {
+        return QStringLiteral("--list-midi-out, --list-midi-in, --list-pupils and --report go alone");
+    }
+    // What the window uses means nothing to a list or a report.
+    const bool runOptions = parser.isSet(opt.midiOut) || parser.isSet(opt.midiIn) || parser.isSet(opt.results);
+    if (actions == 1 && runOptions) {
+        const QString alone = parser.isSet(opt.listOut)      ? QStringLiteral("--list-midi-out")
+                              : parser.isSet(opt.listIn)     ? QStringLiteral("--list-midi-in")
+                              : parser.isSet(opt.listPupils) ? QStringLiteral("--list-pupils")
+                                                             : QStringLiteral("--report");
+        return QStringLiteral("%1 does not go with --midi-out, --midi-in or --results").arg(alone);
+    }
+    return std::nullopt;
+}
+
+// The pupils and the focus on weak notes.
+Fault readPupils(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
+{
+    for (const QString& name : parser.values(opt.pupil)) {
+        // Accents typed either way are one name; spaces around it are no part of it.
+        const QString clean = progress::cleanPupilName(name);
+        if (clean.isEmpty()) {
+            return QStringLiteral("--pupil needs a name");
+        }
+        o.pupils << clean;
+    }
+    if (o.pupils.size() > 1 && !parser.isSet(opt.report)) {
+        return QStringLiteral("several --pupil go with --report only");
+    }
+    if (!o.pupils.isEmpty() && parser.isSet(opt.results)) {
+        return QStringLiteral("--pupil and --results both name the results file: give one");
+    }
+    if (!o.pupils.isEmpty() &&
+        (parser.isSet(opt.listOut) || parser.isSet(opt.listIn) || parser.isSet(opt.listPupils))) {
+        return QStringLiteral("--pupil goes with playing or with --report");
+    }
+    o.focus = parser.isSet(opt.focus);
+    if (o.focus && (parser.isSet(opt.report) || (o.pupils.isEmpty() && !parser.isSet(opt.results)))) {
+        return QStringLiteral("--focus goes with --pupil or --results, when playing");
+    }
+    return std::nullopt;
+}
+
+Fault readNotes(const QString& value, Options& o)
+{
+    const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString());
+    switch (read.fault) {
+    case exercise::RangeFault::None:
+        break;
+    case exercise::RangeFault::OutOfRange:
+        return QStringLiteral("--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'").arg(value);
+    case exercise::RangeFault::HighFirst:
+        return QStringLiteral("--notes takes LOW-HIGH, the low note first, not '%1'").arg(value);
+    case exercise::RangeFault::NotARange:
+        return QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value);
+    }
+    o.noteRange = read.range;
+    if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
+        return QStringLiteral("--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns")
+            .arg(value)
+            .arg(mode)
+            .arg(exercise::fewestKeys == 3 ? QStringLiteral("three") : QString::number(exercise::fewestKeys));
+    }
+    return std::nullopt;
+}
+
+Fault readReport(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
+{
+    if (!parser.value(opt.report).isEmpty()) {
+        o.reportFiles.push_back(QFile::encodeName(parser.value(opt.report)).toStdString());
+    }
+    for (const QString& file : parser.positionalArguments()) {
+        o.reportFiles.push_back(QFile::encodeName(file).toStdString());
+    }
+    if (o.reportFiles.empty() && o.pupils.isEmpty()) {
+        return QStringLiteral("--report needs a file or --pupil NAME");
+    }
+    return std::nullopt;
+}
+
+// What is done, once everything given is known to fit together.
+void chooseAction(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
+{
+    if (parser.isSet(opt.listOut)) {
+        o.action = Options::Action::ListMidiOut;
+    } else if (parser.isSet(opt.listIn)) {
+        o.action = Options::Action::ListMidiIn;
+    } else if (parser.isSet(opt.report)) {
+        o.action = Options::Action::Report;
+        o.reportFile = o.reportFiles.empty() ? std::string() : o.reportFiles.front();
+        o.reportOut = QFile::encodeName(parser.value(opt.out)).toStdString();
+    } else if (parser.isSet(opt.listPupils)) {
+        o.action = Options::Action::ListPupils;
+    }
+}
+
+}  // namespace
+
+Options parseOptions(const QStringList& arguments)
+{
+    const OptionSet opt;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tavelin Piano: piano et lecture de notes."));
+    parser.addOptions(opt.all());
+
+    Options o;
+    auto fail = [&o](const QString& why) {
+        o.action = Options::Action::Exit;
+        o.exitStatus = 2;
+        o.message = QStringLiteral("tavelin-piano: %1 (see --help)").arg(why);
+        return o;
+    };
+    QStringList args = arguments;
+    if (const Fault f = markEmptyValues(args, opt.all())) {
+        return fail(*f);
     }
     if (!parser.parse(args)) {
         return fail(parser.errorText());
     }
     // More files after --report's own are reported on together.
-    if (!parser.positionalArguments().isEmpty() && !parser.isSet(report)) {
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(opt.report)) {
         return fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(opt.help)) {
         o.action = Options::Action::Exit;
         // The command line is read before any QCoreApplication exists (a
         // listing needs no display), and without one Qt's first line names
@@ -127,49 +300,18 @@ Options parseOptions(const QStringList& arguments)
         }
         return o;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(opt.version)) {
         o.action = Options::Action::Exit;
-        o.message = QStringLiteral("Tavelin Piano 3.03");
+        o.message = QString::fromLatin1(platform::programCaption);
         return o;
     }
-    if (parser.isSet(midiOut)) {
-        bool ok = false;
-        const uint n = parser.value(midiOut).toUInt(&ok);
-        if (!ok || n > 255) {
-            return fail(QStringLiteral("--midi-out takes a device number, not '%1'").arg(parser.value(midiOut)));
-        }
-        o.midiOut = n;
+    if (const Fault f = readMidi(parser, opt, o)) {
+        return fail(*f);
     }
-    if (parser.isSet(midiIn)) {
-        o.midiIn = parser.value(midiIn);
-        static const QRegularExpression port(QStringLiteral("^(none|(\\d+):(\\d+))$"));
-        const QRegularExpressionMatch m = port.match(o.midiIn);
-        // ALSA sequencer clients and ports are numbered 0 to 255.
-        constexpr int highestNumber = 255;
-        if (!m.hasMatch()) {
-            return fail(QStringLiteral("--midi-in takes none or CLIENT:PORT, not '%1'").arg(o.midiIn));
-        }
-        if (o.midiIn != QLatin1String("none") &&
-            (m.captured(2).size() > 3 || m.captured(3).size() > 3 || m.captured(2).toInt() > highestNumber ||
-             m.captured(3).toInt() > highestNumber)) {
-            return fail(QStringLiteral("--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'").arg(o.midiIn));
-        }
+    if (const Fault f = checkFiles(parser, opt, o)) {
+        return fail(*f);
     }
-    o.resultsFile = QFile::encodeName(parser.value(results)).toStdString();
-    if (parser.isSet(results) && o.resultsFile.empty()) {
-        return fail(QStringLiteral("--results needs a file name"));
-    }
-    if (parser.isSet(out) && !parser.isSet(report)) {
-        return fail(QStringLiteral("--out goes with --report"));
-    }
-    if (parser.isSet(report) && parser.value(report).isEmpty() && !parser.isSet(pupil) &&
-        parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("--report needs a file name"));
-    }
-    if (parser.isSet(out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(out)).toStdString())) {
-        return fail(QStringLiteral("--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'").arg(parser.value(out)));
-    }
-    if (parser.isSet(pupilsWindow)) {
+    if (parser.isSet(opt.pupilsWindow)) {
         // The window alone: nothing is played, so nothing else applies.
         if (parser.optionNames().size() > 1) {
             return fail(QStringLiteral("--pupils goes alone"));
@@ -177,89 +319,27 @@ Options parseOptions(const QStringList& arguments)
         o.action = Options::Action::Pupils;
         return o;
     }
-    const int actions = (parser.isSet(listOut) ? 1 : 0) + (parser.isSet(listIn) ? 1 : 0) + (parser.isSet(report) ? 1 : 0) +
-                        (parser.isSet(listPupils) ? 1 : 0);
-    if (actions > 1) {
-        return fail(QStringLiteral("--list-midi-out, --list-midi-in, --list-pupils and --report go alone"));
+    int actions = 0;
+    if (const Fault f = checkActions(parser, opt, actions)) {
+        return fail(*f);
     }
-    // What the window uses means nothing to a list or a report.
-    const bool runOptions = parser.isSet(midiOut) || parser.isSet(midiIn) || parser.isSet(results);
-    if (actions == 1 && runOptions) {
-        const QString alone = parser.isSet(listOut) ? QStringLiteral("--list-midi-out")
-                              : parser.isSet(listIn) ? QStringLiteral("--list-midi-in")
-                              : parser.isSet(listPupils) ? QStringLiteral("--list-pupils")
-                                                     : QStringLiteral("--report");
-        return fail(QStringLiteral("%1 does not go with --midi-out, --midi-in or --results").arg(alone));
+    if (const Fault f = readPupils(parser, opt, o)) {
+        return fail(*f);
     }
-
-    // Pupils, the focus on weak notes and the note range.
-    for (const QString& name : parser.values(pupil)) {
-        // Accents typed either way are one name; spaces around it are no part of it.
-        const QString clean = progress::cleanPupilName(name);
-        if (clean.isEmpty()) {
-            return fail(QStringLiteral("--pupil needs a name"));
-        }
-        o.pupils << clean;
-    }
-    if (o.pupils.size() > 1 && !parser.isSet(report)) {
-        return fail(QStringLiteral("several --pupil go with --report only"));
-    }
-    if (!o.pupils.isEmpty() && parser.isSet(results)) {
-        return fail(QStringLiteral("--pupil and --results both name the results file: give one"));
-    }
-    if (!o.pupils.isEmpty() && (parser.isSet(listOut) || parser.isSet(listIn) || parser.isSet(listPupils))) {
-        return fail(QStringLiteral("--pupil goes with playing or with --report"));
-    }
-    o.focus = parser.isSet(focus);
-    if (o.focus && (parser.isSet(report) || (o.pupils.isEmpty() && !parser.isSet(results)))) {
-        return fail(QStringLiteral("--focus goes with --pupil or --results, when playing"));
-    }
-    if (parser.isSet(notes)) {
+    if (parser.isSet(opt.notes)) {
         if (actions > 0) {
             return fail(QStringLiteral("--notes goes with playing"));
         }
-        const QString value = parser.value(notes);
-        const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString());
-        switch (read.fault) {
-        case exercise::RangeFault::None:
-            break;
-        case exercise::RangeFault::OutOfRange:
-            return fail(QStringLiteral("--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'").arg(value));
-        case exercise::RangeFault::HighFirst:
-            return fail(QStringLiteral("--notes takes LOW-HIGH, the low note first, not '%1'").arg(value));
-        case exercise::RangeFault::NotARange:
-            return fail(QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value));
-        }
-        o.noteRange = read.range;
-        if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
-            return fail(QStringLiteral("--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns")
-                            .arg(value)
-                            .arg(mode)
-                            .arg(exercise::fewestKeys == 3 ? QStringLiteral("three") : QString::number(exercise::fewestKeys)));
+        if (const Fault f = readNotes(parser.value(opt.notes), o)) {
+            return fail(*f);
         }
     }
-    if (parser.isSet(report)) {
-        if (!parser.value(report).isEmpty()) {
-            o.reportFiles.push_back(QFile::encodeName(parser.value(report)).toStdString());
-        }
-        for (const QString& file : parser.positionalArguments()) {
-            o.reportFiles.push_back(QFile::encodeName(file).toStdString());
-        }
-        if (o.reportFiles.empty() && o.pupils.isEmpty()) {
-            return fail(QStringLiteral("--report needs a file or --pupil NAME"));
+    if (parser.isSet(opt.report)) {
+        if (const Fault f = readReport(parser, opt, o)) {
+            return fail(*f);
         }
     }
-    if (parser.isSet(listOut)) {
-        o.action = Options::Action::ListMidiOut;
-    } else if (parser.isSet(listIn)) {
-        o.action = Options::Action::ListMidiIn;
-    } else if (parser.isSet(report)) {
-        o.action = Options::Action::Report;
-        o.reportFile = o.reportFiles.empty() ? std::string() : o.reportFiles.front();
-        o.reportOut = QFile::encodeName(parser.value(out)).toStdString();
-    } else if (parser.isSet(listPupils)) {
-        o.action = Options::Action::ListPupils;
-    }
+    chooseAction(parser, opt, o);
     return o;
 }
 

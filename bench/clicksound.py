@@ -26,7 +26,7 @@ import sys
 import tempfile
 import time
 
-from xsound import XTest, Recorder, end, wait_for, window
+from xsound import XTest, Recorder, caption, end, wait_for, window
 
 
 def measure(xtest, label, command, env, title, key_x, key_y, clicks):
@@ -75,7 +75,7 @@ def main():
     load = open("/proc/loadavg").read().split()[0]
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     xtest = XTest()
-    ours = measure(xtest, "ours", [program], env, "^Tavelin Piano 3.03$", 461, 440, clicks)
+    ours = measure(xtest, "ours", [program], env, "^%s$" % caption(), 461, 440, clicks)
 
     vmpk = None
     vmpk_label = "VMPK 0.8.8 (default output, Sonivox EAS)"

@@ -32,9 +32,9 @@ import subprocess
 import sys
 import time
 
-from xsound import RATE, XTest, Recorder, dropouts, end, wait_for, window
+from xsound import RATE, XTest, Recorder, caption, dropouts, end, wait_for, window
 
-TITLE = "^Tavelin Piano 3.03$"
+TITLE = "^%s$" % caption()
 CHORD = [24, 26, 28]  # X key codes of Q, E, T: C4, E4, G4 on the top letter row
 F2 = 68
 SPEED_ARROW = (845, 280)  # the speed bar's right arrow, in the window

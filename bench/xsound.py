@@ -7,12 +7,22 @@ playing into a null sink "cap"; bench/xsession's start_null_audio makes one.
 
 import ctypes
 import ctypes.util
+import os
+import re
 import struct
 import subprocess
 import threading
 import time
 
 RATE = 48000
+
+
+def caption():
+    """The main window's caption, with the version project() states in CMakeLists.txt."""
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "CMakeLists.txt")) as f:
+        version = re.search(r"^project\(TavelinPiano VERSION ([0-9.]+) ", f.read(), re.M).group(1)
+    return "Tavelin Piano " + version
+
 LOUD = 0.01  # -40 dBFS: a note heard, far above the null sink's exact zeros
 
 

@@ -38,6 +38,7 @@ install(DIRECTORY ${TAVELIN_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icon
 # manual pages (gzip -9n: no name or time stamp in the file).
 find_program(TAVELIN_GZIP gzip REQUIRED)
 install(CODE "
+    set(PROJECT_VERSION \"${PROJECT_VERSION}\")
     set(TAVELIN_FULL_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
     set(TAVELIN_FULL_PROGRAMDIR \"\${CMAKE_INSTALL_PREFIX}/${TAVELIN_INSTALL_PROGRAMDIR}\")
     configure_file(${tavelin_packaging}/tavelin-piano.1.in ${tavelin_staging}/man/tavelin-piano.1 @ONLY)

@@ -1,5 +1,5 @@
 # The Debian package, built by ./package.sh (cpack -G DEB in a release build):
-# tavelin-piano_3.03-1_amd64.deb. The libraries the program links are found
+# tavelin-piano_VERSION-1_amd64.deb, VERSION being PROJECT_VERSION. The libraries the program links are found
 # by dpkg-shlibdeps; the SoundFont and the fonts (for --report, which draws
 # with them at run time) are named here.
 set(CPACK_PACKAGE_NAME tavelin-piano)

@@ -1,6 +1,7 @@
 #include "picture/artwork.h"
 
 #include "keyboard/pitch.h"
+#include "platform/version.h"
 
 #include "picture/fonts.h"
 #include "picture/notepicture.h"
@@ -270,7 +271,7 @@ QImage logoPicture(int scale)
     p.setPen(QPen(colour::goldMid, 1.0, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(flourish(QPointF(150.0, 124.0), 70.0, 5.0));
     p.fillPath(lozenge(QPointF(150.0, 124.0), 2.6, 2.6), colour::goldMid);
-    fillGilt(p, centredText(fonts::serif(19), QStringLiteral("3.03"), 150.0, 149.0));
+    fillGilt(p, centredText(fonts::serif(19), QString::fromLatin1(platform::versionNumber), 150.0, 149.0));
 
     // A short keyboard across the foot: two octaves in ivory and ebony.
     const QRectF keys(40.0, 162.0, 220.0, 44.0);

@@ -2,6 +2,7 @@
 
 #include "picture/fonts.h"
 #include "picture/texture.h"
+#include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
 #include "progress/pupils.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -283,8 +284,9 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     }
 
     const QFont footer = art::fonts::serif(14, false, true);
-    const QString note = QStringLiteral("Tavelin Piano 3.03 · notes à travailler : les moins souvent justes, "
-                                        "puis les plus souvent confondues · tendance : pente du score par séance");
+    const QString note = QStringLiteral("%1 · notes à travailler : les moins souvent justes, "
+                                        "puis les plus souvent confondues · tendance : pente du score par séance")
+                             .arg(QString::fromLatin1(platform::programCaption));
     p.setFont(footer);
     p.setPen(colour::rubric);
     p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0), Qt::AlignHCenter | Qt::AlignBottom, note);
@@ -299,9 +301,7 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QStringLiteral("Bilan de la classe"));
-    pdf.setCreator(QStringLiteral("Tavelin Piano 3.03"));
-    pdf.setResolution(150);
+    setUpPdf(pdf, QStringLiteral("Bilan de la classe"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
@@ -398,23 +398,52 @@ namespace {
 // A file given by its path goes by its name without the extension.
 QString fileLabel(const std::string& file)
 {
-    const std::size_t slash = file.rfind('/');
-    std::string base = slash == std::string::npos ? file : file.substr(slash + 1);
-    if (const std::size_t dot = base.rfind('.'); dot != std::string::npos && dot > 0) {
-        base.resize(dot);
+    return QString::fromStdString(printableName(std::filesystem::path(file).stem().string()));
+}
+
+// Reads one pupil's files into builder; why not, if not. Each
+// is opened so that it cannot wait: a FIFO nobody writes to opens at once
+// and reads as empty; a device that never ends is refused.
+std::optional<std::string> readPupilFiles(const std::vector<std::string>& files, SummaryBuilder& builder)
+{
+    for (const std::string& file : files) {
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (fd < 0) {
+            return "cannot read '" + file + "': " + std::strerror(errno);
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || S_ISCHR(opened.st_mode) || S_ISBLK(opened.st_mode)) {
+            ::close(fd);
+            return "'" + file + "' is a device, not a results file";
+        }
+        if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        }
+        std::string error;
+        const bool read = readResults(fd, builder, file, &error);
+        ::close(fd);
+        if (!read) {
+            return error;
+        }
     }
-    return QString::fromStdString(printableName(base));
+    return std::nullopt;
 }
 
 }  // namespace
 
-int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv)
+ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const std::string& out)
 {
+    ClassReportRun run;
+    const auto refuse = [&run](const std::string& why) {
+        run.status = 2;
+        run.said.push_back(why);
+        run.pupils.clear();
+        return run;
+    };
     // Names are bytes throughout, as the shell gave them.
     std::string pdf = out.empty() ? std::string("class.pdf") : out;
     if (pictureFormatOf(pdf) != PictureFormat::Pdf) {
-        std::fprintf(stderr, "tavelin-piano: several files go into one PDF: --out FILE.pdf, not '%s'\n", out.c_str());
-        return 2;
+        return refuse("several files go into one PDF: --out FILE.pdf, not '" + out + "'");
     }
     if (pdf.front() != '/') {
         const std::unique_ptr<char, void (*)(void*)> here(::getcwd(nullptr, 0), &std::free);
@@ -422,37 +451,30 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
             pdf = std::string(here.get()) + "/" + pdf;
         }
     }
-    struct stat target {};
-    const bool pdfExists = ::stat(pdf.c_str(), &target) == 0;
-    int status = 0;
-    std::vector<classreport::Pupil> pupils;
-    std::set<std::string> names;                            // pupils by name, as kept
-    std::map<std::pair<dev_t, ino_t>, std::string> seen;   // each file once, under the name first given
+    run.pdf = pdf;
+    std::set<std::string> names;              // pupils by name, as kept
+    std::map<FileId, std::string> seen;       // each file once, under the name first given
     for (const ReportSource& source : sources) {
         const QString label = source.name.empty() ? fileLabel(source.files.front())
                                                   : QString::fromStdString(printableName(source.name));
         if (!source.name.empty() && !names.insert(source.name).second) {
-            std::fprintf(stderr, "tavelin-piano: the pupil '%s' is named more than once: counted once\n",
-                         printableName(source.name).c_str());
+            run.said.push_back("the pupil '" + printableName(source.name) + "' is named more than once: counted once");
             continue;
         }
         std::vector<std::string> files;
         for (const std::string& file : source.files) {
-            struct stat input {};
-            if (::stat(file.c_str(), &input) != 0) {
+            const std::optional<FileId> input = fileIdOf(file);
+            if (!input) {
                 files.push_back(file);  // its reading says why
                 continue;
             }
             // Never written: the PDF may not be one of them under any name.
-            if (pdfExists && input.st_dev == target.st_dev && input.st_ino == target.st_ino) {
-                std::fprintf(stderr, "tavelin-piano: the PDF '%s' would replace the results file '%s'; give another --out\n",
-                             pdf.c_str(), file.c_str());
-                return 2;
+            if (const auto refused = replacesResults("the PDF", pdf, file, *input)) {
+                return refuse(*refused);
             }
-            const auto [at, first] = seen.emplace(std::make_pair(input.st_dev, input.st_ino), file);
+            const auto [at, first] = seen.emplace(*input, file);
             if (!first) {
-                std::fprintf(stderr, "tavelin-piano: '%s' is '%s' under another name: counted once\n", file.c_str(),
-                             at->second.c_str());
+                run.said.push_back("'" + file + "' is '" + at->second + "' under another name: counted once");
                 continue;
             }
             files.push_back(file);
@@ -461,65 +483,18 @@ int runClassReport(const std::vector<ReportSource>& sources, const std::string& 
             continue;
         }
         SummaryBuilder builder;
-        std::string error;
-        bool read = true;
-        for (const std::string& file : files) {
-            // Opened so that it cannot wait: a FIFO nobody writes to opens at
-            // once and reads as empty; a device that never ends is refused.
-            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-            if (fd < 0) {
-                error = "cannot read '" + file + "': " + std::strerror(errno);
-                read = false;
-                break;
-            }
-            struct stat opened {};
-            if (::fstat(fd, &opened) != 0 || S_ISCHR(opened.st_mode) || S_ISBLK(opened.st_mode)) {
-                error = "'" + file + "' is a device, not a results file";
-                ::close(fd);
-                read = false;
-                break;
-            }
-            if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
-                ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-            }
-            read = readResults(fd, builder, file, &error);
-            ::close(fd);
-            if (!read) {
-                break;
-            }
-        }
-        if (!read) {
-            std::fprintf(stderr, "tavelin-piano: %s; %s is left out of the class report\n", error.c_str(),
-                         label.toStdString().c_str());
-            status = 1;
+        if (const std::optional<std::string> error = readPupilFiles(files, builder)) {
+            run.said.push_back(*error + "; " + label.toStdString() + " is left out of the class report");
+            run.status = 1;
             continue;
         }
-        pupils.push_back({label, builder.finish()});
+        run.pupils.push_back({label, builder.finish()});
     }
-    if (pupils.empty()) {
-        std::fprintf(stderr, "tavelin-piano: no pupil to report on: no PDF written\n");
-        return 1;
+    if (run.pupils.empty()) {
+        run.said.push_back("no pupil to report on: no PDF written");
+        run.status = 1;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QGuiApplication app(argc, argv);
-    QString fontError;
-    if (!art::fonts::load(&fontError)) {
-        std::fprintf(stderr, "tavelin-piano: %s\n", fontError.toLocal8Bit().constData());
-        return 1;
-    }
-    if (const std::string error = classreport::writePdf(pdf, pupils); !error.empty()) {
-        std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
-        return 1;
-    }
-    std::vector<classreport::PupilLine> lines;
-    for (const classreport::Pupil& pupil : pupils) {
-        lines.push_back(classreport::lineOf(pupil.name, pupil.summary));
-    }
-    const std::string text = classreport::summaryText(lines, pdf);
-    std::fputs(text.c_str(), stdout);
-    return status;
+    return run;
 }
 
 }  // namespace progress

@@ -77,14 +77,17 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 namespace progress {
 
 // tavelin-piano --report FILE FILE... [--out class.pdf] (or several
-// --pupil): reads every source's files (never writing to them), prints a line
-// per pupil and writes the PDF (class.pdf here by default). Each file counts
-// once however it is named (a link, ./, a pupil named twice or in another
-// form): the others are said and left out. A pupil whose file cannot be read
-// is said and left out; the others are still reported. File names are
-// bytes, as given. Returns the exit status: 0; 1 when a file cannot be read
-// (the PDF of the others is still written) or the PDF cannot be written; 2
-// when out is not a .pdf or is one of the files.
-int runClassReport(const std::vector<ReportSource>& sources, const std::string& out, int argc, char** argv);
+// --pupil), read: every source's files (never written to), each counted once
+// however it is named (a link, ./, a pupil named twice or in another form):
+// the others are said and left out. A pupil whose file cannot be read is
+// said and left out; the others are still reported. File names are bytes,
+// as given. app/reportcommand.h writes the PDF and prints the lines.
+struct ClassReportRun {
+    int status = 0;  // so far: 1 when a pupil is left out or none is left; 2 when out is refused
+    std::vector<std::string> said;  // what the user is told, a line each, in order
+    std::vector<classreport::Pupil> pupils;  // none: no PDF to write
+    std::string pdf;  // where it goes (class.pdf here by default), absolute
+};
+ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const std::string& out);
 
 }  // namespace progress

@@ -1,15 +1,12 @@
 #include "progress/notenames.h"
 
+#include <QLocale>
+#include <QString>
+
 #include <array>
 #include <cstdio>
 
 namespace progress {
-
-namespace {
-
-constexpr const char* groupSeparator = "\u202f";  // narrow no-break space, as French print groups thousands
-
-}  // namespace
 
 std::string frenchNoteName(int note, art::Accidental accidental, bool signs)
 {
@@ -42,32 +39,28 @@ std::string frenchClefName(art::Clef clef)
 
 std::string frenchNumber(double value, int decimals)
 {
+    // Rounded as printf rounds it (a tie to even: 62.5 gives 62), then written
+    // as French is by the locale: the decimal comma, and a narrow no-break
+    // space between groups of three digits, every number alike (1 000 as
+    // 10 000). The minus sign is the true one, not a hyphen.
     std::array<char, 64> text{};
     std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
     std::string plain = text.data();
-    std::string sign;
-    if (!plain.empty() && plain.front() == '-') {
-        sign = "\u2212";  // the minus sign, not a hyphen
+    const bool negative = !plain.empty() && plain.front() == '-';
+    if (negative) {
         plain.erase(0, 1);
     }
+    const bool zero = plain.find_first_not_of("0.") == std::string::npos;  // no "−0,0"
     const std::size_t dot = plain.find('.');
-    std::string whole = plain.substr(0, dot);
-    const std::string fraction = dot == std::string::npos ? std::string() : plain.substr(dot + 1);
-    if (whole == "0" && !fraction.empty() && fraction.find_first_not_of('0') == std::string::npos) {
-        sign.clear();  // no "−0,0"
-    } else if (whole == "0" && fraction.empty()) {
-        sign.clear();
+    static const QLocale french(QLocale::French);
+    const QString whole = QString::fromStdString(plain.substr(0, dot));
+    bool counted = false;
+    const qulonglong n = whole.toULongLong(&counted);
+    QString written = counted ? french.toString(n) : whole;  // past 2^64, ungrouped
+    if (dot != std::string::npos) {
+        written += french.decimalPoint() + QString::fromStdString(plain.substr(dot + 1));
     }
-    std::string grouped;
-    const std::size_t n = whole.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        grouped += whole[i];
-        const std::size_t left = n - 1 - i;
-        if (left > 0 && left % 3 == 0) {
-            grouped += groupSeparator;  // every number alike: 1 000 as 10 000
-        }
-    }
-    return sign + grouped + (fraction.empty() ? std::string() : "," + fraction);
+    return (negative && !zero ? "\u2212" : "") + written.toStdString();
 }
 
 }  // namespace progress

@@ -1,13 +1,13 @@
 #include "progress/report.h"
 
 #include "picture/fonts.h"
+#include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pupils.h"
 #include "progress/reportpicture.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -19,8 +19,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -62,12 +64,6 @@ std::string window(std::size_t n, bool first)
         return first ? "à la première séance" : "à la dernière";
     }
     return "sur les " + frenchNumber(static_cast<double>(n), 0) + (first ? " premières séances" : " dernières");
-}
-
-void print(std::FILE* stream, const std::string& text)
-{
-    std::fputs(text.c_str(), stream);
-    std::fflush(stream);
 }
 
 }  // namespace
@@ -139,13 +135,12 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
 
 std::optional<PictureFormat> pictureFormatOf(std::string_view fileName)
 {
-    const std::size_t slash = fileName.rfind('/');
-    const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
-    const std::size_t dot = base.rfind('.');
-    if (dot == std::string_view::npos || dot == 0) {
+    // No extension on a name that starts with its only dot (".png").
+    const std::string extension = std::filesystem::path(fileName).extension().string();
+    if (extension.empty()) {
         return std::nullopt;
     }
-    std::string ext(base.substr(dot + 1));
+    std::string ext = extension.substr(1);
     for (char& c : ext) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
@@ -166,11 +161,7 @@ std::string defaultReportPicture(const std::string& file, bool regularFile)
     if (!regularFile) {
         return "report.png";
     }
-    const std::size_t slash = file.rfind('/');
-    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = file.rfind('.');
-    const std::size_t stem = (dot == std::string::npos || dot <= baseStart) ? file.size() : dot;
-    return file.substr(0, stem) + ".png";
+    return std::filesystem::path(file).replace_extension(".png").string();
 }
 
 std::string replaceFile(const std::string& path, const QByteArray& bytes)
@@ -183,9 +174,9 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
             target = real.get();
         }
     }
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::filesystem::path parent = std::filesystem::path(target).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
+    const std::string base = std::filesystem::path(target).filename().string();
     // "." + base + ".XXXXXX" passes the longest name the folder takes when
     // base is near it: the start of base is kept, cut between characters.
     constexpr std::size_t added = 8;  // "." and ".XXXXXX"
@@ -256,14 +247,11 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
         break;
     case PictureFormat::Pdf: {
         // One page the shape of the picture, at 150 dpi.
-        constexpr int dpi = 150;
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(dpi);
+        setUpPdf(pdf, QStringLiteral("Bilan de lecture de notes"));
         pdf.setPageMargins(QMarginsF());
-        pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / dpi, image.height() * 25.4 / dpi),
+        pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, image.height() * 25.4 / pdfDpi),
                                   QPageSize::Millimeter));
-        pdf.setTitle(QStringLiteral("Bilan de lecture de notes"));
-        pdf.setCreator(QStringLiteral("Tavelin Piano 3.03"));
         QPainter p(&pdf);
         p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())), image);
         p.end();
@@ -273,143 +261,144 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
     return bytes;
 }
 
-namespace {
-
-std::string absolute(const std::string& path)
+void setUpPdf(QPdfWriter& pdf, const QString& title)
 {
-    if (!path.empty() && path.front() == '/') {
-        return path;
+    pdf.setTitle(title);
+    pdf.setCreator(QString::fromLatin1(platform::programCaption));
+    pdf.setResolution(pdfDpi);
+}
+
+std::optional<FileId> fileIdOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
     }
-    const std::unique_ptr<char, void (*)(void*)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? std::string(cwd.get()) + "/" + path : path;
+    return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-// Did everything printed reach standard output?
-bool printOut(const std::string& text)
+std::optional<std::string> replacesResults(const std::string& what, const std::string& out, const std::string& file,
+                                           const FileId& fileId)
 {
-    std::fputs(text.c_str(), stdout);
-    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    if (fileIdOf(out) != fileId) {
+        return std::nullopt;
+    }
+    return what + " '" + out + "' would replace the results file '" + file + "'; give another --out";
 }
-
-}  // namespace
 
 QString sourceLabel(const ReportSource& source)
 {
     if (!source.name.empty()) {
         return QString::fromStdString(printableName(source.name));
     }
-    const std::string& file = source.files.empty() ? std::string() : source.files.front();
-    const std::size_t slash = file.rfind('/');
-    return QString::fromStdString(printableName(slash == std::string::npos ? file : file.substr(slash + 1)));
+    const std::string file = source.files.empty() ? std::string() : source.files.front();
+    return QString::fromStdString(printableName(std::filesystem::path(file).filename().string()));
 }
 
-int runReport(const ReportSource& source, const std::string& out, int argc, char** argv)
-{
-    auto fail = [](int status, const std::string& why) {
-        print(stderr, "tavelin-piano: " + why + "\n");
-        return status;
-    };
-    if (source.files.empty()) {
-        return fail(1, "no results file to report on");
-    }
+namespace {
+
+// A report's results files, open for reading while it lasts.
+struct Inputs {
     struct Input {
         std::string file;
         int fd = -1;
         struct stat st {};
     };
-    std::vector<Input> inputs;
-    const struct Closer {
-        std::vector<Input>& inputs;
-        ~Closer()
-        {
-            for (const Input& i : inputs) {
-                ::close(i.fd);
+    std::vector<Input> files;
+
+    Inputs() = default;
+    Inputs(const Inputs&) = delete;
+    Inputs& operator=(const Inputs&) = delete;
+    ~Inputs()
+    {
+        for (const Input& i : files) {
+            ::close(i.fd);
+        }
+    }
+
+    // Opens every one; the exit status and why not, if one cannot be read.
+    std::optional<std::pair<int, std::string>> open(const std::vector<std::string>& names)
+    {
+        for (const std::string& file : names) {
+            // Read only: nothing below ever opens a results file for writing.
+            // Opening never waits (a FIFO nobody writes to opens at once, and then
+            // reads as empty); a pipe that is given is then read as it comes.
+            const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+            if (fd < 0) {
+                return std::make_pair(1, "cannot read '" + file + "': " + std::strerror(errno));
+            }
+            files.push_back({file, fd, {}});
+            struct stat& input = files.back().st;
+            if (::fstat(fd, &input) != 0) {
+                return std::make_pair(1, "cannot read '" + file + "': " + std::strerror(errno));
+            }
+            // A device other than a terminal (/dev/zero, /dev/urandom) never ends
+            // and holds no rows: refused rather than read for ever.
+            if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
+                return std::make_pair(2, "'" + file + "' is a device, not a results file");
+            }
+            if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
+                ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
             }
         }
-    } closer{inputs};
-    for (const std::string& file : source.files) {
-        // Read only: nothing below ever opens a results file for writing.
-        // Opening never waits (a FIFO nobody writes to opens at once, and then
-        // reads as empty); a pipe that is given is then read as it comes.
-        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-        if (fd < 0) {
-            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
-        }
-        inputs.push_back({file, fd, {}});
-        struct stat& input = inputs.back().st;
-        if (::fstat(fd, &input) != 0) {
-            return fail(1, "cannot read '" + file + "': " + std::strerror(errno));
-        }
-        // A device other than a terminal (/dev/zero, /dev/urandom) never ends
-        // and holds no rows: refused rather than read for ever.
-        if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
-            return fail(2, "'" + file + "' is a device, not a results file");
-        }
-        if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
-            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-        }
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
+ReportRun readReport(const ReportSource& source, const std::string& out)
+{
+    ReportRun run;
+    auto fail = [&run](int status, const std::string& why) {
+        run.status = status;
+        run.error = why;
+        return run;
+    };
+    if (source.files.empty()) {
+        return fail(1, "no results file to report on");
+    }
+    Inputs inputs;
+    if (const auto refused = inputs.open(source.files)) {
+        return fail(refused->first, refused->second);
     }
     const std::string& file = source.files.front();
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
-    const bool beside = S_ISREG(inputs.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
-    const std::string picture = out.empty() ? defaultReportPicture(file, beside) : out;
-    const std::optional<PictureFormat> format = pictureFormatOf(picture);
+    const bool beside = S_ISREG(inputs.files.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
+    run.picture = out.empty() ? defaultReportPicture(file, beside) : out;
+    const std::optional<PictureFormat> format = pictureFormatOf(run.picture);
     if (!format) {
-        return fail(2, "the picture '" + picture + "' must end in .png, .jpg, .jpeg or .pdf");
+        return fail(2, "the picture '" + run.picture + "' must end in .png, .jpg, .jpeg or .pdf");
     }
-    // The same file under any name (./, a symbolic link, a hard link) is the
-    // same device and inode.
-    struct stat existing {};
-    if (::stat(picture.c_str(), &existing) == 0) {
-        for (const Input& input : inputs) {
-            if (existing.st_dev == input.st.st_dev && existing.st_ino == input.st.st_ino) {
-                return fail(2, "the picture '" + picture + "' would replace the results file '" + input.file +
-                                   "'; give another --out");
-            }
+    run.format = *format;
+    for (const Inputs::Input& input : inputs.files) {
+        const FileId id{static_cast<std::uint64_t>(input.st.st_dev), static_cast<std::uint64_t>(input.st.st_ino)};
+        if (const auto refused = replacesResults("the picture", run.picture, input.file, id)) {
+            return fail(2, *refused);
         }
     }
 
     std::string error;
     SummaryBuilder builder;
-    for (const Input& input : inputs) {
+    for (const Inputs::Input& input : inputs.files) {
         if (!readResults(input.fd, builder, input.file, &error)) {
             return fail(1, error);
         }
     }
-    const ResultsSummary summary = builder.finish();
-
-    // No window: the picture is drawn in memory, so any display will do and
-    // none is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    const QGuiApplication app(argc, argv);
-    int status = 0;
-    std::string written;
-    QString fontError;
-    if (!art::fonts::load(&fontError)) {
-        print(stderr, "tavelin-piano: " + fontError.toStdString() + "\n");
-        status = 1;
-    } else {
-        const QImage image = reportpicture::render(summary, sourceLabel(source));
-        if (const std::string why = replaceFile(picture, encodePicture(image, *format)); !why.empty()) {
-            print(stderr, "tavelin-piano: cannot write the picture '" + picture + "': " + why + "\n");
-            status = 1;
-        } else {
-            written = absolute(picture);
-        }
-    }
-    const std::string shown = source.name.empty() ? file : sourceLabel(source).toStdString();
-    if (!printOut(summaryText(summary, shown, written))) {
-        return fail(1, std::string("cannot write to standard output: ") + std::strerror(errno));
-    }
-    return status;
+    run.summary = builder.finish();
+    run.label = sourceLabel(source);
+    run.shown = source.name.empty() ? file : run.label.toStdString();
+    return run;
 }
 
-int runReport(const std::string& file, const std::string& out, int argc, char** argv)
+std::string writeReportPicture(const ReportRun& run)
 {
-    return runReport(ReportSource{{}, {file}}, out, argc, argv);
+    const QImage image = reportpicture::render(run.summary, run.label);
+    if (const std::string why = replaceFile(run.picture, encodePicture(image, run.format)); !why.empty()) {
+        return "cannot write the picture '" + run.picture + "': " + why;
+    }
+    return {};
 }
 
 }  // namespace progress

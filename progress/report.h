@@ -3,15 +3,18 @@
 #include "progress/statistics.h"
 
 #include <QByteArray>
+#include <QPdfWriter>
 #include <QImage>
 #include <QString>
+#include <compare>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// tavelin-piano --report FILE [--out PNG]: the summary on standard output and
-// the picture, with no window.
+// tavelin-piano --report FILE [--out PNG]: the summary and the picture of one
+// pupil's results (app/reportcommand.h prints and writes them).
 namespace progress {
 
 // The summary, in French, as printed: runs, score and response time then and
@@ -33,7 +36,10 @@ std::string defaultReportPicture(const std::string& file, bool regularFile);
 // file's name fits wherever path's does: past the longest name a folder
 // takes, the start of path's own name is what it keeps. Returns why it failed
 // (the system's reason, for the caller to say what could not be written), or
-// an empty string.
+// an empty string. Every file the program writes whole goes through here.
+// QSaveFile does most of this but names its new file after path's whole
+// name, which fails for a name near the longest the folder takes, and gives
+// the reason only as text of its own.
 std::string replaceFile(const std::string& path, const QByteArray& bytes);
 
 // The report picture in a file format's bytes: PNG, JPEG, or a one-page PDF
@@ -53,15 +59,47 @@ struct ReportSource {
 // printable (pupils.h's printableName).
 QString sourceLabel(const ReportSource& source);
 
-// Reads the source's files (opened for reading only, never written under any
-// name) as one pupil's, prints the summary, writes the picture to out (or
-// the default: beside a file given by its path). Starts its own
-// QGuiApplication, on the offscreen platform unless QT_QPA_PLATFORM says
-// otherwise. Returns the exit status: 0; 2 when the picture would be one of
-// the results files itself; 1 when a file cannot be read, the picture cannot
-// be written (the summary is still printed) or standard output cannot be
-// written. Every failure is one line on standard error.
-int runReport(const ReportSource& source, const std::string& out, int argc, char** argv);
-int runReport(const std::string& file, const std::string& out, int argc, char** argv);
+// A file's identity: the same file under any name (./, a symbolic link, a
+// hard link) has the same device and inode.
+struct FileId {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    auto operator<=>(const FileId&) const = default;
+};
+
+// The identity of the file at path, links followed; none when there is no file.
+std::optional<FileId> fileIdOf(const std::string& path);
+
+// The refusal when writing what (a picture, a PDF) to out would replace the
+// results file read from file, whose identity is given: the whole line, or
+// nothing when out is another file or none.
+std::optional<std::string> replacesResults(const std::string& what, const std::string& out, const std::string& file,
+                                           const FileId& fileId);
+
+// A PDF of ours: its title, the program as its creator, at pdfDpi.
+constexpr int pdfDpi = 150;
+void setUpPdf(QPdfWriter& pdf, const QString& title);
+
+// One pupil's report, read: what --report prints and draws.
+struct ReportRun {
+    int status = 0;       // 0, or the exit status of a report that goes no further: error says why
+    std::string error;
+    ResultsSummary summary;
+    std::string picture;  // where the picture goes, as given or by default
+    PictureFormat format = PictureFormat::Png;
+    QString label;        // the name on the picture (sourceLabel)
+    std::string shown;    // the source as the summary names it
+};
+
+// Reads the source's files as one pupil's: opened for reading only (never
+// written under any name) and without waiting (a FIFO nobody writes to reads
+// as empty). The picture goes to out, or by default beside a file given by
+// its path. Status 2 when the picture would be one of the results files, out
+// names no picture or a file is a device; 1 when a file cannot be read.
+ReportRun readReport(const ReportSource& source, const std::string& out);
+
+// Draws the report's picture and puts it in place (replaceFile). Needs
+// art::fonts::load() first. Returns the failure, as a line, or an empty string.
+std::string writeReportPicture(const ReportRun& run);
 
 }  // namespace progress

@@ -2,6 +2,7 @@
 
 #include "picture/fonts.h"
 #include "picture/texture.h"
+#include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
 
@@ -588,8 +589,8 @@ void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
     drawWeakest(p, summary);
     drawTrends(p, summary);
 
-    QString footer = QStringLiteral("Tavelin Piano 3.03 · %1 lignes de résultats lues")
-                         .arg(text(frenchNumber(static_cast<double>(summary.rows), 0)));
+    QString footer = QStringLiteral("%1 · %2 lignes de résultats lues")
+                         .arg(QString::fromLatin1(platform::programCaption), text(frenchNumber(static_cast<double>(summary.rows), 0)));
     if (summary.skipped > 0) {
         footer += QStringLiteral(", %1 illisible%2 laissée%2 de côté")
                       .arg(text(frenchNumber(static_cast<double>(summary.skipped), 0)))

@@ -8,12 +8,13 @@ if [ -z "${DISPLAY:-}" ]; then
     exec bash scripts/xvfb.sh 1280x800x24 "$0" "$@"
 fi
 source scripts/xsession.sh
+source scripts/version.sh
 bin=${1:-build/release/bin/tavelin-piano}
 start_null_audio || echo "screenshots: no sound server; the program will say so" >&2
 "$bin" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true; stop_null_audio' EXIT
-win=$(wait_window "Tavelin Piano 3.03")
+win=$(wait_window "$tavelin_caption")
 sleep 2.5   # the greeting scale
 shoot "$win" docs/window.png
 

@@ -11,6 +11,7 @@ if [ -z "${DISPLAY:-}" ]; then
     exec bash scripts/xvfb.sh 1280x800x24 "$0" "$@"
 fi
 source scripts/xsession.sh
+source scripts/version.sh
 bin=$(realpath "${1:-build/release/bin/tavelin-piano}")
 start_null_audio || echo "startupshot: no sound server; the program will say so" >&2
 work=$(mktemp -d)
@@ -25,7 +26,7 @@ for attempt in 1 2 3 4 5 6 7 8 9 10; do
             break
         fi
     done <"$work/out"
-    win=$(xdotool search --onlyvisible --name "^Tavelin Piano 3.03\$" | head -1)
+    win=$(xdotool search --onlyvisible --name "^${tavelin_caption}\$" | head -1)
     import -window "$win" "$work/shot.png"
     kill -CONT "$pid"
     kill "$pid"

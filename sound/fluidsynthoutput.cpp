@@ -154,7 +154,35 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     if (!out->m_settings) {
         return fail(midi::rc::noMemory, "FluidSynth could not make its settings");
     }
-    fluid_settings_t* settings = out->m_settings.get();
+    if (std::string refused = out->applySettings(config); !refused.empty()) {
+        return fail(midi::rc::error, refused);
+    }
+
+    out->m_synth.reset(new_fluid_synth(out->m_settings.get()));
+    if (!out->m_synth) {
+        return fail(midi::rc::noMemory, "FluidSynth could not make its synthesizer: " + capture.firstError());
+    }
+    fluid_synth_set_channel_type(out->m_synth.get(), drumChannel, CHANNEL_TYPE_MELODIC);
+    fluid_synth_bank_select(out->m_synth.get(), drumChannel, 0);
+
+    if (config.startAudio) {
+        if (std::string missing = out->startAudio(config); !missing.empty()) {
+            return fail(midi::rc::error, missing);
+        }
+    }
+
+    try {
+        out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont, config.loadDelay);
+    } catch (const std::system_error& e) {
+        return fail(midi::rc::noMemory, std::string("could not start the SoundFont loader: ") + e.what());
+    }
+    device = std::move(out);
+    return midi::rc::noError;
+}
+
+std::string FluidSynthOutput::applySettings(const SynthConfig& config)
+{
+    fluid_settings_t* settings = m_settings.get();
     const auto setNum = [settings](const char* name, double value) {
         return fluid_settings_setnum(settings, name, value) == FLUID_OK;
     };
@@ -162,14 +190,14 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
         return fluid_settings_setint(settings, name, value) == FLUID_OK;
     };
     if (!setNum("synth.sample-rate", config.sampleRate)) {
-        return fail(midi::rc::error, "sample rate refused: " + std::to_string(config.sampleRate));
+        return "sample rate refused: " + std::to_string(config.sampleRate);
     }
     if (!setNum("synth.gain", config.gain)) {
-        return fail(midi::rc::error, "gain refused: " + std::to_string(config.gain));
+        return "gain refused: " + std::to_string(config.gain);
     }
     if (!setInt("audio.period-size", config.periodSize) || !setInt("audio.periods", config.periods)) {
-        return fail(midi::rc::error, "audio buffer refused: " + std::to_string(config.periods) + " periods of " +
-                                         std::to_string(config.periodSize) + " frames");
+        return "audio buffer refused: " + std::to_string(config.periods) + " periods of " +
+               std::to_string(config.periodSize) + " frames";
     }
     // Only the samples of the presets selected on a channel are read: the
     // piano's 5.6 MB instead of the whole 142 MB file.
@@ -187,52 +215,36 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     if (!config.alsaDevice.empty()) {
         fluid_settings_setstr(settings, "audio.alsa.device", config.alsaDevice.c_str());
     }
-    fluid_settings_getnum(settings, "synth.sample-rate", &out->m_sampleRate);
-    out->m_periodSize = config.periodSize;
-    out->m_periods = config.periods;
-    out->m_report = config.report;
+    fluid_settings_getnum(settings, "synth.sample-rate", &m_sampleRate);
+    m_periodSize = config.periodSize;
+    m_periods = config.periods;
+    m_report = config.report;
+    return {};
+}
 
-    out->m_synth.reset(new_fluid_synth(settings));
-    if (!out->m_synth) {
-        return fail(midi::rc::noMemory, "FluidSynth could not make its synthesizer: " + capture.firstError());
-    }
-    fluid_synth_set_channel_type(out->m_synth.get(), drumChannel, CHANNEL_TYPE_MELODIC);
-    fluid_synth_bank_select(out->m_synth.get(), drumChannel, 0);
-
-    if (config.startAudio) {
-        std::string tried;
-        for (const std::string& name : config.audioDrivers) {
-            if (name == synthdefaults::pulseStreamDriver) {
-                std::string reason;
-                if (out->startPulseStream(config, &reason)) {
-                    out->m_driverName = name;
-                    break;
-                }
-                tried += (tried.empty() ? "" : "; ") + name + ": " + reason;
-                continue;
+std::string FluidSynthOutput::startAudio(const SynthConfig& config)
+{
+    std::string tried;
+    for (const std::string& name : config.audioDrivers) {
+        if (name == synthdefaults::pulseStreamDriver) {
+            std::string reason;
+            if (startPulseStream(config, &reason)) {
+                m_driverName = name;
+                return {};
             }
-            diagnostics::Capture attempt;
-            fluid_settings_setstr(settings, "audio.driver", name.c_str());
-            out->m_driver.reset(new_fluid_audio_driver(settings, out->m_synth.get()));
-            if (out->m_driver) {
-                out->m_driverName = name;
-                break;
-            }
-            tried += (tried.empty() ? "" : "; ") + name + ": " + attempt.firstError();
+            tried += (tried.empty() ? "" : "; ") + name + ": " + reason;
+            continue;
         }
-        if (!out->m_driver && !out->m_stream) {
-            return fail(midi::rc::error,
-                        "no audio output (" + (tried.empty() ? std::string("no audio driver named") : tried) + ")");
+        diagnostics::Capture attempt;
+        fluid_settings_setstr(m_settings.get(), "audio.driver", name.c_str());
+        m_driver.reset(new_fluid_audio_driver(m_settings.get(), m_synth.get()));
+        if (m_driver) {
+            m_driverName = name;
+            return {};
         }
+        tried += (tried.empty() ? "" : "; ") + name + ": " + attempt.firstError();
     }
-
-    try {
-        out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont, config.loadDelay);
-    } catch (const std::system_error& e) {
-        return fail(midi::rc::noMemory, std::string("could not start the SoundFont loader: ") + e.what());
-    }
-    device = std::move(out);
-    return midi::rc::noError;
+    return "no audio output (" + (tried.empty() ? std::string("no audio driver named") : tried) + ")";
 }
 
 bool FluidSynthOutput::startPulseStream(const SynthConfig& config, std::string* why)

@@ -163,6 +163,11 @@ private:
 
     FluidSynthOutput() = default;
     void load(std::string path, std::chrono::milliseconds delay);
+    // The settings config asks for; what was refused, or an empty string.
+    std::string applySettings(const SynthConfig& config);
+    // The first of config's audio drivers that starts; what each said, or an
+    // empty string.
+    std::string startAudio(const SynthConfig& config);
     bool startPulseStream(const SynthConfig& config, std::string* why);
     void finishLoad(LoadState state);
     void play(std::uint32_t message);

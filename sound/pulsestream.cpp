@@ -191,21 +191,20 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
 
     pa_threaded_mainloop_lock(out->m_loop);
     const bool connecting = out->connectContext();
-    while (connecting && out->m_opening) {
+    while (connecting && out->m_connection == Connection::opening) {
         pa_threaded_mainloop_wait(out->m_loop);
     }
-    out->m_opening = false;
-    if (out->m_noAnswer) {
+    if (out->m_connection == Connection::noAnswer) {
         pa_threaded_mainloop_unlock(out->m_loop);
         return fail("the sound server does not answer (" + std::to_string(out->m_config.answerWithin.count()) +
                     " ms)");
     }
-    if (!connecting || out->m_contextDead) {
+    if (!connecting || out->m_connection == Connection::dead) {
         const int code = out->m_context != nullptr ? pa_context_errno(out->m_context) : PA_ERR_INTERNAL;
         pa_threaded_mainloop_unlock(out->m_loop);
         return fail(std::string("no sound server (") + pa_strerror(code) + ")");
     }
-    out->m_wanted = true;
+    out->m_streamState = Stream::wanted;
     out->startStream();
     pa_threaded_mainloop_unlock(out->m_loop);
     return out;
@@ -215,7 +214,7 @@ PulseStream::~PulseStream()
 {
     if (m_loop != nullptr) {
         pa_threaded_mainloop_lock(m_loop);
-        m_closed = true;
+        m_connection = Connection::closed;
         dropContext();
         pa_threaded_mainloop_unlock(m_loop);
         pa_threaded_mainloop_stop(m_loop);
@@ -249,15 +248,18 @@ PulseStream::~PulseStream()
 void PulseStream::wake()
 {
     pa_threaded_mainloop_lock(m_loop);
-    if (m_closed) {
+    if (m_connection == Connection::closed) {
         pa_threaded_mainloop_unlock(m_loop);
         return;
     }
-    m_wanted = true;
-    m_goIdle = false;
+    if (m_streamState == Stream::unwanted) {
+        m_streamState = Stream::wanted;
+    } else if (m_streamState == Stream::goingIdle) {
+        m_streamState = Stream::playing;
+    }
     m_restarted = false;
     m_silentFrames = 0;
-    if (m_context == nullptr || m_contextDead) {
+    if (m_context == nullptr || m_connection == Connection::dead) {
         // The server went away since the last note: try it again. The
         // stream starts when the context is ready, a few ms from now.
         dropContext();
@@ -267,7 +269,7 @@ void PulseStream::wake()
         }
     } else if (m_stream == nullptr && pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         startStream();
-    } else if (m_stream != nullptr && m_corked) {
+    } else if (m_streamState == Stream::corked) {
         resumeStream();
     }
     pa_threaded_mainloop_unlock(m_loop);
@@ -277,18 +279,20 @@ bool PulseStream::connectContext()
 {
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
     m_context = pa_context_new(api, m_config.applicationName.c_str());
-    m_contextDead = false;
-    m_contextReached = false;
     if (m_context == nullptr) {
-        m_contextDead = true;
+        m_connection = Connection::dead;
         return false;
+    }
+    // open() waits for this first one as opening.
+    if (m_connection != Connection::opening) {
+        m_connection = Connection::connecting;
     }
     pa_context_set_state_callback(m_context, &PulseStream::contextState, this);
     // No autospawn: a desktop without a server falls back to ALSA rather
     // than starting one behind the user's back.
     const char* server = m_config.server.empty() ? nullptr : m_config.server.c_str();
     if (pa_context_connect(m_context, server, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        m_contextDead = true;
+        m_connection = Connection::dead;
         return false;
     }
     armDeadline();
@@ -319,7 +323,9 @@ void PulseStream::dropContext()
         pa_context_unref(m_context);
         m_context = nullptr;
     }
-    m_contextDead = false;
+    if (m_connection != Connection::closed) {
+        m_connection = Connection::none;
+    }
 }
 
 void PulseStream::startStream()
@@ -347,8 +353,7 @@ void PulseStream::startStream()
         stopStream();
         return;
     }
-    m_streamDead = false;
-    m_goIdle = false;
+    m_streamState = Stream::playing;
     m_silentFrames = 0;
     armDeadline();
     m_streaming.store(true, std::memory_order_release);
@@ -366,8 +371,9 @@ void PulseStream::stopStream()
         pa_stream_unref(m_stream);
         m_stream = nullptr;
     }
-    m_streamDead = false;
-    m_corked = false;
+    if (m_streamState != Stream::unwanted) {
+        m_streamState = Stream::wanted;
+    }
     m_streaming.store(false, std::memory_order_release);
 }
 
@@ -392,8 +398,7 @@ void PulseStream::resumeStream()
     if (pa_operation* resumed = pa_stream_cork(m_stream, 0, nullptr, nullptr)) {
         pa_operation_unref(resumed);
     }
-    m_corked = false;
-    m_goIdle = false;
+    m_streamState = Stream::playing;
     m_silentFrames = 0;
     m_streaming.store(true, std::memory_order_release);
 }
@@ -429,30 +434,37 @@ void PulseStream::contextState(pa_context* context, void* self)
         return;
     }
     switch (pa_context_get_state(context)) {
-    case PA_CONTEXT_READY:
+    case PA_CONTEXT_READY: {
         s->m_connections.fetch_add(1, std::memory_order_acq_rel);
-        s->m_contextReached = true;
+        const bool opening = s->m_connection == Connection::opening;
+        // A context given up on already (no answer in time) stays given up.
+        if (opening || s->m_connection == Connection::connecting) {
+            s->m_connection = Connection::reached;
+        }
         if (pa_operation* asked = pa_context_get_server_info(context, &PulseStream::serverInfo, s)) {
             pa_operation_unref(asked);
         }
         // This is the mainloop thread, which renders every period.
         s->makeRealtime();
-        if (s->m_opening) {
-            s->m_opening = false;
+        if (opening) {
             pa_threaded_mainloop_signal(s->m_loop, 0);
-        } else if (s->m_wanted && s->m_stream == nullptr) {
+        } else if (s->m_streamState == Stream::wanted) {
             s->startStream();
         }
         break;
+    }
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED: {
-        s->m_contextDead = true;
-        if (s->m_opening) {
-            s->m_opening = false;
+        const Connection was = s->m_connection;
+        // open() has given up on it already and says so.
+        if (was != Connection::noAnswer) {
+            s->m_connection = Connection::dead;
+        }
+        if (was == Connection::opening) {
             pa_threaded_mainloop_signal(s->m_loop, 0);
             break;
         }
-        if (!s->m_contextReached && s->m_wanted && !s->m_toldGone) {
+        if (was != Connection::reached && s->m_streamState != Stream::unwanted && !s->m_toldGone) {
             // A reconnection that a note asked for did not get through.
             s->m_toldGone = true;
             s->say(std::string("the sound server cannot be reached (") + pa_strerror(pa_context_errno(context)) +
@@ -491,7 +503,7 @@ void PulseStream::streamState(pa_stream* stream, void* self)
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
         // The sink went and nothing took the stream over, or the server is
         // going: set it aside, outside this callback.
-        s->m_streamDead = true;
+        s->m_streamState = Stream::dead;
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
         api->defer_enable(s->m_tidy, 1);
     }
@@ -523,8 +535,8 @@ void PulseStream::write(pa_stream* stream, std::size_t bytes, void* self)
     }
     s->m_silentFrames += frames;
     const long long idleFrames = static_cast<long long>(s->m_config.idleAfter.count()) * s->m_config.sampleRate / 1000;
-    if (!s->m_goIdle && s->m_silentFrames >= idleFrames) {
-        s->m_goIdle = true;
+    if (s->m_streamState == Stream::playing && s->m_silentFrames >= idleFrames) {
+        s->m_streamState = Stream::goingIdle;
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
         api->defer_enable(s->m_tidy, 1);
     }
@@ -534,12 +546,12 @@ void PulseStream::tidy(pa_mainloop_api* api, pa_defer_event* event, void* self)
 {
     auto* s = static_cast<PulseStream*>(self);
     api->defer_enable(event, 0);
-    if (s->m_contextDead) {
+    if (s->m_connection == Connection::dead) {
         // The server went away: nothing to do until the next note.
         s->dropContext();
         return;
     }
-    if (s->m_streamDead) {
+    if (s->m_streamState == Stream::dead) {
         s->stopStream();
         // A note still sounding gets one new stream on whatever sink is the
         // default now (once: a server with no sink at all refuses every
@@ -549,32 +561,30 @@ void PulseStream::tidy(pa_mainloop_api* api, pa_defer_event* event, void* self)
             s->m_restarted = true;
             s->startStream();
         } else {
-            s->m_wanted = false;
+            s->m_streamState = Stream::unwanted;
         }
         return;
     }
-    if (s->m_goIdle && s->m_stream != nullptr) {
+    if (s->m_streamState == Stream::goingIdle) {
         // A note may have started since the last period: wake() runs under
-        // the same lock and clears m_goIdle, and the voice count says it too.
+        // the same lock and takes the stream back to playing, and the voice
+        // count says it too.
         if (s->m_config.sounding()) {
-            s->m_goIdle = false;
+            s->m_streamState = Stream::playing;
             s->m_silentFrames = 0;
             return;
-        }
-        if (s->m_corked) {
-            return;  // set aside already
         }
         s->m_setAsides.fetch_add(1, std::memory_order_acq_rel);
         if (s->corks()) {
             if (pa_operation* paused = pa_stream_cork(s->m_stream, 1, nullptr, nullptr)) {
                 pa_operation_unref(paused);
             }
-            s->m_corked = true;
+            s->m_streamState = Stream::corked;
             s->m_streaming.store(false, std::memory_order_release);
             return;
         }
         s->stopStream();
-        s->m_wanted = false;
+        s->m_streamState = Stream::unwanted;
     }
 }
 
@@ -582,13 +592,12 @@ void PulseStream::deadline(pa_mainloop_api* /*api*/, pa_time_event* /*event*/, c
                            void* self)
 {
     auto* s = static_cast<PulseStream*>(self);
-    if (s->m_opening) {
-        s->m_opening = false;
-        s->m_noAnswer = true;
+    if (s->m_connection == Connection::opening) {
+        s->m_connection = Connection::noAnswer;
         pa_threaded_mainloop_signal(s->m_loop, 0);
         return;
     }
-    if (s->m_context == nullptr || s->m_contextDead) {
+    if (s->m_context == nullptr || s->m_connection == Connection::dead) {
         return;
     }
     const bool waiting = pa_context_get_state(s->m_context) != PA_CONTEXT_READY ||
@@ -602,7 +611,7 @@ void PulseStream::deadline(pa_mainloop_api* /*api*/, pa_time_event* /*event*/, c
         s->m_toldGone = true;
         s->say("the sound server does not answer; the built-in synthesizer is silent until it does");
     }
-    s->m_contextDead = true;
+    s->m_connection = Connection::dead;
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
     api->defer_enable(s->m_tidy, 1);
 }

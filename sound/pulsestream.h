@@ -155,20 +155,33 @@ private:
     std::shared_ptr<Side> m_side;
     std::thread m_sideThread;
 
+    // The connection to the server.
+    enum class Connection {
+        opening,     // open() waits for the first context to get through or fail
+        noAnswer,    // open() gave up waiting
+        connecting,  // a context asked for since, not through yet
+        reached,     // the context got through to the server
+        dead,        // failed, terminated or given up: replaced at the next wake()
+        none,        // no context: the next wake() makes one
+        closed,      // the destructor has begun: wake() does nothing
+    };
+    // The stream on that connection.
+    enum class Stream {
+        unwanted,   // none, and none wanted until the next note
+        wanted,     // none yet: one should play once the context is ready
+        playing,    // connected or on its way
+        goingIdle,  // silent long enough; tidy() sets it aside if still so
+        corked,     // set aside by corking: wake() resumes it
+        dead,       // failed or terminated: tidy() replaces or drops it
+    };
+
     // Under the mainloop's lock.
-    bool m_opening = true;
-    bool m_closed = false;    // the destructor has begun: wake() does nothing
-    bool m_noAnswer = false;  // open gave up waiting
-    bool m_contextDead = false;   // failed or terminated: replaced at the next wake()
-    bool m_contextReached = false;  // this context got through to the server
-    bool m_streamDead = false;
-    bool m_wanted = false;  // a stream should play once the context is ready
-    bool m_goIdle = false;  // silent long enough; tidy() sets the stream aside if still so
-    bool m_corked = false;  // set aside by corking: wake() resumes it
+    Connection m_connection = Connection::opening;
+    Stream m_streamState = Stream::unwanted;  // every state past wanted has m_stream
     bool m_restarted = false;  // a failed stream was replaced since the last wake()
     long long m_silentFrames = 0;
     bool m_triedRealtime = false;
-    bool m_toldGone = false;
+    bool m_toldGone = false;  // the user knows the server is gone, until a stream gets through
 
     std::atomic<bool> m_streaming{false};
     std::atomic<int> m_streamsStarted{0};

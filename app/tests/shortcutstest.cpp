@@ -1,12 +1,14 @@
+#include "app/controltable.h"
 #include "app/helpwindow.h"
 #include "keyboard/computerkeyboard.h"
-#include "keyboard/shortcuts.h"
 #include "tests/support/formfixture.h"
 
 #include <QApplication>
 #include <QShortcut>
 #include <QTest>
 #include <QTextBrowser>
+#include <set>
+#include <string>
 
 using testing_support::FormRig;
 
@@ -27,7 +29,7 @@ struct ActiveRig : FormRig {
 
 Qt::Key keyOf(const char* control)
 {
-    const QKeySequence seq(QString::fromLatin1(keyboard::shortcutFor(control)->key));
+    const QKeySequence seq(QString::fromLatin1(app::control(control)->key.sequence));
     return static_cast<Qt::Key>(seq[0].key());
 }
 
@@ -142,7 +144,7 @@ TEST(Shortcuts, EveryTooltipShowsItsKeyAndNoKeyRepeats)
         EXPECT_TRUE(widget->toolTip().contains(QString::fromUtf8(key))) << widget->objectName().toStdString();
     }
     const QList<QShortcut*> shortcuts = f.findChildren<QShortcut*>();
-    EXPECT_EQ(shortcuts.size(), static_cast<qsizetype>(keyboard::shortcuts.size()));
+    EXPECT_EQ(shortcuts.size(), static_cast<qsizetype>(app::shortcuts().size()));
     QSet<QKeySequence> keys;
     for (const QShortcut* s : shortcuts) {
         EXPECT_EQ(s->context(), Qt::WindowShortcut);
@@ -156,6 +158,19 @@ TEST(Shortcuts, EveryTooltipShowsItsKeyAndNoKeyRepeats)
     }
 }
 
+TEST(Shortcuts, TheHelpListsEveryControlWithAKeyOnce)
+{
+    std::set<std::string> listed;
+    for (const app::ControlSpec* spec : app::shortcuts()) {
+        ASSERT_NE(spec, nullptr);
+        EXPECT_TRUE(listed.insert(spec->name).second) << spec->name;
+        EXPECT_NE(spec->help, nullptr) << spec->name;
+    }
+    for (const app::ControlSpec& spec : app::controls()) {
+        EXPECT_EQ(spec.key.sequence != nullptr, listed.count(spec.name) == 1) << spec.name;
+    }
+}
+
 TEST(Shortcuts, TheComputerKeyboardPianoAndTheShortcutsKeepToTheirOwnKeys)
 {
     ActiveRig rig;
@@ -163,12 +178,13 @@ TEST(Shortcuts, TheComputerKeyboardPianoAndTheShortcutsKeepToTheirOwnKeys)
     keyboard::ComputerKeyboard piano(*rig.form, *rig.form);
     QObject& filter = piano;  // its filter, as the application calls it
     qApp->installEventFilter(&piano);
-    for (const keyboard::Shortcut& s : keyboard::shortcuts) {
-        SCOPED_TRACE(s.key);
+    for (const app::ControlSpec* spec : app::shortcuts()) {
+        const app::Key& s = spec->key;
+        SCOPED_TRACE(s.sequence);
         EXPECT_FALSE(keyboard::ComputerKeyboardMap::isPianoKey(s.xkbCode));
         // The key as the window system gives it, its key code with it: the
         // piano lets it through and plays nothing.
-        const QKeySequence seq(QString::fromLatin1(s.key));
+        const QKeySequence seq(QString::fromLatin1(s.sequence));
         QKeyEvent press(QEvent::KeyPress, seq[0].key(), Qt::NoModifier, static_cast<quint32>(s.xkbCode), 0, 0);
         QKeyEvent release(QEvent::KeyRelease, seq[0].key(), Qt::NoModifier, static_cast<quint32>(s.xkbCode), 0, 0);
         EXPECT_FALSE(filter.eventFilter(rig.form.get(), &press));

@@ -152,6 +152,45 @@ TEST(ClassReport, ThreePupilsFilesGiveAComparisonAndOnePagePerPupil)
     EXPECT_EQ(png.err.count(QLatin1Char('\n')), 1);
 }
 
+TEST(ClassReport, TheReadingSaysWhatItLeavesOutAndWhatItRefuses)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString lea = dir.filePath(QStringLiteral("lea.csv"));
+    const QString tom = dir.filePath(QStringLiteral("tom.csv"));
+    writeFile(lea, pupilRows("lea", 3, 60));
+    writeFile(tom, pupilRows("tom", 2, 62));
+    ASSERT_TRUE(QFile::link(lea, dir.filePath(QStringLiteral("again.csv"))));
+    const auto bytes = [](const QString& path) { return QFile::encodeName(path).toStdString(); };
+    const std::vector<progress::ReportSource> sources = {
+        {{}, {bytes(lea)}},
+        {{}, {bytes(dir.filePath(QStringLiteral("again.csv")))}},
+        {{}, {bytes(dir.filePath(QStringLiteral("gone.csv")))}},
+        {{}, {bytes(tom)}},
+    };
+    const std::string pdf = bytes(dir.filePath(QStringLiteral("class.pdf")));
+
+    const progress::ClassReportRun run = progress::readClassReport(sources, pdf);
+    EXPECT_EQ(run.status, 1);  // the missing file's pupil is left out
+    ASSERT_EQ(run.pupils.size(), 2U);
+    EXPECT_EQ(run.pupils[0].name, QStringLiteral("lea"));
+    EXPECT_EQ(run.pupils[1].name, QStringLiteral("tom"));
+    EXPECT_EQ(run.pdf, pdf);
+    ASSERT_EQ(run.said.size(), 2U);
+    EXPECT_NE(run.said[0].find("under another name: counted once"), std::string::npos) << run.said[0];
+    EXPECT_NE(run.said[1].find("gone is left out of the class report"), std::string::npos) << run.said[1];
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("class.pdf"))));  // reading writes nothing
+
+    // A PDF that is one of the files, under any name, is refused before anything is read.
+    ASSERT_TRUE(QFile::link(tom, dir.filePath(QStringLiteral("tom.pdf"))));
+    const progress::ClassReportRun over = progress::readClassReport(sources, bytes(dir.filePath(QStringLiteral("tom.pdf"))));
+    EXPECT_EQ(over.status, 2);
+    EXPECT_TRUE(over.pupils.empty());
+    ASSERT_FALSE(over.said.empty());
+    EXPECT_NE(over.said.back().find("would replace the results file"), std::string::npos) << over.said.back();
+    EXPECT_EQ(progress::readClassReport(sources, "class.png").status, 2);
+}
+
 TEST(ClassReport, EachPupilsLineSaysWhatToWorkOnAndWhereItGoes)
 {
     const progress::ResultsSummary summary = progress::summarize(pupilRows("p", 6, 62));

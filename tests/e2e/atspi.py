@@ -10,6 +10,7 @@ Prints one line per check ("ok: ..." or "FAIL: ...") and exits 1 if any
 failed. With --press it only presses the push button named BUTTON in the
 window (on Wayland, a button of the frame's title bar)."""
 
+import os
 import sys
 import time
 
@@ -17,6 +18,7 @@ import pyatspi
 
 failed = 0
 passed = 0
+CAPTION = os.environ["tavelin_caption"]  # the window's, from scripts/version.sh
 
 
 def check(what, condition):
@@ -82,8 +84,8 @@ app = poll(30, lambda: application(sys.argv[1]))
 if not check("the program is on the accessibility bus as \"%s\"" % sys.argv[1], app is not None):
     sys.exit(1)
 window = poll(10, lambda: find([app.getChildAtIndex(i) for i in range(app.childCount)],
-                               pyatspi.ROLE_FRAME, "Tavelin Piano 3.03"))
-check("its window is a frame named \"Tavelin Piano 3.03\"", window is not None)
+                               pyatspi.ROLE_FRAME, CAPTION))
+check("its window is a frame named \"%s\"" % CAPTION, window is not None)
 if window is None:
     sys.exit(1)
 tree = descendants(window)

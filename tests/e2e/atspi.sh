@@ -56,7 +56,8 @@ python=/usr/bin/python3
 "$python" -c "import pyatspi" 2>/dev/null || { echo "atspi: FAIL: python3-pyatspi is missing (bash scripts/deps.sh test)"; exit 1; }
 source "$root/scripts/xsession.sh"
 
-title="Tavelin Piano 3.03"
+source "$root/scripts/version.sh"  # $tavelin_caption, which atspi.py reads too
+title=$tavelin_caption
 pictures="$(dirname "$program")/picture"
 work=$(mktemp -d)
 check_name="e2e accessibility"

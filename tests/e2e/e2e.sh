@@ -60,7 +60,8 @@ for tool in xdotool xprop import convert "${servers[@]}" pactl parec python3; do
 done
 source "$root/scripts/xsession.sh"
 
-title="Tavelin Piano 3.03"
+source "$root/scripts/version.sh"
+title=$tavelin_caption
 pictures="$(dirname "$program")/picture"
 work=$(mktemp -d)
 # The program on this X server (test.sh sets offscreen for the widget

@@ -19,7 +19,8 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "pupilfiles: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
 done
 
-title="Tavelin Piano 3.03"
+source "$root/scripts/version.sh"
+title=$tavelin_caption
 work=$(mktemp -d)
 check_name=pupilfiles
 source "$root/scripts/checks.sh"

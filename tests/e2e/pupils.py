@@ -22,6 +22,7 @@ import pyatspi
 program, work = sys.argv[1], sys.argv[2]
 shots = sys.argv[3] if len(sys.argv) > 3 else ""
 data = os.environ["XDG_DATA_HOME"]
+CAPTION = os.environ["tavelin_caption"]  # the main window's, from scripts/version.sh
 pupils = os.path.join(data, "tavelin-piano", "pupils")
 failed = 0
 passed = 0
@@ -206,13 +207,13 @@ def shoot(name, title):
 # ---------------------------------------------------------------- the window by its shortcut
 
 main = start("main")
-piano = poll(30, lambda: frame(main.pid, "Tavelin Piano 3.03"))
+piano = poll(30, lambda: frame(main.pid, CAPTION))
 if not check("the main window is on the accessibility bus", piano is not None):
     finish()
 time.sleep(1.5)  # the greeting scale
 check("the main window's description says nobody plays (\"%s\")" % piano.description,
       piano.description.startswith("Aucun élève"))
-print("   the piano window is X window %s" % focus("Tavelin Piano 3.03"))
+print("   the piano window is X window %s" % focus(CAPTION))
 key("F11")
 window = poll(20, lambda: frame(main.pid, "Élèves"))
 if not check("F11 opens the window \"Élèves\" (X window %s)" % window_id("Élèves"), window is not None):
@@ -220,7 +221,7 @@ if not check("F11 opens the window \"Élèves\" (X window %s)" % window_id("Él�
         print("   the program's windows: %s" % [(app.getChildAtIndex(i).name, app.getChildAtIndex(i).getRoleName())
                                                   for i in range(app.childCount)])
     finish()
-check("the main window keeps its caption", frame(main.pid, "Tavelin Piano 3.03") is not None)
+check("the main window keeps its caption", frame(main.pid, CAPTION) is not None)
 
 # Every control of the window is named.
 controls = [n for n in descendants(window)
@@ -313,14 +314,14 @@ if exec_line:
     child = subprocess.Popen(argv, stdout=open(os.path.join(work, "launcher.out"), "w"),
                              stderr=open(os.path.join(work, "launcher.err"), "w"))
     processes.append(child)
-    second = poll(30, lambda: frame(child.pid, "Tavelin Piano 3.03"))
+    second = poll(30, lambda: frame(child.pid, CAPTION))
     check("the launcher's program is up", second is not None)
     if second is not None:
         check("its window says Lina plays (\"%s\")" % second.description, "Lina" in second.description)
         time.sleep(1.5)
-        wid = focus("Tavelin Piano 3.03")
+        wid = focus(CAPTION)
         # The newest window of that caption is the launcher's.
-        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tavelin Piano 3.03$"],
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % CAPTION],
                              capture_output=True, text=True).stdout.split()
         xdo("windowfocus", "--sync", ids[-1])
         key("F2")
@@ -337,7 +338,7 @@ if exec_line:
 focus("Élèves")
 key("Escape")
 time.sleep(0.5)
-focus("Tavelin Piano 3.03")
+focus(CAPTION)
 key("F11")
 window = poll(10, lambda: frame(main.pid, "Élèves"))
 focus("Élèves")
@@ -359,7 +360,7 @@ time.sleep(0.5)
 key("Down", "Down", "Return")  # Personne, Hugo, Lina
 check("choosing Lina in \"Qui joue\" tells the main window (\"%s\")" % piano.description,
       poll(5, lambda: piano.description.startswith("Élève : Lina")))
-focus("Tavelin Piano 3.03")
+focus(CAPTION)
 key("F2")
 time.sleep(5)
 key("Escape")

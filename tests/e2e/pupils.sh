@@ -37,6 +37,7 @@ for tool in xdotool import pdftoppm desktop-file-validate; do
     command -v "$tool" >/dev/null || { echo "pupils: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
 done
 source "$root/scripts/xsession.sh"
+source "$root/scripts/version.sh"  # $tavelin_caption, which pupils.py reads
 
 work=$(mktemp -d)
 export QT_QPA_PLATFORM=xcb

@@ -29,7 +29,8 @@ for tool in Xvfb xdotool flock; do
     command -v "$tool" >/dev/null || { echo "results: FAIL: $tool is missing (bash scripts/deps.sh test)"; exit 1; }
 done
 
-title="Tavelin Piano 3.03"
+source "$root/scripts/version.sh"
+title=$tavelin_caption
 work=$(mktemp -d)
 check_name=results
 source "$root/scripts/checks.sh"

@@ -57,7 +57,8 @@ dest="$work/root"
 prefix=/usr
 installed="$dest$prefix"
 app_id=org.tavelin.TavelinPiano
-title="Tavelin Piano 3.03"
+source "$root/scripts/version.sh"
+title=$tavelin_caption
 check_name=install
 [ -n "$package" ] && check_name=install-package
 source "$root/scripts/checks.sh"
@@ -153,8 +154,8 @@ else
     fail "appstreamcli validate --no-net accepts the metainfo"
     sed 's/^/   /' "$work/appstream.txt"
 fi
-check "the metainfo has a screenshot and the release 3.03" \
-    bash -c "grep -q '<screenshot ' '$metainfo' && grep -q '<release version=\"3.03\"' '$metainfo'"
+check "the metainfo has a screenshot and the release $tavelin_version" \
+    bash -c "grep -q '<screenshot ' '$metainfo' && grep -q '<release version=\"$tavelin_version\"' '$metainfo'"
 manpage="$installed/share/man/man1/tavelin-piano.1.gz"
 check "the manual page is man1/tavelin-piano.1.gz" test -s "$manpage"
 MANWIDTH=100 LC_ALL=C.UTF-8 man --warnings -l "$manpage" >"$work/man.txt" 2>"$work/man-warnings.txt"
