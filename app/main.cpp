@@ -87,14 +87,19 @@ void sayUnwritten(std::size_t rows, const std::string& file)
 
 // When the X connection is lost, Qt ends the program with exit(1) from
 // inside the event loop: main's objects are never destroyed, so the open run
-// is saved here, from exit's handlers, as a close would save it.
+// is ended and saved here, from exit's handlers, as a close would save it.
 progress::PlayingPupil* resultsAtExit = nullptr;
+exercise::Run* runAtExit = nullptr;
+platform::TimeBase* clockAtExit = nullptr;
 
 void saveResultsAtExit()
 {
     progress::PlayingPupil* results = std::exchange(resultsAtExit, nullptr);
     if (results == nullptr) {
         return;
+    }
+    if (exercise::Run* run = std::exchange(runAtExit, nullptr); run != nullptr && clockAtExit != nullptr) {
+        run->end(true, clockAtExit->now());
     }
     std::string file;
     if (const std::size_t lost = results->finish(&file); lost > 0) {
@@ -226,7 +231,12 @@ int main(int argc, char** argv)
     std::atexit(&saveResultsAtExit);
     // Cleared before main's objects go, so the exit handler never sees them gone.
     const struct ExitGuard {
-        ~ExitGuard() { resultsAtExit = nullptr; }
+        ~ExitGuard()
+        {
+            resultsAtExit = nullptr;
+            runAtExit = nullptr;
+            clockAtExit = nullptr;
+        }
     } exitGuard;
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
@@ -274,6 +284,8 @@ int main(int argc, char** argv)
     };
     Form1 form(services);
     formWindow = &form;
+    runAtExit = &form.exerciseRun();
+    clockAtExit = &time;
     form.setPlayingDescription(playing.description());
     QObject::connect(&playing, &progress::PlayingPupil::chosenChanged, &form,
                      [&form, &playing] { form.setPlayingDescription(playing.description()); });
@@ -295,6 +307,8 @@ int main(int argc, char** argv)
     window.show();
     int status = QApplication::exec();
     resultsAtExit = nullptr;
+    runAtExit = nullptr;
+    form.exerciseRun().end(true, time.now());  // a run still going (the close ended it already)
     std::string unwrittenFile;
     if (const std::size_t lost = playing.finish(&unwrittenFile); lost > 0) {
         sayUnwritten(lost, unwrittenFile);

@@ -52,6 +52,10 @@ struct ScriptedRig : FormRig {
         startUp();
     }
 
+    ~ScriptedRig() { form.reset(); }  // before the recorder it tells
+    ScriptedRig(const ScriptedRig&) = delete;
+    ScriptedRig& operator=(const ScriptedRig&) = delete;
+
     Form1& f() { return *form; }
 
     void start(int mode, bool sound)

@@ -1,6 +1,7 @@
 // What the pupils window does to the pupils' folder, without a window: the
 // list and its figures, adding, renaming, archiving and restoring, the
 // practice settings, the launchers, and who plays.
+#include "exercise/run.h"
 #include "progress/classreport.h"
 #include "progress/launcher.h"
 #include "progress/playingpupil.h"
@@ -350,11 +351,13 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     const auto choice = [&](const char* name, progress::practice::Settings s = {}) {
         return progress::PlayingPupil::Choice{QString::fromUtf8(name), (p / (std::string(name) + ".csv")).string(), s};
     };
+    exercise::Run exerciseRun(&playing);
     const auto run = [&](int notes) {
-        playing.runStarted(1, 0);
+        exerciseRun.start(1, 0);
         for (int i = 1; i <= notes; ++i) {
-            playing.noteShown(i, 64, "0", false, 1000 * static_cast<std::uint32_t>(i));
-            playing.answered(64, true, 1000 * static_cast<std::uint32_t>(i) + 500);
+            exerciseRun.show({64, "0"}, false, 1000 * static_cast<std::uint32_t>(i));
+            exerciseRun.drawn(1000 * static_cast<std::uint32_t>(i) + 400);
+            exerciseRun.answer(64, 1000 * static_cast<std::uint32_t>(i) + 500);
         }
     };
     const auto rowsIn = [&](const char* name) {
@@ -365,7 +368,7 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_TRUE(playing.chosen().nobody());
     EXPECT_TRUE(playing.description().startsWith(QStringLiteral("Aucun élève")));
     run(3);
-    playing.runEnded(true, 5000);  // nobody: nothing recorded, nothing told
+    exerciseRun.end(true, 5000);  // nobody: nothing recorded, nothing told
 
     ASSERT_EQ(playing.choose(choice("Léa", {false, exercise::NoteRange{60, 72}})), "");
     EXPECT_EQ(playing.noteRange(), (exercise::NoteRange{60, 72}));
@@ -373,23 +376,23 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     ASSERT_EQ(playing.choose(choice("Hugo")), "");
     EXPECT_EQ(playing.playing().name, QStringLiteral("Léa")) << "the run under way stays with Léa";
     EXPECT_TRUE(playing.description().contains(QStringLiteral("Hugo à partir du prochain exercice")));
-    playing.runEnded(false, 9000);
+    exerciseRun.end(false, 9000);
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(recorded.takeFirst().at(0).toString(), QStringLiteral("Léa"));
     EXPECT_EQ(rowsIn("Léa"), 4U);
     EXPECT_EQ(playing.playing().name, QStringLiteral("Hugo"));
     EXPECT_EQ(playing.noteRange(), std::nullopt);
     run(2);
-    playing.runEnded(true, 3000);
+    exerciseRun.end(true, 3000);
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(rowsIn("Hugo"), 2U);
     EXPECT_EQ(rowsIn("Léa"), 4U);
     // A note on the staff, unanswered when the run is stopped, is passed on
     // as seen: it is the run's last row.
-    playing.runStarted(1, 0);
-    playing.noteShown(1, 64, "0", true, 1000);
-    playing.noteDrawn(1400);
-    playing.runEnded(true, 2000);
+    exerciseRun.start(1, 0);
+    exerciseRun.show({64, "0"}, true, 1000);
+    exerciseRun.drawn(1400);
+    exerciseRun.end(true, 2000);
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(rowsIn("Hugo"), 3U);
 
