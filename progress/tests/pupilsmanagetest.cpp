@@ -407,3 +407,70 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_EQ(withOptions.chosen().name, QStringLiteral("Léa"));
     EXPECT_EQ(readAll(p / "foreign.csv"), "not,our,header\n");
 }
+
+TEST(PlayingPupil, FocusReadsTheFileOnceAndAddsEachRunFromMemory)
+{
+    QTemporaryDir dir;
+    const fs::path file = pathOf(dir) / "Léa.csv";
+    const auto append = [&](const std::string& text) {
+        std::ofstream out(file, std::ios::app | std::ios::binary);
+        out << text;
+    };
+    append(std::string(progress::csv::header) + "\n" +
+           "2024-09-02T17:00:00+02:00,old-1,1,1,64,treble,none,missed,no,,\n");
+    progress::PlayingPupil playing({true, std::nullopt}, nullptr);
+    ASSERT_EQ(playing.choose({QStringLiteral("Léa"), file.string(), {}}), "");
+    auto first = playing.focusRecords();
+    ASSERT_EQ(first.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const auto before = first.get();
+    ASSERT_TRUE(before.has_value());
+    EXPECT_DOUBLE_EQ(before->at(64).missed, 1.0);
+
+    // A run of ours, missed on 67; another program's run written meanwhile.
+    exercise::Run run(&playing);
+    run.start(1, 0);
+    run.show({67, "1"}, false, 100);
+    run.drawn(500);
+    run.timeUp(3900);
+    run.end(false, 4000);
+    ASSERT_NE(playing.recorder(), nullptr);
+    ASSERT_TRUE(playing.recorder()->waitUntilTried());
+    append("2024-09-02T18:00:00+02:00,other-1,1,1,72,treble,none,missed,no,,\n");
+
+    auto second = playing.focusRecords();
+    ASSERT_EQ(second.wait_for(std::chrono::seconds(0)), std::future_status::ready) << "from memory, at once";
+    const auto after = second.get();
+    ASSERT_TRUE(after.has_value());
+    EXPECT_DOUBLE_EQ(after->at(67).missed, 1.0) << "our run counts once, though it is in the file too";
+    EXPECT_DOUBLE_EQ(after->at(64).missed, progress::recent::decayPerRun) << "the older run weighs less";
+    EXPECT_EQ(after->count(72), 0U) << "the file is not read again";
+    playing.finish();
+}
+
+TEST(PlayingPupil, FocusRunsEndedBeforeTheReadIsTakenCountOnce)
+{
+    // Runs played before focus was asked for are in the file already, and
+    // in memory: the read leaves this program's own rows out.
+    QTemporaryDir dir;
+    const fs::path file = pathOf(dir) / "Hugo.csv";
+    progress::PlayingPupil playing({false, std::nullopt}, nullptr);
+    ASSERT_EQ(playing.choose({QStringLiteral("Hugo"), file.string(), {}}), "");
+    exercise::Run run(&playing);
+    for (int k = 0; k < 2; ++k) {
+        run.start(1, 0);
+        run.show({65, "1"}, false, 100);
+        run.drawn(500);
+        run.answer(67, 700);
+        run.answer(65, 900);
+        run.end(false, 4000);
+    }
+    ASSERT_TRUE(playing.recorder()->waitUntilTried());
+    playing.setSettings(QStringLiteral("Hugo"), {true, std::nullopt});
+    auto records = playing.focusRecords();
+    ASSERT_EQ(records.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const auto got = records.get();
+    ASSERT_TRUE(got.has_value());
+    EXPECT_DOUBLE_EQ(got->at(65).asked, 1.0 + progress::recent::decayPerRun);
+    EXPECT_DOUBLE_EQ(got->at(65).wrong, 1.0 + progress::recent::decayPerRun);
+    playing.finish();
+}
