@@ -111,28 +111,27 @@ std::future<std::optional<exercise::NoteRecords>> PlayingPupil::focusRecords()
         answer.set_value(std::nullopt);
         return answer.get_future();
     }
-    startFocusRead(m_playing.file);
     FocusMemory& memory = m_focus[m_playing.file];
-    if (!memory.stats && memory.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+    if (!memory.stats && memory.read.valid() &&
+        memory.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
         std::optional<RecentNoteStats> stats = memory.read.get();
         memory.read = {};
-        if (!stats) {
-            // Not read (said already): evenly this run, and read again at the next.
-            answer.set_value(std::nullopt);
-            return answer.get_future();
-        }
-        for (const std::vector<NoteResult>& run : memory.runs) {
-            for (const NoteResult& row : run) {
-                stats->add(row);
+        if (stats) {
+            for (const std::vector<NoteResult>& run : memory.runs) {
+                for (const NoteResult& row : run) {
+                    stats->add(row);
+                }
             }
+            memory.runs.clear();
+            memory.stats = std::move(stats);
         }
-        memory.runs.clear();
-        memory.stats = std::move(stats);
+        // Not read (said already): read again, now.
     }
     if (memory.stats) {
         answer.set_value(memory.stats->records());
         return answer.get_future();
     }
+    startFocusRead(m_playing.file);
     // Still reading: the records are ready when the read is, with the runs
     // ended so far added to it.
     std::future<Records> records = answer.get_future();
