@@ -36,13 +36,14 @@ Form1::Form1(const Form1Services& services)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       deviceid(static_cast<std::int32_t>(services.deviceId)),
       m_time(services.time),
-      m_observer(services.observer),
       m_midi(services.midiOutputs),
       m_messages(services.messages),
       m_pictures(services.errorLine),
       m_folder(services.programFolder),
       m_rng(services.seed),
       m_notes(m_rng),
+      m_module2(services.time, m_notes.treble(), [this](std::int16_t index) { return kkey(index); }),
+      m_exercise(services.observer),
       m_focusRecords(services.focusRecords),
       m_noteRangeAtStart(services.noteRangeAtStart),
       m_openPupils(services.openPupils),
@@ -80,7 +81,12 @@ Form1::Form1(const Form1Services& services)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // A run still going when the window goes (never closed, or closed by
+    // the program's end) ends as stopped, so that its notes are kept.
+    m_exercise.end(true, m_time.now());
+}
 
 // ---------------------------------------------------------------- layout
 
@@ -251,12 +257,14 @@ void Form1::Form_Load()
     namestate = 1;
     helpstate = 1;
     notecount = 0;
-    maxnotes = 50;
+    maxnotes = static_cast<std::int16_t>(m_exercise.maxnotes());
     loadInto(Picture4, QString::fromStdString(exercise::startupPicturePath(m_folder.toStdString())));
 }
 
 void Form1::Form_Unload(int& /*cancel*/)
 {
+    // A run still going ends here as stopped, so that its notes are kept.
+    m_exercise.end(true, m_time.now());
     // A key still held gets no note-off: closing the device ends its sound.
     midirc = m_midi.close(hmidiout);
     // Every wait in progress returns now, and no later one waits: the
@@ -369,7 +377,7 @@ void Form1::stopplay(std::int16_t note)
 void Form1::play1(std::int16_t note)
 {
     startplay(note);
-    m_time.waitms(play1Ms);
+    m_module2.waitms(play1Ms);
     stopplay(note);
 }
 
@@ -379,7 +387,7 @@ void Form1::startmusic()
     static constexpr std::int16_t scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
     for (const std::int16_t note : scale) {
         startplay(note);
-        m_time.waitms(note == 72 ? 2 * greetingStepMs : greetingStepMs);
+        m_module2.waitms(note == 72 ? 2 * greetingStepMs : greetingStepMs);
         stopplay(note);
     }
 }

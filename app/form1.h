@@ -2,8 +2,10 @@
 
 #include "app/controls.h"
 #include "effects/steps.h"
+#include "exercise/module2.h"
 #include "exercise/notechoice.h"
 #include "exercise/observer.h"
+#include "exercise/run.h"
 #include "keyboard/keybutton.h"
 #include "keyboard/notesink.h"
 #include "platform/midiout.h"
@@ -39,10 +41,10 @@ struct Form1Services {
     exercise::ExerciseObserver* observer = nullptr;  // told of every run, if given
     // A teacher's note range (--notes): every mode keeps only its keys.
     std::optional<exercise::NoteRange> noteRange = std::nullopt;
-    // The pupil's recent records (--focus), asked for at every run start and
-    // read meanwhile off the window's thread: the note choice is weighted by
-    // them from the first tick that finds them ready. Nothing given, or
-    // nothing read: the even draw.
+    // The pupil's recent records (--focus), asked for at every run start;
+    // the first ask may wait for the file's one read, off the window's
+    // thread: the note choice is weighted by them from the first tick that
+    // finds them ready. Nothing given, or nothing read: the even draw.
     using FocusRead = std::future<std::optional<exercise::NoteRecords>>;
     std::function<FocusRead()> focusRecords = nullptr;
     // The note range of whoever plays, asked at every run start before the
@@ -115,10 +117,10 @@ public:
     void noteUp(std::int16_t note, bool audible) override;
     void controller(std::uint8_t number, std::uint8_t value) override;
 
-    // --- Key flashes and the treble note choice ---
-    void flashkey(std::int16_t index);
-    void flashcorrect(std::int16_t index);
-    std::int16_t& lastpick() { return m_notes.treble().lastpick; }  // table index picked last: 0
+    // --- Key flashes and the treble note choice (the shared procedures) ---
+    void flashkey(std::int16_t index) { m_module2.flashkey(index); }
+    void flashcorrect(std::int16_t index) { m_module2.flashcorrect(index); }
+    std::int16_t& lastpick() { return m_module2.lastpick(); }  // table index picked last: 0
 
     // --- Controls ---
     PictureBox* Picture1 = nullptr;  // note panel
@@ -146,6 +148,9 @@ public:
 
     // --- Derived views, for tests and tools ---
     ExerciseState exerciseState() const;
+    // The run the exercise controls show: mode, curnote, notecount, text1
+    // and Timer2's state are what it says.
+    exercise::Run& exerciseRun() { return m_exercise; }
     // Outer height of the window in twips. The window manager draws the
     // frame outside the client area, so the height we own is the client's.
     int heightTwips() const;
@@ -184,7 +189,6 @@ private:
     static void installAccessibleRoles();
     void buildAccessibility();
     void describeNotePanel(const QString& path);
-    void flash(std::int16_t index, std::uint32_t colour);
     void endOfRun(bool stopped);
     void prepareNoteChoice();
     void takeFocusRecords();
@@ -193,13 +197,14 @@ private:
     void send(std::optional<std::uint32_t> message);
 
     platform::TimeBase& m_time;
-    exercise::ExerciseObserver* m_observer;
     midi::MidiOut m_midi;
     platform::MessageSink& m_messages;
     platform::PictureLoader m_pictures;
     QString m_folder;
     std::mt19937 m_rng;
     exercise::NoteChooser m_notes;
+    exercise::Module2 m_module2;
+    exercise::Run m_exercise;
     std::function<Form1Services::FocusRead()> m_focusRecords;
     Form1Services::FocusRead m_focusRead;  // the records asked for at this run's start, until taken
     std::function<std::optional<exercise::NoteRange>()> m_noteRangeAtStart;

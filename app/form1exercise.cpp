@@ -7,12 +7,6 @@
 
 #include <QDir>
 
-namespace {
-constexpr int flashMs = 150;
-constexpr std::uint32_t flashRed = 255;      // red in the low byte
-constexpr std::uint32_t flashGreen = 65280;  // green in the middle byte
-}  // namespace
-
 void Form1::m_Click(std::int16_t index)
 {
     // A run starts from the idle exercise only, and never under a message
@@ -34,14 +28,12 @@ void Form1::m_Click(std::int16_t index)
             return;  // the window was closed while the box was up
         }
     }
-    mode = index;
     prepareNoteChoice();
     ++m_run;
-    if (m_observer != nullptr) {
-        m_observer->runStarted(index, m_time.now());
-    }
+    m_exercise.start(index, m_time.now());
+    mode = static_cast<std::int16_t>(m_exercise.mode());
     Timer1->setEnabled(true);  // the first note comes one full period from now
-    text1->setText(QStringLiteral("0"));
+    text1->setText(QString::number(m_exercise.score()));
     setModeButtonsEnabled(false);
     stop1->setEnabled(true);
     HScroll1->setEnabled(false);  // the speed holds for the whole run
@@ -56,7 +48,7 @@ void Form1::setModeButtonsEnabled(bool enabled)
 
 void Form1::Timer1_Timer()
 {
-    if (notecount == maxnotes) {
+    if (m_exercise.allShown()) {
         endOfRun(false);
         return;
     }
@@ -64,10 +56,8 @@ void Form1::Timer1_Timer()
     takeFocusRecords();
     Timer2->setEnabled(true);
     const exercise::NoteChoice choice = m_notes.choose(mode);
-    curnote = choice.note;
-    if (m_observer != nullptr) {
-        m_observer->noteShown(notecount + 1, choice.note, choice.prefix, Check1->isChecked(), m_time.now());
-    }
+    m_exercise.show(choice, Check1->isChecked(), m_time.now());
+    curnote = m_exercise.note();
 
     const std::string folder = m_folder.toStdString();
     const QString notePath = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
@@ -97,16 +87,14 @@ void Form1::Timer1_Timer()
         }
     }
     loadInto(Picture1, notePath);
-    if (m_observer != nullptr) {
-        if (Picture1->hasPicture()) {
-            m_observer->noteDrawn(m_time.now());
-        } else {
-            m_observer->noteUnshown(m_time.now());
-        }
+    if (Picture1->hasPicture()) {
+        m_exercise.drawn(m_time.now());
+    } else {
+        m_exercise.unshown(m_time.now());
     }
     loadInto(Picture2, QString::fromStdString(name.path));
     Picture7->setVisible(false);
-    ++notecount;
+    notecount = static_cast<std::int16_t>(m_exercise.count());
     setCaption(Label3, QStringLiteral("Note : %1").arg(notecount));
 }
 
@@ -117,9 +105,7 @@ void Form1::stop1_Click()
 
 void Form1::endOfRun(bool stopped)
 {
-    if (m_observer != nullptr) {
-        m_observer->runEnded(stopped, m_time.now());
-    }
+    m_exercise.end(stopped, m_time.now());
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);  // no red flash for the note on display
     Label3->setVisible(false);
@@ -127,7 +113,7 @@ void Form1::endOfRun(bool stopped)
     setModeButtonsEnabled(true);
     HScroll1->setEnabled(true);
     stop1->setEnabled(false);
-    notecount = 0;
+    notecount = static_cast<std::int16_t>(m_exercise.count());
     ++m_run;
 }
 
@@ -143,30 +129,6 @@ void Form1::HScroll1_Change()
 void Form1::Timer2_Timer()
 {
     Timer2->setEnabled(false);  // at most once per note
-    if (m_observer != nullptr) {
-        m_observer->missed(m_time.now());
-    }
+    m_exercise.timeUp(m_time.now());
     flashkey(curnote);
-}
-
-void Form1::flashkey(std::int16_t index)
-{
-    flash(index, flashRed);
-}
-
-void Form1::flashcorrect(std::int16_t index)
-{
-    flash(index, flashGreen);
-}
-
-void Form1::flash(std::int16_t index, std::uint32_t colour)
-{
-    KeyButton* key = kkey(index);
-    if (key == nullptr) {
-        return;
-    }
-    const std::uint32_t before = key->BackColor();
-    key->setBackColor(colour);
-    m_time.waitms(flashMs);
-    key->setBackColor(before);  // what it was, whatever happened meanwhile
 }

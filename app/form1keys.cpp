@@ -28,16 +28,10 @@ void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool audible)
     }
     key->setHeld(key->held() + 1);
     // A note on display waits for its answer while the answer timer runs.
-    if (Timer2->isEnabled()) {
-        const bool right = note == curnote;
-        if (m_observer != nullptr) {
-            m_observer->answered(note, right, m_time.now());
-        }
-        if (right) {
-            Timer2->setEnabled(false);  // closes the note: no red flash, no second score
-            text1->setText(QString::number(text1->text().toLongLong() + 1));
-            flashcorrect(curnote);
-        }
+    if (m_exercise.answer(note, m_time.now()) == exercise::Run::Answer::Right) {
+        Timer2->setEnabled(false);  // closes the note: no red flash, no second score
+        text1->setText(QString::number(m_exercise.score()));
+        flashcorrect(curnote);
     }
 }
 

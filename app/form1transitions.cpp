@@ -11,7 +11,7 @@ void Form1::pictureopen()
         Picture2->setLeft(Picture2->Left() + d);
         Picture6->setLeft(Picture6->Left() + d);
         Picture7->setLeft(Picture7->Left() + d);
-        m_time.waitms(effects::slideStepWaitMs);
+        m_module2.waitms(effects::slideStepWaitMs);
     }
 }
 
@@ -23,7 +23,7 @@ void Form1::pictureclose()
         Picture2->setLeft(Picture2->Left() - d);
         Picture6->setLeft(Picture6->Left() - d);
         Picture7->setLeft(Picture7->Left() - d);
-        m_time.waitms(effects::slideStepWaitMs);
+        m_module2.waitms(effects::slideStepWaitMs);
     }
 }
 
@@ -35,7 +35,7 @@ void Form1::windowadd()
 {
     for (int i = 1; i <= effects::growSteps && !closing(); ++i) {
         setHeightTwips(heightTwips() + effects::growStep(i));
-        m_time.waitms(effects::growStepWaitMs);
+        m_module2.waitms(effects::growStepWaitMs);
     }
 }
 
@@ -43,7 +43,7 @@ void Form1::windowcut()
 {
     for (int i = 1; i <= effects::growSteps && !closing(); ++i) {
         setHeightTwips(heightTwips() - effects::growStep(i));
-        m_time.waitms(effects::growStepWaitMs);
+        m_module2.waitms(effects::growStepWaitMs);
     }
 }
 

@@ -89,11 +89,16 @@ void sayUnwritten(std::size_t rows, const std::string& file)
 
 // When the X connection is lost, Qt ends the program with exit(1) from
 // inside the event loop: main's objects are never destroyed, so the open run
-// is saved here, from exit's handlers, as a close would save it.
+// is ended and saved here, from exit's handlers, as a close would save it.
 progress::PlayingPupil* resultsAtExit = nullptr;
+exercise::Run* runAtExit = nullptr;
+platform::TimeBase* clockAtExit = nullptr;
 
 void saveResultsAtExit()
 {
+    if (exercise::Run* run = std::exchange(runAtExit, nullptr); run != nullptr && clockAtExit != nullptr) {
+        run->end(true, clockAtExit->now());
+    }
     progress::PlayingPupil* results = std::exchange(resultsAtExit, nullptr);
     if (results == nullptr) {
         return;
@@ -248,6 +253,8 @@ int runPiano(QApplication& app, const Options& options, progress::PlayingPupil& 
     };
     Form1 form(services);
     formWindow = &form;
+    runAtExit = &form.exerciseRun();
+    clockAtExit = &time;
     form.setPlayingDescription(playing.description());
     QObject::connect(&playing, &progress::PlayingPupil::chosenChanged, &form,
                      [&form, &playing] { form.setPlayingDescription(playing.description()); });
@@ -271,6 +278,8 @@ int runPiano(QApplication& app, const Options& options, progress::PlayingPupil& 
     // The rows still waiting are written while the window is still there, as
     // when it closes.
     resultsAtExit = nullptr;
+    runAtExit = nullptr;
+    form.exerciseRun().end(true, time.now());  // a run still going (the close ended it already)
     std::string unwrittenFile;
     if (const std::size_t lost = playing.finish(&unwrittenFile); lost > 0) {
         sayUnwritten(lost, unwrittenFile);
@@ -323,7 +332,12 @@ int main(int argc, char** argv)
     std::atexit(&saveResultsAtExit);
     // Cleared before main's objects go, so the exit handler never sees them gone.
     const struct ExitGuard {
-        ~ExitGuard() { resultsAtExit = nullptr; }
+        ~ExitGuard()
+        {
+            resultsAtExit = nullptr;
+            runAtExit = nullptr;
+            clockAtExit = nullptr;
+        }
     } exitGuard;
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour

@@ -1,8 +1,8 @@
 // The note choice adapted to the pupil: at every run start the window asks
-// for the pupil's recent records, so that the run's draws follow what the
-// results file says up to the run before. They are read off the window's
-// thread; a tick takes them once they are there, and until then the run
-// draws as the last records said (evenly in the first run).
+// for the pupil's recent records, so that the run's draws follow every run
+// up to the one before. The first are read off the window's thread; a tick
+// takes them once they are there, and until then the run draws as the last
+// records said (evenly in the first run).
 #include "app/form1.h"
 
 #include <chrono>

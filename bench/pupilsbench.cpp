@@ -8,6 +8,7 @@
 //      report drawn again.
 // Prints its rows of the results table on stdout.
 #include "app/pupilswindow.h"
+#include "exercise/run.h"
 #include "progress/playingpupil.h"
 #include "progress/pupilfolder.h"
 #include "keyboard/pitch.h"
@@ -177,15 +178,17 @@ int main(int argc, char** argv)
     std::uint32_t now = 0;
     for (int n = 0; n < 5; ++n) {
         shown.clear();
-        playing.runStarted(1, now);
+        exercise::Run run(&playing);
+        run.start(1, now);
         for (int place = 1; place <= notesPerRun; ++place) {
             now += 2000;
-            playing.noteShown(place, 60, "0", false, now);
-            playing.answered(60, true, now + 900);
+            run.show({60, "0"}, false, now);
+            run.drawn(now + 400);
+            run.answer(60, now + 900);
         }
         QElapsedTimer t;
         t.start();
-        playing.runEnded(false, now + 2000);
+        run.end(false, now + 2000);
         while (shown.isEmpty() && t.elapsed() < 10000) {
             QApplication::processEvents(QEventLoop::AllEvents, 2);
         }

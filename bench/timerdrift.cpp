@@ -26,17 +26,23 @@ using bench::Clock;
 class Stamps final : public exercise::ExerciseObserver {
 public:
     void runStarted(int /*mode*/, std::uint32_t /*now*/) override { started = Clock::now(); }
-    void noteShown(int /*place*/, int /*note*/, const std::string& /*prefix*/, bool /*sounded*/,
+    void noteShown(int /*place*/, const exercise::NoteChoice& /*choice*/, bool /*sounded*/,
                    std::uint32_t /*now*/) override
     {
         ticks.push_back(Clock::now());
     }
-    void missed(std::uint32_t /*now*/) override { misses.push_back(Clock::now()); }
-    void answered(int /*key*/, bool /*right*/, std::uint32_t /*now*/) override { ++answers; }
-    void runEnded(bool stopped, std::uint32_t /*now*/) override
+    void noteClosed(const exercise::FinishedNote& note, std::uint32_t /*now*/) override
+    {
+        if (note.outcome == exercise::Outcome::Missed) {
+            misses.push_back(Clock::now());
+        } else if (note.outcome == exercise::Outcome::Right) {
+            ++answers;
+        }
+    }
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t /*now*/) override
     {
         ended = Clock::now();
-        endedByStop = stopped;
+        endedByStop = run.stopped;
         done = true;
     }
 
@@ -70,6 +76,7 @@ int main(int argc, char** argv)
     form.HScroll1->setValue(exercise::fastestSpeed);
     const int period = form.interval;
     const int answerMs = period - exercise::answerMarginMs;
+    form.exerciseRun().setMaxnotes(notes);
     form.maxnotes = static_cast<std::int16_t>(notes);
     form.m(1)->click();
 

@@ -150,10 +150,10 @@ void KeyButton::mousePressEvent(QMouseEvent* event)
 
 void KeyButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click has already come as a press of its
-    // own; taking this event for another would sound a note that no release
-    // ever ends.
-    event->accept();
+    // Qt gives a widget the second press of a double click as this event in
+    // place of a press (press, release, double click, release): it is a
+    // press like any other, and its release ends it.
+    mousePressEvent(event);
 }
 
 void KeyButton::mouseReleaseEvent(QMouseEvent* event)

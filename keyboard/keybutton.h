@@ -5,8 +5,9 @@
 
 // One key of the on-screen piano. It knows only its index and face colour and
 // reports each mouse press and release; what a press means is its owner's
-// business. Every press is reported once, those of a double click too, and so
-// is every release; the release of each press comes back to the key that got
+// business. Every press is reported once, the second of a double click too
+// (which Qt delivers as a double-click event instead of a press), and so is
+// every release; the release of each press comes back to the key that got
 // the press, wherever the pointer is by then (the mouse grab sees to that).
 class KeyButton final : public QWidget {
     Q_OBJECT

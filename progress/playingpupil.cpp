@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <thread>
+
 namespace progress {
 
 PlayingPupil::PlayingPupil(CommandLine commandLine, Report report, QObject* parent)
@@ -82,26 +84,69 @@ bool PlayingPupil::focus() const
     return !m_playing.nobody() && (m_commandLine.focus || m_playing.settings.focus);
 }
 
+void PlayingPupil::startFocusRead(const std::string& file)
+{
+    FocusMemory& memory = m_focus[file];
+    if (memory.stats || memory.read.valid()) {
+        return;
+    }
+    // The rows of this program's runs come from memory, so the file's own
+    // copy of them is left out: a run in both counts once.
+    ResultsRecorder* rec = recorderFor(file);
+    memory.read = readRecentStatsAside(file, rec != nullptr ? rec->session() : std::string(),
+                                       [report = m_report](const std::string& why) {
+                                           // Said from the reading thread: the report only prints.
+                                           if (report) {
+                                               report("tavelin-piano: " + why + "; the notes are drawn evenly");
+                                           }
+                                       });
+}
+
 std::future<std::optional<exercise::NoteRecords>> PlayingPupil::focusRecords()
 {
+    using Records = std::optional<exercise::NoteRecords>;
     settle();
+    std::promise<Records> answer;
     if (!focus()) {
-        std::promise<std::optional<exercise::NoteRecords>> none;
-        none.set_value(std::nullopt);
-        return none.get_future();
+        answer.set_value(std::nullopt);
+        return answer.get_future();
     }
-    std::unique_ptr<RecentRecordsReader>& reader = m_readers[m_playing.file];
-    if (!reader) {
-        // Said from the reading thread: the report only prints.
-        reader = std::make_unique<RecentRecordsReader>(m_playing.file, [report = m_report](const std::string& why) {
-            if (report) {
-                report("tavelin-piano: " + why + "; the notes are drawn evenly");
+    FocusMemory& memory = m_focus[m_playing.file];
+    if (!memory.stats && memory.read.valid() &&
+        memory.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        std::optional<RecentNoteStats> stats = memory.read.get();
+        memory.read = {};
+        if (stats) {
+            for (const std::vector<NoteResult>& run : memory.runs) {
+                for (const NoteResult& row : run) {
+                    stats->add(row);
+                }
             }
-        });
+            memory.runs.clear();
+            memory.stats = std::move(stats);
+        }
+        // Not read (said already): read again, now.
     }
-    // The file, and the rows still on their way to it: a run in both counts once.
-    ResultsRecorder* rec = recorder();
-    return reader->start(rec != nullptr ? rec->pendingText() : std::string());
+    if (memory.stats) {
+        answer.set_value(memory.stats->records());
+        return answer.get_future();
+    }
+    startFocusRead(m_playing.file);
+    // Still reading: the records are ready when the read is, with the runs
+    // ended so far added to it.
+    std::future<Records> records = answer.get_future();
+    std::thread([read = memory.read, runs = memory.runs, answer = std::move(answer)]() mutable {
+        std::optional<RecentNoteStats> stats = read.get();
+        if (stats) {
+            for (const std::vector<NoteResult>& run : runs) {
+                for (const NoteResult& row : run) {
+                    stats->add(row);
+                }
+            }
+        }
+        answer.set_value(stats ? Records(stats->records()) : std::nullopt);
+    }).detach();
+    return records;
 }
 
 ResultsRecorder* PlayingPupil::recorderFor(const std::string& file)
@@ -124,46 +169,23 @@ void PlayingPupil::runStarted(int mode, std::uint32_t now)
     }
 }
 
-void PlayingPupil::noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now)
-{
-    if (ResultsRecorder* r = recorder()) {
-        r->noteShown(place, note, prefix, sounded, now);
-    }
-}
-
-void PlayingPupil::noteDrawn(std::uint32_t now)
-{
-    if (ResultsRecorder* r = recorder()) {
-        r->noteDrawn(now);
-    }
-}
-
-void PlayingPupil::noteUnshown(std::uint32_t now)
-{
-    if (ResultsRecorder* r = recorder()) {
-        r->noteUnshown(now);
-    }
-}
-
-void PlayingPupil::answered(int key, bool right, std::uint32_t now)
-{
-    if (ResultsRecorder* r = recorder()) {
-        r->answered(key, right, now);
-    }
-}
-
-void PlayingPupil::missed(std::uint32_t now)
-{
-    if (ResultsRecorder* r = recorder()) {
-        r->missed(now);
-    }
-}
-
-void PlayingPupil::runEnded(bool stopped, std::uint32_t now)
+void PlayingPupil::runEnded(const exercise::FinishedRun& run, std::uint32_t /*now*/)
 {
     m_running = false;
     if (ResultsRecorder* r = recorder()) {
-        r->runEnded(stopped, now);
+        // Written to the file, and kept for the note choice of the runs to come.
+        std::vector<NoteResult> rows = r->rowsOf(run);
+        if (!rows.empty()) {
+            FocusMemory& memory = m_focus[m_playing.file];
+            if (memory.stats) {
+                for (const NoteResult& row : rows) {
+                    memory.stats->add(row);
+                }
+            } else {
+                memory.runs.push_back(rows);
+            }
+            r->write(std::move(rows));
+        }
         // Told once the writer has tried the run's rows, from a thread of the
         // pool, then on this thread by a queued call (the pupils window reads
         // the file again).

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Who is playing: the pupil whose runs are recorded, chosen at start-up
 // (--pupil, --results) or in the pupils window, or nobody (then nothing is
@@ -62,9 +63,10 @@ public:
     QString description() const;
 
     // At a run's start, before its first note: the range and the records
-    // of the pupil who plays it (the choice takes effect here). The records
-    // are read off the caller's thread; the future is ready when they are,
-    // at once with nothing when focus is off.
+    // of the pupil who plays it (the choice takes effect here). The pupil's
+    // file is read once, off the caller's thread, and every run played
+    // since is added from memory; the future is ready when the read is
+    // done (at once after that), and at once with nothing when focus is off.
     std::optional<exercise::NoteRange> noteRange();
     std::future<std::optional<exercise::NoteRecords>> focusRecords();
     bool focus() const;
@@ -73,12 +75,7 @@ public:
     ResultsRecorder* recorder();
 
     void runStarted(int mode, std::uint32_t now) override;
-    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
-    void noteDrawn(std::uint32_t now) override;
-    void noteUnshown(std::uint32_t now) override;
-    void answered(int key, bool right, std::uint32_t now) override;
-    void missed(std::uint32_t now) override;
-    void runEnded(bool stopped, std::uint32_t now) override;
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t now) override;
 
     // The end of the program: every recorder's rows tried once more. Returns
     // the rows that could not be written, with the file of the first.
@@ -101,9 +98,16 @@ private:
     // One recorder per file ever played into, kept to the end: rows waiting
     // for a retry are never dropped by a change of pupil.
     std::map<std::string, std::shared_ptr<ResultsRecorder>> m_recorders;
-    // One reader per file whose records were asked for (a read still going
-    // makes the next ask give nothing rather than pile up readers).
-    std::map<std::string, std::unique_ptr<RecentRecordsReader>> m_readers;
+    // What --focus knows of each file played into: the file as one read
+    // found it, this program's runs left out, then every run of this
+    // program since, as they end.
+    struct FocusMemory {
+        std::shared_future<std::optional<RecentNoteStats>> read;  // the read going, until taken
+        std::optional<RecentNoteStats> stats;                     // once the read is taken
+        std::vector<std::vector<NoteResult>> runs;                // runs ended before that, in order
+    };
+    std::map<std::string, FocusMemory> m_focus;
+    void startFocusRead(const std::string& file);
     // Waits for each run's rows to be tried; finish() waits for it, so it
     // never outlives this object.
     QThreadPool m_waiters;

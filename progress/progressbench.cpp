@@ -5,6 +5,7 @@
 //   2. --report over 10,000 runs of 50 notes (500,000 rows): read, count,
 //      summarise, draw and save the picture.
 #include "picture/fonts.h"
+#include "exercise/run.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
 #include "progress/results.h"
@@ -42,22 +43,24 @@ void playRun(exercise::ExerciseObserver& o, std::mt19937& rng, std::uint32_t& no
     std::uniform_int_distribution<int> key(52, 89);
     std::uniform_int_distribution<int> roll(0, 9);
     std::uniform_int_distribution<std::uint32_t> wait(600, 3500);
-    o.runStarted(2, now);
+    exercise::Run run(&o);
+    run.start(2, now);
     for (int place = 1; place <= notesPerRun; ++place) {
         now += 4000;
         const int note = key(rng);
-        o.noteShown(place, note, roll(rng) < 5 ? "1" : "2", false, now);
+        run.show({static_cast<std::int16_t>(note), roll(rng) < 5 ? "1" : "2"}, false, now);
+        run.drawn(now + 400);
         const int r = roll(rng);
         if (r < 2) {
-            o.answered(note + 2, false, now + 900);
+            run.answer(note + 2, now + 900);
         }
         if (r < 8) {
-            o.answered(note, true, now + wait(rng));
+            run.answer(note, now + wait(rng));
         } else {
-            o.missed(now + 3800);
+            run.timeUp(now + 3800);
         }
     }
-    o.runEnded(false, now + 4000);
+    run.end(false, now + 4000);
 }
 
 // Passes every call on, timing the run's end: where the file is written.
@@ -65,16 +68,10 @@ class TimedRunEnd final : public exercise::ExerciseObserver {
 public:
     TimedRunEnd(exercise::ExerciseObserver& inner, std::vector<double>& times) : m_inner(inner), m_times(times) {}
     void runStarted(int mode, std::uint32_t now) override { m_inner.runStarted(mode, now); }
-    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override
-    {
-        m_inner.noteShown(place, note, prefix, sounded, now);
-    }
-    void answered(int key, bool right, std::uint32_t now) override { m_inner.answered(key, right, now); }
-    void missed(std::uint32_t now) override { m_inner.missed(now); }
-    void runEnded(bool stopped, std::uint32_t now) override
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t now) override
     {
         const auto start = Clock::now();
-        m_inner.runEnded(stopped, now);
+        m_inner.runEnded(run, now);
         m_times.push_back(msSince(start));
     }
 

@@ -66,6 +66,39 @@ std::string runOf(const NoteResult& row)
 
 }  // namespace
 
+namespace {
+
+// Adds the rows of the file at path to stats, but those that skip() says
+// not to; the lines that are no row count in skipped. False, with the
+// reason in error, for a file that exists but cannot be read.
+template <typename Skip>
+bool addFileRows(const std::string& path, RecentNoteStats& stats, Skip skip, std::string* error, std::size_t* skipped)
+{
+    const platform::ReadOnlyFile file(path);
+    if (!file.isOpen() && !file.missing()) {
+        if (error != nullptr) {
+            *error = file.why();
+        }
+        return false;
+    }
+    if (!file.isOpen()) {
+        return true;  // a new pupil
+    }
+    bool first = true;
+    const auto line = [&](std::string_view text) {
+        const std::optional<NoteResult> row = parseCsvRow(text);
+        if (!row) {
+            *skipped += first && text.substr(0, csv::header.size()) == csv::header ? 0 : 1;
+        } else if (!skip(*row)) {
+            stats.add(*row);
+        }
+        first = false;
+    };
+    return readLines(file.fd(), line, [&] { ++*skipped; first = false; }, path, error);
+}
+
+}  // namespace
+
 std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, std::string* error,
                                                        const std::string& unwritten, std::size_t* unreadable)
 {
@@ -84,27 +117,9 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
     }
     RecentNoteStats stats;
     std::size_t skipped = 0;
-    const platform::ReadOnlyFile file(path);
-    if (!file.isOpen() && !file.missing()) {
-        if (error != nullptr) {
-            *error = file.why();
-        }
+    if (!addFileRows(path, stats, [&](const NoteResult& row) { return waitingRuns.count(runOf(row)) > 0; }, error,
+                     &skipped)) {
         return std::nullopt;
-    }
-    if (file.isOpen()) {
-        bool first = true;
-        const auto line = [&](std::string_view text) {
-            const std::optional<NoteResult> row = parseCsvRow(text);
-            if (!row) {
-                skipped += first && text.substr(0, csv::header.size()) == csv::header ? 0 : 1;
-            } else if (!waitingRuns.count(runOf(*row))) {
-                stats.add(*row);
-            }
-            first = false;
-        };
-        if (!readLines(file.fd(), line, [&] { ++skipped; first = false; }, path, error)) {
-            return std::nullopt;
-        }
     }
     for (const NoteResult& row : waiting) {
         stats.add(row);
@@ -113,6 +128,22 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
         *unreadable = skipped;
     }
     return stats.records();
+}
+
+std::optional<RecentNoteStats> readRecentStats(const std::string& path, std::string* error,
+                                               const std::string& skipSession, std::size_t* unreadable)
+{
+    const std::string prefix = skipSession + '-';
+    RecentNoteStats stats;
+    std::size_t skipped = 0;
+    const auto ours = [&](const NoteResult& row) { return !skipSession.empty() && row.run.starts_with(prefix); };
+    if (!addFileRows(path, stats, ours, error, &skipped)) {
+        return std::nullopt;
+    }
+    if (unreadable != nullptr) {
+        *unreadable = skipped;
+    }
+    return stats;
 }
 
 RecentRecordsReader::RecentRecordsReader(std::string path, Report report)
@@ -142,6 +173,25 @@ std::future<std::optional<exercise::NoteRecords>> RecentRecordsReader::start(std
         }
         busy->store(false);
         promise.set_value(std::move(records));
+    }).detach();
+    return future;
+}
+
+std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::string path, std::string skipSession,
+                                                                      RecentRecordsReader::Report report)
+{
+    std::promise<std::optional<RecentNoteStats>> promise;
+    std::shared_future<std::optional<RecentNoteStats>> future = promise.get_future().share();
+    // The thread owns all it uses: it may outlive its caller, and even the
+    // window, if the file never answers.
+    std::thread([path = std::move(path), skipSession = std::move(skipSession), report = std::move(report),
+                 promise = std::move(promise)]() mutable {
+        std::string error;
+        std::optional<RecentNoteStats> stats = readRecentStats(path, &error, skipSession);
+        if (!stats && report) {
+            report(error);
+        }
+        promise.set_value(std::move(stats));
     }).detach();
     return future;
 }

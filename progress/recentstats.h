@@ -52,6 +52,12 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
                                                        const std::string& unwritten = {},
                                                        std::size_t* unreadable = nullptr);
 
+// The same read into stats that more rows can be added to, with the rows of
+// every run of the session skipSession left out (its runs are the program's
+// own, which it keeps in memory, whether or not they are in the file yet).
+std::optional<RecentNoteStats> readRecentStats(const std::string& path, std::string* error,
+                                               const std::string& skipSession, std::size_t* unreadable = nullptr);
+
 // The reads of --focus, each on a thread of its own, so that the window never
 // waits for the file (a large one, a slow disk, a network mount that stopped
 // answering). start() returns at once; its future is ready when the read is
@@ -71,5 +77,12 @@ private:
     Report m_report;
     std::shared_ptr<std::atomic<bool>> m_busy;
 };
+
+// readRecentStats on a thread of its own: returns at once, and the future is
+// ready when the read is done, with the stats or nothing (the reason said
+// through report, from the reading thread). A read that never ends holds
+// its own thread only.
+std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::string path, std::string skipSession,
+                                                                      RecentRecordsReader::Report report);
 
 }  // namespace progress

@@ -129,15 +129,6 @@ std::string_view outcomeName(Outcome outcome)
     return outcomeNames[static_cast<std::size_t>(outcome)];
 }
 
-std::optional<Written> writtenFromPrefix(std::string_view prefix, int note)
-{
-    const auto writing = keyboard::pitch::writingOfPrefix(prefix);
-    if (!writing) {
-        return std::nullopt;
-    }
-    return Written{writing->clef, art::pitch::spelling(note, writing->preferred)};
-}
-
 void appendCsvRow(std::string& out, const NoteResult& row)
 {
     out += row.started;

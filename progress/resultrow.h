@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/runrecord.h"
 #include "picture/engraving.h"
 #include "progress/mistakes.h"
 
@@ -13,7 +14,7 @@
 namespace progress {
 
 // Unshown: the note's picture could not be put up, so the pupil never saw it.
-enum class Outcome { Right, Missed, Stopped, Unshown };
+using Outcome = exercise::Outcome;
 
 struct WrongKey {
     int key = 0;  // MIDI note of the key pressed
@@ -47,16 +48,6 @@ constexpr int lowestNote = 36;
 constexpr int highestNote = 89;
 constexpr std::uint32_t maxResponseMs = 3'600'000;  // exclusive
 }  // namespace csv
-
-// How a note of the exercise is written, from its picture prefix ("1" treble
-// sharps, "2" treble flats, "3" bass sharps, "4" bass flats): the clef, and
-// the sign a black key carries (None for a white key). Nothing for a prefix
-// the exercise never uses.
-struct Written {
-    art::Clef clef = art::Clef::Treble;
-    art::Accidental accidental = art::Accidental::None;
-};
-std::optional<Written> writtenFromPrefix(std::string_view prefix, int note);
 
 // Appends the row, ending in '\n', to out.
 void appendCsvRow(std::string& out, const NoteResult& row);

@@ -100,123 +100,43 @@ RunCollector::RunCollector(WallClock clock, std::string session, Finished finish
 {
 }
 
-void RunCollector::runStarted(int mode, std::uint32_t /*now*/)
+void RunCollector::runStarted(int /*mode*/, std::uint32_t /*now*/)
 {
-    if (m_running) {
-        finishRun(true);  // the window never starts a run over another; if it did, the old one stopped there
-    }
-    m_running = true;
     ++m_runCount;
-    m_run = NoteResult{};
-    m_run.started = m_clock();
-    m_run.run = m_session + "-" + std::to_string(m_runCount);
-    m_run.mode = mode;
-    m_rows.clear();
+    m_started = m_clock();
+    m_runId = m_session + "-" + std::to_string(m_runCount);
 }
 
-void RunCollector::noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now)
+void RunCollector::runEnded(const exercise::FinishedRun& run, std::uint32_t /*now*/)
 {
-    if (!m_running) {
-        return;
-    }
-    if (m_noteOpen) {
-        // The answer timer always closes a note before the next tick; a note
-        // still open here got no answer in its time.
-        closeNote(Outcome::Missed, std::nullopt);
-    }
-    m_note = m_run;
-    m_note.place = place;
-    m_note.note = note;
-    const auto written = writtenFromPrefix(prefix, note);
-    if (written) {
-        m_note.clef = written->clef;
-        m_note.accidental = written->accidental;
-    } else {
-        // Not a prefix of the exercise: written as the "all notes" mode would.
-        m_note.clef = note >= art::pitch::middleC ? art::Clef::Treble : art::Clef::Bass;
-        m_note.accidental = art::pitch::spelling(note, art::Accidental::Sharp);
-    }
-    m_note.sounded = sounded;
-    m_shownAt = now;
-    m_noteOpen = true;
-    m_noteDrawn = false;
-}
-
-void RunCollector::noteDrawn(std::uint32_t /*now*/)
-{
-    m_noteDrawn = m_noteOpen;
-}
-
-void RunCollector::noteUnshown(std::uint32_t /*now*/)
-{
-    if (m_noteOpen) {
-        closeNote(Outcome::Unshown, std::nullopt);
-    }
-}
-
-void RunCollector::answered(int key, bool right, std::uint32_t now)
-{
-    if (!m_noteOpen) {
-        return;
-    }
-    if (right) {
-        // Unsigned difference: right across the wrap of the 32-bit clock.
-        closeNote(Outcome::Right, now - m_shownAt);
-        return;
-    }
-    m_note.wrongKeys.push_back({key, classifyMistake(m_note.note, m_note.accidental, key)});
-}
-
-void RunCollector::missed(std::uint32_t /*now*/)
-{
-    if (m_noteOpen) {
-        closeNote(Outcome::Missed, std::nullopt);
-    }
-}
-
-void RunCollector::runEnded(bool stopped, std::uint32_t /*now*/)
-{
-    if (m_running) {
-        finishRun(stopped);
-    }
-}
-
-void RunCollector::closeOpenRun()
-{
-    if (m_running) {
-        finishRun(true);
-    }
-}
-
-void RunCollector::closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs)
-{
-    m_note.outcome = outcome;
-    m_note.responseMs = responseMs;
-    m_rows.push_back(std::move(m_note));
-    m_note = NoteResult{};
-    m_noteOpen = false;
-}
-
-void RunCollector::finishRun(bool stopped)
-{
-    if (stopped && m_noteOpen && !m_noteDrawn) {
-        // Stopped during its sound, before it came up: the pupil never saw
-        // it, so it is no note of the run (one answered right by ear already
-        // closed, as the score counted it).
-        m_note = NoteResult{};
-        m_noteOpen = false;
-    }
-    if (m_noteOpen) {
-        // The note on display when the user stopped; at a natural end every
-        // note has closed already, so one open then was never answered.
-        closeNote(stopped ? Outcome::Stopped : Outcome::Missed, std::nullopt);
-    }
-    m_running = false;
-    std::vector<NoteResult> rows = std::move(m_rows);
-    m_rows.clear();
+    std::vector<NoteResult> rows = rowsOf(run);
     if (!rows.empty() && m_finished) {
         m_finished(std::move(rows));
     }
+}
+
+std::vector<NoteResult> RunCollector::rowsOf(const exercise::FinishedRun& run) const
+{
+    std::vector<NoteResult> rows;
+    rows.reserve(run.notes.size());
+    for (const exercise::FinishedNote& n : run.notes) {
+        NoteResult row;
+        row.started = m_started;
+        row.run = m_runId;
+        row.mode = run.mode;
+        row.place = n.place;
+        row.note = n.note;
+        row.clef = n.written.clef;
+        row.accidental = n.written.accidental;
+        row.outcome = n.outcome;
+        row.sounded = n.sounded;
+        row.responseMs = n.responseMs;
+        for (const int key : n.wrongKeys) {
+            row.wrongKeys.push_back({key, classifyMistake(n.note, n.written.accidental, key)});
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 // ---------------------------------------------------------------- file
@@ -239,41 +159,40 @@ std::string ResultsFile::append(const std::string& rows)
     return result;
 }
 
-std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
+// Not a regular file: refused before it is opened, as opening a device can
+// itself do something. (A folder goes on to fail to open, which says why.)
+// Opened for reading too: the first line is read back to check it is our
+// header, and the last byte to see whether the file ends its last line. A
+// file we may write but not read is written without those checks. Returns
+// the descriptor, or -1 with the reason in error.
+int ResultsFile::openForAppend(Opened* opened, std::string* error) const
 {
-    // Not a regular file: refused before it is opened, as opening a device
-    // can itself do something.
-    // (A folder goes on to fail to open, which says why.)
     struct stat before {};
-    const bool existed = ::stat(m_path.c_str(), &before) == 0;
-    if (existed && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) {
-        return "'" + m_path + "' is not a regular file";
+    opened->existed = ::stat(m_path.c_str(), &before) == 0;
+    if (opened->existed && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) {
+        *error = "'" + m_path + "' is not a regular file";
+        return -1;
     }
-    // Opened for reading too: the first line is read back to check it is our
-    // header, and the last byte to see whether the file ends its last line.
-    // A file we may write but not read is written without those checks.
     constexpr int flags = O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-    int opened = ::open(m_path.c_str(), O_RDWR | flags, newFileMode);
-    const bool readable = opened >= 0;
-    if (!readable && errno == EACCES) {
-        opened = ::open(m_path.c_str(), O_WRONLY | flags, newFileMode);
+    int fd = ::open(m_path.c_str(), O_RDWR | flags, newFileMode);
+    opened->readable = fd >= 0;
+    if (!opened->readable && errno == EACCES) {
+        fd = ::open(m_path.c_str(), O_WRONLY | flags, newFileMode);
     }
-    const Descriptor fd(opened);
-    if (fd.get() < 0) {
-        return systemError("cannot open", m_path, errno);
+    if (fd < 0) {
+        *error = systemError("cannot open", m_path, errno);
     }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        return systemError("cannot read the size of", m_path, errno);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return "'" + m_path + "' is not a regular file";  // put in the file's place since the check above
-    }
-    // Held until the descriptor closes. The lock is on the open file, so it
-    // keeps out other programs and other opens in this one alike.
-    // Asked without waiting, and again every 20 ms, so that abandon() can
-    // end the wait; nothing of this runs on the window's thread.
-    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    return fd;
+}
+
+// Held until the descriptor closes. The lock is on the open file, so it
+// keeps out other programs and other opens in this one alike. Asked without
+// waiting, and again every 20 ms, so that abandon() can end the wait;
+// nothing of this runs on the window's thread. Returns why it failed, or an
+// empty string.
+std::string ResultsFile::lockExclusive(int fd) const
+{
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) {
             continue;
         }
@@ -285,6 +204,44 @@ std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
         }
         const timespec pause{0, 20'000'000};
         ::nanosleep(&pause, nullptr);
+    }
+    return {};
+}
+
+namespace {
+
+// Whether the file on fd starts with our header, then '\n' or "\r\n" (or
+// nothing more).
+bool startsWithHeader(int fd)
+{
+    std::array<char, csv::header.size() + 2> first{};
+    const ssize_t got = ::pread(fd, first.data(), first.size(), 0);
+    const std::string_view head(first.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
+    const std::size_t n = csv::header.size();
+    return head.substr(0, n) == csv::header &&
+           (head.size() == n || head[n] == '\n' ||
+            (head[n] == '\r' && (head.size() == n + 1 || head[n + 1] == '\n')));
+}
+
+}  // namespace
+
+std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
+{
+    Opened opened;
+    std::string error;
+    const Descriptor fd(openForAppend(&opened, &error));
+    if (fd.get() < 0) {
+        return error;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return systemError("cannot read the size of", m_path, errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return "'" + m_path + "' is not a regular file";  // put in the file's place since the check above
+    }
+    if (error = lockExclusive(fd.get()); !error.empty()) {
+        return error;
     }
     if (m_abandoned && !rows.empty()) {
         return "gave up writing to '" + m_path + "'";
@@ -303,25 +260,15 @@ std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
     std::string text;
     text.reserve(rows.size() + csv::header.size() + 2);
     if (st.st_size > 0) {
-        if (readable) {
-            // The header, then '\n' or "\r\n".
-            std::array<char, csv::header.size() + 2> first{};
-            const ssize_t got = ::pread(fd.get(), first.data(), first.size(), 0);
-            const std::string_view head(first.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
-            const bool ours = head.substr(0, csv::header.size()) == csv::header &&
-                              (head.size() == csv::header.size() || head[csv::header.size()] == '\n' ||
-                               (head[csv::header.size()] == '\r' &&
-                                (head.size() == csv::header.size() + 1 || head[csv::header.size() + 1] == '\n')));
-            if (!ours) {
-                return "'" + m_path + "' is not a results file: its first line is not the header " +
-                       std::string(csv::header);
-            }
+        if (opened.readable && !startsWithHeader(fd.get())) {
+            return "'" + m_path + "' is not a results file: its first line is not the header " +
+                   std::string(csv::header);
         }
         if (rows.empty()) {
             return {};  // the start-up check leaves a file with rows as it is
         }
         char last = '\n';
-        if (readable && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n') {
+        if (opened.readable && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n') {
             text += '\n';
         }
     } else {
@@ -329,24 +276,30 @@ std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
         text += '\n';
     }
     text += rows;
-    // One write(2) with nothing held back in the program: once it returns,
-    // the rows are the kernel's and a crash of the program cannot lose them.
-    // No fdatasync: on a spinning disk it costs tens of milliseconds, and a
-    // power cut in the seconds before the kernel writes back would lose one
-    // run at most.
-    if (!writeAll(fd.get(), text)) {
-        const int error = errno;
-        // Whatever part did go in comes off again: a run is in the file whole or not at all.
-        [[maybe_unused]] const int cut = ::ftruncate(fd.get(), st.st_size);
-        // A file this call made and could not give even its header (a full
-        // disk) goes again: no empty file is left to pass for a pupil's. It
-        // is still locked, and still ours by its name (checked above).
-        if (!existed && st.st_size == 0) {
-            ::unlink(m_path.c_str());
-        }
-        return systemError("cannot write to", m_path, error);
+    return writeWhole(fd.get(), text, st.st_size, opened.existed);
+}
+
+// One write(2) with nothing held back in the program: once it returns, the
+// rows are the kernel's and a crash of the program cannot lose them. No
+// fdatasync: on a spinning disk it costs tens of milliseconds, and a power
+// cut in the seconds before the kernel writes back would lose one run at
+// most. size is the file's size before; existed, whether it was there
+// before this append opened it.
+std::string ResultsFile::writeWhole(int fd, const std::string& text, off_t size, bool existed) const
+{
+    if (writeAll(fd, text)) {
+        return {};
     }
-    return {};
+    const int error = errno;
+    // Whatever part did go in comes off again: a run is in the file whole or not at all.
+    [[maybe_unused]] const int cut = ::ftruncate(fd, size);
+    // A file this call made and could not give even its header (a full
+    // disk) goes again: no empty file is left to pass for a pupil's. It is
+    // still locked, and still ours by its name (checked before).
+    if (!existed && size == 0) {
+        ::unlink(m_path.c_str());
+    }
+    return systemError("cannot write to", m_path, error);
 }
 
 // ---------------------------------------------------------------- recorder
@@ -431,7 +384,6 @@ ResultsRecorder::~ResultsRecorder()
 
 std::size_t ResultsRecorder::finish(std::chrono::milliseconds timeout)
 {
-    m_collector.closeOpenRun();
     Writer& w = *m_writer;
     std::unique_lock lock(w.mutex);
     if (w.thread.joinable()) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 // Keeping the result of every note: the observer that collects a run as the
 // window plays it, and the results file its rows are appended to when the run
 // ends. Nothing here runs on the window's thread but a few pushes into a
@@ -28,8 +30,10 @@ using WallClock = std::function<std::string()>;
 // session, so that two programs writing to one file never share an id.
 std::string newSessionId();
 
-// Collects the rows of a run from the window's calls and hands them over,
-// all at once, when the run ends.
+// Makes the rows of each run as it ends: stamps them with the run's start
+// (the wall clock when it began) and its id, and hands them over, all at
+// once. What happened to each note is the run's to say (exercise::Run);
+// this only writes it down.
 class RunCollector final : public exercise::ExerciseObserver {
 public:
     using Finished = std::function<void(std::vector<NoteResult>&& rows)>;
@@ -37,31 +41,20 @@ public:
     RunCollector(WallClock clock, std::string session, Finished finished);
 
     void runStarted(int mode, std::uint32_t now) override;
-    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override;
-    void noteDrawn(std::uint32_t now) override;
-    void noteUnshown(std::uint32_t now) override;
-    void answered(int key, bool right, std::uint32_t now) override;
-    void missed(std::uint32_t now) override;
-    void runEnded(bool stopped, std::uint32_t now) override;
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t now) override;
 
-    // A run still going (the window was closed during it) ends as stopped.
-    void closeOpenRun();
+    // The rows of a run that ended, stamped as the run last started; every
+    // run of this session has an id that starts with session() and a dash.
+    std::vector<NoteResult> rowsOf(const exercise::FinishedRun& run) const;
+    const std::string& session() const { return m_session; }
 
 private:
-    void closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs);
-    void finishRun(bool stopped);
-
     WallClock m_clock;
     std::string m_session;
     Finished m_finished;
-    int m_runCount = 0;          // runs started in this session
-    bool m_running = false;
-    NoteResult m_run;            // what every row of the run shares: start, id, mode
-    bool m_noteOpen = false;     // m_note waits for its answer
-    bool m_noteDrawn = false;    // m_note is on the staff: seen, so kept even if never answered
-    NoteResult m_note;
-    std::uint32_t m_shownAt = 0; // clock reading at the start of m_note's tick, ms
-    std::vector<NoteResult> m_rows;
+    int m_runCount = 0;     // runs started in this session
+    std::string m_started;  // wall clock at the start of the run going or last run
+    std::string m_runId;
 };
 
 // Where finished rows go.
@@ -101,7 +94,14 @@ public:
     const std::string& path() const { return m_path; }
 
 private:
+    struct Opened {
+        bool existed = false;   // there before this append opened it
+        bool readable = false;  // opened for reading too
+    };
     std::string appendOnce(const std::string& rows, bool* again);
+    int openForAppend(Opened* opened, std::string* error) const;
+    std::string lockExclusive(int fd) const;
+    std::string writeWhole(int fd, const std::string& text, off_t size, bool existed) const;
 
     std::string m_path;
     std::atomic<bool> m_abandoned = false;
@@ -131,15 +131,12 @@ public:
     std::string check();
 
     void runStarted(int mode, std::uint32_t now) override { m_collector.runStarted(mode, now); }
-    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override
-    {
-        m_collector.noteShown(place, note, prefix, sounded, now);
-    }
-    void noteDrawn(std::uint32_t now) override { m_collector.noteDrawn(now); }
-    void noteUnshown(std::uint32_t now) override { m_collector.noteUnshown(now); }
-    void answered(int key, bool right, std::uint32_t now) override { m_collector.answered(key, right, now); }
-    void missed(std::uint32_t now) override { m_collector.missed(now); }
-    void runEnded(bool stopped, std::uint32_t now) override { m_collector.runEnded(stopped, now); }
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t now) override { m_collector.runEnded(run, now); }
+    // The rows a run makes, as runEnded() writes them.
+    std::vector<NoteResult> rowsOf(const exercise::FinishedRun& run) const { return m_collector.rowsOf(run); }
+    // Writes rows (of a run that ended) as runEnded() does.
+    void write(std::vector<NoteResult>&& rows);
+    const std::string& session() const { return m_collector.session(); }
 
     // Bytes of rows waiting for a write that worked.
     std::size_t pendingBytes() const;
@@ -154,8 +151,8 @@ public:
     // has passed). Returns true when nothing is waiting any more.
     bool waitUntilTried(std::chrono::milliseconds timeout = std::chrono::milliseconds(60000));
 
-    // The end of the program: a run still going ends as stopped and every
-    // row waiting is tried once more. Waits for the writer at most timeout
+    // The end of the program: every row waiting is tried once more (the
+    // window ends a run still going before). Waits for the writer at most timeout
     // (a lock another program keeps, a disk that does not answer), then
     // gives up. Returns the rows that could not be written (0 when all are
     // in the file). Safe to call more than once; no run may start after it.
@@ -163,7 +160,6 @@ public:
 
 private:
     struct Writer;
-    void write(std::vector<NoteResult>&& rows);
 
     std::shared_ptr<Writer> m_writer;  // shared with its thread, which may outlive a recorder that gave up on it
     RunCollector m_collector;

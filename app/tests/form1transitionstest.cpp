@@ -386,7 +386,7 @@ TEST_P(CloseDuringWait, EndsTheWaitAtOnceAndClosesTheDevice)
     case 1: f.Command3_Click(); break;
     case 2: f.Command4_Click(); break;
     case 3: f.play1(60); break;
-    case 4: f.curnote = 64; f.Timer2->setEnabled(true); f.kkey_MouseDown(64, 1, 0, 0, 0); break;
+    case 4: testing_support::putUpNote(f, time.now(), 64, 0); f.kkey_MouseDown(64, 1, 0, 0, 0); break;
     case 5: f.flashkey(50); break;
     case 6:
         f.HScroll1->setValue(5);

@@ -88,9 +88,7 @@ struct MidiRig : FormRig {
     // A note on display with its answer timer running, as a tick leaves it.
     void pending(std::int16_t note, const char* score = "3")
     {
-        form->curnote = note;
-        form->text1->setText(QString::fromLatin1(score));
-        form->Timer2->setEnabled(true);
+        testing_support::putUpNote(*form, time.now(), note, QString::fromLatin1(score).toInt());
     }
 
     int keysHeld() const
@@ -166,9 +164,12 @@ TEST(MidiInput, ANoteScoresExactlyLikeAClickOfItsKey)
         FormRig byMouse;
         byMouse.startUp();
         for (FormRig* rig : {static_cast<FormRig*>(&byMidi), &byMouse}) {
-            rig->form->curnote = c.shown;
-            rig->form->text1->setText(QStringLiteral("3"));
-            rig->form->Timer2->setEnabled(c.duringRun);
+            if (c.duringRun) {
+                testing_support::putUpNote(*rig->form, rig->time.now(), c.shown, 3);
+            } else {
+                rig->form->curnote = c.shown;
+                rig->form->text1->setText(QStringLiteral("3"));
+            }
         }
         for (const int note : c.presses) {
             byMidi.play({on(note)});
@@ -510,9 +511,7 @@ TEST(ComputerKeyboard, OtherKeysAndOtherWindowsPlayNothing)
 TEST(ComputerKeyboard, ARightKeyAnswersLikeAClick)
 {
     KeyboardRig rig;
-    rig.form->curnote = 61;
-    rig.form->text1->setText(QStringLiteral("7"));
-    rig.form->Timer2->setEnabled(true);
+    testing_support::putUpNote(*rig.form, rig.time.now(), 61, 7);
     rig.press(18);  // "9": C#5, not it
     rig.release(18);
     rig.press(11);  // "2": C#4
@@ -846,8 +845,7 @@ TEST_F(MidiKeyboardLive, AKeyboardPresentAtStartPlaysAndAnswers)
     keyboard->plugIn();
     listen({});
     EXPECT_EQ(keyboard->listeners(), 1);
-    rig.form->curnote = 62;
-    rig.form->Timer2->setEnabled(true);
+    testing_support::putUpNote(*rig.form, rig.time.now(), 62, 0);
     keyboard->noteOn(62, 90);
     ASSERT_TRUE(arrived(0x90, 62));
     keyboard->noteOff(62);

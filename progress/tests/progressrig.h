@@ -47,18 +47,14 @@ public:
     void setOnNote(OnNote onNote) { m_onNote = std::move(onNote); }
 
     void runStarted(int mode, std::uint32_t now) override { m_inner.runStarted(mode, now); }
-    void noteShown(int place, int note, const std::string& prefix, bool sounded, std::uint32_t now) override
+    void noteShown(int place, const exercise::NoteChoice& choice, bool sounded, std::uint32_t now) override
     {
-        m_inner.noteShown(place, note, prefix, sounded, now);
+        m_inner.noteShown(place, choice, sounded, now);
         if (m_onNote) {
-            m_onNote(place, note, prefix);
+            m_onNote(place, choice.note, choice.prefix);
         }
     }
-    void noteDrawn(std::uint32_t now) override { m_inner.noteDrawn(now); }
-    void noteUnshown(std::uint32_t now) override { m_inner.noteUnshown(now); }
-    void answered(int key, bool right, std::uint32_t now) override { m_inner.answered(key, right, now); }
-    void missed(std::uint32_t now) override { m_inner.missed(now); }
-    void runEnded(bool stopped, std::uint32_t now) override { m_inner.runEnded(stopped, now); }
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t now) override { m_inner.runEnded(run, now); }
 
 private:
     exercise::ExerciseObserver& m_inner;

@@ -1,6 +1,7 @@
 // What the pupils window does to the pupils' folder, without a window: the
 // list and its figures, adding, renaming, archiving and restoring, the
 // practice settings, the launchers, and who plays.
+#include "exercise/run.h"
 #include "progress/classreport.h"
 #include "progress/launcher.h"
 #include "progress/playingpupil.h"
@@ -350,11 +351,13 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     const auto choice = [&](const char* name, progress::practice::Settings s = {}) {
         return progress::PlayingPupil::Choice{QString::fromUtf8(name), (p / (std::string(name) + ".csv")).string(), s};
     };
+    exercise::Run exerciseRun(&playing);
     const auto run = [&](int notes) {
-        playing.runStarted(1, 0);
+        exerciseRun.start(1, 0);
         for (int i = 1; i <= notes; ++i) {
-            playing.noteShown(i, 64, "0", false, 1000 * static_cast<std::uint32_t>(i));
-            playing.answered(64, true, 1000 * static_cast<std::uint32_t>(i) + 500);
+            exerciseRun.show({64, "0"}, false, 1000 * static_cast<std::uint32_t>(i));
+            exerciseRun.drawn(1000 * static_cast<std::uint32_t>(i) + 400);
+            exerciseRun.answer(64, 1000 * static_cast<std::uint32_t>(i) + 500);
         }
     };
     const auto rowsIn = [&](const char* name) {
@@ -365,7 +368,7 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_TRUE(playing.chosen().nobody());
     EXPECT_TRUE(playing.description().startsWith(QStringLiteral("Aucun élève")));
     run(3);
-    playing.runEnded(true, 5000);  // nobody: nothing recorded, nothing told
+    exerciseRun.end(true, 5000);  // nobody: nothing recorded, nothing told
 
     ASSERT_EQ(playing.choose(choice("Léa", {false, exercise::NoteRange{60, 72}})), "");
     EXPECT_EQ(playing.noteRange(), (exercise::NoteRange{60, 72}));
@@ -373,23 +376,23 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     ASSERT_EQ(playing.choose(choice("Hugo")), "");
     EXPECT_EQ(playing.playing().name, QStringLiteral("Léa")) << "the run under way stays with Léa";
     EXPECT_TRUE(playing.description().contains(QStringLiteral("Hugo à partir du prochain exercice")));
-    playing.runEnded(false, 9000);
+    exerciseRun.end(false, 9000);
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(recorded.takeFirst().at(0).toString(), QStringLiteral("Léa"));
     EXPECT_EQ(rowsIn("Léa"), 4U);
     EXPECT_EQ(playing.playing().name, QStringLiteral("Hugo"));
     EXPECT_EQ(playing.noteRange(), std::nullopt);
     run(2);
-    playing.runEnded(true, 3000);
+    exerciseRun.end(true, 3000);
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(rowsIn("Hugo"), 2U);
     EXPECT_EQ(rowsIn("Léa"), 4U);
     // A note on the staff, unanswered when the run is stopped, is passed on
     // as seen: it is the run's last row.
-    playing.runStarted(1, 0);
-    playing.noteShown(1, 64, "0", true, 1000);
-    playing.noteDrawn(1400);
-    playing.runEnded(true, 2000);
+    exerciseRun.start(1, 0);
+    exerciseRun.show({64, "0"}, true, 1000);
+    exerciseRun.drawn(1400);
+    exerciseRun.end(true, 2000);
     ASSERT_TRUE(recorded.wait(10000));
     EXPECT_EQ(rowsIn("Hugo"), 3U);
 
@@ -403,4 +406,71 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_NE(withOptions.choose(progress::PlayingPupil::Choice{QStringLiteral("X"), (p / "foreign.csv").string(), {}}), "");
     EXPECT_EQ(withOptions.chosen().name, QStringLiteral("Léa"));
     EXPECT_EQ(readAll(p / "foreign.csv"), "not,our,header\n");
+}
+
+TEST(PlayingPupil, FocusReadsTheFileOnceAndAddsEachRunFromMemory)
+{
+    QTemporaryDir dir;
+    const fs::path file = pathOf(dir) / "Léa.csv";
+    const auto append = [&](const std::string& text) {
+        std::ofstream out(file, std::ios::app | std::ios::binary);
+        out << text;
+    };
+    append(std::string(progress::csv::header) + "\n" +
+           "2024-09-02T17:00:00+02:00,old-1,1,1,64,treble,none,missed,no,,\n");
+    progress::PlayingPupil playing({true, std::nullopt}, nullptr);
+    ASSERT_EQ(playing.choose({QStringLiteral("Léa"), file.string(), {}}), "");
+    auto first = playing.focusRecords();
+    ASSERT_EQ(first.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const auto before = first.get();
+    ASSERT_TRUE(before.has_value());
+    EXPECT_DOUBLE_EQ(before->at(64).missed, 1.0);
+
+    // A run of ours, missed on 67; another program's run written meanwhile.
+    exercise::Run run(&playing);
+    run.start(1, 0);
+    run.show({67, "1"}, false, 100);
+    run.drawn(500);
+    run.timeUp(3900);
+    run.end(false, 4000);
+    ASSERT_NE(playing.recorder(), nullptr);
+    ASSERT_TRUE(playing.recorder()->waitUntilTried());
+    append("2024-09-02T18:00:00+02:00,other-1,1,1,72,treble,none,missed,no,,\n");
+
+    auto second = playing.focusRecords();
+    ASSERT_EQ(second.wait_for(std::chrono::seconds(0)), std::future_status::ready) << "from memory, at once";
+    const auto after = second.get();
+    ASSERT_TRUE(after.has_value());
+    EXPECT_DOUBLE_EQ(after->at(67).missed, 1.0) << "our run counts once, though it is in the file too";
+    EXPECT_DOUBLE_EQ(after->at(64).missed, progress::recent::decayPerRun) << "the older run weighs less";
+    EXPECT_EQ(after->count(72), 0U) << "the file is not read again";
+    playing.finish();
+}
+
+TEST(PlayingPupil, FocusRunsEndedBeforeTheReadIsTakenCountOnce)
+{
+    // Runs played before focus was asked for are in the file already, and
+    // in memory: the read leaves this program's own rows out.
+    QTemporaryDir dir;
+    const fs::path file = pathOf(dir) / "Hugo.csv";
+    progress::PlayingPupil playing({false, std::nullopt}, nullptr);
+    ASSERT_EQ(playing.choose({QStringLiteral("Hugo"), file.string(), {}}), "");
+    exercise::Run run(&playing);
+    for (int k = 0; k < 2; ++k) {
+        run.start(1, 0);
+        run.show({65, "1"}, false, 100);
+        run.drawn(500);
+        run.answer(67, 700);
+        run.answer(65, 900);
+        run.end(false, 4000);
+    }
+    ASSERT_TRUE(playing.recorder()->waitUntilTried());
+    playing.setSettings(QStringLiteral("Hugo"), {true, std::nullopt});
+    auto records = playing.focusRecords();
+    ASSERT_EQ(records.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const auto got = records.get();
+    ASSERT_TRUE(got.has_value());
+    EXPECT_DOUBLE_EQ(got->at(65).asked, 1.0 + progress::recent::decayPerRun);
+    EXPECT_DOUBLE_EQ(got->at(65).wrong, 1.0 + progress::recent::decayPerRun);
+    playing.finish();
 }

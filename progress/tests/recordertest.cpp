@@ -3,6 +3,7 @@
 #include "progress/statistics.h"
 #include "progress/tests/progressrig.h"
 
+#include "exercise/run.h"
 #include "exercise/speed.h"
 
 #include <QTest>
@@ -290,7 +291,7 @@ TEST(RecordedRun, WrongKeysAndTheirKindsInBothClefsWithSharpsAndFlats)
     ObservedRig rig(spy, false, 5);
     std::vector<Keys> pressed;
     spy.setOnNote([&](int, int note, const std::string& prefix) {
-        const auto written = progress::writtenFromPrefix(prefix, note);
+        const auto written = exercise::writtenFromPrefix(prefix, note);
         ASSERT_TRUE(written.has_value()) << prefix;
         const Keys k = keysFor(note, written->accidental);
         pressed.push_back(k);
@@ -507,35 +508,35 @@ TEST(RecordedRun, WithoutThePictureFolderNotesAreUnshownNotMissedAndItIsSaidOnce
 TEST(RunCollector, OddOrdersOfCallsStayConsistent)
 {
     Runs runs;
-    progress::RunCollector& c = runs.collector;
+    exercise::Run c(&runs.collector);
     // Calls outside a run are ignored.
-    c.answered(60, true, 10);
-    c.missed(20);
-    c.noteShown(1, 60, "1", false, 30);
-    c.runEnded(true, 40);
+    c.answer(60, 10);
+    c.timeUp(20);
+    c.show({60, "1"}, false, 30);
+    c.end(true, 40);
     EXPECT_TRUE(runs.done.empty());
     // A second tick while a note is still open: that note got no answer.
-    c.runStarted(1, 100);
-    c.noteShown(1, 64, "1", false, 1000);
-    c.answered(65, false, 1500);
-    c.noteShown(2, 67, "1", false, 5000);
-    c.answered(67, true, 5600);
-    c.answered(67, true, 5700);  // the note is closed: ignored
-    c.missed(8800);              // likewise
+    c.start(1, 100);
+    c.show({64, "1"}, false, 1000);
+    c.answer(65, 1500);
+    c.show({67, "1"}, false, 5000);
+    c.answer(67, 5600);
+    c.answer(67, 5700);  // the note is closed: ignored
+    c.timeUp(8800);      // likewise
     // A natural end with a note open: missed, not stopped.
-    c.noteShown(3, 69, "1", false, 9000);
-    c.runEnded(false, 13000);
+    c.show({69, "1"}, false, 9000);
+    c.end(false, 13000);
     // An unknown prefix is written as the "all notes" mode would.
-    c.runStarted(6, 14000);
-    c.noteShown(1, 58, "", false, 15000);
-    c.noteDrawn(15400);
-    c.runStarted(6, 16000);  // a start over an open run stops it there
-    c.runEnded(true, 17000);
+    c.start(6, 14000);
+    c.show({58, ""}, false, 15000);
+    c.drawn(15400);
+    c.start(6, 16000);  // a start over an open run stops it there
+    c.end(true, 17000);
     // Stopped before its note was drawn: no row, and so no run.
-    c.runStarted(6, 18000);
-    c.noteShown(1, 60, "1", true, 19000);
-    c.answered(62, false, 19100);
-    c.runEnded(true, 19200);
+    c.start(6, 18000);
+    c.show({60, "1"}, true, 19000);
+    c.answer(62, 19100);
+    c.end(true, 19200);
     ASSERT_EQ(runs.done.size(), 2U);
     const auto& a = runs.done[0];
     ASSERT_EQ(a.size(), 3U);

@@ -121,13 +121,13 @@ TEST(ResultRow, ThePrefixSaysTheClefAndTheSign)
         {"1", 64, art::Clef::Treble, art::Accidental::None},  {"4", 43, art::Clef::Bass, art::Accidental::None},
     };
     for (const auto& c : cases) {
-        const auto w = progress::writtenFromPrefix(c.prefix, c.note);
+        const auto w = exercise::writtenFromPrefix(c.prefix, c.note);
         ASSERT_TRUE(w.has_value()) << c.prefix << c.note;
         EXPECT_EQ(w->clef, c.clef) << c.prefix << c.note;
         EXPECT_EQ(w->accidental, c.accidental) << c.prefix << c.note;
     }
-    EXPECT_FALSE(progress::writtenFromPrefix("", 60).has_value());
-    EXPECT_FALSE(progress::writtenFromPrefix("5", 60).has_value());
+    EXPECT_FALSE(exercise::writtenFromPrefix("", 60).has_value());
+    EXPECT_FALSE(exercise::writtenFromPrefix("5", 60).has_value());
 }
 
 TEST(NoteNames, FrenchNamesWithTheirOctave)

@@ -180,7 +180,7 @@ int main(int argc, char** argv)
         progress_testing::Spy spy(recorder);
         progress_testing::ObservedRig rig(spy, p.sound, rng());
         spy.setOnNote([&](int place, int note, const std::string& prefix) {
-            const auto written = progress::writtenFromPrefix(prefix, note);
+            const auto written = exercise::writtenFromPrefix(prefix, note);
             if (!written) {
                 return;
             }

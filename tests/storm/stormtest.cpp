@@ -16,8 +16,13 @@ namespace {
 // Counts the notes put up in the current run and the right answers.
 struct RunCounter final : exercise::ExerciseObserver {
     void runStarted(int, std::uint32_t) override { shown = 0; ++runs; }
-    void noteShown(int, int, const std::string&, bool, std::uint32_t) override { ++shown; ++allShown; }
-    void answered(int, bool right, std::uint32_t) override { rights += right ? 1 : 0; }
+    void noteShown(int, const exercise::NoteChoice&, bool, std::uint32_t) override { ++shown; ++allShown; }
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t) override
+    {
+        for (const exercise::FinishedNote& n : run.notes) {
+            rights += n.outcome == exercise::Outcome::Right ? 1 : 0;
+        }
+    }
     int shown = 0;
     int runs = 0;
     int allShown = 0;
@@ -31,6 +36,9 @@ struct Storm {
                                QCoreApplication::applicationDirPath(), seed, 0, &counter};
         rig.form = std::make_unique<Form1>(services);
     }
+    ~Storm() { rig.form.reset(); }  // before the counter it tells
+    Storm(const Storm&) = delete;
+    Storm& operator=(const Storm&) = delete;
 
     std::string check(const char* after)
     {

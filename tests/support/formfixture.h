@@ -11,6 +11,25 @@
 
 namespace testing_support {
 
+// A note on display with its answer timer running, as a tick leaves it (its
+// pictures aside), after score right answers in the run: the window's run
+// is told so, and the controls show it.
+inline void putUpNote(Form1& form, std::uint32_t now, std::int16_t note, int score)
+{
+    exercise::Run& run = form.exerciseRun();
+    run.start(1, now);
+    for (int i = 0; i <= score; ++i) {
+        run.show({note, "1"}, false, now);
+        run.drawn(now);
+        if (i < score) {
+            run.answer(note, now);
+        }
+    }
+    form.curnote = note;
+    form.text1->setText(QString::number(score));
+    form.Timer2->setEnabled(true);
+}
+
 class RecordingMessages final : public platform::MessageSink {
 public:
     void show(const QString& text) override { shown.push_back(text); }
