@@ -7,14 +7,18 @@
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
-# The sanitizers' settings for every test: any report fails it, a leak at
-# exit too, except the leaks inside system libraries that
+# The settings of every test. The locale the tests assume, whatever the
+# caller's: UTF-8, and no translation asked for (where the locale is not
+# UTF-8, Qt 6.8 says so on stderr, which tests of the program's messages
+# count). The sanitizers': any report fails a test, a leak at exit too,
+# except the leaks inside system libraries that
 # tests/e2e/lsan.supp names (each with its library and the reason).
 # intercept_tls_get_addr=0: the leak checker's tracer otherwise crashes at
 # exit ("Tracer caught signal 11") on the thread-local storage of a plugin Qt
 # loads with dlopen (the SVG image format), before it reports.
 set(TAVELIN_LSAN_SUPPRESSIONS ${CMAKE_SOURCE_DIR}/tests/e2e/lsan.supp)
-set(TAVELIN_SANITIZER_ENV
+set(TAVELIN_TEST_ENV
+    "LC_ALL=" "LANG=C.UTF-8" "LANGUAGE="
     "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0"
     "LSAN_OPTIONS=suppressions=${TAVELIN_LSAN_SUPPRESSIONS}"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
@@ -31,5 +35,5 @@ function(tavelin_add_test name)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${TAVELIN_SANITIZER_ENV}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${TAVELIN_TEST_ENV}")
 endfunction()

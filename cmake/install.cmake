@@ -61,5 +61,5 @@ if(TAVELIN_TESTS)
     set_tests_properties(install_desktop PROPERTIES
         TIMEOUT 240
         LABELS install
-        ENVIRONMENT "${TAVELIN_SANITIZER_ENV}")
+        ENVIRONMENT "${TAVELIN_TEST_ENV}")
 endif()
