@@ -10,7 +10,7 @@ import os
 import re
 import sys
 
-OPTION = re.compile(r"QCommandLineOption\s+\w+\s*\(\s*(\{[^}]*\}|QStringLiteral\(\"[^\"]+\"\))")
+OPTION = re.compile(r"QCommandLineOption\s+\w+\s*[({]\s*(\{[^}]*\}|QStringLiteral\(\"[^\"]+\"\))")
 NAME = re.compile(r"QStringLiteral\(\"([^\"]+)\"\)")
 
 
