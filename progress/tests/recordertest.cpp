@@ -472,9 +472,9 @@ TEST(RecordedRun, ARunOpenWhenTheWindowClosesIsKeptAsStopped)
         ObservedRig rig(recorder);
         rig.form->m_Click(1);
         rig.time.advance(3 * rig.interval());
+        // Closing ends the run, whose rows go to the writer then; the
+        // window goes first, then the recorder, as in main().
         rig.form->close();
-        EXPECT_TRUE(written->empty());
-        // The window goes first, then the recorder, as in main().
     }
     const auto rows = progress_testing::lines(*written);
     ASSERT_EQ(rows.size(), 3U);
