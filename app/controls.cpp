@@ -53,63 +53,63 @@ bool given(const app::Colour& c)
     return c.from != app::Colour::From::None;
 }
 
-QLabel* makeLabel(const app::ControlSpec& spec, QWidget* parent)
+QLabel* makeLabel(const app::ControlRow& row, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
+    auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour(spec.text, parent));
+    pal.setColor(QPalette::WindowText, colour(row.text, parent));
     label->setPalette(pal);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->move(toPixels(spec.box.left), toPixels(spec.box.top));
-    label->setFont(designFont(spec.font));
+    label->move(toPixels(row.box.left), toPixels(row.box.top));
+    label->setFont(designFont(row.font));
     label->adjustSize();
     return label;
 }
 
-PictureBox* makePicture(const app::ControlSpec& spec, QWidget* parent)
+PictureBox* makePicture(const app::ControlRow& row, QWidget* parent)
 {
-    auto* box = new PictureBox(QString::fromLatin1(spec.name), spec.sunken, spec.autoSize, parent);
-    if (given(spec.face)) {
-        box->setBackColor(colour(spec.face, parent));
+    auto* box = new PictureBox(QString::fromLatin1(row.name), row.sunken, row.autoSize, parent);
+    if (given(row.face)) {
+        box->setBackColor(colour(row.face, parent));
     }
     return box;
 }
 
-CommandButton* makeButton(const app::ControlSpec& spec, QWidget* parent)
+CommandButton* makeButton(const app::ControlRow& row, QWidget* parent)
 {
-    auto* button = new CommandButton(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption), parent);
-    button->setFaceColour(colour(spec.face, parent));
+    auto* button = new CommandButton(QString::fromLatin1(row.name), QString::fromUtf8(row.caption), parent);
+    button->setFaceColour(colour(row.face, parent));
     return button;
 }
 
-QLineEdit* makeScore(const app::ControlSpec& spec, QWidget* parent)
+QLineEdit* makeScore(const app::ControlRow& row, QWidget* parent)
 {
-    auto* score = new QLineEdit(QString::fromUtf8(spec.caption), parent);
+    auto* score = new QLineEdit(QString::fromUtf8(row.caption), parent);
     score->setAlignment(Qt::AlignCenter);
     score->setReadOnly(true);  // the score is the system's to write
     score->setContextMenuPolicy(Qt::NoContextMenu);
     QPalette pal = score->palette();
-    pal.setColor(QPalette::Base, colour(spec.face, parent));
-    pal.setColor(QPalette::Text, colour(spec.text, parent));
+    pal.setColor(QPalette::Base, colour(row.face, parent));
+    pal.setColor(QPalette::Text, colour(row.text, parent));
     score->setPalette(pal);
     return score;
 }
 
-QWidget* makeWidget(const app::ControlSpec& spec, QWidget* parent)
+QWidget* makeWidget(const app::ControlRow& row, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case app::ControlKind::Label:
-        return makeLabel(spec, parent);
+        return makeLabel(row, parent);
     case app::ControlKind::Picture:
-        return makePicture(spec, parent);
+        return makePicture(row, parent);
     case app::ControlKind::Button:
-        return makeButton(spec, parent);
+        return makeButton(row, parent);
     case app::ControlKind::Score:
-        return makeScore(spec, parent);
+        return makeScore(row, parent);
     case app::ControlKind::ScrollBar:
         return new QScrollBar(Qt::Horizontal, parent);
     case app::ControlKind::CheckBox:
-        return new QCheckBox(QString::fromUtf8(spec.caption), parent);
+        return new QCheckBox(QString::fromUtf8(row.caption), parent);
     case app::ControlKind::Keys:
     case app::ControlKind::Command:
         break;
@@ -227,20 +227,20 @@ void setCaption(QLabel* label, const QString& caption)
     label->adjustSize();
 }
 
-QWidget* makeControl(const app::ControlSpec& spec, QWidget* parent)
+QWidget* makeControl(const app::ControlRow& row, QWidget* parent)
 {
-    QWidget* w = makeWidget(spec, parent);
+    QWidget* w = makeWidget(row, parent);
     if (w == nullptr) {
         return nullptr;
     }
-    w->setObjectName(QString::fromLatin1(spec.name));
+    w->setObjectName(QString::fromLatin1(row.name));
     // The designed Tab order stays: nothing takes the focus, the keyboard
     // plays notes and works the buttons through shortcuts.
     w->setFocusPolicy(Qt::NoFocus);
-    if (spec.kind != app::ControlKind::Label) {
-        w->setGeometry(pixels(spec.box));
-        if (spec.font.family != nullptr) {
-            w->setFont(designFont(spec.font));
+    if (row.kind != app::ControlKind::Label) {
+        w->setGeometry(pixels(row.box));
+        if (row.font.family != nullptr) {
+            w->setFont(designFont(row.font));
         }
     }
     return w;

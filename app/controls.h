@@ -58,4 +58,4 @@ void setCaption(QLabel* label, const QString& caption);
 // A control of the window made as its row of the table describes it: name,
 // caption, place, colours and font. The keys and the commands are not made
 // here (nullptr): the keys are the window's, the commands have no control.
-QWidget* makeControl(const app::ControlSpec& spec, QWidget* parent);
+QWidget* makeControl(const app::ControlRow& row, QWidget* parent);

@@ -18,14 +18,14 @@ constexpr Twips modeBox(int row)
     return {13470, 1035 + 420 * row, 1695, 420};
 }
 
-constexpr ControlSpec modeButton(const char* name, int row, const char* caption, Key key, const char* exercise)
+constexpr ControlRow modeButton(const char* name, int row, const char* caption, Key key, const char* exercise)
 {
     return {.name = name, .kind = ControlKind::Button, .caption = caption, .box = modeBox(row), .face = buttonFace,
             .font = serif9, .tooltip = "Commencer « %1 » : 50 notes", .key = key, .help = "commence « %1 »",
             .exercise = exercise};
 }
 
-const ControlSpec table[] = {
+const ControlRow table[] = {
     // Labels first: they are painted on the window's own surface, below every other control.
     {.name = "label1", .kind = ControlKind::Label, .caption = "Vitesse : 3", .box = {11880, 3840}, .text = white,
      .font = serif9},
@@ -97,46 +97,46 @@ constexpr std::string_view shortcutOrder[] = {"help", "m(1)", "m(2)", "m(3)", "m
 
 }  // namespace
 
-std::span<const ControlSpec> controls()
+std::span<const ControlRow> controls()
 {
     return table;
 }
 
-const ControlSpec* control(std::string_view name)
+const ControlRow* control(std::string_view name)
 {
     const auto found = std::find_if(std::begin(table), std::end(table),
-                                    [name](const ControlSpec& spec) { return name == spec.name; });
+                                    [name](const ControlRow& row) { return name == row.name; });
     return found == std::end(table) ? nullptr : &*found;
 }
 
-const char* spokenName(const ControlSpec& spec)
+const char* spokenName(const ControlRow& row)
 {
-    if (spec.accessibleName != nullptr) {
-        return spec.accessibleName;
+    if (row.accessibleName != nullptr) {
+        return row.accessibleName;
     }
-    if (spec.labelledBy != nullptr) {
-        if (const ControlSpec* label = control(spec.labelledBy)) {
+    if (row.labelledBy != nullptr) {
+        if (const ControlRow* label = control(row.labelledBy)) {
             return label->caption;
         }
     }
-    return spec.caption;
+    return row.caption;
 }
 
-std::vector<const ControlSpec*> shortcuts()
+std::vector<const ControlRow*> shortcuts()
 {
-    std::vector<const ControlSpec*> keys;
+    std::vector<const ControlRow*> keys;
     for (const std::string_view name : shortcutOrder) {
         keys.push_back(control(name));
     }
     return keys;
 }
 
-std::vector<const ControlSpec*> modes()
+std::vector<const ControlRow*> modes()
 {
-    std::vector<const ControlSpec*> buttons;
-    for (const ControlSpec& spec : table) {
-        if (spec.exercise != nullptr) {
-            buttons.push_back(&spec);
+    std::vector<const ControlRow*> buttons;
+    for (const ControlRow& row : table) {
+        if (row.exercise != nullptr) {
+            buttons.push_back(&row);
         }
     }
     return buttons;

@@ -66,7 +66,7 @@ enum class TipEnd {
     HelpKeys,  // "Aide : F1 · Élèves : F11", the commands' keys
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;  // the object name; "m(3)" for a member of a control array
     ControlKind kind;
     const char* caption = nullptr;  // a command's name, for the tooltips that give its key
@@ -93,19 +93,19 @@ struct ControlSpec {
 
 // Every control, from the bottommost to the topmost (children stack in
 // creation order), then the commands without a control.
-std::span<const ControlSpec> controls();
+std::span<const ControlRow> controls();
 
 // The row of a control, by name; nullptr when there is none.
-const ControlSpec* control(std::string_view name);
+const ControlRow* control(std::string_view name);
 
 // The name a screen reader and the texts give the control: its accessible
 // name, else the caption of the label that names it, else its caption.
-const char* spokenName(const ControlSpec& spec);
+const char* spokenName(const ControlRow& row);
 
 // The controls with a shortcut, in the order the help lists them.
-std::vector<const ControlSpec*> shortcuts();
+std::vector<const ControlRow*> shortcuts();
 
 // The mode buttons m(1) to m(6), in order.
-std::vector<const ControlSpec*> modes();
+std::vector<const ControlRow*> modes();
 
 }  // namespace app

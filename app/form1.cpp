@@ -92,11 +92,11 @@ Form1::~Form1()
 
 void Form1::buildControls()
 {
-    for (const app::ControlSpec& spec : app::controls()) {
-        if (spec.kind == app::ControlKind::Keys) {
+    for (const app::ControlRow& row : app::controls()) {
+        if (row.kind == app::ControlKind::Keys) {
             buildKeys();
         } else {
-            makeControl(spec, this);
+            makeControl(row, this);
         }
     }
     const auto child = [this]<typename T>(T*& member, const char* name) {
@@ -108,7 +108,7 @@ void Form1::buildControls()
     child(m_speedEnds[1], "Label2(1)");
     child(Label3, "Label3");
     child(Label4, "Label4");
-    const std::vector<const app::ControlSpec*> modes = app::modes();
+    const std::vector<const app::ControlRow*> modes = app::modes();
     for (std::size_t i = 0; i < m_modes.size(); ++i) {
         child(m_modes[i], modes[i]->name);
     }

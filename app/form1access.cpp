@@ -53,16 +53,16 @@ void Form1::buildAccessibility()
     // Buttons are named by their captions and described by their tooltips,
     // which give their shortcuts; the labels are read as their text. A
     // control named by the label beside it is that label's buddy.
-    for (const app::ControlSpec& spec : app::controls()) {
-        QWidget* w = findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly);
+    for (const app::ControlRow& row : app::controls()) {
+        QWidget* w = findChild<QWidget*>(QString::fromLatin1(row.name), Qt::FindDirectChildrenOnly);
         if (w == nullptr) {
             continue;
         }
-        if (spec.accessibleName != nullptr || spec.labelledBy != nullptr) {
-            w->setAccessibleName(QString::fromUtf8(app::spokenName(spec)));
+        if (row.accessibleName != nullptr || row.labelledBy != nullptr) {
+            w->setAccessibleName(QString::fromUtf8(app::spokenName(row)));
         }
-        if (spec.labelledBy != nullptr) {
-            if (auto* label = findChild<QLabel*>(QString::fromLatin1(spec.labelledBy), Qt::FindDirectChildrenOnly)) {
+        if (row.labelledBy != nullptr) {
+            if (auto* label = findChild<QLabel*>(QString::fromLatin1(row.labelledBy), Qt::FindDirectChildrenOnly)) {
                 label->setBuddy(w);
             }
         }

@@ -19,25 +19,25 @@ QString utf8(const char* text)
 QString commandKeys()
 {
     QStringList keys;
-    for (const app::ControlSpec& spec : app::controls()) {
-        if (spec.kind == app::ControlKind::Command) {
-            keys += QStringLiteral("%1 : %2").arg(utf8(spec.caption), utf8(spec.key.name));
+    for (const app::ControlRow& row : app::controls()) {
+        if (row.kind == app::ControlKind::Command) {
+            keys += QStringLiteral("%1 : %2").arg(utf8(row.caption), utf8(row.key.name));
         }
     }
     return keys.join(QStringLiteral(" · "));
 }
 
-QString tooltip(const app::ControlSpec& spec)
+QString tooltip(const app::ControlRow& row)
 {
-    QString tip = utf8(spec.tooltip);
+    QString tip = utf8(row.tooltip);
     if (tip.contains(QLatin1String("%1"))) {
-        tip = tip.arg(utf8(app::spokenName(spec)));
+        tip = tip.arg(utf8(app::spokenName(row)));
     }
-    if (spec.tipEnd == app::TipEnd::HelpKeys) {
+    if (row.tipEnd == app::TipEnd::HelpKeys) {
         return tip + QLatin1Char(' ') + commandKeys();
     }
-    if (spec.key.sequence != nullptr) {
-        tip += QStringLiteral(" (%1)").arg(utf8(spec.key.name));
+    if (row.key.sequence != nullptr) {
+        tip += QStringLiteral(" (%1)").arg(utf8(row.key.name));
     }
     return tip;
 }
@@ -46,9 +46,9 @@ QString tooltip(const app::ControlSpec& spec)
 
 void Form1::buildShortcuts()
 {
-    for (const app::ControlSpec* spec : app::shortcuts()) {
-        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(spec->key.sequence)), this);
-        const QString control = QString::fromLatin1(spec->name);
+    for (const app::ControlRow* row : app::shortcuts()) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(row->key.sequence)), this);
+        const QString control = QString::fromLatin1(row->name);
         shortcut->setObjectName(QStringLiteral("shortcut %1").arg(control));
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);  // one press, one click, as with the mouse
@@ -66,12 +66,12 @@ void Form1::buildShortcuts()
         // an animation under way has its own button disabled.
         connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     }
-    for (const app::ControlSpec& spec : app::controls()) {
-        if (spec.tooltip == nullptr) {
+    for (const app::ControlRow& row : app::controls()) {
+        if (row.tooltip == nullptr) {
             continue;
         }
-        if (auto* w = findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly)) {
-            w->setToolTip(tooltip(spec));
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(row.name), Qt::FindDirectChildrenOnly)) {
+            w->setToolTip(tooltip(row));
         }
     }
 }

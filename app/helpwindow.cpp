@@ -36,7 +36,7 @@ QString caption(const char* control)
 QString shortcutRows()
 {
     QString rows;
-    for (const app::ControlSpec* s : app::shortcuts()) {
+    for (const app::ControlRow* s : app::shortcuts()) {
         QString what = utf8(s->help);
         if (what.contains(QLatin1String("%1"))) {
             what = what.arg(utf8(app::spokenName(*s)));
@@ -53,7 +53,7 @@ QString shortcutRows()
 QString exerciseItems()
 {
     QString items;
-    for (const app::ControlSpec* m : app::modes()) {
+    for (const app::ControlRow* m : app::modes()) {
         items += QStringLiteral("<li><b>%1</b> : %2</li>").arg(utf8(m->caption), utf8(m->exercise));
     }
     return items;

@@ -161,13 +161,13 @@ TEST(Shortcuts, EveryTooltipShowsItsKeyAndNoKeyRepeats)
 TEST(Shortcuts, TheHelpListsEveryControlWithAKeyOnce)
 {
     std::set<std::string> listed;
-    for (const app::ControlSpec* spec : app::shortcuts()) {
-        ASSERT_NE(spec, nullptr);
-        EXPECT_TRUE(listed.insert(spec->name).second) << spec->name;
-        EXPECT_NE(spec->help, nullptr) << spec->name;
+    for (const app::ControlRow* row : app::shortcuts()) {
+        ASSERT_NE(row, nullptr);
+        EXPECT_TRUE(listed.insert(row->name).second) << row->name;
+        EXPECT_NE(row->help, nullptr) << row->name;
     }
-    for (const app::ControlSpec& spec : app::controls()) {
-        EXPECT_EQ(spec.key.sequence != nullptr, listed.count(spec.name) == 1) << spec.name;
+    for (const app::ControlRow& row : app::controls()) {
+        EXPECT_EQ(row.key.sequence != nullptr, listed.count(row.name) == 1) << row.name;
     }
 }
 
@@ -178,8 +178,8 @@ TEST(Shortcuts, TheComputerKeyboardPianoAndTheShortcutsKeepToTheirOwnKeys)
     keyboard::ComputerKeyboard piano(*rig.form, *rig.form);
     QObject& filter = piano;  // its filter, as the application calls it
     qApp->installEventFilter(&piano);
-    for (const app::ControlSpec* spec : app::shortcuts()) {
-        const app::Key& s = spec->key;
+    for (const app::ControlRow* row : app::shortcuts()) {
+        const app::Key& s = row->key;
         SCOPED_TRACE(s.sequence);
         EXPECT_FALSE(keyboard::ComputerKeyboardMap::isPianoKey(s.xkbCode));
         // The key as the window system gives it, its key code with it: the
