@@ -18,6 +18,8 @@ constexpr Twips modeBox(int row)
     return {13470, 1035 + 420 * row, 1695, 420};
 }
 
+// The table is laid out by hand, a control to a few lines.
+// clang-format off
 constexpr ControlRow modeButton(const char* name, int row, const char* caption, Key key, const char* exercise)
 {
     return {.name = name, .kind = ControlKind::Button, .caption = caption, .box = modeBox(row), .face = buttonFace,
@@ -89,11 +91,12 @@ const ControlRow table[] = {
     {.name = "pupils", .kind = ControlKind::Command, .caption = "Élèves", .key = {"F11", "F11", 95},
      .help = "ouvre la fenêtre « %1 » : qui joue, la classe et les bilans"},
 };
+// clang-format on
 
 // The help lists the keys as a user meets them: the help itself, the
 // exercises, then the other buttons from top to bottom, and the pupils last.
-constexpr std::string_view shortcutOrder[] = {"help", "m(1)", "m(2)", "m(3)", "m(4)", "m(5)", "m(6)",
-                                              "stop1", "Check1", "Command3", "Command4", "pupils"};
+constexpr std::string_view shortcutOrder[] = {"help", "m(1)",  "m(2)",   "m(3)",     "m(4)",     "m(5)",
+                                              "m(6)", "stop1", "Check1", "Command3", "Command4", "pupils"};
 
 }  // namespace
 
@@ -104,8 +107,8 @@ std::span<const ControlRow> controls()
 
 const ControlRow* control(std::string_view name)
 {
-    const auto found = std::find_if(std::begin(table), std::end(table),
-                                    [name](const ControlRow& row) { return name == row.name; });
+    const auto found =
+        std::find_if(std::begin(table), std::end(table), [name](const ControlRow& row) { return name == row.name; });
     return found == std::end(table) ? nullptr : &*found;
 }
 

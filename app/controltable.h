@@ -20,7 +20,7 @@ enum class ControlKind {
     Score,      // the read-only score box
     ScrollBar,  // the speed bar
     CheckBox,
-    Command,    // no control of its own: a shortcut of the window (the help, the pupils window)
+    Command,  // no control of its own: a shortcut of the window (the help, the pupils window)
 };
 
 // A colour of the design: a fixed one, or one of the system palette's.
@@ -69,7 +69,7 @@ enum class TipEnd {
 struct ControlRow {
     const char* name;  // the object name; "m(3)" for a member of a control array
     ControlKind kind;
-    const char* caption = nullptr;  // a command's name, for the tooltips that give its key
+    const char* caption = nullptr;       // a command's name, for the tooltips that give its key
     const char* otherCaption = nullptr;  // the caption a toggle shows in its other state
     Twips box{};
     Colour face{};  // a button's face, a picture's or the score's background

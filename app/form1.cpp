@@ -34,19 +34,12 @@ constexpr int greetingStepMs = 200;
 Form1::Form1(const Form1Services& services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      deviceid(static_cast<std::int32_t>(services.deviceId)),
-      m_time(services.time),
-      m_midi(services.midiOutputs),
-      m_messages(services.messages),
-      m_pictures(services.errorLine),
-      m_folder(services.programFolder),
-      m_rng(services.seed),
-      m_notes(m_rng),
+      deviceid(static_cast<std::int32_t>(services.deviceId)), m_time(services.time), m_midi(services.midiOutputs),
+      m_messages(services.messages), m_pictures(services.errorLine), m_folder(services.programFolder),
+      m_rng(services.seed), m_notes(m_rng),
       m_module2(services.time, m_notes.treble(), [this](std::int16_t index) { return kkey(index); }),
-      m_exercise(services.observer),
-      m_focusRecords(services.focusRecords),
-      m_noteRangeAtStart(services.noteRangeAtStart),
-      m_openPupils(services.openPupils),
+      m_exercise(services.observer), m_focusRecords(services.focusRecords),
+      m_noteRangeAtStart(services.noteRangeAtStart), m_openPupils(services.openPupils),
       m_clientHeight(clientHeightTwips)
 {
     // Before the caption or any control: with a screen reader running, Qt
@@ -59,13 +52,29 @@ Form1::Form1(const Form1Services& services)
     setFixedSize(clientWidthPx, m_clientHeight.pixels());
     m_background = m_pictures.load(picturePath(QStringLiteral("background.jpg")));
 
-    Timer1 = m_time.createTimer([this] { if (!closing()) { Timer1_Timer(); } });
-    Timer2 = m_time.createTimer([this] { if (!closing()) { Timer2_Timer(); } });
-    Timer3 = m_time.createTimer([this] { if (!closing()) { Timer3_Timer(); } });
+    Timer1 = m_time.createTimer([this] {
+        if (!closing()) {
+            Timer1_Timer();
+        }
+    });
+    Timer2 = m_time.createTimer([this] {
+        if (!closing()) {
+            Timer2_Timer();
+        }
+    });
+    Timer3 = m_time.createTimer([this] {
+        if (!closing()) {
+            Timer3_Timer();
+        }
+    });
     Timer1->setInterval(designTimer1Ms);
     Timer3->setInterval(designTimer3Ms);
     Timer3->setEnabled(true);
-    m_outputWatch = m_time.createTimer([this] { if (!closing()) { watchmidiout(); } });
+    m_outputWatch = m_time.createTimer([this] {
+        if (!closing()) {
+            watchmidiout();
+        }
+    });
     m_outputWatch->setInterval(outputWatchMs);
 
     buildControls();

@@ -35,9 +35,9 @@ struct Form1Services {
     midi::OutputSystem& midiOutputs;
     platform::MessageSink& messages;
     platform::PictureLoader::Report errorLine;
-    QString programFolder;            // as the platform reports it, no trailing separator
-    std::uint32_t seed = 0;           // of the note choice
-    std::uint32_t deviceId = 0;       // the MIDI output device to open
+    QString programFolder;                           // as the platform reports it, no trailing separator
+    std::uint32_t seed = 0;                          // of the note choice
+    std::uint32_t deviceId = 0;                      // the MIDI output device to open
     exercise::ExerciseObserver* observer = nullptr;  // told of every run, if given
     // A teacher's note range (--notes): every mode keeps only its keys.
     std::optional<exercise::NoteRange> noteRange = std::nullopt;
@@ -67,16 +67,16 @@ public:
     ~Form1() override;
 
     // --- State (values after Form_Load in the comments) ---
-    std::int32_t deviceid = 0;         // the MIDI output device opened: 0
-    midi::Handle hmidiout = 0;         // its handle while open
-    std::int32_t midirc = 0;           // result of the last open or close (or of a load that failed later)
-    std::int16_t mode = 0;             // mode button (1 to 6) that started the last run
-    std::int16_t interval = 0;         // ms period of Timer1: 4000 (speed 3)
-    std::int16_t curnote = 0;          // MIDI note on display, = index of the key that answers it
-    std::int16_t maxnotes = 0;         // notes in a run: 50
-    std::int16_t notecount = 0;        // notes shown so far in this run: 0
-    std::int16_t namestate = 0;        // 1 names hidden, -1 shown
-    std::int16_t helpstate = 0;        // 1 reading help off, -1 on
+    std::int32_t deviceid = 0;   // the MIDI output device opened: 0
+    midi::Handle hmidiout = 0;   // its handle while open
+    std::int32_t midirc = 0;     // result of the last open or close (or of a load that failed later)
+    std::int16_t mode = 0;       // mode button (1 to 6) that started the last run
+    std::int16_t interval = 0;   // ms period of Timer1: 4000 (speed 3)
+    std::int16_t curnote = 0;    // MIDI note on display, = index of the key that answers it
+    std::int16_t maxnotes = 0;   // notes in a run: 50
+    std::int16_t notecount = 0;  // notes shown so far in this run: 0
+    std::int16_t namestate = 0;  // 1 names hidden, -1 shown
+    std::int16_t helpstate = 0;  // 1 reading help off, -1 on
 
     // --- Public operations ---
     void play1(std::int16_t note);
@@ -142,9 +142,9 @@ public:
     std::unique_ptr<platform::Timer> Timer2;  // answer time limit, one-shot
     std::unique_ptr<platform::Timer> Timer3;  // start-up sequence, one-shot
 
-    KeyButton* kkey(int index) const;  // 36 to 89
-    CommandButton* m(int index) const; // 1 to 6
-    QLabel* Label2(int index) const;   // 0 "Lent", 1 "Rapide"
+    KeyButton* kkey(int index) const;   // 36 to 89
+    CommandButton* m(int index) const;  // 1 to 6
+    QLabel* Label2(int index) const;    // 0 "Lent", 1 "Rapide"
 
     // --- Derived views, for tests and tools ---
     ExerciseState exerciseState() const;
@@ -212,14 +212,14 @@ private:
     QString m_playingDescription;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;
-    std::uint32_t m_paintedAt = 0;   // now() at the first painting
+    std::uint32_t m_paintedAt = 0;  // now() at the first painting
     // Watches an output that opened but cannot sound yet, until it can or
     // fails; then settled.
     std::unique_ptr<platform::Timer> m_outputWatch;
     bool m_outputSettled = false;
-    int m_boxesUp = 0;               // message boxes up, waiting for their OK
+    int m_boxesUp = 0;                   // message boxes up, waiting for their OK
     bool m_toldPicturesMissing = false;  // the missing pictures are said once
-    std::uint32_t m_run = 0;         // changes at every start and end of a run
+    std::uint32_t m_run = 0;             // changes at every start and end of a run
     QPixmap m_background;
     std::array<KeyButton*, 54> m_keys{};
     std::array<CommandButton*, 6> m_modes{};

@@ -48,7 +48,6 @@ void Form1::installAccessibleRoles()
 
 void Form1::buildAccessibility()
 {
-
     setAccessibleName(windowTitle());
     // Buttons are named by their captions and described by their tooltips,
     // which give their shortcuts; the labels are read as their text. A
@@ -71,8 +70,7 @@ void Form1::buildAccessibility()
     // "do 3", "fa dièse 3": black keys by their sharp, octaves numbered the
     // French way (middle C is do 3).
     for (int note = keyboard::firstKey; note <= keyboard::lastKey; ++note) {
-        kkey(note)->setAccessibleName(
-            QString::fromStdString(progress::frenchNoteName(note, art::Accidental::Sharp)));
+        kkey(note)->setAccessibleName(QString::fromStdString(progress::frenchNoteName(note, art::Accidental::Sharp)));
     }
 }
 

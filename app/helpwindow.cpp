@@ -62,12 +62,9 @@ QString exerciseItems()
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      m_browser(new QTextBrowser(this)),
-      m_playing(new QLabel(this)),
-      m_pupils(new QPushButton(QStringLiteral("Élèves et progrès (%1)")
-                                   .arg(utf8(app::control("pupils")->key.name)),
-                               this))
+    : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)), m_playing(new QLabel(this)),
+      m_pupils(
+          new QPushButton(QStringLiteral("Élèves et progrès (%1)").arg(utf8(app::control("pupils")->key.name)), this))
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Aide de Tavelin Piano"));
@@ -79,9 +76,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_browser->setOpenLinks(false);
     // The map with the caps of the keyboard in use, as far as the input
     // locale tells it (the window system names no layout to Qt).
-    m_browser->document()->addResource(
-        QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
-        keyboard::drawKeyboardMap(keyboard::capsLayoutFor(QGuiApplication::inputMethod()->locale().bcp47Name().toStdString())));
+    m_browser->document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
+                                       keyboard::drawKeyboardMap(keyboard::capsLayoutFor(
+                                           QGuiApplication::inputMethod()->locale().bcp47Name().toStdString())));
     m_browser->setHtml(html());
     m_playing->setObjectName(QStringLiteral("playing"));
     m_playing->setAccessibleName(QStringLiteral("Qui joue"));
@@ -122,34 +119,37 @@ QString HelpWindow::html()
         "score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec "
         "une croix, juste avant la note suivante. « Note : » compte les notes montrées.</p>");
 
-    h += QStringLiteral("<h2>Les six exercices</h2><ul>%1</ul>"
-                        "<p><b>%2</b> termine l'exercice avant la fin. <b>%3</b> fait entendre chaque note "
-                        "quand elle paraît. <b>%4</b> fait glisser le nom de la note à côté "
-                        "de la portée ; <b>%5</b> agrandit la fenêtre pour montrer le nom des notes "
-                        "sous les touches.</p>")
+    h += QStringLiteral(
+             "<h2>Les six exercices</h2><ul>%1</ul>"
+             "<p><b>%2</b> termine l'exercice avant la fin. <b>%3</b> fait entendre chaque note "
+             "quand elle paraît. <b>%4</b> fait glisser le nom de la note à côté "
+             "de la portée ; <b>%5</b> agrandit la fenêtre pour montrer le nom des notes "
+             "sous les touches.</p>")
              .arg(exerciseItems(), caption("stop1"), utf8(app::spokenName(*app::control("Check1"))),
                   caption("Command3"), caption("Command4"));
 
-    h += QStringLiteral("<h2>La vitesse</h2>"
-                        "<p>La barre <b>Vitesse</b> va de 1 (<b>Lent</b>, une note toutes les 6 secondes) à 5 "
-                        "(<b>Rapide</b>, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux "
-                        "exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.</p>");
+    h += QStringLiteral(
+        "<h2>La vitesse</h2>"
+        "<p>La barre <b>Vitesse</b> va de 1 (<b>Lent</b>, une note toutes les 6 secondes) à 5 "
+        "(<b>Rapide</b>, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux "
+        "exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.</p>");
 
-    h += QStringLiteral("<h2>Raccourcis clavier</h2>"
-                        "<p>Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton "
-                        "grisé ne fait rien.</p><table cellspacing=\"0\" cellpadding=\"3\">%1</table>")
+    h += QStringLiteral(
+             "<h2>Raccourcis clavier</h2>"
+             "<p>Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton "
+             "grisé ne fait rien.</p><table cellspacing=\"0\" cellpadding=\"3\">%1</table>")
              .arg(shortcutRows());
 
     h += QStringLiteral(
-        "<h2>Jouer au clavier de l'ordinateur</h2>"
-        "<p>Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la "
-        "lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La "
-        "rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la "
-        "rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches "
-        "blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. "
-        "<b>Page ↑</b> et <b>Page ↓</b> montent ou descendent les deux rangées d'une octave, d'une octave au "
-        "plus de chaque côté. Une touche tenue est une seule note.</p>"
-        "<p><img src=\"keyboard-map\" width=\"%1\" alt=\"Le plan des touches du clavier de l'ordinateur\"></p>")
+             "<h2>Jouer au clavier de l'ordinateur</h2>"
+             "<p>Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la "
+             "lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La "
+             "rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la "
+             "rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches "
+             "blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. "
+             "<b>Page ↑</b> et <b>Page ↓</b> montent ou descendent les deux rangées d'une octave, d'une octave au "
+             "plus de chaque côté. Une touche tenue est une seule note.</p>"
+             "<p><img src=\"keyboard-map\" width=\"%1\" alt=\"Le plan des touches du clavier de l'ordinateur\"></p>")
              .arg(mapWidthPx);
 
     h += QStringLiteral(
@@ -175,12 +175,12 @@ QString HelpWindow::html()
         "raccourci et exporte les bilans.</p>");
 
     h += QStringLiteral(
-        "<h2>À propos</h2>"
-        "<p><b>Tavelin Piano</b>, version %1.<br>"
-        "Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.<br>"
-        "Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; "
-        "les images sont dessinées par le programme avec les polices Liberation et Noto Music ; "
-        "la fenêtre est faite avec Qt.</p>")
+             "<h2>À propos</h2>"
+             "<p><b>Tavelin Piano</b>, version %1.<br>"
+             "Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.<br>"
+             "Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; "
+             "les images sont dessinées par le programme avec les polices Liberation et Noto Music ; "
+             "la fenêtre est faite avec Qt.</p>")
              .arg(QString::fromLatin1(platform::versionNumber));
     return h;
 }

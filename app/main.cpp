@@ -65,7 +65,8 @@ bool hasDisplay()
     if (platform.startsWith("wayland")) {
         return wayland;
     }
-    if (platform.isEmpty() && wayland && (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsEmpty("DISPLAY"))) {
+    if (platform.isEmpty() && wayland &&
+        (qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsEmpty("DISPLAY"))) {
         return true;  // a Wayland session
     }
     if (!platform.isEmpty() && !platform.startsWith("xcb")) {
@@ -114,7 +115,8 @@ void saveResultsAtExit()
 PupilsWindowServices pupilsServices(progress::PlayingPupil* playing)
 {
     PupilsWindowServices s;
-    s.folder = progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")).value_or(std::filesystem::path());
+    s.folder =
+        progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")).value_or(std::filesystem::path());
     s.applications = progress::launcher::applicationsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     s.program = QCoreApplication::applicationFilePath();
     s.playing = playing;
@@ -195,8 +197,8 @@ bool chooseFirstPupil(progress::PlayingPupil& playing, const Options& options)
         std::string error;
         const auto settings =
             folder ? progress::practice::read(progress::pupilfolder::settingsPath(*folder, first.name.toStdString())
-                                                   .value_or(std::filesystem::path()),
-                                               &error)
+                                                  .value_or(std::filesystem::path()),
+                                              &error)
                    : std::nullopt;
         if (settings) {
             first.settings = *settings;
@@ -231,8 +233,13 @@ int runPiano(QApplication& app, const Options& options, progress::PlayingPupil& 
     sound::DefaultOutputSystem outputs{windowSynthConfig()};
     app::StartupTiming timing(outputs);  // TAVELIN_TIMING: start-up figures on stdout
     platform::MessageBoxSink messages;
-    Form1Services services{time, timing.outputs(), messages, &platform::reportToStderr,
-                           QCoreApplication::applicationDirPath(), std::random_device{}(), options.midiOut,
+    Form1Services services{time,
+                           timing.outputs(),
+                           messages,
+                           &platform::reportToStderr,
+                           QCoreApplication::applicationDirPath(),
+                           std::random_device{}(),
+                           options.midiOut,
                            &playing};
     services.noteRange = options.noteRange;
     // Asked at every run start, for whoever plays it (--notes and --focus

@@ -21,8 +21,8 @@ struct ValueOption {
     const char* value;
 };
 constexpr ValueOption valueOptions[] = {
-    {"--pupil", "a name"},       {"--results", "a file name"}, {"--out", "a picture file name"},
-    {"--notes", "LOW-HIGH"},     {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
+    {"--pupil", "a name"},   {"--results", "a file name"},         {"--out", "a picture file name"},
+    {"--notes", "LOW-HIGH"}, {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
 };
 
 // Every option the program takes, with its help line.
@@ -44,10 +44,11 @@ struct OptionSet {
                               QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
                                              "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
                               QStringLiteral("FILE")};
-    QCommandLineOption out{QStringLiteral("out"),
-                           QStringLiteral("Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
-                                          "ou PDF de la classe (class.pdf)."),
-                           QStringLiteral("IMAGE")};
+    QCommandLineOption out{
+        QStringLiteral("out"),
+        QStringLiteral("Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
+                       "ou PDF de la classe (class.pdf)."),
+        QStringLiteral("IMAGE")};
     QCommandLineOption pupil{QStringLiteral("pupil"),
                              QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
                              QStringLiteral("NAME")};
@@ -64,8 +65,8 @@ struct OptionSet {
 
     QList<QCommandLineOption> all() const
     {
-        return {help, version, midiOut, listOut, midiIn, listIn, results, report, out, pupil, listPupils, focus, notes,
-                pupilsWindow};
+        return {help,   version, midiOut, listOut,    midiIn, listIn, results,
+                report, out,     pupil,   listPupils, focus,  notes,  pupilsWindow};
     }
 };
 
@@ -408,8 +409,9 @@ Options parseOptions(int argc, char** argv)
     // A name that is not valid UTF-8 keeps its own bytes, so that two such
     // names never become one.
     for (QString& name : o.pupils) {
-        name = name.startsWith(mark) ? progress::cleanPupilName(progress::pupilText(restored(name.toStdString(), argc, argv)))
-                                     : unmarked(name);
+        name = name.startsWith(mark)
+                   ? progress::cleanPupilName(progress::pupilText(restored(name.toStdString(), argc, argv)))
+                   : unmarked(name);
     }
     o.midiIn = unmarked(o.midiIn);
     return o;

@@ -15,20 +15,20 @@ struct Options {
     enum class Action { Run, ListMidiOut, ListMidiIn, Report, ListPupils, Pupils, Exit };
 
     Action action = Action::Run;
-    std::uint32_t midiOut = 0;          // --midi-out N
-    QString midiIn;                     // --midi-in none | CLIENT:PORT; empty: every keyboard
+    std::uint32_t midiOut = 0;  // --midi-out N
+    QString midiIn;             // --midi-in none | CLIENT:PORT; empty: every keyboard
     // File names are bytes, as the system gives them: any name the shell can
     // give works, whether or not it is valid in the locale's encoding.
-    std::string resultsFile;            // --results FILE
-    std::string reportFile;             // --report FILE
-    std::string reportOut;              // --out PICTURE (.png, .jpg, .jpeg or .pdf; .pdf for a class)
+    std::string resultsFile;  // --results FILE
+    std::string reportFile;   // --report FILE
+    std::string reportOut;    // --out PICTURE (.png, .jpg, .jpeg or .pdf; .pdf for a class)
     // Pupils and practice that adapts to them.
-    std::vector<std::string> reportFiles;  // --report FILE [FILE...]: every file, reportFile first
-    QStringList pupils;                 // --pupil NAME: one to play, one or more to report on
-    bool focus = false;                 // --focus: weak notes come back more often
+    std::vector<std::string> reportFiles;          // --report FILE [FILE...]: every file, reportFile first
+    QStringList pupils;                            // --pupil NAME: one to play, one or more to report on
+    bool focus = false;                            // --focus: weak notes come back more often
     std::optional<exercise::NoteRange> noteRange;  // --notes LOW-HIGH
-    int exitStatus = 0;                 // for Action::Exit
-    QString message;                    // what to print for Action::Exit (help, version or the error)
+    int exitStatus = 0;                            // for Action::Exit
+    QString message;                               // what to print for Action::Exit (help, version or the error)
 };
 
 // Parses the arguments (argv[0] first). A bad option or value gives

@@ -48,7 +48,8 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
         std::string why;
         const std::optional<std::string> fileName = progress::pupilFileName(name, &why);
         if (!fileName) {
-            return QStringLiteral("the pupil's name '%1' cannot be kept: %2").arg(printable(name), QString::fromStdString(why));
+            return QStringLiteral("the pupil's name '%1' cannot be kept: %2")
+                .arg(printable(name), QString::fromStdString(why));
         }
         std::string error;
         const std::vector<std::filesystem::path> files = progress::pupilFiles(*pupils, name, &error);

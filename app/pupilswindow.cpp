@@ -123,9 +123,7 @@ QAccessibleInterface* windowFactory(const QString& className, QObject* object)
 }  // namespace
 
 PupilsWindow::PupilsWindow(PupilsWindowServices services, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      m_services(std::move(services)),
-      m_model(new progress::PupilsTableModel(this)),
+    : QWidget(parent, Qt::Window), m_services(std::move(services)), m_model(new progress::PupilsTableModel(this)),
       m_sorted(new QSortFilterProxyModel(this))
 {
     static const bool factory = (QAccessible::installFactory(windowFactory), true);
@@ -173,8 +171,9 @@ void PupilsWindow::build()
     whoLabel->setBuddy(m_playingBox);
     if (m_services.playing == nullptr) {
         m_playingBox->setEnabled(false);
-        m_playingBox->setToolTip(QStringLiteral("Ouverte seule, la fenêtre n'enregistre rien : "
-                                                "choisissez qui joue depuis le piano (F11)"));
+        m_playingBox->setToolTip(
+            QStringLiteral("Ouverte seule, la fenêtre n'enregistre rien : "
+                           "choisissez qui joue depuis le piano (F11)"));
     } else {
         m_playingBox->setToolTip(QStringLiteral("L'élève dont les exercices sont enregistrés, à partir du prochain"));
     }
@@ -276,7 +275,8 @@ void PupilsWindow::build()
     who->addWidget(whoLabel);
     who->addWidget(m_playingBox, 1);
     auto* buttons = new QGridLayout;
-    const QList<QPushButton*> all = {m_add, m_rename, m_archive, m_archives, m_launcher, m_exportReport, m_exportClass, m_copy};
+    const QList<QPushButton*> all = {m_add,      m_rename,       m_archive,     m_archives,
+                                     m_launcher, m_exportReport, m_exportClass, m_copy};
     for (int i = 0; i < all.size(); ++i) {
         buttons->addWidget(all[i], i / 4, i % 4);
     }
@@ -304,8 +304,8 @@ void PupilsWindow::build()
     layout->addWidget(split);
 
     // Tab order: who plays, the list, the buttons, the settings, the report.
-    QWidget* order[] = {m_playingBox, m_list,         m_add,  m_rename, m_archive, m_archives, m_launcher, m_exportReport,
-                        m_exportClass, m_copy,        m_focus, m_range, m_keys,    m_reportArea};
+    QWidget* order[] = {m_playingBox,   m_list,        m_add,  m_rename, m_archive, m_archives, m_launcher,
+                        m_exportReport, m_exportClass, m_copy, m_focus,  m_range,   m_keys,     m_reportArea};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -539,8 +539,8 @@ void PupilsWindow::showReport()
         m_reportSummary.reset();
         m_report->setPixmap({});
         m_report->setText(row == nullptr ? QStringLiteral("Choisissez un élève pour voir son bilan.")
-                                         : !row->read ? QStringLiteral("Lecture du fichier…")
-                                                      : QStringLiteral("Pas de bilan : %1").arg(q(row->problem)));
+                          : !row->read   ? QStringLiteral("Lecture du fichier…")
+                                         : QStringLiteral("Pas de bilan : %1").arg(q(row->problem)));
         m_report->adjustSize();
         m_report->setAccessibleDescription(m_report->text());
         return;
@@ -586,10 +586,10 @@ void PupilsWindow::fitReport()
         row.read = true;
         row.line = progress::classreport::lineOf(m_reportOf, *m_reportSummary);
         using Table = progress::PupilsTableModel;
-        m_report->setAccessibleDescription(QStringLiteral("Bilan de %1 : %2 séance%3, %4 notes, %5 justes")
-                                               .arg(row.name, Table::cellText(row, Table::Runs),
-                                                    row.line->runs > 1 ? QStringLiteral("s") : QString(),
-                                                    Table::cellText(row, Table::Notes), Table::cellText(row, Table::Score)));
+        m_report->setAccessibleDescription(
+            QStringLiteral("Bilan de %1 : %2 séance%3, %4 notes, %5 justes")
+                .arg(row.name, Table::cellText(row, Table::Runs), row.line->runs > 1 ? QStringLiteral("s") : QString(),
+                     Table::cellText(row, Table::Notes), Table::cellText(row, Table::Score)));
     }
 }
 
@@ -652,7 +652,8 @@ void PupilsWindow::renamePupil()
     if (from.isEmpty()) {
         return;
     }
-    if (m_services.playing != nullptr && (m_services.playing->chosen().name == from || m_services.playing->playing().name == from)) {
+    if (m_services.playing != nullptr &&
+        (m_services.playing->chosen().name == from || m_services.playing->playing().name == from)) {
         say(QStringLiteral("%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »").arg(from), true);
         return;
     }
@@ -667,7 +668,8 @@ void PupilsWindow::renamePupil()
     const QString to = dialog.textValue().trimmed().normalized(QString::NormalizationForm_C);
     const bool hadLauncher =
         m_services.applications && progress::launcher::exists(*m_services.applications, from.toStdString());
-    if (const std::string error = progress::pupilfolder::rename(m_services.folder, from.toStdString(), to.toStdString());
+    if (const std::string error =
+            progress::pupilfolder::rename(m_services.folder, from.toStdString(), to.toStdString());
         !error.empty()) {
         say(QStringLiteral("Pas renommé : %1").arg(q(error)), true);
         return;
@@ -676,8 +678,10 @@ void PupilsWindow::renamePupil()
     if (hadLauncher) {
         // The old launcher would start a pupil who is no more: it follows.
         progress::launcher::remove(*m_services.applications, from.toStdString());
-        const std::string error = progress::launcher::write(*m_services.applications, to.toStdString(), bytes(m_services.program));
-        note = error.empty() ? QStringLiteral(" ; son raccourci aussi") : QStringLiteral(" ; raccourci : %1").arg(q(error));
+        const std::string error =
+            progress::launcher::write(*m_services.applications, to.toStdString(), bytes(m_services.program));
+        note = error.empty() ? QStringLiteral(" ; son raccourci aussi")
+                             : QStringLiteral(" ; raccourci : %1").arg(q(error));
     }
     reload();
     choosePupil(to);
@@ -690,7 +694,8 @@ void PupilsWindow::archivePupil()
     if (name.isEmpty()) {
         return;
     }
-    if (m_services.playing != nullptr && (m_services.playing->chosen().name == name || m_services.playing->playing().name == name)) {
+    if (m_services.playing != nullptr &&
+        (m_services.playing->chosen().name == name || m_services.playing->playing().name == name)) {
         say(QStringLiteral("%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »").arg(name), true);
         return;
     }
@@ -723,7 +728,8 @@ void PupilsWindow::archivePupil()
         launcher.setDefaultButton(QMessageBox::No);
         if (launcher.exec() == QMessageBox::Yes) {
             const std::string error = progress::launcher::remove(*m_services.applications, name.toStdString());
-            note = error.empty() ? QStringLiteral(", son raccourci supprimé") : QStringLiteral(" ; raccourci : %1").arg(q(error));
+            note = error.empty() ? QStringLiteral(", son raccourci supprimé")
+                                 : QStringLiteral(" ; raccourci : %1").arg(q(error));
         }
     }
     reload();
@@ -755,7 +761,8 @@ void PupilsWindow::showArchive()
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* caption = new QLabel(list->count() == 0 ? QStringLiteral("Aucun élève archivé.") : QStringLiteral("Élèves archivés :"), &dialog);
+    auto* caption = new QLabel(
+        list->count() == 0 ? QStringLiteral("Aucun élève archivé.") : QStringLiteral("Élèves archivés :"), &dialog);
     if (!error.empty()) {
         caption->setText(q(error));
     }
@@ -784,13 +791,15 @@ void PupilsWindow::makeLauncher()
     if (name.isEmpty() || !m_services.applications) {
         return;
     }
-    if (const std::string error = progress::launcher::write(*m_services.applications, name.toStdString(), bytes(m_services.program));
+    if (const std::string error =
+            progress::launcher::write(*m_services.applications, name.toStdString(), bytes(m_services.program));
         !error.empty()) {
         say(QStringLiteral("Raccourci non créé : %1").arg(q(error)), true);
         return;
     }
     say(QStringLiteral("Raccourci « Piano — %1 » créé : %2")
-            .arg(name, QFile::decodeName((*m_services.applications / progress::launcher::fileName(name.toStdString())).c_str())));
+            .arg(name, QFile::decodeName(
+                           (*m_services.applications / progress::launcher::fileName(name.toStdString())).c_str())));
 }
 
 QString PupilsWindow::refusal(const QString& path) const
@@ -803,7 +812,8 @@ QString PupilsWindow::refusal(const QString& path) const
     for (const progress::PupilRow& row : m_model->rows()) {
         struct stat st {};
         if (::stat(row.file.c_str(), &st) == 0 && st.st_dev == target.st_dev && st.st_ino == target.st_ino) {
-            return QStringLiteral("« %1 » est le fichier de résultats de %2 : choisissez un autre nom").arg(path, row.name);
+            return QStringLiteral("« %1 » est le fichier de résultats de %2 : choisissez un autre nom")
+                .arg(path, row.name);
         }
     }
     if (m_services.playing != nullptr && !m_services.playing->playing().file.empty()) {
@@ -834,8 +844,8 @@ QString PupilsWindow::exportReport(const QString& path)
     const QImage image =
         m_reportSummary == row->summary && m_reportOf == row->name && !m_reportImage.isNull()
             ? m_reportImage
-            : progress::reportpicture::render(*row->summary,
-                                              QFile::decodeName(QByteArray::fromStdString(row->file.filename().string())));
+            : progress::reportpicture::render(
+                  *row->summary, QFile::decodeName(QByteArray::fromStdString(row->file.filename().string())));
     return q(progress::replaceFile(bytes(path), progress::encodePicture(image, *format)));
 }
 
@@ -896,7 +906,8 @@ void PupilsWindow::askExportReport()
         return;
     }
     const QString error = exportReport(path);
-    say(error.isEmpty() ? QStringLiteral("Bilan de %1 exporté : %2").arg(name, path) : QStringLiteral("Pas exporté : %1").arg(error),
+    say(error.isEmpty() ? QStringLiteral("Bilan de %1 exporté : %2").arg(name, path)
+                        : QStringLiteral("Pas exporté : %1").arg(error),
         !error.isEmpty());
 }
 
@@ -912,7 +923,8 @@ void PupilsWindow::askExportClass()
         return;
     }
     const QString error = exportClass(path);
-    say(error.isEmpty() ? QStringLiteral("Bilan de la classe exporté : %1").arg(path) : QStringLiteral("Pas exporté : %1").arg(error),
+    say(error.isEmpty() ? QStringLiteral("Bilan de la classe exporté : %1").arg(path)
+                        : QStringLiteral("Pas exporté : %1").arg(error),
         !error.isEmpty());
 }
 
@@ -928,6 +940,7 @@ void PupilsWindow::askCopyResults()
         return;
     }
     const QString error = copyResults(path);
-    say(error.isEmpty() ? QStringLiteral("Résultats de %1 copiés : %2").arg(name, path) : QStringLiteral("Pas copié : %1").arg(error),
+    say(error.isEmpty() ? QStringLiteral("Résultats de %1 copiés : %2").arg(name, path)
+                        : QStringLiteral("Pas copié : %1").arg(error),
         !error.isEmpty());
 }

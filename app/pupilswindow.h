@@ -113,12 +113,12 @@ private:
     QScrollArea* m_reportArea = nullptr;
     QLabel* m_report = nullptr;
     QImage m_reportImage;
-    QString m_reportOf;          // the pupil the report is of
+    QString m_reportOf;                                               // the pupil the report is of
     std::shared_ptr<const progress::ResultsSummary> m_reportSummary;  // what it was drawn from
-    std::uint64_t m_reportDraw = 0;  // a newer drawing makes older ones stale
+    std::uint64_t m_reportDraw = 0;                                   // a newer drawing makes older ones stale
     progress::practice::Settings m_settings;
     QString m_settingsOf;
-    bool m_filling = false;      // the controls are being set, not edited
-    bool m_hidden = false;       // closed since last shown
-    bool m_painted = false;      // the window has painted once
+    bool m_filling = false;  // the controls are being set, not edited
+    bool m_hidden = false;   // closed since last shown
+    bool m_painted = false;  // the window has painted once
 };

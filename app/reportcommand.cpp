@@ -92,8 +92,7 @@ int runReport(const progress::ReportSource& source, const std::string& out, int 
     return status;
 }
 
-int runClassReport(const std::vector<progress::ReportSource>& sources, const std::string& out, int argc,
-                   char** argv)
+int runClassReport(const std::vector<progress::ReportSource>& sources, const std::string& out, int argc, char** argv)
 {
     const progress::ClassReportRun run = progress::readClassReport(sources, out);
     for (const std::string& line : run.said) {

@@ -23,7 +23,6 @@ int runReport(const progress::ReportSource& source, const std::string& out, int 
 // PDF (class.pdf here by default). Returns the exit status: 0; 1 when a file
 // cannot be read (the PDF of the others is still written) or the PDF cannot
 // be written; 2 when out is not a .pdf or is one of the files.
-int runClassReport(const std::vector<progress::ReportSource>& sources, const std::string& out, int argc,
-                   char** argv);
+int runClassReport(const std::vector<progress::ReportSource>& sources, const std::string& out, int argc, char** argv);
 
 }  // namespace app

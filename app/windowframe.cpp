@@ -70,8 +70,7 @@ void TitleButton::paintEvent(QPaintEvent* /*event*/)
 // ---------------------------------------------------------------- WindowFrame
 
 WindowFrame::WindowFrame(QWidget& content)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      m_content(content),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_content(content),
       // The factory before the buttons: their first accessibility event can
       // make the frame's interface, which Qt then keeps.
       m_minimise((QAccessible::installFactory(frameFactory), new TitleButton(TitleButton::Glyph::minimise, this))),

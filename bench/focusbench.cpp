@@ -198,15 +198,18 @@ int main(int argc, char** argv)
     const double saved = 100.0 * (1.0 - meanFocus / meanEven);
     std::fprintf(stderr, "focusbench: %d pupils; even draw: mean %.1f runs, median %.0f, p90 %.0f, max %d\n", pupils,
                  meanEven, percentile(even, 0.5), percentile(even, 0.9), *std::max_element(even.begin(), even.end()));
-    std::fprintf(stderr, "focusbench: --focus: mean %.1f runs, median %.0f, p90 %.0f, max %d; fewer runs for %d of %d\n",
+    std::fprintf(stderr,
+                 "focusbench: --focus: mean %.1f runs, median %.0f, p90 %.0f, max %d; fewer runs for %d of %d\n",
                  meanFocus, percentile(focused, 0.5), percentile(focused, 0.9),
                  *std::max_element(focused.begin(), focused.end()), fewer, pupils);
-    std::printf("| Runs of 50 notes until every note of \"Clef de sol\" is right 90 %% of the time, simulated learning "
-                "pupils, even draw (n=%d, fixed seeds; mean %.1f, p90 %.0f) | %.0f runs | — | — | — |\n",
-                pupils, meanEven, percentile(even, 0.9), percentile(even, 0.5));
-    std::printf("| The same pupils with `--focus` (mean %.1f, p90 %.0f; fewer runs for %d of %d) | %.0f runs | — | "
-                "≥ 30 %% fewer runs | %s (%.0f %% fewer) |\n",
-                meanFocus, percentile(focused, 0.9), fewer, pupils, percentile(focused, 0.5),
-                saved >= 30.0 ? "met" : "**not met**", saved);
+    std::printf(
+        "| Runs of 50 notes until every note of \"Clef de sol\" is right 90 %% of the time, simulated learning "
+        "pupils, even draw (n=%d, fixed seeds; mean %.1f, p90 %.0f) | %.0f runs | — | — | — |\n",
+        pupils, meanEven, percentile(even, 0.9), percentile(even, 0.5));
+    std::printf(
+        "| The same pupils with `--focus` (mean %.1f, p90 %.0f; fewer runs for %d of %d) | %.0f runs | — | "
+        "≥ 30 %% fewer runs | %s (%.0f %% fewer) |\n",
+        meanFocus, percentile(focused, 0.9), fewer, pupils, percentile(focused, 0.5),
+        saved >= 30.0 ? "met" : "**not met**", saved);
     return 0;
 }

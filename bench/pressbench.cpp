@@ -118,19 +118,24 @@ int main(int argc, char** argv)
     };
     const bench::Sample widget = series(Entry::widget);
     const bench::Sample window = series(Entry::window);
-    std::fprintf(stderr, "press: %zu + %zu presses timed, %d without exactly one note-on of their key; max %.4f / %.4f ms\n",
+    std::fprintf(stderr,
+                 "press: %zu + %zu presses timed, %d without exactly one note-on of their key; max %.4f / %.4f ms\n",
                  widget.size(), window.size(), failures, widget.max(), window.max());
     if (failures > 0 || widget.empty() || window.empty()) {
         std::fprintf(stderr, "press: a press did not give its one note-on\n");
         return 1;
     }
-    bench::printRow("Mouse press on a key → note-on handed to the synthesizer: `QMouseEvent` sent to the `KeyButton` "
-                    "(`QApplication::sendEvent`, real `Form1` on `QtTimeBase`, n=" + std::to_string(widget.size()) + ")",
-                    bench::format(widget.median() * 1000, 2, "µs"), bench::format(widget.p99() * 1000, 2, "µs"), "p99 < 0.5 ms",
-                    widget.p99() < 0.5);
-    bench::printRow("Mouse press → note-on, entering as a window-system press on the window (`QTest::mousePress` on "
-                    "its `QWindow`; Qt finds the key under the point, n=" + std::to_string(window.size()) + ")",
-                    bench::format(window.median() * 1000, 2, "µs"), bench::format(window.p99() * 1000, 2, "µs"), "p99 < 0.5 ms",
-                    window.p99() < 0.5);
+    bench::printRow(
+        "Mouse press on a key → note-on handed to the synthesizer: `QMouseEvent` sent to the `KeyButton` "
+        "(`QApplication::sendEvent`, real `Form1` on `QtTimeBase`, n=" +
+            std::to_string(widget.size()) + ")",
+        bench::format(widget.median() * 1000, 2, "µs"), bench::format(widget.p99() * 1000, 2, "µs"), "p99 < 0.5 ms",
+        widget.p99() < 0.5);
+    bench::printRow(
+        "Mouse press → note-on, entering as a window-system press on the window (`QTest::mousePress` on "
+        "its `QWindow`; Qt finds the key under the point, n=" +
+            std::to_string(window.size()) + ")",
+        bench::format(window.median() * 1000, 2, "µs"), bench::format(window.p99() * 1000, 2, "µs"), "p99 < 0.5 ms",
+        window.p99() < 0.5);
     return 0;
 }

@@ -119,7 +119,8 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     const std::filesystem::path base =
-        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::path(QDir::tempPath().toStdString()) / "tavelin-pupilsbench";
+        argc > 1 ? std::filesystem::path(argv[1])
+                 : std::filesystem::path(QDir::tempPath().toStdString()) / "tavelin-pupilsbench";
     const std::filesystem::path folder = base / "tavelin-piano" / "pupils";
     std::fprintf(stderr, "making the class in %s...\n", folder.c_str());
     makeClass(folder);
@@ -158,9 +159,13 @@ int main(int argc, char** argv)
     const double addedMb = static_cast<double>(status("VmHWM:") - before) / 1024.0;
 
     row(QStringLiteral("Pupils window, %1 pupils × %2 runs of %3 notes (%4 M rows): made and shown → first paint")
-            .arg(pupils).arg(runsEach).arg(notesPerRun).arg(pupils * runsEach * notesPerRun / 1e6),
+            .arg(pupils)
+            .arg(runsEach)
+            .arg(notesPerRun)
+            .arg(pupils * runsEach * notesPerRun / 1e6),
         paintedMs, "ms", paintGoalMs, "≤ 200 ms");
-    row(QStringLiteral("The same: made and shown → every row of the list filled (files read by the thread pool, %1 threads)")
+    row(QStringLiteral(
+            "The same: made and shown → every row of the list filled (files read by the thread pool, %1 threads)")
             .arg(QThreadPool::globalInstance()->maxThreadCount()),
         filledMs, "ms", filledGoalMs, "≤ 1.5 s");
     row(QStringLiteral("The same: peak memory added (VmHWM − VmRSS before)"), addedMb, "MB", memoryGoalMb, "≤ 150 MB");
@@ -195,7 +200,8 @@ int main(int argc, char** argv)
         times.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
-    row(QStringLiteral("A run of 50 notes ends → the open report of that pupil (2,000 runs) drawn again (median of 5; worst %1 ms)")
+    row(QStringLiteral("A run of 50 notes ends → the open report of that pupil (2,000 runs) drawn again (median of 5; "
+                       "worst %1 ms)")
             .arg(times.back(), 0, 'f', 0),
         times[times.size() / 2], "ms", reportGoalMs, "≤ 300 ms");
     playing.finish();

@@ -111,14 +111,16 @@ int main(int argc, char** argv)
         unclean += run->exitedCleanly ? 0 : 1;
         const auto figure = [&run](const char* name) -> std::optional<double> {
             const auto found = run->figures.find(name);
-            return found == run->figures.end() ? std::nullopt : std::optional<double>(static_cast<double>(found->second));
+            return found == run->figures.end() ? std::nullopt
+                                               : std::optional<double>(static_cast<double>(found->second));
         };
         const auto firstPaint = figure("first-paint-ms");
         const auto soundFont = figure("soundfont-ms");
         const auto rss = figure("rss-kb");
-        std::fprintf(stderr, "startup run %d%s: first paint %s ms (seen after %.1f ms), SoundFont %s ms, RSS %s kB%s\n", i,
-                     i == 0 ? " (warm-up)" : "", firstPaint ? std::to_string(static_cast<long long>(*firstPaint)).c_str() : "?",
-                     run->seenPaintMs, soundFont ? std::to_string(static_cast<long long>(*soundFont)).c_str() : "?",
+        std::fprintf(stderr, "startup run %d%s: first paint %s ms (seen after %.1f ms), SoundFont %s ms, RSS %s kB%s\n",
+                     i, i == 0 ? " (warm-up)" : "",
+                     firstPaint ? std::to_string(static_cast<long long>(*firstPaint)).c_str() : "?", run->seenPaintMs,
+                     soundFont ? std::to_string(static_cast<long long>(*soundFont)).c_str() : "?",
                      rss ? std::to_string(static_cast<long long>(*rss)).c_str() : "?",
                      run->soundFontFailed ? ", SoundFont failed" : "");
         if (!firstPaint || !soundFont || !rss) {
@@ -140,20 +142,22 @@ int main(int argc, char** argv)
                         bench::none, "< 400 ms", false);
         return 1;
     }
-    bench::printRow("Process start → window's first paint, release-optimised binary under Xvfb, as the program "
-                    "reports it (kernel start time, 10 ms steps; " + n +
-                        (coldPaint ? ", warm-up run " + bench::format(*coldPaint, 0, "ms") : std::string()) + ")",
-                    bench::format(paint.median(), 0, "ms"), bench::format(paint.p99(), 0, "ms"), "< 400 ms",
-                    paint.p99() < 400.0);
+    bench::printRow(
+        "Process start → window's first paint, release-optimised binary under Xvfb, as the program "
+        "reports it (kernel start time, 10 ms steps; " +
+            n + (coldPaint ? ", warm-up run " + bench::format(*coldPaint, 0, "ms") : std::string()) + ")",
+        bench::format(paint.median(), 0, "ms"), bench::format(paint.p99(), 0, "ms"), "< 400 ms", paint.p99() < 400.0);
     bench::printRow("Launch → the first-paint line read by the bench (" + n + ")",
-                    bench::format(seenPaint.median(), 1, "ms"), bench::format(seenPaint.p99(), 1, "ms"), "", std::nullopt);
-    bench::printRow("Process start → SoundFont loaded, piano playable (" + n + ")", bench::format(loaded.median(), 0, "ms"),
-                    bench::format(loaded.p99(), 0, "ms"), "", std::nullopt);
+                    bench::format(seenPaint.median(), 1, "ms"), bench::format(seenPaint.p99(), 1, "ms"), "",
+                    std::nullopt);
+    bench::printRow("Process start → SoundFont loaded, piano playable (" + n + ")",
+                    bench::format(loaded.median(), 0, "ms"), bench::format(loaded.p99(), 0, "ms"), "", std::nullopt);
     bench::printRow("Resident memory (VmRSS), window up and SoundFont loaded (" + n + ")",
                     bench::format(rssMb.median(), 1, "MB"), bench::format(rssMb.max(), 1, "MB") + " (max)", "< 120 MB",
                     rssMb.max() < 120.0);
     if (unclean > 0 || incomplete > 0) {
-        std::fprintf(stderr, "startup: %d runs did not exit with status 0, %d reported too little\n", unclean, incomplete);
+        std::fprintf(stderr, "startup: %d runs did not exit with status 0, %d reported too little\n", unclean,
+                     incomplete);
         return 1;
     }
     return 0;

@@ -43,7 +43,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-constexpr float audibleLevel = 1e-4F;  // -80 dBFS: the first "sound"
+constexpr float audibleLevel = 1e-4F;             // -80 dBFS: the first "sound"
 constexpr std::uint32_t allSoundOff = 0x0078B0U;  // controller 120 on channel 1
 constexpr int middleC = 60;
 
@@ -112,7 +112,8 @@ void measureOffline(bool quick)
     std::string why;
     if (sound::FluidSynthOutput::open(config, synth, &why) != midi::rc::noError || !synth->waitUntilLoaded(60s)) {
         std::fprintf(stderr, "synth: the synthesizer did not open: %s\n", why.c_str());
-        bench::printRow("Note-on → first sound in the synthesizer's output", "not measured", bench::none, "", std::nullopt);
+        bench::printRow("Note-on → first sound in the synthesizer's output", "not measured", bench::none, "",
+                        std::nullopt);
         return;
     }
     const double rate = synth->sampleRate();
@@ -136,8 +137,8 @@ void measureOffline(bool quick)
                  sample.size(), silent, sample.median(), sample.p99(), sample.max());
     bench::printRow("Note-on → first sound in the synthesizer's output (rendered offline in periods of " +
                         std::to_string(config.periodSize) + " frames at " + bench::format(rate / 1000.0, 0, "kHz") +
-                        ", note-on between two periods, first sample > −80 dBFS; every key " +
-                        std::to_string(rounds) + "×, n=" + std::to_string(sample.size()) + ")",
+                        ", note-on between two periods, first sample > −80 dBFS; every key " + std::to_string(rounds) +
+                        "×, n=" + std::to_string(sample.size()) + ")",
                     bench::format(sample.median(), 3, "ms"), bench::format(sample.p99(), 3, "ms"), "", std::nullopt);
     bench::printRow("Audio output latency configured: " + std::to_string(config.periods) + " periods × " +
                         std::to_string(config.periodSize) + " frames at " + bench::format(rate, 0, "Hz"),
@@ -219,9 +220,9 @@ public:
         to = std::min(to, m_samples.size());
         int count = 0;
         for (std::size_t i = from; i + block <= to; i += block) {
-            const bool quiet = std::all_of(m_samples.begin() + static_cast<long>(i),
-                                           m_samples.begin() + static_cast<long>(i + block),
-                                           [](float x) { return std::abs(x) <= audibleLevel; });
+            const bool quiet =
+                std::all_of(m_samples.begin() + static_cast<long>(i), m_samples.begin() + static_cast<long>(i + block),
+                            [](float x) { return std::abs(x) <= audibleLevel; });
             count += quiet ? 1 : 0;
         }
         return count;
@@ -245,7 +246,7 @@ private:
     void readLoop()
     {
         std::vector<char> bytes(64 * sizeof(float));  // 1.3 ms at 48 kHz
-        std::size_t pending = 0;                       // bytes of a sample split over two reads
+        std::size_t pending = 0;                      // bytes of a sample split over two reads
         for (;;) {
             const ssize_t got = ::read(m_fd, bytes.data() + pending, bytes.size() - pending);
             if (got <= 0) {
@@ -370,9 +371,10 @@ void measurePulseAudio(bool quick, const std::string& monitor, const std::string
     std::unique_ptr<sound::FluidSynthOutput> synth;
     std::string why;
     if (sound::FluidSynthOutput::open(config, synth, &why) != midi::rc::noError || !synth->waitUntilLoaded(60s)) {
-        std::fprintf(stderr, "synth: no PulseAudio (%s): %s\n", server != nullptr ? server : "no PULSE_SERVER", why.c_str());
-        bench::printRow(name + ": not measured (no PulseAudio server could be reached)", bench::none, bench::none,
-                        "", std::nullopt);
+        std::fprintf(stderr, "synth: no PulseAudio (%s): %s\n", server != nullptr ? server : "no PULSE_SERVER",
+                     why.c_str());
+        bench::printRow(name + ": not measured (no PulseAudio server could be reached)", bench::none, bench::none, "",
+                        std::nullopt);
         return;
     }
     std::this_thread::sleep_for(500ms);  // the stream settles into its buffer
@@ -380,10 +382,11 @@ void measurePulseAudio(bool quick, const std::string& monitor, const std::string
         std::fprintf(stderr, "synth: pactl: buffer %.3f ms, sink %.3f ms\n", latency->first, latency->second);
         bench::printRow(name + ": the stream's buffer as the server reports it (pactl `Buffer Latency`)",
                         bench::format(latency->first, 2, "ms"), bench::none, "", std::nullopt);
-        bench::printRow("PulseAudio null sink's own latency as reported (pactl `Sink Latency`): a null sink keeps a "
-                        "virtual buffer of up to 2 s and hands each block to its monitor at once; a sound card's sink "
-                        "sets its own",
-                        bench::format(latency->second, 1, "ms"), bench::none, "", std::nullopt);
+        bench::printRow(
+            "PulseAudio null sink's own latency as reported (pactl `Sink Latency`): a null sink keeps a "
+            "virtual buffer of up to 2 s and hands each block to its monitor at once; a sound card's sink "
+            "sets its own",
+            bench::format(latency->second, 1, "ms"), bench::none, "", std::nullopt);
     } else {
         bench::printRow(name + ": the server reported no latency for our stream", bench::none, bench::none, "",
                         std::nullopt);
@@ -445,8 +448,9 @@ void measurePulseAudio(bool quick, const std::string& monitor, const std::string
         std::fprintf(stderr, "synth: first note after %lld s of silence: %zu of %d, median %.2f ms\n",
                      static_cast<long long>(silence.count()), first.size(), tries, first.median());
         bench::printRow(name + ": the first note after " + std::to_string(silence.count()) +
-                            " s of silence (stream set aside: on PulseAudio a new one brought up, on PipeWire the corked one resumed; n=" + std::to_string(first.size()) +
-                            ")",
+                            " s of silence (stream set aside: on PulseAudio a new one brought up, on PipeWire the "
+                            "corked one resumed; n=" +
+                            std::to_string(first.size()) + ")",
                         bench::format(first.median(), 2, "ms"), bench::format(first.max(), 2, "ms"), "≤ 12 ms",
                         first.empty() ? std::nullopt : std::optional<bool>(first.max() <= 12.0));
     }
@@ -469,7 +473,8 @@ void measurePulseAudio(bool quick, const std::string& monitor, const std::string
                     // its wake-up can outlast the buffer (bench/playsound.py).
                     ours ? std::optional<bool>(busy == 0) : std::nullopt);
     if (ours && synth->pulseStream() != nullptr) {
-        std::fprintf(stderr, "synth: rendering thread real-time: %s\n", synth->pulseStream()->realtime() ? "yes" : "no");
+        std::fprintf(stderr, "synth: rendering thread real-time: %s\n",
+                     synth->pulseStream()->realtime() ? "yes" : "no");
     }
 }
 

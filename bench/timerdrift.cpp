@@ -115,17 +115,18 @@ int main(int argc, char** argv)
     }
     const double lastTick =
         msBetween(stamps.started, ticks.back()) - static_cast<double>(period) * static_cast<double>(ticks.size());
-    std::fprintf(stderr,
-                 "drift: period %d ms, %zu ticks, worst tick drift %.3f ms, last %.3f ms; worst Timer2 %.3f ms after its "
-                 "tick, %.3f ms against the run's schedule\n",
-                 period, ticks.size(), worstTick, lastTick, worstAnswer, worstOnPlan);
+    std::fprintf(
+        stderr,
+        "drift: period %d ms, %zu ticks, worst tick drift %.3f ms, last %.3f ms; worst Timer2 %.3f ms after its "
+        "tick, %.3f ms against the run's schedule\n",
+        period, ticks.size(), worstTick, lastTick, worstAnswer, worstOnPlan);
 
     // Drift either way counts: the "worst" figures are of its size.
-    const std::string runText = std::to_string(notes) + " notes in " +
-                                bench::format(msBetween(stamps.started, stamps.ended) / 1000.0, 1, "s");
-    bench::printRow("Timer1 tick − schedule (start + " + std::to_string(period) + "·k ms), speed 5, sound on, " + runText +
-                        ", n=" + std::to_string(tickDrift.size()) + "; worst " + bench::format(worstTick, 2, "ms") +
-                        ", last tick " + bench::format(lastTick, 2, "ms"),
+    const std::string runText =
+        std::to_string(notes) + " notes in " + bench::format(msBetween(stamps.started, stamps.ended) / 1000.0, 1, "s");
+    bench::printRow("Timer1 tick − schedule (start + " + std::to_string(period) + "·k ms), speed 5, sound on, " +
+                        runText + ", n=" + std::to_string(tickDrift.size()) + "; worst " +
+                        bench::format(worstTick, 2, "ms") + ", last tick " + bench::format(lastTick, 2, "ms"),
                     bench::format(tickDrift.median(), 3, "ms"), bench::format(tickDrift.p99(), 3, "ms"),
                     "< 2 ms either way", worstTick < 2.0);
     bench::printRow("Timer2 firing − (its tick + " + std::to_string(answerMs) + " ms), n=" +

@@ -26,7 +26,9 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec); };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec);
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -66,15 +68,18 @@ int main(int argc, char** argv)
     std::string cpuDetail;
     for (Series& s : series) {
         run(time, s);
-        std::fprintf(stderr, "wait %d ms: n=%zu, overshoot median %.3f ms, p99 %.3f ms, max %.3f ms, CPU %.3f%%\n", s.ms,
-                     s.overshoot.size(), s.overshoot.median(), s.overshoot.p99(), s.overshoot.max(), s.cpuPercent);
+        std::fprintf(stderr, "wait %d ms: n=%zu, overshoot median %.3f ms, p99 %.3f ms, max %.3f ms, CPU %.3f%%\n",
+                     s.ms, s.overshoot.size(), s.overshoot.median(), s.overshoot.p99(), s.overshoot.max(),
+                     s.cpuPercent);
         const bool met = s.overshoot.median() < 1.0 && s.overshoot.p99() < 5.0;
-        bench::printRow("`waitms(" + std::to_string(s.ms) + ")` overshoot, real `QtTimeBase` (n=" +
-                            std::to_string(s.overshoot.size()) + ", max " + bench::format(s.overshoot.max(), 2, "ms") + ")",
+        bench::printRow("`waitms(" + std::to_string(s.ms) +
+                            ")` overshoot, real `QtTimeBase` (n=" + std::to_string(s.overshoot.size()) + ", max " +
+                            bench::format(s.overshoot.max(), 2, "ms") + ")",
                         bench::format(s.overshoot.median(), 3, "ms"), bench::format(s.overshoot.p99(), 3, "ms"),
                         "median < 1 ms, p99 < 5 ms", met);
         worstCpu = std::max(worstCpu, s.cpuPercent);
-        cpuDetail += (cpuDetail.empty() ? "" : ", ") + std::to_string(s.ms) + " ms: " + bench::format(s.cpuPercent, 2, "%");
+        cpuDetail +=
+            (cpuDetail.empty() ? "" : ", ") + std::to_string(s.ms) + " ms: " + bench::format(s.cpuPercent, 2, "%");
     }
     bench::printRow("CPU time per second of waiting, % of one core (worst series; " + cpuDetail + ")",
                     bench::format(worstCpu, 2, "%"), bench::none, "< 2 % of one core", worstCpu < 2.0);

@@ -10,15 +10,27 @@ namespace effects {
 // 16, 15, ..., 1, 0 px, each followed by a 16 ms wait: 136 px in all.
 constexpr int slideSteps = 17;
 constexpr int slideStepWaitMs = 16;
-constexpr int slideStep(int i) { return slideSteps - i; }  // i = 1 .. 17
-constexpr int slideTotal() { return slideSteps * (slideSteps - 1) / 2; }
+constexpr int slideStep(int i)
+{
+    return slideSteps - i;
+}  // i = 1 .. 17
+constexpr int slideTotal()
+{
+    return slideSteps * (slideSteps - 1) / 2;
+}
 
 // Growing or shrinking the window: 40 steps of 39, 38, ..., 1, 0 twips, each
 // followed by an 8 ms wait: 780 twips (52 px) in all.
 constexpr int growSteps = 40;
 constexpr int growStepWaitMs = 8;
-constexpr int growStep(int i) { return growSteps - i; }  // i = 1 .. 40
-constexpr int growTotal() { return growSteps * (growSteps - 1) / 2; }
+constexpr int growStep(int i)
+{
+    return growSteps - i;
+}  // i = 1 .. 40
+constexpr int growTotal()
+{
+    return growSteps * (growSteps - 1) / 2;
+}
 
 static_assert(slideTotal() == 136);
 static_assert(growTotal() == 780);

@@ -134,7 +134,8 @@ std::optional<int> noteValue(std::string_view original)
     }
     if (eat(rest, "#") || eat(rest, "\xe2\x99\xaf") || eat(rest, keyboard::pitch::frenchSharp) || eat(rest, "diese")) {
         ++semitone;
-    } else if (eat(rest, "\xe2\x99\xad") || eat(rest, keyboard::pitch::frenchFlat) || eat(rest, "bemol") || eat(rest, "b")) {
+    } else if (eat(rest, "\xe2\x99\xad") || eat(rest, keyboard::pitch::frenchFlat) || eat(rest, "bemol") ||
+               eat(rest, "b")) {
         --semitone;
     }
     const auto octave = number(rest);

@@ -39,16 +39,47 @@ Writings writings(int mode, int note)
     const bool bass = note <= bassHigh;
     auto add = [&](const char* prefix) { out.prefix[static_cast<std::size_t>(out.count++)] = prefix; };
     switch (mode) {
-    case 1: add("1"); break;
-    case 2: add("1"); if (black) { add("2"); } break;
-    case 3: add("3"); break;
-    case 4: add("3"); if (black) { add("4"); } break;
-    case 5: if (bass) { add("3"); } if (treble) { add("1"); } break;
-    case 6:
-        if (note >= middleC) { add("1"); if (black) { add("2"); } }
-        else { add("3"); if (black) { add("4"); } }
+    case 1:
+        add("1");
         break;
-    default: break;
+    case 2:
+        add("1");
+        if (black) {
+            add("2");
+        }
+        break;
+    case 3:
+        add("3");
+        break;
+    case 4:
+        add("3");
+        if (black) {
+            add("4");
+        }
+        break;
+    case 5:
+        if (bass) {
+            add("3");
+        }
+        if (treble) {
+            add("1");
+        }
+        break;
+    case 6:
+        if (note >= middleC) {
+            add("1");
+            if (black) {
+                add("2");
+            }
+        } else {
+            add("3");
+            if (black) {
+                add("4");
+            }
+        }
+        break;
+    default:
+        break;
     }
     return out;
 }
@@ -58,13 +89,20 @@ Writings writings(int mode, int note)
 std::vector<std::int16_t> modeKeys(int mode)
 {
     switch (mode) {
-    case 1: return keysBetween(trebleLow, trebleHigh, false);
-    case 2: return keysBetween(trebleLow, trebleHigh, true);
-    case 3: return keysBetween(bassLow, bassHigh, false);
-    case 4: return keysBetween(bassLow, bassHigh, true);
-    case 5: return keysBetween(bassLow, trebleHigh, false);
-    case 6: return keysBetween(bassLow, trebleHigh, true);
-    default: return {};
+    case 1:
+        return keysBetween(trebleLow, trebleHigh, false);
+    case 2:
+        return keysBetween(trebleLow, trebleHigh, true);
+    case 3:
+        return keysBetween(bassLow, bassHigh, false);
+    case 4:
+        return keysBetween(bassLow, bassHigh, true);
+    case 5:
+        return keysBetween(bassLow, trebleHigh, false);
+    case 6:
+        return keysBetween(bassLow, trebleHigh, true);
+    default:
+        return {};
     }
 }
 
@@ -153,8 +191,7 @@ NoteChoice NoteChooser::chooseAdapted(int mode)
     if (keys.empty()) {
         return {};
     }
-    const std::int16_t lastKey =
-        mode == 1 ? trebleWhiteKeys[static_cast<std::size_t>(m_treble.lastpick)] : m_lastKey;
+    const std::int16_t lastKey = mode == 1 ? trebleWhiteKeys[static_cast<std::size_t>(m_treble.lastpick)] : m_lastKey;
     std::optional<std::size_t> exclude;
     if (const auto last = std::find(keys.begin(), keys.end(), lastKey); last != keys.end()) {
         exclude = static_cast<std::size_t>(last - keys.begin());

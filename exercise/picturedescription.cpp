@@ -30,11 +30,17 @@ std::string describeNote(std::string_view file)
     }
     using keyboard::pitch::Accidental;
     using keyboard::pitch::Clef;
-    std::string text = writing->clef == Clef::Treble ? "Note sur la portée : clef de sol" : "Note sur la portée : clef de fa";
+    std::string text =
+        writing->clef == Clef::Treble ? "Note sur la portée : clef de sol" : "Note sur la portée : clef de fa";
     switch (keyboard::pitch::spelling(note, writing->preferred)) {
-    case Accidental::Sharp: text += ", avec un dièse"; break;
-    case Accidental::Flat: text += ", avec un bémol"; break;
-    case Accidental::None: break;
+    case Accidental::Sharp:
+        text += ", avec un dièse";
+        break;
+    case Accidental::Flat:
+        text += ", avec un bémol";
+        break;
+    case Accidental::None:
+        break;
     }
     return text;
 }
@@ -44,8 +50,8 @@ std::string describeNote(std::string_view file)
 std::string notePanelDescription(const std::string& path)
 {
     const std::size_t slash = path.find_last_of("/\\");
-    const std::string_view file = slash == std::string::npos ? std::string_view(path)
-                                                             : std::string_view(path).substr(slash + 1);
+    const std::string_view file =
+        slash == std::string::npos ? std::string_view(path) : std::string_view(path).substr(slash + 1);
     if (file == "001s.jpg") {
         return "Bienvenue";
     }

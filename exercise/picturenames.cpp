@@ -62,7 +62,8 @@ NamePicture namePicture(const std::string& folder, const std::string& prefix, in
         return {"", Sign::Untouched};
     }
     const int namedKey = keyboard::pitch::writtenKey(note, writing->preferred);
-    return {namePath(folder, namedKey, true), writing->preferred == keyboard::pitch::Accidental::Flat ? Sign::Flat : Sign::Sharp};
+    return {namePath(folder, namedKey, true),
+            writing->preferred == keyboard::pitch::Accidental::Flat ? Sign::Flat : Sign::Sharp};
 }
 
 std::string signPicturePath(const std::string& folder, Sign sign)

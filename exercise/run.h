@@ -75,9 +75,9 @@ private:
     int m_count = 0;
     int m_score = 0;
     std::int16_t m_note = 0;
-    bool m_open = false;          // m_current waits for its answer
-    bool m_drawn = false;         // m_current is on the staff: seen, so kept even if never answered
-    bool m_recorded = false;      // the note on display has its record already (unshown), though keys answer it
+    bool m_open = false;      // m_current waits for its answer
+    bool m_drawn = false;     // m_current is on the staff: seen, so kept even if never answered
+    bool m_recorded = false;  // the note on display has its record already (unshown), though keys answer it
     FinishedNote m_current;
     std::uint32_t m_shownAt = 0;  // clock reading at the start of m_current's tick, ms
     FinishedRun m_run;

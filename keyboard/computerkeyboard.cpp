@@ -27,7 +27,7 @@ struct RowPair {
     int lowerKeys;
     int upperFirst;  // key code of the black row's first key
     int upperKeys;
-    int start;       // note of the white row's first key at no shift
+    int start;  // note of the white row's first key at no shift
 };
 
 constexpr std::array<RowPair, 2> rowPairs = {{

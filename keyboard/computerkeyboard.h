@@ -36,7 +36,7 @@ constexpr int bottomRowStart = 48;  // C3, the bottom row's first key at no shif
 constexpr int topRowStart = 60;     // C4 (middle C), the top row's first key at no shift
 constexpr int lowestNote = 36;      // a key outside the window's piano (36 to 89) does nothing
 constexpr int highestNote = 89;
-constexpr int maxShift = 1;         // octaves, either way: the bottom row reaches C2, the top row F6
+constexpr int maxShift = 1;  // octaves, either way: the bottom row reaches C2, the top row F6
 constexpr std::uint8_t velocity = 127;
 }  // namespace computerkeys
 

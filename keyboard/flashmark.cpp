@@ -3,9 +3,9 @@
 namespace keyboard {
 
 namespace {
-constexpr double sideOfWidth = 0.62;   // the square's side, as a share of the key's width
-constexpr double whiteCentre = 0.78;   // of a white key's height: below the black keys (they end at 0.54)
-constexpr double blackCentre = 0.74;   // of a black key's height
+constexpr double sideOfWidth = 0.62;  // the square's side, as a share of the key's width
+constexpr double whiteCentre = 0.78;  // of a white key's height: below the black keys (they end at 0.54)
+constexpr double blackCentre = 0.74;  // of a black key's height
 }  // namespace
 
 MarkBox flashMarkBox(int keyWidth, int keyHeight, bool black)

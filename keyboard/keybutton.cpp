@@ -127,7 +127,8 @@ void KeyButton::paintEvent(QPaintEvent* /*event*/)
         const keyboard::MarkBox box = keyboard::flashMarkBox(width(), height(), black);
         const double pen = keyboard::flashMarkPenWidth(black);
         p.setRenderHint(QPainter::Antialiasing);
-        for (const auto& [colour, widthPx] : {std::pair{QColor(Qt::white), pen + 3.0}, std::pair{QColor(Qt::black), pen}}) {
+        for (const auto& [colour, widthPx] :
+             {std::pair{QColor(Qt::white), pen + 3.0}, std::pair{QColor(Qt::black), pen}}) {
             p.setPen(QPen(colour, widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             for (const keyboard::Stroke& stroke : keyboard::flashMarkStrokes(mark, box)) {
                 p.drawLine(QPointF(stroke.from.x, stroke.from.y), QPointF(stroke.to.x, stroke.to.y));

@@ -17,12 +17,12 @@ namespace keyboard {
 namespace {
 
 namespace mapdrawing {
-constexpr int unit = 60;        // px per key width (a standard key is 1 unit)
-constexpr int gap = 5;          // px between keys
-constexpr int margin = 20;      // px around the picture
+constexpr int unit = 60;          // px per key width (a standard key is 1 unit)
+constexpr int gap = 5;            // px between keys
+constexpr int margin = 20;        // px around the picture
 constexpr int titleHeight = 44;   // px
 constexpr int legendHeight = 64;  // px
-constexpr int pageKeysAt = 57;  // quarter units from the left: the Page keys' column
+constexpr int pageKeysAt = 57;    // quarter units from the left: the Page keys' column
 }  // namespace mapdrawing
 
 // One row as the picture draws it: where its first key starts (in quarter
@@ -39,32 +39,45 @@ struct DrawnRow {
 };
 
 constexpr std::array<DrawnRow, 4> drawnRows = {{
-    {4, keycodes::digitRowFirst,
+    {4,
+     keycodes::digitRowFirst,
      {"&", "é", "\"", "'", "(", "-", "è", "_", "ç", "à", ")", "="},
      {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "-", "="},
      {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "ß", "´"},
-     keycodes::digitRowKeys, "²", 4},
-    {6, keycodes::topRowFirst,
+     keycodes::digitRowKeys,
+     "²",
+     4},
+    {6,
+     keycodes::topRowFirst,
      {"A", "Z", "E", "R", "T", "Y", "U", "I", "O", "P", "^", "$"},
      {"Q", "W", "E", "R", "T", "Y", "U", "I", "O", "P", "[", "]"},
      {"Q", "W", "E", "R", "T", "Z", "U", "I", "O", "P", "Ü", "+"},
-     keycodes::topRowKeys, "Tab", 6},
-    {7, keycodes::homeRowFirst,
+     keycodes::topRowKeys,
+     "Tab",
+     6},
+    {7,
+     keycodes::homeRowFirst,
      {"Q", "S", "D", "F", "G", "H", "J", "K", "L", "M", "ù", ""},
      {"A", "S", "D", "F", "G", "H", "J", "K", "L", ";", "'", ""},
      {"A", "S", "D", "F", "G", "H", "J", "K", "L", "Ö", "Ä", ""},
-     keycodes::homeRowKeys, "Verr.", 7},
-    {9, keycodes::bottomRowFirst,
+     keycodes::homeRowKeys,
+     "Verr.",
+     7},
+    {9,
+     keycodes::bottomRowFirst,
      {"W", "X", "C", "V", "B", "N", ",", ";", ":", "!", "", ""},
      {"Z", "X", "C", "V", "B", "N", "M", ",", ".", "/", "", ""},
      {"Y", "X", "C", "V", "B", "N", "M", ",", ".", "-", "", ""},
-     keycodes::bottomRowKeys, "Maj", 9},
+     keycodes::bottomRowKeys,
+     "Maj",
+     9},
 }};
 
 // "Do", "Do#", "Ré" ... "Si": the letter of the key (a black key's as a sharp), capitalised.
 QString frenchName(int note)
 {
-    QString name = QString::fromUtf8(pitch::frenchLetter(note).data(), static_cast<qsizetype>(pitch::frenchLetter(note).size()));
+    QString name =
+        QString::fromUtf8(pitch::frenchLetter(note).data(), static_cast<qsizetype>(pitch::frenchLetter(note).size()));
     name[0] = name[0].toUpper();
     return pitch::isBlackKey(note) ? name + QLatin1Char('#') : name;
 }
@@ -88,9 +101,12 @@ void drawKey(QPainter& p, const QRect& r, const QColor& face, const QColor& ink)
 const std::array<const char*, 12>& capsOf(const DrawnRow& row, CapsLayout layout)
 {
     switch (layout) {
-    case CapsLayout::Azerty: return row.azerty;
-    case CapsLayout::Qwertz: return row.qwertz;
-    case CapsLayout::Qwerty: break;
+    case CapsLayout::Azerty:
+        return row.azerty;
+    case CapsLayout::Qwertz:
+        return row.qwertz;
+    case CapsLayout::Qwerty:
+        break;
     }
     return row.qwerty;
 }
@@ -98,9 +114,12 @@ const std::array<const char*, 12>& capsOf(const DrawnRow& row, CapsLayout layout
 const char* nameOf(CapsLayout layout)
 {
     switch (layout) {
-    case CapsLayout::Azerty: return "AZERTY";
-    case CapsLayout::Qwertz: return "QWERTZ";
-    case CapsLayout::Qwerty: break;
+    case CapsLayout::Azerty:
+        return "AZERTY";
+    case CapsLayout::Qwertz:
+        return "QWERTZ";
+    case CapsLayout::Qwerty:
+        break;
     }
     return "QWERTY";
 }
@@ -172,8 +191,7 @@ QImage drawKeyboardMap(CapsLayout layout)
             if (note) {
                 p.setPen(ink);
                 p.setFont(sans(13, true));
-                p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
-                           frenchName(*note));
+                p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, frenchName(*note));
                 p.setPen(faint);
                 p.setFont(sans(10));
                 p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));
@@ -189,7 +207,8 @@ QImage drawKeyboardMap(CapsLayout layout)
         drawKey(p, r, QColor(0xFF, 0xE8, 0xB0), QColor(0x20, 0x20, 0x20));
         const QRect inside = r.adjusted(6, 3, -5, -3);
         p.setFont(sans(15, true));
-        p.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(pageKeys[static_cast<std::size_t>(i)].first));
+        p.drawText(inside, Qt::AlignLeft | Qt::AlignTop,
+                   QString::fromUtf8(pageKeys[static_cast<std::size_t>(i)].first));
         p.setFont(sans(12));
         p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
                    QString::fromUtf8(pageKeys[static_cast<std::size_t>(i)].second));

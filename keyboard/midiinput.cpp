@@ -15,7 +15,7 @@ namespace keyboard {
 
 namespace {
 
-constexpr std::uint16_t mostPresses = 0xFFFF;     // per note and port; a flood of note-ons alone stops counting here
+constexpr std::uint16_t mostPresses = 0xFFFF;  // per note and port; a flood of note-ons alone stops counting here
 
 // The kernel's queue of events waiting for us, in events: ALSA's upper
 // limit, a second of a 1,000 notes/s flood (on and off) while the window is
@@ -127,9 +127,9 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
         }
         return nullptr;
     }
-    source->m_port = snd_seq_create_simple_port(handle, midiin::portName,
-                                                SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
-                                                SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+    source->m_port =
+        snd_seq_create_simple_port(handle, midiin::portName, SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                   SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     if (source->m_port < 0) {
         if (problem != nullptr) {
             *problem = std::string("cannot make our ALSA input port: ") + snd_strerror(source->m_port);
@@ -140,7 +140,8 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
     // defaults still work.
     snd_seq_set_client_pool_input(handle, inputPoolEvents);
     snd_seq_set_input_buffer_size(handle, inputBufferBytes);
-    if (const int err = snd_seq_connect_from(handle, source->m_port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE);
+    if (const int err =
+            snd_seq_connect_from(handle, source->m_port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE);
         err < 0) {
         source->say(std::string("no ALSA announcements (") + snd_strerror(err) +
                     "); a keyboard plugged in later is not seen");
@@ -176,7 +177,8 @@ bool AlsaMidiSource::wanted(int client, int port)
         snd_seq_get_any_port_info(seq, client, port, m_portInfo.get()) < 0) {
         return false;
     }
-    return isKeyboardPort(snd_seq_port_info_get_capability(m_portInfo.get()), snd_seq_port_info_get_type(m_portInfo.get()),
+    return isKeyboardPort(snd_seq_port_info_get_capability(m_portInfo.get()),
+                          snd_seq_port_info_get_type(m_portInfo.get()),
                           snd_seq_client_info_get_name(m_clientInfo.get()));
 }
 
@@ -366,7 +368,8 @@ void QueuedMidiSource::push(const MidiEvent* events, std::size_t count)
     }
     if (post) {
         // Delivered on m_context's thread, the window's, from its event loop.
-        QMetaObject::invokeMethod(&m_context, [this] { wake(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_context, [this] { wake(); }, Qt::QueuedConnection);
     }
 }
 
@@ -589,8 +592,8 @@ std::unique_ptr<MidiSource> openAlsaMidiSource(const MidiInputChoice& choice, st
     return AlsaMidiSource::open(choice, problem, std::move(report));
 }
 
-std::unique_ptr<MidiInput> startMidiInput(NoteSink& sink, const QString& option, int outputClient,
-                                          std::string* problem, MidiInputReport report)
+std::unique_ptr<MidiInput> startMidiInput(NoteSink& sink, const QString& option, int outputClient, std::string* problem,
+                                          MidiInputReport report)
 {
     const std::optional<MidiInputChoice> choice = midiInputChoice(option);
     if (!choice) {

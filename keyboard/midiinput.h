@@ -27,9 +27,9 @@ namespace keyboard {
 namespace midiin {
 constexpr const char* portName = "Tavelin Piano input";
 constexpr std::uint8_t sustainController = sound::sustainController;  // the damper pedal
-constexpr std::uint8_t pedalDown = 64;          // controller values 64 to 127 hold the pedal down
-constexpr int noClient = -1;                    // "no ALSA client": device 0, a script
-constexpr int anyPort = -1;                     // in MidiEvent::sourceGone: every port of the client
+constexpr std::uint8_t pedalDown = 64;                                // controller values 64 to 127 hold the pedal down
+constexpr int noClient = -1;                                          // "no ALSA client": device 0, a script
+constexpr int anyPort = -1;  // in MidiEvent::sourceGone: every port of the client
 constexpr int channels = 16;
 constexpr int notes = 128;
 }  // namespace midiin
@@ -113,11 +113,10 @@ private:
 
 // Turns MIDI events into the sink's presses and releases. A note-on presses
 // the key at its velocity, a note-off releases it; the sustain pedal goes to
-// the sink as controller 64, on the channel where the window's notes play. Notes of every channel count. A note-off that matches no note-on from
-// the same port (the key was down before we listened) is dropped, so every
-// note-on sent gets exactly one note-off and a mouse-held key stays held.
-// When a port goes, or events were lost, the notes it held are released and
-// its pedal is let up.
+// the sink as controller 64, on the channel where the window's notes play. Notes of every channel count. A note-off
+// that matches no note-on from the same port (the key was down before we listened) is dropped, so every note-on sent
+// gets exactly one note-off and a mouse-held key stays held. When a port goes, or events were lost, the notes it held
+// are released and its pedal is let up.
 class MidiInput {
 public:
     MidiInput(NoteSink& sink, std::unique_ptr<MidiSource> source);

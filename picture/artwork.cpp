@@ -28,10 +28,10 @@ constexpr std::uint64_t logoSurface = 0x7a5e11a3;
 
 namespace colour {
 constexpr QColor ink = engravingInk;
-constexpr QColor rubric(0x8a, 0x7b, 0x68);         // captions and small print on paper
-constexpr QColor ornament(0xb0, 0x93, 0x5c);       // faded gilt rules on paper
-constexpr QColor signInk(0x86, 0x24, 0x1c);        // the signs are printed in red, as in a school primer
-constexpr QColor surface(0x2c, 0x25, 0x20);        // dark brushed case of the window
+constexpr QColor rubric(0x8a, 0x7b, 0x68);    // captions and small print on paper
+constexpr QColor ornament(0xb0, 0x93, 0x5c);  // faded gilt rules on paper
+constexpr QColor signInk(0x86, 0x24, 0x1c);   // the signs are printed in red, as in a school primer
+constexpr QColor surface(0x2c, 0x25, 0x20);   // dark brushed case of the window
 constexpr QColor goldLight(0xf3, 0xe0, 0xa6);
 constexpr QColor goldMid(0xd1, 0xac, 0x5e);
 constexpr QColor goldDark(0x8f, 0x6b, 0x2c);
@@ -173,7 +173,8 @@ QImage namePicture(const QString& name, bool roomForSign, int scale)
 
     // A thin gilt rule under the name, well below the sign area.
     const qreal width = path.boundingRect().width();
-    drawRule(painter, QPointF(left + width / 2.0, baseline + 34.0), std::max(width / 2.0, 40.0), 5.0, colour::ornament, 1.1);
+    drawRule(painter, QPointF(left + width / 2.0, baseline + 34.0), std::max(width / 2.0, 40.0), 5.0, colour::ornament,
+             1.1);
     painter.end();
     return image;
 }
@@ -262,7 +263,8 @@ QImage logoPicture(int scale)
     p.drawRect(QRectF(7.5, 7.5, size.width() - 15.0, size.height() - 15.0));
     p.setPen(QPen(colour::goldDark, 0.8));
     p.drawRect(QRectF(11.5, 11.5, size.width() - 23.0, size.height() - 23.0));
-    for (const QPointF corner : {QPointF(11.5, 11.5), QPointF(288.5, 11.5), QPointF(11.5, 218.5), QPointF(288.5, 218.5)}) {
+    for (const QPointF corner :
+         {QPointF(11.5, 11.5), QPointF(288.5, 11.5), QPointF(11.5, 218.5), QPointF(288.5, 218.5)}) {
         p.fillPath(lozenge(corner, 4.0, 4.0), colour::goldMid);
     }
 
@@ -285,7 +287,8 @@ QImage logoPicture(int scale)
     p.drawRoundedRect(keys, 2.0, 2.0);
     p.setPen(QPen(QColor(0x7a, 0x6d, 0x5a), 0.8));
     for (int k = 1; k < whiteCount; ++k) {
-        p.drawLine(QPointF(keys.left() + k * whiteWidth, keys.top()), QPointF(keys.left() + k * whiteWidth, keys.bottom()));
+        p.drawLine(QPointF(keys.left() + k * whiteWidth, keys.top()),
+                   QPointF(keys.left() + k * whiteWidth, keys.bottom()));
     }
     p.setPen(Qt::NoPen);
     QLinearGradient ebony(0.0, keys.top(), 0.0, keys.top() + 28.0);
@@ -362,7 +365,8 @@ QImage backgroundPicture(int scale)
         const qreal stemX = stemUp ? centre.x() + halfHead - 0.6 : centre.x() - halfHead + 0.6;
         const qreal stemEnd = stemUp ? centre.y() - 3.5 * space : centre.y() + 3.5 * space;
         QPainterPath stem;
-        stem.addRect(QRectF(QPointF(stemX - 0.6, std::min(centre.y(), stemEnd)), QPointF(stemX + 0.6, std::max(centre.y(), stemEnd))));
+        stem.addRect(QRectF(QPointF(stemX - 0.6, std::min(centre.y(), stemEnd)),
+                            QPointF(stemX + 0.6, std::max(centre.y(), stemEnd))));
         for (int step : pitch::ledgerSteps(Clef::Treble, note, Accidental::None)) {
             stem.addRect(QRectF(centre.x() - halfHead - 4.0, staff.stepY(step) - 0.6, 2.0 * halfHead + 8.0, 1.2));
         }

@@ -88,8 +88,8 @@ QPainterPath sharpShape(qreal s, qreal right, qreal y)
     // Left upright reaches lower, the right one higher, following the slant.
     path.addRect(QRectF(at(0.24, 0.22), at(0.24 + stem, 2.8)));
     path.addRect(QRectF(at(0.66, 0.0), at(0.66 + stem, 2.58)));
-    constexpr qreal beam = 0.42;   // vertical thickness
-    constexpr qreal rise = 0.32;   // over the full width
+    constexpr qreal beam = 0.42;  // vertical thickness
+    constexpr qreal rise = 0.32;  // over the full width
     for (qreal centre : {1.4 - 0.5, 1.4 + 0.5}) {
         QPainterPath b;
         b.moveTo(at(0.0, centre + rise / 2 - beam / 2));
@@ -127,7 +127,9 @@ QPainterPath flatShape(qreal s, qreal right, qreal y)
     return path;
 }
 
-Engraver::Engraver(QRectF lines) : m_lines(lines) {}
+Engraver::Engraver(QRectF lines) : m_lines(lines)
+{
+}
 
 void Engraver::setStaffLines(QRectF lines)
 {
@@ -198,7 +200,8 @@ void Engraver::drawStaff(QPainter& painter, QRectF area, Clef clef, QColor ink, 
 void Engraver::drawClef(QPainter& painter, Clef clef, QColor ink) const
 {
     const qreal s = staffSpace();
-    QPainterPath path = musicGlyph(clef == Clef::Treble ? glyph::gClef : glyph::fClef, s, QPointF(0.0, m_lines.bottom()));
+    QPainterPath path =
+        musicGlyph(clef == Clef::Treble ? glyph::gClef : glyph::fClef, s, QPointF(0.0, m_lines.bottom()));
     // The font places the clef on the staff vertically; horizontally its ink
     // starts at the indent.
     path.translate(m_lines.left() + proportion::clefIndent * s - path.boundingRect().left(), 0.0);
@@ -215,7 +218,8 @@ QPointF Engraver::notePosition(Clef clef, int midiNote, Accidental preferred, qr
     return {x, stepY(pitch::staffStep(clef, midiNote, preferred))};
 }
 
-void Engraver::drawNote(QPainter& painter, Clef clef, int midiNote, Accidental preferred, QColor ink, NoteHead head) const
+void Engraver::drawNote(QPainter& painter, Clef clef, int midiNote, Accidental preferred, QColor ink,
+                        NoteHead head) const
 {
     drawNoteAt(painter, clef, midiNote, preferred, noteColumn(), ink, head);
 }
@@ -259,7 +263,8 @@ QRectF Engraver::noteBounds(Clef clef, int midiNote, Accidental preferred, qreal
     const qreal s = staffSpace();
     const QPointF centre = notePosition(clef, midiNote, preferred, x);
     const qreal halfHead = headWidth(head) / 2.0;
-    QRectF bounds(centre.x() - halfHead, centre.y() - extent::headHeight * s / 2.0, 2.0 * halfHead, extent::headHeight * s);
+    QRectF bounds(centre.x() - halfHead, centre.y() - extent::headHeight * s / 2.0, 2.0 * halfHead,
+                  extent::headHeight * s);
     const qreal reach = halfHead + proportion::ledgerOverhang * s;
     const qreal ledger = proportion::ledgerLine * s;
     for (int step : pitch::ledgerSteps(clef, midiNote, preferred)) {

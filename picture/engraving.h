@@ -66,12 +66,12 @@ QPainterPath flatShape(qreal staffSpace, qreal right, qreal y);
 // Proportions in staff spaces (the distance between two adjacent lines),
 // close to those of hand-engraved plates.
 namespace proportion {
-constexpr double staffLine = 0.13;      // thickness of a staff line
-constexpr double ledgerLine = 0.17;     // thickness of a ledger line
-constexpr double ledgerOverhang = 0.38; // a ledger line reaches this far past the head on each side
-constexpr double barLine = 0.16;        // thickness of a thin bar line
-constexpr double clefIndent = 0.6;      // from the start of the lines to the clef
-constexpr double accidentalGap = 0.25;  // between an accidental and its note head or ledger lines
+constexpr double staffLine = 0.13;       // thickness of a staff line
+constexpr double ledgerLine = 0.17;      // thickness of a ledger line
+constexpr double ledgerOverhang = 0.38;  // a ledger line reaches this far past the head on each side
+constexpr double barLine = 0.16;         // thickness of a thin bar line
+constexpr double clefIndent = 0.6;       // from the start of the lines to the clef
+constexpr double accidentalGap = 0.25;   // between an accidental and its note head or ledger lines
 }  // namespace proportion
 
 class Engraver {
@@ -111,8 +111,7 @@ public:
                     QColor ink = engravingInk, NoteHead head = NoteHead::Whole) const;
 
     // What drawNoteAt covers (accidental, head and ledger lines), for layout.
-    QRectF noteBounds(Clef clef, int midiNote, Accidental preferred, qreal x,
-                      NoteHead head = NoteHead::Whole) const;
+    QRectF noteBounds(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head = NoteHead::Whole) const;
 
     // Width of a note head in pixels at this staff size.
     qreal headWidth(NoteHead head) const;

@@ -78,7 +78,8 @@ public:
         // so the conversion only drops the unused channel.
         const QImage out = qstrcmp(format, "jpeg") == 0 ? image.convertToFormat(QImage::Format_RGB32) : image;
         if (!writer.write(out)) {
-            std::fprintf(stderr, "tavelin-makepictures: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+            std::fprintf(stderr, "tavelin-makepictures: cannot write %s: %s\n", qPrintable(path),
+                         qPrintable(writer.errorString()));
             m_failed = true;
             return false;
         }
@@ -146,7 +147,8 @@ void writeNotePictures(Writer& out, int scale)
                 continue;
             }
             out.save(art::notepicture::render(set.clef, note, set.spelling, paper),
-                     scaledName(QStringLiteral("picture/") + art::notepicture::fileName(set.clef, set.spelling, note), scale));
+                     scaledName(QStringLiteral("picture/") + art::notepicture::fileName(set.clef, set.spelling, note),
+                                scale));
         }
     }
 }

@@ -19,20 +19,20 @@ namespace art {
 namespace {
 
 namespace model {
-constexpr qreal length = 190.0;      // front of the case to the tail
-constexpr qreal width = 96.0;        // treble side to spine
-constexpr qreal caseDepth = 21.0;    // height of the rim
-constexpr qreal rim = 3.2;           // thickness of the rim seen from above
-constexpr qreal keyReach = 15.0;     // how far the keys and cheek blocks stand out in front
-constexpr qreal keyTop = 11.0;       // height of the key tops
-constexpr qreal keyBed = 6.0;        // height of the key slip's lower edge
-constexpr qreal cheek = 5.0;         // width of each cheek block
+constexpr qreal length = 190.0;    // front of the case to the tail
+constexpr qreal width = 96.0;      // treble side to spine
+constexpr qreal caseDepth = 21.0;  // height of the rim
+constexpr qreal rim = 3.2;         // thickness of the rim seen from above
+constexpr qreal keyReach = 15.0;   // how far the keys and cheek blocks stand out in front
+constexpr qreal keyTop = 11.0;     // height of the key tops
+constexpr qreal keyBed = 6.0;      // height of the key slip's lower edge
+constexpr qreal cheek = 5.0;       // width of each cheek block
 constexpr qreal legLength = 60.0;
-constexpr qreal lidOpen = 0.87;      // radians the lid is raised by (about 50 degrees)
+constexpr qreal lidOpen = 0.87;            // radians the lid is raised by (about 50 degrees)
 constexpr qreal lidFront = 0.25 * length;  // the front flap is folded back: the raised lid starts here
 constexpr qreal lidThickness = 2.4;
 constexpr qreal deskHeight = 25.0;
-constexpr qreal deskLean = 0.28;     // radians the music desk leans back
+constexpr qreal deskLean = 0.28;  // radians the music desk leans back
 }  // namespace model
 
 // The drawing's only colour: pale ivory pencil, at the given opacity (0-255).
@@ -44,8 +44,8 @@ QColor pencil(int alpha)
 // Screen offsets per model unit along u, w and h.
 namespace view {
 constexpr qreal ux = 0.93;
-constexpr qreal uy = -0.12;   // the tail recedes a little upwards
-constexpr qreal wx = -0.42;   // the spine side recedes up and to the left
+constexpr qreal uy = -0.12;  // the tail recedes a little upwards
+constexpr qreal wx = -0.42;  // the spine side recedes up and to the left
 constexpr qreal wy = -0.34;
 }  // namespace view
 
@@ -86,8 +86,8 @@ std::vector<QPointF> casePlan()
     }
     for (int i = 1; i <= steps; ++i) {
         // The tail: a full round curve meeting the spine.
-        plan.push_back(bezier(bendEnd, QPointF(0.97 * length, 0.68 * width), QPointF(1.02 * length, 0.9 * width), tailEnd,
-                              static_cast<qreal>(i) / steps));
+        plan.push_back(bezier(bendEnd, QPointF(0.97 * length, 0.68 * width), QPointF(1.02 * length, 0.9 * width),
+                              tailEnd, static_cast<qreal>(i) / steps));
     }
     plan.push_back(QPointF(0.0, width));
     return plan;
@@ -231,7 +231,8 @@ void drawLyre(Drawing& d)
     for (const qreal side : {-1.0, 1.0}) {
         const QPointF edge = d.at(Point3{u, w + side * 5.0, 0.0}) - d.at(Point3{u, w, 0.0});
         lyre.moveTo(top);
-        lyre.cubicTo(top + 2.2 * edge + QPointF(0.0, 6.0 * d.scale()), base + 2.2 * edge - QPointF(0.0, 14.0 * d.scale()), base);
+        lyre.cubicTo(top + 2.2 * edge + QPointF(0.0, 6.0 * d.scale()),
+                     base + 2.2 * edge - QPointF(0.0, 14.0 * d.scale()), base);
     }
     d.painter().setBrush(Qt::NoBrush);
     d.painter().setPen(QPen(pencil(120), 0.8));
@@ -269,7 +270,8 @@ void drawCase(Drawing& d, const std::vector<QPointF>& plan)
         }
         const QPointF a = plan[i];
         const QPointF b = plan[(i + 1) % n];
-        const QPolygonF wall = d.polygon({{a.x(), a.y(), caseDepth}, {b.x(), b.y(), caseDepth}, {b.x(), b.y(), 0.0}, {a.x(), a.y(), 0.0}});
+        const QPolygonF wall =
+            d.polygon({{a.x(), a.y(), caseDepth}, {b.x(), b.y(), caseDepth}, {b.x(), b.y(), 0.0}, {a.x(), a.y(), 0.0}});
         d.cover(wall);
         d.line({a.x(), a.y(), 0.0}, {b.x(), b.y(), 0.0});
     }
@@ -327,8 +329,13 @@ void drawKeyboard(Drawing& d)
     using namespace model;
     const qreal front = -keyReach;
     // The keys between the cheek blocks: their top, the front edge and slip.
-    d.face({{front, cheek, keyTop}, {0.0, cheek, keyTop}, {0.0, width - cheek, keyTop}, {front, width - cheek, keyTop}}, 0.8);
-    d.face({{front, cheek, keyTop}, {front, width - cheek, keyTop}, {front, width - cheek, keyBed}, {front, cheek, keyBed}}, 0.8);
+    d.face({{front, cheek, keyTop}, {0.0, cheek, keyTop}, {0.0, width - cheek, keyTop}, {front, width - cheek, keyTop}},
+           0.8);
+    d.face({{front, cheek, keyTop},
+            {front, width - cheek, keyTop},
+            {front, width - cheek, keyBed},
+            {front, cheek, keyBed}},
+           0.8);
     // Black keys, in twos and threes, over the back half of the keys; the
     // keyboard starts with A0 at the bass end (the spine side).
     constexpr int whiteKeys = 52;
@@ -347,8 +354,14 @@ void drawKeyboard(Drawing& d)
     }
     // The cheek blocks at both ends of the keyboard.
     for (const qreal w0 : {width - cheek, 0.0}) {
-        d.face({{front, w0, caseDepth - 4.0}, {0.0, w0, caseDepth - 4.0}, {0.0, w0 + cheek, caseDepth - 4.0}, {front, w0 + cheek, caseDepth - 4.0}});
-        d.face({{front, w0, caseDepth - 4.0}, {front, w0 + cheek, caseDepth - 4.0}, {front, w0 + cheek, 0.0}, {front, w0, 0.0}});
+        d.face({{front, w0, caseDepth - 4.0},
+                {0.0, w0, caseDepth - 4.0},
+                {0.0, w0 + cheek, caseDepth - 4.0},
+                {front, w0 + cheek, caseDepth - 4.0}});
+        d.face({{front, w0, caseDepth - 4.0},
+                {front, w0 + cheek, caseDepth - 4.0},
+                {front, w0 + cheek, 0.0},
+                {front, w0, 0.0}});
         d.face({{front, w0, caseDepth - 4.0}, {front, w0, 0.0}, {0.0, w0, 0.0}, {0.0, w0, caseDepth - 4.0}});
     }
 }
@@ -361,10 +374,13 @@ void drawMusicDesk(Drawing& d)
     const qreal dh = deskHeight * std::cos(deskLean);
     const qreal w0 = 0.2 * width;
     const qreal w1 = 0.8 * width;
-    d.face({{u0, w0, caseDepth}, {u0 + du, w0, caseDepth + dh}, {u0 + du, w1, caseDepth + dh}, {u0, w1, caseDepth}}, 0.9);
+    d.face({{u0, w0, caseDepth}, {u0 + du, w0, caseDepth + dh}, {u0 + du, w1, caseDepth + dh}, {u0, w1, caseDepth}},
+           0.9);
     // Its fretwork panel and the ledge that holds the music.
-    d.outline(d.polygon({{u0 + 0.15 * du, w0 + 4.0, caseDepth + 0.15 * dh}, {u0 + 0.85 * du, w0 + 4.0, caseDepth + 0.85 * dh},
-                         {u0 + 0.85 * du, w1 - 4.0, caseDepth + 0.85 * dh}, {u0 + 0.15 * du, w1 - 4.0, caseDepth + 0.15 * dh}}),
+    d.outline(d.polygon({{u0 + 0.15 * du, w0 + 4.0, caseDepth + 0.15 * dh},
+                         {u0 + 0.85 * du, w0 + 4.0, caseDepth + 0.85 * dh},
+                         {u0 + 0.85 * du, w1 - 4.0, caseDepth + 0.85 * dh},
+                         {u0 + 0.15 * du, w1 - 4.0, caseDepth + 0.15 * dh}}),
               true, 0.4);
     d.line({u0 - 2.5, w0 - 2.0, caseDepth + 1.0}, {u0 - 2.5, w1 + 2.0, caseDepth + 1.0}, 0.8);
 }

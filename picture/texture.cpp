@@ -94,7 +94,9 @@ double ValueNoise::at(double x, double y) const
     const int iy = static_cast<int>(gy);
     const double tx = smoothstep(gx - ix);
     const double ty = smoothstep(gy - iy);
-    auto g = [this](int c, int r) { return m_grid[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]; };
+    auto g = [this](int c, int r) {
+        return m_grid[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)];
+    };
     const double top = g(ix, iy) + (g(ix + 1, iy) - g(ix, iy)) * tx;
     const double bottom = g(ix, iy + 1) + (g(ix + 1, iy + 1) - g(ix, iy + 1)) * tx;
     return top + (bottom - top) * ty;
@@ -120,7 +122,8 @@ QImage paperTexture(QSize size, std::uint64_t seed, int scale)
             const double d = std::hypot(x - cx, y - cy) / reach;
             const double shade = 1.0 - 0.07 * d * d;
             const double offset = 3.0 * clouds.at(x, y) + 1.5 * mottle.at(x, y) + 2.0 * grain.signedUnit();
-            line[px] = qRgb(clampLevel((paperColour.red() + offset) * shade), clampLevel((paperColour.green() + offset) * shade),
+            line[px] = qRgb(clampLevel((paperColour.red() + offset) * shade),
+                            clampLevel((paperColour.green() + offset) * shade),
                             clampLevel((paperColour.blue() + offset * 0.8) * shade));
         }
     }
@@ -131,8 +134,8 @@ QImage paperTexture(QSize size, std::uint64_t seed, int scale)
 QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double strength, int scale)
 {
     if (scale > 1) {
-        QImage image = brushedTexture(size, seed, base, strength).scaled(size * scale, Qt::IgnoreAspectRatio,
-                                                                          Qt::SmoothTransformation);
+        QImage image = brushedTexture(size, seed, base, strength)
+                           .scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image.setDevicePixelRatio(scale);
         return image;
     }
@@ -159,8 +162,8 @@ QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double streng
         const double rowTone = noise.signedUnit();
         double* row = tone.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
         for (int x = 0; x < w; ++x) {
-            row[x] = 0.45 * fine[static_cast<std::size_t>(x)] + 0.3 * coarse[static_cast<std::size_t>(x)] + 0.15 * rowTone
-                     + 0.3 * bands.at(x, y);
+            row[x] = 0.45 * fine[static_cast<std::size_t>(x)] + 0.3 * coarse[static_cast<std::size_t>(x)] +
+                     0.15 * rowTone + 0.3 * bands.at(x, y);
         }
     }
     // Neighbouring rows share a little of each other's streaks (weights
@@ -169,11 +172,13 @@ QImage brushedTexture(QSize size, std::uint64_t seed, QColor base, double streng
     for (int y = 0; y < h; ++y) {
         const double* above = tone.data() + static_cast<std::size_t>(std::max(0, y - 1)) * static_cast<std::size_t>(w);
         const double* row = tone.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-        const double* below = tone.data() + static_cast<std::size_t>(std::min(h - 1, y + 1)) * static_cast<std::size_t>(w);
+        const double* below =
+            tone.data() + static_cast<std::size_t>(std::min(h - 1, y + 1)) * static_cast<std::size_t>(w);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const double v = strength * (above[x] + 2.0 * row[x] + below[x]) / 4.0 * 1.4;
-            line[x] = qRgb(clampLevel(base.red() + v), clampLevel(base.green() + v * 0.92), clampLevel(base.blue() + v * 0.85));
+            line[x] = qRgb(clampLevel(base.red() + v), clampLevel(base.green() + v * 0.92),
+                           clampLevel(base.blue() + v * 0.85));
         }
     }
     return image;

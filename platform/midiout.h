@@ -24,7 +24,7 @@ constexpr Result allocated = 4;      // the device is in use
 constexpr Result invalidHandle = 5;  // the handle names no open device
 constexpr Result noDriver = 6;       // the MIDI system itself is absent
 constexpr Result noMemory = 7;
-constexpr Result notReady = 67;      // the device is open but cannot sound yet
+constexpr Result notReady = 67;  // the device is open but cannot sound yet
 }  // namespace rc
 
 // One open output. send() takes a short message packed least significant byte

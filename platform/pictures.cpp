@@ -31,8 +31,8 @@ QImage readPicture(const QString& path, QString* why)
     QFile bytes;
     if (!file.isOpen() || !bytes.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         if (why != nullptr) {
-            *why = file.isOpen() ? bytes.errorString()
-                   : file.missing() ? QStringLiteral("no such file")
+            *why = file.isOpen()       ? bytes.errorString()
+                   : file.missing()    ? QStringLiteral("no such file")
                    : file.error() != 0 ? QString::fromLocal8Bit(std::strerror(file.error()))
                                        : QStringLiteral("not a regular file");
         }
@@ -65,7 +65,9 @@ QString doubleSizePath(const QString& path)
     return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
 }
 
-PictureLoader::PictureLoader(Report report) : m_report(std::move(report)) {}
+PictureLoader::PictureLoader(Report report) : m_report(std::move(report))
+{
+}
 
 QPixmap PictureLoader::load(const QString& path)
 {

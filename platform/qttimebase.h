@@ -42,7 +42,7 @@ protected:
 
 private:
     QElapsedTimer m_clock;
-    std::vector<QEventLoop*> m_loops;  // nested waits in progress, innermost last
+    std::vector<QEventLoop*> m_loops;                  // nested waits in progress, innermost last
     std::vector<std::optional<std::int64_t>> m_ticks;  // innermost last; a wait pushes "none"
 };
 

@@ -65,7 +65,7 @@ constexpr qreal tallestRow = 110.0;
 constexpr qreal footerBaseline = reportpicture::size.height() - 24.0;
 // Left edges of the columns.
 constexpr qreal name = margin;
-constexpr qreal runs = 430.0;    // right-aligned numbers end here
+constexpr qreal runs = 430.0;  // right-aligned numbers end here
 constexpr qreal notes = 560.0;
 constexpr qreal score = 700.0;
 constexpr qreal time = 860.0;
@@ -217,8 +217,9 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     if (!first.empty()) {
         totals += QStringLiteral(" · du %1 au %2").arg(dateOf(first), dateOf(last));
     }
-    writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
-               pageIndex + 1 < pages ? QStringLiteral("suite page suivante") : QStringLiteral("une page par élève ensuite"));
+    writeRight(
+        p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
+        pageIndex + 1 < pages ? QStringLiteral("suite page suivante") : QStringLiteral("une page par élève ensuite"));
     rule(p, page::titleRule, colour::ornament, 1.5);
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totals);
 
@@ -228,12 +229,15 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     writeRight(p, head, colour::rubric, page::notes, page::headBaseline, QStringLiteral("Notes"));
     writeRight(p, head, colour::rubric, page::score, page::headBaseline, QStringLiteral("Justes"));
     writeRight(p, head, colour::rubric, page::time, page::headBaseline, QStringLiteral("Temps médian"));
-    write(p, head, colour::rubric, QPointF(page::work, page::headBaseline), QStringLiteral("Notes à travailler (clef)"));
-    write(p, head, colour::rubric, QPointF(page::trend, page::headBaseline), QStringLiteral("Score, séance après séance"));
+    write(p, head, colour::rubric, QPointF(page::work, page::headBaseline),
+          QStringLiteral("Notes à travailler (clef)"));
+    write(p, head, colour::rubric, QPointF(page::trend, page::headBaseline),
+          QStringLiteral("Score, séance après séance"));
     rule(p, page::firstRow, colour::ornament, 1.0);
 
-    const qreal row = to == from ? page::tallestRow
-                                 : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(to - from));
+    const qreal row = to == from
+                          ? page::tallestRow
+                          : std::min(page::tallestRow, (page::bottom - page::firstRow) / static_cast<qreal>(to - from));
     const qreal size = std::clamp(row * 0.24, 9.0, 23.0);
     const QFont nameFont = art::fonts::serif(size * 1.1, true);
     const QFont body = art::fonts::sans(size);
@@ -246,7 +250,8 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
               elided(nameFont, l.name, page::runs - page::name - 130.0));
         if (l.skipped > 0) {
             write(p, small, colour::worse, QPointF(page::name, baseline + size * 1.05),
-                  QStringLiteral("%1 ligne%2 illisible%2").arg(text(frenchNumber(static_cast<double>(l.skipped), 0)))
+                  QStringLiteral("%1 ligne%2 illisible%2")
+                      .arg(text(frenchNumber(static_cast<double>(l.skipped), 0)))
                       .arg(l.skipped > 1 ? "s" : ""));
         }
         writeRight(p, body, colour::ink, page::runs, baseline, text(frenchNumber(static_cast<double>(l.runs), 0)));
@@ -263,14 +268,16 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
         } else {
             writeRight(p, body, colour::rubric, page::score, baseline, QStringLiteral("—"));
         }
-        writeRight(p, body, colour::ink, page::time, baseline,
-                   l.medianMs ? text(frenchNumber(*l.medianMs / 1000.0, 1)) + QStringLiteral("\u00a0s") : QStringLiteral("—"));
+        writeRight(
+            p, body, colour::ink, page::time, baseline,
+            l.medianMs ? text(frenchNumber(*l.medianMs / 1000.0, 1)) + QStringLiteral("\u00a0s") : QStringLiteral("—"));
         QStringList work;
         for (const NoteStats& n : l.toWork) {
             work << workName(n, true);
         }
         write(p, body, work.isEmpty() ? colour::rubric : colour::ink, QPointF(page::work, baseline),
-              work.isEmpty() ? QStringLiteral("aucune") : elided(body, work.join(QStringLiteral(", ")), page::trend - page::work - 30.0));
+              work.isEmpty() ? QStringLiteral("aucune")
+                             : elided(body, work.join(QStringLiteral(", ")), page::trend - page::work - 30.0));
 
         const QRectF spark(page::trend, top + row * 0.18, 170.0, row * 0.64);
         sparkline(p, spark, l.runScores);
@@ -284,12 +291,14 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     }
 
     const QFont footer = art::fonts::serif(14, false, true);
-    const QString note = QStringLiteral("%1 · notes à travailler : les moins souvent justes, "
-                                        "puis les plus souvent confondues · tendance : pente du score par séance")
+    const QString note = QStringLiteral(
+                             "%1 · notes à travailler : les moins souvent justes, "
+                             "puis les plus souvent confondues · tendance : pente du score par séance")
                              .arg(QString::fromLatin1(platform::programCaption));
     p.setFont(footer);
     p.setPen(colour::rubric);
-    p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0), Qt::AlignHCenter | Qt::AlignBottom, note);
+    p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0),
+               Qt::AlignHCenter | Qt::AlignBottom, note);
 }
 
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
@@ -312,7 +321,8 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     // Every page is a report page, scaled to fit the paper and centred on it.
     const QRect paper = pdf.pageLayout().paintRectPixels(pdf.resolution());
     const QSizeF fitted = QSizeF(reportpicture::size).scaled(paper.size(), Qt::KeepAspectRatio);
-    const QRectF target(QPointF((paper.width() - fitted.width()) / 2.0, (paper.height() - fitted.height()) / 2.0), fitted);
+    const QRectF target(QPointF((paper.width() - fitted.width()) / 2.0, (paper.height() - fitted.height()) / 2.0),
+                        fitted);
     // One picture of each paper for every page: the PDF holds it once.
     const QImage classPaper = art::paperTexture(reportpicture::size, paperSeed);
     const QImage pupilPaper = reportpicture::paper();
@@ -352,7 +362,8 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 
 std::string summaryText(const std::vector<PupilLine>& lines, const std::string& pdf)
 {
-    std::string out = "Bilan de la classe : " + std::to_string(lines.size()) + " élève" + (lines.size() > 1 ? "s" : "") + "\n";
+    std::string out =
+        "Bilan de la classe : " + std::to_string(lines.size()) + " élève" + (lines.size() > 1 ? "s" : "") + "\n";
     for (const PupilLine& l : lines) {
         out += "  " + l.name.toStdString() + " : " + frenchNumber(static_cast<double>(l.runs), 0) + " séance" +
                (l.runs > 1 ? "s" : "") + ", " + frenchNumber(static_cast<double>(l.notes), 0) + " note" +
@@ -452,11 +463,11 @@ ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const s
         }
     }
     run.pdf = pdf;
-    std::set<std::string> names;              // pupils by name, as kept
-    std::map<FileId, std::string> seen;       // each file once, under the name first given
+    std::set<std::string> names;         // pupils by name, as kept
+    std::map<FileId, std::string> seen;  // each file once, under the name first given
     for (const ReportSource& source : sources) {
-        const QString label = source.name.empty() ? fileLabel(source.files.front())
-                                                  : QString::fromStdString(printableName(source.name));
+        const QString label =
+            source.name.empty() ? fileLabel(source.files.front()) : QString::fromStdString(printableName(source.name));
         if (!source.name.empty() && !names.insert(source.name).second) {
             run.said.push_back("the pupil '" + printableName(source.name) + "' is named more than once: counted once");
             continue;

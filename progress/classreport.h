@@ -83,10 +83,10 @@ namespace progress {
 // said and left out; the others are still reported. File names are bytes,
 // as given. app/reportcommand.h writes the PDF and prints the lines.
 struct ClassReportRun {
-    int status = 0;  // so far: 1 when a pupil is left out or none is left; 2 when out is refused
+    int status = 0;                 // so far: 1 when a pupil is left out or none is left; 2 when out is refused
     std::vector<std::string> said;  // what the user is told, a line each, in order
     std::vector<classreport::Pupil> pupils;  // none: no PDF to write
-    std::string pdf;  // where it goes (class.pdf here by default), absolute
+    std::string pdf;                         // where it goes (class.pdf here by default), absolute
 };
 ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const std::string& out);
 

@@ -55,8 +55,8 @@ std::optional<fs::path> applicationsFolder(const char* xdgDataHome, const char* 
 
 std::string fileName(const std::string& pupil)
 {
-    const QByteArray digest =
-        QCryptographicHash::hash(QByteArray(pupil.data(), static_cast<qsizetype>(pupil.size())), QCryptographicHash::Sha256);
+    const QByteArray digest = QCryptographicHash::hash(QByteArray(pupil.data(), static_cast<qsizetype>(pupil.size())),
+                                                       QCryptographicHash::Sha256);
     return "org.tavelin.TavelinPiano.pupil-" + digest.toHex().left(16).toStdString() + ".desktop";
 }
 

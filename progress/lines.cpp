@@ -13,8 +13,8 @@ bool readLines(int fd, const std::function<void(std::string_view)>& line, const 
 {
     constexpr std::size_t chunk = 1 << 20;  // bytes per read
     std::vector<char> buffer(chunk);
-    std::string partial;        // the start of a line cut by the end of a read
-    bool skipping = false;      // skipping the rest of a line too long to keep
+    std::string partial;    // the start of a line cut by the end of a read
+    bool skipping = false;  // skipping the rest of a line too long to keep
     while (true) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
         if (got < 0) {

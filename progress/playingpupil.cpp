@@ -194,7 +194,8 @@ void PlayingPupil::runEnded(const exercise::FinishedRun& run, std::uint32_t /*no
         const QString file = QString::fromStdString(m_playing.file);
         m_waiters.start([this, held, name, file] {
             held->waitUntilTried(std::chrono::milliseconds(5000));
-            QMetaObject::invokeMethod(this, [this, name, file] { emit runRecorded(name, file); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, name, file] { emit runRecorded(name, file); }, Qt::QueuedConnection);
         });
     }
     settle();

@@ -31,8 +31,8 @@ public:
     using Report = ResultsRecorder::Report;
 
     struct Choice {
-        QString name;          // the pupil's name; empty for a file given by --results, or nobody
-        std::string file;      // the results file; empty for nobody
+        QString name;                 // the pupil's name; empty for a file given by --results, or nobody
+        std::string file;             // the results file; empty for nobody
         practice::Settings settings;  // the pupil's saved practice settings
         bool operator==(const Choice&) const = default;
         bool nobody() const { return file.empty(); }

@@ -82,7 +82,8 @@ private:
 
 void report(const char* what, double value, const char* unit, double goal)
 {
-    std::printf("%-58s %10.3f %s   (goal < %g %s: %s)\n", what, value, unit, goal, unit, value < goal ? "met" : "NOT MET");
+    std::printf("%-58s %10.3f %s   (goal < %g %s: %s)\n", what, value, unit, goal, unit,
+                value < goal ? "met" : "NOT MET");
 }
 
 }  // namespace
@@ -110,8 +111,9 @@ int main(int argc, char** argv)
         std::vector<double> times;
         times.reserve(appendRepeats);
         auto file = std::make_unique<progress::ResultsFile>(path);
-        progress::ResultsRecorder recorder(std::move(file), [](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); },
-                                           [] { return std::string("2024-09-02T17:00:00+02:00"); }, "bench");
+        progress::ResultsRecorder recorder(
+            std::move(file), [](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); },
+            [] { return std::string("2024-09-02T17:00:00+02:00"); }, "bench");
         std::mt19937 rng(7);
         std::uint32_t now = 0;
         TimedRunEnd timed(recorder, times);
@@ -122,7 +124,8 @@ int main(int argc, char** argv)
         const double medianMs = times[times.size() / 2];
         const double p99Ms = times[times.size() * 99 / 100];
         const double worstMs = times.back();
-        std::printf("\nappending one run's rows (%d notes, %d runs into one growing file)\n", notesPerRun, appendRepeats);
+        std::printf("\nappending one run's rows (%d notes, %d runs into one growing file)\n", notesPerRun,
+                    appendRepeats);
         report("  run end, median", medianMs, "ms", appendGoalMs);
         report("  run end, 99th percentile", p99Ms, "ms", appendGoalMs);
         report("  run end, slowest", worstMs, "ms", appendGoalMs);
@@ -132,8 +135,9 @@ int main(int argc, char** argv)
     {
         const std::string path = dir.filePath(QStringLiteral("report.csv")).toStdString();
         {
-            progress::ResultsRecorder recorder(std::make_unique<progress::ResultsFile>(path), {},
-                                               [] { return std::string("2024-09-02T17:00:00+02:00"); }, "bench");
+            progress::ResultsRecorder recorder(
+                std::make_unique<progress::ResultsFile>(path), {},
+                [] { return std::string("2024-09-02T17:00:00+02:00"); }, "bench");
             std::mt19937 rng(11);
             std::uint32_t now = 0;
             for (int i = 0; i < reportRuns; ++i) {
@@ -157,7 +161,8 @@ int main(int argc, char** argv)
         const std::string text = progress::summaryText(*summary, path, "report.png");
         const double totalMs = msSince(start);
         std::printf("\n--report over %zu runs (%zu rows, %lld bytes)%s\n", summary->runs.size(), summary->rows,
-                    static_cast<long long>(QFileInfo(QString::fromStdString(path)).size()), saved ? "" : " [PNG NOT SAVED]");
+                    static_cast<long long>(QFileInfo(QString::fromStdString(path)).size()),
+                    saved ? "" : " [PNG NOT SAVED]");
         std::printf("  read, parse and summarise                                  %10.1f ms\n", readMs);
         std::printf("  draw the picture                                           %10.1f ms\n", drawMs);
         std::printf("  save the PNG                                               %10.1f ms\n", saveMs);

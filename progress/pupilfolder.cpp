@@ -76,7 +76,8 @@ std::string why(int error)
 // Moves the pupil's files (results, then settings if any) from one folder
 // and name to another; the results file must be there, and nothing at the
 // destination. When the settings cannot follow, the results go back.
-std::string moveFiles(const fs::path& fromFolder, const std::string& from, const fs::path& toFolder, const std::string& to)
+std::string moveFiles(const fs::path& fromFolder, const std::string& from, const fs::path& toFolder,
+                      const std::string& to)
 {
     const auto fromCsv = resultsPath(fromFolder, from);
     const auto toCsv = resultsPath(toFolder, to);
@@ -110,8 +111,9 @@ std::vector<Entry> listIn(const fs::path& folder, std::string* error)
     fs::directory_iterator it(folder, ec);
     if (ec) {
         if (ec != std::errc::no_such_file_or_directory && error != nullptr) {
-            *error = text(QStringLiteral("impossible de lire le dossier « %1 » : %2")
-                              .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
+            *error =
+                text(QStringLiteral("impossible de lire le dossier « %1 » : %2")
+                         .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
         }
         return out;
     }

@@ -17,7 +17,7 @@ constexpr const char* settingsExtension = ".ini";  // as long as ".csv": any pup
 
 // One file of the folder that looks like a pupil's (its name ends in .csv).
 struct Entry {
-    std::string name;   // the pupil's name, or the file's name when it is not one we write
+    std::string name;  // the pupil's name, or the file's name when it is not one we write
     std::filesystem::path file;
     std::string problem;  // empty for a regular file named as we name them
 };

@@ -72,7 +72,8 @@ struct PupilsTableModel::Channel {
     PupilsTableModel* model = nullptr;
 };
 
-PupilsTableModel::PupilsTableModel(QObject* parent) : QAbstractTableModel(parent), m_channel(std::make_shared<Channel>())
+PupilsTableModel::PupilsTableModel(QObject* parent)
+    : QAbstractTableModel(parent), m_channel(std::make_shared<Channel>())
 {
     m_channel->model = this;
 }
@@ -149,7 +150,8 @@ void PupilsTableModel::start(std::size_t row)
         if (channel->model != nullptr) {
             PupilsTableModel* model = channel->model;
             QMetaObject::invokeMethod(
-                model, [model, generation, file = file.string(), read = std::move(read)]() mutable {
+                model,
+                [model, generation, file = file.string(), read = std::move(read)]() mutable {
                     model->deliver(generation, file, std::move(read));
                 },
                 Qt::QueuedConnection);
@@ -222,13 +224,20 @@ QString PupilsTableModel::cellText(const PupilRow& row, Column column)
     }
     const classreport::PupilLine& l = *row.line;
     switch (column) {
-    case Runs: return number(static_cast<double>(l.runs), 0);
-    case Notes: return number(static_cast<double>(l.notes), 0);
-    case Score: return l.score ? number(*l.score, 0) + QStringLiteral("\u00a0%") : QStringLiteral("—");
-    case Median: return l.medianMs ? number(*l.medianMs / 1000.0, 1) + QStringLiteral("\u00a0s") : QStringLiteral("—");
-    case Trend: return l.trend ? classreport::trendWords(*l.trend) : QStringLiteral("—");
-    case Last: return l.last.empty() ? QStringLiteral("jamais") : classreport::dateWords(l.last);
-    default: return {};
+    case Runs:
+        return number(static_cast<double>(l.runs), 0);
+    case Notes:
+        return number(static_cast<double>(l.notes), 0);
+    case Score:
+        return l.score ? number(*l.score, 0) + QStringLiteral("\u00a0%") : QStringLiteral("—");
+    case Median:
+        return l.medianMs ? number(*l.medianMs / 1000.0, 1) + QStringLiteral("\u00a0s") : QStringLiteral("—");
+    case Trend:
+        return l.trend ? classreport::trendWords(*l.trend) : QStringLiteral("—");
+    case Last:
+        return l.last.empty() ? QStringLiteral("jamais") : classreport::dateWords(l.last);
+    default:
+        return {};
     }
 }
 
@@ -254,20 +263,26 @@ QVariant PupilsTableModel::data(const QModelIndex& index, int role) const
     }
     if (role == sortRole) {
         // Unread and unreadable rows sort below every figure.
-        const auto figure = [&](auto get) -> QVariant {
-            return row.line ? QVariant(get(*row.line)) : QVariant(-1.0);
-        };
+        const auto figure = [&](auto get) -> QVariant { return row.line ? QVariant(get(*row.line)) : QVariant(-1.0); };
         switch (column) {
-        case Name: return row.name.toCaseFolded();
-        case Runs: return figure([](const classreport::PupilLine& l) { return static_cast<double>(l.runs); });
-        case Notes: return figure([](const classreport::PupilLine& l) { return static_cast<double>(l.notes); });
-        case Score: return figure([](const classreport::PupilLine& l) { return l.score.value_or(-1.0); });
-        case Median: return figure([](const classreport::PupilLine& l) { return l.medianMs.value_or(-1.0); });
+        case Name:
+            return row.name.toCaseFolded();
+        case Runs:
+            return figure([](const classreport::PupilLine& l) { return static_cast<double>(l.runs); });
+        case Notes:
+            return figure([](const classreport::PupilLine& l) { return static_cast<double>(l.notes); });
+        case Score:
+            return figure([](const classreport::PupilLine& l) { return l.score.value_or(-1.0); });
+        case Median:
+            return figure([](const classreport::PupilLine& l) { return l.medianMs.value_or(-1.0); });
         case Trend:
             return figure([](const classreport::PupilLine& l) { return l.trend ? l.trend->slope : -1e9; });
-        case Last: return row.line ? QString::fromStdString(row.line->last) : QString();
-        case Remark: return cellText(row, column);
-        default: return {};
+        case Last:
+            return row.line ? QString::fromStdString(row.line->last) : QString();
+        case Remark:
+            return cellText(row, column);
+        default:
+            return {};
         }
     }
     return {};
@@ -278,8 +293,8 @@ QVariant PupilsTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const titles[] = {"Élève", "Séances", "Notes", "Justes", "Temps médian", "Tendance",
-                                         "Dernière séance", "Remarque"};
+    static const char* const titles[] = {"Élève",        "Séances",  "Notes",           "Justes",
+                                         "Temps médian", "Tendance", "Dernière séance", "Remarque"};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
 }
 

@@ -29,11 +29,11 @@ PupilRead readPupilFile(const std::filesystem::path& file);
 struct PupilRow {
     QString name;
     std::filesystem::path file;
-    bool read = false;         // the file has been read (or found unreadable)
-    std::string problem;       // why it is not a pupil's file we can read
+    bool read = false;    // the file has been read (or found unreadable)
+    std::string problem;  // why it is not a pupil's file we can read
     std::optional<classreport::PupilLine> line;
     std::shared_ptr<const ResultsSummary> summary;
-    bool ticked = false;       // for the class report
+    bool ticked = false;  // for the class report
 };
 
 class PupilsTableModel final : public QAbstractTableModel {
@@ -86,7 +86,7 @@ private:
     std::vector<PupilRow> m_rows;
     std::uint64_t m_generation = 0;  // a new load makes older reads stale
     bool m_readAtOnce = true;
-    bool m_started = false;          // the reading of this load has begun
+    bool m_started = false;  // the reading of this load has begun
     std::shared_ptr<Channel> m_channel;
 };
 

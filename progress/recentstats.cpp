@@ -71,7 +71,7 @@ namespace {
 // Adds the rows of the file at path to stats, but those that skip() says
 // not to; the lines that are no row count in skipped. False, with the
 // reason in error, for a file that exists but cannot be read.
-template <typename Skip>
+template<typename Skip>
 bool addFileRows(const std::string& path, RecentNoteStats& stats, Skip skip, std::string* error, std::size_t* skipped)
 {
     const platform::ReadOnlyFile file(path);
@@ -94,7 +94,13 @@ bool addFileRows(const std::string& path, RecentNoteStats& stats, Skip skip, std
         }
         first = false;
     };
-    return readLines(file.fd(), line, [&] { ++*skipped; first = false; }, path, error);
+    return readLines(
+        file.fd(), line,
+        [&] {
+            ++*skipped;
+            first = false;
+        },
+        path, error);
 }
 
 }  // namespace
@@ -117,8 +123,8 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
     }
     RecentNoteStats stats;
     std::size_t skipped = 0;
-    if (!addFileRows(path, stats, [&](const NoteResult& row) { return waitingRuns.count(runOf(row)) > 0; }, error,
-                     &skipped)) {
+    if (!addFileRows(
+            path, stats, [&](const NoteResult& row) { return waitingRuns.count(runOf(row)) > 0; }, error, &skipped)) {
         return std::nullopt;
     }
     for (const NoteResult& row : waiting) {
@@ -178,7 +184,7 @@ std::future<std::optional<exercise::NoteRecords>> RecentRecordsReader::start(std
 }
 
 std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::string path, std::string skipSession,
-                                                                      RecentRecordsReader::Report report)
+                                                                        RecentRecordsReader::Report report)
 {
     std::promise<std::optional<RecentNoteStats>> promise;
     std::shared_future<std::optional<RecentNoteStats>> future = promise.get_future().share();

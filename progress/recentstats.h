@@ -33,9 +33,9 @@ public:
 
 private:
     exercise::NoteRecords m_records;
-    std::string m_run;      // id and start of the run being read
+    std::string m_run;  // id and start of the run being read
     int m_runs = 0;
-    double m_timeSum = 0.0;     // recency-weighted right response times, ms
+    double m_timeSum = 0.0;  // recency-weighted right response times, ms
     double m_timeWeight = 0.0;
 };
 
@@ -83,6 +83,6 @@ private:
 // through report, from the reading thread). A read that never ends holds
 // its own thread only.
 std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::string path, std::string skipSession,
-                                                                      RecentRecordsReader::Report report);
+                                                                        RecentRecordsReader::Report report);
 
 }  // namespace progress

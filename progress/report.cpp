@@ -120,11 +120,12 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
         }
     }
     if (summary.skipped > 0) {
-        out += plural(summary.skipped, "ligne") + (summary.skipped > 1 ? " illisibles laissées" : " illisible laissée") +
-               " de côté.\n";
+        out += plural(summary.skipped, "ligne") +
+               (summary.skipped > 1 ? " illisibles laissées" : " illisible laissée") + " de côté.\n";
     }
     if (summary.unshown > 0) {
-        out += plural(summary.unshown, "note") + (summary.unshown > 1 ? " non affichées laissées" : " non affichée laissée") +
+        out += plural(summary.unshown, "note") +
+               (summary.unshown > 1 ? " non affichées laissées" : " non affichée laissée") +
                " de côté (image manquante).\n";
     }
     if (!picture.empty()) {
@@ -250,8 +251,8 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
         QPdfWriter pdf(&buffer);
         setUpPdf(pdf, QStringLiteral("Bilan de lecture de notes"));
         pdf.setPageMargins(QMarginsF());
-        pdf.setPageSize(QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, image.height() * 25.4 / pdfDpi),
-                                  QPageSize::Millimeter));
+        pdf.setPageSize(
+            QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, image.height() * 25.4 / pdfDpi), QPageSize::Millimeter));
         QPainter p(&pdf);
         p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())), image);
         p.end();
@@ -365,7 +366,8 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
     const std::string& file = source.files.front();
     // /dev/stdin and the like name no folder of the pupil's, even when they
     // lead to a regular file.
-    const bool beside = S_ISREG(inputs.files.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
+    const bool beside =
+        S_ISREG(inputs.files.front().st.st_mode) && file.rfind("/dev/", 0) != 0 && file.rfind("/proc/", 0) != 0;
     run.picture = out.empty() ? defaultReportPicture(file, beside) : out;
     const std::optional<PictureFormat> format = pictureFormatOf(run.picture);
     if (!format) {

@@ -82,13 +82,13 @@ void setUpPdf(QPdfWriter& pdf, const QString& title);
 
 // One pupil's report, read: what --report prints and draws.
 struct ReportRun {
-    int status = 0;       // 0, or the exit status of a report that goes no further: error says why
+    int status = 0;  // 0, or the exit status of a report that goes no further: error says why
     std::string error;
     ResultsSummary summary;
     std::string picture;  // where the picture goes, as given or by default
     PictureFormat format = PictureFormat::Png;
-    QString label;        // the name on the picture (sourceLabel)
-    std::string shown;    // the source as the summary names it
+    QString label;      // the name on the picture (sourceLabel)
+    std::string shown;  // the source as the summary names it
 };
 
 // Reads the source's files as one pupil's: opened for reading only (never

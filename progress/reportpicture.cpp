@@ -126,8 +126,8 @@ bool anySign(const std::vector<NoteStats>& notes, art::Clef clef)
 
 std::size_t countIn(const std::vector<NoteStats>& notes, art::Clef clef)
 {
-    return static_cast<std::size_t>(std::count_if(notes.begin(), notes.end(),
-                                                  [clef](const NoteStats& n) { return n.form.clef == clef; }));
+    return static_cast<std::size_t>(
+        std::count_if(notes.begin(), notes.end(), [clef](const NoteStats& n) { return n.form.clef == clef; }));
 }
 
 // The largest staff space at which a staff's columns keep their distance.
@@ -155,7 +155,8 @@ Staff placeStaff(const std::vector<NoteStats>& notes, art::Clef clef, qreal cent
     }
     const qreal first = staff.engraver().clefEnd(clef) + span::beforeFirst * s;
     const qreal last = staff.lines.right() - span::afterLast * s;
-    const qreal pitch = mine.size() < 2 ? 0.0 : std::min((last - first) / static_cast<qreal>(mine.size() - 1), span::widest * s);
+    const qreal pitch =
+        mine.size() < 2 ? 0.0 : std::min((last - first) / static_cast<qreal>(mine.size() - 1), span::widest * s);
     // Centred along the staff when they do not fill it.
     const qreal used = pitch * static_cast<qreal>(mine.size() - 1);
     const qreal start = mine.size() < 2 ? (first + last) / 2.0 : first + ((last - first) - used) / 2.0;
@@ -196,8 +197,8 @@ void drawStaff(QPainter& p, const Staff& staff, qreal s, const std::vector<NoteS
         engraver.drawNoteAt(p, staff.clef, c.stats.form.note, c.stats.form.accidental, c.x,
                             rateColour(c.stats.rightRate()), art::NoteHead::Black);
         writeCentred(p, timeFont, colour::rubric, c.x, baseline, seconds(c.stats.medianMs));
-        const auto weak = std::find_if(workOn.begin(), workOn.end(),
-                                       [&c](const NoteStats& w) { return w.form == c.stats.form; });
+        const auto weak =
+            std::find_if(workOn.begin(), workOn.end(), [&c](const NoteStats& w) { return w.form == c.stats.form; });
         if (weak != workOn.end()) {
             drawWorkOnMark(p, workOnMarkCentre(staff, c), static_cast<int>(weak - workOn.begin()) + 1);
         }
@@ -227,7 +228,8 @@ void drawLegend(QPainter& p)
     p.drawRoundedRect(bar, 3.0, 3.0);
     p.restore();
     write(p, small, colour::ink, QPointF(bar.right() + 12.0, y), QStringLiteral("toujours juste"));
-    const qreal markAt = bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(QStringLiteral("toujours juste")) + 36.0;
+    const qreal markAt =
+        bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(QStringLiteral("toujours juste")) + 36.0;
     drawWorkOnMark(p, QPointF(markAt, y - 5.0), 1);
     write(p, small, colour::ink, QPointF(markAt + 16.0, y), QStringLiteral("à 5 : les notes à travailler"));
     writeRight(p, small, colour::rubric, page::right, y,
@@ -271,7 +273,8 @@ void drawWeakest(QPainter& p, const ResultsSummary& summary)
         const qreal top = page::weakTop + page::weakRow * static_cast<qreal>(i);
         drawMiniNote(p, n, QRectF(page::margin, top + 8.0, 150.0, page::weakRow - 16.0));
         const qreal x = page::margin + 178.0;
-        const QString title = QStringLiteral("%1. %2").arg(i + 1).arg(text(frenchNoteName(n.form.note, n.form.accidental)));
+        const QString title =
+            QStringLiteral("%1. %2").arg(i + 1).arg(text(frenchNoteName(n.form.note, n.form.accidental)));
         write(p, name, colour::ink, QPointF(x, top + 36.0), title);
         write(p, clef, colour::rubric, QPointF(x + QFontMetricsF(name).horizontalAdvance(title) + 12.0, top + 36.0),
               text(frenchClefName(n.form.clef)));
@@ -286,7 +289,9 @@ void drawWeakest(QPainter& p, const ResultsSummary& summary)
         QString why;
         if (const auto kind = n.commonestMistake()) {
             const int times = n.mistakes[static_cast<std::size_t>(*kind)];
-            why = QStringLiteral("Erreur la plus fréquente : %1 (%2 fois)").arg(text(std::string(mistakeFrenchName(*kind)))).arg(times);
+            why = QStringLiteral("Erreur la plus fréquente : %1 (%2 fois)")
+                      .arg(text(std::string(mistakeFrenchName(*kind))))
+                      .arg(times);
         } else {
             why = QStringLiteral("Aucune fausse touche : le temps a manqué");
         }
@@ -314,11 +319,11 @@ std::size_t tickEvery(std::size_t runs)
 
 struct ChartStyle {
     QString title;
-    double top = 100.0;    // value at the top of the plot
-    double step = 25.0;    // between grid lines
-    int decimals = 0;      // of the axis labels
+    double top = 100.0;  // value at the top of the plot
+    double step = 25.0;  // between grid lines
+    int decimals = 0;    // of the axis labels
     QColor line;
-    QString unit;          // after a value, with its space
+    QString unit;  // after a value, with its space
     int valueDecimals = 0;
 };
 
@@ -329,7 +334,8 @@ QString runAxisCaption(const ResultsSummary& summary)
     if (summary.runs.empty()) {
         return {};
     }
-    const QString span = QStringLiteral("du %1 au %2").arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
+    const QString span =
+        QStringLiteral("du %1 au %2").arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
     if (summary.runsPerPoint > 1) {
         return QStringLiteral("séance, %1 ; chaque point : %2 séances de suite")
             .arg(span, text(frenchNumber(static_cast<double>(summary.runsPerPoint), 0)));
@@ -378,7 +384,8 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
         return;
     }
     auto xOf = [&](std::size_t i) {
-        return n < 2 ? plot.center().x() : plot.left() + plot.width() * static_cast<qreal>(i) / static_cast<qreal>(n - 1);
+        return n < 2 ? plot.center().x()
+                     : plot.left() + plot.width() * static_cast<qreal>(i) / static_cast<qreal>(n - 1);
     };
     auto yOf = [&](double v) { return plot.bottom() - plot.height() * std::clamp(v, 0.0, style.top) / style.top; };
 
@@ -391,11 +398,13 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
     for (std::size_t number = every; number < runCount; number += every) {
         const std::size_t i = std::min(n - 1, (number - 1) / perPoint);
         if (xOf(i) - xOf(0) > clear && xOf(n - 1) - xOf(i) > clear) {
-            writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0, text(frenchNumber(static_cast<double>(number), 0)));
+            writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0,
+                         text(frenchNumber(static_cast<double>(number), 0)));
         }
     }
     if (runCount > 1) {
-        writeCentred(p, axis, colour::rubric, xOf(n - 1), plot.bottom() + 17.0, text(frenchNumber(static_cast<double>(runCount), 0)));
+        writeCentred(p, axis, colour::rubric, xOf(n - 1), plot.bottom() + 17.0,
+                     text(frenchNumber(static_cast<double>(runCount), 0)));
     }
     write(p, axis, colour::rubric, QPointF(plot.left(), plot.bottom() + 32.0), runAxisCaption(summary));
 
@@ -491,18 +500,24 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
     const double step = gridStep(top);
     drawChart(p, QRectF(left, page::weakTop + 340.0, width, 232.0),
               ChartStyle{QStringLiteral("Temps de réponse médian, en secondes"), top, step,
-                         step < 0.5 ? 2 : step < 1.0 ? 1 : 0, colour::timeLine, QStringLiteral("\u00a0s"), 1},
+                         step < 0.5   ? 2
+                         : step < 1.0 ? 1
+                                      : 0,
+                         colour::timeLine, QStringLiteral("\u00a0s"), 1},
               times, summary, timeTrendOf(summary), 1000.0);
 }
 
 QString totalsLine(const ResultsSummary& summary)
 {
     const std::size_t runs = summary.runCount;
-    QString line = QStringLiteral("%1 séance%2").arg(text(frenchNumber(static_cast<double>(runs), 0))).arg(runs > 1 ? "s" : "");
+    QString line =
+        QStringLiteral("%1 séance%2").arg(text(frenchNumber(static_cast<double>(runs), 0))).arg(runs > 1 ? "s" : "");
     if (runs > 0) {
         line += QStringLiteral(" du %1 au %2").arg(dateOf(summary.firstStarted), dateOf(summary.lastStarted));
     }
-    line += QStringLiteral(" · %1 note%2").arg(text(frenchNumber(static_cast<double>(summary.rows), 0))).arg(summary.rows > 1 ? "s" : "");
+    line += QStringLiteral(" · %1 note%2")
+                .arg(text(frenchNumber(static_cast<double>(summary.rows), 0)))
+                .arg(summary.rows > 1 ? "s" : "");
     if (const auto score = summary.score()) {
         line += QStringLiteral(" · %1 juste%2 (%3)")
                     .arg(text(frenchNumber(summary.right, 0)))
@@ -548,8 +563,9 @@ QColor rateColour(std::optional<double> rightRate)
 Layout layout(const ResultsSummary& summary)
 {
     Layout l;
-    l.staffSpace = std::clamp(std::min(fittingSpace(summary.notes, art::Clef::Treble), fittingSpace(summary.notes, art::Clef::Bass)),
-                              smallestStaffSpace, largestStaffSpace);
+    l.staffSpace = std::clamp(
+        std::min(fittingSpace(summary.notes, art::Clef::Treble), fittingSpace(summary.notes, art::Clef::Bass)),
+        smallestStaffSpace, largestStaffSpace);
     l.treble = placeStaff(summary.notes, art::Clef::Treble, page::trebleCentre, l.staffSpace);
     l.bass = placeStaff(summary.notes, art::Clef::Bass, page::bassCentre, l.staffSpace);
     return l;
@@ -590,13 +606,15 @@ void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
     drawTrends(p, summary);
 
     QString footer = QStringLiteral("%1 · %2 lignes de résultats lues")
-                         .arg(QString::fromLatin1(platform::programCaption), text(frenchNumber(static_cast<double>(summary.rows), 0)));
+                         .arg(QString::fromLatin1(platform::programCaption),
+                              text(frenchNumber(static_cast<double>(summary.rows), 0)));
     if (summary.skipped > 0) {
         footer += QStringLiteral(", %1 illisible%2 laissée%2 de côté")
                       .arg(text(frenchNumber(static_cast<double>(summary.skipped), 0)))
                       .arg(summary.skipped > 1 ? "s" : "");
     }
-    writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline, footer);
+    writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline,
+                 footer);
 }
 
 }  // namespace progress::reportpicture

@@ -31,7 +31,7 @@ std::string_view accidentalName(art::Accidental accidental)
 }
 
 // A whole field as a number in [low, high]; nothing for anything else.
-template <typename Int>
+template<typename Int>
 std::optional<Int> number(std::string_view field, Int low, Int high)
 {
     Int value{};
@@ -86,8 +86,8 @@ bool isRunId(std::string_view s)
         return false;
     }
     for (const char c : s) {
-        const bool ok = isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_' ||
-                        c == '.';
+        const bool ok =
+            isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_' || c == '.';
         if (!ok) {
             return false;
         }

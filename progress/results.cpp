@@ -141,7 +141,9 @@ std::vector<NoteResult> RunCollector::rowsOf(const exercise::FinishedRun& run) c
 
 // ---------------------------------------------------------------- file
 
-ResultsFile::ResultsFile(std::string path) : m_path(std::move(path)) {}
+ResultsFile::ResultsFile(std::string path) : m_path(std::move(path))
+{
+}
 
 std::string ResultsFile::append(const std::string& rows)
 {
@@ -219,8 +221,7 @@ bool startsWithHeader(int fd)
     const std::string_view head(first.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
     const std::size_t n = csv::header.size();
     return head.substr(0, n) == csv::header &&
-           (head.size() == n || head[n] == '\n' ||
-            (head[n] == '\r' && (head.size() == n + 1 || head[n + 1] == '\n')));
+           (head.size() == n || head[n] == '\n' || (head[n] == '\r' && (head.size() == n + 1 || head[n + 1] == '\n')));
 }
 
 }  // namespace
@@ -311,12 +312,12 @@ struct ResultsRecorder::Writer {
     Report report;
     std::mutex mutex;
     std::condition_variable changed;
-    std::string pending;       // whole rows, in the order of their runs
+    std::string pending;  // whole rows, in the order of their runs
     std::size_t pendingRows = 0;
-    bool due = false;          // pending is to be tried (new rows, a retry, the end)
-    bool busy = false;         // an append is going on, of a prefix of pending
-    bool stopping = false;     // finish(): one more try, then the thread ends
-    bool ended = false;        // the thread has returned
+    bool due = false;       // pending is to be tried (new rows, a retry, the end)
+    bool busy = false;      // an append is going on, of a prefix of pending
+    bool stopping = false;  // finish(): one more try, then the thread ends
+    bool ended = false;     // the thread has returned
     bool reported = false;
     std::uint64_t attempts = 0;
     std::thread thread;
@@ -366,10 +367,10 @@ void ResultsRecorder::Writer::run()
     changed.notify_all();
 }
 
-ResultsRecorder::ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report report, WallClock clock,
-                                 std::string session)
+ResultsRecorder::ResultsRecorder(std::unique_ptr<ResultsSink> sink, Report report, WallClock clock, std::string session)
     : m_writer(std::make_shared<Writer>()),
-      m_collector(std::move(clock), std::move(session), [this](std::vector<NoteResult>&& rows) { write(std::move(rows)); })
+      m_collector(std::move(clock), std::move(session),
+                  [this](std::vector<NoteResult>&& rows) { write(std::move(rows)); })
 {
     m_writer->sink = std::move(sink);
     m_writer->report = std::move(report);

@@ -8,7 +8,6 @@
 #include <memory>
 #include <vector>
 
-
 namespace progress {
 
 namespace {
@@ -141,9 +140,9 @@ std::optional<double> median(std::vector<std::uint32_t>& values)
 // ---------------------------------------------------------------- response times
 
 namespace {
-constexpr std::size_t exactLimit = 8192;       // values kept one by one before binning
-constexpr std::uint32_t fineUpTo = 10'000;     // ms: 1 ms bins below
-constexpr std::uint32_t coarseBin = 100;       // ms, above fineUpTo
+constexpr std::size_t exactLimit = 8192;    // values kept one by one before binning
+constexpr std::uint32_t fineUpTo = 10'000;  // ms: 1 ms bins below
+constexpr std::uint32_t coarseBin = 100;    // ms, above fineUpTo
 constexpr std::size_t binCount = fineUpTo + (csv::maxResponseMs - fineUpTo + coarseBin - 1) / coarseBin;
 
 std::size_t binOf(std::uint32_t ms)
@@ -259,7 +258,7 @@ struct SummaryBuilder::State {
     ResultsSummary summary;
     TrendStream scores;  // every run, in the order read
     TrendStream times;
-    RunStats group;      // runs not yet a point, when grouping
+    RunStats group;  // runs not yet a point, when grouping
     bool groupOpen = false;
     bool grouped = false;
     std::map<NoteForm, NoteAccumulator> notes;
@@ -353,7 +352,9 @@ struct SummaryBuilder::State {
     }
 };
 
-SummaryBuilder::SummaryBuilder() : m_state(std::make_unique<State>()) {}
+SummaryBuilder::SummaryBuilder() : m_state(std::make_unique<State>())
+{
+}
 SummaryBuilder::~SummaryBuilder() = default;
 
 void SummaryBuilder::addSkipped(std::size_t lines)

@@ -30,10 +30,10 @@ struct NoteStats {
     NoteForm form;
     int right = 0;
     int missed = 0;
-    int stopped = 0;                                // shown when the run was stopped: neither right nor missed
-    int silentMisses = 0;                           // missed without any key pressed
-    std::array<int, mistakeKinds> mistakes{};       // wrong keys by kind
-    std::optional<double> medianMs;                 // of the right answers' response times
+    int stopped = 0;                           // shown when the run was stopped: neither right nor missed
+    int silentMisses = 0;                      // missed without any key pressed
+    std::array<int, mistakeKinds> mistakes{};  // wrong keys by kind
+    std::optional<double> medianMs;            // of the right answers' response times
 
     int asked() const { return right + missed; }
     // Share of the answered times it was right, 0 to 1; nothing if never answered.
@@ -86,11 +86,11 @@ struct ResultsSummary {
     // a run, in the order of runs; nothing without a value.
     std::optional<Trend> scoreTrend;
     std::optional<Trend> timeTrend;
-    std::string firstStarted;      // start of the earliest run, as in the file
-    std::string lastStarted;       // start of the latest run
-    std::size_t rows = 0;          // rows read
-    std::size_t skipped = 0;       // lines that are not rows (the header and blank lines aside)
-    std::size_t unshown = 0;       // rows of notes whose picture could not be shown: left out
+    std::string firstStarted;  // start of the earliest run, as in the file
+    std::string lastStarted;   // start of the latest run
+    std::size_t rows = 0;      // rows read
+    std::size_t skipped = 0;   // lines that are not rows (the header and blank lines aside)
+    std::size_t unshown = 0;   // rows of notes whose picture could not be shown: left out
     int right = 0;
     int missed = 0;
     std::optional<double> medianMs;  // over every right answer

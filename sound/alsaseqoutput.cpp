@@ -56,8 +56,7 @@ AlsaPortList listAlsaOutputPorts()
     return list;
 }
 
-midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<AlsaSeqOutput>& device,
-                                 std::string* why)
+midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<AlsaSeqOutput>& device, std::string* why)
 {
     const auto fail = [why](midi::Result code, std::string reason) {
         if (why != nullptr) {
@@ -92,9 +91,9 @@ midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<Al
     // destination's address, so that a port that disappears answers with an
     // error rather than silently losing its only subscriber.
     if (const int err = snd_seq_connect_to(seq, out->m_port, destination.client, destination.port); err < 0) {
-        const midi::Result code = err == -EBUSY                     ? midi::rc::allocated
+        const midi::Result code = err == -EBUSY                       ? midi::rc::allocated
                                   : (err == -ENOENT || err == -ENXIO) ? midi::rc::badDeviceId
-                                                                     : midi::rc::error;
+                                                                      : midi::rc::error;
         return fail(code, "cannot connect to ALSA port " + destination.label() + ": " + snd_strerror(err));
     }
     device = std::move(out);

@@ -309,13 +309,11 @@ void FluidSynthOutput::load(std::string path, std::chrono::milliseconds delay)
         // It loads, but every note would be silent: nothing on bank 0, program 0.
         reason = "it has no piano, bank 0 program 0";
     }
-    m_loadMicroseconds.store(
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count(),
-        std::memory_order_relaxed);
+    m_loadMicroseconds.store(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count(),
+                             std::memory_order_relaxed);
     if (!reason.empty()) {
         if (m_report) {
-            m_report("the SoundFont " + path + " did not load (" + reason +
-                     "); the built-in synthesizer stays silent");
+            m_report("the SoundFont " + path + " did not load (" + reason + "); the built-in synthesizer stays silent");
         }
         finishLoad(LoadState::failed);
         return;
@@ -345,9 +343,12 @@ void FluidSynthOutput::finishLoad(LoadState state)
 midi::Result FluidSynthOutput::state() const
 {
     switch (loadState()) {
-    case LoadState::loading: return midi::rc::notReady;
-    case LoadState::ready: return midi::rc::noError;
-    case LoadState::failed: break;
+    case LoadState::loading:
+        return midi::rc::notReady;
+    case LoadState::ready:
+        return midi::rc::noError;
+    case LoadState::failed:
+        break;
     }
     return midi::rc::error;
 }

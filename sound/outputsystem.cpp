@@ -2,7 +2,9 @@
 
 namespace sound {
 
-DefaultOutputSystem::DefaultOutputSystem(SynthConfig config) : m_config(std::move(config)) {}
+DefaultOutputSystem::DefaultOutputSystem(SynthConfig config) : m_config(std::move(config))
+{
+}
 
 void DefaultOutputSystem::listPorts()
 {

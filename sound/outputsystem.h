@@ -36,7 +36,6 @@ public:
     // midi::rc::badDeviceId. A failure says its reason, one line.
     midi::Result openDevice(std::uint32_t deviceId, std::unique_ptr<midi::OutputDevice>& device) override;
 
-
     // The ALSA client that device deviceId sends to, from the listing the
     // last open used; -1 for the built-in synthesizer and for a number with
     // no port.

@@ -44,7 +44,8 @@ struct DBusMessageUnref {
 std::string askRealtimeKit(pid_t tid, int priority)
 {
     rlimit limit{};
-    if (getrlimit(RLIMIT_RTTIME, &limit) == 0 && (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > realtimeKitTimeLimit)) {
+    if (getrlimit(RLIMIT_RTTIME, &limit) == 0 &&
+        (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > realtimeKitTimeLimit)) {
         limit.rlim_cur = realtimeKitTimeLimit;
         limit.rlim_max = realtimeKitTimeLimit;
         setrlimit(RLIMIT_RTTIME, &limit);
@@ -196,8 +197,7 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
     }
     if (out->m_connection == Connection::noAnswer) {
         pa_threaded_mainloop_unlock(out->m_loop);
-        return fail("the sound server does not answer (" + std::to_string(out->m_config.answerWithin.count()) +
-                    " ms)");
+        return fail("the sound server does not answer (" + std::to_string(out->m_config.answerWithin.count()) + " ms)");
     }
     if (!connecting || out->m_connection == Connection::dead) {
         const int code = out->m_context != nullptr ? pa_context_errno(out->m_context) : PA_ERR_INTERNAL;
@@ -331,7 +331,7 @@ void PulseStream::dropContext()
 void PulseStream::startStream()
 {
     const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, static_cast<std::uint32_t>(m_config.sampleRate),
-                              static_cast<std::uint8_t>(channels)};
+                                static_cast<std::uint8_t>(channels)};
     m_stream = pa_stream_new(m_context, "Piano", &format, nullptr);
     if (m_stream == nullptr) {
         return;
@@ -380,9 +380,12 @@ void PulseStream::stopStream()
 bool PulseStream::corks() const
 {
     switch (m_config.setAside) {
-    case SetAside::cork: return true;
-    case SetAside::disconnect: return false;
-    case SetAside::automatic: break;
+    case SetAside::cork:
+        return true;
+    case SetAside::disconnect:
+        return false;
+    case SetAside::automatic:
+        break;
     }
     return m_pipeWire.load(std::memory_order_acquire);
 }

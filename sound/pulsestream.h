@@ -146,7 +146,7 @@ private:
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;
-    pa_defer_event* m_tidy = nullptr;  // runs tidy() on the mainloop thread, outside any callback
+    pa_defer_event* m_tidy = nullptr;     // runs tidy() on the mainloop thread, outside any callback
     pa_time_event* m_deadline = nullptr;  // the context's: gives up on a server that does not answer
 
     // The reports and the RealtimeKit request, on a thread of their own so
@@ -178,7 +178,7 @@ private:
     // Under the mainloop's lock.
     Connection m_connection = Connection::opening;
     Stream m_streamState = Stream::unwanted;  // every state past wanted has m_stream
-    bool m_restarted = false;  // a failed stream was replaced since the last wake()
+    bool m_restarted = false;                 // a failed stream was replaced since the last wake()
     long long m_silentFrames = 0;
     bool m_triedRealtime = false;
     bool m_toldGone = false;  // the user knows the server is gone, until a stream gets through

@@ -44,11 +44,26 @@ constexpr std::uint32_t packShortMessage(std::uint32_t status, int data1, int da
 }
 
 // The three bytes of a packed message.
-constexpr std::uint32_t statusOf(std::uint32_t message) { return message & 0xFFU; }
-constexpr std::uint32_t kindOf(std::uint32_t message) { return message & kindMask; }
-constexpr int channelOf(std::uint32_t message) { return static_cast<int>(message & channelMask); }
-constexpr int data1Of(std::uint32_t message) { return static_cast<int>((message >> 8) & dataMask); }
-constexpr int data2Of(std::uint32_t message) { return static_cast<int>((message >> 16) & dataMask); }
+constexpr std::uint32_t statusOf(std::uint32_t message)
+{
+    return message & 0xFFU;
+}
+constexpr std::uint32_t kindOf(std::uint32_t message)
+{
+    return message & kindMask;
+}
+constexpr int channelOf(std::uint32_t message)
+{
+    return static_cast<int>(message & channelMask);
+}
+constexpr int data1Of(std::uint32_t message)
+{
+    return static_cast<int>((message >> 8) & dataMask);
+}
+constexpr int data2Of(std::uint32_t message)
+{
+    return static_cast<int>((message >> 16) & dataMask);
+}
 
 // A note-on that starts a note: a note-on at velocity 0 is a note-off.
 constexpr bool startsNote(std::uint32_t message)
@@ -63,7 +78,8 @@ constexpr bool endsNote(std::uint32_t message)
 
 // The packed message for note (or controller) 0 to 127; nothing for any other number, so that
 // an out-of-range note is never sent as some other message.
-constexpr std::optional<std::uint32_t> shortMessage(std::uint32_t status, int note, std::uint32_t velocity = fullVelocity)
+constexpr std::optional<std::uint32_t> shortMessage(std::uint32_t status, int note,
+                                                    std::uint32_t velocity = fullVelocity)
 {
     if (note < 0 || note > 127 || velocity > 127) {
         return std::nullopt;
@@ -71,8 +87,14 @@ constexpr std::optional<std::uint32_t> shortMessage(std::uint32_t status, int no
     return packShortMessage(status, note, static_cast<int>(velocity));
 }
 
-constexpr std::optional<std::uint32_t> noteOnMessage(int note) { return shortMessage(noteOnStatus, note); }
-constexpr std::optional<std::uint32_t> noteOffMessage(int note) { return shortMessage(noteOffStatus, note); }
+constexpr std::optional<std::uint32_t> noteOnMessage(int note)
+{
+    return shortMessage(noteOnStatus, note);
+}
+constexpr std::optional<std::uint32_t> noteOffMessage(int note)
+{
+    return shortMessage(noteOffStatus, note);
+}
 
 // A control change on a channel, unchecked: controlChange(0, sustainController, 127) is the pedal down.
 constexpr std::uint32_t controlChange(int channel, int controller, int value)

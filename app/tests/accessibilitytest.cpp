@@ -95,8 +95,9 @@ TEST(Accessibility, EachKeyIsAPushButtonNamedByItsNote)
     FormRig rig;
     Form1& f = *rig.form;
     const std::pair<int, const char*> known[] = {
-        {36, "do 1"}, {37, "do dièse 1"}, {47, "si 1"}, {48, "do 2"}, {59, "si 2"},      {60, "do 3"},
-        {61, "do dièse 3"}, {63, "ré dièse 3"}, {66, "fa dièse 3"}, {70, "la dièse 3"}, {78, "fa dièse 4"}, {89, "fa 5"},
+        {36, "do 1"},       {37, "do dièse 1"}, {47, "si 1"},       {48, "do 2"},
+        {59, "si 2"},       {60, "do 3"},       {61, "do dièse 3"}, {63, "ré dièse 3"},
+        {66, "fa dièse 3"}, {70, "la dièse 3"}, {78, "fa dièse 4"}, {89, "fa 5"},
     };
     for (const auto& [note, name] : known) {
         EXPECT_EQ(nameOf(f.kkey(note)), QString::fromUtf8(name)) << note;
@@ -107,8 +108,8 @@ TEST(Accessibility, EachKeyIsAPushButtonNamedByItsNote)
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->role(), QAccessible::PushButton) << note;
         const QString name = iface->text(QAccessible::Name);
-        EXPECT_EQ(name.contains(QStringLiteral("dièse")), note % 12 == 1 || note % 12 == 3 || note % 12 == 6 ||
-                                                                note % 12 == 8 || note % 12 == 10)
+        EXPECT_EQ(name.contains(QStringLiteral("dièse")),
+                  note % 12 == 1 || note % 12 == 3 || note % 12 == 6 || note % 12 == 8 || note % 12 == 10)
             << note;
         names.insert(name);
         EXPECT_EQ(iface->parent()->object(), &f);

@@ -38,10 +38,7 @@ struct RunRig : FormRig {
         form->m_Click(static_cast<std::int16_t>(mode));
         started = time.now();
     }
-    void toTick(int k)
-    {
-        time.advance(started + static_cast<std::uint32_t>(k * form->interval) - time.now());
-    }
+    void toTick(int k) { time.advance(started + static_cast<std::uint32_t>(k * form->interval) - time.now()); }
     std::uint32_t started = 0;
 
     void expectIdle(const char* where)
@@ -278,7 +275,10 @@ TEST(ExerciseSound, TheNoteSoundsUnderTheCoverBeforeThePicturesChange)
     // run: a run starts from the idle exercise only).
     f.stop1_Click();
     f.m_Click(1);
-    rig.time.at(4100, [&] { f.kkey_MouseDown(f.curnote, 1, 0, 0, 0); f.kkey_MouseUp(f.curnote, 1, 0, 0, 0); });
+    rig.time.at(4100, [&] {
+        f.kkey_MouseDown(f.curnote, 1, 0, 0, 0);
+        f.kkey_MouseUp(f.curnote, 1, 0, 0, 0);
+    });
     rig.time.advance(4000);
     EXPECT_EQ(f.text1->text(), QStringLiteral("1"));
 
@@ -400,20 +400,31 @@ TEST(ExercisePictures, AMissingOrBrokenPictureClearsTheBoxOnceAndTheRunGoesOn)
     QFile::copy(source + QStringLiteral("/tvl.tv"), dir.path() + QStringLiteral("/tvl.tv"));
     int spoilt = 0;
     for (const exercise::NoteChoice& c : exercise::modeChoices(3)) {
-        const QString path = QString::fromStdString(exercise::notePicturePath(dir.path().toStdString(), c.prefix, c.note));
+        const QString path =
+            QString::fromStdString(exercise::notePicturePath(dir.path().toStdString(), c.prefix, c.note));
         QFile::remove(path);
         switch (spoilt++ % 5) {
-        case 0: break;  // absent
-        case 1: { QFile f(path); f.open(QIODevice::WriteOnly); } break;  // empty
-        case 2: {       // truncated
+        case 0:
+            break;  // absent
+        case 1: {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+        } break;   // empty
+        case 2: {  // truncated
             QFile in(source + QStringLiteral("/picture/360.jpg"));
             in.open(QIODevice::ReadOnly);
             QFile f(path);
             f.open(QIODevice::WriteOnly);
             f.write(in.read(300));
         } break;
-        case 3: { QFile f(path); f.open(QIODevice::WriteOnly); f.write("not a picture at all"); } break;
-        case 4: QDir().mkpath(path); break;  // a folder in its place
+        case 3: {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.write("not a picture at all");
+        } break;
+        case 4:
+            QDir().mkpath(path);
+            break;  // a folder in its place
         }
     }
     RunRig rig(false, 5, dir.path());

@@ -50,10 +50,10 @@ TEST(Keys, BlackKeysTakeTheMouseWhereTheyOverlap)
         QWidget* child = f.childAt(x, y);
         return qobject_cast<KeyButton*>(child) != nullptr ? child : nullptr;
     };
-    EXPECT_EQ(keyUnder(30, 320), f.kkey(37));   // over the boundary of 36 and 38, on the black key
-    EXPECT_EQ(keyUnder(30, 400), f.kkey(36));   // below the black key: the white one
-    EXPECT_EQ(keyUnder(22, 320), f.kkey(36));   // just left of the black key
-    EXPECT_EQ(keyUnder(41, 320), f.kkey(38));   // just right of it
+    EXPECT_EQ(keyUnder(30, 320), f.kkey(37));  // over the boundary of 36 and 38, on the black key
+    EXPECT_EQ(keyUnder(30, 400), f.kkey(36));  // below the black key: the white one
+    EXPECT_EQ(keyUnder(22, 320), f.kkey(36));  // just left of the black key
+    EXPECT_EQ(keyUnder(41, 320), f.kkey(38));  // just right of it
     EXPECT_EQ(keyUnder(1000, 300), f.kkey(89));
     EXPECT_EQ(keyUnder(30, 295), nullptr);
     EXPECT_EQ(keyUnder(-1, 320), nullptr);
@@ -65,7 +65,9 @@ TEST(Keys, EveryKeyPlaysItsOwnNoteWithAnyButton)
     FormRig rig;
     rig.startUp();
     for (int key = 36; key <= 89; ++key) {
-        const Qt::MouseButton button = (key % 3 == 0) ? Qt::LeftButton : (key % 3 == 1) ? Qt::RightButton : Qt::MiddleButton;
+        const Qt::MouseButton button = (key % 3 == 0)   ? Qt::LeftButton
+                                       : (key % 3 == 1) ? Qt::RightButton
+                                                        : Qt::MiddleButton;
         QTest::mousePress(rig.form->kkey(key), button);
         QTest::mouseRelease(rig.form->kkey(key), button);
         EXPECT_EQ(rig.midi.count(0x90, key), 1) << key;
@@ -82,8 +84,8 @@ TEST(Keys, TheRightKeyScoresOnceStopsTheAnswerTimerAndFlashesGreen)
     rig.time.at(75, [&] { seenColour = f.kkey(64)->BackColor(); });
     const std::uint32_t t0 = rig.time.now();
     rig.press(64);
-    EXPECT_EQ(seenColour, 65280U);                 // green during the flash
-    EXPECT_EQ(rig.time.now() - t0, 150U);          // the press waited out the flash
+    EXPECT_EQ(seenColour, 65280U);                  // green during the flash
+    EXPECT_EQ(rig.time.now() - t0, 150U);           // the press waited out the flash
     EXPECT_EQ(f.kkey(64)->BackColor(), 16777215U);  // white again after it
     EXPECT_FALSE(f.Timer2->isEnabled());
     EXPECT_EQ(f.text1->text(), QStringLiteral("4"));
@@ -139,7 +141,8 @@ TEST(Keys, TheReleaseGoesToThePressedKeyWhereverThePointerIs)
     Form1& f = *rig.form;
     QTest::mousePress(f.kkey(60), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     // Released far to the right, over key 72.
-    QTest::mouseRelease(f.kkey(60), Qt::LeftButton, Qt::NoModifier, f.kkey(60)->mapFrom(&f, f.kkey(72)->geometry().center()));
+    QTest::mouseRelease(f.kkey(60), Qt::LeftButton, Qt::NoModifier,
+                        f.kkey(60)->mapFrom(&f, f.kkey(72)->geometry().center()));
     EXPECT_EQ(rig.midi.count(0x80, 60), 1);
     EXPECT_EQ(rig.midi.count(0x80, 72), 0);
 }
@@ -241,7 +244,10 @@ TEST(Flashes, RestoreTheColourTheKeyHadWhateverHappensMeanwhile)
     Form1& f = *rig.form;
     f.kkey(61)->setBackColor(0x123456);
     std::uint32_t during = 0;
-    rig.time.at(10, [&] { during = f.kkey(61)->BackColor(); f.kkey(61)->setBackColor(0x00FF00); });
+    rig.time.at(10, [&] {
+        during = f.kkey(61)->BackColor();
+        f.kkey(61)->setBackColor(0x00FF00);
+    });
     const std::uint32_t t0 = rig.time.now();
     f.flashkey(61);
     EXPECT_EQ(during, 255U);

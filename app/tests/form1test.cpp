@@ -46,11 +46,11 @@ label1 | - | "Vitesse : 3" | 11880, 3840, 750, 225 | text #FFFFFF | Times New Ro
 
 // One row of the table, read.
 struct DesignRow {
-    QString name;  // "m(3)" for an array member
+    QString name;     // "m(3)" for an array member
     QString caption;  // empty for "-"
     QRect twips;
     QMap<QString, QString> colours;  // "face" -> "#6A4B39"
-    QString fontFace;  // empty for "-"
+    QString fontFace;                // empty for "-"
     double fontPoints = 0.0;
 };
 
@@ -128,8 +128,8 @@ TEST(Form1Design, TheTableIsReadWhole)
     EXPECT_EQ(rows[9].caption, QStringLiteral("Afficher le nom de la note"));
     EXPECT_EQ(rows[10].colours.value(QStringLiteral("text")), QStringLiteral("#C04000"));
     EXPECT_EQ(rows[9].fontPoints, 8.25);
-    EXPECT_EQ(px(6953), 464);   // "about 463.5"
-    EXPECT_EQ(px(7060), 471);   // "470.67"
+    EXPECT_EQ(px(6953), 464);  // "about 463.5"
+    EXPECT_EQ(px(7060), 471);  // "470.67"
     EXPECT_EQ(px(15345), 1023);
     EXPECT_EQ(px(4110), 274);
 }
@@ -140,7 +140,7 @@ TEST(Form1Layout, EveryControlStandsWhereTheDesignPutsIt)
     Form1& f = *rig.form;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
     EXPECT_EQ(f.size(), QSize(px(15270), px(7035)));  // 1018 x 469
-    EXPECT_EQ(f.minimumSize(), f.maximumSize());  // fixed border
+    EXPECT_EQ(f.minimumSize(), f.maximumSize());      // fixed border
     EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
 
@@ -203,13 +203,14 @@ TEST(Form1Layout, FontsColoursAndCaptionsAreTheDesignOnes)
             EXPECT_EQ(w->palette().color(QPalette::Button), QColor(row.colours.value(QStringLiteral("face")))) << name;
         }
         if (qobject_cast<QLineEdit*>(w) != nullptr) {
-            EXPECT_EQ(w->palette().color(QPalette::Base), QColor(row.colours.value(QStringLiteral("background")))) << name;
+            EXPECT_EQ(w->palette().color(QPalette::Base), QColor(row.colours.value(QStringLiteral("background"))))
+                << name;
             EXPECT_EQ(w->palette().color(QPalette::Text), QColor(row.colours.value(QStringLiteral("text")))) << name;
         }
         if (qobject_cast<QLabel*>(w) != nullptr) {
             const QString text = row.colours.value(QStringLiteral("text"));
-            const QColor expected = text.startsWith(QLatin1Char('#')) ? QColor(text)
-                                                                      : f.palette().color(QPalette::HighlightedText);
+            const QColor expected =
+                text.startsWith(QLatin1Char('#')) ? QColor(text) : f.palette().color(QPalette::HighlightedText);
             EXPECT_EQ(w->palette().color(QPalette::WindowText), expected) << name;
         }
         if (!row.fontFace.isEmpty()) {
@@ -388,8 +389,8 @@ TEST(Form1Look, ButtonFacesAreTheDesignColoursFlatWithLegibleStates)
         c.button->setEnabled(c.enabled);
         c.button->setDown(c.pressed);
         const QImage shot = c.button->grab().toImage();
-        const std::string what = c.button->objectName().toStdString() + (c.pressed ? " pressed" : "") +
-                                 (c.enabled ? "" : " disabled");
+        const std::string what =
+            c.button->objectName().toStdString() + (c.pressed ? " pressed" : "") + (c.enabled ? "" : " disabled");
         const int w = shot.width();
         const int h = shot.height();
         // Flat: every face pixel away from the caption is the colour itself.

@@ -107,7 +107,7 @@ TEST(ReadingAids, TheNamesButtonTogglesWithItsCaptionsAfterTheAnimation)
     });
     QTest::mouseClick(f.Command3, Qt::LeftButton);
     EXPECT_FALSE(enabledDuring);
-    EXPECT_EQ(stateDuring, -1);  // the state flips before the animation
+    EXPECT_EQ(stateDuring, -1);                                              // the state flips before the animation
     EXPECT_EQ(captionDuring, QStringLiteral("Afficher le nom de la note"));  // the caption after it
     EXPECT_EQ(f.namestate, -1);
     EXPECT_EQ(f.Command3->text(), QStringLiteral("Cacher le nom de la note"));
@@ -241,7 +241,9 @@ TEST(StartUp, NothingRunsBeforeTheFirstPainting)
 // the timers tick on behind it.
 struct TimedMessages final : platform::MessageSink {
     TimedMessages(testing_support::FakeTimeBase& time, testing_support::RecordingOutputSystem& midi)
-        : time(time), midi(midi) {}
+        : time(time), midi(midi)
+    {
+    }
     void show(const QString& text) override
     {
         shown.push_back({text, time.now(), midi.messages().size()});
@@ -267,18 +269,15 @@ struct TimedRig {
         midi.setDeviceState(deviceState);
         midi.failOpenWith(openResult);
         messages.upForMs = upForMs;
-        form = std::make_unique<Form1>(Form1Services{time, midi, messages, [](const QString&) {},
-                                                     QCoreApplication::applicationDirPath(), 1, 0});
+        form = std::make_unique<Form1>(
+            Form1Services{time, midi, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 1, 0});
     }
     void paint()
     {
         form->show();
         QCoreApplication::processEvents();
     }
-    std::uint32_t firstNoteOnAt() const
-    {
-        return midi.messages().empty() ? 0 : midi.messages().front().time;
-    }
+    std::uint32_t firstNoteOnAt() const { return midi.messages().empty() ? 0 : midi.messages().front().time; }
     testing_support::FakeTimeBase time;
     testing_support::RecordingOutputSystem midi;
     TimedMessages messages;
@@ -382,18 +381,32 @@ TEST_P(CloseDuringWait, EndsTheWaitAtOnceAndClosesTheDevice)
     QElapsedTimer took;
     took.start();
     switch (GetParam()) {
-    case 0: f.startmusic(); break;
-    case 1: f.Command3_Click(); break;
-    case 2: f.Command4_Click(); break;
-    case 3: f.play1(60); break;
-    case 4: testing_support::putUpNote(f, time.now(), 64, 0); f.kkey_MouseDown(64, 1, 0, 0, 0); break;
-    case 5: f.flashkey(50); break;
+    case 0:
+        f.startmusic();
+        break;
+    case 1:
+        f.Command3_Click();
+        break;
+    case 2:
+        f.Command4_Click();
+        break;
+    case 3:
+        f.play1(60);
+        break;
+    case 4:
+        testing_support::putUpNote(f, time.now(), 64, 0);
+        f.kkey_MouseDown(64, 1, 0, 0, 0);
+        break;
+    case 5:
+        f.flashkey(50);
+        break;
     case 6:
         f.HScroll1->setValue(5);
         f.m_Click(1);
         time.waitms(3000);  // the first tick, at 2 s, sounds its note; the close comes during it
         break;
-    default: break;
+    default:
+        break;
     }
     EXPECT_LT(took.elapsed(), GetParam() == 6 ? 2900 : 1500);
     EXPECT_TRUE(f.closing());

@@ -154,7 +154,8 @@ std::vector<double> computerKeys(StampingOutput& out, Form1& form, int notes)
     std::vector<double> us;
     us.reserve(static_cast<std::size_t>(notes));
     for (int i = 0; i < notes; ++i) {
-        const quint32 code = static_cast<quint32>(keyboard::keycodes::bottomRowFirst + i % keyboard::keycodes::bottomRowKeys);
+        const quint32 code =
+            static_cast<quint32>(keyboard::keycodes::bottomRowFirst + i % keyboard::keycodes::bottomRowKeys);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, code, 0, 0, QStringLiteral("z"));
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, code, 0, 0, QStringLiteral("z"));
         const Clock::time_point start = Clock::now();
@@ -190,7 +191,8 @@ void flood(StampingOutput& out, keyboard::QueuedMidiSource& source, int seconds)
     QCoreApplication::processEvents();
     double largest = 0;
     for (int i = 0; i < notes; ++i) {
-        largest = std::max(largest, microseconds(out.stamps[static_cast<std::size_t>(i)] - pushed[static_cast<std::size_t>(i)]));
+        largest = std::max(largest,
+                           microseconds(out.stamps[static_cast<std::size_t>(i)] - pushed[static_cast<std::size_t>(i)]));
     }
     std::printf("flood of 1,000 notes/s for %d s: first note %.1f us, last note %.1f us, largest %.1f us\n", seconds,
                 microseconds(out.stamps.front() - pushed.front()), microseconds(out.stamps.back() - pushed.back()),
@@ -270,7 +272,8 @@ int main(int argc, char** argv)
     testing_support::FakeTimeBase time;
     StampingOutput out;
     NoMessages messages;
-    const Form1Services services{time, out, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 1, 0};
+    const Form1Services services{time, out, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(),
+                                 1,    0};
     Form1 form(services);
     time.advance(25);
     time.advance(2000);  // the start-up sequence and its greeting scale

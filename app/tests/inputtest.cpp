@@ -217,13 +217,17 @@ TEST(MidiInput, VelocityAndSustainPassThroughToTheOutput)
     };
     const Case cases[] = {
         {"the velocity played", {on(60, 37), off(60)}, {{0x90, 60, 37}, {0x80, 60, 127}}},
-        {"any channel, played on channel 1", {on(62, 100, keyboardClient, 0, 9), off(62, keyboardClient, 0, 9)},
+        {"any channel, played on channel 1",
+         {on(62, 100, keyboardClient, 0, 9), off(62, keyboardClient, 0, 9)},
          {{0x90, 62, 100}, {0x80, 62, 127}}},
         {"a note-on at velocity 0 is a note-off", {on(64, 80), on(64, 0)}, {{0x90, 64, 80}, {0x80, 64, 127}}},
         {"the sustain pedal down and up", {pedal(127), pedal(0)}, {{0xB0, 64, 127}, {0xB0, 64, 0}}},
         {"the pedal of any channel, on channel 1", {pedal(90, keyboardClient, 0, 5)}, {{0xB0, 64, 90}}},
-        {"a note-off with no note-on is dropped", {off(65), on(65, 1), off(65), off(65)}, {{0x90, 65, 1}, {0x80, 65, 127}}},
-        {"off the piano still sounds", {on(20, 50), on(100, 60), off(20), off(100)},
+        {"a note-off with no note-on is dropped",
+         {off(65), on(65, 1), off(65), off(65)},
+         {{0x90, 65, 1}, {0x80, 65, 127}}},
+        {"off the piano still sounds",
+         {on(20, 50), on(100, 60), off(20), off(100)},
          {{0x90, 20, 50}, {0x90, 100, 60}, {0x80, 20, 127}, {0x80, 100, 127}}},
         {"a note held from two ports needs both releases",
          {on(67, 10), on(67, 20, otherClient), off(67), off(67, otherClient)},
@@ -252,7 +256,7 @@ TEST(MidiInput, TheInstrumentThatIsAlsoTheOutputIsNotSoundedTwice)
         rig.input->setEchoClient(keyboardClient);
         rig.pending(64);
         rig.play({on(64, 90, c.client), pedal(127, c.client)});
-        EXPECT_EQ(rig.form->kkey(64)->held(), 1);               // the key shows the press
+        EXPECT_EQ(rig.form->kkey(64)->held(), 1);                 // the key shows the press
         EXPECT_EQ(rig.form->text1->text(), QStringLiteral("4"));  // and it answers
         rig.play({off(64, c.client), pedal(0, c.client)});
         EXPECT_EQ(rig.form->kkey(64)->held(), 0);
@@ -280,7 +284,10 @@ TEST(MidiInput, APortThatGoesReleasesItsHeldNotesAndPedal)
     };
     const Step steps[] = {
         {"another client's port is not ours", MidiEvent::gone(otherClient, 1), {}, 5},
-        {"the port", MidiEvent::gone(keyboardClient, 0), {{0x80, 60, 127}, {0x80, 64, 127}, {0x80, 64, 127}, {0xB0, 64, 0}}, 2},
+        {"the port",
+         MidiEvent::gone(keyboardClient, 0),
+         {{0x80, 60, 127}, {0x80, 64, 127}, {0x80, 64, 127}, {0xB0, 64, 0}},
+         2},
         {"a late note-off of a gone port", off(60), {}, 2},
         {"the whole client", MidiEvent::gone(keyboardClient), {{0x80, 72, 127}}, 1},
         {"an overrun: all of it", MidiEvent{MidiEvent::Type::overrun}, {{0x80, 67, 127}}, 0},
@@ -304,10 +311,10 @@ TEST(MidiInput, ANotePlayedDuringAWaitIsHandledInsideIt)
     rig.time.at(100, [&] { rig.source->push(on(64, 90)); });
     rig.time.at(200, [&] { rig.source->push(off(64)); });
     rig.form->play1(60);  // waits 400 ms
-    EXPECT_EQ(rig.midi.messages(), (std::vector<Message>{{t0, 0x90, 60, 127},
-                                                         {t0 + 100, 0x90, 64, 90},
-                                                         {t0 + 200, 0x80, 64, 127},
-                                                         {t0 + 400, 0x80, 60, 127}}));
+    EXPECT_EQ(
+        rig.midi.messages(),
+        (std::vector<Message>{
+            {t0, 0x90, 60, 127}, {t0 + 100, 0x90, 64, 90}, {t0 + 200, 0x80, 64, 127}, {t0 + 400, 0x80, 60, 127}}));
 }
 
 TEST(MidiInput, AReleaseDuringTheGreenFlashOfItsNoteIsHandledAtOnce)
@@ -439,20 +446,54 @@ struct MappedKey {
 
 constexpr MappedKey mappedKeys[] = {
     // bottom row: white keys from C3
-    {52, "z", "w", 48}, {53, "x", "x", 50}, {54, "c", "c", 52}, {55, "v", "v", 53}, {56, "b", "b", 55},
-    {57, "n", "n", 57}, {58, "m", ",", 59}, {59, ",", ";", 60}, {60, ".", ":", 62}, {61, "/", "!", 64},
+    {52, "z", "w", 48},
+    {53, "x", "x", 50},
+    {54, "c", "c", 52},
+    {55, "v", "v", 53},
+    {56, "b", "b", 55},
+    {57, "n", "n", 57},
+    {58, "m", ",", 59},
+    {59, ",", ";", 60},
+    {60, ".", ":", 62},
+    {61, "/", "!", 64},
     // home row: the black keys between them
-    {38, "a", "q", 0}, {39, "s", "s", 49}, {40, "d", "d", 51}, {41, "f", "f", 0}, {42, "g", "g", 54},
-    {43, "h", "h", 56}, {44, "j", "j", 58}, {45, "k", "k", 0}, {46, "l", "l", 61}, {47, ";", "m", 63},
+    {38, "a", "q", 0},
+    {39, "s", "s", 49},
+    {40, "d", "d", 51},
+    {41, "f", "f", 0},
+    {42, "g", "g", 54},
+    {43, "h", "h", 56},
+    {44, "j", "j", 58},
+    {45, "k", "k", 0},
+    {46, "l", "l", 61},
+    {47, ";", "m", 63},
     {48, "'", "ù", 0},
     // top row: white keys from C4
-    {24, "q", "a", 60}, {25, "w", "z", 62}, {26, "e", "e", 64}, {27, "r", "r", 65}, {28, "t", "t", 67},
-    {29, "y", "y", 69}, {30, "u", "u", 71}, {31, "i", "i", 72}, {32, "o", "o", 74}, {33, "p", "p", 76},
-    {34, "[", "^", 77}, {35, "]", "$", 79},
+    {24, "q", "a", 60},
+    {25, "w", "z", 62},
+    {26, "e", "e", 64},
+    {27, "r", "r", 65},
+    {28, "t", "t", 67},
+    {29, "y", "y", 69},
+    {30, "u", "u", 71},
+    {31, "i", "i", 72},
+    {32, "o", "o", 74},
+    {33, "p", "p", 76},
+    {34, "[", "^", 77},
+    {35, "]", "$", 79},
     // digit row: the black keys between them
-    {10, "1", "&", 0}, {11, "2", "é", 61}, {12, "3", "\"", 63}, {13, "4", "'", 0}, {14, "5", "(", 66},
-    {15, "6", "-", 68}, {16, "7", "è", 70}, {17, "8", "_", 0}, {18, "9", "ç", 73}, {19, "0", "à", 75},
-    {20, "-", ")", 0}, {21, "=", "=", 78},
+    {10, "1", "&", 0},
+    {11, "2", "é", 61},
+    {12, "3", "\"", 63},
+    {13, "4", "'", 0},
+    {14, "5", "(", 66},
+    {15, "6", "-", 68},
+    {16, "7", "è", 70},
+    {17, "8", "_", 0},
+    {18, "9", "ç", 73},
+    {19, "0", "à", 75},
+    {20, "-", ")", 0},
+    {21, "=", "=", 78},
 };
 
 }  // namespace
@@ -463,7 +504,8 @@ TEST(ComputerKeyboard, EachKeyPlaysTheNoteOfItsPlaceOnEveryLayout)
         KeyboardRig rig;
         for (const MappedKey& k : mappedKeys) {
             const QString text = QString::fromUtf8(azerty ? k.azerty : k.qwerty);
-            SCOPED_TRACE(testing::Message() << (azerty ? "AZERTY " : "QWERTY ") << k.code << " '" << text.toStdString() << "'");
+            SCOPED_TRACE(testing::Message()
+                         << (azerty ? "AZERTY " : "QWERTY ") << k.code << " '" << text.toStdString() << "'");
             rig.midi.clear();
             rig.press(k.code, text);
             if (k.note != 0) {
@@ -524,7 +566,7 @@ TEST(ComputerKeyboard, PageKeysShiftBothRowsByOneOctaveAtMost)
 {
     struct Step {
         const char* what;
-        int pages;  // Page Up presses (negative: Page Down) before the keys
+        int pages;                              // Page Up presses (negative: Page Down) before the keys
         std::vector<std::pair<int, int>> keys;  // key code, note (0: none)
     };
     const Step steps[] = {
@@ -556,13 +598,13 @@ TEST(ComputerKeyboard, PageKeysShiftBothRowsByOneOctaveAtMost)
 TEST(ComputerKeyboard, AShiftNeverStrandsAHeldNote)
 {
     KeyboardRig rig;
-    rig.press(24);                  // Q: C4
+    rig.press(24);  // Q: C4
     rig.page(Qt::Key_PageDown);
-    rig.press(25);                  // W, now D3
-    rig.release(24);                // the note-off goes to C4, which sounds
+    rig.press(25);    // W, now D3
+    rig.release(24);  // the note-off goes to C4, which sounds
     rig.page(Qt::Key_PageUp);
     rig.page(Qt::Key_PageUp);
-    rig.release(25);                // to D3
+    rig.release(25);  // to D3
     EXPECT_EQ(sent(rig.midi), (std::vector<Sent>{{0x90, 60, 127}, {0x90, 50, 127}, {0x80, 60, 127}, {0x80, 50, 127}}));
     EXPECT_TRUE(rig.midi.sounding().empty());
     EXPECT_EQ(rig.form->kkey(60)->held() + rig.form->kkey(50)->held(), 0);
@@ -637,7 +679,8 @@ TEST(ComputerKeyboard, LosingTheKeyboardReleasesEveryHeldKey)
 TEST(MidiKeyboardPorts, OnlyHardwareKeyboardsAreConnectedByDefault)
 {
     constexpr unsigned int readable = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
-    constexpr unsigned int usbKeyboard = SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_HARDWARE | SND_SEQ_PORT_TYPE_PORT;
+    constexpr unsigned int usbKeyboard =
+        SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_HARDWARE | SND_SEQ_PORT_TYPE_PORT;
     struct Case {
         const char* what;
         unsigned int capability;
@@ -657,7 +700,8 @@ TEST(MidiKeyboardPorts, OnlyHardwareKeyboardsAreConnectedByDefault)
         {"Midi Through however typed", readable, usbKeyboard, "Midi Through", false},
         {"System", readable, usbKeyboard, "System", false},
         {"a program's port", readable, SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION, "Player", false},
-        {"a software synthesizer", readable, SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_SYNTHESIZER, "Synth", false},
+        {"a software synthesizer", readable, SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_SYNTHESIZER, "Synth",
+         false},
         {"a port of no MIDI type", readable, 0, "Timer", false},
     };
     for (const Case& c : cases) {
@@ -751,8 +795,9 @@ public:
 
     void plugIn()
     {
-        m_port = snd_seq_create_simple_port(m_seq.get(), "test keys", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
-                                            SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_HARDWARE);
+        m_port =
+            snd_seq_create_simple_port(m_seq.get(), "test keys", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_HARDWARE);
     }
     void pullOut()
     {

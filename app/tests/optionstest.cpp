@@ -130,8 +130,8 @@ TEST(Options, MidiOutOpensThatDeviceAndAFailureIsSaidOnce)
         testing_support::FakeTimeBase time;
         testing_support::RecordingOutputSystem midi;  // device 0 only
         testing_support::RecordingMessages messages;
-        const Form1Services services{time, midi, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(),
-                                     1, o.midiOut};
+        const Form1Services services{
+            time, midi, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 1, o.midiOut};
         const Form1 form(services);
         EXPECT_EQ(form.deviceid, static_cast<std::int32_t>(o.midiOut));
         if (c.shown == nullptr) {
@@ -153,8 +153,8 @@ TEST(Options, AMidiOutNumberPastTheListIsABadDeviceOnThisMachine)
     ASSERT_EQ(o.action, Options::Action::Run);
     testing_support::FakeTimeBase time;
     testing_support::RecordingMessages messages;
-    const Form1Services services{time, outputs, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 1,
-                                 o.midiOut};
+    const Form1Services services{
+        time, outputs, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 1, o.midiOut};
     const Form1 form(services);
     EXPECT_EQ(form.midirc, static_cast<std::int32_t>(midi::rc::badDeviceId));
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("Couldn't open midi out, rc = 2")});

@@ -41,19 +41,42 @@ TEST(PupilOptions, GoodValuesAreTaken)
     const Case cases[] = {
         {{"--pupil", "Léa"}, Options::Action::Run, {QStringLiteral("Léa")}, {}, false, {}},
         {{"--pupil", "  Léa Martin "}, Options::Action::Run, {QStringLiteral("Léa Martin")}, {}, false, {}},
-        {{"--pupil", "Le\xcc\x81" "a"}, Options::Action::Run, {QStringLiteral("Léa")}, {}, false, {}},  // é as e + accent
+        {{"--pupil",
+          "Le\xcc\x81"
+          "a"},
+         Options::Action::Run,
+         {QStringLiteral("Léa")},
+         {},
+         false,
+         {}},  // é as e + accent
         {{"--pupil", "Léa", "--focus"}, Options::Action::Run, {QStringLiteral("Léa")}, {}, true, {}},
         {{"--results", "x.csv", "--focus"}, Options::Action::Run, {}, {}, true, {}},
         {{"--notes", "do3-sol3"}, Options::Action::Run, {}, {}, false, exercise::NoteRange{60, 67}},
-        {{"--notes=48-72", "--pupil", "Hugo", "--focus"}, Options::Action::Run, {QStringLiteral("Hugo")}, {}, true,
+        {{"--notes=48-72", "--pupil", "Hugo", "--focus"},
+         Options::Action::Run,
+         {QStringLiteral("Hugo")},
+         {},
+         true,
          exercise::NoteRange{48, 72}},
         {{"--report", "a.csv"}, Options::Action::Report, {}, {"a.csv"}, false, {}},
-        {{"--report", "a.csv", "b.csv", "c.csv", "--out", "classe.pdf"}, Options::Action::Report, {},
-         {"a.csv", "b.csv", "c.csv"}, false, {}},
-        {{"--report", "--pupil", "Léa", "--pupil", "Hugo"}, Options::Action::Report,
-         {QStringLiteral("Léa"), QStringLiteral("Hugo")}, {}, false, {}},
-        {{"--report", "a.csv", "--pupil", "Hugo"}, Options::Action::Report, {QStringLiteral("Hugo")},
-         {"a.csv"}, false, {}},
+        {{"--report", "a.csv", "b.csv", "c.csv", "--out", "classe.pdf"},
+         Options::Action::Report,
+         {},
+         {"a.csv", "b.csv", "c.csv"},
+         false,
+         {}},
+        {{"--report", "--pupil", "Léa", "--pupil", "Hugo"},
+         Options::Action::Report,
+         {QStringLiteral("Léa"), QStringLiteral("Hugo")},
+         {},
+         false,
+         {}},
+        {{"--report", "a.csv", "--pupil", "Hugo"},
+         Options::Action::Report,
+         {QStringLiteral("Hugo")},
+         {"a.csv"},
+         false,
+         {}},
         {{"--list-pupils"}, Options::Action::ListPupils, {}, {}, false, {}},
     };
     for (const Case& c : cases) {
@@ -121,7 +144,8 @@ TEST(PupilOptions, APupilsFileIsMadeInsideThePupilsFolderWhateverTheName)
     std::vector<progress::ReportSource> sources;
     app::resolvePupils(o, &sources);
     EXPECT_EQ(QFileInfo(QFile::decodeName(QByteArray::fromStdString(o.resultsFile))).fileName(),
-              QStringLiteral("Léa Martin.csv")) << "readable in the folder";
+              QStringLiteral("Léa Martin.csv"))
+        << "readable in the folder";
     qputenv("XDG_DATA_HOME", saved);
 }
 
@@ -154,7 +178,8 @@ TEST(PupilOptions, APupilsFileInAnotherFormIsWrittenToNotDoubled)
     QTemporaryDir data;
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    const std::filesystem::path folder = std::filesystem::path(QFile::encodeName(data.path()).toStdString()) / "tavelin-piano/pupils";
+    const std::filesystem::path folder =
+        std::filesystem::path(QFile::encodeName(data.path()).toStdString()) / "tavelin-piano/pupils";
     std::filesystem::create_directories(folder);
     const std::string header = "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys\n";
     auto playsInto = [](const char* typed) {
@@ -164,12 +189,22 @@ TEST(PupilOptions, APupilsFileInAnotherFormIsWrittenToNotDoubled)
         return std::filesystem::path(o.resultsFile).filename().string();
     };
     // Written on a Mac, or by a sync program: e and the combining accent.
-    std::ofstream(folder / "Le\xcc\x81" "a.csv") << header;
-    EXPECT_EQ(playsInto("Léa"), "Le\xcc\x81" "a.csv");
-    EXPECT_EQ(playsInto("Le\xcc\x81" "a"), "Le\xcc\x81" "a.csv");
+    std::ofstream(folder /
+                  "Le\xcc\x81"
+                  "a.csv")
+        << header;
+    EXPECT_EQ(playsInto("Léa"),
+              "Le\xcc\x81"
+              "a.csv");
+    EXPECT_EQ(playsInto("Le\xcc\x81"
+                        "a"),
+              "Le\xcc\x81"
+              "a.csv");
     // Both forms there: the one written as the name is kept, first.
     std::ofstream(folder / "Léa.csv") << header;
-    EXPECT_EQ(playsInto("Le\xcc\x81" "a"), "Léa.csv");
+    EXPECT_EQ(playsInto("Le\xcc\x81"
+                        "a"),
+              "Léa.csv");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2)
         << "no third file";
     // To report, both files are the pupil's.
@@ -230,10 +265,14 @@ TEST(PupilOptions, OptionsAfterReportGoInAnyOrder)
         std::vector<std::string> reportFiles;
         std::string out;
     } cases[] = {
-        {{"--report", "--out", "classe.pdf", "--pupil", "A", "--pupil", "B"}, {QStringLiteral("A"), QStringLiteral("B")},
-         {}, "classe.pdf"},
-        {{"--report", "--pupil", "A", "--out", "classe.pdf", "--pupil", "B"}, {QStringLiteral("A"), QStringLiteral("B")},
-         {}, "classe.pdf"},
+        {{"--report", "--out", "classe.pdf", "--pupil", "A", "--pupil", "B"},
+         {QStringLiteral("A"), QStringLiteral("B")},
+         {},
+         "classe.pdf"},
+        {{"--report", "--pupil", "A", "--out", "classe.pdf", "--pupil", "B"},
+         {QStringLiteral("A"), QStringLiteral("B")},
+         {},
+         "classe.pdf"},
         {{"--report", "--out=classe.pdf", "--pupil=A"}, {QStringLiteral("A")}, {}, "classe.pdf"},
         {{"--report", "--out", "classe.pdf", "a.csv", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},
         {{"--report", "a.csv", "--out", "classe.pdf", "b.csv"}, {}, {"a.csv", "b.csv"}, "classe.pdf"},

@@ -82,8 +82,8 @@ TEST(PupilsWindow, EveryControlIsNamedAndTabReachesEachOne)
         }
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child);
         ASSERT_NE(a, nullptr);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << child->metaObject()->className() << " "
-                                                           << child->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+            << child->metaObject()->className() << " " << child->objectName().toStdString();
         if (child->isEnabled()) {
             focusable.insert(child);
         }
@@ -113,8 +113,9 @@ TEST(PupilsWindow, F11OpensItAndThePupilChosenPlaysWithTheirSettings)
     progress::PlayingPupil playing({}, nullptr);
     testing_support::FormRig rig;
     std::unique_ptr<PupilsWindow> window;
-    Form1Services services{rig.time, rig.midi, rig.messages, [](const QString&) {}, QCoreApplication::applicationDirPath(),
-                           3, 0, &playing};
+    Form1Services services{
+        rig.time, rig.midi, rig.messages, [](const QString&) {}, QCoreApplication::applicationDirPath(),
+        3,        0,        &playing};
     services.noteRangeAtStart = [&playing] { return playing.noteRange(); };
     services.openPupils = [&] {
         if (!window) {
@@ -143,7 +144,8 @@ TEST(PupilsWindow, F11OpensItAndThePupilChosenPlaysWithTheirSettings)
     who->setCurrentIndex(lea);
     emit who->activated(lea);
     EXPECT_EQ(playing.chosen().name, QStringLiteral("Léa"));
-    EXPECT_TRUE(f.accessibleDescription().startsWith(QStringLiteral("Élève : Léa"))) << f.accessibleDescription().toStdString();
+    EXPECT_TRUE(f.accessibleDescription().startsWith(QStringLiteral("Élève : Léa")))
+        << f.accessibleDescription().toStdString();
     f.showHelp();
     EXPECT_TRUE(f.helpWindow()->playingLabel()->text().contains(QStringLiteral("Léa")));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
@@ -164,11 +166,13 @@ TEST(PupilsWindow, F11OpensItAndThePupilChosenPlaysWithTheirSettings)
     for (int n : notes) {
         EXPECT_TRUE(n >= 60 && n <= 67) << n;
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        const int row = window->model()->rowOf(QStringLiteral("Léa"));
-        const auto& r = window->model()->rows()[static_cast<std::size_t>(row)];
-        return r.line && r.line->runs == 1;
-    }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const int row = window->model()->rowOf(QStringLiteral("Léa"));
+            const auto& r = window->model()->rows()[static_cast<std::size_t>(row)];
+            return r.line && r.line->runs == 1;
+        },
+        10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 10000));
     EXPECT_FALSE(window->reportImage().isNull());
     playing.finish();
@@ -183,8 +187,8 @@ TEST(PupilsWindow, ExportsTheReportPageAndNeverOverAResultsFile)
     ASSERT_TRUE(allRead(w));
     QSignalSpy shown(&w, &PupilsWindow::reportShown);
     w.choosePupil(QStringLiteral("Hugo"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty() && shown.last().at(0).toString() == QStringLiteral("Hugo"); },
-                                20000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !shown.isEmpty() && shown.last().at(0).toString() == QStringLiteral("Hugo"); }, 20000));
     const QString png = c.dir.filePath(QStringLiteral("hugo.png"));
     ASSERT_EQ(w.exportReport(png).toStdString(), "");
     std::string error;

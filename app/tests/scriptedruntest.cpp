@@ -41,12 +41,18 @@ private:
 
 struct ScriptedRig : FormRig {
     ScriptedRig()
-        : FormRig(7),
-          recorder(std::make_unique<CapturedFile>(&results, &resultsMutex), nullptr,
-                   [] { return std::string("2026-03-02T09:15:00+01:00"); }, "5c1e2a7b")
+        : FormRig(7), recorder(
+                          std::make_unique<CapturedFile>(&results, &resultsMutex), nullptr,
+                          [] { return std::string("2026-03-02T09:15:00+01:00"); }, "5c1e2a7b")
     {
-        Form1Services services{time, midi, messages, [this](const QString& line) { errors << line; },
-                               QCoreApplication::applicationDirPath(), 7, 0, &recorder};
+        Form1Services services{time,
+                               midi,
+                               messages,
+                               [this](const QString& line) { errors << line; },
+                               QCoreApplication::applicationDirPath(),
+                               7,
+                               0,
+                               &recorder};
         form.reset();
         form = std::make_unique<Form1>(services);
         startUp();

@@ -48,8 +48,8 @@ struct Seen {
 
 Seen seen(Form1& f)
 {
-    return {f.exerciseState(), f.mode,        f.stop1->isEnabled(), f.Check1->isChecked(), f.namestate,
-            f.helpstate,       f.heightTwips(), f.Picture1->source().section('/', -1)};
+    return {f.exerciseState(), f.mode,      f.stop1->isEnabled(), f.Check1->isChecked(),
+            f.namestate,       f.helpstate, f.heightTwips(),      f.Picture1->source().section('/', -1)};
 }
 
 std::ostream& operator<<(std::ostream& os, const Seen& s)
@@ -63,8 +63,8 @@ std::ostream& operator<<(std::ostream& os, const Seen& s)
 
 TEST(Shortcuts, EachKeyDoesWhatAClickOnItsControlDoes)
 {
-    const char* const controls[] = {"m(1)", "m(2)", "m(3)", "m(4)", "m(5)", "m(6)", "stop1", "Check1", "Command3",
-                                    "Command4"};
+    const char* const controls[] = {"m(1)", "m(2)",  "m(3)",   "m(4)",     "m(5)",
+                                    "m(6)", "stop1", "Check1", "Command3", "Command4"};
     for (const char* control : controls) {
         SCOPED_TRACE(control);
         // A run under way, so that "Arrêter" is live too; the modes are tried
@@ -85,8 +85,9 @@ TEST(Shortcuts, EachKeyDoesWhatAClickOnItsControlDoes)
         const Seen afterKey = seen(*byKey.form);
         EXPECT_EQ(afterKey, seen(*byClick.form));
         EXPECT_EQ(byKey.time.now(), byClick.time.now());  // the same animation waits, if any
-        EXPECT_NE(afterKey, (Seen{mode ? ExerciseState::Idle : ExerciseState::Starting, mode ? std::int16_t(0) : std::int16_t(1),
-                                  !mode, true, 1, 1, 7035, mode ? QStringLiteral("001s.jpg") : QStringLiteral("start50.jpg")}))
+        EXPECT_NE(afterKey,
+                  (Seen{mode ? ExerciseState::Idle : ExerciseState::Starting, mode ? std::int16_t(0) : std::int16_t(1),
+                        !mode, true, 1, 1, 7035, mode ? QStringLiteral("001s.jpg") : QStringLiteral("start50.jpg")}))
             << "the key changed nothing";
     }
 }
@@ -136,9 +137,9 @@ TEST(Shortcuts, EveryTooltipShowsItsKeyAndNoKeyRepeats)
     FormRig rig;
     Form1& f = *rig.form;
     const std::pair<QWidget*, const char*> tips[] = {
-        {f.m(1), "(F2)"},  {f.m(2), "(F3)"},     {f.m(3), "(F4)"},     {f.m(4), "(F5)"},      {f.m(5), "(F6)"},
-        {f.m(6), "(F7)"},  {f.stop1, "(Échap)"}, {f.Check1, "(F8)"},   {f.Command3, "(F9)"}, {f.Command4, "(F10)"},
-        {f.HScroll1, "F1"}, {f.text1, "F1"},     {f.Picture1, "F1"},
+        {f.m(1), "(F2)"},   {f.m(2), "(F3)"},     {f.m(3), "(F4)"},   {f.m(4), "(F5)"},     {f.m(5), "(F6)"},
+        {f.m(6), "(F7)"},   {f.stop1, "(Échap)"}, {f.Check1, "(F8)"}, {f.Command3, "(F9)"}, {f.Command4, "(F10)"},
+        {f.HScroll1, "F1"}, {f.text1, "F1"},      {f.Picture1, "F1"},
     };
     for (const auto& [widget, key] : tips) {
         EXPECT_TRUE(widget->toolTip().contains(QString::fromUtf8(key))) << widget->objectName().toStdString();
@@ -218,7 +219,8 @@ TEST(Help, F1OpensAWindowThatEscapeCloses)
                              "--report", "À propos", "version 3.03", "Licence"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
     }
-    const QVariant map = help->browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")));
+    const QVariant map =
+        help->browser()->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")));
     EXPECT_FALSE(map.value<QImage>().isNull());
 
     QTRY_COMPARE(QApplication::activeWindow(), help);  // the help has the keyboard now

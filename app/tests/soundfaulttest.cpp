@@ -76,49 +76,47 @@ TEST_P(SoundFaults, AreReportedOnceAndThePianoWorksOnInSilence)
     form.close();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sound, SoundFaults,
-    ::testing::Values(
-        Fault{"MissingSoundFont",
-              [](const QString& dir) {
-                  sound::SynthConfig c;
-                  c.startAudio = false;
-                  c.soundFont = (dir + QStringLiteral("/none.sf2")).toStdString();
-                  return c;
-              }},
-        Fault{"CorruptSoundFont",
-              [](const QString& dir) {
-                  const QString path = dir + QStringLiteral("/broken.sf2");
-                  QFile f(path);
-                  f.open(QIODevice::WriteOnly);
-                  f.write("RIFF\x10\x00\x00\x00sfbkLIST", 16);
-                  sound::SynthConfig c;
-                  c.startAudio = false;
-                  c.soundFont = path.toStdString();
-                  return c;
-              }},
-        Fault{"DamagedSoundFont",
-              [](const QString& dir) {
-                  // A sound header of the right size; garbage where its
-                  // chunks should be. Only reading it all can tell.
-                  const QString path = dir + QStringLiteral("/damaged.sf2");
-                  QByteArray body(8000, '\0');
-                  for (int i = 0; i < body.size(); ++i) {
-                      body[i] = static_cast<char>((i * 37 + 11) & 0xFF);
-                  }
-                  const auto size = static_cast<std::uint32_t>(body.size() + 4);
-                  QByteArray file("RIFF");
-                  for (int i = 0; i < 4; ++i) {
-                      file.append(static_cast<char>((size >> (8 * i)) & 0xFFU));
-                  }
-                  file.append("sfbk").append(body);
-                  QFile f(path);
-                  f.open(QIODevice::WriteOnly);
-                  f.write(file);
-                  sound::SynthConfig c;
-                  c.startAudio = false;
-                  c.soundFont = path.toStdString();
-                  return c;
-              }},
-        Fault{"NoAudioDevice", [](const QString&) { return silentConfig(); }}),
-    [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sound, SoundFaults,
+                         ::testing::Values(Fault{"MissingSoundFont",
+                                                 [](const QString& dir) {
+                                                     sound::SynthConfig c;
+                                                     c.startAudio = false;
+                                                     c.soundFont = (dir + QStringLiteral("/none.sf2")).toStdString();
+                                                     return c;
+                                                 }},
+                                           Fault{"CorruptSoundFont",
+                                                 [](const QString& dir) {
+                                                     const QString path = dir + QStringLiteral("/broken.sf2");
+                                                     QFile f(path);
+                                                     f.open(QIODevice::WriteOnly);
+                                                     f.write("RIFF\x10\x00\x00\x00sfbkLIST", 16);
+                                                     sound::SynthConfig c;
+                                                     c.startAudio = false;
+                                                     c.soundFont = path.toStdString();
+                                                     return c;
+                                                 }},
+                                           Fault{"DamagedSoundFont",
+                                                 [](const QString& dir) {
+                                                     // A sound header of the right size; garbage where its
+                                                     // chunks should be. Only reading it all can tell.
+                                                     const QString path = dir + QStringLiteral("/damaged.sf2");
+                                                     QByteArray body(8000, '\0');
+                                                     for (int i = 0; i < body.size(); ++i) {
+                                                         body[i] = static_cast<char>((i * 37 + 11) & 0xFF);
+                                                     }
+                                                     const auto size = static_cast<std::uint32_t>(body.size() + 4);
+                                                     QByteArray file("RIFF");
+                                                     for (int i = 0; i < 4; ++i) {
+                                                         file.append(static_cast<char>((size >> (8 * i)) & 0xFFU));
+                                                     }
+                                                     file.append("sfbk").append(body);
+                                                     QFile f(path);
+                                                     f.open(QIODevice::WriteOnly);
+                                                     f.write(file);
+                                                     sound::SynthConfig c;
+                                                     c.startAudio = false;
+                                                     c.soundFont = path.toStdString();
+                                                     return c;
+                                                 }},
+                                           Fault{"NoAudioDevice", [](const QString&) { return silentConfig(); }}),
+                         [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });

@@ -84,14 +84,14 @@ TEST(StartUpSound, TheGreetingScaleIsHeardWholeAfterASlowSoundFontLoad)
     platform::QtTimeBase time;
     RenderedSynth outputs;
     testing_support::RecordingMessages messages;
-    auto form = std::make_unique<Form1>(Form1Services{time, outputs, messages, [](const QString&) {},
-                                                      QCoreApplication::applicationDirPath(), 5, 0});
+    auto form = std::make_unique<Form1>(
+        Form1Services{time, outputs, messages, [](const QString&) {}, QCoreApplication::applicationDirPath(), 5, 0});
     outputs.startRendering();
     form->show();
     // Timer3's tick runs the whole sequence inside it: this returns once the
     // scale has been played.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->Timer3->isEnabled(); }, 10000));
-    QTest::qWait(300);  // the last note's release
+    QTest::qWait(300);                                         // the last note's release
     const std::vector<float> sound = outputs.stopRendering();  // before the close frees the synthesizer
     form->close();
     EXPECT_TRUE(messages.shown.isEmpty());

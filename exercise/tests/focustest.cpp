@@ -147,12 +147,9 @@ TEST(NoteRange, EveryModeKeepsOnlyItsKeysInTheRange)
 {
     const NoteRange range{60, 67};  // do 3 to sol 3
     const std::map<int, std::vector<std::int16_t>> expected = {
-        {1, {60, 62, 64, 65, 67}},
-        {2, {60, 61, 62, 63, 64, 65, 66, 67}},
-        {3, {60, 62, 64, 65, 67}},
-        {4, {60, 61, 62, 63, 64, 65, 66, 67}},
-        {5, {60, 62, 64, 65, 67}},
-        {6, {60, 61, 62, 63, 64, 65, 66, 67}},
+        {1, {60, 62, 64, 65, 67}}, {2, {60, 61, 62, 63, 64, 65, 66, 67}},
+        {3, {60, 62, 64, 65, 67}}, {4, {60, 61, 62, 63, 64, 65, 66, 67}},
+        {5, {60, 62, 64, 65, 67}}, {6, {60, 61, 62, 63, 64, 65, 66, 67}},
     };
     std::mt19937 rng(9);
     NoteChooser chooser(rng);
@@ -193,7 +190,10 @@ TEST(NoteRange, CapitalsOfEveryKindAndNotesOutOfRangeAreToldApart)
         {"Fa Dièse 2-Si Bémol 3", NoteRange{54, 70}, exercise::RangeFault::None},
         {"RÉ3-LA3", NoteRange{62, 69}, exercise::RangeFault::None},
         {"DO3-SOL3", NoteRange{60, 67}, exercise::RangeFault::None},
-        {"FA\xe2\x99\xaf" "2-SI\xe2\x99\xad" "3", NoteRange{54, 70}, exercise::RangeFault::None},  // FA♯2-SI♭3
+        {"FA\xe2\x99\xaf"
+         "2-SI\xe2\x99\xad"
+         "3",
+         NoteRange{54, 70}, exercise::RangeFault::None},  // FA♯2-SI♭3
         {"SIB3-DO4", NoteRange{70, 72}, exercise::RangeFault::None},
         {"128-130", std::nullopt, exercise::RangeFault::OutOfRange},
         {"60-128", std::nullopt, exercise::RangeFault::OutOfRange},

@@ -22,9 +22,9 @@ TEST(NotePanelDescription, SaysWhatThePictureIsAndNeverWhichNote)
         // Anything else is no picture of the panel: nothing is said.
         {"", ""},
         {"/opt/t/picture/", ""},
-        {"/opt/t/picture/552.jpg", ""},   // no such prefix
-        {"/opt/t/picture/135.jpg", ""},   // below the keyboard
-        {"/opt/t/picture/190.jpg", ""},   // above it
+        {"/opt/t/picture/552.jpg", ""},  // no such prefix
+        {"/opt/t/picture/135.jpg", ""},  // below the keyboard
+        {"/opt/t/picture/190.jpg", ""},  // above it
         {"/opt/t/picture/1.jpg", ""},
         {"/opt/t/picture/16x.jpg", ""},
         {"/opt/t/picture/152.png", ""},

@@ -93,7 +93,10 @@ struct Drive {
     // The clock to ms after the k-th tick.
     void to(int k, std::uint32_t ms) { time.advance(after(k, ms)); }
     // From now to ms after the k-th tick.
-    std::uint32_t after(int k, std::uint32_t ms) { return startedAt + static_cast<std::uint32_t>(k) * periodMs + ms - time.now(); }
+    std::uint32_t after(int k, std::uint32_t ms)
+    {
+        return startedAt + static_cast<std::uint32_t>(k) * periodMs + ms - time.now();
+    }
     void press(int key)
     {
         if (run.answer(key, time.now()) == exercise::Run::Answer::Right) {
@@ -130,7 +133,7 @@ TEST(RunAlone, EachWayANoteClosesIsKeptWithItsTimeAndKeys)
     d.press(67);
     d.press(67);  // closed already: nothing
     d.to(3, 300);
-    d.press(60);  // wrong only: missed in the end
+    d.press(60);    // wrong only: missed in the end
     d.to(4, 3900);  // nothing at all: missed
     d.to(5, 1000);
     d.stop(true);  // stopped with its note on the staff
@@ -330,11 +333,15 @@ TEST(RunAlone, EachPrefixWritesItsClefAndSign)
         Clef clef;
         Accidental accidental;
     } cases[] = {
-        {{66, "1"}, Clef::Treble, Accidental::Sharp}, {{66, "2"}, Clef::Treble, Accidental::Flat},
-        {{49, "3"}, Clef::Bass, Accidental::Sharp},   {{49, "4"}, Clef::Bass, Accidental::Flat},
-        {{64, "1"}, Clef::Treble, Accidental::None},  {{43, "4"}, Clef::Bass, Accidental::None},
+        {{66, "1"}, Clef::Treble, Accidental::Sharp},
+        {{66, "2"}, Clef::Treble, Accidental::Flat},
+        {{49, "3"}, Clef::Bass, Accidental::Sharp},
+        {{49, "4"}, Clef::Bass, Accidental::Flat},
+        {{64, "1"}, Clef::Treble, Accidental::None},
+        {{43, "4"}, Clef::Bass, Accidental::None},
         // No prefix (no mode's choice): by its side of middle C, with sharps.
-        {{58, ""}, Clef::Bass, Accidental::Sharp},    {{70, ""}, Clef::Treble, Accidental::Sharp},
+        {{58, ""}, Clef::Bass, Accidental::Sharp},
+        {{70, ""}, Clef::Treble, Accidental::Sharp},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.choice.prefix + std::to_string(c.choice.note));

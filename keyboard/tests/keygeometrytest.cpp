@@ -18,7 +18,7 @@ TEST(KeyGeometry, WhiteKeysTouchFromLeftToRight)
 TEST(KeyGeometry, BlackKeysStraddleTheirWhiteNeighbours)
 {
     constexpr int blacks[22] = {37, 39, 42, 44, 46, 49, 51, 54, 56, 58, 61, 63, 66, 68, 70, 73, 75, 78, 80, 82, 85, 87};
-    constexpr int lefts[22] = {23, 55, 119, 151, 183, 247, 279, 343, 375, 407, 471,
+    constexpr int lefts[22] = {23,  55,  119, 151, 183, 247, 279, 343, 375, 407, 471,
                                503, 567, 599, 631, 695, 727, 791, 823, 855, 919, 951};
     for (int i = 0; i < 22; ++i) {
         EXPECT_EQ(keyRect(blacks[i]), (Rect{lefts[i], 296, 18, 93})) << "black key " << blacks[i];

@@ -26,21 +26,21 @@ TEST(ComputerKeyboard, TheMapPictureIsDrawn)
     const auto centre = [&](int quarters, int row) {
         return map.pixelColor(margin + quarters * unit / 4 + unit / 2, margin + title + row * unit + unit / 2 + 8);
     };
-    EXPECT_GT(centre(9, 3).lightness(), 200);        // Z
-    EXPECT_LT(centre(7 + 4, 2).lightness(), 80);     // S
-    EXPECT_LT(centre(4 + 4, 0).lightness(), 80);     // 2
-    EXPECT_GT(centre(6, 1).lightness(), 200);        // Q
+    EXPECT_GT(centre(9, 3).lightness(), 200);     // Z
+    EXPECT_LT(centre(7 + 4, 2).lightness(), 80);  // S
+    EXPECT_LT(centre(4 + 4, 0).lightness(), 80);  // 2
+    EXPECT_GT(centre(6, 1).lightness(), 200);     // Q
 }
 
 TEST(ComputerKeyboard, TheMapShowsTheCapsOfTheLocalesKeyboard)
 {
     using keyboard::CapsLayout;
     const std::pair<const char*, CapsLayout> cases[] = {
-        {"fr-FR", CapsLayout::Azerty}, {"fr", CapsLayout::Azerty},     {"fr-BE", CapsLayout::Azerty},
-        {"nl-BE", CapsLayout::Azerty}, {"fr-CA", CapsLayout::Qwerty},  {"fr-CH", CapsLayout::Qwertz},
-        {"de-DE", CapsLayout::Qwertz}, {"de-CH", CapsLayout::Qwertz},  {"cs-CZ", CapsLayout::Qwertz},
-        {"en-US", CapsLayout::Qwerty}, {"nl-NL", CapsLayout::Qwerty},  {"en_GB", CapsLayout::Qwerty},
-        {"C", CapsLayout::Qwerty},     {"", CapsLayout::Qwerty},       {"frr", CapsLayout::Qwerty},
+        {"fr-FR", CapsLayout::Azerty}, {"fr", CapsLayout::Azerty},    {"fr-BE", CapsLayout::Azerty},
+        {"nl-BE", CapsLayout::Azerty}, {"fr-CA", CapsLayout::Qwerty}, {"fr-CH", CapsLayout::Qwertz},
+        {"de-DE", CapsLayout::Qwertz}, {"de-CH", CapsLayout::Qwertz}, {"cs-CZ", CapsLayout::Qwertz},
+        {"en-US", CapsLayout::Qwerty}, {"nl-NL", CapsLayout::Qwerty}, {"en_GB", CapsLayout::Qwerty},
+        {"C", CapsLayout::Qwerty},     {"", CapsLayout::Qwerty},      {"frr", CapsLayout::Qwerty},
     };
     for (const auto& [name, layout] : cases) {
         EXPECT_EQ(keyboard::capsLayoutFor(name), layout) << name;

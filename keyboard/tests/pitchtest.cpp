@@ -15,7 +15,7 @@ TEST(Pitch, PitchClassAndOctaveRoundDownBelowZero)
         int pitchClass;
         int octave;  // floorDiv(note, 12)
     };
-    const Case cases[] = {{60, 0, 5}, {61, 1, 5}, {71, 11, 5}, {72, 0, 6}, {0, 0, 0},
+    const Case cases[] = {{60, 0, 5},  {61, 1, 5},   {71, 11, 5},  {72, 0, 6},    {0, 0, 0},
                           {11, 11, 0}, {-1, 11, -1}, {-12, 0, -1}, {-13, 11, -2}, {127, 7, 10}};
     for (const Case& c : cases) {
         EXPECT_EQ(pitch::pitchClass(c.note), c.pitchClass) << c.note;
@@ -107,8 +107,8 @@ TEST(Pitch, FrenchNamesAndOctaves)
         const char* letter;
         int octave;  // do 3 is middle C
     };
-    const Case cases[] = {{60, "do", 3}, {62, "ré", 3}, {64, "mi", 3}, {65, "fa", 3}, {67, "sol", 3},
-                          {69, "la", 3}, {71, "si", 3}, {72, "do", 4}, {59, "si", 2}, {36, "do", 1},
+    const Case cases[] = {{60, "do", 3}, {62, "ré", 3}, {64, "mi", 3},  {65, "fa", 3}, {67, "sol", 3},
+                          {69, "la", 3}, {71, "si", 3}, {72, "do", 4},  {59, "si", 2}, {36, "do", 1},
                           {89, "fa", 5}, {24, "do", 0}, {23, "si", -1}, {61, "do", 3}, {70, "la", 3}};
     for (const Case& c : cases) {
         EXPECT_EQ(std::string(pitch::frenchLetter(c.key)), c.letter) << c.key;

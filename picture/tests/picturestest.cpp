@@ -293,7 +293,8 @@ TEST(NotePictures, AccidentalStandsBeforeTheHead)
         // the note: only an accidental's upright reaches there. Staff lines
         // may cross the spot, so a bare stretch of staff further right with
         // the same lines is subtracted.
-        const QRect before(qRound(head.x() - half - 1.7 * space), qRound(head.y() - 1.2 * space), qRound(0.9 * space), 6);
+        const QRect before(qRound(head.x() - half - 1.7 * space), qRound(head.y() - 1.2 * space), qRound(0.9 * space),
+                           6);
         const int ink = darkCount(image, before) - darkCount(image, before.translated(qRound(4.0 * space), 0));
         const bool hasAccidental = blackKey(f.note);
         EXPECT_EQ(ink > 3, hasAccidental);
@@ -483,8 +484,8 @@ double meanDifference(const QImage& a, const QImage& b)
         for (int col = 0; col < x.width(); ++col) {
             const QRgb p = x.pixel(col, row);
             const QRgb q = y.pixel(col, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
-                   + std::abs(qAlpha(p) - qAlpha(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                   std::abs(qAlpha(p) - qAlpha(q));
         }
     }
     return sum / (4.0 * x.width() * x.height());

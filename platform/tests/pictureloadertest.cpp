@@ -76,14 +76,10 @@ TEST(PictureLoader, TakesThePictureDrawnAtTwiceTheSizeAtRatioTwo)
         qreal pixmapRatio;
         QColor colour;
     } cases[] = {
-        {"152.jpg", 1.0, {25, 25}, 1.0, Qt::red},
-        {"152.jpg", 1.25, {25, 25}, 1.0, Qt::red},
-        {"152.jpg", 1.5, {50, 50}, 2.0, Qt::blue},
-        {"152.jpg", 2.0, {50, 50}, 2.0, Qt::blue},
-        {"152.jpg", 3.0, {50, 50}, 2.0, Qt::blue},
-        {"tvl.tv", 1.0, {30, 23}, 1.0, Qt::red},
-        {"tvl.tv", 2.0, {60, 46}, 2.0, Qt::blue},
-        {"end.jpg", 2.0, {25, 25}, 1.0, Qt::red},
+        {"152.jpg", 1.0, {25, 25}, 1.0, Qt::red},  {"152.jpg", 1.25, {25, 25}, 1.0, Qt::red},
+        {"152.jpg", 1.5, {50, 50}, 2.0, Qt::blue}, {"152.jpg", 2.0, {50, 50}, 2.0, Qt::blue},
+        {"152.jpg", 3.0, {50, 50}, 2.0, Qt::blue}, {"tvl.tv", 1.0, {30, 23}, 1.0, Qt::red},
+        {"tvl.tv", 2.0, {60, 46}, 2.0, Qt::blue},  {"end.jpg", 2.0, {25, 25}, 1.0, Qt::red},
         {"up.jpg", 2.0, {44, 100}, 1.0, Qt::red},
     };
     QStringList lines;

@@ -115,7 +115,8 @@ std::optional<int> pdfinfoPages(const QString& path)
 TEST(ClassReport, ThreePupilsFilesGiveAComparisonAndOnePagePerPupil)
 {
     QTemporaryDir dir;
-    const QStringList names = {QStringLiteral("léa.csv"), QStringLiteral("hugo.csv"), QStringLiteral("inès martin.csv")};
+    const QStringList names = {QStringLiteral("léa.csv"), QStringLiteral("hugo.csv"),
+                               QStringLiteral("inès martin.csv")};
     QStringList files;
     std::vector<std::string> texts;
     for (int i = 0; i < 3; ++i) {
@@ -183,7 +184,8 @@ TEST(ClassReport, TheReadingSaysWhatItLeavesOutAndWhatItRefuses)
 
     // A PDF that is one of the files, under any name, is refused before anything is read.
     ASSERT_TRUE(QFile::link(tom, dir.filePath(QStringLiteral("tom.pdf"))));
-    const progress::ClassReportRun over = progress::readClassReport(sources, bytes(dir.filePath(QStringLiteral("tom.pdf"))));
+    const progress::ClassReportRun over =
+        progress::readClassReport(sources, bytes(dir.filePath(QStringLiteral("tom.pdf"))));
     EXPECT_EQ(over.status, 2);
     EXPECT_TRUE(over.pupils.empty());
     ASSERT_FALSE(over.said.empty());
@@ -212,7 +214,8 @@ TEST(ClassReport, TheNotesToWorkOnSayTheirClef)
     std::string rows = std::string(progress::csv::header) + "\n";
     for (const char* note : {"53,treble", "53,bass", "57,bass", "53,treble", "53,bass", "64,treble"}) {
         const bool right = std::string(note) == "64,treble";
-        rows += std::string("2024-09-02T17:00:00+02:00,a-1,6,1,") + note + ",none," + (right ? "right,no,900," : "missed,no,,") + "\n";
+        rows += std::string("2024-09-02T17:00:00+02:00,a-1,6,1,") + note + ",none," +
+                (right ? "right,no,900," : "missed,no,,") + "\n";
     }
     const progress::ResultsSummary summary = progress::summarize(rows);
     const progress::classreport::PupilLine line = progress::classreport::lineOf(QStringLiteral("Léa"), summary);
@@ -224,7 +227,8 @@ TEST(ClassReport, TheNotesToWorkOnSayTheirClef)
     onPage.removeDuplicates();
     EXPECT_EQ(onPage.size(), 3) << onPage.join(QStringLiteral(", ")).toStdString();
     const std::string text = progress::classreport::summaryText({line}, "/tmp/classe.pdf");
-    EXPECT_NE(text.find("à travailler : fa 2 en clef de sol, fa 2 en clef de fa, la 2 en clef de fa"), std::string::npos)
+    EXPECT_NE(text.find("à travailler : fa 2 en clef de sol, fa 2 en clef de fa, la 2 en clef de fa"),
+              std::string::npos)
         << text;
 }
 
@@ -234,8 +238,8 @@ TEST(ClassReport, AComparisonPastOnePageGoesOnToTheNext)
     EXPECT_EQ(progress::classreport::comparisonPages(1), 1U);
     EXPECT_EQ(progress::classreport::comparisonPages(progress::classreport::rowsPerPage), 1U);
     EXPECT_EQ(progress::classreport::comparisonPages(progress::classreport::rowsPerPage + 1), 2U);
-    EXPECT_EQ(progress::classreport::comparisonPages(300), (300 + progress::classreport::rowsPerPage - 1) /
-                                                               progress::classreport::rowsPerPage);
+    EXPECT_EQ(progress::classreport::comparisonPages(300),
+              (300 + progress::classreport::rowsPerPage - 1) / progress::classreport::rowsPerPage);
 }
 
 TEST(ClassReport, ThreeHundredPupilsStayReadableSmallAndQuick)
@@ -288,7 +292,8 @@ TEST(Pupils, TheProgramKeepsEachPupilInTheDataFolder)
     for (int i = 0; i < pupils.size(); ++i) {
         const auto file = progress::pupilFileName(pupils[i].toStdString());
         ASSERT_TRUE(file);
-        writeFile(folder + QLatin1Char('/') + QString::fromStdString(*file), pupilRows("q" + std::to_string(i), i + 2, 65));
+        writeFile(folder + QLatin1Char('/') + QString::fromStdString(*file),
+                  pupilRows("q" + std::to_string(i), i + 2, 65));
     }
     const Program list = runProgram({QStringLiteral("--list-pupils")}, data.path(), work.path());
     ASSERT_EQ(list.status, 0) << list.err.toStdString();
@@ -300,10 +305,10 @@ TEST(Pupils, TheProgramKeepsEachPupilInTheDataFolder)
     EXPECT_TRUE(QFileInfo::exists(work.filePath(QStringLiteral("%2E.%2FHugo.png"))))
         << "the picture comes where the teacher is, named safely";
 
-    const Program all = runProgram({QStringLiteral("--report"), QStringLiteral("--pupil"), pupils[0], QStringLiteral("--pupil"),
-                                    pupils[1], QStringLiteral("--pupil"), pupils[2], QStringLiteral("--out"),
-                                    QStringLiteral("classe.pdf")},
-                                   data.path(), work.path());
+    const Program all = runProgram(
+        {QStringLiteral("--report"), QStringLiteral("--pupil"), pupils[0], QStringLiteral("--pupil"), pupils[1],
+         QStringLiteral("--pupil"), pupils[2], QStringLiteral("--out"), QStringLiteral("classe.pdf")},
+        data.path(), work.path());
     ASSERT_EQ(all.status, 0) << all.err.toStdString();
     EXPECT_EQ(pdfPages(work.filePath(QStringLiteral("classe.pdf"))), 4);
     EXPECT_TRUE(all.out.contains(QStringLiteral("Léa Martin : 2 séances"))) << all.out.toStdString();

@@ -34,7 +34,6 @@ extern char** environ;
 // initializers); the others keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
-
 namespace {
 
 std::string program()
@@ -85,14 +84,14 @@ struct Outcome {
 };
 
 struct Spawn {
-    std::vector<std::string> args;           // after the program's name
-    std::string cwd;                          // empty: the test's
-    std::string input = "/dev/null";          // standard input
-    std::string output;                       // standard output; empty: captured
-    std::vector<std::string> unset;           // environment variables taken away
-    std::vector<std::string> set;             // NAME=VALUE added
-    std::string shellPrefix;                  // run under sh -c "PREFIX exec program ARGS..."
-    std::chrono::seconds limit{0};            // killed after this long (0: waited for); Outcome::timedOut
+    std::vector<std::string> args;    // after the program's name
+    std::string cwd;                  // empty: the test's
+    std::string input = "/dev/null";  // standard input
+    std::string output;               // standard output; empty: captured
+    std::vector<std::string> unset;   // environment variables taken away
+    std::vector<std::string> set;     // NAME=VALUE added
+    std::string shellPrefix;          // run under sh -c "PREFIX exec program ARGS..."
+    std::chrono::seconds limit{0};    // killed after this long (0: waited for); Outcome::timedOut
 };
 
 // Starts the program, returns its pid; out and err go to files in work.
@@ -193,7 +192,10 @@ struct Work {
     QTemporaryDir dir;
     std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
     std::string folder() const { return dir.path().toStdString(); }
-    Outcome run(const Spawn& s) const { return wait(start(s, logs.path().toStdString()), s, logs.path().toStdString()); }
+    Outcome run(const Spawn& s) const
+    {
+        return wait(start(s, logs.path().toStdString()), s, logs.path().toStdString());
+    }
 };
 
 std::string row(const char* run, int place, int note, const char* outcome, const char* ms,
@@ -226,18 +228,24 @@ TEST(ReportHardening, TheResultsFileIsNeverWrittenUnderAnyName)
     } cases[] = {
         {"the same path", [](const Work& w) { return w.path("keep.csv"); }, false},
         {"./ before it", [](const Work&) { return std::string("./keep.csv"); }, true},
-        {"a symbolic link", [](const Work& w) {
+        {"a symbolic link",
+         [](const Work& w) {
              EXPECT_EQ(::symlink("keep.csv", w.path("link.png").c_str()), 0);
              return w.path("link.png");
-         }, false},
-        {"a hard link", [](const Work& w) {
+         },
+         false},
+        {"a hard link",
+         [](const Work& w) {
              EXPECT_EQ(::link(w.path("keep.csv").c_str(), w.path("hard.png").c_str()), 0);
              return w.path("hard.png");
-         }, false},
-        {"a folder's .. back to it", [](const Work& w) {
+         },
+         false},
+        {"a folder's .. back to it",
+         [](const Work& w) {
              EXPECT_EQ(::mkdir(w.path("sub").c_str(), 0700), 0);
              return w.path("sub/../keep.csv");
-         }, false},
+         },
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,7 +256,7 @@ TEST(ReportHardening, TheResultsFileIsNeverWrittenUnderAnyName)
         const std::string out = c.out(w);
         const std::vector<std::string> listed = entries(w.folder());
         const Outcome r = w.run({.args = {"--report", c.relative ? "keep.csv" : w.path("keep.csv"), "--out", out},
-                             .cwd = c.relative ? w.folder() : ""});
+                                 .cwd = c.relative ? w.folder() : ""});
         EXPECT_EQ(r.status, 2) << r.err;
         EXPECT_EQ(lineCount(r.err), 1) << r.err;
         // Refused for what it would replace, or already for its name.
@@ -278,7 +286,7 @@ TEST(ReportHardening, APictureIsWhollyReplacedOrKept)
     writeAll(w.path("old.png"), old);
     // A full disk: files may grow to 8 kB, and the picture is far bigger.
     const Outcome full = w.run({.args = {"--report", w.path("lea.csv"), "--out", w.path("old.png")},
-                            .shellPrefix = "trap '' XFSZ; ulimit -f 16;"});
+                                .shellPrefix = "trap '' XFSZ; ulimit -f 16;"});
     EXPECT_EQ(full.status, 1) << full.err;
     EXPECT_NE(full.err.find("cannot write the picture"), std::string::npos) << full.err;
     EXPECT_EQ(lineCount(full.err), 1) << full.err;
@@ -300,8 +308,12 @@ TEST(ReportHardening, ThePictureKindFollowsItsName)
         int status;
         std::string magic;
     } cases[] = {
-        {"bilan.png", 0, "\x89PNG"}, {"bilan.jpg", 0, "\xff\xd8\xff"}, {"bilan.JPEG", 0, "\xff\xd8\xff"},
-        {"bilan.pdf", 0, "%PDF"},    {"bilan.gif", 2, ""},              {"bilan", 2, ""},
+        {"bilan.png", 0, "\x89PNG"},
+        {"bilan.jpg", 0, "\xff\xd8\xff"},
+        {"bilan.JPEG", 0, "\xff\xd8\xff"},
+        {"bilan.pdf", 0, "%PDF"},
+        {"bilan.gif", 2, ""},
+        {"bilan", 2, ""},
         {"bilan.csv", 2, ""},
     };
     Work w;
@@ -332,14 +344,15 @@ TEST(ReportHardening, PicturesAreNamedAfterTheirFileAndPipesWork)
 
     // Standard input, from a file and from a pipe: the picture in the current folder.
     QTemporaryDir here;
-    const Outcome fromFile = w.run({.args = {"--report", "/dev/stdin"}, .cwd = here.path().toStdString(),
-                                .input = w.path("lea.csv")});
+    const Outcome fromFile =
+        w.run({.args = {"--report", "/dev/stdin"}, .cwd = here.path().toStdString(), .input = w.path("lea.csv")});
     EXPECT_EQ(fromFile.status, 0) << fromFile.err;
     EXPECT_NE(fromFile.out.find("3 notes, 2 justes"), std::string::npos) << fromFile.out;
     EXPECT_TRUE(exists(here.path().toStdString() + "/report.png"));
     EXPECT_FALSE(exists("/dev/report.png"));
-    const Outcome fromPipe = w.run({.args = {"--report", "/dev/stdin"}, .cwd = here.path().toStdString(),
-                                .shellPrefix = "cat '" + w.path("tom.csv") + "' |"});
+    const Outcome fromPipe = w.run({.args = {"--report", "/dev/stdin"},
+                                    .cwd = here.path().toStdString(),
+                                    .shellPrefix = "cat '" + w.path("tom.csv") + "' |"});
     EXPECT_EQ(fromPipe.status, 0) << fromPipe.err;
     EXPECT_NE(fromPipe.out.find("4 notes"), std::string::npos) << fromPipe.out;
 }
@@ -348,12 +361,12 @@ TEST(ReportHardening, RowsTheProgramNeverWritesAreSkippedAndCounted)
 {
     Work w;
     std::string text = results();
-    text += row("x-1", 1, 35, "missed", "");                                 // below the piano
-    text += row("x-1", 2, 90, "missed", "");                                 // above it
-    text += row("x-2", 1, 64, "missed", "", "9999-99-99T00:00:00+02:00");    // no such date
-    text += row("x-3", 1, 64, "missed", "", "2023-02-29T10:00:00+01:00");    // not a leap year
-    text += row("x-4", 1, 64, "right", "4294967295");                       // 49 days
-    text += row("x-4", 2, 64, "right", "3600000");                          // an hour
+    text += row("x-1", 1, 35, "missed", "");                                   // below the piano
+    text += row("x-1", 2, 90, "missed", "");                                   // above it
+    text += row("x-2", 1, 64, "missed", "", "9999-99-99T00:00:00+02:00");      // no such date
+    text += row("x-3", 1, 64, "missed", "", "2023-02-29T10:00:00+01:00");      // not a leap year
+    text += row("x-4", 1, 64, "right", "4294967295");                          // 49 days
+    text += row("x-4", 2, 64, "right", "3600000");                             // an hour
     text += "2024-09-02T17:00:00+02:00,x-5,7,1,64,treble,none,missed,no,,\n";  // no mode 7
     writeAll(w.path("lea.csv"), text);
     const Outcome r = w.run({.args = {"--report", w.path("lea.csv")}});
@@ -552,7 +565,8 @@ TEST(PupilsHardening, APupilsFileThatCannotBeLookedAtIsSaidNotThrown)
     ASSERT_EQ(::symlink("Loop.csv", (w.pupils() + "/Loop.csv").c_str()), 0);  // a loop on the file
     const std::string long_(5000, 'x');
     ::mkdir(w.path("loop").c_str(), 0700);
-    ASSERT_EQ(::symlink(w.path("loop/tavelin-piano").c_str(), w.path("loop/tavelin-piano").c_str()), 0);  // on the folder
+    ASSERT_EQ(::symlink(w.path("loop/tavelin-piano").c_str(), w.path("loop/tavelin-piano").c_str()),
+              0);  // on the folder
     const struct {
         const char* name;
         std::string data;
@@ -560,21 +574,22 @@ TEST(PupilsHardening, APupilsFileThatCannotBeLookedAtIsSaidNotThrown)
         const char* says;
     } cases[] = {
         {"a loop of links on the file", w.data(), "Loop", "Too many levels of symbolic links"},
-        {"a loop of links on the folder", "XDG_DATA_HOME=" + w.path("loop"), "Léa", "Too many levels of symbolic links"},
+        {"a loop of links on the folder", "XDG_DATA_HOME=" + w.path("loop"), "Léa",
+         "Too many levels of symbolic links"},
         {"a data folder over 4096 bytes", "XDG_DATA_HOME=/" + long_, "Léa", "File name too long"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome r = w.run({.args = {"--report", "--pupil", c.pupil}, .set = {c.data},
-                                 .limit = std::chrono::seconds(60)});
+        const Outcome r =
+            w.run({.args = {"--report", "--pupil", c.pupil}, .set = {c.data}, .limit = std::chrono::seconds(60)});
         EXPECT_EQ(r.signal, 0) << r.err;
         EXPECT_EQ(r.status, 2) << r.err;
         EXPECT_EQ(lineCount(r.err), 1) << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
     }
     // The listing of a folder that loops, or cannot be reached, fails in one line too.
-    const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {"XDG_DATA_HOME=/" + long_},
-                                  .limit = std::chrono::seconds(60)});
+    const Outcome listed =
+        w.run({.args = {"--list-pupils"}, .set = {"XDG_DATA_HOME=/" + long_}, .limit = std::chrono::seconds(60)});
     EXPECT_EQ(listed.signal, 0) << listed.err;
     EXPECT_EQ(lineCount(listed.err), 1) << listed.err;
 }
@@ -587,7 +602,8 @@ TEST(PupilsHardening, APipeInAPupilsPlaceIsRefusedAtOnce)
     PupilsWork w;
     ASSERT_EQ(::mkfifo((w.pupils() + "/Fifo.csv").c_str(), 0600), 0);
     writeAll(w.pupils() + "/Léa.csv", results());
-    const Outcome r = w.run({.args = {"--report", "--pupil", "Fifo"}, .set = {w.data()}, .limit = std::chrono::seconds(60)});
+    const Outcome r =
+        w.run({.args = {"--report", "--pupil", "Fifo"}, .set = {w.data()}, .limit = std::chrono::seconds(60)});
     EXPECT_FALSE(r.timedOut) << "the report waited on the FIFO";
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_NE(r.err.find("is not a regular file"), std::string::npos) << r.err;
@@ -609,8 +625,10 @@ TEST(PupilsHardening, AFullDiskAtStartUpLeavesNoPupilBehind)
     // start-up check cannot write the new pupil's header, the program ends
     // with status 2, and the listing shows no "Léa 0" afterwards.
     PupilsWork w;
-    const Outcome r = w.run({.args = {"--pupil", "Léa"}, .set = {w.data()},
-                             .shellPrefix = "trap '' XFSZ; ulimit -f 0;", .limit = std::chrono::seconds(60)});
+    const Outcome r = w.run({.args = {"--pupil", "Léa"},
+                             .set = {w.data()},
+                             .shellPrefix = "trap '' XFSZ; ulimit -f 0;",
+                             .limit = std::chrono::seconds(60)});
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_EQ(entries(w.pupils()), std::vector<std::string>{}) << "no empty file left";
     const Outcome listed = w.run({.args = {"--list-pupils"}, .set = {w.data()}});
@@ -622,8 +640,12 @@ TEST(PupilsHardening, AFullDiskAtStartUpLeavesNoPupilBehind)
 // names, files named twice, a pupil's file that cannot be read.
 namespace {
 
-const std::string nfcLea = "L\xc3\xa9" "a";   // é as one character
-const std::string nfdLea = "Le\xcc\x81" "a";  // e and the combining accent
+const std::string nfcLea =
+    "L\xc3\xa9"
+    "a";  // é as one character
+const std::string nfdLea =
+    "Le\xcc\x81"
+    "a";  // e and the combining accent
 
 // A data folder of its own (XDG_DATA_HOME) with its pupils' folder, and a
 // folder where the teacher is, for the pictures.
@@ -730,8 +752,8 @@ TEST(PupilFiles, TheClassReportCountsEachFileOnce)
     writeAll(w.path("a.csv"), results());
     ASSERT_EQ(::link(w.path("a.csv").c_str(), w.path("a_hard.csv").c_str()), 0);
     ASSERT_EQ(::symlink("a.csv", w.path("a_sym.csv").c_str()), 0);
-    const Outcome files = w.run({.args = {"--report", "a.csv", "a_hard.csv", "a_sym.csv", "./a.csv", "--out", "same.pdf"},
-                                 .cwd = w.folder()});
+    const Outcome files = w.run(
+        {.args = {"--report", "a.csv", "a_hard.csv", "a_sym.csv", "./a.csv", "--out", "same.pdf"}, .cwd = w.folder()});
     EXPECT_EQ(files.status, 0) << files.err;
     EXPECT_NE(files.out.find("Bilan de la classe : 1 élève\n"), std::string::npos) << files.out;
     EXPECT_EQ(pdfPages(w.path("same.pdf")), 2) << "the comparison and one pupil's page";
@@ -739,9 +761,19 @@ TEST(PupilFiles, TheClassReportCountsEachFileOnce)
     EXPECT_EQ(readAll(w.path("a.csv")), results());
 
     Pupils p;
-    writeAll(p.file("L\xc3\xa9" "a Martin.csv"), results());
-    const Outcome names = p.run({"--report", "--pupil", "L\xc3\xa9" "a Martin", "--pupil", "L\xc3\xa9" "a Martin",
-                                 "--pupil", "Le\xcc\x81" "a Martin", "--out", p.here("classe.pdf")});
+    writeAll(p.file("L\xc3\xa9"
+                    "a Martin.csv"),
+             results());
+    const Outcome names = p.run({"--report", "--pupil",
+                                 "L\xc3\xa9"
+                                 "a Martin",
+                                 "--pupil",
+                                 "L\xc3\xa9"
+                                 "a Martin",
+                                 "--pupil",
+                                 "Le\xcc\x81"
+                                 "a Martin",
+                                 "--out", p.here("classe.pdf")});
     EXPECT_EQ(names.status, 0) << names.err;
     EXPECT_NE(names.out.find("Bilan de la classe : 1 élève\n"), std::string::npos) << names.out;
     EXPECT_EQ(pdfPages(p.here("classe.pdf")), 2);
@@ -787,12 +819,16 @@ TEST(PupilFiles, TheLongestNameThatPlaysCanBeReported)
 TEST(PupilFiles, AClassReportGoesPastABadPupilAndSaysIt)
 {
     Pupils p;
-    writeAll(p.file("L\xc3\xa9" "a.csv"), runsOf("l", 2));
+    writeAll(p.file("L\xc3\xa9"
+                    "a.csv"),
+             runsOf("l", 2));
     ASSERT_EQ(::mkdir(p.file("Hugo.csv").c_str(), 0700), 0);
     const std::string damaged = runsOf("i", 1) + "garbage\nmore garbage\n,,,\n";
     writeAll(p.file("In\xc3\xa8s.csv"), damaged);
-    const Outcome r = p.run({"--report", "--pupil", "L\xc3\xa9" "a", "--pupil", "Hugo", "--pupil", "In\xc3\xa8s", "--out",
-                             p.here("classe.pdf")});
+    const Outcome r = p.run({"--report", "--pupil",
+                             "L\xc3\xa9"
+                             "a",
+                             "--pupil", "Hugo", "--pupil", "In\xc3\xa8s", "--out", p.here("classe.pdf")});
     EXPECT_EQ(r.status, 1) << "a pupil could not be read";
     EXPECT_NE(r.err.find("Hugo"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Is a directory"), std::string::npos) << r.err;

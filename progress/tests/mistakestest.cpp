@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-using progress::MistakeKind;
 using art::Accidental;
+using progress::MistakeKind;
 
 namespace progress {
 // Failures name the kind rather than print its bytes.

@@ -68,8 +68,8 @@ struct ObservedRig : testing_support::FormRig {
         : FormRig(seed, folder, clockStart)
     {
         form.reset();
-        Form1Services services{time, midi, messages, [this](const QString& line) { errors << line; },
-                               folder, seed, 0, &observer};
+        Form1Services services{time,   midi, messages, [this](const QString& line) { errors << line; },
+                               folder, seed, 0,        &observer};
         form = std::make_unique<Form1>(services);
         startUp();
         form->Check1->setChecked(sound);

@@ -158,7 +158,8 @@ TEST(PupilsTable, FiguresEqualTheClassReportsAndEveryColumnSorts)
         int weak;
     } pupils[] = {{"Léa", 3, 60}, {"Hugo", 5, 62}, {"Inès Martin", 7, 64}};
     for (const auto& pupil : pupils) {
-        writeFile(p / (std::string(pupil.name) + ".csv"), pupilRows("r" + std::to_string(pupil.runs), pupil.runs, pupil.weak));
+        writeFile(p / (std::string(pupil.name) + ".csv"),
+                  pupilRows("r" + std::to_string(pupil.runs), pupil.runs, pupil.weak));
     }
     progress::PupilsTableModel model;
     loadAll(model, p);
@@ -202,8 +203,8 @@ TEST(PupilsTable, FiguresEqualTheClassReportsAndEveryColumnSorts)
         }
         ASSERT_FALSE(line.isEmpty());
         using C = progress::PupilsTableModel;
-        EXPECT_TRUE(line.contains(C::cellText(row, C::Runs) + QStringLiteral(" séances, ") + C::cellText(row, C::Notes) +
-                                  QStringLiteral(" notes")))
+        EXPECT_TRUE(line.contains(C::cellText(row, C::Runs) + QStringLiteral(" séances, ") +
+                                  C::cellText(row, C::Notes) + QStringLiteral(" notes")))
             << line.toStdString();
         EXPECT_TRUE(line.contains(C::cellText(row, C::Score) + QStringLiteral(" justes"))) << line.toStdString();
         EXPECT_TRUE(line.contains(C::cellText(row, C::Median))) << line.toStdString();
@@ -244,7 +245,10 @@ TEST(PupilsTable, ADamagedOrForeignFileIsListedWithItsReasonAndNeverChanged)
     const struct {
         const char* name;
         const char* reason;  // empty: read
-    } expected[] = {{"Léa", ""}, {"Zoé", "pas un fichier de résultats"}, {"Hugo", "un dossier"}, {"Tube", "pas un fichier ordinaire"}};
+    } expected[] = {{"Léa", ""},
+                    {"Zoé", "pas un fichier de résultats"},
+                    {"Hugo", "un dossier"},
+                    {"Tube", "pas un fichier ordinaire"}};
     for (const auto& e : expected) {
         const int row = model.rowOf(QString::fromUtf8(e.name));
         ASSERT_GE(row, 0) << e.name;
@@ -255,7 +259,8 @@ TEST(PupilsTable, ADamagedOrForeignFileIsListedWithItsReasonAndNeverChanged)
             EXPECT_TRUE(r.line.has_value());
         } else {
             EXPECT_NE(r.problem.find(e.reason), std::string::npos) << e.name << ": " << r.problem;
-            EXPECT_EQ(progress::PupilsTableModel::cellText(r, progress::PupilsTableModel::Remark).toStdString(), r.problem);
+            EXPECT_EQ(progress::PupilsTableModel::cellText(r, progress::PupilsTableModel::Remark).toStdString(),
+                      r.problem);
         }
     }
     EXPECT_EQ(readAll(p / "Léa.csv"), good);
@@ -273,8 +278,12 @@ TEST(Practice, SettingsGoBackAndForthAndBadValuesAreRefused)
     const struct {
         const char* text;
         bool ok;
-    } texts[] = {{"focus=oui\nnotes=do3-sol4\n", true}, {"later=1\nfocus=non\n", true}, {"focus=peut-être\n", false},
-                 {"notes=72-60\n", false}, {"notes=60-61\n", false}, {"# rien\n\n", true}};
+    } texts[] = {{"focus=oui\nnotes=do3-sol4\n", true},
+                 {"later=1\nfocus=non\n", true},
+                 {"focus=peut-être\n", false},
+                 {"notes=72-60\n", false},
+                 {"notes=60-61\n", false},
+                 {"# rien\n\n", true}};
     for (const auto& t : texts) {
         std::string error;
         EXPECT_EQ(progress::practice::parse(t.text, &error).has_value(), t.ok) << t.text << error;
@@ -330,11 +339,14 @@ TEST(Launcher, EntriesAreValidAndTheirExecGivesBackTheName)
             }
         }
         QProcess sh;
-        sh.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("for a in %1; do printf '%s\\n' \"$a\"; done")
-                                                                   .arg(QString::fromStdString(value))});
+        sh.start(QStringLiteral("sh"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("for a in %1; do printf '%s\\n' \"$a\"; done").arg(QString::fromStdString(value))});
         ASSERT_TRUE(sh.waitForFinished(10000));
-        const QStringList args = QString::fromUtf8(sh.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        EXPECT_EQ(args, (QStringList{QString::fromStdString(program), QStringLiteral("--pupil"), QString::fromUtf8(name)}));
+        const QStringList args =
+            QString::fromUtf8(sh.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_EQ(args,
+                  (QStringList{QString::fromStdString(program), QStringLiteral("--pupil"), QString::fromUtf8(name)}));
     }
     EXPECT_NE(progress::launcher::fileName("Léa"), progress::launcher::fileName("Lea"));
     ASSERT_EQ(progress::launcher::remove(apps, "Léa"), "");
@@ -403,7 +415,8 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_TRUE(withOptions.focus());
     // A file that cannot be written is refused, and the choice stays.
     writeFile(p / "foreign.csv", "not,our,header\n");
-    EXPECT_NE(withOptions.choose(progress::PlayingPupil::Choice{QStringLiteral("X"), (p / "foreign.csv").string(), {}}), "");
+    EXPECT_NE(withOptions.choose(progress::PlayingPupil::Choice{QStringLiteral("X"), (p / "foreign.csv").string(), {}}),
+              "");
     EXPECT_EQ(withOptions.chosen().name, QStringLiteral("Léa"));
     EXPECT_EQ(readAll(p / "foreign.csv"), "not,our,header\n");
 }

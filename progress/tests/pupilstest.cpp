@@ -83,7 +83,8 @@ TEST(Pupils, TheFolderIsInTheUsersDataFolder)
     EXPECT_EQ(progress::pupilsFolder("/srv/data", "/home/anne"), fs::path("/srv/data/tavelin-piano/pupils"));
     EXPECT_EQ(progress::pupilsFolder(nullptr, "/home/anne"), fs::path("/home/anne/.local/share/tavelin-piano/pupils"));
     EXPECT_EQ(progress::pupilsFolder("", "/home/anne"), fs::path("/home/anne/.local/share/tavelin-piano/pupils"));
-    EXPECT_EQ(progress::pupilsFolder("relative", "/home/anne"), fs::path("/home/anne/.local/share/tavelin-piano/pupils"))
+    EXPECT_EQ(progress::pupilsFolder("relative", "/home/anne"),
+              fs::path("/home/anne/.local/share/tavelin-piano/pupils"))
         << "XDG_DATA_HOME counts only as an absolute path";
     EXPECT_FALSE(progress::pupilsFolder(nullptr, nullptr));
 }
@@ -93,10 +94,11 @@ TEST(Pupils, TheListingCountsRunsAndTheLastDate)
     TempFolder f;
     const std::string header = "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys\n";
     writeFile(f.path / *progress::pupilFileName("Léa Martin"),
-              header + "2024-09-02T17:02:00+02:00,aa-1,1,1,64,treble,none,right,no,1200,\n"
-                       "2024-09-02T17:02:00+02:00,aa-1,1,2,65,treble,none,missed,no,,\n"
-                       "2024-09-05T10:00:00+02:00,aa-2,1,1,64,treble,none,right,no,1100,\n"
-                       "not a row\n");
+              header +
+                  "2024-09-02T17:02:00+02:00,aa-1,1,1,64,treble,none,right,no,1200,\n"
+                  "2024-09-02T17:02:00+02:00,aa-1,1,2,65,treble,none,missed,no,,\n"
+                  "2024-09-05T10:00:00+02:00,aa-2,1,1,64,treble,none,right,no,1100,\n"
+                  "not a row\n");
     writeFile(f.path / *progress::pupilFileName("a/b"), header);
     writeFile(f.path / "notes.txt", "not a pupil");
     std::string error;
@@ -121,12 +123,12 @@ TEST(Pupils, NamesThatAreNotUtf8KeepTheirBytesAndTheirOwnFile)
     } cases[] = {
         {"\xff", "%FF.csv"},
         {"\xfe", "%FE.csv"},
-        {"\xef\xbf\xbd", "\xef\xbf\xbd.csv"},  // U+FFFD typed as such: a name of its own
-        {"caf\xe9", "caf%E9.csv"},                // Latin-1
-        {"\xc3", "%C3.csv"},                      // a sequence cut short
-        {"\xc0\xaf", "%C0%AF.csv"},               // an overlong '/'
-        {"\xed\xa0\x80", "%ED%A0%80.csv"},        // a surrogate written in UTF-8
-        {"\xf4\x90\x80\x80", "%F4%90%80%80.csv"}, // past U+10FFFF
+        {"\xef\xbf\xbd", "\xef\xbf\xbd.csv"},      // U+FFFD typed as such: a name of its own
+        {"caf\xe9", "caf%E9.csv"},                 // Latin-1
+        {"\xc3", "%C3.csv"},                       // a sequence cut short
+        {"\xc0\xaf", "%C0%AF.csv"},                // an overlong '/'
+        {"\xed\xa0\x80", "%ED%A0%80.csv"},         // a surrogate written in UTF-8
+        {"\xf4\x90\x80\x80", "%F4%90%80%80.csv"},  // past U+10FFFF
         {"\xf0\x9f\x8e\xb9 piano", "\xf0\x9f\x8e\xb9 piano.csv"},
     };
     for (const auto& c : cases) {
@@ -144,8 +146,12 @@ TEST(Pupils, NamesThatAreNotUtf8KeepTheirBytesAndTheirOwnFile)
 
 TEST(Pupils, OneNameWhateverTheFormOfItsAccents)
 {
-    const std::string nfc = "L\xc3\xa9" "a";
-    const std::string nfd = "Le\xcc\x81" "a";
+    const std::string nfc =
+        "L\xc3\xa9"
+        "a";
+    const std::string nfd =
+        "Le\xcc\x81"
+        "a";
     EXPECT_EQ(progress::pupilName(nfd), nfc);
     EXPECT_EQ(progress::pupilName("  " + nfd + "\t"), nfc);
     EXPECT_EQ(progress::pupilName(nfd + "\xff"), nfc + "\xff") << "composed around a byte that is not UTF-8";
@@ -178,7 +184,10 @@ TEST(Pupils, PrintedNamesStayOnOneLineAndReadBack)
         std::string name;
         const char* printed;
     } cases[] = {
-        {"L\xc3\xa9" "a Martin", "L\xc3\xa9" "a Martin"},
+        {"L\xc3\xa9"
+         "a Martin",
+         "L\xc3\xa9"
+         "a Martin"},
         {"tab\there", "tab\\there"},
         {"line\nbreak\r", "line\\nbreak\\r"},
         {"back\\slash", "back\\\\slash"},
@@ -187,7 +196,9 @@ TEST(Pupils, PrintedNamesStayOnOneLineAndReadBack)
         {"caf\xe9", "caf\\xE9"},
         {"\xc2\x85next line", "\\u0085next line"},
         {"\xe2\x80\xaeright to left", "\\u202Eright to left"},
-        {"a\xe2\x80\xa8" "b", "a\\u2028b"},
+        {"a\xe2\x80\xa8"
+         "b",
+         "a\\u2028b"},
         {"\xf3\xa0\x80\x81tag", "\\U000E0001tag"},
         {"\xf0\x9f\x8e\xb9", "\xf0\x9f\x8e\xb9"},
     };
@@ -201,16 +212,17 @@ TEST(RecentRecords, WeightsComeFromAKnownResultsFile)
 {
     TempFolder f;
     const fs::path file = f.path / "pupil.csv";
-    writeFile(file, "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys\n"
-                    // The older run: mi 3 right, fa 3 missed.
-                    "2024-09-02T17:02:00+02:00,aa-1,1,1,64,treble,none,right,no,1000,\n"
-                    "2024-09-02T17:02:00+02:00,aa-1,1,2,65,treble,none,missed,no,,\n"
-                    // The latest: mi 3 right; fa 3 right after a wrong key; sol 3 right
-                    // but four times as slow as usual; do 3 on display when stopped.
-                    "2024-09-03T17:02:00+02:00,aa-2,1,1,64,treble,none,right,no,1000,\n"
-                    "2024-09-03T17:02:00+02:00,aa-2,1,2,65,treble,none,right,no,1000,64:step\n"
-                    "2024-09-03T17:02:00+02:00,aa-2,1,3,67,treble,none,right,no,4000,\n"
-                    "2024-09-03T17:02:00+02:00,aa-2,1,4,60,treble,none,stopped,no,,\n");
+    writeFile(file,
+              "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys\n"
+              // The older run: mi 3 right, fa 3 missed.
+              "2024-09-02T17:02:00+02:00,aa-1,1,1,64,treble,none,right,no,1000,\n"
+              "2024-09-02T17:02:00+02:00,aa-1,1,2,65,treble,none,missed,no,,\n"
+              // The latest: mi 3 right; fa 3 right after a wrong key; sol 3 right
+              // but four times as slow as usual; do 3 on display when stopped.
+              "2024-09-03T17:02:00+02:00,aa-2,1,1,64,treble,none,right,no,1000,\n"
+              "2024-09-03T17:02:00+02:00,aa-2,1,2,65,treble,none,right,no,1000,64:step\n"
+              "2024-09-03T17:02:00+02:00,aa-2,1,3,67,treble,none,right,no,4000,\n"
+              "2024-09-03T17:02:00+02:00,aa-2,1,4,60,treble,none,stopped,no,,\n");
     std::string error;
     const std::optional<exercise::NoteRecords> records = progress::readRecentRecords(file.string(), &error);
     ASSERT_TRUE(records) << error;

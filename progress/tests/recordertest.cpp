@@ -95,7 +95,7 @@ TEST(RecordedRun, OutcomesAndResponseTimesFromTheTick)
         std::size_t wrong;
     } expected[] = {
         {Outcome::Right, 1234, 0}, {Outcome::Missed, {}, 0}, {Outcome::Right, 2100, 1}, {Outcome::Right, 3799, 0},
-        {Outcome::Missed, {}, 1},  {Outcome::Right, 1, 0},  {Outcome::Missed, {}, 0},
+        {Outcome::Missed, {}, 1},  {Outcome::Right, 1, 0},   {Outcome::Missed, {}, 0},
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i + 1);
@@ -176,7 +176,7 @@ TEST(RecordedRun, TheStoppedRunsLastRow)
         const char* name;
         When when;
         bool sound;
-        std::size_t rows;           // rows handed over; 0 for no run at all
+        std::size_t rows;  // rows handed over; 0 for no run at all
         Outcome last;
     } cases[] = {
         // Never drawn: the pupil never saw it, so it is no row, wrong key and all.
@@ -372,8 +372,9 @@ TEST(RecordedRun, AFailingWriterIsReportedOnceAndTheExerciseGoesOn)
     auto sink = std::make_unique<MemorySink>();
     MemorySink* memory = sink.get();
     std::vector<std::string> reports;
-    progress::ResultsRecorder recorder(std::move(sink), [&](const std::string& m) { reports.push_back(m); },
-                                       [] { return std::string(startedAt); }, "s");
+    progress::ResultsRecorder recorder(
+        std::move(sink), [&](const std::string& m) { reports.push_back(m); }, [] { return std::string(startedAt); },
+        "s");
     ObservedRig rig(recorder);
     memory->failNext(2);
     rig.playWholeRun(1);
@@ -406,8 +407,8 @@ TEST(RecordedRun, ANoteStoppedBeforeItCameUpIsNoRow)
     enum class Stop { Click, Close };
     const struct {
         const char* name;
-        int place;       // the note whose sound the stop comes in
-        bool answered;   // answered right during its sound
+        int place;      // the note whose sound the stop comes in
+        bool answered;  // answered right during its sound
         Stop how;
         std::size_t rows;
     } cases[] = {
@@ -421,7 +422,8 @@ TEST(RecordedRun, ANoteStoppedBeforeItCameUpIsNoRow)
         auto sink = std::make_unique<MemorySink>();
         const std::shared_ptr<const std::string> written = sink->kept();
         {
-            progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
+            progress::ResultsRecorder recorder(
+                std::move(sink), {}, [] { return std::string(startedAt); }, "s");
             Spy spy(recorder);
             ObservedRig rig(spy, true);
             Form1& f = *rig.form;
@@ -468,7 +470,8 @@ TEST(RecordedRun, ARunOpenWhenTheWindowClosesIsKeptAsStopped)
     auto sink = std::make_unique<MemorySink>();
     const std::shared_ptr<const std::string> written = sink->kept();
     {
-        progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
+        progress::ResultsRecorder recorder(
+            std::move(sink), {}, [] { return std::string(startedAt); }, "s");
         ObservedRig rig(recorder);
         rig.form->m_Click(1);
         rig.time.advance(3 * rig.interval());
@@ -487,7 +490,8 @@ TEST(RecordedRun, WithoutThePictureFolderNotesAreUnshownNotMissedAndItIsSaidOnce
     auto sink = std::make_unique<MemorySink>();
     const std::shared_ptr<const std::string> written = sink->kept();
     {
-        progress::ResultsRecorder recorder(std::move(sink), {}, [] { return std::string(startedAt); }, "s");
+        progress::ResultsRecorder recorder(
+            std::move(sink), {}, [] { return std::string(startedAt); }, "s");
         ObservedRig rig(recorder, false, 1, 1000, empty.path());
         const qsizetype before = rig.messages.shown.size();
         rig.playWholeRun(1);

@@ -86,15 +86,15 @@ TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
         int right;
         const char* expect;  // blue, violet, orange
     } notes[] = {
-        {T, 64, art::Accidental::None, 6, 6, "blue"},    // E4 on the bottom line
-        {T, 66, art::Accidental::Sharp, 4, 3, "violet"},   // F#4: 3 in 4
-        {T, 66, art::Accidental::Flat, 4, 0, "orange"},      // Gb4 apart from F#4
-        {T, 81, art::Accidental::None, 4, 2, "orange"},      // A5, a ledger line up: half
-        {T, 52, art::Accidental::None, 5, 5, "blue"},    // E3, three ledger lines down
-        {B, 43, art::Accidental::None, 5, 5, "blue"},    // G2 on the bottom line
-        {B, 46, art::Accidental::Flat, 8, 6, "violet"},    // Bb2
-        {B, 36, art::Accidental::None, 3, 0, "orange"},      // C2, two ledger lines down
-        {B, 69, art::Accidental::None, 2, 2, "blue"},    // A4, the top of the bass range
+        {T, 64, art::Accidental::None, 6, 6, "blue"},     // E4 on the bottom line
+        {T, 66, art::Accidental::Sharp, 4, 3, "violet"},  // F#4: 3 in 4
+        {T, 66, art::Accidental::Flat, 4, 0, "orange"},   // Gb4 apart from F#4
+        {T, 81, art::Accidental::None, 4, 2, "orange"},   // A5, a ledger line up: half
+        {T, 52, art::Accidental::None, 5, 5, "blue"},     // E3, three ledger lines down
+        {B, 43, art::Accidental::None, 5, 5, "blue"},     // G2 on the bottom line
+        {B, 46, art::Accidental::Flat, 8, 6, "violet"},   // Bb2
+        {B, 36, art::Accidental::None, 3, 0, "orange"},   // C2, two ledger lines down
+        {B, 69, art::Accidental::None, 2, 2, "blue"},     // A4, the top of the bass range
     };
     std::string text;
     for (const auto& n : notes) {
@@ -110,7 +110,9 @@ TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
 
     auto named = [](const char* name) {
         const std::string n = name;
-        return n == "blue" ? picture::rateColour(1.0) : n == "violet" ? picture::rateColour(0.75) : picture::rateColour(0.0);
+        return n == "blue"     ? picture::rateColour(1.0)
+               : n == "violet" ? picture::rateColour(0.75)
+                               : picture::rateColour(0.0);
     };
     int checked = 0;
     for (const picture::Staff* staff : {&layout.treble, &layout.bass}) {
@@ -123,7 +125,8 @@ TEST(ReportPicture, EachNoteHeadHasTheColourOfItsScore)
                 return x.clef == staff->clef && x.key == c.stats.form.note &&
                        art::pitch::spelling(x.key, x.accidental) == c.stats.form.accidental;
             });
-            const QPointF head = staff->engraver().notePosition(staff->clef, c.stats.form.note, c.stats.form.accidental, c.x);
+            const QPointF head =
+                staff->engraver().notePosition(staff->clef, c.stats.form.note, c.stats.form.accidental, c.x);
             const QColor seen = image.pixelColor(head.toPoint());
             const QColor want = picture::rateColour(c.stats.rightRate());
             EXPECT_LE(distance(seen, want), 6) << seen.name().toStdString() << " for " << want.name().toStdString();
@@ -186,7 +189,8 @@ QColor seenWith(Vision v, QColor c)
     };
     const auto encoded = [](double v) {
         v = std::clamp(v, 0.0, 1.0);
-        return static_cast<int>(std::lround(255.0 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
+        return static_cast<int>(
+            std::lround(255.0 * (v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055)));
     };
     const double in[3] = {linear(c.red()), linear(c.green()), linear(c.blue())};
     const auto& m = matrices[static_cast<int>(v)];
@@ -251,7 +255,8 @@ TEST(ReportPicture, TheFiveNotesToWorkOnAreMarkedOnTheStaffWithTheirNumber)
     int marked = 0;
     for (const picture::Column& c : layout.treble.columns) {
         const QPointF at = picture::workOnMarkCentre(layout.treble, c);
-        const bool isWeak = std::any_of(weak.begin(), weak.end(), [&](const auto& w) { return w.form == c.stats.form; });
+        const bool isWeak =
+            std::any_of(weak.begin(), weak.end(), [&](const auto& w) { return w.form == c.stats.form; });
         // A ring: white inside its edge, ink on it (10 px out from the centre).
         const QColor inside = image.pixelColor((at + QPointF(-6.0, -6.0)).toPoint());
         const QColor ring = image.pixelColor((at + QPointF(0.0, -10.0)).toPoint());
@@ -289,13 +294,16 @@ TEST(ReportPicture, ManyNotesStillFitTheStaff)
         const art::Engraver e = staff->engraver();
         for (std::size_t i = 0; i < staff->columns.size(); ++i) {
             const auto& c = staff->columns[i];
-            const QRectF box = e.noteBounds(staff->clef, c.stats.form.note, c.stats.form.accidental, c.x, art::NoteHead::Black);
+            const QRectF box =
+                e.noteBounds(staff->clef, c.stats.form.note, c.stats.form.accidental, c.x, art::NoteHead::Black);
             EXPECT_GE(box.left(), e.clefEnd(staff->clef)) << "clear of the clef";
             EXPECT_LE(box.right(), staff->lines.right());
             if (i > 0) {
                 const auto& p = staff->columns[i - 1];
-                const QRectF before = e.noteBounds(staff->clef, p.stats.form.note, p.stats.form.accidental, p.x, art::NoteHead::Black);
-                EXPECT_LE(before.right(), box.left() + 0.5) << "note " << c.stats.form.note << " touches the one before";
+                const QRectF before =
+                    e.noteBounds(staff->clef, p.stats.form.note, p.stats.form.accidental, p.x, art::NoteHead::Black);
+                EXPECT_LE(before.right(), box.left() + 0.5)
+                    << "note " << c.stats.form.note << " touches the one before";
             }
         }
     }
@@ -310,9 +318,10 @@ TEST(ReportSummary, SaysItInFrench)
     text += "garbage\ngarbage\n";
     const auto summary = progress::summarize(text);
     const std::string out = progress::summaryText(summary, "eleve.csv", "/tmp/report.png");
-    for (const char* expected : {"Bilan de eleve.csv", "fa dièse 3, clef de sol : 1 juste sur 4", "si bémol 1, clef de fa",
-                                 "erreur la plus fréquente : octave", "2 lignes illisibles laissées de côté",
-                                 "Image : /tmp/report.png", "Les cinq notes à travailler"}) {
+    for (const char* expected :
+         {"Bilan de eleve.csv", "fa dièse 3, clef de sol : 1 juste sur 4", "si bémol 1, clef de fa",
+          "erreur la plus fréquente : octave", "2 lignes illisibles laissées de côté", "Image : /tmp/report.png",
+          "Les cinq notes à travailler"}) {
         EXPECT_NE(out.find(expected), std::string::npos) << expected << "\n" << out;
     }
     const std::string empty = progress::summaryText(progress::summarize(""), "vide.csv", "");
@@ -360,11 +369,11 @@ TEST(ReportProgram, ReadsAFileWithBadLinesAndLeavesItAsItWas)
     const QString file = dir.filePath(QStringLiteral("eleve.csv"));
     std::string text = std::string(progress::csv::header) + "\n";
     text += rows("r-1", T, 64, art::Accidental::None, 5, 4);
-    text += "2024-09-02T17:00:00+02:00,r-1,6,6,64,treble,none,rig\n";        // broken in two
+    text += "2024-09-02T17:00:00+02:00,r-1,6,6,64,treble,none,rig\n";  // broken in two
     text += "ht,no,1500,\n";
-    text += "Nom;Prénom;Classe\nDupont;Anne;CE2\n";                          // foreign
+    text += "Nom;Prénom;Classe\nDupont;Anne;CE2\n";  // foreign
     text += rows("r-2", B, 43, art::Accidental::None, 3, 3);
-    text += "2024-09-03T17:00:00+02:00,r-3,3,1,43,bass,none,mis";            // truncated at the end
+    text += "2024-09-03T17:00:00+02:00,r-3,3,1,43,bass,none,mis";  // truncated at the end
     {
         std::ofstream out(file.toStdString(), std::ios::binary);
         out << text;
@@ -413,7 +422,8 @@ TEST(ReportProgram, FailuresSayWhyOnStandardError)
         const char* says;
     } cases[] = {
         {{QStringLiteral("--report"), dir.filePath(QStringLiteral("missing.csv"))}, 1, "cannot read"},
-        {{QStringLiteral("--results"), dir.filePath(QStringLiteral("no/such/folder/results.csv"))}, 2,
+        {{QStringLiteral("--results"), dir.filePath(QStringLiteral("no/such/folder/results.csv"))},
+         2,
          "No such file or directory"},
         {{QStringLiteral("--results"), dir.path()}, 2, "Is a directory"},
         {{QStringLiteral("--results"), QStringLiteral("/dev/full")}, 2, "is not a regular file"},
@@ -519,11 +529,13 @@ TEST(ReportManyRuns, PastTheLimitPointsAreGroupsAndEveryTotalAndTrendStaysExact)
         // The summary says so, and the charts' caption says what a point is.
         const std::string text = progress::summaryText(s, "lea.csv", "lea.png");
         EXPECT_NE(text.find(progress::frenchNumber(static_cast<double>(n), 0) + " séances"), std::string::npos) << text;
-        EXPECT_NE(text.find("Score : " + progress::frenchNumber(score->first, 0) + "\u00a0%"), std::string::npos) << text;
+        EXPECT_NE(text.find("Score : " + progress::frenchNumber(score->first, 0) + "\u00a0%"), std::string::npos)
+            << text;
         const QString caption = progress::reportpicture::runAxisCaption(s);
         if (grouped) {
-            EXPECT_TRUE(caption.contains(QStringLiteral("chaque point : %1 séances de suite")
-                                             .arg(QString::fromStdString(progress::frenchNumber(static_cast<double>(s.runsPerPoint), 0)))))
+            EXPECT_TRUE(caption.contains(
+                QStringLiteral("chaque point : %1 séances de suite")
+                    .arg(QString::fromStdString(progress::frenchNumber(static_cast<double>(s.runsPerPoint), 0)))))
                 << caption.toStdString();
         } else {
             EXPECT_FALSE(caption.contains(QStringLiteral("chaque point"))) << caption.toStdString();

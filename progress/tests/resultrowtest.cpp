@@ -36,8 +36,9 @@ std::string row(const NoteResult& r)
 
 TEST(ResultRow, WritesTheColumnsInOrder)
 {
-    EXPECT_EQ(row(sample()), "2024-09-02T17:05:31+02:00,0a1b2c3d-4,6,12,66,treble,flat,right,yes,1234,"
-                             "67:accidental 78:octave\n");
+    EXPECT_EQ(row(sample()),
+              "2024-09-02T17:05:31+02:00,0a1b2c3d-4,6,12,66,treble,flat,right,yes,1234,"
+              "67:accidental 78:octave\n");
     NoteResult missed = sample();
     missed.outcome = Outcome::Missed;
     missed.responseMs.reset();

@@ -295,9 +295,9 @@ TEST(ResultsFile, ADiskThatFillsUpDuringASessionIsReportedOnce)
     Folder f;
     const std::string path = f.path("session.csv");
     std::vector<std::string> reports;
-    progress::ResultsRecorder recorder(std::make_unique<ResultsFile>(path),
-                                       [&](const std::string& m) { reports.push_back(m); },
-                                       [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
+    progress::ResultsRecorder recorder(
+        std::make_unique<ResultsFile>(path), [&](const std::string& m) { reports.push_back(m); },
+        [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
     ASSERT_EQ(recorder.check(), "");
     ObservedRig rig(recorder);
     rig.playWholeRun(1);
@@ -459,9 +459,9 @@ TEST(ResultsFile, ALockHeldByAnotherProgramNeverHoldsTheWindow)
     Folder f;
     const std::string path = f.path("locked.csv");
     std::vector<std::string> reports;
-    progress::ResultsRecorder recorder(std::make_unique<ResultsFile>(path),
-                                       [&](const std::string& m) { reports.push_back(m); },
-                                       [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
+    progress::ResultsRecorder recorder(
+        std::make_unique<ResultsFile>(path), [&](const std::string& m) { reports.push_back(m); },
+        [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
     ASSERT_EQ(recorder.check(), "");
     ObservedRig rig(recorder);
     rig.playWholeRun(1);
@@ -506,8 +506,8 @@ TEST(ResultsFile, AtTheEndALockThatStaysHeldIsGivenUpOnAndCounted)
     const std::string path = f.path("held.csv");
     const auto started = std::chrono::steady_clock::now();
     {
-        progress::ResultsRecorder recorder(std::make_unique<ResultsFile>(path), {},
-                                           [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
+        progress::ResultsRecorder recorder(
+            std::make_unique<ResultsFile>(path), {}, [] { return std::string("2024-09-02T17:00:00+02:00"); }, "s");
         ASSERT_EQ(recorder.check(), "");
         const std::string header = readAll(path);
         LockHolder holder(path);

@@ -27,10 +27,10 @@ constexpr int runCount = 20;
 constexpr int speed3AnswerMs = 3800;  // the answer time at the speed bar's default
 
 struct RunPlan {
-    int day;         // after Monday 2 September 2024
+    int day;  // after Monday 2 September 2024
     int mode;
     bool sound;
-    int stopAt;      // place of the note during whose sound the pupil stops; 0 to play to the end
+    int stopAt;  // place of the note during whose sound the pupil stops; 0 to play to the end
 };
 
 constexpr RunPlan plan[runCount] = {
@@ -63,7 +63,7 @@ public:
     // to press, in order, with their times after the tick; the last is the
     // right one if the answer is right.
     std::vector<std::pair<std::uint32_t, int>> answer(int run, int note, art::Clef clef, art::Accidental sign,
-                                                     bool sounded)
+                                                      bool sounded)
     {
         const double progress = run / static_cast<double>(runCount - 1);
         const int ledgers = static_cast<int>(art::pitch::ledgerSteps(clef, note, sign).size());
@@ -108,8 +108,8 @@ private:
         std::vector<int> candidates;
         if (pick < 0.5) {
             for (const int d : {-2, -1, 1, 2}) {
-                if (!art::pitch::isBlackKey(letter + d) && progress::classifyMistake(note, sign, letter + d) ==
-                                                              progress::MistakeKind::Step) {
+                if (!art::pitch::isBlackKey(letter + d) &&
+                    progress::classifyMistake(note, sign, letter + d) == progress::MistakeKind::Step) {
                     candidates.push_back(letter + d);
                 }
             }

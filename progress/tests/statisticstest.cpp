@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+using progress::MistakeKind;
 using progress::NoteResult;
 using progress::Outcome;
 using progress::WrongKey;
-using progress::MistakeKind;
 
 namespace {
 
@@ -56,8 +56,8 @@ std::string sampleFile()
         note(later, "s-1", B, 43, plain, Outcome::Missed, {}, {{55, MistakeKind::Octave}}),
         note(later, "s-1", B, 43, plain, Outcome::Right, 1500),
     });
-    s += "\n";                           // blank: not counted
-    s += "this is not a row\n";          // foreign
+    s += "\n";                                         // blank: not counted
+    s += "this is not a row\n";                        // foreign
     s += std::string(progress::csv::header) + "\r\n";  // a second header, files joined
     s += text({note(earlier, "t-1", T, 64, plain, Outcome::Right, 500)});
     s += "2024-09-01T09:30:00+02:00,t-1,6,2,64,treble,none,right,no,12\xff\n";  // damaged

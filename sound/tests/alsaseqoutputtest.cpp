@@ -15,8 +15,8 @@ namespace {
 
 using sound::AlsaPort;
 using sound::AlsaSeqOutput;
-using testing_support::Receiver;
 using testing_support::haveSequencer;
+using testing_support::Receiver;
 using testing_support::sequencerDevice;
 
 TEST(AlsaSeqWithoutSequencer, ListIsEmptyAndOpenSaysNoDriver)

@@ -6,8 +6,8 @@
 namespace {
 
 using sound::DecodedMessage;
-using sound::MessageKind;
 using sound::decodeShortMessage;
+using sound::MessageKind;
 
 TEST(DecodedMessage, WindowNoteOnAndOffAreChannelOneVelocity127)
 {

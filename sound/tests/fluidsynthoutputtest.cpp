@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 using sound::FluidSynthOutput;
 using sound::SynthConfig;
 
-constexpr int sampleRate = 48000;             // Hz
+constexpr int sampleRate = 48000;  // Hz
 constexpr int framesPerMs = sampleRate / 1000;
 // Levels on the -1 to 1 float scale. Silence: below -80 dB. A sounding piano
 // note 60 at velocity 127 and gain 0.5 is near 0.06 RMS over its first 50 ms
@@ -295,8 +295,8 @@ TEST(FluidSynthOpen, EmptyOrForeignFilesAreRefusedAtOnce)
     const TempFile dls(riffHeader(100, "DLS ") + std::string(100, '\0'));
     // A header that promises 1 MB in a file of 100 bytes: a cut-off download.
     const TempFile truncated(riffHeader(1'000'000, "sfbk") + std::string(88, '\0'));
-    for (const std::string& path : {empty.path(), text.path(), dls.path(), truncated.path(),
-                                    std::filesystem::temp_directory_path().string()}) {
+    for (const std::string& path :
+         {empty.path(), text.path(), dls.path(), truncated.path(), std::filesystem::temp_directory_path().string()}) {
         std::unique_ptr<FluidSynthOutput> device;
         std::string why;
         EXPECT_EQ(openWith(path, device, why), midi::rc::error) << path;
@@ -368,7 +368,8 @@ TEST(FluidSynthOpen, NoAudioDeviceIsAnErrorNotACrash)
 
 TEST(FluidSynthOpen, UnknownOrNoAudioDriverIsAnError)
 {
-    for (const std::vector<std::string>& drivers : {std::vector<std::string>{}, std::vector<std::string>{"no-such-driver"}}) {
+    for (const std::vector<std::string>& drivers :
+         {std::vector<std::string>{}, std::vector<std::string>{"no-such-driver"}}) {
         SynthConfig config = memoryConfig();
         config.startAudio = true;
         config.audioDrivers = drivers;
@@ -462,8 +463,8 @@ TEST_F(SlowLoad, HeldMessagesPlayInTheirOrder)
     // With 60 still sounding beside it, the pair's common period (that of
     // 48, an octave below 60) would be what is heard.
     for (const int ms : {200, 400, 600}) {
-        const double pitch = testing_support::estimatePitch(s.data() + ms * framesPerMs, 50 * framesPerMs, sampleRate,
-                                                            100.0, 2000.0);
+        const double pitch =
+            testing_support::estimatePitch(s.data() + ms * framesPerMs, 50 * framesPerMs, sampleRate, 100.0, 2000.0);
         EXPECT_EQ(testing_support::nearestNote(pitch), 67) << "at " << ms << " ms: " << pitch << " Hz";
     }
 }

@@ -84,7 +84,8 @@ struct Reports {
     }
 };
 
-template <typename Predicate> bool eventually(Predicate done, std::chrono::milliseconds timeout = 5s)
+template<typename Predicate>
+bool eventually(Predicate done, std::chrono::milliseconds timeout = 5s)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
@@ -177,7 +178,7 @@ protected:
         ASSERT_TRUE(recorder.recording());
         ASSERT_TRUE(recorder.waitMs(100));
         const std::vector<int> gaps = {20, 25, 30, 35, 40, 60, 20, 25, 30, 35, 40, 60};  // ms of silence
-        constexpr int noteMs = 80;  // held
+        constexpr int noteMs = 80;                                                       // held
         std::vector<std::size_t> sent;   // recorded frames when each note-on went
         std::vector<std::size_t> ended;  // and when its all-sound-off went
         for (const int gap : gaps) {
@@ -271,8 +272,9 @@ TEST_F(PulseStreamTest, CorksTheStreamAfterTheSilenceAndResumesItForANote)
     for (int i = 0; i < notes; ++i) {
         ASSERT_TRUE(eventually([&] { return !stream.streaming(); })) << "not corked after note " << i;
         EXPECT_EQ(stream.setAsides(), i + 1);
-        EXPECT_TRUE(eventually([&] { return m_server.pactl("list sink-inputs").find("Corked: yes") != std::string::npos; }))
-            << "the server was not told";
+        EXPECT_TRUE(eventually([&] {
+            return m_server.pactl("list sink-inputs").find("Corked: yes") != std::string::npos;
+        })) << "the server was not told";
         ASSERT_TRUE(recorder.waitMs(50));
         sent.push_back(recorder.frames());
         synth->send(*sound::noteOnMessage(60 + 4 * i));
@@ -298,8 +300,9 @@ TEST_F(PulseStreamTest, CorksTheStreamAfterTheSilenceAndResumesItForANote)
     EXPECT_EQ(stream.streamsStarted(), 1);
     EXPECT_EQ(stream.setAsides(), notes + 1);
     const std::string inputs = m_server.pactl("list short sink-inputs");
-    EXPECT_EQ(std::count(inputs.begin(), inputs.end(), '\n'), 1) << "the corked stream stays the server's one sink input:\n"
-                                                                 << inputs;
+    EXPECT_EQ(std::count(inputs.begin(), inputs.end(), '\n'), 1)
+        << "the corked stream stays the server's one sink input:\n"
+        << inputs;
 }
 
 // A note that lands while the stream is on its way out: every one is heard

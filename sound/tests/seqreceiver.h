@@ -36,8 +36,9 @@ public:
             return;
         }
         m_client = snd_seq_client_id(m_seq.get());
-        m_port = snd_seq_create_simple_port(m_seq.get(), "test input", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
-                                            SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+        m_port =
+            snd_seq_create_simple_port(m_seq.get(), "test input", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     }
     Receiver(const Receiver&) = delete;
     Receiver& operator=(const Receiver&) = delete;

@@ -15,8 +15,16 @@ namespace {
 
 // Counts the notes put up in the current run and the right answers.
 struct RunCounter final : exercise::ExerciseObserver {
-    void runStarted(int, std::uint32_t) override { shown = 0; ++runs; }
-    void noteShown(int, const exercise::NoteChoice&, bool, std::uint32_t) override { ++shown; ++allShown; }
+    void runStarted(int, std::uint32_t) override
+    {
+        shown = 0;
+        ++runs;
+    }
+    void noteShown(int, const exercise::NoteChoice&, bool, std::uint32_t) override
+    {
+        ++shown;
+        ++allShown;
+    }
     void runEnded(const exercise::FinishedRun& run, std::uint32_t) override
     {
         for (const exercise::FinishedNote& n : run.notes) {
@@ -32,8 +40,14 @@ struct RunCounter final : exercise::ExerciseObserver {
 struct Storm {
     explicit Storm(std::uint32_t seed) : rng(seed), rig(seed)
     {
-        Form1Services services{rig.time, rig.midi, rig.messages, [this](const QString& l) { rig.errors << l; },
-                               QCoreApplication::applicationDirPath(), seed, 0, &counter};
+        Form1Services services{rig.time,
+                               rig.midi,
+                               rig.messages,
+                               [this](const QString& l) { rig.errors << l; },
+                               QCoreApplication::applicationDirPath(),
+                               seed,
+                               0,
+                               &counter};
         rig.form = std::make_unique<Form1>(services);
     }
     ~Storm() { rig.form.reset(); }  // before the counter it tells

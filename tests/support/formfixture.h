@@ -50,8 +50,8 @@ struct FormRig {
     void make(std::uint32_t seed, QString folder)
     {
         form.reset();
-        Form1Services services{time, midi, messages, [this](const QString& line) { errors << line; },
-                               std::move(folder), seed, 0};
+        Form1Services services{time, midi, messages, [this](const QString& line) { errors << line; }, std::move(folder),
+                               seed, 0};
         form = std::make_unique<Form1>(services);
     }
 

@@ -126,8 +126,8 @@ std::vector<HeardNote> trackNotes(const std::vector<float>& samples, double samp
         if (loudest <= 0.0 || level[f] < floor) {
             continue;
         }
-        const double pitch = estimatePitch(samples.data() + f * hop, frameLength, sampleRate, settings.lowestHz,
-                                           settings.highestHz);
+        const double pitch =
+            estimatePitch(samples.data() + f * hop, frameLength, sampleRate, settings.lowestHz, settings.highestHz);
         if (pitch > 0.0) {
             pitchOf[f] = pitch;
             noteOf[f] = nearestNote(pitch);
@@ -153,7 +153,8 @@ std::vector<HeardNote> trackNotes(const std::vector<float>& samples, double samp
         if (r.count < shortest) {
             continue;
         }
-        if (!kept.empty() && kept.back().note == r.note && r.first - (kept.back().first + kept.back().count) < shortest) {
+        if (!kept.empty() && kept.back().note == r.note &&
+            r.first - (kept.back().first + kept.back().count) < shortest) {
             kept.back().count = r.first + r.count - kept.back().first;
         } else {
             kept.push_back(r);
@@ -173,7 +174,9 @@ std::vector<HeardNote> trackNotes(const std::vector<float>& samples, double samp
 
     for (const Run& r : kept) {
         const double runStartMs = static_cast<double>(r.first) * settings.hopMs;
-        const auto toSample = [sampleRate](double ms) { return static_cast<std::size_t>(std::max(0.0, ms) * sampleRate / 1000.0); };
+        const auto toSample = [sampleRate](double ms) {
+            return static_cast<std::size_t>(std::max(0.0, ms) * sampleRate / 1000.0);
+        };
         std::size_t from = toSample(runStartMs - onsetSearchBeforeMs);
         const std::size_t to = std::min(samples.size() - span, toSample(runStartMs + onsetSearchAfterMs));
         double onsetMs = runStartMs;

@@ -17,9 +17,9 @@ struct HeardNote {
 };
 
 struct PitchTrackSettings {
-    double hopMs = 10.0;       // one pitch estimate every hop
-    double windowMs = 25.0;    // of sound per estimate; a few periods of the lowest note
-    double lowestHz = 100.0;   // pitches searched for: 100 Hz to 2 kHz
+    double hopMs = 10.0;      // one pitch estimate every hop
+    double windowMs = 25.0;   // of sound per estimate; a few periods of the lowest note
+    double lowestHz = 100.0;  // pitches searched for: 100 Hz to 2 kHz
     double highestHz = 2000.0;
     double silenceDb = -40.0;  // frames this far below the loudest frame are silence
     double shortestMs = 40.0;  // a pitch heard for less is a transition, not a note

@@ -93,7 +93,8 @@ TEST(PitchTrack, FindsEveryNoteOfALegatoScaleWithItsOnset)
         static constexpr int scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
         std::vector<float> s = silence(c.startMs + 9 * c.stepMs + 500);
         for (std::size_t i = 0; i < std::size(scale); ++i) {
-            addNote(s, scale[i], c.startMs + c.stepMs * static_cast<double>(i), i == 7 ? 2 * c.stepMs : c.stepMs, c.level);
+            addNote(s, scale[i], c.startMs + c.stepMs * static_cast<double>(i), i == 7 ? 2 * c.stepMs : c.stepMs,
+                    c.level);
         }
         const std::vector<HeardNote> heard = trackNotes(s, rate);
         ASSERT_EQ(heard.size(), std::size(scale)) << "start " << c.startMs << " level " << c.level;

@@ -12,7 +12,9 @@ class RecordingDevice final : public midi::OutputDevice {
 public:
     RecordingDevice(std::vector<RecordingOutputSystem::Message>& log, std::function<std::uint32_t()>& clock,
                     const midi::Result& state)
-        : m_log(log), m_clock(clock), m_state(state) {}
+        : m_log(log), m_clock(clock), m_state(state)
+    {
+    }
 
     midi::Result state() const override { return m_state; }
 

@@ -21,8 +21,9 @@ public:
         bool operator==(const Message&) const = default;
     };
 
-    explicit RecordingOutputSystem(std::function<std::uint32_t()> clock = [] { return 0U; })
-        : m_clock(std::move(clock)) {}
+    explicit RecordingOutputSystem(std::function<std::uint32_t()> clock = [] { return 0U; }) : m_clock(std::move(clock))
+    {
+    }
 
     std::vector<std::string> deviceNames() override { return {"Recorder"}; }
     midi::Result openDevice(std::uint32_t deviceId, std::unique_ptr<midi::OutputDevice>& device) override;
