@@ -275,7 +275,7 @@ void Form1::Form_Unload(int& /*cancel*/)
     // A run still going ends here as stopped, so that its notes are kept.
     m_exercise.end(true, m_time.now());
     // A key still held gets no note-off: closing the device ends its sound.
-    midirc = m_midi.close(hmidiout);
+    midirc = static_cast<std::int32_t>(m_midi.close(hmidiout));
     // Every wait in progress returns now, and no later one waits: the
     // handlers nested in them unwind at once and nothing outlives the window.
     m_time.shutDown();

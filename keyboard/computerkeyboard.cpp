@@ -116,7 +116,7 @@ std::optional<int> ComputerKeyboardMap::release(int keyCode)
     if (sounding == none) {
         return std::nullopt;
     }
-    const int note = sounding;
+    const int note = static_cast<int>(sounding);  // NOLINT(bugprone-signed-char-misuse): a note 0-127 or none (-1)
     sounding = none;
     return note;
 }

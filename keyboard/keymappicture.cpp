@@ -144,28 +144,44 @@ CapsLayout capsLayoutFor(const std::string& bcp47)
     return CapsLayout::Qwerty;
 }
 
-QImage drawKeyboardMap(CapsLayout layout)
+namespace {
+
+using namespace mapdrawing;
+
+QRect keyRect(int quarters, int row, int widthQuarters)
 {
-    const CapsLayout small = layout == CapsLayout::Qwerty ? CapsLayout::Azerty : CapsLayout::Qwerty;
-    using namespace mapdrawing;
-    const int width = 2 * margin + (pageKeysAt + 10) * unit / 4;
-    const int height = 2 * margin + titleHeight + 4 * unit + legendHeight;
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(0xF4, 0xF1, 0xEA));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    return QRect(margin + quarters * unit / 4 + gap / 2, margin + titleHeight + row * unit + gap / 2,
+                 widthQuarters * unit / 4 - gap, unit - gap);
+}
 
-    p.setPen(QColor(0x20, 0x20, 0x20));
-    p.setFont(sans(22, true));
-    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Jouer au clavier de l'ordinateur"));
+// One key of a drawn row: its cap in large on the chosen layout, in small on
+// the other, and the note it plays with its MIDI number, if any.
+void drawNoteKey(QPainter& p, QRect r, const std::optional<int>& note, const QString& cap, const QString& smallCap)
+{
+    const bool black = note && isBlack(*note);
+    const QColor face = !note ? QColor(0xC8, 0xC5, 0xBE) : black ? QColor(0x22, 0x22, 0x22) : QColor(Qt::white);
+    const QColor ink = black ? QColor(Qt::white) : QColor(0x20, 0x20, 0x20);
+    const QColor faint = black ? QColor(0xAA, 0xAA, 0xAA) : QColor(0x80, 0x80, 0x80);
+    drawKey(p, r, face, ink);
+    const QRect inside = r.adjusted(6, 3, -5, -3);
+    p.setFont(sans(18, true));
+    p.drawText(inside, Qt::AlignLeft | Qt::AlignTop, cap);
+    p.setPen(faint);
+    p.setFont(sans(11));
+    p.drawText(inside, Qt::AlignRight | Qt::AlignTop, smallCap);
+    if (note) {
+        p.setPen(ink);
+        p.setFont(sans(13, true));
+        p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, frenchName(*note));
+        p.setPen(faint);
+        p.setFont(sans(10));
+        p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));
+    }
+}
 
+void drawRows(QPainter& p, CapsLayout layout, CapsLayout small)
+{
     const ComputerKeyboardMap map;  // no shift: the notes as the program starts
-    const auto keyRect = [](int quarters, int row, int widthQuarters) {
-        return QRect(margin + quarters * unit / 4 + gap / 2, margin + titleHeight + row * unit + gap / 2,
-                     widthQuarters * unit / 4 - gap, unit - gap);
-    };
     for (int row = 0; row < static_cast<int>(drawnRows.size()); ++row) {
         const DrawnRow& d = drawnRows[static_cast<std::size_t>(row)];
         const QRect left = keyRect(0, row, d.leftQuarters);
@@ -173,31 +189,15 @@ QImage drawKeyboardMap(CapsLayout layout)
         p.setFont(sans(12));
         p.drawText(left.adjusted(6, 4, -4, -4), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(d.leftCap));
         for (int i = 0; i < d.keys; ++i) {
-            const QRect r = keyRect(d.startQuarters + 4 * i, row, 4);
-            const std::optional<int> note = map.noteFor(d.firstCode + i);
-            const bool black = note && isBlack(*note);
-            const QColor face = !note ? QColor(0xC8, 0xC5, 0xBE) : black ? QColor(0x22, 0x22, 0x22) : QColor(Qt::white);
-            const QColor ink = black ? QColor(Qt::white) : QColor(0x20, 0x20, 0x20);
-            const QColor faint = black ? QColor(0xAA, 0xAA, 0xAA) : QColor(0x80, 0x80, 0x80);
-            drawKey(p, r, face, ink);
-            const QRect inside = r.adjusted(6, 3, -5, -3);
-            p.setFont(sans(18, true));
-            p.drawText(inside, Qt::AlignLeft | Qt::AlignTop,
-                       QString::fromUtf8(capsOf(d, layout)[static_cast<std::size_t>(i)]));
-            p.setPen(faint);
-            p.setFont(sans(11));
-            p.drawText(inside, Qt::AlignRight | Qt::AlignTop,
-                       QString::fromUtf8(capsOf(d, small)[static_cast<std::size_t>(i)]));
-            if (note) {
-                p.setPen(ink);
-                p.setFont(sans(13, true));
-                p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, frenchName(*note));
-                p.setPen(faint);
-                p.setFont(sans(10));
-                p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));
-            }
+            const auto k = static_cast<std::size_t>(i);
+            drawNoteKey(p, keyRect(d.startQuarters + 4 * i, row, 4), map.noteFor(d.firstCode + i),
+                        QString::fromUtf8(capsOf(d, layout)[k]), QString::fromUtf8(capsOf(d, small)[k]));
         }
     }
+}
+
+void drawPageKeys(QPainter& p)
+{
     const std::array<std::pair<const char*, const char*>, 2> pageKeys = {{
         {"Page ↑", "octave +1"},
         {"Page ↓", "octave −1"},
@@ -213,6 +213,27 @@ QImage drawKeyboardMap(CapsLayout layout)
         p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
                    QString::fromUtf8(pageKeys[static_cast<std::size_t>(i)].second));
     }
+}
+
+}  // namespace
+
+QImage drawKeyboardMap(CapsLayout layout)
+{
+    const CapsLayout small = layout == CapsLayout::Qwerty ? CapsLayout::Azerty : CapsLayout::Qwerty;
+    const int width = 2 * margin + (pageKeysAt + 10) * unit / 4;
+    const int height = 2 * margin + titleHeight + 4 * unit + legendHeight;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0xF4, 0xF1, 0xEA));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.setFont(sans(22, true));
+    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("Jouer au clavier de l'ordinateur"));
+    drawRows(p, layout, small);
+    drawPageKeys(p);
 
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.setFont(sans(14));

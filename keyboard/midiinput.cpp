@@ -22,7 +22,7 @@ constexpr std::uint16_t mostPresses = 0xFFFF;  // per note and port; a flood of 
 // busy. The default (200) would overflow in a tenth of a second.
 constexpr int inputPoolEvents = 2000;
 // alsa-lib's read buffer, in bytes: some 1,100 events per read call.
-constexpr std::size_t inputBufferBytes = 32 * 1024;
+constexpr std::size_t inputBufferBytes = std::size_t{32} * 1024;
 
 constexpr std::string_view systemClientName = "System";
 constexpr std::string_view midiThroughName = "Midi Through";

@@ -33,7 +33,7 @@ QString addFont(const char* file, const char* family, const char* package, QStri
     if (!names.isEmpty()) {
         return names.first();
     }
-    const QString name = QString::fromLatin1(family);
+    QString name = QString::fromLatin1(family);
     if (QFontDatabase::hasFamily(name)) {
         return name;
     }

@@ -213,7 +213,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tavelin-makepictures: %s\n", qPrintable(error));
         return 1;
     }
-    const QString folder = args.at(1);
+    const QString& folder = args.at(1);
     if (!QDir().mkpath(QDir(folder).filePath(QStringLiteral("picture")))) {
         std::fprintf(stderr, "tavelin-makepictures: cannot create %s/picture\n", qPrintable(folder));
         return 1;

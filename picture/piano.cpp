@@ -308,6 +308,7 @@ void drawCase(Drawing& d, const std::vector<QPointF>& plan)
     p.setClipRegion(QRegion(d.polygon(inner).toPolygon()));
     const std::vector<QPointF> framePlan = inset(plan, rim + 5.0);
     std::vector<Point3> frame;
+    frame.reserve(framePlan.size());
     for (const QPointF& q : framePlan) {
         frame.push_back({std::max(q.x(), 0.16 * length), q.y(), caseDepth - 6.0});
     }

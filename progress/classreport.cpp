@@ -303,7 +303,7 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
 
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 {
-    const std::string fails = "cannot write the PDF '" + path + "'";
+    std::string fails = "cannot write the PDF '" + path + "'";
     // Drawn in memory, then put in place whole: an old PDF at path is kept
     // when the new one cannot be written.
     QByteArray bytes;

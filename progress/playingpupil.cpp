@@ -9,7 +9,7 @@
 namespace progress {
 
 PlayingPupil::PlayingPupil(CommandLine commandLine, Report report, QObject* parent)
-    : QObject(parent), m_commandLine(std::move(commandLine)), m_report(std::move(report))
+    : QObject(parent), m_commandLine(commandLine), m_report(std::move(report))
 {
 }
 

@@ -17,7 +17,7 @@ namespace progress::practice {
 
 namespace {
 
-constexpr std::size_t largestFile = 64 * 1024;  // bytes; a settings file is a few lines
+constexpr std::size_t largestFile = std::size_t{64} * 1024;  // bytes; a settings file is a few lines
 
 std::string trimmed(std::string s)
 {

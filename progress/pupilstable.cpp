@@ -151,15 +151,15 @@ void PupilsTableModel::start(std::size_t row)
             PupilsTableModel* model = channel->model;
             QMetaObject::invokeMethod(
                 model,
-                [model, generation, file = file.string(), read = std::move(read)]() mutable {
-                    model->deliver(generation, file, std::move(read));
+                [model, generation, file = file.string(), read = std::move(read)] {
+                    model->deliver(generation, file, read);
                 },
                 Qt::QueuedConnection);
         }
     });
 }
 
-void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file, PupilRead read)
+void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file, const PupilRead& read)
 {
     if (generation != m_generation) {
         return;

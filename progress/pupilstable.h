@@ -81,7 +81,7 @@ signals:
 private:
     struct Channel;
     void start(std::size_t row);
-    void deliver(std::uint64_t generation, const std::string& file, PupilRead read);
+    void deliver(std::uint64_t generation, const std::string& file, const PupilRead& read);
 
     std::vector<PupilRow> m_rows;
     std::uint64_t m_generation = 0;  // a new load makes older reads stale

@@ -64,7 +64,8 @@ QString sourceLabel(const ReportSource& source);
 struct FileId {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
-    auto operator<=>(const FileId&) const = default;
+    auto operator<=>(const FileId&) const =
+        default;  // NOLINT(modernize-use-nullptr): clang-tidy 14 sees a 0 in the defaulted comparison
 };
 
 // The identity of the file at path, links followed; none when there is no file.

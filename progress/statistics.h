@@ -23,7 +23,8 @@ struct NoteForm {
     art::Clef clef = art::Clef::Treble;
     int note = 0;
     art::Accidental accidental = art::Accidental::None;
-    auto operator<=>(const NoteForm&) const = default;
+    auto operator<=>(const NoteForm&) const =
+        default;  // NOLINT(modernize-use-nullptr): clang-tidy 14 sees a 0 in the defaulted comparison
 };
 
 struct NoteStats {

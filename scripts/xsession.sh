@@ -69,7 +69,15 @@ start_pipewire_audio() {
         [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break
         sleep 0.1
     done
-    wireplumber >"$logs/wireplumber.log" 2>&1 &
+    # Without Bluetooth: its monitor asks logind, which a machine without
+    # systemd (a container, a chroot) lacks, and WirePlumber 0.4 then quits
+    # at once. Its configuration, and only its, from a folder of ours.
+    local config="$logs/wireplumber-config/wireplumber"
+    mkdir -p "$config/bluetooth.lua.d" "$config/wireplumber.conf.d"
+    echo 'bluez_monitor.enabled = false' >"$config/bluetooth.lua.d/60-no-bluetooth.lua"    # 0.4
+    echo 'wireplumber.profiles = { main = { monitor.bluez = disabled } }' \
+        >"$config/wireplumber.conf.d/60-no-bluetooth.conf"                                 # 0.5
+    XDG_CONFIG_HOME="$logs/wireplumber-config" wireplumber >"$logs/wireplumber.log" 2>&1 &
     pipewire_pids+=($!)
     pipewire-pulse >"$logs/pipewire-pulse.log" 2>&1 &
     pipewire_pids+=($!)

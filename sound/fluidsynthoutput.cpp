@@ -51,7 +51,7 @@ std::string checkSoundFont(const std::string& path)
     }
     std::uint64_t chunkSize = 0;
     for (int i = 3; i >= 0; --i) {
-        chunkSize = chunkSize * 256 + static_cast<unsigned char>(header[static_cast<std::size_t>(4 + i)]);
+        chunkSize = chunkSize * 256 + static_cast<unsigned char>(header[4 + static_cast<std::size_t>(i)]);
     }
     if (chunkSize + 8 > fileSize) {
         return "SoundFont truncated (" + std::to_string(fileSize) + " of " + std::to_string(chunkSize + 8) +
@@ -232,7 +232,7 @@ std::string FluidSynthOutput::startAudio(const SynthConfig& config)
                 m_driverName = name;
                 return {};
             }
-            tried += (tried.empty() ? "" : "; ") + name + ": " + reason;
+            tried.append(tried.empty() ? "" : "; ").append(name).append(": ").append(reason);
             continue;
         }
         diagnostics::Capture attempt;
@@ -285,7 +285,7 @@ FluidSynthOutput::~FluidSynthOutput()
     }
 }
 
-void FluidSynthOutput::load(std::string path, std::chrono::milliseconds delay)
+void FluidSynthOutput::load(const std::string& path, std::chrono::milliseconds delay)
 {
     const auto started = Clock::now();
     if (delay.count() > 0) {

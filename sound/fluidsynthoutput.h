@@ -162,7 +162,7 @@ private:
     };
 
     FluidSynthOutput() = default;
-    void load(std::string path, std::chrono::milliseconds delay);
+    void load(const std::string& path, std::chrono::milliseconds delay);
     // The settings config asks for; what was refused, or an empty string.
     std::string applySettings(const SynthConfig& config);
     // The first of config's audio drivers that starts; what each said, or an

@@ -97,7 +97,8 @@ struct PulseStream::Side {
     std::atomic<bool> realtime{false};
 };
 
-void PulseStream::sideLoop(std::shared_ptr<Side> side)
+// side by value: the thread's own reference, which keeps it alive while the loop runs.
+void PulseStream::sideLoop(std::shared_ptr<Side> side)  // NOLINT(performance-unnecessary-value-param)
 {
     pthread_setname_np(pthread_self(), "tavelin-report");
     std::unique_lock lock(side->mutex);

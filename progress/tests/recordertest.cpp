@@ -348,8 +348,10 @@ TEST(RecordedRun, AWholeRunHasFiftyRowsAndEachRunItsOwnId)
         [&] { return "2024-09-0" + std::to_string(++clockCalls) + "T17:00:00+02:00"; }, "abcd1234");
     ObservedRig rig(recorder);
     rig.playWholeRun(3);
+    ASSERT_TRUE(recorder.waitUntilTried());  // the writer's thread has had its turn
     EXPECT_EQ(memory->calls(), 1) << "written once, at the end";
     rig.playWholeRun(4);
+    ASSERT_TRUE(recorder.waitUntilTried());
     ASSERT_EQ(memory->calls(), 2);
     const std::vector<std::string> rows = progress_testing::lines(memory->text());
     ASSERT_EQ(rows.size(), 100U);
