@@ -1,8 +1,10 @@
 #include "progress/pupilfolder.h"
 
 #include "progress/pupils.h"
+#include "progress/report.h"
 #include "progress/results.h"
 
+#include <QFile>
 #include <QString>
 
 #include <algorithm>
@@ -73,74 +75,129 @@ std::string why(int error)
     return std::strerror(error);
 }
 
-// Moves the pupil's files (results, then settings if any) from one folder
-// and name to another; the results file must be there, and nothing at the
-// destination. When the settings cannot follow, the results go back.
+// What moves when a pupil moves: their results and settings files of the
+// old layout, the conflict copies a sync program left beside them, and the
+// pupil's folder with every computer's files in it.
+std::vector<std::pair<fs::path, fs::path>> movesOf(const fs::path& fromFolder, const std::string& from,
+                                                   const fs::path& toFolder, const std::string& to)
+{
+    std::vector<std::pair<fs::path, fs::path>> moves;
+    const auto fromCsv = resultsPath(fromFolder, from);
+    const auto toCsv = resultsPath(toFolder, to);
+    const auto fromDir = pupilFolderName(from);
+    const auto toDir = pupilFolderName(to);
+    if (!fromCsv || !toCsv || !fromDir || !toDir) {
+        return moves;
+    }
+    const std::string fromStem = stemOf(fromCsv->filename().string());
+    const std::string toStem = stemOf(toCsv->filename().string());
+    moves.emplace_back(*fromCsv, *toCsv);
+    moves.emplace_back(*settingsPath(fromFolder, from), *settingsPath(toFolder, to));
+    moves.emplace_back(fromFolder / *fromDir, toFolder / *toDir);
+    std::error_code ec;
+    for (fs::directory_iterator it(fromFolder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string fileName = it->path().filename().string();
+        const std::optional<std::string> original = conflictOriginal(fileName);
+        if (original && (*original == fromStem + ".csv" || *original == fromStem + settingsExtension) &&
+            fileName.starts_with(fromStem)) {
+            moves.emplace_back(it->path(), toFolder / (toStem + fileName.substr(fromStem.size())));
+        }
+    }
+    return moves;
+}
+
+// Moves the pupil's files (movesOf) from one folder and name to another;
+// the pupil must be there (a results file or a folder), and nothing at the
+// destination. When one cannot move, those moved go back.
 std::string moveFiles(const fs::path& fromFolder, const std::string& from, const fs::path& toFolder,
                       const std::string& to)
 {
-    const auto fromCsv = resultsPath(fromFolder, from);
-    const auto toCsv = resultsPath(toFolder, to);
-    const auto fromIni = settingsPath(fromFolder, from);
-    const auto toIni = settingsPath(toFolder, to);
-    if (!fromCsv || !toCsv || !fromIni || !toIni) {
+    std::vector<std::pair<fs::path, fs::path>> moves = movesOf(fromFolder, from, toFolder, to);
+    if (moves.empty()) {
         return "nom trop long";
     }
-    if (!present(*fromCsv)) {
+    if (!present(moves[0].first) && !present(moves[2].first)) {
         return text(QStringLiteral("pas d'élève « %1 »").arg(q(from)));
     }
-    if (present(*toCsv) || present(*toIni)) {
-        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
+    std::erase_if(moves, [](const auto& m) { return !present(m.first); });
+    for (const auto& [source, target] : moves) {
+        if (present(target)) {
+            return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
+        }
     }
-    if (const int error = moveNoReplace(*fromCsv, *toCsv); error != 0) {
-        return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(q(fromCsv->string()), q(why(error))));
-    }
-    if (present(*fromIni)) {
-        if (const int error = moveNoReplace(*fromIni, *toIni); error != 0) {
-            moveNoReplace(*toCsv, *fromCsv);
-            return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(q(fromIni->string()), q(why(error))));
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (const int error = moveNoReplace(moves[i].first, moves[i].second); error != 0) {
+            const QString failed = q(moves[i].first.string());
+            while (i-- > 0) {
+                moveNoReplace(moves[i].second, moves[i].first);
+            }
+            return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(failed, q(why(error))));
         }
     }
     return {};
 }
 
+std::string problemOf(const fs::path& file)
+{
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) {
+        return text(QStringLiteral("illisible : %1").arg(q(why(errno))));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
+                                   : "pas un fichier ordinaire (tube, appareil ou prise)";
+    }
+    return {};
+}
+
+// The .csv files of folder that are no pupil's, each with its problem.
+void listForeign(const fs::path& folder, std::vector<Entry>& out)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string fileName = it->path().filename().string();
+        if (!endsWithCsv(fileName) || fileName.front() == '.' || pupilNameOf(fileName) ||
+            pupilNameOf(conflictOriginal(fileName).value_or(std::string()))) {
+            continue;
+        }
+        Entry entry;
+        entry.file = it->path();
+        entry.files = {it->path()};
+        entry.name = stemOf(fileName);
+        entry.problem = "nom de fichier qui n'est pas celui d'un élève";
+        if (std::string problem = problemOf(it->path()); !problem.empty()) {
+            entry.problem = std::move(problem);
+        }
+        out.push_back(std::move(entry));
+    }
+}
+
 std::vector<Entry> listIn(const fs::path& folder, std::string* error)
 {
     std::vector<Entry> out;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec) {
-        if (ec != std::errc::no_such_file_or_directory && error != nullptr) {
+    std::string found;
+    const std::vector<PupilEntry> pupils = findPupils(folder, &found);
+    if (!found.empty()) {
+        if (error != nullptr) {
+            std::error_code ec;
+            fs::directory_iterator it(folder, ec);
             *error =
                 text(QStringLiteral("impossible de lire le dossier « %1 » : %2")
                          .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
         }
         return out;
     }
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec) {
-            break;
-        }
-        const std::string fileName = it->path().filename().string();
-        if (!endsWithCsv(fileName) || fileName.front() == '.') {
-            continue;
-        }
+    for (const PupilEntry& pupil : pupils) {
         Entry entry;
-        entry.file = it->path();
-        const std::optional<std::string> name = pupilNameOf(fileName);
-        entry.name = name ? *name : stemOf(fileName);
-        if (!name) {
-            entry.problem = "nom de fichier qui n'est pas celui d'un élève";
-        }
-        struct stat st {};
-        if (::stat(it->path().c_str(), &st) != 0) {
-            entry.problem = text(QStringLiteral("illisible : %1").arg(q(why(errno))));
-        } else if (!S_ISREG(st.st_mode)) {
-            entry.problem = S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
-                                                : "pas un fichier ordinaire (tube, appareil ou prise)";
+        entry.name = pupil.name;
+        entry.files = pupil.files;
+        entry.file = pupil.files.empty() ? pupil.folders.front() : pupil.files.front();
+        if (!pupil.files.empty()) {
+            entry.problem = problemOf(entry.file);
         }
         out.push_back(std::move(entry));
     }
+    listForeign(folder, out);
     std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
     return out;
 }
@@ -193,29 +250,52 @@ std::string nameProblem(const std::string& name)
     return {};
 }
 
-std::string add(const fs::path& folder, const std::string& name)
+std::string prepare(const fs::path& folder, const std::string& name, const Computer& computer, fs::path* own)
+{
+    if (computer.id.empty()) {
+        return "cet ordinateur n'a pas d'identifiant (computer.ini illisible)";
+    }
+    const std::optional<fs::path> file = ownResultsFile(folder, name, computer.id);
+    if (!file) {
+        return "le nom est trop long";
+    }
+    std::error_code ec;
+    fs::create_directories(file->parent_path(), ec);
+    if (ec) {
+        return text(QStringLiteral("impossible de créer le dossier « %1 » : %2")
+                        .arg(QString::fromLocal8Bit(file->parent_path().c_str()),
+                             QString::fromLocal8Bit(ec.message().c_str())));
+    }
+    // The computer's name beside its files, for the reports of the others;
+    // written again only when it changed.
+    const fs::path host = file->parent_path() / (computer.id + ".host");
+    const std::string line = computer.name + "\n";
+    QFile current(QString::fromLocal8Bit(host.c_str()));
+    if (!current.open(QIODevice::ReadOnly) || current.read(4096).toStdString() != line) {
+        current.close();
+        if (const std::string why = replaceFile(host.string(), QByteArray::fromStdString(line)); !why.empty()) {
+            return text(QStringLiteral("impossible d'écrire « %1 » : %2").arg(q(host.string()), q(why)));
+        }
+    }
+    *own = *file;
+    return {};
+}
+
+std::string add(const fs::path& folder, const std::string& name, const Computer& computer)
 {
     if (std::string problem = nameProblem(name); !problem.empty()) {
         return problem;
     }
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) {
-        return text(QStringLiteral("impossible de créer le dossier « %1 » : %2")
-                        .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
+    const fs::path legacy = *resultsPath(folder, name);
+    std::string error;
+    if (present(legacy) || present(folder / *pupilFolderName(name)) || !pupilFiles(folder, name, &error).empty()) {
+        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(name)));
     }
-    const fs::path file = *resultsPath(folder, name);
-    // O_EXCL: a pupil of that name, or any file in its place, stays as it is.
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) {
-            return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(name)));
-        }
-        return text(QStringLiteral("impossible de créer « %1 » : %2").arg(q(file.string()), q(why(errno))));
+    fs::path file;
+    if (error = prepare(folder, name, computer, &file); !error.empty()) {
+        return error;
     }
-    ::close(fd);
-    if (std::string error = ResultsFile(file.string()).append({}); !error.empty()) {
-        ::unlink(file.c_str());
+    if (error = ResultsFile(file.string()).append({}); !error.empty()) {
         return error;
     }
     return {};
@@ -245,7 +325,8 @@ std::string archive(const fs::path& folder, const std::string& name, std::string
     for (int n = 2; n < 1000; ++n) {
         const auto csv = resultsPath(archived, as);
         const auto ini = settingsPath(archived, as);
-        if (csv && ini && !present(*csv) && !present(*ini)) {
+        const auto own = pupilFolderName(as);
+        if (csv && ini && own && !present(*csv) && !present(*ini) && !present(archived / *own)) {
             break;
         }
         as = text(QStringLiteral("%1 (%2)").arg(q(name)).arg(n));

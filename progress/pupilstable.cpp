@@ -28,13 +28,14 @@ QString number(double value, int decimals)
 
 }  // namespace
 
-PupilRead readPupilFile(const std::filesystem::path& file)
+namespace {
+
+// One file into builder; why it cannot be read, or an empty string.
+std::string readInto(const std::filesystem::path& file, SummaryBuilder& builder)
 {
-    PupilRead out;
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        out.problem = std::string("illisible : ") + std::strerror(errno);
-        return out;
+        return std::string("illisible : ") + std::strerror(errno);
     }
     const struct Closer {
         int fd;
@@ -42,19 +43,35 @@ PupilRead readPupilFile(const std::filesystem::path& file)
     } closer{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        out.problem = std::string("illisible : ") + std::strerror(errno);
-        return out;
+        return std::string("illisible : ") + std::strerror(errno);
     }
     if (!S_ISREG(st.st_mode)) {
-        out.problem = S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
-                                          : "pas un fichier ordinaire (tube, appareil ou prise)";
-        return out;
+        return S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
+                                   : "pas un fichier ordinaire (tube, appareil ou prise)";
     }
-    SummaryBuilder builder;
     std::string error;
     if (!readResults(fd, builder, file.string(), &error)) {
-        out.problem = "illisible : " + error;
-        return out;
+        return "illisible : " + error;
+    }
+    return {};
+}
+
+}  // namespace
+
+PupilRead readPupilFile(const std::filesystem::path& file)
+{
+    return readPupilFiles({file});
+}
+
+PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files)
+{
+    PupilRead out;
+    SummaryBuilder builder;
+    for (const std::filesystem::path& file : files) {
+        if (std::string problem = readInto(file, builder); !problem.empty()) {
+            out.problem = files.size() > 1 ? file.filename().string() + " : " + problem : problem;
+            return out;
+        }
     }
     auto summary = std::make_shared<ResultsSummary>(builder.finish());
     if (summary->rows == 0 && summary->skipped > 0) {
@@ -95,6 +112,7 @@ QString PupilsTableModel::load(const std::filesystem::path& folder)
         PupilRow row;
         row.name = words(e.name);
         row.file = e.file;
+        row.files = e.files;
         row.problem = e.problem;
         m_rows.push_back(std::move(row));
     }
@@ -143,9 +161,10 @@ void PupilsTableModel::start(std::size_t row)
     }
     const std::uint64_t generation = m_generation;
     const std::filesystem::path file = r.file;
+    const std::vector<std::filesystem::path> files = r.files;
     const std::shared_ptr<Channel> channel = m_channel;
-    QThreadPool::globalInstance()->start([channel, generation, file] {
-        PupilRead read = readPupilFile(file);
+    QThreadPool::globalInstance()->start([channel, generation, file, files] {
+        PupilRead read = readPupilFiles(files);
         const std::lock_guard lock(channel->mutex);
         if (channel->model != nullptr) {
             PupilsTableModel* model = channel->model;

@@ -25,12 +25,16 @@ struct PupilRead {
     std::string problem;  // in French; empty when read
 };
 PupilRead readPupilFile(const std::filesystem::path& file);
+// A pupil's files, each run once (their first file that has it); the first
+// that cannot be read gives the problem.
+PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files);
 
 struct PupilRow {
     QString name;
-    std::filesystem::path file;
-    bool read = false;    // the file has been read (or found unreadable)
-    std::string problem;  // why it is not a pupil's file we can read
+    std::filesystem::path file;                // the first of files, or the pupil's folder
+    std::vector<std::filesystem::path> files;  // every results file of the pupil
+    bool read = false;                         // the file has been read (or found unreadable)
+    std::string problem;                       // why it is not a pupil's file we can read
     std::optional<classreport::PupilLine> line;
     std::shared_ptr<const ResultsSummary> summary;
     bool ticked = false;  // for the class report
