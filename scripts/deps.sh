@@ -11,7 +11,7 @@ test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
            pulseaudio pulseaudio-utils alsa-utils python3 poppler-utils binutils
            desktop-file-utils appstream man-db
            at-spi2-core python3-pyatspi dbus dbus-x11
-           pipewire pipewire-pulse wireplumber weston qt6-wayland)
+           pipewire pipewire-pulse wireplumber weston qt6-wayland syncthing)
 package_pkgs=(dpkg-dev file lintian)
 fresh_pkgs=(debootstrap git)
 bench_pkgs=(libbenchmark-dev xvfb xauth x11-utils xdotool pulseaudio pulseaudio-utils pipewire-pulse wireplumber dbus)
