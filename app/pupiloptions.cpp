@@ -35,7 +35,7 @@ QString printable(const std::string& name)
 QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sources)
 {
     for (const std::string& file : options.reportFiles) {
-        sources->push_back({{}, {file}, {}});
+        sources->push_back({{}, {file}});
     }
     if (options.pupils.isEmpty()) {
         return {};
@@ -63,7 +63,7 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
             if (files.empty()) {
                 return QStringLiteral("no pupil called '%1' in %2").arg(printable(name), shownFolder);
             }
-            progress::ReportSource source{name, {}, progress::computerNames(*pupils, name)};
+            progress::ReportSource source{name, {}};
             for (const std::filesystem::path& file : files) {
                 // Looked at without any call that throws: a loop of symbolic
                 // links or a path too long is said as it is. A pupil's file is

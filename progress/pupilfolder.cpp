@@ -116,10 +116,11 @@ std::string moveFiles(const fs::path& fromFolder, const std::string& from, const
     if (moves.empty()) {
         return "nom trop long";
     }
-    if (!present(moves[0].first) && !present(moves[2].first)) {
+    // What is left of a move that stopped half-way moves too.
+    std::erase_if(moves, [](const auto& m) { return !present(m.first); });
+    if (moves.empty()) {
         return text(QStringLiteral("pas d'élève « %1 »").arg(q(from)));
     }
-    std::erase_if(moves, [](const auto& m) { return !present(m.first); });
     for (const auto& [source, target] : moves) {
         if (present(target)) {
             return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));

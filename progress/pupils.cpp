@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <map>
+#include <set>
 #include <unordered_set>
 
 #include <sys/stat.h>
@@ -425,7 +426,6 @@ struct Found {
 struct PupilScan {
     std::vector<Found> results;
     std::vector<Found> settings;
-    std::vector<Found> hosts;
     std::vector<std::filesystem::path> folders;
 };
 
@@ -470,8 +470,6 @@ void scanPupilFolder(const std::filesystem::path& dir, const std::string& dirNam
             pupil.results.push_back(std::move(f));
         } else if (ext == ".ini") {
             pupil.settings.push_back(std::move(f));
-        } else if (ext == ".host" && !original) {
-            pupil.hosts.push_back(std::move(f));
         }
     }
 }
@@ -562,23 +560,32 @@ std::vector<std::filesystem::path> pupilSettingsFiles(const std::filesystem::pat
     return inOrder(std::move(scan[pupilName(name)].settings));
 }
 
-std::map<std::string, std::string> computerNames(const std::filesystem::path& folder, std::string_view name)
+std::map<std::string, std::string> computerNamesBeside(const std::vector<std::string>& files)
 {
+    std::set<std::filesystem::path> folders;
+    for (const std::string& file : files) {
+        folders.insert(std::filesystem::path(file).parent_path());
+    }
     std::map<std::string, std::string> names;
-    Scan scan;
-    std::error_code ec;
-    scanFolder(folder, scan, ec);
-    for (const std::filesystem::path& file : inOrder(std::move(scan[pupilName(name)].hosts))) {
-        const platform::ReadOnlyFile in(file.string());
-        std::string first;
-        if (in.isOpen()) {
-            readLines(
-                in.fd(), [&first](std::string_view line) { first = first.empty() ? std::string(line) : first; }, [] {},
-                file.string(), nullptr);
-        }
-        const std::string id = file.stem().string();
-        if (!first.empty() && !names.contains(id)) {
-            names[id] = first.substr(0, 64);
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(folder, ec); !ec && it != std::filesystem::directory_iterator();
+             it.increment(ec)) {
+            const std::filesystem::path& file = it->path();
+            const std::string id = file.stem().string();
+            if (file.extension() != ".host" || !isComputerId(id) || names.contains(id)) {
+                continue;
+            }
+            const platform::ReadOnlyFile in(file.string());
+            std::string first;
+            if (in.isOpen()) {
+                readLines(
+                    in.fd(), [&first](std::string_view line) { first = first.empty() ? std::string(line) : first; },
+                    [] {}, file.string(), nullptr);
+            }
+            if (!first.empty()) {
+                names[id] = first.substr(0, 64);
+            }
         }
     }
     return names;

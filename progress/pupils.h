@@ -113,8 +113,9 @@ std::vector<std::filesystem::path> pupilFiles(const std::filesystem::path& folde
 std::vector<std::filesystem::path> pupilSettingsFiles(const std::filesystem::path& folder, std::string_view name,
                                                       std::string* error);
 
-// The computers' names kept in the pupil's folders, by computer id.
-std::map<std::string, std::string> computerNames(const std::filesystem::path& folder, std::string_view name);
+// The computers' names kept beside files (ID.host in the same folders), by
+// computer id.
+std::map<std::string, std::string> computerNamesBeside(const std::vector<std::string>& files);
 
 struct PupilEntry {
     std::string name;

@@ -415,7 +415,7 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
     run.summary = builder.finish();
     run.label = sourceLabel(source);
     run.shown = source.name.empty() ? file : run.label.toStdString();
-    run.computers = source.computers;
+    run.computers = computerNamesBeside(source.files);
     return run;
 }
 

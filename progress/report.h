@@ -21,7 +21,7 @@ namespace progress {
 // The summary, in French, as printed: runs, score and response time then and
 // now, the five weakest notes with their commonest mistake, lines skipped.
 // When the runs come from more than one computer, a line says how many each
-// played, by the names computers gives (by id; pupils.h's computerNames).
+// played, by the names computers gives (by id; pupils.h's computerNamesBeside).
 std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture,
                         const std::map<std::string, std::string>& computers = {});
 
@@ -60,8 +60,7 @@ QByteArray encodePicture(const QImage& image, PictureFormat format);
 // disk in two forms), or, with name empty, one file given by its path.
 struct ReportSource {
     std::string name;
-    std::vector<std::string> files;                // bytes, as the system names them
-    std::map<std::string, std::string> computers;  // the computers' names, by id
+    std::vector<std::string> files;  // bytes, as the system names them
 };
 
 // The name a source's page goes by: the pupil's name, or the file's name;
@@ -98,7 +97,7 @@ struct ReportRun {
     PictureFormat format = PictureFormat::Png;
     QString label;                                 // the name on the picture (sourceLabel)
     std::string shown;                             // the source as the summary names it
-    std::map<std::string, std::string> computers;  // as the source names them
+    std::map<std::string, std::string> computers;  // the names kept beside the files, by id
 };
 
 // Reads the source's files as one pupil's: opened for reading only (never

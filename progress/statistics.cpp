@@ -273,7 +273,10 @@ struct SummaryBuilder::State {
     // Runs by id and start: those of the files before this one, and this one's.
     std::unordered_set<std::string> earlierRuns;
     std::unordered_set<std::string> fileRuns;
-    std::string key;  // scratch, for the look-ups
+    std::string key;        // scratch, for the look-ups
+    bool dropping = false;  // the run last looked up was read already
+    std::string droppedRun;
+    std::string droppedStart;
 
     void closeRun()
     {
@@ -419,8 +422,14 @@ void SummaryBuilder::addLine(std::string_view line)
     }
     const bool sameRun = st.inRun && st.current.stats.run == row->run && st.current.stats.started == row->started;
     if (!sameRun && !st.earlierRuns.empty()) {
-        st.key.assign(row->run).append(1, ' ').append(row->started);
-        if (st.earlierRuns.contains(st.key)) {
+        // The rows of a run come together: one look-up a run, not a row.
+        if (!st.dropping || st.droppedRun != row->run || st.droppedStart != row->started) {
+            st.key.assign(row->run).append(1, ' ').append(row->started);
+            st.dropping = st.earlierRuns.contains(st.key);
+            st.droppedRun = row->run;
+            st.droppedStart = row->started;
+        }
+        if (st.dropping) {
             ++st.summary.repeated;
             return;
         }

@@ -41,7 +41,7 @@ struct Class {
         const std::string sample = readAll(fs::path(TAVELIN_SOURCE_DIR) / "docs" / "sample-results.csv");
         std::ofstream(folder / "Hugo.csv", std::ios::binary) << sample;
         std::ofstream(folder / "Zoé.csv", std::ios::binary) << sample.substr(0, sample.find("\n2024-09-10"));
-        EXPECT_EQ(progress::pupilfolder::add(folder, "Léa"), "");
+        EXPECT_EQ(progress::pupilfolder::add(folder, "Léa", computer), "");
     }
     PupilsWindowServices services(progress::PlayingPupil* playing)
     {
@@ -50,10 +50,12 @@ struct Class {
         s.applications = fs::path(dir.path().toStdString()) / "applications";
         s.program = QStringLiteral("/usr/bin/tavelin-piano");
         s.playing = playing;
+        s.computer = computer;
         return s;
     }
     QTemporaryDir dir;
     fs::path folder;
+    const progress::Computer computer{"0123456789abcdef", "salle 2"};
 };
 
 bool allRead(PupilsWindow& w)
