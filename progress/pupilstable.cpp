@@ -2,6 +2,8 @@
 
 #include "progress/notenames.h"
 #include "progress/pupilfolder.h"
+#include "progress/pupils.h"
+#include "progress/report.h"
 
 #include <QThreadPool>
 
@@ -79,6 +81,13 @@ PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files)
         return out;
     }
     out.summary = std::move(summary);
+    if (out.summary->computers.size() > 1) {
+        std::vector<std::string> names;
+        for (const std::filesystem::path& file : files) {
+            names.push_back(file.string());
+        }
+        out.computers = computerNamesBeside(names);
+    }
     return out;
 }
 
@@ -105,6 +114,7 @@ QString PupilsTableModel::load(const std::filesystem::path& folder)
 {
     std::string error;
     const std::vector<pupilfolder::Entry> entries = pupilfolder::list(folder, &error);
+    m_folder = folder;
     beginResetModel();
     ++m_generation;
     m_rows.clear();
@@ -147,6 +157,15 @@ void PupilsTableModel::reread(const QString& name)
     const int row = rowOf(name);
     if (row < 0) {
         return;
+    }
+    // The pupil's files may be more than at the load (this computer's
+    // first run for them, another computer's file synced since).
+    if (!m_folder.empty() && m_rows[static_cast<std::size_t>(row)].problem.empty()) {
+        std::string error;
+        std::vector<std::filesystem::path> files = pupilFiles(m_folder, pupilBytes(name), &error);
+        if (error.empty() && !files.empty()) {
+            m_rows[static_cast<std::size_t>(row)].files = std::move(files);
+        }
     }
     start(static_cast<std::size_t>(row));
 }
@@ -192,6 +211,7 @@ void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file
         const bool foreignName = r.problem == "nom de fichier qui n'est pas celui d'un élève";
         if (read.summary) {
             r.summary = read.summary;
+            r.computers = std::move(read.computers);
             r.line = classreport::lineOf(r.name, *read.summary);
             if (!foreignName) {
                 r.problem.clear();
@@ -271,6 +291,14 @@ QVariant PupilsTableModel::data(const QModelIndex& index, int role) const
         return cellText(row, column);
     }
     if (role == Qt::ToolTipRole) {
+        // The runs of each computer, where there are several: in the tip of
+        // the runs, so that the list itself stays as it is.
+        if (column == Runs && row.summary) {
+            const std::string where = computersText(*row.summary, row.computers);
+            if (!where.empty()) {
+                return QStringLiteral("Par ordinateur : %1").arg(words(where));
+            }
+        }
         const QString remark = cellText(row, Remark);
         return remark.isEmpty() ? QVariant() : QVariant(remark);
     }

@@ -14,6 +14,7 @@
 #include "progress/transfer.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -202,6 +203,31 @@ TEST(SeveralComputers, EveryReaderCountsEachRunOnceWhateverTheCopiesAndTheirOrde
                            "(60\u00a0%) ; école, 2 séances (60\u00a0%)."),
               std::string::npos)
         << said[0];
+}
+
+TEST(SeveralComputers, ThePupilsListTellsTheComputersApartInTheTipOfTheRuns)
+{
+    QTemporaryDir dir;
+    const fs::path p = fs::path(dir.path().toStdString());
+    conflictedClass(p, false);
+    progress::PupilsTableModel model;
+    model.load(p);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.filesRead() == model.rowCount(); }, 20000));
+    const int lea = model.rowOf(QStringLiteral("Léa"));
+    ASSERT_GE(lea, 0);
+    EXPECT_EQ(model.data(model.index(lea, progress::PupilsTableModel::Runs)).toString(), QStringLiteral("10"));
+    const QString tip = model.data(model.index(lea, progress::PupilsTableModel::Runs), Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("maison, 2 séances")) && tip.contains(QStringLiteral("école, 2 séances")))
+        << tip.toStdString();
+    const int hugo = model.rowOf(QStringLiteral("Hugo"));
+    EXPECT_FALSE(model.data(model.index(hugo, progress::PupilsTableModel::Runs), Qt::ToolTipRole).isValid())
+        << "one computer: nothing more";
+
+    // A run of another computer synced since the list was read: read again, it counts.
+    writeFile(p / "Léa" / "cccccccccccccccc.csv", results({{"cccccccccccccccc.00000003-1", 11}}));
+    model.reread(QStringLiteral("Léa"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return model.data(model.index(lea, progress::PupilsTableModel::Runs)).toString() == "11"; }, 20000));
 }
 
 TEST(SeveralComputers, OnePupilsRunsStayUnsplitWithOneComputer)
