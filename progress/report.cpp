@@ -415,7 +415,9 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
     run.summary = builder.finish();
     run.label = sourceLabel(source);
     run.shown = source.name.empty() ? file : run.label.toStdString();
-    run.computers = computerNamesBeside(source.files);
+    if (run.summary.computers.size() > 1) {
+        run.computers = computerNamesBeside(source.files);
+    }
     return run;
 }
 
