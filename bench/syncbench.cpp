@@ -91,19 +91,21 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::filesystem::path folder = std::filesystem::path(dir.path().toStdString()) / "pupils";
-    const std::string home = computerFile("aaaaaaaaaaaaaaaa", runsEach, 7);
-    const std::string school = computerFile("bbbbbbbbbbbbbbbb", runsEach, 8);
-    const std::string half = school.substr(0, school.find(".0000beef-" + std::to_string(runsEach / 2 + 1) + ","));
-    write(folder / "Léa" / "aaaaaaaaaaaaaaaa.csv", home);
-    write(folder / "Léa" / "bbbbbbbbbbbbbbbb.csv", school);
-    write(folder / "Léa" / "bbbbbbbbbbbbbbbb.sync-conflict-20240902-170531-ABCDEFG.csv",
-          half.substr(0, half.rfind('\n') + 1));
-    write(folder / "Léa" / "bbbbbbbbbbbbbbbb (conflicted copy 2024-09-02 170531).csv",
-          half.substr(0, half.rfind('\n') + 1));
-    std::fprintf(stderr, "files in %s: %zu + %zu bytes, two copies of %zu\n", folder.c_str(), home.size(),
-                 school.size(), half.size());
-
-    const long before = status("VmHWM:");
+    {
+        const std::string home = computerFile("aaaaaaaaaaaaaaaa", runsEach, 7);
+        const std::string school = computerFile("bbbbbbbbbbbbbbbb", runsEach, 8);
+        std::string half = school.substr(0, school.find(".0000beef-" + std::to_string(runsEach / 2 + 1) + ","));
+        half.resize(half.rfind('\n') + 1);
+        write(folder / "Léa" / "aaaaaaaaaaaaaaaa.csv", home);
+        write(folder / "Léa" / "bbbbbbbbbbbbbbbb.csv", school);
+        write(folder / "Léa" / "bbbbbbbbbbbbbbbb.sync-conflict-20240902-170531-ABCDEFG.csv", half);
+        write(folder / "Léa" / "bbbbbbbbbbbbbbbb (conflicted copy 2024-09-02 170531).csv", half);
+        std::fprintf(stderr, "files in %s: %zu + %zu bytes, two copies of %zu\n", folder.c_str(), home.size(),
+                     school.size(), half.size());
+    }
+    // The peak from here on (the files made above are gone from memory).
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const long before = status("VmRSS:");
     bench::Sample times;
     std::size_t runs = 0;
     for (int i = 0; i < repeats; ++i) {
@@ -124,7 +126,7 @@ int main(int argc, char** argv)
             std::to_string(repeats) + ")",
         bench::format(times.median(), 0, "ms"), bench::format(times.max(), 0, "ms"), "≤ 1000 ms",
         times.median() <= readGoalMs);
-    bench::printRow("Peak memory the reading adds (VmHWM)", bench::format(addedMb, 1, "MB"), bench::none, "< 100 MB",
-                    addedMb < memoryGoalMb);
+    bench::printRow("Peak memory the reading adds (VmHWM − VmRSS before)", bench::format(addedMb, 1, "MB"), bench::none,
+                    "< 100 MB", addedMb < memoryGoalMb);
     return 0;
 }
