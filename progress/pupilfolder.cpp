@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <limits>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -106,35 +107,75 @@ std::vector<std::pair<fs::path, fs::path>> movesOf(const fs::path& fromFolder, c
     return moves;
 }
 
-// Moves the pupil's files (movesOf) from one folder and name to another;
-// the pupil must be there (a results file or a folder), and nothing at the
-// destination. When one cannot move, those moved go back.
+// The mark of a move under way, beside the pupil's files: where they go.
+// A move stopped half-way (the program killed) is known by it when done
+// again, and only then may the pupil it goes to have some of the files.
+fs::path markOf(const fs::path& fromFolder, const std::string& from)
+{
+    return fromFolder / ("." + stemOf(resultsPath(fromFolder, from)->filename().string()) + ".moving");
+}
+
+std::string readMark(const fs::path& mark)
+{
+    QFile file(QString::fromLocal8Bit(mark.c_str()));
+    return file.open(QIODevice::ReadOnly) ? file.read(8192).toStdString() : std::string();
+}
+
+// Whether the pupil called to has anything at toFolder, or moves would
+// go over something.
+bool taken(const fs::path& toFolder, const std::string& to, const std::vector<std::pair<fs::path, fs::path>>& moves,
+           bool continuing)
+{
+    std::string listing;
+    if (!continuing && (present(*resultsPath(toFolder, to)) || present(*settingsPath(toFolder, to)) ||
+                        present(toFolder / *pupilFolderName(to)) || !pupilFiles(toFolder, to, &listing).empty())) {
+        return true;
+    }
+    return std::any_of(moves.begin(), moves.end(), [](const auto& m) { return present(m.second); });
+}
+
+// Moves the pupil's files (movesOf) from one folder and name to another,
+// at most stopAfter of them; the pupil must be there (a results file or a
+// folder), and nothing of the pupil called to unless this very move put it
+// there before it stopped. When one cannot move, those moved go back.
 std::string moveFiles(const fs::path& fromFolder, const std::string& from, const fs::path& toFolder,
-                      const std::string& to)
+                      const std::string& to, std::size_t stopAfter = std::numeric_limits<std::size_t>::max())
 {
     std::vector<std::pair<fs::path, fs::path>> moves = movesOf(fromFolder, from, toFolder, to);
     if (moves.empty()) {
         return "nom trop long";
     }
-    // What is left of a move that stopped half-way moves too.
     std::erase_if(moves, [](const auto& m) { return !present(m.first); });
+    const fs::path mark = markOf(fromFolder, from);
     if (moves.empty()) {
+        // Stopped after its last move: only its mark is left.
+        if (present(mark) && readMark(mark) == (toFolder / *pupilFolderName(to)).string()) {
+            ::unlink(mark.c_str());
+            return {};
+        }
         return text(QStringLiteral("pas d'élève « %1 »").arg(q(from)));
     }
-    for (const auto& [source, target] : moves) {
-        if (present(target)) {
-            return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
-        }
+    const std::string where = (toFolder / *pupilFolderName(to)).string();
+    if (taken(toFolder, to, moves, readMark(mark) == where)) {
+        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
+    }
+    if (const std::string why = replaceFile(mark.string(), QByteArray::fromStdString(where)); !why.empty()) {
+        return text(QStringLiteral("impossible d'écrire « %1 » : %2").arg(q(mark.string()), q(why)));
     }
     for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (i == stopAfter) {
+            return {};  // as if the program were killed here: the mark stays
+        }
         if (const int error = moveNoReplace(moves[i].first, moves[i].second); error != 0) {
             const QString failed = q(moves[i].first.string());
             while (i-- > 0) {
                 moveNoReplace(moves[i].second, moves[i].first);
             }
+            ::unlink(mark.c_str());
             return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(failed, q(why(error))));
         }
     }
+    ::unlink(mark.c_str());
     return {};
 }
 
@@ -302,7 +343,7 @@ std::string add(const fs::path& folder, const std::string& name, const Computer&
     return {};
 }
 
-std::string rename(const fs::path& folder, const std::string& from, const std::string& to)
+std::string rename(const fs::path& folder, const std::string& from, const std::string& to, std::size_t stopAfter)
 {
     if (std::string problem = nameProblem(to); !problem.empty()) {
         return problem;
@@ -310,7 +351,7 @@ std::string rename(const fs::path& folder, const std::string& from, const std::s
     if (from == to) {
         return {};
     }
-    return moveFiles(folder, from, folder, to);
+    return moveFiles(folder, from, folder, to, stopAfter);
 }
 
 std::string archive(const fs::path& folder, const std::string& name, std::string* archivedAs)

@@ -3,6 +3,7 @@
 #include "progress/computer.h"
 
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,7 +57,11 @@ std::string add(const std::filesystem::path& folder, const std::string& name, co
 // The pupil's files (the old layout's, their conflict copies and the
 // pupil's folder) under a new name; every run stays. A pupil already
 // called to is never replaced.
-std::string rename(const std::filesystem::path& folder, const std::string& from, const std::string& to);
+// The files move one after the other; stopped half-way (the program killed),
+// the same rename again finishes it. stopAfter stops it after that many
+// moves, as a kill would (for the tests).
+std::string rename(const std::filesystem::path& folder, const std::string& from, const std::string& to,
+                   std::size_t stopAfter = std::numeric_limits<std::size_t>::max());
 
 // Moves the pupil's files into the archive. A name already in the archive
 // gets " (2)", " (3)"... there, so an older archive is never replaced.
