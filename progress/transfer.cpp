@@ -333,7 +333,8 @@ std::string importFile(const std::filesystem::path& folder, const std::string& f
     }
     const std::string pupil = name.empty() ? in.name : pupilName(name);
     if (pupil.empty()) {
-        return "« " + file + " » ne dit pas de quel élève il est : choisissez l'élève";
+        return "« " + file +
+               " » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste";
     }
     if (std::string problem = pupilfolder::nameProblem(pupil); !problem.empty()) {
         return problem;
