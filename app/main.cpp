@@ -11,6 +11,7 @@
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
 #include "platform/version.h"
+#include "progress/computer.h"
 #include "progress/launcher.h"
 #include "progress/playingpupil.h"
 #include "progress/pupilfolder.h"
@@ -120,6 +121,9 @@ PupilsWindowServices pupilsServices(progress::PlayingPupil* playing)
     s.applications = progress::launcher::applicationsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     s.program = QCoreApplication::applicationFilePath();
     s.playing = playing;
+    if (std::optional<progress::Computer> computer = progress::thisComputer(&s.computerProblem)) {
+        s.computer = std::move(*computer);
+    }
     return s;
 }
 
@@ -169,6 +173,10 @@ std::optional<int> answerWithoutWindow(const Options& options, const std::vector
     }
     case Options::Action::ListPupils:
         return finishOutput(app::listPupils());
+    case Options::Action::ExportPupil:
+        return finishOutput(app::exportPupil(options));
+    case Options::Action::Import:
+        return finishOutput(app::importPupil(options));
     case Options::Action::Report:
         if (sources.size() > 1) {
             return finishOutput(app::runClassReport(sources, options.reportOut, argc, argv));
@@ -194,12 +202,11 @@ bool chooseFirstPupil(progress::PlayingPupil& playing, const Options& options)
     if (!options.pupils.isEmpty()) {
         first.name = options.pupils.front();
         const auto folder = progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        first.folder = folder.value_or(std::filesystem::path()).string();
+        first.computer = options.computer;
         std::string error;
         const auto settings =
-            folder ? progress::practice::read(progress::pupilfolder::settingsPath(*folder, first.name.toStdString())
-                                                  .value_or(std::filesystem::path()),
-                                              &error)
-                   : std::nullopt;
+            folder ? progress::practice::readPupil(*folder, progress::pupilBytes(first.name), &error) : std::nullopt;
         if (settings) {
             first.settings = *settings;
         } else if (!error.empty()) {
@@ -304,7 +311,7 @@ int main(int argc, char** argv)
     // asked for, so they work over ssh and in scripts too.
     Options options = parseOptions(argc, argv);
     std::vector<progress::ReportSource> sources;  // what --report reports on: files, then pupils
-    if (options.action != Options::Action::Exit) {
+    if (options.action != Options::Action::Exit && options.action != Options::Action::Import) {
         if (const QString error = app::resolvePupils(options, &sources); !error.isEmpty()) {
             print(stderr, QStringLiteral("tavelin-piano: %1").arg(error));
             return 2;

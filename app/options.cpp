@@ -21,8 +21,9 @@ struct ValueOption {
     const char* value;
 };
 constexpr ValueOption valueOptions[] = {
-    {"--pupil", "a name"},   {"--results", "a file name"},         {"--out", "a picture file name"},
-    {"--notes", "LOW-HIGH"}, {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
+    {"--pupil", "a name"},        {"--results", "a file name"},         {"--out", "a picture file name"},
+    {"--notes", "LOW-HIGH"},      {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
+    {"--export-pupil", "a name"}, {"--import", "a file name"},
 };
 
 // Every option the program takes, with its help line.
@@ -59,14 +60,21 @@ struct OptionSet {
     QCommandLineOption notes{QStringLiteral("notes"),
                              QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
                              QStringLiteral("LOW-HIGH")};
+    QCommandLineOption exportPupil{
+        QStringLiteral("export-pupil"),
+        QStringLiteral("Écrit tout le dossier de l'élève NAME dans un fichier (--out FILE)."), QStringLiteral("NAME")};
+    QCommandLineOption importFile{QStringLiteral("import"),
+                                  QStringLiteral("Ajoute à un élève les exercices du fichier FILE qu'il n'a pas "
+                                                 "encore (dossier exporté, ou résultats avec --pupil NAME)."),
+                                  QStringLiteral("FILE")};
     QCommandLineOption pupilsWindow{QStringLiteral("pupils"),
                                     QStringLiteral("Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
                                                    "les réglages et les raccourcis des élèves.")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help,   version, midiOut, listOut,    midiIn, listIn, results,
-                report, out,     pupil,   listPupils, focus,  notes,  pupilsWindow};
+        return {help, version, midiOut,    listOut, midiIn, listIn,      results,    report,
+                out,  pupil,   listPupils, focus,   notes,  exportPupil, importFile, pupilsWindow};
     }
 };
 
@@ -146,8 +154,15 @@ Fault checkFiles(const QCommandLineParser& parser, const OptionSet& opt, Options
     if (parser.isSet(opt.results) && o.resultsFile.empty()) {
         return QStringLiteral("--results needs a file name");
     }
+    if (parser.isSet(opt.exportPupil)) {
+        o.reportOut = QFile::encodeName(parser.value(opt.out)).toStdString();
+        if (o.reportOut.empty()) {
+            return QStringLiteral("--export-pupil needs --out FILE");
+        }
+        return std::nullopt;
+    }
     if (parser.isSet(opt.out) && !parser.isSet(opt.report)) {
-        return QStringLiteral("--out goes with --report");
+        return QStringLiteral("--out goes with --report or --export-pupil");
     }
     if (parser.isSet(opt.report) && parser.value(opt.report).isEmpty() && !parser.isSet(opt.pupil) &&
         parser.positionalArguments().isEmpty()) {
@@ -165,6 +180,19 @@ Fault checkActions(const QCommandLineParser& parser, const OptionSet& opt, int& 
 {
     actions = (parser.isSet(opt.listOut) ? 1 : 0) + (parser.isSet(opt.listIn) ? 1 : 0) +
               (parser.isSet(opt.report) ? 1 : 0) + (parser.isSet(opt.listPupils) ? 1 : 0);
+    const int moves = (parser.isSet(opt.exportPupil) ? 1 : 0) + (parser.isSet(opt.importFile) ? 1 : 0);
+    if (moves > 0) {
+        // Only the pupil to import into goes with them.
+        const bool others = actions > 0 || moves > 1 || parser.isSet(opt.midiOut) || parser.isSet(opt.midiIn) ||
+                            parser.isSet(opt.results) || parser.isSet(opt.focus) || parser.isSet(opt.notes) ||
+                            (parser.isSet(opt.exportPupil) && parser.isSet(opt.pupil)) ||
+                            parser.values(opt.pupil).size() > 1;
+        if (others) {
+            return QStringLiteral("--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone");
+        }
+        actions = 1;
+        return std::nullopt;
+    }
     if (actions > 1) {
         return QStringLiteral("--list-midi-out, --list-midi-in, --list-pupils and --report go alone");
     }
@@ -248,7 +276,13 @@ Fault readReport(const QCommandLineParser& parser, const OptionSet& opt, Options
 // What is done, once everything given is known to fit together.
 void chooseAction(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
 {
-    if (parser.isSet(opt.listOut)) {
+    if (parser.isSet(opt.exportPupil)) {
+        o.action = Options::Action::ExportPupil;
+        o.exportPupil = progress::cleanPupilName(parser.value(opt.exportPupil));
+    } else if (parser.isSet(opt.importFile)) {
+        o.action = Options::Action::Import;
+        o.importFile = QFile::encodeName(parser.value(opt.importFile)).toStdString();
+    } else if (parser.isSet(opt.listOut)) {
         o.action = Options::Action::ListMidiOut;
     } else if (parser.isSet(opt.listIn)) {
         o.action = Options::Action::ListMidiIn;
@@ -406,6 +440,7 @@ Options parseOptions(int argc, char** argv)
     }
     o.reportFile = restored(o.reportFile, argc, argv);
     o.reportOut = restored(o.reportOut, argc, argv);
+    o.importFile = restored(o.importFile, argc, argv);
     // A name that is not valid UTF-8 keeps its own bytes, so that two such
     // names never become one.
     for (QString& name : o.pupils) {

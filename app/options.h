@@ -12,7 +12,7 @@
 // The command line. With no options the program behaves as it always has:
 // MIDI output device 0, every MIDI keyboard present, no files written.
 struct Options {
-    enum class Action { Run, ListMidiOut, ListMidiIn, Report, ListPupils, Pupils, Exit };
+    enum class Action { Run, ListMidiOut, ListMidiIn, Report, ListPupils, Pupils, ExportPupil, Import, Exit };
 
     Action action = Action::Run;
     std::uint32_t midiOut = 0;  // --midi-out N
@@ -21,10 +21,13 @@ struct Options {
     // give works, whether or not it is valid in the locale's encoding.
     std::string resultsFile;  // --results FILE
     std::string reportFile;   // --report FILE
-    std::string reportOut;    // --out PICTURE (.png, .jpg, .jpeg or .pdf; .pdf for a class)
+    std::string reportOut;    // --out PICTURE (.png, .jpg, .jpeg or .pdf; .pdf for a class), or the exported file
+    QString exportPupil;      // --export-pupil NAME
+    std::string importFile;   // --import FILE (into --pupil NAME, or the pupil the file names)
     // Pupils and practice that adapts to them.
     std::vector<std::string> reportFiles;          // --report FILE [FILE...]: every file, reportFile first
     QStringList pupils;                            // --pupil NAME: one to play, one or more to report on
+    std::string computer;                          // this computer's id, for a pupil who plays (resolvePupils)
     bool focus = false;                            // --focus: weak notes come back more often
     std::optional<exercise::NoteRange> noteRange;  // --notes LOW-HIGH
     int exitStatus = 0;                            // for Action::Exit

@@ -1,6 +1,9 @@
 #include "app/pupiloptions.h"
 
+#include "progress/computer.h"
+#include "progress/pupilfolder.h"
 #include "progress/pupils.h"
+#include "progress/transfer.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,15 +90,22 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
                 pictureBase = fileName->substr(0, fileName->size() - 4);
             }
         } else {
-            std::error_code ec;
-            std::filesystem::create_directories(*pupils, ec);
-            if (ec) {
-                return QStringLiteral("cannot make the pupils' folder '%1': %2")
-                    .arg(shownFolder, QString::fromStdString(ec.message()));
+            // This computer's own file in the pupil's folder: the others'
+            // files, and those from before, are only read.
+            std::string why;
+            const std::optional<progress::Computer> computer = progress::thisComputer(&why);
+            if (!computer) {
+                return QStringLiteral("this computer has no id for the pupils' files: %1")
+                    .arg(QString::fromStdString(why));
             }
-            // The file that is there, in whatever form: one pupil never gets
-            // a second file because their accents were written another way.
-            options.resultsFile = files.empty() ? (*pupils / *fileName).string() : files.front().string();
+            std::filesystem::path own;
+            if (const std::string error = progress::pupilfolder::prepare(*pupils, name, *computer, &own);
+                !error.empty()) {
+                return QStringLiteral("cannot make the pupil's folder in %1: %2")
+                    .arg(shownFolder, QString::fromStdString(error));
+            }
+            options.resultsFile = own.string();
+            options.computer = computer->id;
         }
     }
     if (options.action == Options::Action::Report) {
@@ -125,6 +135,49 @@ int listPupils()
         std::printf("%s\t%d\t%s\n", progress::printableName(p.name).c_str(), p.runs,
                     progress::printableName(p.lastStarted.substr(0, 10)).c_str());
     }
+    return 0;
+}
+
+int exportPupil(const Options& options)
+{
+    const std::optional<std::filesystem::path> pupils = folder();
+    if (!pupils) {
+        std::fprintf(stderr, "tavelin-piano: no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set\n");
+        return 1;
+    }
+    const std::string name = progress::pupilName(progress::pupilBytes(options.exportPupil));
+    std::size_t runs = 0;
+    if (const std::string error = progress::transfer::exportPupil(*pupils, name, options.reportOut, &runs);
+        !error.empty()) {
+        std::fprintf(stderr, "tavelin-piano: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("%s\t%zu\t%s\n", progress::printableName(name).c_str(), runs,
+                progress::printableName(options.reportOut).c_str());
+    return 0;
+}
+
+int importPupil(const Options& options)
+{
+    const std::optional<std::filesystem::path> pupils = folder();
+    std::string why;
+    const std::optional<progress::Computer> computer = progress::thisComputer(&why);
+    if (!pupils || !computer) {
+        std::fprintf(stderr, "tavelin-piano: %s\n",
+                     pupils ? why.c_str() : "no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set");
+        return 1;
+    }
+    const std::string name =
+        options.pupils.isEmpty() ? std::string() : progress::pupilName(progress::pupilBytes(options.pupils.front()));
+    progress::transfer::Imported imported;
+    if (const std::string error =
+            progress::transfer::importFile(*pupils, options.importFile, name, *computer, &imported);
+        !error.empty()) {
+        std::fprintf(stderr, "tavelin-piano: %s; nothing was imported\n", error.c_str());
+        return 1;
+    }
+    // The pupil, the runs added, the runs the pupil had already.
+    std::printf("%s\t%zu\t%zu\n", progress::printableName(imported.pupil).c_str(), imported.added, imported.known);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "progress/pupilfolder.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
+#include "progress/transfer.h"
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -223,7 +224,12 @@ void PupilsWindow::build()
                            QStringLiteral("Le bilan de la classe en PDF, pour les élèves cochés"), this);
     m_copy = button(QStringLiteral("Co&pier les résultats…"), QStringLiteral("copyResults"),
                     QStringLiteral("Une copie du fichier de résultats de l'élève choisi"), this);
+    m_import = button(QStringLiteral("I&mporter…"), QStringLiteral("import"),
+                      QStringLiteral("Ajouter les exercices d'un dossier exporté, ou d'un fichier de résultats à "
+                                     "l'élève choisi ; ceux qu'il a déjà ne comptent pas deux fois"),
+                      this);
     connect(m_add, &QPushButton::clicked, this, &PupilsWindow::addPupil);
+    connect(m_import, &QPushButton::clicked, this, &PupilsWindow::askImport);
     connect(m_rename, &QPushButton::clicked, this, &PupilsWindow::renamePupil);
     connect(m_archive, &QPushButton::clicked, this, &PupilsWindow::archivePupil);
     connect(m_archives, &QPushButton::clicked, this, &PupilsWindow::showArchive);
@@ -275,8 +281,8 @@ void PupilsWindow::build()
     who->addWidget(whoLabel);
     who->addWidget(m_playingBox, 1);
     auto* buttons = new QGridLayout;
-    const QList<QPushButton*> all = {m_add,      m_rename,       m_archive,     m_archives,
-                                     m_launcher, m_exportReport, m_exportClass, m_copy};
+    const QList<QPushButton*> all = {m_add,          m_rename,      m_archive, m_archives, m_launcher,
+                                     m_exportReport, m_exportClass, m_copy,    m_import};
     for (int i = 0; i < all.size(); ++i) {
         buttons->addWidget(all[i], i / 4, i % 4);
     }
@@ -304,8 +310,8 @@ void PupilsWindow::build()
     layout->addWidget(split);
 
     // Tab order: who plays, the list, the buttons, the settings, the report.
-    QWidget* order[] = {m_playingBox,   m_list,        m_add,  m_rename, m_archive, m_archives, m_launcher,
-                        m_exportReport, m_exportClass, m_copy, m_focus,  m_range,   m_keys,     m_reportArea};
+    QWidget* order[] = {m_playingBox,  m_list, m_add,    m_rename, m_archive, m_archives, m_launcher,  m_exportReport,
+                        m_exportClass, m_copy, m_import, m_focus,  m_range,   m_keys,     m_reportArea};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -411,16 +417,19 @@ void PupilsWindow::playingChosen(int index)
         choice.file = file.toStdString();
     } else if (index > 0) {
         choice.name = m_playingBox->itemText(index);
-        const auto file = progress::pupilfolder::resultsPath(m_services.folder, choice.name.toStdString());
-        if (!file) {
-            say(QStringLiteral("nom trop long"), true);
+        std::filesystem::path file;
+        if (const std::string error = progress::pupilfolder::prepare(m_services.folder, choice.name.toStdString(),
+                                                                     m_services.computer, &file);
+            !error.empty()) {
+            say(QStringLiteral("Impossible d'enregistrer pour %1 : %2").arg(choice.name, q(error)), true);
             fillPlayingBox();
             return;
         }
-        choice.file = file->string();
+        choice.file = file.string();
+        choice.folder = m_services.folder.string();
+        choice.computer = m_services.computer.id;
         std::string error;
-        if (const auto settings = progress::practice::read(
-                *progress::pupilfolder::settingsPath(m_services.folder, choice.name.toStdString()), &error)) {
+        if (const auto settings = progress::practice::readPupil(m_services.folder, choice.name.toStdString(), &error)) {
             choice.settings = *settings;
         } else {
             say(QStringLiteral("Réglages illisibles, ceux par défaut s'appliquent : %1").arg(q(error)), true);
@@ -451,8 +460,7 @@ void PupilsWindow::rowChosen()
     m_settingsOf = pupil ? row->name : QString();
     if (pupil) {
         std::string error;
-        if (const auto s = progress::practice::read(
-                *progress::pupilfolder::settingsPath(m_services.folder, row->name.toStdString()), &error)) {
+        if (const auto s = progress::practice::readPupil(m_services.folder, row->name.toStdString(), &error)) {
             m_settings = *s;
         } else {
             say(q(error), true);
@@ -512,11 +520,12 @@ void PupilsWindow::settingsEdited()
 
 void PupilsWindow::saveSettings()
 {
-    const auto path = progress::pupilfolder::settingsPath(m_services.folder, m_settingsOf.toStdString());
-    if (!path) {
-        return;
-    }
-    if (const std::string error = progress::practice::write(*path, m_settings); !error.empty()) {
+    if (const std::string error =
+            m_services.computer.id.empty()
+                ? m_services.computerProblem
+                : progress::practice::writePupil(m_services.folder, m_settingsOf.toStdString(), m_services.computer.id,
+                                                 m_settings, progress::practice::utcStamp());
+        !error.empty()) {
         say(QStringLiteral("Réglages non enregistrés : %1").arg(q(error)), true);
         return;
     }
@@ -637,7 +646,9 @@ void PupilsWindow::addPupil()
         return;
     }
     const QString name = dialog.textValue().trimmed().normalized(QString::NormalizationForm_C);
-    if (const std::string error = progress::pupilfolder::add(m_services.folder, name.toStdString()); !error.empty()) {
+    if (const std::string error =
+            progress::pupilfolder::add(m_services.folder, name.toStdString(), m_services.computer);
+        !error.empty()) {
         say(QStringLiteral("Élève non ajouté : %1").arg(q(error)), true);
         return;
     }
@@ -810,10 +821,12 @@ QString PupilsWindow::refusal(const QString& path) const
         return {};
     }
     for (const progress::PupilRow& row : m_model->rows()) {
-        struct stat st {};
-        if (::stat(row.file.c_str(), &st) == 0 && st.st_dev == target.st_dev && st.st_ino == target.st_ino) {
-            return QStringLiteral("« %1 » est le fichier de résultats de %2 : choisissez un autre nom")
-                .arg(path, row.name);
+        for (const std::filesystem::path& file : row.files) {
+            struct stat st {};
+            if (::stat(file.c_str(), &st) == 0 && st.st_dev == target.st_dev && st.st_ino == target.st_ino) {
+                return QStringLiteral("« %1 » est le fichier de résultats de %2 : choisissez un autre nom")
+                    .arg(path, row.name);
+            }
         }
     }
     if (m_services.playing != nullptr && !m_services.playing->playing().file.empty()) {
@@ -873,12 +886,68 @@ QString PupilsWindow::copyResults(const QString& path)
     if (QString why = refusal(path); !why.isEmpty()) {
         return why;
     }
+    const progress::PupilRow* row = currentRow();
+    if (row != nullptr && row->files.size() > 1) {
+        // Several computers' files: every run once, in one file.
+        std::string error;
+        const std::optional<std::string> text =
+            progress::transfer::resultsText(m_services.folder, row->name.toStdString(), &error);
+        if (!text) {
+            return q(error);
+        }
+        return q(progress::replaceFile(bytes(path), QByteArray::fromStdString(*text)));
+    }
     QString error;
     const std::optional<QByteArray> data = readWhole(from, &error);
     if (!data) {
         return error;
     }
     return q(progress::replaceFile(bytes(path), *data));
+}
+
+QString PupilsWindow::importResults(const QString& path)
+{
+    // An exported record goes to the pupil it names; a results file, to the
+    // pupil chosen.
+    const std::string file = bytes(path);
+    const std::string named = progress::transfer::recordName(file);
+    const progress::PupilRow* row = currentRow();
+    const std::string name =
+        !named.empty() || row == nullptr || !row->problem.empty() ? std::string() : row->name.toStdString();
+    if (m_services.computer.id.empty()) {
+        return q(m_services.computerProblem);
+    }
+    progress::transfer::Imported imported;
+    if (const std::string error =
+            progress::transfer::importFile(m_services.folder, file, name, m_services.computer, &imported);
+        !error.empty()) {
+        return q(error);
+    }
+    m_lastImport = QStringLiteral("%1 : %2 ajoutés, %3 déjà là")
+                       .arg(q(imported.pupil))
+                       .arg(imported.added == 1 ? QStringLiteral("1 exercice")
+                                                : QStringLiteral("%1 exercices").arg(imported.added))
+                       .arg(imported.known);
+    reload();
+    choosePupil(q(imported.pupil));
+    return {};
+}
+
+void PupilsWindow::askImport()
+{
+    QFileDialog dialog(this, QStringLiteral("Importer des exercices"), QDir::homePath(),
+                       QStringLiteral("Dossier d'élève ou résultats (*.csv *.txt);;Tous les fichiers (*)"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAccessibleName(QStringLiteral("Importer des exercices"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString error = importResults(dialog.selectedFiles().constFirst());
+    say(error.isEmpty() ? QStringLiteral("Importé : %1").arg(m_lastImport)
+                        : QStringLiteral("Rien n'est importé : %1").arg(error),
+        !error.isEmpty());
 }
 
 QString PupilsWindow::askFile(const QString& title, const QString& suggested, const QString& filters)

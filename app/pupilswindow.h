@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/computer.h"
 #include "progress/playingpupil.h"
 #include "progress/practice.h"
 #include "progress/pupilstable.h"
@@ -29,6 +30,10 @@ struct PupilsWindowServices {
     std::optional<std::filesystem::path> applications;
     QString program;  // absolute path of this program, for the launchers
     progress::PlayingPupil* playing = nullptr;
+    // This computer, whose own files in the pupils' folder are written; its
+    // id empty, with the reason, when it could not be read or made.
+    progress::Computer computer;
+    std::string computerProblem;
 };
 
 // The "Élèves" window: who plays, the class at a glance, the chosen pupil's
@@ -51,6 +56,10 @@ public:
     QString exportReport(const QString& path);
     QString exportClass(const QString& path);
     QString copyResults(const QString& path);
+    // Imports the file (progress::transfer::importFile): an exported record
+    // into its pupil, a results file into the pupil chosen. Returns the
+    // reason it was refused, or an empty string.
+    QString importResults(const QString& path);
 
     progress::PupilsTableModel* model() const { return m_model; }
     QTableView* list() const { return m_list; }
@@ -87,6 +96,7 @@ private:
     void askExportReport();
     void askExportClass();
     void askCopyResults();
+    void askImport();
     QString askFile(const QString& title, const QString& suggested, const QString& filters);
     QString refusal(const QString& path) const;
     const progress::PupilRow* currentRow() const;
@@ -107,6 +117,8 @@ private:
     QPushButton* m_exportReport = nullptr;
     QPushButton* m_exportClass = nullptr;
     QPushButton* m_copy = nullptr;
+    QPushButton* m_import = nullptr;
+    QString m_lastImport;  // what the last import did, as said
     QCheckBox* m_focus = nullptr;
     QLineEdit* m_range = nullptr;
     RangeKeyboard* m_keys = nullptr;

@@ -85,7 +85,7 @@ int runReport(const progress::ReportSource& source, const std::string& out, int 
     } else {
         written = absolute(run.picture);
     }
-    if (!printOut(progress::summaryText(run.summary, run.shown, written))) {
+    if (!printOut(progress::summaryText(run.summary, run.shown, written, run.computers))) {
         say(std::string("cannot write to standard output: ") + std::strerror(errno));
         return 1;
     }

@@ -45,6 +45,7 @@ run tavelin-bench-drift $quick
 run tavelin-bench-startup "$bin/tavelin-piano" $quick
 run tavelin-focusbench $quick
 run tavelin-bench-pupils
+run tavelin-bench-sync
 echo "bench: idlecpu.sh ..." >&2
 bash bench/idlecpu.sh "$bin" || status=1
 echo "bench: clicksound.sh ..." >&2

@@ -1,8 +1,11 @@
 #include "progress/playingpupil.h"
 
+#include "progress/pupils.h"
 #include "progress/recentstats.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <thread>
 
@@ -23,7 +26,10 @@ std::string PlayingPupil::choose(const Choice& choice)
     if (!choice.nobody()) {
         const auto found = m_recorders.find(choice.file);
         if (found == m_recorders.end()) {
-            auto recorder = std::make_shared<ResultsRecorder>(std::make_unique<ResultsFile>(choice.file), m_report);
+            const std::string session =
+                choice.computer.empty() ? newSessionId() : choice.computer + "." + newSessionId();
+            auto recorder = std::make_shared<ResultsRecorder>(std::make_unique<ResultsFile>(choice.file), m_report,
+                                                              localIsoNow, session);
             if (std::string error = recorder->check(); !error.empty()) {
                 return error;
             }
@@ -93,7 +99,22 @@ void PlayingPupil::startFocusRead(const std::string& file)
     // The rows of this program's runs come from memory, so the file's own
     // copy of them is left out: a run in both counts once.
     ResultsRecorder* rec = recorderFor(file);
-    memory.read = readRecentStatsAside(file, rec != nullptr ? rec->session() : std::string(),
+    // Every computer's file of a pupil of the folder, looked for on the
+    // reading thread; this computer's always, even before its first run.
+    const Choice& who = m_playing.file == file ? m_playing : m_chosen;
+    auto paths = [file, folder = who.folder, name = pupilBytes(who.name)] {
+        std::vector<std::string> files;
+        if (!folder.empty()) {
+            for (const std::filesystem::path& f : pupilFiles(folder, name, nullptr)) {
+                files.push_back(f.string());
+            }
+        }
+        if (std::find(files.begin(), files.end(), file) == files.end()) {
+            files.push_back(file);
+        }
+        return files;
+    };
+    memory.read = readRecentStatsAside(paths, rec != nullptr ? rec->session() : std::string(),
                                        [report = m_report](const std::string& why) {
                                            // Said from the reading thread: the report only prints.
                                            if (report) {

@@ -34,6 +34,12 @@ public:
         QString name;                 // the pupil's name; empty for a file given by --results, or nobody
         std::string file;             // the results file; empty for nobody
         practice::Settings settings;  // the pupil's saved practice settings
+        // For a pupil of the pupils' folder: the folder, whose files of the
+        // pupil --focus reads (every computer's), and this computer's id,
+        // which starts the id of every run recorded, so that no two
+        // computers ever share one. Both empty for --results.
+        std::string folder;
+        std::string computer;
         bool operator==(const Choice&) const = default;
         bool nobody() const { return file.empty(); }
     };

@@ -1,12 +1,16 @@
 #include "progress/practice.h"
 
 #include "exercise/notechoice.h"
+#include "progress/pupils.h"
 #include "progress/report.h"
 
 #include <QByteArray>
 
 #include <cerrno>
 #include <cstring>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <sstream>
 
 #include <fcntl.h>
@@ -91,12 +95,95 @@ std::optional<Settings> parse(const std::string& text, std::string* error)
     return s;
 }
 
-std::optional<Settings> read(const std::filesystem::path& path, std::string* error)
+namespace {
+
+constexpr std::string_view stampKey = "modifié";
+
+// The file's bytes, at most largestFile of them, read without waiting; a
+// missing file gives an empty text.
+std::optional<std::string> readText(const std::filesystem::path& path, std::string* error);
+
+}  // namespace
+
+std::string stampOf(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        line = trimmed(line);
+        const std::size_t eq = line.find('=');
+        if (eq != std::string::npos && trimmed(line.substr(0, eq)) == stampKey) {
+            return trimmed(line.substr(eq + 1));
+        }
+    }
+    return {};
+}
+
+std::string utcStamp()
+{
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", utc.tm_year + 1900, utc.tm_mon + 1,
+                  utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, static_cast<int>(ms));
+    return text;
+}
+
+std::optional<Settings> readPupil(const std::filesystem::path& folder, const std::string& name, std::string* error)
+{
+    std::string listing;
+    const std::vector<std::filesystem::path> files = pupilSettingsFiles(folder, name, &listing);
+    std::optional<Settings> best;
+    std::string bestStamp;
+    std::string firstError = listing;
+    for (const std::filesystem::path& file : files) {
+        std::string why;
+        const std::optional<std::string> bytes = readText(file, &why);
+        std::optional<Settings> s = bytes ? parse(*bytes, &why) : std::nullopt;
+        if (!s) {
+            if (firstError.empty()) {
+                firstError = bytes ? "« " + file.string() + " » : " + why : why;
+            }
+            continue;
+        }
+        const std::string stamp = stampOf(*bytes);
+        if (!best || stamp > bestStamp) {
+            best = s;
+            bestStamp = stamp;
+        }
+    }
+    if (!best && !files.empty()) {
+        *error = firstError;
+        return std::nullopt;
+    }
+    return best.value_or(Settings{});
+}
+
+std::string writePupil(const std::filesystem::path& folder, const std::string& name, const std::string& computerId,
+                       const Settings& settings, const std::string& changed)
+{
+    const std::optional<std::filesystem::path> path = ownSettingsFile(folder, name, computerId);
+    if (!path) {
+        return "nom trop long";
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(path->parent_path(), ec);
+    std::string t = text(settings);
+    t += std::string(stampKey) + "=" + changed + "\n";
+    return replaceFile(path->string(), QByteArray(t.data(), static_cast<qsizetype>(t.size())));
+}
+
+namespace {
+
+std::optional<std::string> readText(const std::filesystem::path& path, std::string* error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {
-            return Settings{};
+            return std::string();
         }
         *error = "impossible de lire « " + path.string() + " » : " + std::strerror(errno);
         return std::nullopt;
@@ -124,8 +211,19 @@ std::optional<Settings> read(const std::filesystem::path& path, std::string* err
         *error = "« " + path.string() + " » est trop grand pour des réglages";
         return std::nullopt;
     }
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<Settings> read(const std::filesystem::path& path, std::string* error)
+{
+    const std::optional<std::string> bytes = readText(path, error);
+    if (!bytes) {
+        return std::nullopt;
+    }
     std::string why;
-    std::optional<Settings> s = parse(bytes, &why);
+    std::optional<Settings> s = parse(*bytes, &why);
     if (!s) {
         *error = "« " + path.string() + " » : " + why;
     }

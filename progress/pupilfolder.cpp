@@ -1,11 +1,14 @@
 #include "progress/pupilfolder.h"
 
 #include "progress/pupils.h"
+#include "progress/report.h"
 #include "progress/results.h"
 
+#include <QFile>
 #include <QString>
 
 #include <algorithm>
+#include <limits>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -73,74 +76,170 @@ std::string why(int error)
     return std::strerror(error);
 }
 
-// Moves the pupil's files (results, then settings if any) from one folder
-// and name to another; the results file must be there, and nothing at the
-// destination. When the settings cannot follow, the results go back.
-std::string moveFiles(const fs::path& fromFolder, const std::string& from, const fs::path& toFolder,
-                      const std::string& to)
+// What moves when a pupil moves: their results and settings files of the
+// old layout, the conflict copies a sync program left beside them, and the
+// pupil's folder with every computer's files in it.
+std::vector<std::pair<fs::path, fs::path>> movesOf(const fs::path& fromFolder, const std::string& from,
+                                                   const fs::path& toFolder, const std::string& to)
 {
+    std::vector<std::pair<fs::path, fs::path>> moves;
     const auto fromCsv = resultsPath(fromFolder, from);
     const auto toCsv = resultsPath(toFolder, to);
-    const auto fromIni = settingsPath(fromFolder, from);
-    const auto toIni = settingsPath(toFolder, to);
-    if (!fromCsv || !toCsv || !fromIni || !toIni) {
-        return "nom trop long";
+    const auto fromDir = pupilFolderName(from);
+    const auto toDir = pupilFolderName(to);
+    if (!fromCsv || !toCsv || !fromDir || !toDir) {
+        return moves;
     }
-    if (!present(*fromCsv)) {
-        return text(QStringLiteral("pas d'élève « %1 »").arg(q(from)));
-    }
-    if (present(*toCsv) || present(*toIni)) {
-        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
-    }
-    if (const int error = moveNoReplace(*fromCsv, *toCsv); error != 0) {
-        return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(q(fromCsv->string()), q(why(error))));
-    }
-    if (present(*fromIni)) {
-        if (const int error = moveNoReplace(*fromIni, *toIni); error != 0) {
-            moveNoReplace(*toCsv, *fromCsv);
-            return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(q(fromIni->string()), q(why(error))));
+    const std::string fromStem = stemOf(fromCsv->filename().string());
+    const std::string toStem = stemOf(toCsv->filename().string());
+    moves.emplace_back(*fromCsv, *toCsv);
+    moves.emplace_back(*settingsPath(fromFolder, from), *settingsPath(toFolder, to));
+    moves.emplace_back(fromFolder / *fromDir, toFolder / *toDir);
+    std::error_code ec;
+    for (fs::directory_iterator it(fromFolder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string fileName = it->path().filename().string();
+        const std::optional<std::string> original = conflictOriginal(fileName);
+        if (original && (*original == fromStem + ".csv" || *original == fromStem + settingsExtension) &&
+            fileName.starts_with(fromStem)) {
+            moves.emplace_back(it->path(), toFolder / (toStem + fileName.substr(fromStem.size())));
         }
     }
+    return moves;
+}
+
+// The mark of a move under way, beside the pupil's files: where they go.
+// A move stopped half-way (the program killed) is known by it when done
+// again, and only then may the pupil it goes to have some of the files.
+fs::path markOf(const fs::path& fromFolder, const std::string& from)
+{
+    return fromFolder / ("." + stemOf(resultsPath(fromFolder, from)->filename().string()) + ".moving");
+}
+
+std::string readMark(const fs::path& mark)
+{
+    QFile file(QString::fromLocal8Bit(mark.c_str()));
+    return file.open(QIODevice::ReadOnly) ? file.read(8192).toStdString() : std::string();
+}
+
+// Whether the pupil called to has anything at toFolder, or moves would
+// go over something.
+bool taken(const fs::path& toFolder, const std::string& to, const std::vector<std::pair<fs::path, fs::path>>& moves,
+           bool continuing)
+{
+    std::string listing;
+    if (!continuing && (present(*resultsPath(toFolder, to)) || present(*settingsPath(toFolder, to)) ||
+                        present(toFolder / *pupilFolderName(to)) || !pupilFiles(toFolder, to, &listing).empty())) {
+        return true;
+    }
+    return std::any_of(moves.begin(), moves.end(), [](const auto& m) { return present(m.second); });
+}
+
+// Moves the pupil's files (movesOf) from one folder and name to another,
+// at most stopAfter of them; the pupil must be there (a results file or a
+// folder), and nothing of the pupil called to unless this very move put it
+// there before it stopped. When one cannot move, those moved go back.
+std::string moveFiles(const fs::path& fromFolder, const std::string& from, const fs::path& toFolder,
+                      const std::string& to, std::size_t stopAfter = std::numeric_limits<std::size_t>::max())
+{
+    std::vector<std::pair<fs::path, fs::path>> moves = movesOf(fromFolder, from, toFolder, to);
+    if (moves.empty()) {
+        return "nom trop long";
+    }
+    std::erase_if(moves, [](const auto& m) { return !present(m.first); });
+    const fs::path mark = markOf(fromFolder, from);
+    if (moves.empty()) {
+        // Stopped after its last move: only its mark is left.
+        if (present(mark) && readMark(mark) == (toFolder / *pupilFolderName(to)).string()) {
+            ::unlink(mark.c_str());
+            return {};
+        }
+        return text(QStringLiteral("pas d'élève « %1 »").arg(q(from)));
+    }
+    const std::string where = (toFolder / *pupilFolderName(to)).string();
+    if (taken(toFolder, to, moves, readMark(mark) == where)) {
+        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
+    }
+    if (const std::string why = replaceFile(mark.string(), QByteArray::fromStdString(where)); !why.empty()) {
+        return text(QStringLiteral("impossible d'écrire « %1 » : %2").arg(q(mark.string()), q(why)));
+    }
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (i == stopAfter) {
+            return {};  // as if the program were killed here: the mark stays
+        }
+        if (const int error = moveNoReplace(moves[i].first, moves[i].second); error != 0) {
+            const QString failed = q(moves[i].first.string());
+            while (i-- > 0) {
+                moveNoReplace(moves[i].second, moves[i].first);
+            }
+            ::unlink(mark.c_str());
+            return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(failed, q(why(error))));
+        }
+    }
+    ::unlink(mark.c_str());
     return {};
+}
+
+std::string problemOf(const fs::path& file)
+{
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) {
+        return text(QStringLiteral("illisible : %1").arg(q(why(errno))));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
+                                   : "pas un fichier ordinaire (tube, appareil ou prise)";
+    }
+    return {};
+}
+
+// The .csv files of folder that are no pupil's, each with its problem.
+void listForeign(const fs::path& folder, std::vector<Entry>& out)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string fileName = it->path().filename().string();
+        if (!endsWithCsv(fileName) || fileName.front() == '.' || pupilNameOf(fileName) ||
+            pupilNameOf(conflictOriginal(fileName).value_or(std::string()))) {
+            continue;
+        }
+        Entry entry;
+        entry.file = it->path();
+        entry.files = {it->path()};
+        entry.name = stemOf(fileName);
+        entry.problem = "nom de fichier qui n'est pas celui d'un élève";
+        if (std::string problem = problemOf(it->path()); !problem.empty()) {
+            entry.problem = std::move(problem);
+        }
+        out.push_back(std::move(entry));
+    }
 }
 
 std::vector<Entry> listIn(const fs::path& folder, std::string* error)
 {
     std::vector<Entry> out;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec) {
-        if (ec != std::errc::no_such_file_or_directory && error != nullptr) {
+    std::string found;
+    const std::vector<PupilEntry> pupils = findPupils(folder, &found);
+    if (!found.empty()) {
+        if (error != nullptr) {
+            std::error_code ec;
+            fs::directory_iterator it(folder, ec);
             *error =
                 text(QStringLiteral("impossible de lire le dossier « %1 » : %2")
                          .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
         }
         return out;
     }
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec) {
-            break;
-        }
-        const std::string fileName = it->path().filename().string();
-        if (!endsWithCsv(fileName) || fileName.front() == '.') {
-            continue;
-        }
+    for (const PupilEntry& pupil : pupils) {
         Entry entry;
-        entry.file = it->path();
-        const std::optional<std::string> name = pupilNameOf(fileName);
-        entry.name = name ? *name : stemOf(fileName);
-        if (!name) {
-            entry.problem = "nom de fichier qui n'est pas celui d'un élève";
-        }
-        struct stat st {};
-        if (::stat(it->path().c_str(), &st) != 0) {
-            entry.problem = text(QStringLiteral("illisible : %1").arg(q(why(errno))));
-        } else if (!S_ISREG(st.st_mode)) {
-            entry.problem = S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
-                                                : "pas un fichier ordinaire (tube, appareil ou prise)";
+        entry.name = pupil.name;
+        entry.files = pupil.files;
+        entry.file = pupil.files.empty() ? pupil.folders.front() : pupil.files.front();
+        if (!pupil.files.empty()) {
+            entry.problem = problemOf(entry.file);
         }
         out.push_back(std::move(entry));
     }
+    listForeign(folder, out);
     std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
     return out;
 }
@@ -193,35 +292,58 @@ std::string nameProblem(const std::string& name)
     return {};
 }
 
-std::string add(const fs::path& folder, const std::string& name)
+std::string prepare(const fs::path& folder, const std::string& name, const Computer& computer, fs::path* own)
+{
+    if (computer.id.empty()) {
+        return "cet ordinateur n'a pas d'identifiant (computer.ini illisible)";
+    }
+    const std::optional<fs::path> file = ownResultsFile(folder, name, computer.id);
+    if (!file) {
+        return "le nom est trop long";
+    }
+    std::error_code ec;
+    fs::create_directories(file->parent_path(), ec);
+    if (ec) {
+        return text(QStringLiteral("impossible de créer le dossier « %1 » : %2")
+                        .arg(QString::fromLocal8Bit(file->parent_path().c_str()),
+                             QString::fromLocal8Bit(ec.message().c_str())));
+    }
+    // The computer's name beside its files, for the reports of the others;
+    // written again only when it changed.
+    const fs::path host = file->parent_path() / (computer.id + ".host");
+    const std::string line = computer.name + "\n";
+    QFile current(QString::fromLocal8Bit(host.c_str()));
+    if (!current.open(QIODevice::ReadOnly) || current.read(4096).toStdString() != line) {
+        current.close();
+        if (const std::string why = replaceFile(host.string(), QByteArray::fromStdString(line)); !why.empty()) {
+            return text(QStringLiteral("impossible d'écrire « %1 » : %2").arg(q(host.string()), q(why)));
+        }
+    }
+    *own = *file;
+    return {};
+}
+
+std::string add(const fs::path& folder, const std::string& name, const Computer& computer)
 {
     if (std::string problem = nameProblem(name); !problem.empty()) {
         return problem;
     }
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) {
-        return text(QStringLiteral("impossible de créer le dossier « %1 » : %2")
-                        .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
+    const fs::path legacy = *resultsPath(folder, name);
+    std::string error;
+    if (present(legacy) || present(folder / *pupilFolderName(name)) || !pupilFiles(folder, name, &error).empty()) {
+        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(name)));
     }
-    const fs::path file = *resultsPath(folder, name);
-    // O_EXCL: a pupil of that name, or any file in its place, stays as it is.
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) {
-            return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(name)));
-        }
-        return text(QStringLiteral("impossible de créer « %1 » : %2").arg(q(file.string()), q(why(errno))));
+    fs::path file;
+    if (error = prepare(folder, name, computer, &file); !error.empty()) {
+        return error;
     }
-    ::close(fd);
-    if (std::string error = ResultsFile(file.string()).append({}); !error.empty()) {
-        ::unlink(file.c_str());
+    if (error = ResultsFile(file.string()).append({}); !error.empty()) {
         return error;
     }
     return {};
 }
 
-std::string rename(const fs::path& folder, const std::string& from, const std::string& to)
+std::string rename(const fs::path& folder, const std::string& from, const std::string& to, std::size_t stopAfter)
 {
     if (std::string problem = nameProblem(to); !problem.empty()) {
         return problem;
@@ -229,7 +351,7 @@ std::string rename(const fs::path& folder, const std::string& from, const std::s
     if (from == to) {
         return {};
     }
-    return moveFiles(folder, from, folder, to);
+    return moveFiles(folder, from, folder, to, stopAfter);
 }
 
 std::string archive(const fs::path& folder, const std::string& name, std::string* archivedAs)
@@ -245,7 +367,8 @@ std::string archive(const fs::path& folder, const std::string& name, std::string
     for (int n = 2; n < 1000; ++n) {
         const auto csv = resultsPath(archived, as);
         const auto ini = settingsPath(archived, as);
-        if (csv && ini && !present(*csv) && !present(*ini)) {
+        const auto own = pupilFolderName(as);
+        if (csv && ini && own && !present(*csv) && !present(*ini) && !present(archived / *own)) {
             break;
         }
         as = text(QStringLiteral("%1 (%2)").arg(q(name)).arg(n));

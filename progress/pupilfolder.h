@@ -1,6 +1,9 @@
 #pragma once
 
+#include "progress/computer.h"
+
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,18 +18,22 @@ namespace progress::pupilfolder {
 constexpr const char* archiveName = "archive";
 constexpr const char* settingsExtension = ".ini";  // as long as ".csv": any pupil's name fits
 
-// One file of the folder that looks like a pupil's (its name ends in .csv).
+// One pupil of the folder (pupils.h's layout), or one .csv file in it that
+// is no pupil's.
 struct Entry {
-    std::string name;  // the pupil's name, or the file's name when it is not one we write
-    std::filesystem::path file;
-    std::string problem;  // empty for a regular file named as we name them
+    std::string name;                          // the pupil's name, or the file's name when it is not one we write
+    std::filesystem::path file;                // the first of files (the pupil's folder when none)
+    std::vector<std::filesystem::path> files;  // every results file, as pupilFiles orders them
+    std::string problem;                       // empty for a regular file named as we name them
 };
 
-// Every .csv of folder, by name (byte order); an absent folder has none.
-// Nothing is opened. A folder that cannot be read gives its reason in error.
+// Every pupil of folder and every other .csv in it, by name (byte order); an
+// absent folder has none. Nothing is opened. A folder that cannot be read
+// gives its reason in error.
 std::vector<Entry> list(const std::filesystem::path& folder, std::string* error);
 
-// The pupil's files in folder: results, and practice settings beside them.
+// The pupil's files of the old layout in folder (NAME.csv, NAME.ini): read
+// still, and moved with the pupil, but no longer written.
 std::optional<std::filesystem::path> resultsPath(const std::filesystem::path& folder, const std::string& name);
 std::optional<std::filesystem::path> settingsPath(const std::filesystem::path& folder, const std::string& name);
 
@@ -35,13 +42,26 @@ std::optional<std::filesystem::path> settingsPath(const std::filesystem::path& f
 // French, or an empty string.
 std::string nameProblem(const std::string& name);
 
-// Makes the pupil's results file (its header only), the folder too when new.
-// Returns the reason, in French, or an empty string.
-std::string add(const std::filesystem::path& folder, const std::string& name);
+// Makes the pupil's folder (the pupils' folder too when new) and in it the
+// name of this computer, for the reports of the others; *own is then this
+// computer's results file for the pupil (it may not be there yet). Returns
+// the reason, in French, or an empty string.
+std::string prepare(const std::filesystem::path& folder, const std::string& name, const Computer& computer,
+                    std::filesystem::path* own);
 
-// The pupil's files under a new name; every run stays. A pupil already
+// A new pupil: prepare(), and this computer's results file with its header
+// only. Refused while a pupil of that name has a file or a folder here.
+// Returns the reason, in French, or an empty string.
+std::string add(const std::filesystem::path& folder, const std::string& name, const Computer& computer);
+
+// The pupil's files (the old layout's, their conflict copies and the
+// pupil's folder) under a new name; every run stays. A pupil already
 // called to is never replaced.
-std::string rename(const std::filesystem::path& folder, const std::string& from, const std::string& to);
+// The files move one after the other; stopped half-way (the program killed),
+// the same rename again finishes it. stopAfter stops it after that many
+// moves, as a kill would (for the tests).
+std::string rename(const std::filesystem::path& folder, const std::string& from, const std::string& to,
+                   std::size_t stopAfter = std::numeric_limits<std::size_t>::max());
 
 // Moves the pupil's files into the archive. A name already in the archive
 // gets " (2)", " (3)"... there, so an older archive is never replaced.

@@ -1,6 +1,7 @@
 #include "progress/pupils.h"
 
 #include "platform/files.h"
+#include "progress/computer.h"
 #include "progress/lines.h"
 #include "progress/resultrow.h"
 
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <map>
+#include <set>
 #include <unordered_set>
 
 #include <sys/stat.h>
@@ -304,26 +306,207 @@ std::optional<std::string> pupilNameOf(std::string_view fileName)
     return kept;
 }
 
-namespace {
-
-// A pupil's files in the order pupilFiles gives them.
-void sortFiles(std::vector<std::filesystem::path>& files, const std::string& name)
+std::optional<std::string> pupilFolderName(std::string_view name)
 {
-    const std::optional<std::string> canonical = pupilFileName(name);
-    std::sort(files.begin(), files.end(), [&](const std::filesystem::path& a, const std::filesystem::path& b) {
-        const bool aFirst = canonical && a.filename() == *canonical;
-        const bool bFirst = canonical && b.filename() == *canonical;
-        if (aFirst != bFirst) {
-            return aFirst;
-        }
-        return a.filename().string() < b.filename().string();
-    });
+    std::optional<std::string> file = pupilFileName(name);
+    if (!file) {
+        return std::nullopt;
+    }
+    file->resize(file->size() - extension.size());
+    if (*file == "archive") {
+        return std::string("%61rchive");
+    }
+    return file;
 }
 
-// Every pupil's file in folder, by pupil; false, with the reason in error,
+std::optional<std::string> pupilNameOfFolder(std::string_view folderName)
+{
+    if (folderName == "%61rchive") {
+        return std::string("archive");
+    }
+    if (folderName == "archive") {
+        return std::nullopt;
+    }
+    return pupilNameOf(std::string(folderName) + std::string(extension));
+}
+
+namespace {
+
+bool allDigits(std::string_view s, std::size_t n)
+{
+    return s.size() == n && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "NAME.sync-conflict-YYYYMMDD-HHMMSS-DEVICE" + the extension, Syncthing's.
+std::optional<std::string> syncthingOriginal(std::string_view fileName)
+{
+    constexpr std::string_view marker = ".sync-conflict-";
+    const std::size_t at = fileName.rfind(marker);
+    if (at == std::string_view::npos || at == 0) {
+        return std::nullopt;
+    }
+    std::string_view rest = fileName.substr(at + marker.size());
+    const std::size_t dot = rest.find('.');
+    const std::string_view ext = dot == std::string_view::npos ? std::string_view() : rest.substr(dot);
+    rest = rest.substr(0, dot);
+    // 20240902-170531-ABCDEFG
+    if (rest.size() < 17 || !allDigits(rest.substr(0, 8), 8) || rest[8] != '-' || !allDigits(rest.substr(9, 6), 6) ||
+        (rest.size() > 15 && rest[15] != '-')) {
+        return std::nullopt;
+    }
+    return std::string(fileName.substr(0, at)) + std::string(ext);
+}
+
+// "NAME (... conflicted copy ...)" + the extension: Nextcloud's and
+// ownCloud's "(conflicted copy DATE)", Dropbox's "(WHO's conflicted copy
+// DATE)", and "(conflict copy ...)" of newer clients.
+std::optional<std::string> bracketOriginal(std::string_view fileName)
+{
+    const std::size_t close = fileName.rfind(')');
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view ext = fileName.substr(close + 1);
+    if (!ext.empty() && (ext.front() != '.' || ext.find(' ') != std::string_view::npos)) {
+        return std::nullopt;
+    }
+    const std::size_t open = fileName.rfind(" (", close);
+    if (open == std::string_view::npos || open == 0) {
+        return std::nullopt;
+    }
+    const std::string_view inside = fileName.substr(open + 2, close - open - 2);
+    if (inside.find("conflicted copy") == std::string_view::npos &&
+        inside.find("conflict copy") == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(fileName.substr(0, open)) + std::string(ext);
+}
+
+}  // namespace
+
+std::optional<std::string> conflictOriginal(std::string_view fileName)
+{
+    if (std::optional<std::string> original = syncthingOriginal(fileName)) {
+        return original;
+    }
+    return bracketOriginal(fileName);
+}
+
+std::optional<std::filesystem::path> ownResultsFile(const std::filesystem::path& folder, std::string_view name,
+                                                    const std::string& computerId)
+{
+    const std::optional<std::string> own = pupilFolderName(pupilName(name));
+    if (!own) {
+        return std::nullopt;
+    }
+    return folder / *own / (computerId + ".csv");
+}
+
+std::optional<std::filesystem::path> ownSettingsFile(const std::filesystem::path& folder, std::string_view name,
+                                                     const std::string& computerId)
+{
+    const std::optional<std::string> own = pupilFolderName(pupilName(name));
+    if (!own) {
+        return std::nullopt;
+    }
+    return folder / *own / (computerId + ".ini");
+}
+
+namespace {
+
+// The order in which a pupil's files are read.
+enum Rank { Canonical, OtherForm, OfComputer, Conflict };
+
+struct Found {
+    Rank rank = Canonical;
+    std::string key;  // the path from the pupils' folder: the same on every computer
+    std::filesystem::path path;
+};
+
+struct PupilScan {
+    std::vector<Found> results;
+    std::vector<Found> settings;
+    std::vector<std::filesystem::path> folders;
+};
+
+using Scan = std::map<std::string, PupilScan>;
+
+std::vector<std::filesystem::path> inOrder(std::vector<Found> found)
+{
+    std::sort(found.begin(), found.end(),
+              [](const Found& a, const Found& b) { return a.rank != b.rank ? a.rank < b.rank : a.key < b.key; });
+    std::vector<std::filesystem::path> paths;
+    paths.reserve(found.size());
+    for (Found& f : found) {
+        paths.push_back(std::move(f.path));
+    }
+    return paths;
+}
+
+// A name and its extension: "Léa.csv" gives "Léa" and ".csv".
+std::pair<std::string, std::string> splitExtension(const std::string& name)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) {
+        return {name, {}};
+    }
+    return {name.substr(0, dot), name.substr(dot)};
+}
+
+// The files of one computer in a pupil's folder (conflict copies of them too).
+void scanPupilFolder(const std::filesystem::path& dir, const std::string& dirName, PupilScan& pupil)
+{
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string fileName = it->path().filename().string();
+        const std::optional<std::string> original = conflictOriginal(fileName);
+        const auto [stem, ext] = splitExtension(original.value_or(fileName));
+        if (!isComputerId(stem)) {
+            continue;
+        }
+        Found f{original ? Conflict : OfComputer, dirName + "/" + fileName, it->path()};
+        if (ext == ".csv") {
+            pupil.results.push_back(std::move(f));
+        } else if (ext == ".ini") {
+            pupil.settings.push_back(std::move(f));
+        }
+    }
+}
+
+// One entry of the pupils' folder, into the scan of its pupil if it is one's.
+void scanEntry(const std::filesystem::directory_entry& entry, Scan& scan)
+{
+    const std::string fileName = entry.path().filename().string();
+    const std::optional<std::string> original = conflictOriginal(fileName);
+    const std::string base = original.value_or(fileName);
+    const auto [stem, ext] = splitExtension(base);
+    if (ext == extension || ext == ".ini") {
+        const std::optional<std::string> name = pupilNameOf(stem + std::string(extension));
+        if (!name) {
+            return;
+        }
+        const std::optional<std::string> canonical = pupilFileName(*name);
+        const bool first = canonical && splitExtension(*canonical).first == stem;
+        Found f{original ? Conflict : (first ? Canonical : OtherForm), fileName, entry.path()};
+        PupilScan& pupil = scan[*name];
+        (ext == extension ? pupil.results : pupil.settings).push_back(std::move(f));
+        return;
+    }
+    std::error_code ec;
+    if (original || !entry.is_directory(ec)) {
+        return;
+    }
+    if (const std::optional<std::string> name = pupilNameOfFolder(fileName)) {
+        PupilScan& pupil = scan[*name];
+        pupil.folders.push_back(entry.path());
+        scanPupilFolder(entry.path(), fileName, pupil);
+    }
+}
+
+// Every pupil's files in folder, by pupil; false, with the reason in ec,
 // when the folder cannot be read (an absent folder has none).
-bool scanFolder(const std::filesystem::path& folder, std::map<std::string, std::vector<std::filesystem::path>>& byName,
-                std::error_code& ec)
+bool scanFolder(const std::filesystem::path& folder, Scan& scan, std::error_code& ec)
 {
     std::filesystem::directory_iterator it(folder, ec);
     if (ec) {
@@ -332,11 +515,14 @@ bool scanFolder(const std::filesystem::path& folder, std::map<std::string, std::
     // Stepped with an error code: a folder that fails half-way is said
     // instead of throwing.
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        if (std::optional<std::string> name = pupilNameOf(it->path().filename().string())) {
-            byName[*name].push_back(it->path());
-        }
+        scanEntry(*it, scan);
     }
     return !ec;
+}
+
+std::string folderError(const std::filesystem::path& folder, const std::error_code& ec)
+{
+    return "cannot read the folder '" + folder.string() + "': " + ec.message();
 }
 
 }  // namespace
@@ -345,9 +531,9 @@ std::vector<std::filesystem::path> pupilFiles(const std::filesystem::path& folde
                                               std::string* error)
 {
     const std::string key = pupilName(name);
-    std::map<std::string, std::vector<std::filesystem::path>> byName;
+    Scan scan;
     std::error_code ec;
-    if (!scanFolder(folder, byName, ec)) {
+    if (!scanFolder(folder, scan, ec)) {
         // A folder that can be entered but not listed: the file of the name as
         // written is still found, though another form of it could hide there.
         struct stat st {};
@@ -356,42 +542,103 @@ std::vector<std::filesystem::path> pupilFiles(const std::filesystem::path& folde
             return {folder / *canonical};
         }
         if (error != nullptr) {
-            *error = "cannot read the folder '" + folder.string() + "': " + ec.message();
+            *error = folderError(folder, ec);
         }
         return {};
     }
-    std::vector<std::filesystem::path> files = std::move(byName[key]);
-    sortFiles(files, key);
-    return files;
+    return inOrder(std::move(scan[key].results));
 }
 
-std::vector<PupilEntry> listPupils(const std::filesystem::path& folder, std::string* error)
+std::vector<std::filesystem::path> pupilSettingsFiles(const std::filesystem::path& folder, std::string_view name,
+                                                      std::string* error)
 {
-    std::map<std::string, std::vector<std::filesystem::path>> byName;
+    Scan scan;
     std::error_code ec;
-    if (!scanFolder(folder, byName, ec)) {
+    if (!scanFolder(folder, scan, ec) && error != nullptr) {
+        *error = folderError(folder, ec);
+    }
+    return inOrder(std::move(scan[pupilName(name)].settings));
+}
+
+std::map<std::string, std::string> computerNamesBeside(const std::vector<std::string>& files)
+{
+    std::set<std::filesystem::path> folders;
+    for (const std::string& file : files) {
+        folders.insert(std::filesystem::path(file).parent_path());
+    }
+    std::map<std::string, std::string> names;
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(folder, ec); !ec && it != std::filesystem::directory_iterator();
+             it.increment(ec)) {
+            const std::filesystem::path& file = it->path();
+            const std::string id = file.stem().string();
+            if (file.extension() != ".host" || !isComputerId(id) || names.contains(id)) {
+                continue;
+            }
+            const platform::ReadOnlyFile in(file.string());
+            std::string first;
+            if (in.isOpen()) {
+                readLines(
+                    in.fd(), [&first](std::string_view line) { first = first.empty() ? std::string(line) : first; },
+                    [] {}, file.string(), nullptr);
+            }
+            if (!first.empty()) {
+                names[id] = first.substr(0, 64);
+            }
+        }
+    }
+    return names;
+}
+
+std::vector<PupilEntry> findPupils(const std::filesystem::path& folder, std::string* error)
+{
+    Scan scan;
+    std::error_code ec;
+    if (!scanFolder(folder, scan, ec)) {
         if (error != nullptr) {
-            *error = "cannot read the folder '" + folder.string() + "': " + ec.message();
+            *error = folderError(folder, ec);
         }
         return {};
     }
     std::vector<PupilEntry> pupils;
-    for (auto& [name, files] : byName) {
+    for (auto& [name, found] : scan) {
+        if (found.results.empty() && found.folders.empty()) {
+            continue;  // settings alone: no pupil
+        }
         PupilEntry pupil;
         pupil.name = name;
-        for (const std::filesystem::path& file : files) {
+        pupil.files = inOrder(std::move(found.results));
+        pupil.folders = std::move(found.folders);
+        std::sort(pupil.folders.begin(), pupil.folders.end());
+        if (!pupil.files.empty()) {
+            pupil.file = pupil.files.front();
+        }
+        pupils.push_back(std::move(pupil));
+    }
+    return pupils;
+}
+
+std::vector<PupilEntry> listPupils(const std::filesystem::path& folder, std::string* error)
+{
+    std::vector<PupilEntry> found = findPupils(folder, error);
+    std::vector<PupilEntry> pupils;
+    for (PupilEntry& pupil : found) {
+        std::vector<std::filesystem::path> files;
+        for (const std::filesystem::path& file : pupil.files) {
             std::error_code typeError;
             if (std::filesystem::is_regular_file(file, typeError)) {
-                pupil.files.push_back(file);
+                files.push_back(file);
             }
         }
-        if (pupil.files.empty()) {
+        if (files.empty()) {
             continue;
         }
-        sortFiles(pupil.files, name);
+        pupil.files = std::move(files);
         pupil.file = pupil.files.front();
         // Runs are told apart by their id and start, so the same run in two
-        // files (one copied into the other) counts once.
+        // files (a computer's and a conflict copy, or one copied into the
+        // other) counts once.
         std::unordered_set<std::string> runs;
         for (const std::filesystem::path& file : pupil.files) {
             // Opened so that it cannot wait, and read a bounded line at a time.

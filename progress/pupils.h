@@ -3,13 +3,14 @@
 #include <QString>
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Pupils by name: each pupil's results file in the user's data folder,
-// $XDG_DATA_HOME/tavelin-piano/pupils/NAME.csv.
+// Pupils by name: each pupil's results files in the user's data folder,
+// $XDG_DATA_HOME/tavelin-piano/pupils (the layout is below).
 //
 // A name is bytes, as the shell gives it: UTF-8 as a rule, but a byte that
 // is no part of valid UTF-8 (a Latin-1 terminal, a file copied from another
@@ -60,20 +61,74 @@ std::optional<std::string> pupilFileName(std::string_view name, std::string* why
 // them). Refused: no ".csv", an escape pupilFileName never writes.
 std::optional<std::string> pupilNameOf(std::string_view fileName);
 
-// Every file of the pupil called name in folder, whatever its form: the one
-// pupilFileName names first when it is there, the others after it in byte
-// order. Empty, with error empty, when the pupil has no file yet; empty with
-// the reason in error when the folder cannot be looked into. Never throws.
+// Several computers, one pupil. A sync program (Syncthing, a cloud drive's
+// client) that carries the pupils' folder between computers sees a file
+// changed on two of them as a conflict: it keeps one and sets the other
+// aside. So no computer writes a file another one writes: each pupil has a
+// folder of their own beside their old results file, and in it each
+// computer writes its own files, named by its id (computer.h):
+//
+//   pupils/Léa.csv                     results from before, still read
+//   pupils/Léa/3fa2b1c4d5e6f708.csv    the results played on one computer
+//   pupils/Léa/3fa2b1c4d5e6f708.ini    the practice settings saved there
+//   pupils/Léa/3fa2b1c4d5e6f708.host   the name of that computer
+//
+// Every reader takes the union of a pupil's files, each run once (by its
+// id and start), the conflict copies a sync program left beside any of
+// them too.
+
+// The name of the pupil's folder: the stem of their results file, except
+// for a pupil called "archive", whose folder is "%61rchive" (the archive has
+// that name). Nothing as for pupilFileName.
+std::optional<std::string> pupilFolderName(std::string_view name);
+// The pupil whose folder this is; nothing for any other name.
+std::optional<std::string> pupilNameOfFolder(std::string_view folderName);
+
+// The file a conflict copy was set aside from: Syncthing's
+// "Léa.sync-conflict-20240902-170531-ABCDEFG.csv", Nextcloud's
+// "Léa (conflicted copy 2024-09-02 170531).csv" and Dropbox's
+// "Léa (Marc's conflicted copy 2024-09-02).csv" all give "Léa.csv".
+// Nothing for a name that is no conflict copy.
+std::optional<std::string> conflictOriginal(std::string_view fileName);
+
+// This computer's results file and settings file for the pupil, in the
+// pupil's folder (which may not be there yet).
+std::optional<std::filesystem::path> ownResultsFile(const std::filesystem::path& folder, std::string_view name,
+                                                    const std::string& computerId);
+std::optional<std::filesystem::path> ownSettingsFile(const std::filesystem::path& folder, std::string_view name,
+                                                     const std::string& computerId);
+
+// Every results file of the pupil called name in folder, whatever its form,
+// in an order that depends only on their names (so that two computers that
+// hold the same files read them in the same order): the one pupilFileName
+// names first when it is there, the others of the old layout after it in
+// byte order, then the files of the pupil's folder by name, then every
+// conflict copy by name. Empty, with error empty, when the pupil has no file
+// yet; empty with the reason in error when the folder cannot be looked into.
+// Never throws.
 std::vector<std::filesystem::path> pupilFiles(const std::filesystem::path& folder, std::string_view name,
                                               std::string* error);
+
+// The same for the pupil's practice settings files (.ini).
+std::vector<std::filesystem::path> pupilSettingsFiles(const std::filesystem::path& folder, std::string_view name,
+                                                      std::string* error);
+
+// The computers' names kept beside files (ID.host in the same folders), by
+// computer id.
+std::map<std::string, std::string> computerNamesBeside(const std::vector<std::string>& files);
 
 struct PupilEntry {
     std::string name;
     std::filesystem::path file;  // the first of files
     std::vector<std::filesystem::path> files;
+    std::vector<std::filesystem::path> folders;  // the pupil's folders (one as a rule)
     int runs = 0;
     std::string lastStarted;  // as in the file; empty when it has no run
 };
+
+// Every pupil in folder, by name, with their files (as pupilFiles orders
+// them), nothing read. A pupil with a folder and no file yet is one too.
+std::vector<PupilEntry> findPupils(const std::filesystem::path& folder, std::string* error);
 
 // Every pupil in folder, by name (byte order), with the number of runs in
 // their files and the start of the latest: one entry a pupil, however many

@@ -2,6 +2,8 @@
 
 #include "progress/notenames.h"
 #include "progress/pupilfolder.h"
+#include "progress/pupils.h"
+#include "progress/report.h"
 
 #include <QThreadPool>
 
@@ -28,13 +30,14 @@ QString number(double value, int decimals)
 
 }  // namespace
 
-PupilRead readPupilFile(const std::filesystem::path& file)
+namespace {
+
+// One file into builder; why it cannot be read, or an empty string.
+std::string readInto(const std::filesystem::path& file, SummaryBuilder& builder)
 {
-    PupilRead out;
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        out.problem = std::string("illisible : ") + std::strerror(errno);
-        return out;
+        return std::string("illisible : ") + std::strerror(errno);
     }
     const struct Closer {
         int fd;
@@ -42,19 +45,35 @@ PupilRead readPupilFile(const std::filesystem::path& file)
     } closer{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        out.problem = std::string("illisible : ") + std::strerror(errno);
-        return out;
+        return std::string("illisible : ") + std::strerror(errno);
     }
     if (!S_ISREG(st.st_mode)) {
-        out.problem = S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
-                                          : "pas un fichier ordinaire (tube, appareil ou prise)";
-        return out;
+        return S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
+                                   : "pas un fichier ordinaire (tube, appareil ou prise)";
     }
-    SummaryBuilder builder;
     std::string error;
     if (!readResults(fd, builder, file.string(), &error)) {
-        out.problem = "illisible : " + error;
-        return out;
+        return "illisible : " + error;
+    }
+    return {};
+}
+
+}  // namespace
+
+PupilRead readPupilFile(const std::filesystem::path& file)
+{
+    return readPupilFiles({file});
+}
+
+PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files)
+{
+    PupilRead out;
+    SummaryBuilder builder;
+    for (const std::filesystem::path& file : files) {
+        if (std::string problem = readInto(file, builder); !problem.empty()) {
+            out.problem = files.size() > 1 ? file.filename().string() + " : " + problem : problem;
+            return out;
+        }
     }
     auto summary = std::make_shared<ResultsSummary>(builder.finish());
     if (summary->rows == 0 && summary->skipped > 0) {
@@ -62,6 +81,13 @@ PupilRead readPupilFile(const std::filesystem::path& file)
         return out;
     }
     out.summary = std::move(summary);
+    if (out.summary->computers.size() > 1) {
+        std::vector<std::string> names;
+        for (const std::filesystem::path& file : files) {
+            names.push_back(file.string());
+        }
+        out.computers = computerNamesBeside(names);
+    }
     return out;
 }
 
@@ -88,6 +114,7 @@ QString PupilsTableModel::load(const std::filesystem::path& folder)
 {
     std::string error;
     const std::vector<pupilfolder::Entry> entries = pupilfolder::list(folder, &error);
+    m_folder = folder;
     beginResetModel();
     ++m_generation;
     m_rows.clear();
@@ -95,6 +122,7 @@ QString PupilsTableModel::load(const std::filesystem::path& folder)
         PupilRow row;
         row.name = words(e.name);
         row.file = e.file;
+        row.files = e.files;
         row.problem = e.problem;
         m_rows.push_back(std::move(row));
     }
@@ -130,6 +158,15 @@ void PupilsTableModel::reread(const QString& name)
     if (row < 0) {
         return;
     }
+    // The pupil's files may be more than at the load (this computer's
+    // first run for them, another computer's file synced since).
+    if (!m_folder.empty() && m_rows[static_cast<std::size_t>(row)].problem.empty()) {
+        std::string error;
+        std::vector<std::filesystem::path> files = pupilFiles(m_folder, pupilBytes(name), &error);
+        if (error.empty() && !files.empty()) {
+            m_rows[static_cast<std::size_t>(row)].files = std::move(files);
+        }
+    }
     start(static_cast<std::size_t>(row));
 }
 
@@ -143,9 +180,10 @@ void PupilsTableModel::start(std::size_t row)
     }
     const std::uint64_t generation = m_generation;
     const std::filesystem::path file = r.file;
+    const std::vector<std::filesystem::path> files = r.files;
     const std::shared_ptr<Channel> channel = m_channel;
-    QThreadPool::globalInstance()->start([channel, generation, file] {
-        PupilRead read = readPupilFile(file);
+    QThreadPool::globalInstance()->start([channel, generation, file, files] {
+        PupilRead read = readPupilFiles(files);
         const std::lock_guard lock(channel->mutex);
         if (channel->model != nullptr) {
             PupilsTableModel* model = channel->model;
@@ -173,6 +211,7 @@ void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file
         const bool foreignName = r.problem == "nom de fichier qui n'est pas celui d'un élève";
         if (read.summary) {
             r.summary = read.summary;
+            r.computers = std::move(read.computers);
             r.line = classreport::lineOf(r.name, *read.summary);
             if (!foreignName) {
                 r.problem.clear();
@@ -252,6 +291,14 @@ QVariant PupilsTableModel::data(const QModelIndex& index, int role) const
         return cellText(row, column);
     }
     if (role == Qt::ToolTipRole) {
+        // The runs of each computer, where there are several: in the tip of
+        // the runs, so that the list itself stays as it is.
+        if (column == Runs && row.summary) {
+            const std::string where = computersText(*row.summary, row.computers);
+            if (!where.empty()) {
+                return QStringLiteral("Par ordinateur : %1").arg(words(where));
+            }
+        }
         const QString remark = cellText(row, Remark);
         return remark.isEmpty() ? QVariant() : QVariant(remark);
     }

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -22,18 +23,24 @@ namespace progress {
 // refused, never waited on).
 struct PupilRead {
     std::shared_ptr<const ResultsSummary> summary;
-    std::string problem;  // in French; empty when read
+    std::string problem;                           // in French; empty when read
+    std::map<std::string, std::string> computers;  // their names, by id, when the runs come from several
 };
 PupilRead readPupilFile(const std::filesystem::path& file);
+// A pupil's files, each run once (their first file that has it); the first
+// that cannot be read gives the problem.
+PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files);
 
 struct PupilRow {
     QString name;
-    std::filesystem::path file;
-    bool read = false;    // the file has been read (or found unreadable)
-    std::string problem;  // why it is not a pupil's file we can read
+    std::filesystem::path file;                // the first of files, or the pupil's folder
+    std::vector<std::filesystem::path> files;  // every results file of the pupil
+    bool read = false;                         // the file has been read (or found unreadable)
+    std::string problem;                       // why it is not a pupil's file we can read
     std::optional<classreport::PupilLine> line;
     std::shared_ptr<const ResultsSummary> summary;
-    bool ticked = false;  // for the class report
+    std::map<std::string, std::string> computers;  // as PupilRead has them
+    bool ticked = false;                           // for the class report
 };
 
 class PupilsTableModel final : public QAbstractTableModel {
@@ -84,6 +91,7 @@ private:
     void deliver(std::uint64_t generation, const std::string& file, const PupilRead& read);
 
     std::vector<PupilRow> m_rows;
+    std::filesystem::path m_folder;  // as last loaded
     std::uint64_t m_generation = 0;  // a new load makes older reads stale
     bool m_readAtOnce = true;
     bool m_started = false;  // the reading of this load has begun

@@ -136,15 +136,32 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
     return stats.records();
 }
 
-std::optional<RecentNoteStats> readRecentStats(const std::string& path, std::string* error,
+std::optional<RecentNoteStats> readRecentStats(const std::vector<std::string>& paths, std::string* error,
                                                const std::string& skipSession, std::size_t* unreadable)
 {
     const std::string prefix = skipSession + '-';
     RecentNoteStats stats;
     std::size_t skipped = 0;
-    const auto ours = [&](const NoteResult& row) { return !skipSession.empty() && row.run.starts_with(prefix); };
-    if (!addFileRows(path, stats, ours, error, &skipped)) {
-        return std::nullopt;
+    // Runs by id and start: of the files read before the one being read, and its own.
+    std::unordered_set<std::string> earlier;
+    std::unordered_set<std::string> here;
+    const auto skip = [&](const NoteResult& row) {
+        if (!skipSession.empty() && row.run.starts_with(prefix)) {
+            return true;
+        }
+        std::string run = runOf(row);
+        if (earlier.contains(run)) {
+            return true;
+        }
+        here.insert(std::move(run));
+        return false;
+    };
+    for (const std::string& path : paths) {
+        if (!addFileRows(path, stats, skip, error, &skipped)) {
+            return std::nullopt;
+        }
+        earlier.merge(here);
+        here.clear();
     }
     if (unreadable != nullptr) {
         *unreadable = skipped;
@@ -183,17 +200,18 @@ std::future<std::optional<exercise::NoteRecords>> RecentRecordsReader::start(std
     return future;
 }
 
-std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::string path, std::string skipSession,
+std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::function<std::vector<std::string>()> paths,
+                                                                        std::string skipSession,
                                                                         RecentRecordsReader::Report report)
 {
     std::promise<std::optional<RecentNoteStats>> promise;
     std::shared_future<std::optional<RecentNoteStats>> future = promise.get_future().share();
     // The thread owns all it uses: it may outlive its caller, and even the
-    // window, if the file never answers.
-    std::thread([path = std::move(path), skipSession = std::move(skipSession), report = std::move(report),
+    // window, if the file never answers. The files are looked for there too.
+    std::thread([paths = std::move(paths), skipSession = std::move(skipSession), report = std::move(report),
                  promise = std::move(promise)]() mutable {
         std::string error;
-        std::optional<RecentNoteStats> stats = readRecentStats(path, &error, skipSession);
+        std::optional<RecentNoteStats> stats = readRecentStats(paths(), &error, skipSession);
         if (!stats && report) {
             report(error);
         }

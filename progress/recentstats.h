@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What a pupil's recent results say of each key, for the note choice of
 // --focus. Rows are taken one at a time, in the order of the file, so the
@@ -52,10 +53,12 @@ std::optional<exercise::NoteRecords> readRecentRecords(const std::string& path, 
                                                        const std::string& unwritten = {},
                                                        std::size_t* unreadable = nullptr);
 
-// The same read into stats that more rows can be added to, with the rows of
-// every run of the session skipSession left out (its runs are the program's
-// own, which it keeps in memory, whether or not they are in the file yet).
-std::optional<RecentNoteStats> readRecentStats(const std::string& path, std::string* error,
+// The same read of one pupil's files, one after the other, into stats that
+// more rows can be added to: a run (id and start) read from an earlier file
+// is left out, and so are the rows of every run of the session skipSession
+// (its runs are the program's own, which it keeps in memory, whether or not
+// they are in the file yet).
+std::optional<RecentNoteStats> readRecentStats(const std::vector<std::string>& paths, std::string* error,
                                                const std::string& skipSession, std::size_t* unreadable = nullptr);
 
 // The reads of --focus, each on a thread of its own, so that the window never
@@ -82,7 +85,9 @@ private:
 // ready when the read is done, with the stats or nothing (the reason said
 // through report, from the reading thread). A read that never ends holds
 // its own thread only.
-std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::string path, std::string skipSession,
+// paths() is asked on that thread, for the files to read.
+std::shared_future<std::optional<RecentNoteStats>> readRecentStatsAside(std::function<std::vector<std::string>()> paths,
+                                                                        std::string skipSession,
                                                                         RecentRecordsReader::Report report);
 
 }  // namespace progress

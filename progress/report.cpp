@@ -68,7 +68,28 @@ std::string window(std::size_t n, bool first)
 
 }  // namespace
 
-std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture)
+std::string computersText(const ResultsSummary& summary, const std::map<std::string, std::string>& computers)
+{
+    if (summary.computers.size() < 2) {
+        return {};
+    }
+    std::string out;
+    for (const auto& [id, runs] : summary.computers) {
+        const auto named = computers.find(id);
+        out += out.empty() ? "" : " ; ";
+        out += id.empty()                 ? std::string("sans ordinateur connu")
+               : named != computers.end() ? printableName(named->second)
+                                          : "ordinateur " + id.substr(0, 6);
+        out += ", " + plural(runs.runs, "séance");
+        if (const auto score = runs.score()) {
+            out += " (" + frenchNumber(*score, 0) + "\u00a0%)";
+        }
+    }
+    return out;
+}
+
+std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture,
+                        const std::map<std::string, std::string>& computers)
 {
     std::string out = "Bilan de " + source + "\n";
     if (summary.rows == 0) {
@@ -82,6 +103,9 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
                    "\u00a0%)";
         }
         out += ".\n";
+        if (const std::string where = computersText(summary, computers); !where.empty()) {
+            out += "Par ordinateur : " + where + ".\n";
+        }
 
         // Over every run, however many: the trends are the builder's.
         if (const auto t = scoreTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
@@ -391,6 +415,9 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
     run.summary = builder.finish();
     run.label = sourceLabel(source);
     run.shown = source.name.empty() ? file : run.label.toStdString();
+    if (run.summary.computers.size() > 1) {
+        run.computers = computerNamesBeside(source.files);
+    }
     return run;
 }
 

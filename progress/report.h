@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <compare>
+#include <map>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,7 +20,14 @@ namespace progress {
 
 // The summary, in French, as printed: runs, score and response time then and
 // now, the five weakest notes with their commonest mistake, lines skipped.
-std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture);
+// When the runs come from more than one computer, a line says how many each
+// played, by the names computers gives (by id; pupils.h's computerNamesBeside).
+std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture,
+                        const std::map<std::string, std::string>& computers = {});
+
+// "maison, 12 séances (80 %) ; école, 8 séances (75 %)": the runs of each
+// computer, or an empty string when they all come from one.
+std::string computersText(const ResultsSummary& summary, const std::map<std::string, std::string>& computers);
 
 // The picture's kinds, by the extension of its name (any case).
 enum class PictureFormat { Png, Jpeg, Pdf };
@@ -88,8 +96,9 @@ struct ReportRun {
     ResultsSummary summary;
     std::string picture;  // where the picture goes, as given or by default
     PictureFormat format = PictureFormat::Png;
-    QString label;      // the name on the picture (sourceLabel)
-    std::string shown;  // the source as the summary names it
+    QString label;                                 // the name on the picture (sourceLabel)
+    std::string shown;                             // the source as the summary names it
+    std::map<std::string, std::string> computers;  // the names kept beside the files, by id
 };
 
 // Reads the source's files as one pupil's: opened for reading only (never

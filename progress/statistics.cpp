@@ -1,11 +1,14 @@
 #include "progress/statistics.h"
 
 #include "platform/files.h"
+#include "progress/computer.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace progress {
@@ -267,6 +270,13 @@ struct SummaryBuilder::State {
     std::size_t runRows = 0;  // rows of the current run
     RunAccumulator current;
     std::vector<RunStats> runs;
+    // Runs by id and start: those of the files before this one, and this one's.
+    std::unordered_set<std::string> earlierRuns;
+    std::unordered_set<std::string> fileRuns;
+    std::string key;        // scratch, for the look-ups
+    bool dropping = false;  // the run last looked up was read already
+    std::string droppedRun;
+    std::string droppedStart;
 
     void closeRun()
     {
@@ -282,6 +292,10 @@ struct SummaryBuilder::State {
             summary.lastStarted = current.stats.started;
         }
         ++summary.runCount;
+        ComputerRuns& computer = summary.computers[computerOfRun(current.stats.run)];
+        ++computer.runs;
+        computer.right += current.stats.right;
+        computer.missed += current.stats.missed;
         scores.add(current.stats.score());
         times.add(current.stats.medianMs);
         if (!grouped) {
@@ -362,6 +376,32 @@ void SummaryBuilder::addSkipped(std::size_t lines)
     m_state->summary.skipped += lines;
 }
 
+std::optional<double> ComputerRuns::score() const
+{
+    const int closed = right + missed;
+    if (closed == 0) {
+        return std::nullopt;
+    }
+    return 100.0 * right / closed;
+}
+
+std::string computerOfRun(std::string_view run)
+{
+    const std::size_t dot = run.find('.');
+    if (dot == std::string_view::npos || !isComputerId(run.substr(0, dot))) {
+        return {};
+    }
+    return std::string(run.substr(0, dot));
+}
+
+void SummaryBuilder::startFile()
+{
+    State& st = *m_state;
+    st.closeRun();
+    st.earlierRuns.merge(st.fileRuns);
+    st.fileRuns.clear();
+}
+
 void SummaryBuilder::addLine(std::string_view line)
 {
     State& st = *m_state;
@@ -381,6 +421,19 @@ void SummaryBuilder::addLine(std::string_view line)
         return;
     }
     const bool sameRun = st.inRun && st.current.stats.run == row->run && st.current.stats.started == row->started;
+    if (!sameRun && !st.earlierRuns.empty()) {
+        // The rows of a run come together: one look-up a run, not a row.
+        if (!st.dropping || st.droppedRun != row->run || st.droppedStart != row->started) {
+            st.key.assign(row->run).append(1, ' ').append(row->started);
+            st.dropping = st.earlierRuns.contains(st.key);
+            st.droppedRun = row->run;
+            st.droppedStart = row->started;
+        }
+        if (st.dropping) {
+            ++st.summary.repeated;
+            return;
+        }
+    }
     if (sameRun && st.runRows >= static_cast<std::size_t>(csv::highestPlace)) {
         ++st.summary.skipped;  // more rows than a run has places: not the program's
         return;
@@ -397,6 +450,7 @@ void SummaryBuilder::addLine(std::string_view line)
         st.current.stats.started = row->started;
         st.current.stats.run = row->run;
         st.current.stats.mode = row->mode;
+        st.fileRuns.insert(row->run + ' ' + row->started);
     }
     ++st.runRows;
     add(st.current, *row);
@@ -468,6 +522,7 @@ ResultsSummary summarize(std::string_view text)
 
 bool readResults(int fd, SummaryBuilder& builder, const std::string& name, std::string* error)
 {
+    builder.startFile();
     return readLines(
         fd, [&](std::string_view line) { builder.addLine(line); }, [&] { builder.addSkipped(1); }, name, error);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <compare>
+#include <map>
 #include <memory>
 #include <cstddef>
 #include <optional>
@@ -75,6 +76,19 @@ struct Trend {
 // ungrouped. Counts and trends stay exact: they are taken from every run.
 constexpr std::size_t maxRunPoints = 1U << 12;
 
+// The runs played on one computer (computer.h), told by the start of their
+// ids; runs from before computers had ids have an empty id.
+struct ComputerRuns {
+    std::size_t runs = 0;
+    int right = 0;
+    int missed = 0;
+    std::optional<double> score() const;  // percent right over closed notes
+};
+
+// The computer id that starts a run's id ("3fa2b1c4d5e6f708.dc86b803-1"),
+// or an empty string.
+std::string computerOfRun(std::string_view run);
+
 struct ResultsSummary {
     std::vector<NoteStats> notes;  // by clef (treble first), then pitch, then written position
     // In order of their start (past 2 * maxRunPoints runs: in groups, in the
@@ -92,9 +106,11 @@ struct ResultsSummary {
     std::size_t rows = 0;      // rows read
     std::size_t skipped = 0;   // lines that are not rows (the header and blank lines aside)
     std::size_t unshown = 0;   // rows of notes whose picture could not be shown: left out
+    std::size_t repeated = 0;  // rows of runs read already from another file: left out
     int right = 0;
     int missed = 0;
-    std::optional<double> medianMs;  // over every right answer
+    std::optional<double> medianMs;                 // over every right answer
+    std::map<std::string, ComputerRuns> computers;  // by computer id
 
     std::optional<double> score() const;  // percent right over all closed notes
 };
@@ -121,8 +137,12 @@ private:
 // per written note (at most 152 of them), the run being read, and the run
 // series (at most 2 * maxRunPoints points before a merge). A run's rows are
 // contiguous in the file, as the program writes each run in one piece; a run
-// id seen again later counts as another run. Lines of several files may be
-// fed one after the other.
+// id seen again later in the same file counts as another run. Lines of
+// several files may be fed one after the other, each begun by startFile():
+// a run (id and start) read from an earlier file is then left out, so that
+// one pupil's files (several computers', conflict copies a sync program made)
+// count each run once. The first file that has a run is the one it is read
+// from.
 class SummaryBuilder {
 public:
     SummaryBuilder();
@@ -136,6 +156,8 @@ public:
     void addText(std::string_view text);
     // Lines the reader gave up on (too long to be a row): counted as skipped.
     void addSkipped(std::size_t lines);
+    // The lines from here on are another file's.
+    void startFile();
     // The summary of everything added; the builder is then empty again.
     ResultsSummary finish();
 
@@ -147,7 +169,8 @@ private:
 // Reads the whole text of a results file.
 ResultsSummary summarize(std::string_view text);
 
-// Reads the open descriptor fd to its end in 1 MB pieces into builder. False,
+// Reads the open descriptor fd to its end in 1 MB pieces into builder, as
+// another file (startFile). False,
 // with the reason in error (name is the file's name for it), if a read fails.
 bool readResults(int fd, SummaryBuilder& builder, const std::string& name, std::string* error);
 

@@ -11,7 +11,7 @@ test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
            pulseaudio pulseaudio-utils alsa-utils python3 poppler-utils binutils
            desktop-file-utils appstream man-db
            at-spi2-core python3-pyatspi dbus dbus-x11
-           pipewire pipewire-pulse wireplumber weston qt6-wayland)
+           pipewire pipewire-pulse wireplumber weston qt6-wayland syncthing)
 # The lint test's tools at the version the tree's style is checked with:
 # Debian 12's (elsewhere the test says it is skipped).
 if [ "$(. /etc/os-release 2>/dev/null && echo "${ID:-}-${VERSION_ID:-}")" = debian-12 ]; then

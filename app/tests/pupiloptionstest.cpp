@@ -3,6 +3,7 @@
 // drawing with a range and with the pupil's records.
 #include "app/options.h"
 #include "app/pupiloptions.h"
+#include "progress/computer.h"
 #include "tests/support/formfixture.h"
 
 #include <QDir>
@@ -109,6 +110,11 @@ TEST(PupilOptions, BadCombinationsExitWithStatus2AndOneLine)
         {{"--pupil", "   "}, "--pupil needs a name"},
         {{"--pupil", "Léa", "--list-pupils"}, "--pupil goes with playing or with --report"},
         {{"--list-pupils", "--report", "a.csv"}, "go alone"},
+        {{"--export-pupil", "Léa"}, "--export-pupil needs --out FILE"},
+        {{"--export-pupil", "Léa", "--out", "x.txt", "--pupil", "Hugo"}, "go alone"},
+        {{"--import", "x.txt", "--report", "a.csv"}, "go alone"},
+        {{"--import", "x.txt", "--focus"}, "go alone"},
+        {{"--out", "x.txt"}, "--out goes with --report or --export-pupil"},
         {{"a.csv"}, "unexpected argument 'a.csv'"},
     };
     for (const auto& c : cases) {
@@ -135,16 +141,20 @@ TEST(PupilOptions, APupilsFileIsMadeInsideThePupilsFolderWhateverTheName)
         std::vector<progress::ReportSource> sources;
         EXPECT_TRUE(app::resolvePupils(o, &sources).isEmpty());
         const QString results = QFile::decodeName(QByteArray::fromStdString(o.resultsFile));
-        const QFileInfo file(results);
-        EXPECT_EQ(file.absolutePath(), folder) << o.resultsFile;
-        EXPECT_EQ(QFileInfo(QDir::cleanPath(results)).absolutePath(), folder);
-        EXPECT_TRUE(QFileInfo(folder).isDir()) << "made when new";
+        // This computer's own file, in the pupil's folder, in the pupils' folder.
+        const QFileInfo pupilFolder(QFileInfo(results).absolutePath());
+        EXPECT_EQ(pupilFolder.absolutePath(), folder) << o.resultsFile;
+        EXPECT_EQ(QFileInfo(QFileInfo(QDir::cleanPath(results)).absolutePath()).absolutePath(), folder);
+        EXPECT_TRUE(pupilFolder.isDir()) << "made when new";
+        EXPECT_EQ(o.computer.size(), progress::computerIdLength);
+        EXPECT_EQ(QFileInfo(results).fileName(), QString::fromStdString(o.computer + ".csv"));
     }
     Options o = parseOptions(argv({"--pupil", "Léa Martin"}));
     std::vector<progress::ReportSource> sources;
     app::resolvePupils(o, &sources);
-    EXPECT_EQ(QFileInfo(QFile::decodeName(QByteArray::fromStdString(o.resultsFile))).fileName(),
-              QStringLiteral("Léa Martin.csv"))
+    EXPECT_EQ(
+        QFileInfo(QFileInfo(QFile::decodeName(QByteArray::fromStdString(o.resultsFile))).absolutePath()).fileName(),
+        QStringLiteral("Léa Martin"))
         << "readable in the folder";
     qputenv("XDG_DATA_HOME", saved);
 }
@@ -164,16 +174,16 @@ TEST(PupilOptions, NamesThatAreNotUtf8GetFilesOfTheirOwn)
         ASSERT_EQ(o.action, Options::Action::Run) << o.message.toStdString();
         std::vector<progress::ReportSource> sources;
         EXPECT_TRUE(app::resolvePupils(o, &sources).isEmpty());
-        files[name] = std::filesystem::path(o.resultsFile).filename().string();
+        files[name] = std::filesystem::path(o.resultsFile).parent_path().filename().string();  // the pupil's folder
     }
-    EXPECT_EQ(files["\xff"], "%FF.csv");
-    EXPECT_EQ(files["\xfe"], "%FE.csv");
-    EXPECT_EQ(files["\xef\xbf\xbd"], "\xef\xbf\xbd.csv") << "U+FFFD typed is a name of its own, as before";
-    EXPECT_EQ(files["caf\xe9"], "caf%E9.csv");
+    EXPECT_EQ(files["\xff"], "%FF");
+    EXPECT_EQ(files["\xfe"], "%FE");
+    EXPECT_EQ(files["\xef\xbf\xbd"], "\xef\xbf\xbd") << "U+FFFD typed is a name of its own, as before";
+    EXPECT_EQ(files["caf\xe9"], "caf%E9");
     qputenv("XDG_DATA_HOME", saved);
 }
 
-TEST(PupilOptions, APupilsFileInAnotherFormIsWrittenToNotDoubled)
+TEST(PupilOptions, APupilsFileInAnotherFormIsReadAndOneFileOfThisComputersWritten)
 {
     QTemporaryDir data;
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
@@ -186,34 +196,29 @@ TEST(PupilOptions, APupilsFileInAnotherFormIsWrittenToNotDoubled)
         Options o = parseOptions(argv({"--pupil", typed}));
         std::vector<progress::ReportSource> sources;
         EXPECT_TRUE(app::resolvePupils(o, &sources).isEmpty());
-        return std::filesystem::path(o.resultsFile).filename().string();
+        const std::filesystem::path file(o.resultsFile);
+        return file.parent_path().filename().string() + "/" + file.filename().string();
     };
     // Written on a Mac, or by a sync program: e and the combining accent.
     std::ofstream(folder /
                   "Le\xcc\x81"
                   "a.csv")
         << header;
-    EXPECT_EQ(playsInto("Léa"),
-              "Le\xcc\x81"
-              "a.csv");
-    EXPECT_EQ(playsInto("Le\xcc\x81"
-                        "a"),
-              "Le\xcc\x81"
-              "a.csv");
-    // Both forms there: the one written as the name is kept, first.
     std::ofstream(folder / "Léa.csv") << header;
+    const std::string own = playsInto("Léa");
+    EXPECT_EQ(own.substr(0, own.find('/')), "Léa") << "this computer's file, in the folder of the name as typed";
     EXPECT_EQ(playsInto("Le\xcc\x81"
                         "a"),
-              "Léa.csv");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2)
-        << "no third file";
-    // To report, both files are the pupil's.
+              own)
+        << "one pupil, one file of this computer's, whatever form the accents take";
+    // To report, the files of both forms are the pupil's.
     Options report = parseOptions(argv({"--report", "--pupil", "Léa"}));
     std::vector<progress::ReportSource> sources;
     EXPECT_TRUE(app::resolvePupils(report, &sources).isEmpty());
     ASSERT_EQ(sources.size(), 1U);
     EXPECT_EQ(sources[0].name, "Léa");
     EXPECT_EQ(sources[0].files.size(), 2U);
+    EXPECT_EQ(std::filesystem::path(sources[0].files[0]).filename(), "Léa.csv") << "the form written as typed first";
     qputenv("XDG_DATA_HOME", saved);
 }
 

@@ -6,6 +6,7 @@
 #include "progress/pupilfolder.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
+#include "progress/transfer.h"
 #include "tests/support/formfixture.h"
 
 #include <QAccessible>
@@ -41,7 +42,7 @@ struct Class {
         const std::string sample = readAll(fs::path(TAVELIN_SOURCE_DIR) / "docs" / "sample-results.csv");
         std::ofstream(folder / "Hugo.csv", std::ios::binary) << sample;
         std::ofstream(folder / "Zoé.csv", std::ios::binary) << sample.substr(0, sample.find("\n2024-09-10"));
-        EXPECT_EQ(progress::pupilfolder::add(folder, "Léa"), "");
+        EXPECT_EQ(progress::pupilfolder::add(folder, "Léa", computer), "");
     }
     PupilsWindowServices services(progress::PlayingPupil* playing)
     {
@@ -50,10 +51,12 @@ struct Class {
         s.applications = fs::path(dir.path().toStdString()) / "applications";
         s.program = QStringLiteral("/usr/bin/tavelin-piano");
         s.playing = playing;
+        s.computer = computer;
         return s;
     }
     QTemporaryDir dir;
     fs::path folder;
+    const progress::Computer computer{"0123456789abcdef", "salle 2"};
 };
 
 bool allRead(PupilsWindow& w)
@@ -220,4 +223,39 @@ TEST(PupilsWindow, ExportsTheReportPageAndNeverOverAResultsFile)
     const QString copy = c.dir.filePath(QStringLiteral("copie.csv"));
     ASSERT_EQ(w.copyResults(copy).toStdString(), "");
     EXPECT_EQ(readAll(copy.toStdString()), readAll(c.folder / "Hugo.csv"));
+}
+
+TEST(PupilsWindow, ImportingAddsARecordOnceAndRefusesAForeignFileChangingNothing)
+{
+    Class c;
+    PupilsWindow w(c.services(nullptr), nullptr);
+    w.show();
+    ASSERT_TRUE(allRead(w));
+    // Hugo's record, as another computer exported it, comes in as "Hugo B".
+    const std::string sample = readAll(fs::path(TAVELIN_SOURCE_DIR) / "docs" / "sample-results.csv");
+    const fs::path other = fs::path(c.dir.path().toStdString()) / "other";
+    fs::create_directories(other);
+    std::ofstream(other / "Hugo B.csv", std::ios::binary) << sample;
+    const QString record = c.dir.filePath(QStringLiteral("hugo.txt"));
+    ASSERT_EQ(progress::transfer::exportPupil(other, "Hugo B", record.toStdString()), "");
+
+    ASSERT_EQ(w.importResults(record).toStdString(), "");
+    ASSERT_TRUE(allRead(w));
+    const int row = w.model()->rowOf(QStringLiteral("Hugo B"));
+    ASSERT_GE(row, 0) << "the pupil the record names";
+    EXPECT_EQ(w.model()->rows()[static_cast<std::size_t>(row)].line->runs,
+              w.model()->rows()[static_cast<std::size_t>(w.model()->rowOf(QStringLiteral("Hugo")))].line->runs);
+    EXPECT_EQ(w.current(), QStringLiteral("Hugo B")) << "and chosen";
+
+    const std::string own = readAll(c.folder / "Hugo B" / (c.computer.id + ".csv"));
+    ASSERT_EQ(w.importResults(record).toStdString(), "");
+    EXPECT_EQ(readAll(c.folder / "Hugo B" / (c.computer.id + ".csv")), own) << "twice: nothing more";
+
+    const QString foreign = c.dir.filePath(QStringLiteral("notes.csv"));
+    std::ofstream(foreign.toStdString(), std::ios::binary) << "nom,note\nHugo,12\n";
+    const std::string hugo = readAll(c.folder / "Hugo.csv");
+    w.choosePupil(QStringLiteral("Hugo"));
+    EXPECT_NE(w.importResults(foreign).toStdString(), "");
+    EXPECT_EQ(readAll(c.folder / "Hugo.csv"), hugo);
+    EXPECT_FALSE(fs::exists(c.folder / "Hugo")) << "nothing made for a file refused";
 }

@@ -83,9 +83,12 @@ TEST(PupilFolder, AddRenameArchiveRestoreKeepEveryByte)
 {
     QTemporaryDir dir;
     const fs::path p = pathOf(dir) / "pupils";
-    ASSERT_EQ(folder::add(p, "Léa"), "");
-    EXPECT_EQ(readAll(p / "Léa.csv"), std::string(progress::csv::header) + "\n") << "a new pupil's file has its header";
-    EXPECT_NE(folder::add(p, "Léa"), "") << "a pupil is added once";
+    const progress::Computer computer{"0123456789abcdef", "salle 2"};
+    ASSERT_EQ(folder::add(p, "Léa", computer), "");
+    EXPECT_EQ(readAll(p / "Léa" / "0123456789abcdef.csv"), std::string(progress::csv::header) + "\n")
+        << "a new pupil's file, this computer's in their folder, has its header";
+    EXPECT_EQ(readAll(p / "Léa" / "0123456789abcdef.host"), "salle 2\n") << "and the computer's name is beside it";
+    EXPECT_NE(folder::add(p, "Léa", computer), "") << "a pupil is added once";
 
     const std::string runs = pupilRows("a", 4, 62);
     const std::string settings = progress::practice::text({true, exercise::NoteRange{60, 72}});
@@ -94,8 +97,10 @@ TEST(PupilFolder, AddRenameArchiveRestoreKeepEveryByte)
 
     ASSERT_EQ(folder::rename(p, "Léa", "Léa Martin"), "");
     EXPECT_FALSE(fs::exists(p / "Léa.csv"));
+    EXPECT_FALSE(fs::exists(p / "Léa"));
     EXPECT_EQ(readAll(p / "Léa Martin.csv"), runs);
     EXPECT_EQ(readAll(p / "Léa Martin.ini"), settings);
+    EXPECT_TRUE(fs::exists(p / "Léa Martin" / "0123456789abcdef.csv")) << "the pupil's folder follows";
 
     std::string as;
     ASSERT_EQ(folder::archive(p, "Léa Martin", &as), "");
@@ -361,7 +366,8 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     progress::PlayingPupil playing({false, std::nullopt}, nullptr);
     QSignalSpy recorded(&playing, &progress::PlayingPupil::runRecorded);
     const auto choice = [&](const char* name, progress::practice::Settings s = {}) {
-        return progress::PlayingPupil::Choice{QString::fromUtf8(name), (p / (std::string(name) + ".csv")).string(), s};
+        return progress::PlayingPupil::Choice{
+            QString::fromUtf8(name), (p / (std::string(name) + ".csv")).string(), s, {}, {}};
     };
     exercise::Run exerciseRun(&playing);
     const auto run = [&](int notes) {
@@ -415,7 +421,8 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_TRUE(withOptions.focus());
     // A file that cannot be written is refused, and the choice stays.
     writeFile(p / "foreign.csv", "not,our,header\n");
-    EXPECT_NE(withOptions.choose(progress::PlayingPupil::Choice{QStringLiteral("X"), (p / "foreign.csv").string(), {}}),
+    EXPECT_NE(withOptions.choose(
+                  progress::PlayingPupil::Choice{QStringLiteral("X"), (p / "foreign.csv").string(), {}, {}, {}}),
               "");
     EXPECT_EQ(withOptions.chosen().name, QStringLiteral("Léa"));
     EXPECT_EQ(readAll(p / "foreign.csv"), "not,our,header\n");
@@ -432,7 +439,7 @@ TEST(PlayingPupil, FocusReadsTheFileOnceAndAddsEachRunFromMemory)
     append(std::string(progress::csv::header) + "\n" +
            "2024-09-02T17:00:00+02:00,old-1,1,1,64,treble,none,missed,no,,\n");
     progress::PlayingPupil playing({true, std::nullopt}, nullptr);
-    ASSERT_EQ(playing.choose({QStringLiteral("Léa"), file.string(), {}}), "");
+    ASSERT_EQ(playing.choose({QStringLiteral("Léa"), file.string(), {}, {}, {}}), "");
     auto first = playing.focusRecords();
     ASSERT_EQ(first.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     const auto before = first.get();
@@ -467,7 +474,7 @@ TEST(PlayingPupil, FocusRunsEndedBeforeTheReadIsTakenCountOnce)
     QTemporaryDir dir;
     const fs::path file = pathOf(dir) / "Hugo.csv";
     progress::PlayingPupil playing({false, std::nullopt}, nullptr);
-    ASSERT_EQ(playing.choose({QStringLiteral("Hugo"), file.string(), {}}), "");
+    ASSERT_EQ(playing.choose({QStringLiteral("Hugo"), file.string(), {}, {}, {}}), "");
     exercise::Run run(&playing);
     for (int k = 0; k < 2; ++k) {
         run.start(1, 0);

@@ -272,7 +272,12 @@ check("\"Ajouter\" asks for a name", dialog is not None)
 focus("Ajouter un élève")
 type_text("Lina")
 key("Return")
-lina_csv = os.path.join(pupils, "Lina.csv")
+# This computer's own files in Lina's folder, named by its id (made at first use).
+computer_ini = os.path.join(data, "tavelin-piano", "computer.ini")
+computer_id = next((line[3:].strip() for line in open(computer_ini) if line.startswith("id=")), "") \
+    if poll(10, lambda: os.path.exists(computer_ini)) else ""
+lina_own = os.path.join("Lina", computer_id)
+lina_csv = os.path.join(pupils, lina_own + ".csv")
 check("Lina's file is made with its header", poll(10, lambda: os.path.exists(lina_csv)) and
       open(lina_csv).read().startswith("started,run,mode"))
 check("the list has Lina, chosen", poll(10, lambda: cell(table, "Lina", 1) == "0"))
@@ -286,7 +291,7 @@ if check("the small keyboard is there", keys is not None):
     click(keys, 14 * 14 + 7, 48)
     time.sleep(0.3)
     click(keys, 25 * 14 + 7, 48)
-    ini = os.path.join(pupils, "Lina.ini")
+    ini = os.path.join(pupils, lina_own + ".ini")
     check("two clicks save Lina's range do 3 to sol 4 (60-79) beside her results",
           poll(5, lambda: os.path.exists(ini) and "notes=60-79" in open(ini).read()))
     rng = find(window, pyatspi.ROLE_TEXT, "Étendue des notes")
@@ -400,7 +405,7 @@ if check("--report on Lina's file draws its PDF", r.returncode == 0 and os.path.
 
 # ---------------------------------------------------------------- archive and restore
 
-files = {f: digest(os.path.join(pupils, f)) for f in ("Lina.csv", "Lina.ini")}
+files = {f: digest(os.path.join(pupils, f)) for f in (lina_own + ".csv", lina_own + ".ini")}
 focus("Élèves")
 combo = who_plays(window)
 click(combo)
