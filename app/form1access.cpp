@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include "app/controltable.h"
+#include "app/translation.h"
 
 #include "exercise/picturedescription.h"
 #include "keyboard/keygeometry.h"
@@ -58,7 +59,7 @@ void Form1::buildAccessibility()
             continue;
         }
         if (row.accessibleName != nullptr || row.labelledBy != nullptr) {
-            w->setAccessibleName(QString::fromUtf8(app::spokenName(row)));
+            w->setAccessibleName(app::controlText(app::spokenName(row)));
         }
         if (row.labelledBy != nullptr) {
             if (auto* label = findChild<QLabel*>(QString::fromLatin1(row.labelledBy), Qt::FindDirectChildrenOnly)) {

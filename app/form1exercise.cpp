@@ -15,14 +15,14 @@ void Form1::m_Click(std::int16_t index)
     if (exerciseState() != ExerciseState::Idle || underMessageBox() || closing()) {
         return;
     }
-    setCaption(Label3, QStringLiteral("Note : 0"));
+    setCaption(Label3, tr("Note : %1").arg(0));
     Label3->setVisible(true);
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
     if (!Picture1->hasPicture() && !m_toldPicturesMissing) {
         // Said once, before the run's timers start, where the user looks.
         m_toldPicturesMissing = true;
-        showMessage(QStringLiteral("Les images des notes sont introuvables dans %1 : "
-                                   "les notes ne pourront pas s'afficher.")
+        showMessage(tr("Les images des notes sont introuvables dans %1 : "
+                       "les notes ne pourront pas s'afficher.")
                         .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
         if (closing() || exerciseState() != ExerciseState::Idle) {
             return;  // the window was closed while the box was up
@@ -95,7 +95,7 @@ void Form1::Timer1_Timer()
     loadInto(Picture2, QString::fromStdString(name.path));
     Picture7->setVisible(false);
     notecount = static_cast<std::int16_t>(m_exercise.count());
-    setCaption(Label3, QStringLiteral("Note : %1").arg(notecount));
+    setCaption(Label3, tr("Note : %1").arg(notecount));
 }
 
 void Form1::stop1_Click()
@@ -123,7 +123,7 @@ void Form1::HScroll1_Change()
     interval = exercise::intervalForSpeed(v);
     Timer1->setInterval(interval);
     Timer2->setInterval(interval - exercise::answerMarginMs);
-    setCaption(label1, QStringLiteral("Vitesse : %1").arg(v));
+    setCaption(label1, tr("Vitesse : %1").arg(v));
 }
 
 void Form1::Timer2_Timer()

@@ -5,6 +5,7 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfluidsynth-dev libasound2-dev
+            qt6-l10n-tools qt6-tools-dev
             libpulse-dev libdbus-1-dev libxcb1-dev
             fluid-soundfont-gm fontconfig fonts-liberation2 fonts-noto-core)
 test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils

@@ -1,0 +1,248 @@
+// The window's languages: which one the desktop's settings choose, that
+// every caption of every language fits its control as the design draws it,
+// and that French, C and the languages we do not have leave the window as it
+// has always been, pixel for pixel.
+#include "app/controltable.h"
+#include "app/translation.h"
+#include "tests/support/formfixture.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <memory>
+
+using testing_support::FormRig;
+
+namespace {
+
+const QStringList languages = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("es"),
+                               QStringLiteral("it"), QStringLiteral("nl"), QStringLiteral("pt")};
+
+// A language's translation for the length of a test.
+class Speaking {
+public:
+    explicit Speaking(const QString& language)
+    {
+        if (!language.isEmpty()) {
+            EXPECT_TRUE(app::loadTranslation(m_translator, language)) << language.toStdString();
+            QCoreApplication::installTranslator(&m_translator);
+        }
+    }
+    ~Speaking() { QCoreApplication::removeTranslator(&m_translator); }
+    Speaking(const Speaking&) = delete;
+    Speaking& operator=(const Speaking&) = delete;
+
+private:
+    QTranslator m_translator;
+};
+
+TEST(Languages, AllAreBuiltIn)
+{
+    EXPECT_EQ(app::translatedLanguages(), languages);
+}
+
+TEST(Languages, TheFirstWantedThatWeHaveWinsUnlessFrenchOrNoneComesFirst)
+{
+    struct Case {
+        QStringList wanted;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {{"de-DE", "de"}, "de"},  {{"en-GB"}, "en"},
+        {{"pt-BR", "pt"}, "pt"},  {{"nl_BE.UTF-8"}, "nl"},
+        {{"es@euro"}, "es"},      {{"ja-JP", "it-IT"}, "it"},  // the first one we have
+        {{"fr-FR", "de-DE"}, ""},                              // French comes first: as written
+        {{"fr-CA"}, ""},          {{"C"}, ""},
+        {{"POSIX"}, ""},          {{"C", "de"}, ""},  // no language asked for
+        {{"ja-JP", "ko"}, ""},    {{}, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(app::chooseLanguage(c.wanted, languages), QString::fromLatin1(c.chosen))
+            << c.wanted.join(u',').toStdString();
+    }
+}
+
+// This test program again, with another environment, running the child
+// test below: what it prints.
+QString runChild(const QStringList& environment, const QString& shot = {})
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    for (const QString& setting : environment) {
+        env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    }
+    env.insert(QStringLiteral("TAVELIN_LANGUAGE_CHILD"), shot.isEmpty() ? QStringLiteral("1") : shot);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=LanguageChild.*")});
+    EXPECT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    const QString out = QString::fromUtf8(child.readAllStandardOutput());
+    const qsizetype at = out.indexOf(QLatin1String("language="));
+    return at < 0 ? QStringLiteral("?") : out.mid(at + 9).section(u'\n', 0, 0).trimmed();
+}
+
+// In a child: the language the desktop's settings choose; with a file name,
+// the window drawn in it.
+TEST(LanguageChild, SaysTheChosenLanguage)
+{
+    const QString shot = qEnvironmentVariable("TAVELIN_LANGUAGE_CHILD");
+    if (shot.isEmpty()) {
+        GTEST_SKIP() << "run by the tests below";
+    }
+    const QString language = app::installTranslation(*QCoreApplication::instance());
+    std::printf("language=%s\n", language.toUtf8().constData());
+    if (shot != QLatin1String("1")) {
+        FormRig rig;
+        rig.startUp();
+        ASSERT_TRUE(rig.form->grab().save(shot));
+    }
+}
+
+TEST(Languages, FollowTheDesktopAsQtReadsIt)
+{
+    struct Case {
+        QStringList environment;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {{"LANG=de_DE.UTF-8"}, "de"},
+        {{"LANG=en_US.UTF-8"}, "en"},
+        {{"LANG=pt_BR.UTF-8"}, "pt"},
+        {{"LC_MESSAGES=nl_NL.UTF-8", "LANG=de_DE.UTF-8"}, "nl"},
+        {{"LC_ALL=it_IT.UTF-8", "LC_MESSAGES=nl_NL.UTF-8", "LANG=de_DE.UTF-8"}, "it"},
+        {{"LANGUAGE=es:de", "LANG=de_DE.UTF-8"}, "es"},
+        {{"LANGUAGE=ja:de", "LANG=ja_JP.UTF-8"}, "de"},
+        {{"LANGUAGE=fr:de", "LANG=de_DE.UTF-8"}, ""},
+        {{"LANG=fr_FR.UTF-8"}, ""},
+        {{"LANG=ja_JP.UTF-8"}, ""},
+        {{"LANG=C.UTF-8"}, ""},
+        {{"LANG=C"}, ""},
+        {{"LANG=POSIX"}, ""},
+        {{}, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(runChild(c.environment), QString::fromLatin1(c.chosen)) << c.environment.join(u' ').toStdString();
+    }
+}
+
+TEST(Languages, FrenchNoneAndUnknownLeaveTheWindowAsDesigned)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QImage designed = [] {
+        FormRig rig;
+        rig.startUp();
+        return rig.form->grab().toImage();
+    }();
+    ASSERT_FALSE(designed.isNull());
+    struct Case {
+        const char* lang;
+        bool same;
+    };
+    const Case cases[] = {
+        {"fr_FR.UTF-8", true},  {"C", true}, {"POSIX", true}, {"ja_JP.UTF-8", true},
+        {"de_DE.UTF-8", false},  // the comparison sees a change
+    };
+    for (const Case& c : cases) {
+        const QString shot = dir.filePath(QStringLiteral("%1.png").arg(QString::fromLatin1(c.lang)));
+        runChild({QStringLiteral("LANG=%1").arg(QString::fromLatin1(c.lang))}, shot);
+        const QImage image(shot);
+        ASSERT_FALSE(image.isNull()) << c.lang;
+        EXPECT_EQ(image.size(), designed.size()) << c.lang;
+        EXPECT_EQ(image.convertToFormat(designed.format()) == designed, c.same) << c.lang;
+    }
+}
+
+// Where a button draws its caption (app/controls.cpp): the style's contents
+// rectangle, a pixel narrower each side.
+QRect captionArea(QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).adjusted(1, 0, -1, 0);
+}
+
+// Every caption a button shows, in either state, wrapped at words as the
+// button wraps it, inside its caption area: one line where the button's
+// height has room for one, two in the note-name button.
+void expectButtonsFit(Form1& form, const QString& language)
+{
+    for (const app::ControlRow& row : app::controls()) {
+        if (row.kind != app::ControlKind::Button) {
+            continue;
+        }
+        auto* button = form.findChild<QPushButton*>(QString::fromLatin1(row.name));
+        ASSERT_NE(button, nullptr) << row.name;
+        const QRect area = captionArea(button);
+        for (const char* caption : {row.caption, row.otherCaption}) {
+            if (caption == nullptr) {
+                continue;
+            }
+            const QString text = app::controlText(caption);
+            const QRect needed = button->fontMetrics().boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+            EXPECT_TRUE(area.contains(needed))
+                << language.toStdString() << " " << row.name << " \"" << text.toStdString() << "\" needs "
+                << needed.width() << "x" << needed.height() << " in " << area.width() << "x" << area.height();
+            EXPECT_EQ(button->font().pixelSize(), row.font.points > 8.5 ? 12 : 11) << row.name;
+        }
+    }
+}
+
+// Every label, with the longest caption it takes, clear of every other
+// control it could cover and inside the window.
+void expectLabelsFit(Form1& form, const QString& language)
+{
+    const std::pair<QLabel*, QString> longest[] = {
+        {form.Label3, Form1::tr("Note : %1").arg(50)},
+        {form.label1, Form1::tr("Vitesse : %1").arg(5)},
+        {form.Label2(0), app::controlText(app::control("Label2(0)")->caption)},
+        {form.Label2(1), app::controlText(app::control("Label2(1)")->caption)},
+        {form.Label4, app::controlText(app::control("Label4")->caption)},
+    };
+    for (const auto& [label, text] : longest) {
+        setCaption(label, text);
+        for (QWidget* other : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QString name = other->objectName();
+            if (other == label || name == QLatin1String("Picture4") || name == QLatin1String("Picture6") ||
+                name == QLatin1String("Picture7")) {
+                continue;  // the start-up picture, gone then, and what lies under the note panel
+            }
+            EXPECT_FALSE(label->geometry().intersects(other->geometry()))
+                << language.toStdString() << " " << label->objectName().toStdString() << " \"" << text.toStdString()
+                << "\" covers " << name.toStdString();
+        }
+        EXPECT_TRUE(form.rect().contains(label->geometry())) << label->objectName().toStdString();
+    }
+}
+
+TEST(Languages, EveryCaptionFitsItsControlAndTheWindowKeepsItsSize)
+{
+    QSize designed;
+    {
+        FormRig rig;
+        designed = rig.form->size();
+        expectButtonsFit(*rig.form, QStringLiteral("fr"));
+        expectLabelsFit(*rig.form, QStringLiteral("fr"));
+    }
+    for (const QString& language : languages) {
+        Speaking speaking(language);
+        FormRig rig;
+        ASSERT_NE(rig.form->m(1)->text(), QStringLiteral("Clef de sol")) << language.toStdString();
+        EXPECT_EQ(rig.form->size(), designed) << language.toStdString();
+        expectButtonsFit(*rig.form, language);
+        expectLabelsFit(*rig.form, language);
+        EXPECT_EQ(rig.form->windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
+        EXPECT_EQ(rig.form->Check1->text(), QStringLiteral("出现音符时发音"));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="fr">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>„%1“ beginnen: 50 Noten</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>beginnt „%1“</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Tempo: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Presto</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Note: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>die weißen Tasten von e bis f3, im Violinschlüssel.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Violinschlüssel (#/b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>alle Tasten von e bis f3, die schwarzen mit Kreuz oder b geschrieben.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>die weißen Tasten von C bis a1, im Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Bassschlüssel (#/b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>alle Tasten von C bis a1.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Beide Schlüssel</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>die weißen Tasten beider Schlüssel, jede in einem Schlüssel, in dem sie steht.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Alle Noten</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>alle Tasten, ab dem eingestrichenen c (c1) im Violinschlüssel, darunter im Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: die richtigen Antworten der Übung.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Notennamen zeigen</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Notennamen verbergen</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Notennamen zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>„%1“ / „%2“</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Lesehilfe</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: die Notennamen unter den Tasten</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>„%1“: die Namen unter den Tasten</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Notennamen unter den Tasten</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: von 1 (Lento, alle 6 s eine Note) bis 5 (Presto, alle 2 s eine), zwischen zwei Übungen.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Die laufende Übung beenden</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>„%1“: beendet die laufende Übung</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: jede Note spielen, sobald sie erscheint</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>„%1“: schaltet den Ton der Noten ein oder aus</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>Die Note zum Lesen: Spiele ihre Taste.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Note zum Lesen</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>öffnet diese Hilfe</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>öffnet das Fenster „%1“: wer spielt, die Klasse und die Auswertungen</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>Die Notenbilder sind in %1 nicht zu finden: Die Noten können nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Schüler und Fortschritt (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Hilfe zu Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Wer spielt</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Schüler und Fortschritt</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Kein Schüler: Die Übungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ein Klavier und ein Trainer zum Notenlesen. Die Klaviatur mit 54 Tasten spielt wie ein echtes Klavier, mit der Maus, der Computertastatur oder einem MIDI-Keyboard. Eine Übung zeigt 50 Noten, eine nach der anderen, auf dem Notensystem: Spiele zu jeder Note ihre Taste. Eine richtige Antwort bringt einen Punkt; die Taste leuchtet grün mit einem Häkchen. Eine verpasste Note lässt ihre Taste rot mit einem Kreuz aufleuchten, kurz vor der nächsten Note. „Note:“ zählt die gezeigten Noten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Die sechs Übungen&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; beendet die Übung vorzeitig. &lt;b&gt;%3&lt;/b&gt; lässt jede Note erklingen, sobald sie erscheint. &lt;b&gt;%4&lt;/b&gt; schiebt den Notennamen neben das Notensystem; &lt;b&gt;%5&lt;/b&gt; vergrößert das Fenster und zeigt die Notennamen unter den Tasten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Das Tempo&lt;/h2&gt;&lt;p&gt;Der Regler &lt;b&gt;Tempo&lt;/b&gt; reicht von 1 (&lt;b&gt;Lento&lt;/b&gt;, alle 6 Sekunden eine Note) bis 5 (&lt;b&gt;Presto&lt;/b&gt;, alle 2 Sekunden eine): 6, 5, 4, 3 und 2 Sekunden. Er wird zwischen zwei Übungen eingestellt. Die Antwort muss spätestens 0,2 Sekunden vor der nächsten Note kommen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Tastenkürzel&lt;/h2&gt;&lt;p&gt;Jedes Tastenkürzel tut genau das, was ein Klick auf seine Schaltfläche tut; eine ausgegraute Schaltfläche tut nichts.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Auf der Computertastatur spielen&lt;/h2&gt;&lt;p&gt;Zwei Reihen spielen wie eine Klaviatur. Es zählt der Platz der Tasten, nicht der Buchstabe darauf: AZERTY, QWERTZ und QWERTY spielen dieselben Noten an denselben Stellen. Die untere Reihe spielt die weißen Tasten ab dem kleinen c (eine Oktave unter dem eingestrichenen c), die Reihe darüber die schwarzen Tasten dazwischen. Die obere Buchstabenreihe spielt die weißen Tasten ab dem eingestrichenen c (c1), die Ziffernreihe ihre schwarzen Tasten. &lt;b&gt;Bild ↑&lt;/b&gt; und &lt;b&gt;Bild ↓&lt;/b&gt; verschieben beide Reihen um eine Oktave nach oben oder unten, höchstens eine Oktave in jede Richtung. Eine gehaltene Taste ist eine einzige Note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Die Belegung der Computertastatur&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;MIDI-Keyboard&lt;/h2&gt;&lt;p&gt;Schließe es vor oder nach dem Start an (USB oder MIDI-Interface): Jedes MIDI-Keyboard wird von selbst verbunden und spielt wie die Maus, Antworten eingeschlossen. Noten außerhalb der Bildschirmklaviatur klingen, zählen aber nicht. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; listet die gefundenen Keyboards auf; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; verbindet nur eines, &lt;code&gt;--midi-in none&lt;/code&gt; keines; &lt;code&gt;--midi-out N&lt;/code&gt; spielt über einen anderen Ausgang (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Für Lehrkräfte: Ergebnisse und Auswertung&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results DATEI.csv&lt;/code&gt; schreibt am Ende jeder Übung für jede gezeigte Note eine Zeile in die Datei: die Note, ihren Schlüssel, richtig oder verpasst, die Antwortzeit und die falsch gespielten Tasten.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report DATEI.csv&lt;/code&gt; liest diese Datei, ohne sie zu ändern, schreibt eine Zusammenfassung und zeichnet die Auswertung (&lt;code&gt;report.png&lt;/code&gt; neben der Datei oder &lt;code&gt;--out BILD.png&lt;/code&gt;): jede Note auf ihrem Notensystem mit ihrer Trefferquote, die fünf Noten, die noch geübt werden sollten, und die Fortschritte von einer Übungseinheit zur nächsten.&lt;/p&gt;&lt;p&gt;Das Fenster &lt;b&gt;Schüler&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt; oder die Schaltfläche &lt;b&gt;Schüler und Fortschritt&lt;/b&gt; unten) erledigt all das, ohne eine Option einzutippen: Es wählt, wer spielt, listet die Klasse mit ihren Zahlen auf, zeigt die Auswertung des gewählten Schülers, speichert seine Einstellungen (schwache Noten öfter, Tonumfang), legt seine Verknüpfung an und exportiert die Auswertungen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Über das Programm&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, Version %1.&lt;br&gt;Lizenz: GNU General Public License, Version 3 oder später; siehe die Datei LICENSE.&lt;br&gt;Der Klang kommt von FluidSynth und der General-MIDI-SoundFont von Debian (fluid-soundfont-gm); die Bilder zeichnet das Programm mit den Schriften Liberation und Noto Music; das Fenster ist mit Qt gebaut.&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="fr">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>Empezar «%1»: 50 notas</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>empieza «%1»</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Velocidad: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Nota: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Nombre de la nota</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Clave de sol</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>las teclas blancas de mi 2 a fa 5, en clave de sol.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Clave de sol (# y b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>todas las teclas de mi 2 a fa 5, las negras escritas con sostenido o bemol.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Clave de fa</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>las teclas blancas de do 1 a la 3, en clave de fa.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Clave de fa (# y b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>todas las teclas de do 1 a la 3.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Claves de sol y fa</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>las teclas blancas de las dos, cada una en una clave que la contiene.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Todas las notas</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>todas las teclas, en clave de sol desde el do central (do 3), en clave de fa por debajo.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: las respuestas correctas del ejercicio.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Mostrar el nombre de la nota</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Ocultar el nombre de la nota</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Mostrar u ocultar el nombre de la nota</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>«%1» / «%2»</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Ayuda de lectura</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: el nombre de las notas bajo las teclas</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>«%1»: los nombres bajo las teclas</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Nombres de las notas bajo las teclas</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: de 1 (Lento, una nota cada 6 s) a 5 (Rápido, una cada 2 s), entre dos ejercicios.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Detener el ejercicio en curso</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>«%1»: detiene el ejercicio en curso</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: tocar cada nota cuando aparece</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>«%1»: activa o desactiva el sonido de las notas</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>La nota que hay que leer: toca su tecla.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Nota que leer</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>abre esta ayuda</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>abre la ventana «%1»: quién toca, la clase y los informes</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>No se encuentran las imágenes de las notas en %1: las notas no se podrán mostrar.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Velocidad: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Alumnos y progreso (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Ayuda de Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Quién toca</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Alumnos y progreso</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Ningún alumno: los ejercicios no se guardan</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un piano y un entrenamiento de lectura de notas. El teclado de 54 teclas suena como un piano de verdad, con el ratón, el teclado del ordenador o un teclado MIDI. Un ejercicio muestra 50 notas, una tras otra, en el pentagrama: toca la tecla de cada nota. Una respuesta correcta suma un punto; la tecla se ilumina en verde con una marca. Una nota fallada ilumina su tecla en rojo con una cruz, justo antes de la nota siguiente. «Nota:» cuenta las notas mostradas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Los seis ejercicios&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina el ejercicio antes de tiempo. &lt;b&gt;%3&lt;/b&gt; hace sonar cada nota cuando aparece. &lt;b&gt;%4&lt;/b&gt; desliza el nombre de la nota junto al pentagrama; &lt;b&gt;%5&lt;/b&gt; agranda la ventana para mostrar el nombre de las notas bajo las teclas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;La velocidad&lt;/h2&gt;&lt;p&gt;La barra &lt;b&gt;Velocidad&lt;/b&gt; va de 1 (&lt;b&gt;Lento&lt;/b&gt;, una nota cada 6 segundos) a 5 (&lt;b&gt;Rápido&lt;/b&gt;, una cada 2 segundos): 6, 5, 4, 3 y 2 segundos. Se ajusta entre dos ejercicios. La respuesta debe llegar como muy tarde 0,2 segundos antes de la nota siguiente.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Atajos de teclado&lt;/h2&gt;&lt;p&gt;Cada atajo hace exactamente lo mismo que un clic en su botón; un botón en gris no hace nada.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tocar con el teclado del ordenador&lt;/h2&gt;&lt;p&gt;Dos filas suenan como un teclado de piano. Las teclas cuentan por su posición, no por la letra que llevan: AZERTY, QWERTZ y QWERTY tocan las mismas notas en los mismos sitios. La fila de abajo toca las teclas blancas desde el do 2 (una octava por debajo del do central), la fila de encima las teclas negras entre ellas. La fila de letras de arriba toca las teclas blancas desde el do central (do 3), la fila de los números sus teclas negras. &lt;b&gt;Re Pág&lt;/b&gt; y &lt;b&gt;Av Pág&lt;/b&gt; suben o bajan las dos filas una octava, como mucho una octava hacia cada lado. Una tecla mantenida es una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;El mapa de las teclas del teclado del ordenador&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Teclado MIDI&lt;/h2&gt;&lt;p&gt;Conéctalo (USB o interfaz MIDI) antes o después de arrancar: todo teclado MIDI se conecta solo y toca como el ratón, respuestas incluidas. Las notas fuera del teclado de la pantalla suenan pero no cuentan. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; lista los teclados encontrados; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; conecta solo uno, &lt;code&gt;--midi-in none&lt;/code&gt; ninguno; &lt;code&gt;--midi-out N&lt;/code&gt; toca por otra salida (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Para profesores: resultados e informe&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results ARCHIVO.csv&lt;/code&gt; añade al archivo, al final de cada ejercicio, una línea por cada nota mostrada: la nota, su clave, acertada o fallada, el tiempo de respuesta y las teclas equivocadas.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report ARCHIVO.csv&lt;/code&gt; lee ese archivo sin modificarlo, escribe un resumen y dibuja el informe (&lt;code&gt;report.png&lt;/code&gt; junto al archivo, o &lt;code&gt;--out IMAGEN.png&lt;/code&gt;): cada nota en su pentagrama con su porcentaje de aciertos, las cinco notas que hay que trabajar y el progreso de una sesión a otra.&lt;/p&gt;&lt;p&gt;La ventana &lt;b&gt;Alumnos&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, o el botón &lt;b&gt;Alumnos y progreso&lt;/b&gt; de abajo) hace todo esto sin escribir ninguna opción: elige quién toca, lista la clase con sus cifras, muestra el informe del alumno elegido, guarda sus ajustes (notas débiles más a menudo, extensión de notas), crea su acceso directo y exporta los informes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Acerca de&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versión %1.&lt;br&gt;Licencia: GNU General Public License, versión 3 o posterior; véase el archivo LICENSE.&lt;br&gt;El sonido viene de FluidSynth y de la SoundFont General MIDI de Debian (fluid-soundfont-gm); las imágenes las dibuja el programa con las fuentes Liberation y Noto Music; la ventana está hecha con Qt.&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="fr">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>Inizia «%1»: 50 note</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>inizia «%1»</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Velocità: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Nota: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Nome della nota</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Chiave di sol</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>i tasti bianchi da mi 2 a fa 5, in chiave di sol.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Chiave di sol (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>tutti i tasti da mi 2 a fa 5, i neri scritti con un diesis o un bemolle.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Chiave di fa</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>i tasti bianchi da do 1 a la 3, in chiave di fa.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Chiave di fa (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>tutti i tasti da do 1 a la 3.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Chiavi di sol e di fa</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>i tasti bianchi di entrambe, ognuno in una chiave che lo contiene.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Tutte le note</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>tutti i tasti, in chiave di sol dal do centrale (do 3) in su, in chiave di fa al di sotto.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: le risposte giuste dell&apos;esercizio.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Mostra il nome della nota</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Nascondi il nome della nota</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Mostra o nascondi il nome della nota</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>«%1» / «%2»</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Aiuto alla lettura</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: il nome delle note sotto i tasti</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>«%1»: i nomi sotto i tasti</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Nomi delle note sotto i tasti</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: da 1 (Lento, una nota ogni 6 s) a 5 (Veloce, una ogni 2 s), tra un esercizio e l&apos;altro.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Ferma l&apos;esercizio in corso</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>«%1»: ferma l&apos;esercizio in corso</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: suonare ogni nota quando appare</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>«%1»: attiva o disattiva il suono delle note</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>La nota da leggere: suona il suo tasto.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Nota da leggere</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>apre questo aiuto</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Allievi</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>apre la finestra «%1»: chi suona, la classe e i resoconti</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>Le immagini delle note non si trovano in %1: le note non potranno essere mostrate.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Velocità: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Allievi e progressi (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Aiuto di Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Chi suona</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Allievi e progressi</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nessun allievo: gli esercizi non vengono registrati</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un pianoforte e un allenamento alla lettura delle note. La tastiera di 54 tasti suona come un vero pianoforte, con il mouse, la tastiera del computer o una tastiera MIDI. Un esercizio mostra 50 note, una alla volta, sul pentagramma: suona il tasto di ogni nota. Una risposta giusta aggiunge un punto al punteggio; il tasto si illumina di verde con un segno di spunta. Una nota mancata illumina il suo tasto di rosso con una croce, appena prima della nota seguente. «Nota:» conta le note mostrate.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;I sei esercizi&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina l&apos;esercizio prima della fine. &lt;b&gt;%3&lt;/b&gt; fa sentire ogni nota quando appare. &lt;b&gt;%4&lt;/b&gt; fa scorrere il nome della nota accanto al pentagramma; &lt;b&gt;%5&lt;/b&gt; ingrandisce la finestra per mostrare il nome delle note sotto i tasti.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;La velocità&lt;/h2&gt;&lt;p&gt;La barra &lt;b&gt;Velocità&lt;/b&gt; va da 1 (&lt;b&gt;Lento&lt;/b&gt;, una nota ogni 6 secondi) a 5 (&lt;b&gt;Veloce&lt;/b&gt;, una ogni 2 secondi): 6, 5, 4, 3 e 2 secondi. Si regola tra un esercizio e l&apos;altro. La risposta deve arrivare al più tardi 0,2 secondi prima della nota seguente.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Scorciatoie da tastiera&lt;/h2&gt;&lt;p&gt;Ogni scorciatoia fa esattamente ciò che fa un clic sul suo pulsante; un pulsante grigio non fa nulla.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Suonare con la tastiera del computer&lt;/h2&gt;&lt;p&gt;Due file suonano come una tastiera di pianoforte. I tasti contano per la loro posizione, non per la lettera che portano: AZERTY, QWERTZ e QWERTY suonano le stesse note negli stessi posti. La fila in basso suona i tasti bianchi dal do 2 (un&apos;ottava sotto il do centrale), la fila sopra i tasti neri tra di essi. La fila di lettere in alto suona i tasti bianchi dal do centrale (do 3), la fila dei numeri i suoi tasti neri. &lt;b&gt;Pag ↑&lt;/b&gt; e &lt;b&gt;Pag ↓&lt;/b&gt; alzano o abbassano le due file di un&apos;ottava, al massimo di un&apos;ottava per lato. Un tasto tenuto premuto è una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;La mappa dei tasti della tastiera del computer&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tastiera MIDI&lt;/h2&gt;&lt;p&gt;Collegala (USB o interfaccia MIDI) prima o dopo l&apos;avvio: ogni tastiera MIDI viene collegata da sé e suona come il mouse, risposte comprese. Le note fuori dalla tastiera sullo schermo suonano ma non contano. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; elenca le tastiere trovate; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; ne collega una sola, &lt;code&gt;--midi-in none&lt;/code&gt; nessuna; &lt;code&gt;--midi-out N&lt;/code&gt; suona su un&apos;altra uscita (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Per gli insegnanti: risultati e resoconto&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FILE.csv&lt;/code&gt; aggiunge al file, alla fine di ogni esercizio, una riga per ogni nota mostrata: la nota, la sua chiave, giusta o mancata, il tempo di risposta e i tasti sbagliati suonati.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FILE.csv&lt;/code&gt; legge questo file senza modificarlo, scrive un riepilogo e disegna il resoconto (&lt;code&gt;report.png&lt;/code&gt; accanto al file, oppure &lt;code&gt;--out IMMAGINE.png&lt;/code&gt;): ogni nota sul suo pentagramma con la sua riuscita, le cinque note su cui lavorare e i progressi da una lezione all&apos;altra.&lt;/p&gt;&lt;p&gt;La finestra &lt;b&gt;Allievi&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, o il pulsante &lt;b&gt;Allievi e progressi&lt;/b&gt; qui sotto) fa tutto questo senza digitare opzioni: sceglie chi suona, elenca la classe con i suoi numeri, mostra il resoconto dell&apos;allievo scelto, conserva le sue impostazioni (note deboli più spesso, estensione delle note), crea il suo collegamento ed esporta i resoconti.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Informazioni&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versione %1.&lt;br&gt;Licenza: GNU General Public License, versione 3 o successiva; vedere il file LICENSE.&lt;br&gt;Il suono viene da FluidSynth e dalla SoundFont General MIDI di Debian (fluid-soundfont-gm); le immagini sono disegnate dal programma con i caratteri Liberation e Noto Music; la finestra è fatta con Qt.&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>

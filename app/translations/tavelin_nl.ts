@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="fr">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>“%1” beginnen: 50 noten</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>begint “%1”</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Tempo: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Traag</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Snel</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Noot: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Notennaam</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>G-sleutel</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>de witte toetsen van e tot f3, in de G-sleutel.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>G-sleutel (# en b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>alle toetsen van e tot f3, de zwarte geschreven met een kruis of een mol.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>F-sleutel</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>de witte toetsen van C tot a1, in de F-sleutel.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>F-sleutel (# en b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>alle toetsen van C tot a1.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>G- en F-sleutel</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>de witte toetsen van beide, elk in een sleutel waarin hij staat.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Alle noten</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>alle toetsen, in de G-sleutel vanaf de centrale c (c1), in de F-sleutel daaronder.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: de goede antwoorden van de oefening.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Notennaam tonen</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Notennaam verbergen</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Notennaam tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>“%1” / “%2”</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Leeshulp</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: de notennamen onder de toetsen</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>“%1”: de namen onder de toetsen</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Notennamen onder de toetsen</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: van 1 (Traag, elke 6 s een noot) tot 5 (Snel, elke 2 s een), tussen twee oefeningen.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>De lopende oefening stoppen</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>“%1”: stopt de lopende oefening</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: elke noot laten klinken zodra hij verschijnt</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>“%1”: zet het geluid van de noten aan of uit</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>De noot om te lezen: speel zijn toets.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Noot om te lezen</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>opent deze help</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Leerlingen</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>opent het venster “%1”: wie er speelt, de klas en de overzichten</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Noot: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>De notenafbeeldingen zijn niet te vinden in %1: de noten kunnen niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Leerlingen en voortgang (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Help bij Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Wie er speelt</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Leerlingen en voortgang</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Geen leerling: de oefeningen worden niet bewaard</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Een piano en een training in notenlezen. Het klavier met 54 toetsen speelt als een echte piano, met de muis, het toetsenbord van de computer of een MIDI-keyboard. Een oefening toont 50 noten, één voor één, op de notenbalk: speel bij elke noot zijn toets. Een goed antwoord levert een punt op; de toets licht groen op met een vinkje. Een gemiste noot laat zijn toets rood oplichten met een kruis, vlak voor de volgende noot. “Noot:” telt de getoonde noten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;De zes oefeningen&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; beëindigt de oefening voor het einde. &lt;b&gt;%3&lt;/b&gt; laat elke noot klinken zodra hij verschijnt. &lt;b&gt;%4&lt;/b&gt; schuift de notennaam naast de notenbalk; &lt;b&gt;%5&lt;/b&gt; maakt het venster groter om de notennamen onder de toetsen te tonen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Het tempo&lt;/h2&gt;&lt;p&gt;De schuifbalk &lt;b&gt;Tempo&lt;/b&gt; loopt van 1 (&lt;b&gt;Traag&lt;/b&gt;, elke 6 seconden een noot) tot 5 (&lt;b&gt;Snel&lt;/b&gt;, elke 2 seconden een): 6, 5, 4, 3 en 2 seconden. Hij wordt tussen twee oefeningen ingesteld. Het antwoord moet uiterlijk 0,2 seconde voor de volgende noot komen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Sneltoetsen&lt;/h2&gt;&lt;p&gt;Elke sneltoets doet precies wat een klik op zijn knop doet; een grijze knop doet niets.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Spelen op het toetsenbord van de computer&lt;/h2&gt;&lt;p&gt;Twee rijen spelen als een pianoklavier. De toetsen tellen naar hun plaats, niet naar de letter erop: AZERTY, QWERTZ en QWERTY spelen dezelfde noten op dezelfde plaatsen. De onderste rij speelt de witte toetsen vanaf de kleine c (een octaaf onder de centrale c), de rij erboven de zwarte toetsen daartussen. De bovenste letterrij speelt de witte toetsen vanaf de centrale c (c1), de cijferrij de zwarte toetsen daarvan. &lt;b&gt;Page ↑&lt;/b&gt; en &lt;b&gt;Page ↓&lt;/b&gt; schuiven beide rijen een octaaf omhoog of omlaag, hooguit een octaaf naar elke kant. Een ingedrukt gehouden toets is één noot.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;De indeling van het toetsenbord van de computer&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;MIDI-keyboard&lt;/h2&gt;&lt;p&gt;Sluit het aan (USB of MIDI-interface) voor of na het starten: elk MIDI-keyboard wordt vanzelf verbonden en speelt als de muis, antwoorden inbegrepen. Noten buiten het klavier op het scherm klinken, maar tellen niet mee. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; toont de gevonden keyboards; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; verbindt er maar één, &lt;code&gt;--midi-in none&lt;/code&gt; geen enkel; &lt;code&gt;--midi-out N&lt;/code&gt; speelt via een andere uitgang (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Voor docenten: resultaten en overzicht&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results BESTAND.csv&lt;/code&gt; voegt aan het eind van elke oefening voor elke getoonde noot een regel aan het bestand toe: de noot, zijn sleutel, goed of gemist, de antwoordtijd en de verkeerd gespeelde toetsen.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report BESTAND.csv&lt;/code&gt; leest dit bestand zonder het te veranderen, schrijft een samenvatting en tekent het overzicht (&lt;code&gt;report.png&lt;/code&gt; naast het bestand, of &lt;code&gt;--out AFBEELDING.png&lt;/code&gt;): elke noot op zijn notenbalk met zijn score, de vijf noten om aan te werken en de voortgang van de ene les naar de volgende.&lt;/p&gt;&lt;p&gt;Het venster &lt;b&gt;Leerlingen&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, of de knop &lt;b&gt;Leerlingen en voortgang&lt;/b&gt; hieronder) doet dit allemaal zonder een optie te typen: het kiest wie er speelt, toont de klas met haar cijfers, laat het overzicht van de gekozen leerling zien, bewaart zijn instellingen (zwakke noten vaker, omvang van de noten), maakt zijn snelkoppeling en exporteert de overzichten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Over&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versie %1.&lt;br&gt;Licentie: GNU General Public License, versie 3 of later; zie het bestand LICENSE.&lt;br&gt;Het geluid komt van FluidSynth en de General MIDI-SoundFont van Debian (fluid-soundfont-gm); de afbeeldingen tekent het programma met de lettertypen Liberation en Noto Music; het venster is gemaakt met Qt.&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,261 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="fr">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>Começar “%1”: 50 notas</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>começa “%1”</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Velocidade: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Nota: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Nome da nota</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Clave de sol</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>as teclas brancas de mi 2 a fá 5, na clave de sol.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Clave de sol (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>todas as teclas de mi 2 a fá 5, as pretas escritas com sustenido ou bemol.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Clave de fá</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>as teclas brancas de dó 1 a lá 3, na clave de fá.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Clave de fá (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>todas as teclas de dó 1 a lá 3.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Claves de sol e fá</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>as teclas brancas das duas, cada uma numa clave que a contém.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Todas as notas</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>todas as teclas, na clave de sol a partir do dó central (dó 3), na clave de fá abaixo dele.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: as respostas certas do exercício.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Mostrar o nome da nota</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Ocultar o nome da nota</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Mostrar ou ocultar o nome da nota</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>“%1” / “%2”</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Ajuda de leitura</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: o nome das notas sob as teclas</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>“%1”: os nomes sob as teclas</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Nomes das notas sob as teclas</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: de 1 (Lento, uma nota a cada 6 s) a 5 (Rápido, uma a cada 2 s), entre dois exercícios.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Parar o exercício em curso</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>“%1”: para o exercício em curso</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: tocar cada nota quando ela aparece</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>“%1”: liga ou desliga o som das notas</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>A nota a ler: toque a sua tecla.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Nota a ler</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>abre esta ajuda</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Alunos</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>abre a janela “%1”: quem toca, a turma e os relatórios</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>As imagens das notas não foram encontradas em %1: as notas não poderão ser mostradas.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Velocidade: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Alunos e progresso (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Ajuda do Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Quem toca</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Alunos e progresso</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nenhum aluno: os exercícios não são gravados</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Um piano e um treino de leitura de notas. O teclado de 54 teclas toca como um piano de verdade, com o rato, o teclado do computador ou um teclado MIDI. Um exercício mostra 50 notas, uma de cada vez, na pauta: toque a tecla de cada nota. Uma resposta certa soma um ponto; a tecla acende-se a verde com um visto. Uma nota falhada acende a sua tecla a vermelho com uma cruz, logo antes da nota seguinte. “Nota:” conta as notas mostradas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Os seis exercícios&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina o exercício antes do fim. &lt;b&gt;%3&lt;/b&gt; faz soar cada nota quando ela aparece. &lt;b&gt;%4&lt;/b&gt; faz deslizar o nome da nota para junto da pauta; &lt;b&gt;%5&lt;/b&gt; aumenta a janela para mostrar o nome das notas sob as teclas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;A velocidade&lt;/h2&gt;&lt;p&gt;A barra &lt;b&gt;Velocidade&lt;/b&gt; vai de 1 (&lt;b&gt;Lento&lt;/b&gt;, uma nota a cada 6 segundos) a 5 (&lt;b&gt;Rápido&lt;/b&gt;, uma a cada 2 segundos): 6, 5, 4, 3 e 2 segundos. Ajusta-se entre dois exercícios. A resposta tem de chegar, no máximo, 0,2 segundos antes da nota seguinte.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Atalhos de teclado&lt;/h2&gt;&lt;p&gt;Cada atalho faz exatamente o mesmo que um clique no seu botão; um botão acinzentado não faz nada.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tocar no teclado do computador&lt;/h2&gt;&lt;p&gt;Duas filas tocam como um teclado de piano. As teclas contam pela sua posição, não pela letra que têm: AZERTY, QWERTZ e QWERTY tocam as mesmas notas nos mesmos lugares. A fila de baixo toca as teclas brancas a partir do dó 2 (uma oitava abaixo do dó central), a fila de cima as teclas pretas entre elas. A fila de letras de cima toca as teclas brancas a partir do dó central (dó 3), a fila dos números as suas teclas pretas. &lt;b&gt;Page ↑&lt;/b&gt; e &lt;b&gt;Page ↓&lt;/b&gt; sobem ou descem as duas filas uma oitava, no máximo uma oitava para cada lado. Uma tecla mantida premida é uma só nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;O mapa das teclas do teclado do computador&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Teclado MIDI&lt;/h2&gt;&lt;p&gt;Ligue-o (USB ou interface MIDI) antes ou depois do arranque: qualquer teclado MIDI é ligado sozinho e toca como o rato, respostas incluídas. As notas fora do teclado do ecrã soam, mas não contam. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; lista os teclados encontrados; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; liga só um, &lt;code&gt;--midi-in none&lt;/code&gt; nenhum; &lt;code&gt;--midi-out N&lt;/code&gt; toca noutra saída (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Para professores: resultados e relatório&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHEIRO.csv&lt;/code&gt; acrescenta ao ficheiro, no fim de cada exercício, uma linha por cada nota mostrada: a nota, a sua clave, certa ou falhada, o tempo de resposta e as teclas erradas tocadas.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHEIRO.csv&lt;/code&gt; lê esse ficheiro sem o alterar, escreve um resumo e desenha o relatório (&lt;code&gt;report.png&lt;/code&gt; junto ao ficheiro, ou &lt;code&gt;--out IMAGEM.png&lt;/code&gt;): cada nota na sua pauta com a sua taxa de acerto, as cinco notas a trabalhar e o progresso de uma sessão para a outra.&lt;/p&gt;&lt;p&gt;A janela &lt;b&gt;Alunos&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou o botão &lt;b&gt;Alunos e progresso&lt;/b&gt; abaixo) faz tudo isto sem escrever nenhuma opção: escolhe quem toca, lista a turma com os seus números, mostra o relatório do aluno escolhido, guarda as suas definições (notas fracas mais vezes, extensão das notas), cria o seu atalho e exporta os relatórios.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Acerca&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versão %1.&lt;br&gt;Licença: GNU General Public License, versão 3 ou posterior; ver o ficheiro LICENSE.&lt;br&gt;O som vem do FluidSynth e da SoundFont General MIDI do Debian (fluid-soundfont-gm); as imagens são desenhadas pelo programa com as fontes Liberation e Noto Music; a janela é feita com Qt.&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>
