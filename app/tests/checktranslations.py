@@ -3,7 +3,7 @@
 file a text left untranslated, a new text missing or an old one gone; and
 every translation keeps its source's %1 arguments and HTML tags.
 
-checktranslations.py LUPDATE SOURCE_FOLDER TS_FILE...
+checktranslations.py LUPDATE SOURCE_FOLDER... -- TS_FILE...
 """
 import collections
 import pathlib
@@ -46,8 +46,9 @@ def faults(path):
 
 
 def main():
-    lupdate, source_folder, ts_files = sys.argv[1], pathlib.Path(sys.argv[2]), [pathlib.Path(p) for p in sys.argv[3:]]
-    sources = sorted(str(p) for p in source_folder.iterdir() if p.suffix in (".cpp", ".h"))
+    lupdate, rest = sys.argv[1], sys.argv[2:]
+    folders, ts_files = rest[: rest.index("--")], [pathlib.Path(p) for p in rest[rest.index("--") + 1 :]]
+    sources = sorted(str(p) for folder in folders for p in pathlib.Path(folder).iterdir() if p.suffix in (".cpp", ".h"))
     problems = []
     with tempfile.TemporaryDirectory() as temp:
         copies = []
@@ -55,7 +56,8 @@ def main():
             copy = pathlib.Path(temp) / ts.name
             shutil.copyfile(ts, copy)
             copies.append(copy)
-        run = subprocess.run([lupdate, "-source-language", "fr", "-locations", "none", *sources, "-ts",
+        root = str(pathlib.Path(folders[0]).parent)  # headers are included as "folder/file.h"
+        run = subprocess.run([lupdate, "-I", root, "-source-language", "fr", "-locations", "none", *sources, "-ts",
                               *map(str, copies)], capture_output=True, text=True)
         if run.returncode != 0:
             print(run.stdout, run.stderr)

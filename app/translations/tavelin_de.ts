@@ -258,4 +258,525 @@
         <translation>&lt;h2&gt;Über das Programm&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, Version %1.&lt;br&gt;Lizenz: GNU General Public License, Version 3 oder später; siehe die Datei LICENSE.&lt;br&gt;Der Klang kommt von FluidSynth und der General-MIDI-SoundFont von Debian (fluid-soundfont-gm); die Bilder zeichnet das Programm mit den Schriften Liberation und Noto Music; das Fenster ist mit Qt gebaut.&lt;/p&gt;</translation>
     </message>
 </context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>„%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>keine Schüler</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v von %m Dateien gelesen</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Wer spielt:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Wer spielt</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Allein geöffnet, speichert das Fenster nichts: Wähle am Klavier (F11), wer spielt</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>Der Schüler, dessen Übungen ab der nächsten gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Liste der Schüler</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Eine Zeile je Schüler; hake die Schüler für die Klassenauswertung an</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>Die Kla&amp;sse:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Dateien werden gelesen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Einen Schüler hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Den gewählten Schüler umbenennen; alle seine Übungen gehen mit</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Arch&amp;ivieren…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Den gewählten Schüler ins Archiv legen, ohne etwas zu löschen</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Archi&amp;v…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Die archivierten Schüler ansehen und einen zurückholen</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Ver&amp;knüpfung anlegen</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Ein Symbol „Piano — NAME“, das das Klavier für den gewählten Schüler startet</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Verknüpfung anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>Auswertung &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>Die Auswertung des gewählten Schülers als PDF oder PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>K&amp;lasse exportieren…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>Die Klassenauswertung als PDF, für die angehakten Schüler</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Ergebnisse ko&amp;pieren…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Eine Kopie der Ergebnisdatei des gewählten Schülers</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Einstellungen des Schülers</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Schwache Noten ö&amp;fter</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Schwache Noten öfter</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Oft verpasste Noten kommen öfter dran (wie --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Tonumfang</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>alle, oder 60-67, c1-g1</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Leer: alle Noten; sonst TIEF-HOCH wie bei --notes (60-67, c1-g1)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>&amp;Tonumfang:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Auswertung des Schülers</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Liste und Auswertung</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Niemand (es wird nichts gespeichert)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Einstellungen unlesbar, es gelten die üblichen: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Speichern für %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Tonumfang abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Einstellungen nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Einstellungen von %1 gespeichert: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>schwache Noten öfter</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>gleichmäßige Auswahl</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>Noten %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>alle Noten</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Wähle einen Schüler, um seine Auswertung zu sehen.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Datei wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Keine Auswertung: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Auswertung von %1: %2 Übungseinheiten, %3 Noten, %4 richtig</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Auswertung von %1: %2 Übungseinheit, %3 Noten, %4 richtig</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Name des Schülers:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Schüler nicht hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 spielt gerade: Wähle zuerst bei „Wer spielt“ jemand anderen</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Einen Schüler umbenennen</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Neuer Name für %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Nicht umbenannt: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; die Verknüpfung ebenfalls</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; Verknüpfung: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 heißt jetzt %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Einen Schüler archivieren</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>%1 ins Archiv legen? Es wird nichts gelöscht: Ergebnisse und Einstellungen bleiben im Archivordner, aus dem „Archiv…“ sie zurückholt.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archivieren</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Nicht archiviert: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Verknüpfung des Schülers</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Die Verknüpfung „Piano — %1“ auch löschen?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Verknüpfung löschen</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, die Verknüpfung gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 archiviert%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> unter dem Namen %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Archivierte Schüler</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Zurückholen</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Keine archivierten Schüler.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Archivierte Schüler:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Nicht zurückgeholt: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 zurückgeholt, mit allen Übungen</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Verknüpfung nicht angelegt: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Verknüpfung „Piano — %1“ angelegt: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>„%1“ ist die Ergebnisdatei von %2: Wähle einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>„%1“ ist die Ergebnisdatei, die gerade geschrieben wird: Wähle einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>wähle zuerst einen Schüler, dessen Datei sich lesen lässt</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>„%1“ muss auf .pdf, .png, .jpg oder .jpeg enden</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>hake zuerst in der Liste die Schüler für die Auswertung an</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>die Klassenauswertung ist ein PDF: „%1“ muss auf .pdf enden</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>wähle zuerst einen Schüler</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Auswertung von %1 exportieren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Auswertung von %1 exportiert: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Hake zuerst in der Liste die Schüler für die Auswertung an (die Leertaste hakt den gewählten an)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Klassenauswertung exportieren</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>Klasse.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Klassenauswertung exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Ergebnisse von %1 kopieren</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - Ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Ergebnisse von %1 kopiert: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Nicht kopiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Kein Schüler: Die Übungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Schüler: %1, die Übungen werden gespeichert</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; ab der nächsten Übung niemand</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; ab der nächsten Übung %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>wird gelesen…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 unlesbare Zeilen übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 unlesbare Zeile übersprungen</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Übungseinheiten</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendenz</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Letzte Einheit</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Bemerkung</translation>
+    </message>
+</context>
 </TS>

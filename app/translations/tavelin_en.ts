@@ -258,4 +258,525 @@
         <translation>&lt;h2&gt;About&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence: GNU General Public License, version 3 or later; see the LICENSE file.&lt;br&gt;The sound comes from FluidSynth and Debian’s General MIDI SoundFont (fluid-soundfont-gm); the pictures are drawn by the program with the Liberation and Noto Music fonts; the window is made with Qt.&lt;/p&gt;</translation>
     </message>
 </context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>cannot read “%1”: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>“%1” is not a regular file</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>no pupils</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v of %m files read</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Who is playing:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Who is playing</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Opened on its own, the window records nothing: choose who plays from the piano (F11)</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>The pupil whose exercises are recorded, from the next one</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>List of pupils</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>One row per pupil; tick the pupils of the class report</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>The cla&amp;ss:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Reading the files</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Add a pupil</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Rename…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Rename the chosen pupil; all their exercises follow</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Archi&amp;ve…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Put the chosen pupil away in the archives, deleting nothing</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Arc&amp;hives…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>See the archived pupils and restore one</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>&amp;Create a shortcut</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>An icon “Piano — NAME” that starts the piano for the chosen pupil</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Create a shortcut</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>&amp;Export the report…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>The chosen pupil’s report as a PDF or a PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>Export the c&amp;lass…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>The class report as a PDF, for the ticked pupils</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Co&amp;py the results…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>A copy of the chosen pupil’s results file</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Pupil’s settings</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Weak notes more o&amp;ften</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Weak notes more often</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Notes often missed come back more often (like --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Range of notes</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>all, or 60-67, C4-G4</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Empty: all the notes; otherwise LOW-HIGH as with --notes (60-67, C4-G4)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>Ra&amp;nge:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Pupil’s report</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>List and report</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Nobody (nothing is recorded)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Settings unreadable, the default ones apply: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Cannot record for %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Range refused: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Settings not saved: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Settings of %1 saved: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>weak notes more often</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>even draw</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>notes %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>all the notes</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Choose a pupil to see their report.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Reading the file…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>No report: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Report of %1: %2 sessions, %3 notes, %4 right</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Report of %1: %2 session, %3 notes, %4 right</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Pupil’s name:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Pupil not added: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 added</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 is playing: first choose someone else in “Who is playing”</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Rename a pupil</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>New name for %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Not renamed: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; their shortcut too</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; shortcut: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 is now called %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Archive a pupil</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>Put %1 away in the archives? Nothing is deleted: their results and settings stay in the archives folder, from which “Archives…” restores them.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Not archived: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Pupil’s shortcut</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Also delete the shortcut “Piano — %1”?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Delete the shortcut</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Keep it</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, their shortcut deleted</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 archived%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> under the name %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Archived pupils</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>No archived pupils.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Archived pupils:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Not restored: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 restored, with all their exercises</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Shortcut not created: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Shortcut “Piano — %1” created: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>“%1” is the results file of %2: choose another name</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>“%1” is the results file in use: choose another name</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>first choose a pupil whose file can be read</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>“%1” must end in .pdf, .png, .jpg or .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>first tick the pupils of the report, in the list</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>the class report is a PDF: “%1” must end in .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>first choose a pupil</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Export the report of %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Report of %1 exported: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Not exported: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>First tick the pupils of the report in the list (Space ticks the chosen pupil)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Export the class report</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>class.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Class report exported: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Copy the results of %1</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - results.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Results of %1 copied: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Not copied: %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>No pupil: the exercises are not recorded</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Pupil: %1, their exercises are recorded</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; nobody from the next exercise</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 from the next exercise</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>reading…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 unreadable lines left out</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 unreadable line left out</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Median time</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Last session</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Remark</translation>
+    </message>
+</context>
 </TS>

@@ -258,4 +258,525 @@
         <translation>&lt;h2&gt;Acerca de&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versión %1.&lt;br&gt;Licencia: GNU General Public License, versión 3 o posterior; véase el archivo LICENSE.&lt;br&gt;El sonido viene de FluidSynth y de la SoundFont General MIDI de Debian (fluid-soundfont-gm); las imágenes las dibuja el programa con las fuentes Liberation y Noto Music; la ventana está hecha con Qt.&lt;/p&gt;</translation>
     </message>
 </context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>no se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>«%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>ningún alumno</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v de %m archivos leídos</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Quién toca:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Quién toca</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Abierta sola, la ventana no guarda nada: elige quién toca desde el piano (F11)</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>El alumno cuyos ejercicios se guardan, a partir del próximo</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Lista de alumnos</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Una fila por alumno; marca los alumnos del informe de la clase</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>La cla&amp;se:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Lectura de los archivos</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Añadir un alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Renombrar…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Renombrar al alumno elegido; todos sus ejercicios lo siguen</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Archi&amp;var…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Guardar al alumno elegido en el archivo, sin borrar nada</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Arc&amp;hivados…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Ver los alumnos archivados y restaurar uno</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Crear un ac&amp;ceso directo</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Un icono «Piano — NOMBRE» que abre el piano para el alumno elegido</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Crear un acceso directo</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>&amp;Exportar el informe…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>El informe del alumno elegido en PDF o PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>Exportar la c&amp;lase…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>El informe de la clase en PDF, para los alumnos marcados</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Co&amp;piar los resultados…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Una copia del archivo de resultados del alumno elegido</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Ajustes del alumno</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Notas dé&amp;biles más a menudo</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Notas débiles más a menudo</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Las notas que se fallan a menudo vuelven más a menudo (como --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Extensión de notas</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>todas, o 60-67, do3-sol3</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Vacío: todas las notas; si no, BAJA-ALTA como con --notes (60-67, do3-sol3)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>Ex&amp;tensión:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Informe del alumno</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Lista e informe</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Nadie (no se guarda nada)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nombre demasiado largo</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Ajustes ilegibles, se aplican los predeterminados: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>No se puede guardar para %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Extensión rechazada: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Ajustes no guardados: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Ajustes de %1 guardados: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>notas débiles más a menudo</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>sorteo equilibrado</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>notas %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>todas las notas</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Elige un alumno para ver su informe.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Leyendo el archivo…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Sin informe: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Informe de %1: %2 sesiones, %3 notas, %4 aciertos</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Informe de %1: %2 sesión, %3 notas, %4 aciertos</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Nombre del alumno:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Alumno no añadido: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 añadido/a</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 está tocando: elige primero a otra persona en «Quién toca»</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Renombrar un alumno</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Nuevo nombre de %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>No renombrado: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; su acceso directo también</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; acceso directo: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 se llama ahora %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Archivar un alumno</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>¿Guardar a %1 en el archivo? No se borra nada: sus resultados y sus ajustes quedan en la carpeta del archivo, desde la que «Archivados…» los restaura.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archivar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>No archivado: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Acceso directo del alumno</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>¿Borrar también el acceso directo «Piano — %1»?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Borrar el acceso directo</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Conservarlo</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, su acceso directo borrado</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 archivado/a%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> con el nombre %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivados</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Alumnos archivados</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Ningún alumno archivado.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Alumnos archivados:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>No restaurado: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 restaurado/a, con todos sus ejercicios</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Acceso directo no creado: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Acceso directo «Piano — %1» creado: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>«%1» es el archivo de resultados de %2: elige otro nombre</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>«%1» es el archivo de resultados en uso: elige otro nombre</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>elige primero un alumno cuyo archivo se pueda leer</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>«%1» debe terminar en .pdf, .png, .jpg o .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>marca primero en la lista los alumnos del informe</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>el informe de la clase es un PDF: «%1» debe terminar en .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>elige primero un alumno</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Exportar el informe de %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Informe de %1 exportado: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>No exportado: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Marca primero en la lista los alumnos del informe (Espacio marca al alumno elegido)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Exportar el informe de la clase</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>clase.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Informe de la clase exportado: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Copiar los resultados de %1</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - resultados.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Resultados de %1 copiados: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>No copiado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Ningún alumno: los ejercicios no se guardan</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Alumno: %1, sus ejercicios se guardan</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; nadie a partir del próximo ejercicio</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 a partir del próximo ejercicio</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>leyendo…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 líneas ilegibles descartadas</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 línea ilegible descartada</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tiempo mediano</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendencia</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Última sesión</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Observación</translation>
+    </message>
+</context>
 </TS>

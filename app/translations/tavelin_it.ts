@@ -258,4 +258,525 @@
         <translation>&lt;h2&gt;Informazioni&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versione %1.&lt;br&gt;Licenza: GNU General Public License, versione 3 o successiva; vedere il file LICENSE.&lt;br&gt;Il suono viene da FluidSynth e dalla SoundFont General MIDI di Debian (fluid-soundfont-gm); le immagini sono disegnate dal programma con i caratteri Liberation e Noto Music; la finestra è fatta con Qt.&lt;/p&gt;</translation>
     </message>
 </context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>impossibile leggere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>«%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Allievi</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>nessun allievo</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v file letti su %m</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>Chi s&amp;uona:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Chi suona</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Aperta da sola, la finestra non registra nulla: scegli chi suona dal pianoforte (F11)</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>L&apos;allievo di cui si registrano gli esercizi, a partire dal prossimo</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Elenco degli allievi</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Una riga per allievo; spunta gli allievi del resoconto della classe</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>La cla&amp;sse:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Lettura dei file</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Aggiungi…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Aggiungi un allievo</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Rinomina…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Rinomina l&apos;allievo scelto; tutti i suoi esercizi lo seguono</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Archi&amp;via…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Metti l&apos;allievo scelto in archivio, senza cancellare nulla</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Arc&amp;hivio…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Vedi gli allievi archiviati e ripristinane uno</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Crea un &amp;collegamento</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Un&apos;icona «Piano — NOME» che apre il pianoforte per l&apos;allievo scelto</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Crea un collegamento</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>&amp;Esporta il resoconto…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>Il resoconto dell&apos;allievo scelto in PDF o PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>Esporta la c&amp;lasse…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>Il resoconto della classe in PDF, per gli allievi spuntati</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Co&amp;pia i risultati…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Una copia del file dei risultati dell&apos;allievo scelto</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Impostazioni dell&apos;allievo</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Note &amp;deboli più spesso</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Note deboli più spesso</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Le note spesso mancate ritornano più spesso (come --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Estensione delle note</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>tutte, o 60-67, do3-sol3</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Vuoto: tutte le note; altrimenti BASSA-ALTA come con --notes (60-67, do3-sol3)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>Es&amp;tensione:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Resoconto dell&apos;allievo</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Resoconto</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Elenco e resoconto</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Nessuno (non si registra nulla)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nome troppo lungo</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Impostazioni illeggibili, valgono quelle predefinite: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Impossibile registrare per %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Estensione rifiutata: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Impostazioni non salvate: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Impostazioni di %1 salvate: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>note deboli più spesso</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>estrazione uniforme</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>note %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>tutte le note</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Scegli un allievo per vedere il suo resoconto.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Lettura del file…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Nessun resoconto: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Resoconto di %1: %2 lezioni, %3 note, %4 giuste</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Resoconto di %1: %2 lezione, %3 note, %4 giuste</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Nome dell&apos;allievo:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Allievo non aggiunto: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 aggiunto/a</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 sta suonando: scegli prima qualcun altro in «Chi suona»</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Rinomina un allievo</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Nuovo nome di %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Non rinominato: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; anche il suo collegamento</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; collegamento: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 ora si chiama %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Archivia un allievo</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>Mettere %1 in archivio? Non si cancella nulla: i suoi risultati e le sue impostazioni restano nella cartella dell&apos;archivio, da cui «Archivio…» li ripristina.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archivia</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Non archiviato: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Collegamento dell&apos;allievo</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Eliminare anche il collegamento «Piano — %1»?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Elimina il collegamento</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Tienilo</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, il suo collegamento eliminato</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 archiviato/a%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> con il nome %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Allievi archiviati</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Nessun allievo archiviato.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Allievi archiviati:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Non ripristinato: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 ripristinato/a, con tutti i suoi esercizi</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Collegamento non creato: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Collegamento «Piano — %1» creato: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>«%1» è il file dei risultati di %2: scegli un altro nome</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>«%1» è il file dei risultati in uso: scegli un altro nome</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>scegli prima un allievo il cui file si possa leggere</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>«%1» deve finire con .pdf, .png, .jpg o .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>spunta prima nell&apos;elenco gli allievi del resoconto</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>il resoconto della classe è un PDF: «%1» deve finire con .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>scegli prima un allievo</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Esporta il resoconto di %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Resoconto di %1 esportato: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Non esportato: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Spunta prima nell&apos;elenco gli allievi del resoconto (Spazio spunta l&apos;allievo scelto)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Esporta il resoconto della classe</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>classe.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Resoconto della classe esportato: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Copia i risultati di %1</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - risultati.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Risultati di %1 copiati: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Non copiato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nessun allievo: gli esercizi non vengono registrati</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Allievo: %1, i suoi esercizi vengono registrati</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; nessuno dal prossimo esercizio</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 dal prossimo esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>lettura…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 righe illeggibili tralasciate</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 riga illeggibile tralasciata</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Allievo</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Lezioni</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendenza</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Ultima lezione</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Nota</translation>
+    </message>
+</context>
 </TS>

@@ -258,4 +258,525 @@
         <translation>&lt;h2&gt;Over&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versie %1.&lt;br&gt;Licentie: GNU General Public License, versie 3 of later; zie het bestand LICENSE.&lt;br&gt;Het geluid komt van FluidSynth en de General MIDI-SoundFont van Debian (fluid-soundfont-gm); de afbeeldingen tekent het programma met de lettertypen Liberation en Noto Music; het venster is gemaakt met Qt.&lt;/p&gt;</translation>
     </message>
 </context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>kan “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>“%1” is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Leerlingen</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>geen leerlingen</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v van %m bestanden gelezen</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Wie speelt:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Wie er speelt</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Alleen geopend bewaart het venster niets: kies op de piano (F11) wie er speelt</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>De leerling van wie de oefeningen worden bewaard, vanaf de volgende</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Lijst van leerlingen</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Eén regel per leerling; vink de leerlingen voor het klasoverzicht aan</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>De kla&amp;s:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Bestanden lezen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Toevoegen…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Een leerling toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Hernoemen…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>De gekozen leerling hernoemen; al zijn oefeningen gaan mee</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Archi&amp;veren…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>De gekozen leerling in het archief zetten, zonder iets te wissen</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Archie&amp;f…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>De gearchiveerde leerlingen bekijken en er een terugzetten</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Snel&amp;koppeling maken</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Een pictogram “Piano — NAAM” dat de piano voor de gekozen leerling start</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Snelkoppeling maken</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>Overzicht &amp;exporteren…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>Het overzicht van de gekozen leerling als PDF of PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>K&amp;las exporteren…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>Het klasoverzicht als PDF, voor de aangevinkte leerlingen</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Resultaten ko&amp;piëren…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Een kopie van het resultatenbestand van de gekozen leerling</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Instellingen van de leerling</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>&amp;Zwakke noten vaker</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Zwakke noten vaker</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Vaak gemiste noten komen vaker terug (zoals --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Omvang van de noten</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>alle, of 60-67, c1-g1</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Leeg: alle noten; anders LAAG-HOOG zoals bij --notes (60-67, c1-g1)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>&amp;Omvang:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Overzicht van de leerling</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Lijst en overzicht</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Niemand (er wordt niets bewaard)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>naam te lang</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Instellingen onleesbaar, de standaardinstellingen gelden: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Kan niet bewaren voor %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Omvang geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Instellingen niet bewaard: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Instellingen van %1 bewaard: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>zwakke noten vaker</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>gelijke trekking</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>noten %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>alle noten</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Kies een leerling om zijn overzicht te zien.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Bestand wordt gelezen…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Geen overzicht: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Overzicht van %1: %2 lessen, %3 noten, %4 goed</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Overzicht van %1: %2 les, %3 noten, %4 goed</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Naam van de leerling:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Leerling niet toegevoegd: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 toegevoegd</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 speelt nu: kies eerst iemand anders bij “Wie speelt”</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Een leerling hernoemen</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Nieuwe naam voor %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Niet hernoemd: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; de snelkoppeling ook</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; snelkoppeling: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 heet nu %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Een leerling archiveren</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>%1 in het archief zetten? Er wordt niets gewist: resultaten en instellingen blijven in de archiefmap, waaruit “Archief…” ze terugzet.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archiveren</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Niet gearchiveerd: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Snelkoppeling van de leerling</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Ook de snelkoppeling “Piano — %1” verwijderen?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Snelkoppeling verwijderen</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Bewaren</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, de snelkoppeling verwijderd</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 gearchiveerd%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> onder de naam %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archief</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Gearchiveerde leerlingen</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Terugzetten</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Terugzetten</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Geen gearchiveerde leerlingen.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Gearchiveerde leerlingen:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Niet teruggezet: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 teruggezet, met alle oefeningen</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Snelkoppeling niet gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Snelkoppeling “Piano — %1” gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>“%1” is het resultatenbestand van %2: kies een andere naam</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>“%1” is het resultatenbestand dat nu in gebruik is: kies een andere naam</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>kies eerst een leerling van wie het bestand leesbaar is</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>“%1” moet eindigen op .pdf, .png, .jpg of .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>vink eerst in de lijst de leerlingen voor het overzicht aan</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>het klasoverzicht is een PDF: “%1” moet eindigen op .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>kies eerst een leerling</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Overzicht van %1 exporteren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;PNG-afbeelding (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Overzicht van %1 geëxporteerd: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Niet geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Vink eerst in de lijst de leerlingen voor het overzicht aan (Spatie vinkt de gekozen leerling aan)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Klasoverzicht exporteren</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>klas.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Klasoverzicht geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Resultaten van %1 kopiëren</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - resultaten.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Resultaten van %1 gekopieerd: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Niet gekopieerd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Geen leerling: de oefeningen worden niet bewaard</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Leerling: %1, de oefeningen worden bewaard</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; niemand vanaf de volgende oefening</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 vanaf de volgende oefening</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>wordt gelezen…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 onleesbare regels overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 onleesbare regel overgeslagen</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>nooit</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Leerling</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Lessen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Mediane tijd</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Laatste les</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Opmerking</translation>
+    </message>
+</context>
 </TS>

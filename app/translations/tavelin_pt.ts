@@ -258,4 +258,525 @@
         <translation>&lt;h2&gt;Acerca&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versão %1.&lt;br&gt;Licença: GNU General Public License, versão 3 ou posterior; ver o ficheiro LICENSE.&lt;br&gt;O som vem do FluidSynth e da SoundFont General MIDI do Debian (fluid-soundfont-gm); as imagens são desenhadas pelo programa com as fontes Liberation e Noto Music; a janela é feita com Qt.&lt;/p&gt;</translation>
     </message>
 </context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>não é possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>“%1” não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Alunos</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>nenhum aluno</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v de %m ficheiros lidos</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Quem toca:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Quem toca</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Aberta sozinha, a janela não grava nada: escolha quem toca a partir do piano (F11)</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>O aluno cujos exercícios são gravados, a partir do próximo</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Lista de alunos</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Uma linha por aluno; marque os alunos do relatório da turma</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>A tur&amp;ma:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Leitura dos ficheiros</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Adicionar um aluno</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>Muda&amp;r o nome…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Mudar o nome do aluno escolhido; todos os seus exercícios o acompanham</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Arqui&amp;var…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Guardar o aluno escolhido no arquivo, sem apagar nada</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Arquivad&amp;os…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Ver os alunos arquivados e restaurar um</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Criar um ata&amp;lho</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Um ícone “Piano — NOME” que abre o piano para o aluno escolhido</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Criar um atalho</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>&amp;Exportar o relatório…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>O relatório do aluno escolhido em PDF ou PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>Exportar a &amp;turma…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>O relatório da turma em PDF, para os alunos marcados</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Co&amp;piar os resultados…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Uma cópia do ficheiro de resultados do aluno escolhido</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Definições do aluno</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Notas &amp;fracas mais vezes</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Notas fracas mais vezes</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>As notas muitas vezes falhadas voltam mais vezes (como --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Extensão das notas</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>todas, ou 60-67, dó3-sol3</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Vazio: todas as notas; senão GRAVE-AGUDA como em --notes (60-67, dó3-sol3)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>E&amp;xtensão:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Relatório do aluno</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Lista e relatório</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Ninguém (nada é gravado)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nome demasiado longo</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Definições ilegíveis, aplicam-se as predefinidas: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Não é possível gravar para %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Extensão recusada: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Definições não gravadas: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Definições de %1 gravadas: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>notas fracas mais vezes</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>sorteio igual</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>notas %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>todas as notas</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Escolha um aluno para ver o seu relatório.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>A ler o ficheiro…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Sem relatório: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Relatório de %1: %2 sessões, %3 notas, %4 certas</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Relatório de %1: %2 sessão, %3 notas, %4 certas</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Nome do aluno:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Aluno não adicionado: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 adicionado/a</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 está a tocar: escolha primeiro outra pessoa em “Quem toca”</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Mudar o nome de um aluno</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Novo nome de %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Nome não mudado: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; o seu atalho também</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; atalho: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 chama-se agora %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Arquivar um aluno</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>Guardar %1 no arquivo? Nada é apagado: os seus resultados e definições ficam na pasta do arquivo, de onde “Arquivados…” os restaura.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Arquivar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Não arquivado: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Atalho do aluno</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Apagar também o atalho “Piano — %1”?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Apagar o atalho</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Mantê-lo</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, o seu atalho apagado</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 arquivado/a%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> com o nome %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Arquivados</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Alunos arquivados</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Nenhum aluno arquivado.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Alunos arquivados:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Não restaurado: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 restaurado/a, com todos os seus exercícios</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Atalho não criado: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Atalho “Piano — %1” criado: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>“%1” é o ficheiro de resultados de %2: escolha outro nome</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>“%1” é o ficheiro de resultados em uso: escolha outro nome</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>escolha primeiro um aluno cujo ficheiro se possa ler</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>“%1” tem de terminar em .pdf, .png, .jpg ou .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>marque primeiro na lista os alunos do relatório</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>o relatório da turma é um PDF: “%1” tem de terminar em .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>escolha primeiro um aluno</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Exportar o relatório de %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Relatório de %1 exportado: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Não exportado: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Marque primeiro na lista os alunos do relatório (Espaço marca o aluno escolhido)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Exportar o relatório da turma</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>turma.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Relatório da turma exportado: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Copiar os resultados de %1</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - resultados.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Resultados de %1 copiados: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Não copiado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nenhum aluno: os exercícios não são gravados</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Aluno: %1, os seus exercícios são gravados</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; ninguém a partir do próximo exercício</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 a partir do próximo exercício</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>a ler…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 linhas ilegíveis postas de lado</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 linha ilegível posta de lado</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sessões</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendência</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Última sessão</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Observação</translation>
+    </message>
+</context>
 </TS>
