@@ -39,6 +39,30 @@ void Form1::m_Click(std::int16_t index)
     HScroll1->setEnabled(false);  // the speed holds for the whole run
 }
 
+// The sign beside a black key's name: sharp, flat or, for a name that says
+// it in words, the blank sheet; hidden for a white key.
+void Form1::showSign(const exercise::NamePicture& name, const QPixmap* blank)
+{
+    switch (name.sign) {
+    case exercise::Sign::Hidden:
+        Picture6->setVisible(false);
+        break;
+    case exercise::Sign::Sharp:
+    case exercise::Sign::Flat: {
+        const QString path = QString::fromStdString(exercise::signPicturePath(m_folder.toStdString(), name.sign));
+        if (blank != nullptr) {
+            Picture6->setPicture(*blank, path);
+        } else {
+            loadInto(Picture6, path);
+        }
+        Picture6->setVisible(true);
+        break;
+    }
+    case exercise::Sign::Untouched:
+        break;
+    }
+}
+
 void Form1::setModeButtonsEnabled(bool enabled)
 {
     for (int i = 1; i <= 6; ++i) {
@@ -63,18 +87,13 @@ void Form1::Timer1_Timer()
     const QString notePath = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
     Picture7->setVisible(true);
     const exercise::NamePicture name = exercise::namePicture(folder, choice.prefix, choice.note);
-    switch (name.sign) {
-    case exercise::Sign::Hidden:
-        Picture6->setVisible(false);
-        break;
-    case exercise::Sign::Sharp:
-    case exercise::Sign::Flat:
-        loadInto(Picture6, QString::fromStdString(exercise::signPicturePath(folder, name.sign)));
-        Picture6->setVisible(true);
-        break;
-    case exercise::Sign::Untouched:
-        break;
-    }
+    // In German and Dutch a black key's name is a word of its own (Cis, Des),
+    // drawn with a blank where the sign would stand.
+    const auto ownName = m_languagePictures.blackKeyName(
+        choice.note, name.sign == exercise::Sign::Flat    ? keyboard::pitch::Accidental::Flat
+                     : name.sign == exercise::Sign::Sharp ? keyboard::pitch::Accidental::Sharp
+                                                          : keyboard::pitch::Accidental::None);
+    showSign(name, ownName ? &ownName->sign : nullptr);
 
     if (Check1->isChecked()) {
         // The note sounds while the old pictures are still up and covered.
@@ -92,7 +111,11 @@ void Form1::Timer1_Timer()
     } else {
         m_exercise.unshown(m_time.now());
     }
-    loadInto(Picture2, QString::fromStdString(name.path));
+    if (ownName) {
+        Picture2->setPicture(ownName->name, QString::fromStdString(name.path));
+    } else {
+        loadInto(Picture2, QString::fromStdString(name.path));
+    }
     Picture7->setVisible(false);
     notecount = static_cast<std::int16_t>(m_exercise.count());
     setCaption(Label3, tr("Note : %1").arg(notecount));

@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "app/translation.h"
+
 #include "exercise/notechoice.h"
 #include "platform/version.h"
 #include "progress/pupils.h"
@@ -210,7 +212,9 @@ Fault readPupils(const QCommandLineParser& parser, const OptionSet& opt, Options
 
 Fault readNotes(const QString& value, Options& o)
 {
-    const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString());
+    // Names of the desktop's language too, the window's: "C4-G4", "c1-g1".
+    const keyboard::naming::Naming& naming = keyboard::naming::namingFor(app::desktopLanguage().toStdString());
+    const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString(), &naming);
     switch (read.fault) {
     case exercise::RangeFault::None:
         break;

@@ -1,5 +1,6 @@
 #include "app/pupilswindow.h"
 
+#include "app/languagepictures.h"
 #include "app/pupilswindowrange.h"
 #include "picture/fonts.h"
 #include "progress/launcher.h"
@@ -59,6 +60,14 @@ QString q(const std::string& s)
 std::string bytes(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// A range typed with the names of the window's language ("c1-g1") as the
+// settings file keeps it, in numbers; anything else as typed.
+std::string storedRange(const QString& typed)
+{
+    const auto range = exercise::parseNoteRange(typed.toStdString(), &app::noteNaming());
+    return range ? std::to_string(range->low) + "-" + std::to_string(range->high) : typed.toStdString();
 }
 
 QPushButton* button(const QString& caption, const QString& name, const QString& tip, QWidget* parent)
@@ -475,7 +484,7 @@ void PupilsWindow::rangeTyped()
     std::optional<exercise::NoteRange> range;
     if (!typed.isEmpty()) {
         std::string error;
-        const auto parsed = progress::practice::parse("notes=" + typed.toStdString(), &error);
+        const auto parsed = progress::practice::parse("notes=" + storedRange(typed), &error);
         if (!parsed) {
             say(tr("Étendue refusée : %1").arg(q(error)), true);
             return;
@@ -499,7 +508,7 @@ void PupilsWindow::settingsEdited()
     const QString typed = m_range->text().trimmed();
     if (!typed.isEmpty()) {
         std::string error;
-        const auto parsed = progress::practice::parse("notes=" + typed.toStdString(), &error);
+        const auto parsed = progress::practice::parse("notes=" + storedRange(typed), &error);
         if (!parsed) {
             say(tr("Étendue refusée : %1").arg(q(error)), true);
             return;

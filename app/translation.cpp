@@ -51,9 +51,14 @@ bool loadTranslation(QTranslator& translator, const QString& language)
     return !language.isEmpty() && translator.load(prefix + language, folder);
 }
 
+QString desktopLanguage()
+{
+    return chooseLanguage(QLocale::system().uiLanguages(), translatedLanguages());
+}
+
 QString installTranslation(QCoreApplication& application)
 {
-    const QString language = chooseLanguage(QLocale::system().uiLanguages(), translatedLanguages());
+    const QString language = desktopLanguage();
     if (language.isEmpty()) {
         return {};
     }

@@ -23,6 +23,10 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& availa
 // Loads the built-in translation of a language ("de") into translator.
 bool loadTranslation(QTranslator& translator, const QString& language);
 
+// The language of the translation the desktop asks for, empty for French:
+// what installTranslation installs, known before the application is made.
+QString desktopLanguage();
+
 // Installs the translation the desktop asks for (LANGUAGE, LC_ALL,
 // LC_MESSAGES, LANG, as Qt reads them) into the application; returns its
 // language, or empty when the texts stay French.

@@ -31,6 +31,9 @@ def messages(path):
 
 def faults(path):
     problems = []
+    language = ET.parse(path).getroot().get("language")
+    if messages(path).get(("NoteNames", "fr"), ("",))[0] != language:
+        problems.append(f"{path.name}: NoteNames must give the file's language, {language}")
     for (context, source), (text, kind) in messages(path).items():
         where = f"{path.name}: {context}: {source[:60]!r}"
         if kind in ("unfinished", "vanished", "obsolete"):

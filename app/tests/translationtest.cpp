@@ -3,7 +3,9 @@
 // and that French, C and the languages we do not have leave the window as it
 // has always been, pixel for pixel.
 #include "app/controltable.h"
+#include "app/languagepictures.h"
 #include "app/translation.h"
+#include "picture/fonts.h"
 #include "tests/support/formfixture.h"
 
 #include <QLabel>
@@ -224,6 +226,43 @@ void expectLabelsFit(Form1& form, const QString& language)
     }
 }
 
+// The note panel's messages in a language: what lies outside the room the
+// words have (4 px at each side) is the wordless picture's.
+bool wordsFitThePanel(const QImage& worded, const QImage& wordless)
+{
+    constexpr int edge = 4;
+    for (int y = 0; y < worded.height(); ++y) {
+        for (int x = 0; x < worded.width(); ++x) {
+            if ((x < edge || x >= worded.width() - edge) && worded.pixel(x, y) != wordless.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(Languages, TheNotePanelsMessagesFitThePanel)
+{
+    QString error;
+    ASSERT_TRUE(art::fonts::load(&error)) << error.toStdString();
+    const art::PanelWords none{{}, {}, {}, {}, {}, {}, {}, {}};
+    // The test can fail: a caption too long for the panel runs off its edges.
+    art::PanelWords tooLong;
+    tooLong.welcome = QStringLiteral("Herzlich willkommen bei uns");
+    EXPECT_FALSE(wordsFitThePanel(art::welcomePicture(1, tooLong), art::welcomePicture(1, none)));
+    for (const QString& language : languages) {
+        Speaking speaking(language);
+        const art::PanelWords words = app::panelWords();
+        ASSERT_NE(words.welcome, art::PanelWords().welcome) << language.toStdString();
+        EXPECT_TRUE(wordsFitThePanel(art::startPicture(50, 1, words), art::startPicture(50, 1, none)))
+            << language.toStdString() << ": " << words.ready.toStdString() << ", " << words.firstNote.toStdString();
+        EXPECT_TRUE(wordsFitThePanel(art::endPicture(1, words), art::endPicture(1, none)))
+            << language.toStdString() << ": " << words.done.toStdString() << ", " << words.bravo.toStdString();
+        EXPECT_TRUE(wordsFitThePanel(art::welcomePicture(1, words), art::welcomePicture(1, none)))
+            << language.toStdString() << ": " << words.welcome.toStdString() << ", " << words.choose.toStdString();
+    }
+}
+
 TEST(Languages, EveryCaptionFitsItsControlAndTheWindowKeepsItsSize)
 {
     QSize designed;
@@ -242,6 +281,48 @@ TEST(Languages, EveryCaptionFitsItsControlAndTheWindowKeepsItsSize)
         expectLabelsFit(*rig.form, language);
         EXPECT_EQ(rig.form->windowTitle(), QStringLiteral("Tavelin Piano 3.03"));
         EXPECT_EQ(rig.form->Check1->text(), QStringLiteral("出现音符时发音"));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The pictures with words and names: the design's files in French, drawn in
+// the window's language otherwise; the keys named as the language names them.
+TEST(Languages, PicturesAndKeyNamesSpeakTheWindowsLanguage)
+{
+    struct Case {
+        const char* language;
+        const char* key61;   // what a screen reader says of C sharp 4
+        bool drawn;          // pictures drawn in the files' stead
+        bool ownBlackNames;  // Cis rather than a C beside a sharp sign
+    };
+    const Case cases[] = {
+        {"", "do dièse 3", false, false},
+        {"en", "C sharp 4", true, false},
+        {"it", "do diesis 3", true, false},
+        {"es", "do sostenido 3", true, false},
+        {"pt", "dó sustenido 3", true, false},
+        {"de", "cis1", true, true},
+        {"nl", "cis1", true, true},
+    };
+    for (const Case& c : cases) {
+        Speaking speaking(QString::fromLatin1(c.language));
+        FormRig rig;
+        rig.startUp();
+        EXPECT_EQ(rig.form->kkey(61)->accessibleName(), QString::fromUtf8(c.key61)) << c.language;
+        const app::LanguagePictures pictures(app::noteNaming(), 1);
+        EXPECT_EQ(pictures.instead(QStringLiteral("001s.jpg")).has_value(), c.drawn) << c.language;
+        EXPECT_EQ(pictures.instead(QStringLiteral("tvl.tv")).has_value(), false) << c.language;
+        EXPECT_EQ(pictures.blackKeyName(61, keyboard::pitch::Accidental::Sharp).has_value(), c.ownBlackNames)
+            << c.language;
+        EXPECT_FALSE(pictures.blackKeyName(60, keyboard::pitch::Accidental::None).has_value()) << c.language;
+        // What the window shows is what it drew, or the file.
+        const QImage welcome = rig.form->Picture1->picture().toImage();
+        const QImage file(QCoreApplication::applicationDirPath() + QStringLiteral("/picture/001s.jpg"));
+        EXPECT_EQ(welcome.convertToFormat(QImage::Format_RGB32) == file.convertToFormat(QImage::Format_RGB32), !c.drawn)
+            << c.language;
     }
 }
 

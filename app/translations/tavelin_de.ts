@@ -259,6 +259,90 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Note im Notensystem: Violinschlüssel, mit Kreuz</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Note im Notensystem: Bassschlüssel, mit Kreuz</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Note im Notensystem: Violinschlüssel, mit b</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Note im Notensystem: Bassschlüssel, mit b</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Note im Notensystem: Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Note im Notensystem: Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Beginn der Übung: 50 Noten</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Ende der Übung</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Bereit?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Gleich kommt die erste Note…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Übung beendet</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Wähle eine Übung</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>rechts →</translation>
+    </message>
+</context>
+<context>
     <name>PupilsWindow</name>
     <message>
         <source>impossible de lire « %1 » : %2</source>
@@ -707,6 +791,33 @@
     <message>
         <source>Pas copié : %1</source>
         <translation>Nicht kopiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Tastatur für den Tonumfang</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Erste Taste: %1; wähle das andere Ende</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>Von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Alle Tasten</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Taste im Blick: %1 (← → zum Wechseln, Leertaste zum Wählen)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Klicke die tiefste, dann die höchste Taste</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,90 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Note on the staff: treble clef, with a sharp</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Note on the staff: bass clef, with a sharp</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Note on the staff: treble clef, with a flat</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Note on the staff: bass clef, with a flat</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Note on the staff: treble clef</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Note on the staff: bass clef</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Start of the exercise: 50 notes</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>End of the exercise</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>notes</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Ready?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Here comes the first note…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Exercise finished</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Well done!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Choose an exercise</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>on the right →</translation>
+    </message>
+</context>
+<context>
     <name>PupilsWindow</name>
     <message>
         <source>impossible de lire « %1 » : %2</source>
@@ -707,6 +791,33 @@
     <message>
         <source>Pas copié : %1</source>
         <translation>Not copied: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Range keyboard</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>First key: %1; choose the other end</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>All the keys</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Key in view: %1 (← → to move, Space to choose)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Click the lowest key, then the highest</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,90 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Nota en el pentagrama: clave de sol, con sostenido</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Nota en el pentagrama: clave de fa, con sostenido</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Nota en el pentagrama: clave de sol, con bemol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Nota en el pentagrama: clave de fa, con bemol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Nota en el pentagrama: clave de sol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Nota en el pentagrama: clave de fa</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Comienzo del ejercicio: 50 notas</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Fin del ejercicio</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>notas</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>¿Preparado?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Llega la primera nota…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Ejercicio terminado</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>¡Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Elige un ejercicio</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>a la derecha →</translation>
+    </message>
+</context>
+<context>
     <name>PupilsWindow</name>
     <message>
         <source>impossible de lire « %1 » : %2</source>
@@ -707,6 +791,33 @@
     <message>
         <source>Pas copié : %1</source>
         <translation>No copiado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Teclado de la extensión</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Primera tecla: %1; elige el otro extremo</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Todas las teclas</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Tecla a la vista: %1 (← → para cambiar, Espacio para elegir)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Haz clic en la tecla más grave y luego en la más aguda</translation>
     </message>
 </context>
 <context>

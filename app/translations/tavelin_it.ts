@@ -259,6 +259,90 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>it</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Nota sul pentagramma: chiave di sol, con un diesis</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Nota sul pentagramma: chiave di fa, con un diesis</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Nota sul pentagramma: chiave di sol, con un bemolle</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Nota sul pentagramma: chiave di fa, con un bemolle</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Nota sul pentagramma: chiave di sol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Nota sul pentagramma: chiave di fa</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Benvenuto</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Inizio dell&apos;esercizio: 50 note</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Fine dell&apos;esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Pronto?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Arriva la prima nota…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Esercizio finito</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Benvenuto</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Scegli un esercizio</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>a destra →</translation>
+    </message>
+</context>
+<context>
     <name>PupilsWindow</name>
     <message>
         <source>impossible de lire « %1 » : %2</source>
@@ -707,6 +791,33 @@
     <message>
         <source>Pas copié : %1</source>
         <translation>Non copiato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Tastiera dell&apos;estensione</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Primo tasto: %1; scegli l&apos;altro estremo</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>Da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Tutti i tasti</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Tasto in vista: %1 (← → per cambiare, Spazio per scegliere)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Fai clic sul tasto più grave, poi sul più acuto</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,90 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>nl</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Noot op de notenbalk: G-sleutel, met een kruis</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Noot op de notenbalk: F-sleutel, met een kruis</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Noot op de notenbalk: G-sleutel, met een mol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Noot op de notenbalk: F-sleutel, met een mol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Noot op de notenbalk: G-sleutel</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Noot op de notenbalk: F-sleutel</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Welkom</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Begin van de oefening: 50 noten</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Einde van de oefening</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>noten</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Klaar?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Daar komt de eerste noot…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Oefening klaar</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Welkom</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Kies een oefening</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>rechts →</translation>
+    </message>
+</context>
+<context>
     <name>PupilsWindow</name>
     <message>
         <source>impossible de lire « %1 » : %2</source>
@@ -707,6 +791,33 @@
     <message>
         <source>Pas copié : %1</source>
         <translation>Niet gekopieerd: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Klavier voor de omvang</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Eerste toets: %1; kies het andere eind</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>Van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Alle toetsen</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Toets in beeld: %1 (← → om te wisselen, Spatie om te kiezen)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Klik op de laagste toets en dan op de hoogste</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,90 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>pt</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Nota na pauta: clave de sol, com sustenido</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Nota na pauta: clave de fá, com sustenido</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Nota na pauta: clave de sol, com bemol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Nota na pauta: clave de fá, com bemol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Nota na pauta: clave de sol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Nota na pauta: clave de fá</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bem-vindo</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Início do exercício: 50 notas</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Fim do exercício</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>notas</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Pronto?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Aí vem a primeira nota…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Fim do exercício</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bem-vindo</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Escolha um exercício</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>à direita →</translation>
+    </message>
+</context>
+<context>
     <name>PupilsWindow</name>
     <message>
         <source>impossible de lire « %1 » : %2</source>
@@ -707,6 +791,33 @@
     <message>
         <source>Pas copié : %1</source>
         <translation>Não copiado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Teclado da extensão</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Primeira tecla: %1; escolha a outra ponta</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Todas as teclas</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Tecla à vista: %1 (← → para mudar, Espaço para escolher)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Clique na tecla mais grave e depois na mais aguda</translation>
     </message>
 </context>
 <context>
