@@ -61,7 +61,8 @@ Form1::Form1(const Form1Services& services)
     setWindowTitle(QString::fromLatin1(platform::programCaption));
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(clientWidthPx, m_clientHeight.pixels());
-    m_background = m_pictures.load(picturePath(QStringLiteral("background.jpg")));
+    const std::optional<QPixmap> background = m_languagePictures.instead(QStringLiteral("background.jpg"));
+    m_background = background ? *background : m_pictures.load(picturePath(QStringLiteral("background.jpg")));
 
     Timer1 = m_time.createTimer([this] {
         if (!closing()) {

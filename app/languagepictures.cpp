@@ -1,6 +1,10 @@
 #include "app/languagepictures.h"
 
+#include "picture/fonts.h"
+#include "picture/notepicture.h"
+
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace app {
 
@@ -39,7 +43,16 @@ LanguagePictures::LanguagePictures(const keyboard::naming::Naming& naming, int s
     if (naming.language == keyboard::naming::namingFor("fr").language) {
         return;
     }
+    m_french = false;
+    // The faces the picture files were drawn with; without them (a font
+    // package gone) the pictures are drawn with the nearest the system has.
+    QString missing;
+    art::fonts::load(&missing);
     const art::PanelWords words = panelWords();
+    m_drawn.insert(QStringLiteral("background.jpg"),
+                   QPixmap::fromImage(art::backgroundPicture(
+                       scale, QCoreApplication::translate("Pictures", "lecture de notes au clavier",
+                                                          "the tagline under the program's name"))));
     m_drawn.insert(QStringLiteral("start50.jpg"), QPixmap::fromImage(art::startPicture(50, scale, words)));
     m_drawn.insert(QStringLiteral("end.jpg"), QPixmap::fromImage(art::endPicture(scale, words)));
     m_drawn.insert(QStringLiteral("001s.jpg"), QPixmap::fromImage(art::welcomePicture(scale, words)));
@@ -57,8 +70,35 @@ LanguagePictures::LanguagePictures(const keyboard::naming::Naming& naming, int s
 
 std::optional<QPixmap> LanguagePictures::instead(const QString& fileName) const
 {
+    if (m_french) {
+        return std::nullopt;
+    }
     const auto found = m_drawn.constFind(fileName);
-    return found == m_drawn.constEnd() ? std::nullopt : std::optional<QPixmap>(*found);
+    return found == m_drawn.constEnd() ? notePicture(fileName) : std::optional<QPixmap>(*found);
+}
+
+// "152.jpg": a note picture, as picture/notepicture names them, with the
+// question along its foot in the window's language.
+std::optional<QPixmap> LanguagePictures::notePicture(const QString& fileName) const
+{
+    if (const auto found = m_notes.constFind(fileName); found != m_notes.constEnd()) {
+        return *found;
+    }
+    static const QRegularExpression name(QStringLiteral("^([1-4])(\\d+)\\.jpg$"));
+    const QRegularExpressionMatch m = name.match(fileName);
+    const auto writing = m.hasMatch() ? keyboard::pitch::writingOfPrefix(m.captured(1).toStdString()) : std::nullopt;
+    const int note = m.hasMatch() ? m.captured(2).toInt() : -1;
+    if (!writing || note < 0 || note > 127) {
+        return std::nullopt;
+    }
+    if (m_paper.isNull()) {
+        m_paper = art::notepicture::paper(m_scale);
+    }
+    const QPixmap drawn = QPixmap::fromImage(art::notepicture::render(
+        writing->clef, note, writing->preferred, m_paper,
+        QCoreApplication::translate("Pictures", "Quelle est cette note\u202F?", "along the foot of every note")));
+    m_notes.insert(fileName, drawn);
+    return drawn;
 }
 
 std::optional<LanguagePictures::BlackKeyName> LanguagePictures::blackKeyName(

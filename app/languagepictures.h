@@ -4,6 +4,7 @@
 #include "picture/artwork.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -27,7 +28,8 @@ public:
     LanguagePictures(const keyboard::naming::Naming& naming, int scale);
 
     // The picture drawn in place of a file of the picture folder ("end.jpg",
-    // "536.jpg", "namestrip.jpg"); nothing when the file is shown as it is.
+    // "536.jpg", "152.jpg", "background.jpg"); nothing when the file is
+    // shown as it is. A note picture is drawn when first asked for.
     std::optional<QPixmap> instead(const QString& fileName) const;
 
     // For a naming whose black keys have names of their own (Cis, Des): the
@@ -40,9 +42,14 @@ public:
     std::optional<BlackKeyName> blackKeyName(int note, keyboard::pitch::Accidental accidental) const;
 
 private:
+    std::optional<QPixmap> notePicture(const QString& fileName) const;
+
     const keyboard::naming::Naming& m_naming;
     int m_scale;
+    bool m_french = true;
     QHash<QString, QPixmap> m_drawn;
+    mutable QHash<QString, QPixmap> m_notes;  // the note pictures drawn so far
+    mutable QImage m_paper;                   // the paper they are drawn on
 };
 
 }  // namespace app

@@ -312,7 +312,7 @@ QImage logoPicture(int scale)
     return image;
 }
 
-QImage backgroundPicture(int scale)
+QImage backgroundPicture(int scale, const QString& tagline)
 {
     constexpr QSize size(1024, 548);
     const QImage surface = brushedTexture(size, seed::windowSurface, colour::surface, 7.0, scale);
@@ -380,7 +380,7 @@ QImage backgroundPicture(int scale)
     p.fillPath(lozenge(QPointF(185.0, 252.0), 4.0, 4.0), colour::goldMid);
     p.setFont(fonts::serif(15, false, true));
     p.setPen(QColor(0xc9, 0xb2, 0x83));
-    p.drawText(QRectF(0.0, 262.0, 370.0, 24.0), Qt::AlignCenter, QStringLiteral("lecture de notes au clavier"));
+    p.drawText(QRectF(0.0, 262.0, 370.0, 24.0), Qt::AlignCenter, tagline);
 
     drawGrandPiano(p, surface, QRectF(645.0, 14.0, 242.0, 232.0));
     p.end();

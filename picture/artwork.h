@@ -55,8 +55,8 @@ QImage welcomePicture(int scale = 1, const PanelWords& words = {});
 QImage logoPicture(int scale = 1);
 
 // The window background, 1024 x 548 px, with the grand piano drawn by
-// drawGrandPiano in its upper right part.
-QImage backgroundPicture(int scale = 1);
+// drawGrandPiano in its upper right part and the tagline under the logo.
+QImage backgroundPicture(int scale = 1, const QString& tagline = QStringLiteral("lecture de notes au clavier"));
 
 // A grand piano with its lid raised, seen from the keyboard end and a little
 // above, in thin pale lines, centred in region. Parts hidden behind nearer

@@ -6,6 +6,7 @@
 #include "app/languagepictures.h"
 #include "app/translation.h"
 #include "picture/fonts.h"
+#include "picture/notepicture.h"
 #include "tests/support/formfixture.h"
 
 #include <QLabel>
@@ -258,6 +259,13 @@ TEST(Languages, TheNotePanelsMessagesFitThePanel)
             << language.toStdString() << ": " << words.ready.toStdString() << ", " << words.firstNote.toStdString();
         EXPECT_TRUE(wordsFitThePanel(art::endPicture(1, words), art::endPicture(1, none)))
             << language.toStdString() << ": " << words.done.toStdString() << ", " << words.bravo.toStdString();
+        const QImage paper = art::notepicture::paper(1);
+        const QString question =
+            QCoreApplication::translate("Pictures", "Quelle est cette note\u202F?", "along the foot of every note");
+        EXPECT_TRUE(
+            wordsFitThePanel(art::notepicture::render(art::Clef::Treble, 60, art::Accidental::None, paper, question),
+                             art::notepicture::render(art::Clef::Treble, 60, art::Accidental::None, paper, QString())))
+            << language.toStdString() << ": " << question.toStdString();
         EXPECT_TRUE(wordsFitThePanel(art::welcomePicture(1, words), art::welcomePicture(1, none)))
             << language.toStdString() << ": " << words.welcome.toStdString() << ", " << words.choose.toStdString();
     }

@@ -341,6 +341,16 @@
         <comment>the exercise buttons are to the right</comment>
         <translation>on the right →</translation>
     </message>
+    <message>
+        <source>lecture de notes au clavier</source>
+        <comment>the tagline under the program&apos;s name</comment>
+        <translation>piano note reading</translation>
+    </message>
+    <message>
+        <source>Quelle est cette note&#x202f;?</source>
+        <comment>along the foot of every note</comment>
+        <translation>What is this note?</translation>
+    </message>
 </context>
 <context>
     <name>PupilsWindow</name>

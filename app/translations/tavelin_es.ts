@@ -341,6 +341,16 @@
         <comment>the exercise buttons are to the right</comment>
         <translation>a la derecha →</translation>
     </message>
+    <message>
+        <source>lecture de notes au clavier</source>
+        <comment>the tagline under the program&apos;s name</comment>
+        <translation>lectura de notas al teclado</translation>
+    </message>
+    <message>
+        <source>Quelle est cette note&#x202f;?</source>
+        <comment>along the foot of every note</comment>
+        <translation>¿Qué nota es esta?</translation>
+    </message>
 </context>
 <context>
     <name>PupilsWindow</name>

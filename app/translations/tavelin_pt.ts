@@ -341,6 +341,16 @@
         <comment>the exercise buttons are to the right</comment>
         <translation>à direita →</translation>
     </message>
+    <message>
+        <source>lecture de notes au clavier</source>
+        <comment>the tagline under the program&apos;s name</comment>
+        <translation>leitura de notas ao teclado</translation>
+    </message>
+    <message>
+        <source>Quelle est cette note&#x202f;?</source>
+        <comment>along the foot of every note</comment>
+        <translation>Que nota é esta?</translation>
+    </message>
 </context>
 <context>
     <name>PupilsWindow</name>
