@@ -319,7 +319,8 @@ int main(int argc, char** argv)
     platform::catchTerminate();
 
     if (!hasDisplay()) {
-        print(stderr, QStringLiteral("no display: set DISPLAY or run in a desktop session"));
+        print(stderr, app::commandLineText(
+                          QT_TRANSLATE_NOOP("CommandLine", "no display: set DISPLAY or run in a desktop session")));
         return 1;
     }
 

@@ -70,6 +70,16 @@ QString installTranslation(QCoreApplication& application)
     return language;
 }
 
+QString commandLineText(const char* text)
+{
+    static const std::unique_ptr<QTranslator> translator = [] {
+        auto t = std::make_unique<QTranslator>();
+        return loadTranslation(*t, desktopLanguage()) ? std::move(t) : nullptr;
+    }();
+    const QString translated = translator ? translator->translate("CommandLine", text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QString controlText(const char* text)
 {
     return text == nullptr ? QString() : QCoreApplication::translate("Controls", text);

@@ -32,6 +32,12 @@ QString desktopLanguage();
 // language, or empty when the texts stay French.
 QString installTranslation(QCoreApplication& application);
 
+// A text of the command line (--help, the error lines), marked with
+// QT_TRANSLATE_NOOP("CommandLine", ...), in the desktop's language. The
+// command line is answered before the application exists, so the text is
+// read from the translation itself.
+QString commandLineText(const char* text);
+
 // A text of the control table (its captions, tooltips, help lines and
 // names), in the window's language. nullptr gives an empty text.
 QString controlText(const char* text);

@@ -335,3 +335,51 @@ TEST(Languages, PicturesAndKeyNamesSpeakTheWindowsLanguage)
 }
 
 }  // namespace
+
+namespace {
+
+// The program's answers on the command line, under a desktop's language.
+QString programSays(const QString& lang, const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    env.insert(QStringLiteral("LANG"), lang);
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tavelin-piano"), arguments);
+    EXPECT_TRUE(program.waitForFinished(60000));
+    return QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+}
+
+TEST(Languages, TheCommandLineSpeaksTheDesktopsLanguage)
+{
+    struct Case {
+        const char* lang;
+        QStringList arguments;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"C.UTF-8", {"--help"}, "Affiche cette aide."},
+        {"fr_FR.UTF-8", {"--help"}, "Affiche cette aide."},
+        {"ja_JP.UTF-8", {"--help"}, "Usage: tavelin-piano [options]"},
+        {"de_DE.UTF-8", {"--help"}, "Zeigt diese Hilfe."},
+        {"es_ES.UTF-8", {"--help"}, "Uso: tavelin-piano [opciones]"},
+        {"en_GB.UTF-8", {"--help"}, "Limits the exercises to the notes from LOW to HIGH (60-67, C4-G4)."},
+        {"C.UTF-8", {"--out", "x.png"}, "tavelin-piano: --out goes with --report (see --help)"},
+        {"de_DE.UTF-8", {"--out", "x.png"}, "tavelin-piano: --out gehört zu --report (siehe --help)"},
+        {"it_IT.UTF-8", {"--notes", "sol3-do3"}, "prima la nota bassa"},
+        // The language's note names are read (the range is then too short
+        // for the exercises); French reads no letter names.
+        {"de_DE.UTF-8", {"--notes", "c1-d1"}, "weniger als drei Noten"},
+        {"en_US.UTF-8", {"--notes", "C4-D4"}, "fewer than three notes"},
+        {"C.UTF-8", {"--notes", "c1-d1"}, "as 60-67 or do3-sol3"},
+    };
+    for (const Case& c : cases) {
+        const QString said = programSays(QString::fromLatin1(c.lang), c.arguments);
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.says))) << c.lang << ": " << said.toStdString();
+    }
+}
+
+}  // namespace

@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>kein Bildschirm: setze DISPLAY oder starte in einer Desktop-Sitzung</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>einen Namen</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>den Namen einer Bilddatei</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none oder CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>eine Gerätenummer</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Spielt über den MIDI-Ausgang N (0: der eingebaute Synthesizer).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Listet die MIDI-Ausgänge auf.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>MIDI-Keyboard: none oder CLIENT:PORT (ohne Angabe: alle).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Listet die MIDI-Keyboards auf.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Schreibt das Ergebnis jeder Note in die CSV-Datei FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Wertet die Ergebnisdatei FILE ohne Fenster aus; mit mehreren Dateien oder --pupil die Klassenauswertung als PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Bild der Auswertung, .png, .jpg oder .pdf (ohne Angabe: der Dateiname als .png), oder PDF der Klasse (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>Die Ergebnisse des Schülers NAME im Schülerordner.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Listet die Schüler, ihre Übungseinheiten und das letzte Datum auf.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Verpasste Noten kommen öfter dran (mit --pupil oder --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Beschränkt die Übungen auf die Noten von LOW bis HIGH (60-67, c1-g1).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Öffnet allein das Fenster „Schüler“: die Klasse, die Auswertungen, die Einstellungen und Verknüpfungen der Schüler.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 braucht %2 vor %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out erwartet eine Gerätenummer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in erwartet none oder CLIENT:PORT, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in erwartet CLIENT:PORT mit je 0 bis 255, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out gehört zu --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out erwartet eine .png-, .jpg-, .jpeg- oder .pdf-Datei, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils und --report stehen allein</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 passt nicht zu --midi-out, --midi-in oder --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>mehrere --pupil gehen nur mit --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil und --results nennen beide die Ergebnisdatei: gib nur eines an</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil gehört zum Spielen oder zu --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus gehört beim Spielen zu --pupil oder --results</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes erwartet Noten von 0 bis 127 (C1 ist 24, g6 ist 127), nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes erwartet TIEF-HOCH, die tiefe Note zuerst, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes erwartet TIEF-HOCH, etwa 60-67 oder c1-g1, die tiefe zuerst, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 lässt der Übung %2 weniger als %3 Noten: zwei kämen nur abwechselnd dran</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report braucht eine Datei oder --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: Klavier und Notenlesen.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Aufruf: tavelin-piano [Optionen]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils steht allein</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes gehört zum Spielen</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>kein Datenordner für die Schüler: weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>der Schülername „%1“ lässt sich nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>kein Schüler namens „%1“ in %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>die Datei des Schülers „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>die Datei des Schülers „%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>der Schülerordner „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Commencer « %1 » : 50 notes</source>

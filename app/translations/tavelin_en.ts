@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>no display: set DISPLAY or run in a desktop session</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>a name</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>a file name</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>a picture file name</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none or CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>a device number</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Prints this help.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Prints the version.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Plays through MIDI output N (0: the built-in synthesizer).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Lists the MIDI outputs.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>MIDI keyboard: none, or CLIENT:PORT (by default: all).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Lists the MIDI keyboards.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Appends the result of each note to the CSV file FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Reports on the results file FILE, with no window; with several files or --pupil, the class report as a PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Picture of the report, .png, .jpg or .pdf (by default: the file&apos;s name in .png), or the class&apos;s PDF (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>The results of the pupil NAME, in the pupils&apos; folder.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Lists the pupils, their sessions and the last date.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Missed notes come back more often (with --pupil or --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Limits the exercises to the notes from LOW to HIGH (60-67, C4-G4).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Opens the “Pupils” window alone: the class, the reports, the pupils&apos; settings and shortcuts.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 needs %2 before %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out takes a device number, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results needs a file name</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out goes with --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report needs a file name</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 does not go with --midi-out, --midi-in or --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil needs a name</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>several --pupil go with --report only</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil and --results both name the results file: give one</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil goes with playing or with --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus goes with --pupil or --results, when playing</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes takes notes from 0 to 127 (C1 is 24, G9 is 127), not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes takes LOW-HIGH, as 60-67 or C4-G4, low first, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report needs a file or --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: piano and note reading.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (see --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Usage: tavelin-piano [options]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils goes alone</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes goes with playing</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>no pupil called &apos;%1&apos; in %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>cannot read the pupil&apos;s file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>the pupil&apos;s file &apos;%1&apos; is not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>cannot make the pupils&apos; folder &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>three</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Commencer « %1 » : 50 notes</source>

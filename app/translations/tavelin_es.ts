@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>sin pantalla: define DISPLAY o ejecuta en una sesión de escritorio</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>un nombre de archivo de imagen</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none o CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>un número de dispositivo</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Toca por la salida MIDI N (0: el sintetizador integrado).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Lista las salidas MIDI.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>Teclado MIDI: none, o CLIENT:PORT (por defecto: todos).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Lista los teclados MIDI.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Añade el resultado de cada nota al archivo CSV FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Hace el informe del archivo de resultados FILE, sin ventana; con varios archivos o --pupil, el informe de la clase en PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Imagen del informe, .png, .jpg o .pdf (por defecto: el nombre del archivo en .png), o PDF de la clase (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>Los resultados del alumno NAME, en la carpeta de los alumnos.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Lista los alumnos, sus sesiones y la última fecha.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Las notas falladas vuelven más a menudo (con --pupil o --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Limita los ejercicios a las notas de LOW a HIGH (60-67, do3-sol3).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Abre sola la ventana «Alumnos»: la clase, los informes, los ajustes y los accesos directos de los alumnos.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 necesita %2 antes de %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out espera un número de dispositivo, no «%1»</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in espera none o CLIENT:PORT, no «%1»</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in espera un CLIENT:PORT de 0 a 255 cada uno, no «%1»</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out va con --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out espera un archivo .png, .jpg, .jpeg o .pdf, no «%1»</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils y --report van solos</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 no va con --midi-out, --midi-in ni --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil necesita un nombre</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>varios --pupil solo van con --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil y --results nombran los dos el archivo de resultados: indica solo uno</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil va con tocar o con --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus va con --pupil o --results, al tocar</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes espera notas de 0 a 127 (do 0 es 24, sol 8 es 127), no «%1»</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes espera BAJA-ALTA, la nota baja primero, no «%1»</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes espera BAJA-ALTA, como 60-67 o do3-sol3, la baja primero, no «%1»</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 deja el ejercicio %2 con menos de %3 notas: dos solo se alternarían</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report necesita un archivo o --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: piano y lectura de notas.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (véase --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Uso: tavelin-piano [opciones]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils va solo</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes va con tocar</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no hay carpeta de datos para los alumnos: no están definidos ni XDG_DATA_HOME ni HOME</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>el nombre del alumno «%1» no se puede guardar: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>ningún alumno llamado «%1» en %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>no se puede leer el archivo del alumno «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>el archivo del alumno «%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>no se puede crear la carpeta de los alumnos «%1»: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tres</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Commencer « %1 » : 50 notes</source>

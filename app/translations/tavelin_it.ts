@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>nessuno schermo: imposta DISPLAY o avvia in una sessione desktop</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>un nome</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>un nome di file</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>un nome di file immagine</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none o CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>un numero di dispositivo</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Suona sull&apos;uscita MIDI N (0: il sintetizzatore integrato).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Elenca le uscite MIDI.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>Tastiera MIDI: none, o CLIENT:PORT (predefinito: tutte).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Elenca le tastiere MIDI.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Aggiunge il risultato di ogni nota al file CSV FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Fa il resoconto del file dei risultati FILE, senza finestra; con più file o --pupil, il resoconto della classe in PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Immagine del resoconto, .png, .jpg o .pdf (predefinito: il nome del file in .png), o PDF della classe (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>I risultati dell&apos;allievo NAME, nella cartella degli allievi.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Elenca gli allievi, le loro lezioni e l&apos;ultima data.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Le note mancate ritornano più spesso (con --pupil o --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Limita gli esercizi alle note da LOW a HIGH (60-67, do3-sol3).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Apre da sola la finestra «Allievi»: la classe, i resoconti, le impostazioni e i collegamenti degli allievi.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 richiede %2 prima di %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out vuole un numero di dispositivo, non «%1»</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in vuole none o CLIENT:PORT, non «%1»</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in vuole un CLIENT:PORT da 0 a 255 ciascuno, non «%1»</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out va con --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out vuole un file .png, .jpg, .jpeg o .pdf, non «%1»</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils e --report vanno da soli</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 non va con --midi-out, --midi-in o --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil richiede un nome</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>più --pupil vanno solo con --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil e --results indicano entrambi il file dei risultati: danne uno solo</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil va con il suonare o con --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus va con --pupil o --results, quando si suona</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes vuole note da 0 a 127 (do 0 è 24, sol 8 è 127), non «%1»</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes vuole BASSA-ALTA, prima la nota bassa, non «%1»</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes vuole BASSA-ALTA, come 60-67 o do3-sol3, prima la bassa, non «%1»</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 lascia all&apos;esercizio %2 meno di %3 note: due si alternerebbero soltanto</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report richiede un file o --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: pianoforte e lettura delle note.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (vedi --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Uso: tavelin-piano [opzioni]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils va da solo</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes va con il suonare</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>nessuna cartella dati per gli allievi: né XDG_DATA_HOME né HOME sono impostati</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>il nome dell&apos;allievo «%1» non può essere conservato: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>nessun allievo di nome «%1» in %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere il file dell&apos;allievo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>il file dell&apos;allievo «%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>impossibile creare la cartella degli allievi «%1»: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tre</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Commencer « %1 » : 50 notes</source>

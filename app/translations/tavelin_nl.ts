@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>geen beeldscherm: stel DISPLAY in of start in een bureaubladsessie</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>een naam</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>een bestandsnaam</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>de naam van een afbeeldingsbestand</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none of CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>een apparaatnummer</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Toont deze hulp.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Toont de versie.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Speelt via MIDI-uitgang N (0: de ingebouwde synthesizer).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Toont de MIDI-uitgangen.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>MIDI-keyboard: none, of CLIENT:PORT (standaard: alle).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Toont de MIDI-keyboards.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Voegt het resultaat van elke noot toe aan het CSV-bestand FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Maakt het overzicht van het resultatenbestand FILE, zonder venster; met meerdere bestanden of --pupil het klasoverzicht als PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Afbeelding van het overzicht, .png, .jpg of .pdf (standaard: de bestandsnaam als .png), of PDF van de klas (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>De resultaten van leerling NAME, in de map van de leerlingen.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Toont de leerlingen, hun lessen en de laatste datum.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Gemiste noten komen vaker terug (met --pupil of --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Beperkt de oefeningen tot de noten van LOW tot HIGH (60-67, c1-g1).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Opent alleen het venster “Leerlingen”: de klas, de overzichten, de instellingen en snelkoppelingen van de leerlingen.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 heeft %2 nodig vóór %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out verwacht een apparaatnummer, niet “%1”</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in verwacht none of CLIENT:PORT, niet “%1”</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in verwacht een CLIENT:PORT van elk 0 tot 255, niet “%1”</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out hoort bij --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out verwacht een .png-, .jpg-, .jpeg- of .pdf-bestand, niet “%1”</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils en --report staan alleen</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 gaat niet samen met --midi-out, --midi-in of --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil heeft een naam nodig</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>meerdere --pupil gaan alleen samen met --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil en --results noemen allebei het resultatenbestand: geef er één</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil hoort bij spelen of bij --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus hoort bij spelen met --pupil of --results</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes verwacht noten van 0 tot 127 (C1 is 24, g6 is 127), niet “%1”</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes verwacht LAAG-HOOG, de lage noot eerst, niet “%1”</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes verwacht LAAG-HOOG, zoals 60-67 of c1-g1, de lage eerst, niet “%1”</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 laat oefening %2 minder dan %3 noten: twee zouden alleen om de beurt komen</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report heeft een bestand of --pupil NAME nodig</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: piano en notenlezen.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (zie --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument “%1”</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Gebruik: tavelin-piano [opties]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils staat alleen</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes hoort bij spelen</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>geen gegevensmap voor de leerlingen: XDG_DATA_HOME noch HOME is ingesteld</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>de naam van de leerling “%1” kan niet bewaard worden: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>geen leerling met de naam “%1” in %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>kan het bestand van de leerling “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>het bestand van de leerling “%1” is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>kan de map van de leerlingen “%1” niet maken: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drie</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Commencer « %1 » : 50 notes</source>

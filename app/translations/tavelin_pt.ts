@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>sem ecrã: defina DISPLAY ou execute numa sessão de ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>um nome</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>um nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>um nome de ficheiro de imagem</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none ou CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>um número de dispositivo</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Mostra a versão.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Toca pela saída MIDI N (0: o sintetizador integrado).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Lista as saídas MIDI.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>Teclado MIDI: none, ou CLIENT:PORT (por omissão: todos).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Lista os teclados MIDI.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Acrescenta o resultado de cada nota ao ficheiro CSV FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Faz o relatório do ficheiro de resultados FILE, sem janela; com vários ficheiros ou --pupil, o relatório da turma em PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Imagem do relatório, .png, .jpg ou .pdf (por omissão: o nome do ficheiro em .png), ou PDF da turma (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>Os resultados do aluno NAME, na pasta dos alunos.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Lista os alunos, as suas sessões e a última data.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>As notas falhadas voltam mais vezes (com --pupil ou --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Limita os exercícios às notas de LOW a HIGH (60-67, dó3-sol3).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Abre sozinha a janela “Alunos”: a turma, os relatórios, as definições e os atalhos dos alunos.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 precisa de %2 antes de %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out espera um número de dispositivo, não “%1”</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in espera none ou CLIENT:PORT, não “%1”</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in espera um CLIENT:PORT de 0 a 255 cada, não “%1”</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results precisa de um nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out vai com --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report precisa de um nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out espera um ficheiro .png, .jpg, .jpeg ou .pdf, não “%1”</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils e --report vão sozinhos</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 não vai com --midi-out, --midi-in nem --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil precisa de um nome</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>vários --pupil só vão com --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil e --results indicam ambos o ficheiro de resultados: indique só um</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil vai com tocar ou com --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus vai com --pupil ou --results, ao tocar</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes espera notas de 0 a 127 (dó 0 é 24, sol 8 é 127), não “%1”</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes espera GRAVE-AGUDA, a nota grave primeiro, não “%1”</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes espera GRAVE-AGUDA, como 60-67 ou dó3-sol3, a grave primeiro, não “%1”</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 deixa o exercício %2 com menos de %3 notas: duas só se alternariam</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report precisa de um ficheiro ou de --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: piano e leitura de notas.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (ver --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Utilização: tavelin-piano [opções]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils vai sozinho</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes vai com tocar</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>não há pasta de dados para os alunos: nem XDG_DATA_HOME nem HOME estão definidos</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>o nome do aluno “%1” não pode ser guardado: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>nenhum aluno chamado “%1” em %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>não é possível ler o ficheiro do aluno “%1”: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>o ficheiro do aluno “%1” não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>não é possível criar a pasta dos alunos “%1”: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>três</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>Commencer « %1 » : 50 notes</source>
