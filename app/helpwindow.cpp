@@ -3,7 +3,9 @@
 #include "app/controltable.h"
 #include "app/translation.h"
 
+#include "app/languagepictures.h"
 #include "keyboard/keymappicture.h"
+#include "keyboard/notenaming.h"
 #include "platform/version.h"
 
 #include <QGuiApplication>
@@ -31,6 +33,30 @@ QString utf8(const char* text)
 QString caption(const char* control)
 {
     return utf8(app::control(control)->caption);
+}
+
+// The words of the keyboard map, and its notes named in the window's
+// language; in French, the map as designed.
+keyboard::MapWords mapWords()
+{
+    keyboard::MapWords words;
+    const keyboard::naming::Naming& naming = app::noteNaming();
+    if (naming.language == keyboard::naming::namingFor("fr").language) {
+        return words;
+    }
+    words.title = HelpWindow::tr("Jouer au clavier de l'ordinateur");
+    words.legend = HelpWindow::tr(
+        "En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. "
+        "En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. "
+        "Touches grises : aucune note.");
+    // As the French map writes them: capitalised, a black key as a sharp ("Do#", "C#", "Cis").
+    words.noteName = [&naming](int note) {
+        QString name =
+            QString::fromStdString(keyboard::naming::pitchName(note, keyboard::pitch::Accidental::Sharp, naming));
+        name[0] = name[0].toUpper();
+        return keyboard::pitch::isBlackKey(note) && keyboard::naming::signBesideName(naming) ? name + u'#' : name;
+    };
+    return words;
 }
 
 // The keys and what each does, in the order of the shortcuts.
@@ -76,9 +102,10 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_browser->setOpenLinks(false);
     // The map with the caps of the keyboard in use, as far as the input
     // locale tells it (the window system names no layout to Qt).
-    m_browser->document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
-                                       keyboard::drawKeyboardMap(keyboard::capsLayoutFor(
-                                           QGuiApplication::inputMethod()->locale().bcp47Name().toStdString())));
+    m_browser->document()->addResource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("keyboard-map")),
+        keyboard::drawKeyboardMap(
+            keyboard::capsLayoutFor(QGuiApplication::inputMethod()->locale().bcp47Name().toStdString()), mapWords()));
     m_browser->setHtml(html());
     m_playing->setObjectName(QStringLiteral("playing"));
     m_playing->setAccessibleName(tr("Qui joue"));

@@ -144,7 +144,7 @@ CapsLayout capsLayoutFor(const std::string& bcp47)
     return CapsLayout::Qwerty;
 }
 
-QImage drawKeyboardMap(CapsLayout layout)
+QImage drawKeyboardMap(CapsLayout layout, const MapWords& words)
 {
     const CapsLayout small = layout == CapsLayout::Qwerty ? CapsLayout::Azerty : CapsLayout::Qwerty;
     using namespace mapdrawing;
@@ -158,8 +158,7 @@ QImage drawKeyboardMap(CapsLayout layout)
 
     p.setPen(QColor(0x20, 0x20, 0x20));
     p.setFont(sans(22, true));
-    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Jouer au clavier de l'ordinateur"));
+    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop, words.title);
 
     const ComputerKeyboardMap map;  // no shift: the notes as the program starts
     const auto keyRect = [](int quarters, int row, int widthQuarters) {
@@ -191,7 +190,8 @@ QImage drawKeyboardMap(CapsLayout layout)
             if (note) {
                 p.setPen(ink);
                 p.setFont(sans(13, true));
-                p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, frenchName(*note));
+                p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom,
+                           words.noteName ? words.noteName(*note) : frenchName(*note));
                 p.setPen(faint);
                 p.setFont(sans(10));
                 p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));
@@ -218,10 +218,7 @@ QImage drawKeyboardMap(CapsLayout layout)
     p.setFont(sans(14));
     p.drawText(QRect(margin, margin + titleHeight + 4 * unit + 10, width - 2 * margin, legendHeight - 10),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. "
-                              "En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. "
-                              "Touches grises : aucune note.")
-                   .arg(QString::fromLatin1(nameOf(layout)), QString::fromLatin1(nameOf(small))));
+               QString(words.legend).arg(QString::fromLatin1(nameOf(layout)), QString::fromLatin1(nameOf(small))));
     p.end();
     return image;
 }
