@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -67,6 +68,14 @@ QString installTranslation(QCoreApplication& application)
         return {};
     }
     translator.release()->setParent(&application);  // the application's from now on
+    // Qt's own texts (a dialog's standard buttons) in the same language,
+    // where Debian's qt6-translations-l10n is installed.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(qt.get())) {
+        qt.release()->setParent(&application);
+    }
     return language;
 }
 

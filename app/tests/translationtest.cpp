@@ -9,7 +9,9 @@
 #include "picture/notepicture.h"
 #include "tests/support/formfixture.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStyle>
@@ -88,6 +90,10 @@ QString runChild(const QStringList& environment, const QString& shot = {})
     EXPECT_TRUE(child.waitForFinished(120000));
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
     const QString out = QString::fromUtf8(child.readAllStandardOutput());
+    if (environment == QStringList{QStringLiteral("LANG=de_DE.UTF-8")} &&
+        QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"))) {
+        EXPECT_TRUE(out.contains(QStringLiteral("qt=Abbrechen"))) << "Qt's own texts in German: " << out.toStdString();
+    }
     const qsizetype at = out.indexOf(QLatin1String("language="));
     return at < 0 ? QStringLiteral("?") : out.mid(at + 9).section(u'\n', 0, 0).trimmed();
 }
@@ -101,6 +107,7 @@ TEST(LanguageChild, SaysTheChosenLanguage)
         GTEST_SKIP() << "run by the tests below";
     }
     const QString language = app::installTranslation(*QCoreApplication::instance());
+    std::printf("qt=%s\n", QCoreApplication::translate("QPlatformTheme", "Cancel").toUtf8().constData());
     std::printf("language=%s\n", language.toUtf8().constData());
     if (shot != QLatin1String("1")) {
         FormRig rig;
