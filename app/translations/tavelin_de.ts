@@ -64,7 +64,7 @@
         <translation>Bild der Auswertung, .png, .jpg oder .pdf (ohne Angabe: der Dateiname als .png), oder PDF der Klasse (class.pdf).</translation>
     </message>
     <message>
-        <source>Les résultats de l'élève NAME, dans le dossier des élèves.</source>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
         <translation>Die Ergebnisse des Schülers NAME im Schülerordner.</translation>
     </message>
     <message>
@@ -88,15 +88,15 @@
         <translation>%1 braucht %2 vor %3</translation>
     </message>
     <message>
-        <source>--midi-out takes a device number, not '%1'</source>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
         <translation>--midi-out erwartet eine Gerätenummer, nicht „%1“</translation>
     </message>
     <message>
-        <source>--midi-in takes none or CLIENT:PORT, not '%1'</source>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
         <translation>--midi-in erwartet none oder CLIENT:PORT, nicht „%1“</translation>
     </message>
     <message>
-        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</source>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
         <translation>--midi-in erwartet CLIENT:PORT mit je 0 bis 255, nicht „%1“</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>--report braucht einen Dateinamen</translation>
     </message>
     <message>
-        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</source>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
         <translation>--out erwartet eine .png-, .jpg-, .jpeg- oder .pdf-Datei, nicht „%1“</translation>
     </message>
     <message>
@@ -144,15 +144,15 @@
         <translation>--focus gehört beim Spielen zu --pupil oder --results</translation>
     </message>
     <message>
-        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'</source>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
         <translation>--notes erwartet Noten von 0 bis 127 (C1 ist 24, g6 ist 127), nicht „%1“</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, the low note first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
         <translation>--notes erwartet TIEF-HOCH, die tiefe Note zuerst, nicht „%1“</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
         <translation>--notes erwartet TIEF-HOCH, etwa 60-67 oder c1-g1, die tiefe zuerst, nicht „%1“</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@
         <translation>tavelin-piano: %1 (siehe --help)</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
@@ -192,23 +192,23 @@
         <translation>kein Datenordner für die Schüler: weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
     </message>
     <message>
-        <source>the pupil's name '%1' cannot be kept: %2</source>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
         <translation>der Schülername „%1“ lässt sich nicht speichern: %2</translation>
     </message>
     <message>
-        <source>no pupil called '%1' in %2</source>
+        <source>no pupil called &apos;%1&apos; in %2</source>
         <translation>kein Schüler namens „%1“ in %2</translation>
     </message>
     <message>
-        <source>cannot read the pupil's file '%1': %2</source>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
         <translation>die Datei des Schülers „%1“ lässt sich nicht lesen: %2</translation>
     </message>
     <message>
-        <source>the pupil's file '%1' is not a regular file</source>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
         <translation>die Datei des Schülers „%1“ ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>cannot make the pupils' folder '%1': %2</source>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
         <translation>der Schülerordner „%1“ lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@
         <translation>alle Tasten, ab dem eingestrichenen c (c1) im Violinschlüssel, darunter im Bassschlüssel.</translation>
     </message>
     <message>
-        <source>%1 : les bonnes réponses de l'exercice.</source>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
         <translation>%1: die richtigen Antworten der Übung.</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>Stopp</translation>
     </message>
     <message>
-        <source>Arrêter l'exercice en cours</source>
+        <source>Arrêter l&apos;exercice en cours</source>
         <translation>Die laufende Übung beenden</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>« %1 » : arrête l'exercice en cours</source>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
         <translation>„%1“: beendet die laufende Übung</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Note: %1</translation>
     </message>
     <message>
-        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s'afficher.</source>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
         <translation>Die Notenbilder sind in %1 nicht zu finden: Die Noten können nicht angezeigt werden.</translation>
     </message>
     <message>
@@ -441,11 +441,11 @@
         <translation>Kein Schüler: Die Übungen werden nicht gespeichert</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Ein Klavier und ein Trainer zum Notenlesen. Die Klaviatur mit 54 Tasten spielt wie ein echtes Klavier, mit der Maus, der Computertastatur oder einem MIDI-Keyboard. Eine Übung zeigt 50 Noten, eine nach der anderen, auf dem Notensystem: Spiele zu jeder Note ihre Taste. Eine richtige Antwort bringt einen Punkt; die Taste leuchtet grün mit einem Häkchen. Eine verpasste Note lässt ihre Taste rot mit einem Kreuz aufleuchten, kurz vor der nächsten Note. „Note:“ zählt die gezeigten Noten.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l'exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Die sechs Übungen&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; beendet die Übung vorzeitig. &lt;b&gt;%3&lt;/b&gt; lässt jede Note erklingen, sobald sie erscheint. &lt;b&gt;%4&lt;/b&gt; schiebt den Notennamen neben das Notensystem; &lt;b&gt;%5&lt;/b&gt; vergrößert das Fenster und zeigt die Notennamen unter den Tasten.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -453,19 +453,19 @@
         <translation>&lt;h2&gt;Das Tempo&lt;/h2&gt;&lt;p&gt;Der Regler &lt;b&gt;Tempo&lt;/b&gt; reicht von 1 (&lt;b&gt;Lento&lt;/b&gt;, alle 6 Sekunden eine Note) bis 5 (&lt;b&gt;Presto&lt;/b&gt;, alle 2 Sekunden eine): 6, 5, 4, 3 und 2 Sekunden. Er wird zwischen zwei Übungen eingestellt. Die Antwort muss spätestens 0,2 Sekunden vor der nächsten Note kommen.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Tastenkürzel&lt;/h2&gt;&lt;p&gt;Jedes Tastenkürzel tut genau das, was ein Klick auf seine Schaltfläche tut; eine ausgegraute Schaltfläche tut nichts.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</translation>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Tastenkürzel&lt;/h2&gt;&lt;p&gt;Jedes Tastenkürzel tut genau das, was ein Klick auf seine Schaltfläche tut; eine ausgegraute Schaltfläche tut nichts.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Jouer au clavier de l'ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d'une octave, d'une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Le plan des touches du clavier de l'ordinateur"&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Auf der Computertastatur spielen&lt;/h2&gt;&lt;p&gt;Zwei Reihen spielen wie eine Klaviatur. Es zählt der Platz der Tasten, nicht der Buchstabe darauf: AZERTY, QWERTZ und QWERTY spielen dieselben Noten an denselben Stellen. Die untere Reihe spielt die weißen Tasten ab dem kleinen c (eine Oktave unter dem eingestrichenen c), die Reihe darüber die schwarzen Tasten dazwischen. Die obere Buchstabenreihe spielt die weißen Tasten ab dem eingestrichenen c (c1), die Ziffernreihe ihre schwarzen Tasten. &lt;b&gt;Bild ↑&lt;/b&gt; und &lt;b&gt;Bild ↓&lt;/b&gt; verschieben beide Reihen um eine Oktave nach oben oder unten, höchstens eine Oktave in jede Richtung. Eine gehaltene Taste ist eine einzige Note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Die Belegung der Computertastatur"&gt;&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Auf der Computertastatur spielen&lt;/h2&gt;&lt;p&gt;Zwei Reihen spielen wie eine Klaviatur. Es zählt der Platz der Tasten, nicht der Buchstabe darauf: AZERTY, QWERTZ und QWERTY spielen dieselben Noten an denselben Stellen. Die untere Reihe spielt die weißen Tasten ab dem kleinen c (eine Oktave unter dem eingestrichenen c), die Reihe darüber die schwarzen Tasten dazwischen. Die obere Buchstabenreihe spielt die weißen Tasten ab dem eingestrichenen c (c1), die Ziffernreihe ihre schwarzen Tasten. &lt;b&gt;Bild ↑&lt;/b&gt; und &lt;b&gt;Bild ↓&lt;/b&gt; verschieben beide Reihen um eine Oktave nach oben oder unten, höchstens eine Oktave in jede Richtung. Eine gehaltene Taste ist eine einzige Note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Die Belegung der Computertastatur&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n'en relie qu'un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
         <translation>&lt;h2&gt;MIDI-Keyboard&lt;/h2&gt;&lt;p&gt;Schließe es vor oder nach dem Start an (USB oder MIDI-Interface): Jedes MIDI-Keyboard wird von selbst verbunden und spielt wie die Maus, Antworten eingeschlossen. Noten außerhalb der Bildschirmklaviatur klingen, zählen aber nicht. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; listet die gefundenen Keyboards auf; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; verbindet nur eines, &lt;code&gt;--midi-in none&lt;/code&gt; keines; &lt;code&gt;--midi-out N&lt;/code&gt; spielt über einen anderen Ausgang (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance à l'autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Für Lehrkräfte: Ergebnisse und Auswertung&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results DATEI.csv&lt;/code&gt; schreibt am Ende jeder Übung für jede gezeigte Note eine Zeile in die Datei: die Note, ihren Schlüssel, richtig oder verpasst, die Antwortzeit und die falsch gespielten Tasten.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report DATEI.csv&lt;/code&gt; liest diese Datei, ohne sie zu ändern, schreibt eine Zusammenfassung und zeichnet die Auswertung (&lt;code&gt;report.png&lt;/code&gt; neben der Datei oder &lt;code&gt;--out BILD.png&lt;/code&gt;): jede Note auf ihrem Notensystem mit ihrer Trefferquote, die fünf Noten, die noch geübt werden sollten, und die Fortschritte von einer Übungseinheit zur nächsten.&lt;/p&gt;&lt;p&gt;Das Fenster &lt;b&gt;Schüler&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt; oder die Schaltfläche &lt;b&gt;Schüler und Fortschritt&lt;/b&gt; unten) erledigt all das, ohne eine Option einzutippen: Es wählt, wer spielt, listet die Klasse mit ihren Zahlen auf, zeigt die Auswertung des gewählten Schülers, speichert seine Einstellungen (schwache Noten öfter, Tonumfang), legt seine Verknüpfung an und exportiert die Auswertungen.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -473,11 +473,11 @@
         <translation>&lt;h2&gt;Über das Programm&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, Version %1.&lt;br&gt;Lizenz: GNU General Public License, Version 3 oder später; siehe die Datei LICENSE.&lt;br&gt;Der Klang kommt von FluidSynth und der General-MIDI-SoundFont von Debian (fluid-soundfont-gm); die Bilder zeichnet das Programm mit den Schriften Liberation und Noto Music; das Fenster ist mit Qt gebaut.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Jouer au clavier de l'ordinateur</source>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
         <translation>Auf der Computertastatur spielen</translation>
     </message>
     <message>
-        <source>En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune note.</source>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Groß: die Taste einer %1-Tastatur; klein: dieselbe Taste bei %2. Unten: die Note und ihre MIDI-Nummer (60 = eingestrichenes c), ohne Oktavverschiebung. Graue Tasten: keine Note.</translation>
     </message>
 </context>
@@ -485,7 +485,7 @@
     <name>NoteNames</name>
     <message>
         <source>fr</source>
-        <extracomment>The code of this translation's language ("de", "pt"): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
         <translation>de</translation>
     </message>
 </context>
@@ -520,11 +520,11 @@
         <translation>Willkommen</translation>
     </message>
     <message>
-        <source>Début de l'exercice : 50 notes</source>
+        <source>Début de l&apos;exercice : 50 notes</source>
         <translation>Beginn der Übung: 50 Noten</translation>
     </message>
     <message>
-        <source>Fin de l'exercice</source>
+        <source>Fin de l&apos;exercice</source>
         <translation>Ende der Übung</translation>
     </message>
 </context>
@@ -536,7 +536,7 @@
         <translation>Noten</translation>
     </message>
     <message>
-        <source>Prêt ?</source>
+        <source>Prêt&#x202f;?</source>
         <translation>Bereit?</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@
         <translation>Übung beendet</translation>
     </message>
     <message>
-        <source>Bravo !</source>
+        <source>Bravo&#x202f;!</source>
         <translation>Bravo!</translation>
     </message>
     <message>
@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>lecture de notes au clavier</source>
-        <comment>the tagline under the program's name</comment>
+        <comment>the tagline under the program&apos;s name</comment>
         <translation>Notenlesen am Klavier</translation>
     </message>
     <message>
-        <source>Quelle est cette note ?</source>
+        <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>Wie heißt diese Note?</translation>
     </message>
@@ -582,7 +582,7 @@
         <translation>„%1“ lässt sich nicht lesen: %2</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier ordinaire</source>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
         <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
     <message>
@@ -606,11 +606,11 @@
         <translation>Wer spielt</translation>
     </message>
     <message>
-        <source>Ouverte seule, la fenêtre n'enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
         <translation>Allein geöffnet, speichert das Fenster nichts: Wähle am Klavier (F11), wer spielt</translation>
     </message>
     <message>
-        <source>L'élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
         <translation>Der Schüler, dessen Übungen ab der nächsten gespeichert werden</translation>
     </message>
     <message>
@@ -646,7 +646,7 @@
         <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
-        <source>Renommer l'élève choisi ; tous ses exercices le suivent</source>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
         <translation>Den gewählten Schüler umbenennen; alle seine Übungen gehen mit</translation>
     </message>
     <message>
@@ -654,7 +654,7 @@
         <translation>Arch&amp;ivieren…</translation>
     </message>
     <message>
-        <source>Ranger l'élève choisi dans les archives, sans rien effacer</source>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
         <translation>Den gewählten Schüler ins Archiv legen, ohne etwas zu löschen</translation>
     </message>
     <message>
@@ -670,7 +670,7 @@
         <translation>Ver&amp;knüpfung anlegen</translation>
     </message>
     <message>
-        <source>Une icône « Piano — NOM » qui lance le piano pour l'élève choisi</source>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
         <translation>Ein Symbol „Piano — NAME“, das das Klavier für den gewählten Schüler startet</translation>
     </message>
     <message>
@@ -682,7 +682,7 @@
         <translation>Auswertung &amp;exportieren…</translation>
     </message>
     <message>
-        <source>Le bilan de l'élève choisi en PDF ou en PNG</source>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
         <translation>Die Auswertung des gewählten Schülers als PDF oder PNG</translation>
     </message>
     <message>
@@ -698,11 +698,11 @@
         <translation>Ergebnisse ko&amp;pieren…</translation>
     </message>
     <message>
-        <source>Une copie du fichier de résultats de l'élève choisi</source>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
         <translation>Eine Kopie der Ergebnisdatei des gewählten Schülers</translation>
     </message>
     <message>
-        <source>Réglages de l'élève</source>
+        <source>Réglages de l&apos;élève</source>
         <translation>Einstellungen des Schülers</translation>
     </message>
     <message>
@@ -734,7 +734,7 @@
         <translation>&amp;Tonumfang:</translation>
     </message>
     <message>
-        <source>Bilan de l'élève</source>
+        <source>Bilan de l&apos;élève</source>
         <translation>Auswertung des Schülers</translation>
     </message>
     <message>
@@ -746,7 +746,7 @@
         <translation>Liste und Auswertung</translation>
     </message>
     <message>
-        <source>Personne (rien n'est enregistré)</source>
+        <source>Personne (rien n&apos;est enregistré)</source>
         <translation>Niemand (es wird nichts gespeichert)</translation>
     </message>
     <message>
@@ -754,11 +754,11 @@
         <translation>Name zu lang</translation>
     </message>
     <message>
-        <source>Réglages illisibles, ceux par défaut s'appliquent : %1</source>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Einstellungen unlesbar, es gelten die üblichen: %1</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer pour %1 : %2</source>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
         <translation>Speichern für %1 nicht möglich: %2</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@
         <translation>Auswertung von %1: %2 Übungseinheit, %3 Noten, %4 richtig</translation>
     </message>
     <message>
-        <source>Nom de l'élève :</source>
+        <source>Nom de l&apos;élève :</source>
         <translation>Name des Schülers:</translation>
     </message>
     <message>
@@ -822,7 +822,7 @@
         <translation>%1 hinzugefügt</translation>
     </message>
     <message>
-        <source>%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »</source>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
         <translation>%1 spielt gerade: Wähle zuerst bei „Wer spielt“ jemand anderen</translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
         <translation>; Verknüpfung: %1</translation>
     </message>
     <message>
-        <source>%1 s'appelle maintenant %2%3</source>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
         <translation>%1 heißt jetzt %2%3</translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
         <translation>Einen Schüler archivieren</translation>
     </message>
     <message>
-        <source>Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages restent dans le dossier des archives, d'où « Archives… » les restaure.</source>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
         <translation>%1 ins Archiv legen? Es wird nichts gelöscht: Ergebnisse und Einstellungen bleiben im Archivordner, aus dem „Archiv…“ sie zurückholt.</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@
         <translation>Nicht archiviert: %1</translation>
     </message>
     <message>
-        <source>Raccourci de l'élève</source>
+        <source>Raccourci de l&apos;élève</source>
         <translation>Verknüpfung des Schülers</translation>
     </message>
     <message>
@@ -950,7 +950,7 @@
         <translation>„%1“ ist die Ergebnisdatei, die gerade geschrieben wird: Wähle einen anderen Namen</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève dont le fichier se lit</source>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
         <translation>wähle zuerst einen Schüler, dessen Datei sich lesen lässt</translation>
     </message>
     <message>
@@ -958,7 +958,7 @@
         <translation>„%1“ muss auf .pdf, .png, .jpg oder .jpeg enden</translation>
     </message>
     <message>
-        <source>cochez d'abord les élèves du bilan, dans la liste</source>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
         <translation>hake zuerst in der Liste die Schüler für die Auswertung an</translation>
     </message>
     <message>
@@ -966,7 +966,7 @@
         <translation>die Klassenauswertung ist ein PDF: „%1“ muss auf .pdf enden</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève</source>
+        <source>choisissez d&apos;abord un élève</source>
         <translation>wähle zuerst einen Schüler</translation>
     </message>
     <message>
@@ -986,7 +986,7 @@
         <translation>Nicht exportiert: %1</translation>
     </message>
     <message>
-        <source>Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)</source>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
         <translation>Hake zuerst in der Liste die Schüler für die Auswertung an (die Leertaste hakt den gewählten an)</translation>
     </message>
     <message>
@@ -1029,11 +1029,11 @@
 <context>
     <name>RangeKeyboard</name>
     <message>
-        <source>Clavier de l'étendue</source>
+        <source>Clavier de l&apos;étendue</source>
         <translation>Tastatur für den Tonumfang</translation>
     </message>
     <message>
-        <source>Première touche : %1 ; choisissez l'autre bout</source>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
         <translation>Erste Taste: %1; wähle das andere Ende</translation>
     </message>
     <message>

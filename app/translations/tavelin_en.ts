@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
-        <translation>Picture of the report, .png, .jpg or .pdf (by default: the file's name in .png), or the class's PDF (class.pdf).</translation>
+        <translation>Picture of the report, .png, .jpg or .pdf (by default: the file&apos;s name in .png), or the class&apos;s PDF (class.pdf).</translation>
     </message>
     <message>
-        <source>Les résultats de l'élève NAME, dans le dossier des élèves.</source>
-        <translation>The results of the pupil NAME, in the pupils' folder.</translation>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>The results of the pupil NAME, in the pupils&apos; folder.</translation>
     </message>
     <message>
         <source>Liste les élèves, leurs séances et la dernière date.</source>
@@ -81,23 +81,23 @@
     </message>
     <message>
         <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
-        <translation>Opens the “Pupils” window alone: the class, the reports, the pupils' settings and shortcuts.</translation>
+        <translation>Opens the “Pupils” window alone: the class, the reports, the pupils&apos; settings and shortcuts.</translation>
     </message>
     <message>
         <source>%1 needs %2 before %3</source>
         <translation>%1 needs %2 before %3</translation>
     </message>
     <message>
-        <source>--midi-out takes a device number, not '%1'</source>
-        <translation>--midi-out takes a device number, not '%1'</translation>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out takes a device number, not &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--midi-in takes none or CLIENT:PORT, not '%1'</source>
-        <translation>--midi-in takes none or CLIENT:PORT, not '%1'</translation>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</source>
-        <translation>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</translation>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--results needs a file name</source>
@@ -112,8 +112,8 @@
         <translation>--report needs a file name</translation>
     </message>
     <message>
-        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</source>
-        <translation>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</translation>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
@@ -144,16 +144,16 @@
         <translation>--focus goes with --pupil or --results, when playing</translation>
     </message>
     <message>
-        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'</source>
-        <translation>--notes takes notes from 0 to 127 (C1 is 24, G9 is 127), not '%1'</translation>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes takes notes from 0 to 127 (C1 is 24, G9 is 127), not &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, the low note first, not '%1'</source>
-        <translation>--notes takes LOW-HIGH, the low note first, not '%1'</translation>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'</source>
-        <translation>--notes takes LOW-HIGH, as 60-67 or C4-G4, low first, not '%1'</translation>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes takes LOW-HIGH, as 60-67 or C4-G4, low first, not &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
@@ -172,8 +172,8 @@
         <translation>tavelin-piano: %1 (see --help)</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
-        <translation>unexpected argument '%1'</translation>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: tavelin-piano [options]</source>
@@ -192,24 +192,24 @@
         <translation>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</translation>
     </message>
     <message>
-        <source>the pupil's name '%1' cannot be kept: %2</source>
-        <translation>the pupil's name '%1' cannot be kept: %2</translation>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</translation>
     </message>
     <message>
-        <source>no pupil called '%1' in %2</source>
-        <translation>no pupil called '%1' in %2</translation>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>no pupil called &apos;%1&apos; in %2</translation>
     </message>
     <message>
-        <source>cannot read the pupil's file '%1': %2</source>
-        <translation>cannot read the pupil's file '%1': %2</translation>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>cannot read the pupil&apos;s file &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <source>the pupil's file '%1' is not a regular file</source>
-        <translation>the pupil's file '%1' is not a regular file</translation>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>the pupil&apos;s file &apos;%1&apos; is not a regular file</translation>
     </message>
     <message>
-        <source>cannot make the pupils' folder '%1': %2</source>
-        <translation>cannot make the pupils' folder '%1': %2</translation>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>cannot make the pupils&apos; folder &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>three</source>
@@ -299,7 +299,7 @@
         <translation>every key, in the treble clef from middle C (C4) up, in the bass clef below it.</translation>
     </message>
     <message>
-        <source>%1 : les bonnes réponses de l'exercice.</source>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
         <translation>%1: the right answers of the exercise.</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>Stop</translation>
     </message>
     <message>
-        <source>Arrêter l'exercice en cours</source>
+        <source>Arrêter l&apos;exercice en cours</source>
         <translation>Stop the exercise under way</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>« %1 » : arrête l'exercice en cours</source>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
         <translation>“%1”: stops the exercise under way</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Note: %1</translation>
     </message>
     <message>
-        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s'afficher.</source>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
         <translation>The note pictures cannot be found in %1: the notes cannot be shown.</translation>
     </message>
     <message>
@@ -441,11 +441,11 @@
         <translation>No pupil: the exercises are not recorded</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
         <translation>&lt;p&gt;A piano and a note-reading trainer. The 54-key keyboard plays like a real piano, with the mouse, the computer keyboard or a MIDI keyboard. An exercise shows 50 notes, one at a time, on the staff: play the key of each note. A right answer adds one point to the score; the key lights up green with a tick. A missed note lights its key red with a cross, just before the next note. “Note:” counts the notes shown.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l'exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;The six exercises&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; ends the exercise before the end. &lt;b&gt;%3&lt;/b&gt; sounds each note as it appears. &lt;b&gt;%4&lt;/b&gt; slides the note name out beside the staff; &lt;b&gt;%5&lt;/b&gt; makes the window taller to show the note names under the keys.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -453,19 +453,19 @@
         <translation>&lt;h2&gt;Speed&lt;/h2&gt;&lt;p&gt;The &lt;b&gt;Speed&lt;/b&gt; bar goes from 1 (&lt;b&gt;Slow&lt;/b&gt;, one note every 6 seconds) to 5 (&lt;b&gt;Fast&lt;/b&gt;, one every 2 seconds): 6, 5, 4, 3 and 2 seconds. It is set between two exercises. The answer must come at the latest 0.2 seconds before the next note.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Keyboard shortcuts&lt;/h2&gt;&lt;p&gt;Each shortcut does exactly what a click on its button does; a greyed-out button does nothing.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</translation>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Keyboard shortcuts&lt;/h2&gt;&lt;p&gt;Each shortcut does exactly what a click on its button does; a greyed-out button does nothing.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Jouer au clavier de l'ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d'une octave, d'une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Le plan des touches du clavier de l'ordinateur"&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Playing on the computer keyboard&lt;/h2&gt;&lt;p&gt;Two rows play like a piano keyboard. The keys count by their place, not by the letter they carry: AZERTY, QWERTZ and QWERTY play the same notes in the same places. The bottom row plays the white keys from C3 (one octave below middle C), the row above it the black keys between them. The top row of letters plays the white keys from middle C (C4), the row of digits its black keys. &lt;b&gt;Page ↑&lt;/b&gt; and &lt;b&gt;Page ↓&lt;/b&gt; move both rows up or down an octave, by one octave at most either way. A key held down is a single note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="The map of the computer keyboard’s keys"&gt;&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Playing on the computer keyboard&lt;/h2&gt;&lt;p&gt;Two rows play like a piano keyboard. The keys count by their place, not by the letter they carry: AZERTY, QWERTZ and QWERTY play the same notes in the same places. The bottom row plays the white keys from C3 (one octave below middle C), the row above it the black keys between them. The top row of letters plays the white keys from middle C (C4), the row of digits its black keys. &lt;b&gt;Page ↑&lt;/b&gt; and &lt;b&gt;Page ↓&lt;/b&gt; move both rows up or down an octave, by one octave at most either way. A key held down is a single note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;The map of the computer keyboard’s keys&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n'en relie qu'un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
         <translation>&lt;h2&gt;MIDI keyboard&lt;/h2&gt;&lt;p&gt;Plug it in (USB or a MIDI interface) before or after starting: every MIDI keyboard is connected by itself, and plays like the mouse, answers included. Notes outside the on-screen keyboard sound but do not count. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; lists the keyboards seen; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; connects only one, &lt;code&gt;--midi-in none&lt;/code&gt; none; &lt;code&gt;--midi-out N&lt;/code&gt; plays on another output (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance à l'autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;For teachers: results and reports&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FILE.csv&lt;/code&gt; adds to the file, at the end of each exercise, one line for each note shown: the note, its clef, right or missed, the answer time and the wrong keys played.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FILE.csv&lt;/code&gt; reads this file without changing it, writes a summary and draws the report (&lt;code&gt;report.png&lt;/code&gt; beside the file, or &lt;code&gt;--out IMAGE.png&lt;/code&gt;): each note on its staff with its success rate, the five notes to work on, and the progress from one session to the next.&lt;/p&gt;&lt;p&gt;The &lt;b&gt;Pupils&lt;/b&gt; window (&lt;b&gt;F11&lt;/b&gt;, or the &lt;b&gt;Pupils and progress&lt;/b&gt; button below) does all this without typing an option: it chooses who plays, lists the class with its figures, shows the chosen pupil’s report, keeps their settings (weak notes more often, range of notes), makes their shortcut and exports the reports.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -473,11 +473,11 @@
         <translation>&lt;h2&gt;About&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence: GNU General Public License, version 3 or later; see the LICENSE file.&lt;br&gt;The sound comes from FluidSynth and Debian’s General MIDI SoundFont (fluid-soundfont-gm); the pictures are drawn by the program with the Liberation and Noto Music fonts; the window is made with Qt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Jouer au clavier de l'ordinateur</source>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
         <translation>Playing on the computer keyboard</translation>
     </message>
     <message>
-        <source>En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune note.</source>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Large: the key on a %1 keyboard; small: the same key on %2. At the bottom: the note and its MIDI number (60 = middle C), with no octave shift. Grey keys: no note.</translation>
     </message>
 </context>
@@ -485,7 +485,7 @@
     <name>NoteNames</name>
     <message>
         <source>fr</source>
-        <extracomment>The code of this translation's language ("de", "pt"): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
         <translation>en</translation>
     </message>
 </context>
@@ -520,11 +520,11 @@
         <translation>Welcome</translation>
     </message>
     <message>
-        <source>Début de l'exercice : 50 notes</source>
+        <source>Début de l&apos;exercice : 50 notes</source>
         <translation>Start of the exercise: 50 notes</translation>
     </message>
     <message>
-        <source>Fin de l'exercice</source>
+        <source>Fin de l&apos;exercice</source>
         <translation>End of the exercise</translation>
     </message>
 </context>
@@ -536,7 +536,7 @@
         <translation>notes</translation>
     </message>
     <message>
-        <source>Prêt ?</source>
+        <source>Prêt&#x202f;?</source>
         <translation>Ready?</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@
         <translation>Exercise finished</translation>
     </message>
     <message>
-        <source>Bravo !</source>
+        <source>Bravo&#x202f;!</source>
         <translation>Well done!</translation>
     </message>
     <message>
@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>lecture de notes au clavier</source>
-        <comment>the tagline under the program's name</comment>
+        <comment>the tagline under the program&apos;s name</comment>
         <translation>piano note reading</translation>
     </message>
     <message>
-        <source>Quelle est cette note ?</source>
+        <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>What is this note?</translation>
     </message>
@@ -582,7 +582,7 @@
         <translation>cannot read “%1”: %2</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier ordinaire</source>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
         <translation>“%1” is not a regular file</translation>
     </message>
     <message>
@@ -606,11 +606,11 @@
         <translation>Who is playing</translation>
     </message>
     <message>
-        <source>Ouverte seule, la fenêtre n'enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
         <translation>Opened on its own, the window records nothing: choose who plays from the piano (F11)</translation>
     </message>
     <message>
-        <source>L'élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
         <translation>The pupil whose exercises are recorded, from the next one</translation>
     </message>
     <message>
@@ -646,7 +646,7 @@
         <translation>&amp;Rename…</translation>
     </message>
     <message>
-        <source>Renommer l'élève choisi ; tous ses exercices le suivent</source>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
         <translation>Rename the chosen pupil; all their exercises follow</translation>
     </message>
     <message>
@@ -654,7 +654,7 @@
         <translation>Archi&amp;ve…</translation>
     </message>
     <message>
-        <source>Ranger l'élève choisi dans les archives, sans rien effacer</source>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
         <translation>Put the chosen pupil away in the archives, deleting nothing</translation>
     </message>
     <message>
@@ -670,7 +670,7 @@
         <translation>&amp;Create a shortcut</translation>
     </message>
     <message>
-        <source>Une icône « Piano — NOM » qui lance le piano pour l'élève choisi</source>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
         <translation>An icon “Piano — NAME” that starts the piano for the chosen pupil</translation>
     </message>
     <message>
@@ -682,7 +682,7 @@
         <translation>&amp;Export the report…</translation>
     </message>
     <message>
-        <source>Le bilan de l'élève choisi en PDF ou en PNG</source>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
         <translation>The chosen pupil’s report as a PDF or a PNG</translation>
     </message>
     <message>
@@ -698,11 +698,11 @@
         <translation>Co&amp;py the results…</translation>
     </message>
     <message>
-        <source>Une copie du fichier de résultats de l'élève choisi</source>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
         <translation>A copy of the chosen pupil’s results file</translation>
     </message>
     <message>
-        <source>Réglages de l'élève</source>
+        <source>Réglages de l&apos;élève</source>
         <translation>Pupil’s settings</translation>
     </message>
     <message>
@@ -734,7 +734,7 @@
         <translation>Ra&amp;nge:</translation>
     </message>
     <message>
-        <source>Bilan de l'élève</source>
+        <source>Bilan de l&apos;élève</source>
         <translation>Pupil’s report</translation>
     </message>
     <message>
@@ -746,7 +746,7 @@
         <translation>List and report</translation>
     </message>
     <message>
-        <source>Personne (rien n'est enregistré)</source>
+        <source>Personne (rien n&apos;est enregistré)</source>
         <translation>Nobody (nothing is recorded)</translation>
     </message>
     <message>
@@ -754,11 +754,11 @@
         <translation>name too long</translation>
     </message>
     <message>
-        <source>Réglages illisibles, ceux par défaut s'appliquent : %1</source>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Settings unreadable, the default ones apply: %1</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer pour %1 : %2</source>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
         <translation>Cannot record for %1: %2</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@
         <translation>Report of %1: %2 session, %3 notes, %4 right</translation>
     </message>
     <message>
-        <source>Nom de l'élève :</source>
+        <source>Nom de l&apos;élève :</source>
         <translation>Pupil’s name:</translation>
     </message>
     <message>
@@ -822,7 +822,7 @@
         <translation>%1 added</translation>
     </message>
     <message>
-        <source>%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »</source>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
         <translation>%1 is playing: first choose someone else in “Who is playing”</translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
         <translation>; shortcut: %1</translation>
     </message>
     <message>
-        <source>%1 s'appelle maintenant %2%3</source>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
         <translation>%1 is now called %2%3</translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
         <translation>Archive a pupil</translation>
     </message>
     <message>
-        <source>Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages restent dans le dossier des archives, d'où « Archives… » les restaure.</source>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
         <translation>Put %1 away in the archives? Nothing is deleted: their results and settings stay in the archives folder, from which “Archives…” restores them.</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@
         <translation>Not archived: %1</translation>
     </message>
     <message>
-        <source>Raccourci de l'élève</source>
+        <source>Raccourci de l&apos;élève</source>
         <translation>Pupil’s shortcut</translation>
     </message>
     <message>
@@ -950,7 +950,7 @@
         <translation>“%1” is the results file in use: choose another name</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève dont le fichier se lit</source>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
         <translation>first choose a pupil whose file can be read</translation>
     </message>
     <message>
@@ -958,7 +958,7 @@
         <translation>“%1” must end in .pdf, .png, .jpg or .jpeg</translation>
     </message>
     <message>
-        <source>cochez d'abord les élèves du bilan, dans la liste</source>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
         <translation>first tick the pupils of the report, in the list</translation>
     </message>
     <message>
@@ -966,7 +966,7 @@
         <translation>the class report is a PDF: “%1” must end in .pdf</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève</source>
+        <source>choisissez d&apos;abord un élève</source>
         <translation>first choose a pupil</translation>
     </message>
     <message>
@@ -986,7 +986,7 @@
         <translation>Not exported: %1</translation>
     </message>
     <message>
-        <source>Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)</source>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
         <translation>First tick the pupils of the report in the list (Space ticks the chosen pupil)</translation>
     </message>
     <message>
@@ -1029,11 +1029,11 @@
 <context>
     <name>RangeKeyboard</name>
     <message>
-        <source>Clavier de l'étendue</source>
+        <source>Clavier de l&apos;étendue</source>
         <translation>Range keyboard</translation>
     </message>
     <message>
-        <source>Première touche : %1 ; choisissez l'autre bout</source>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
         <translation>First key: %1; choose the other end</translation>
     </message>
     <message>

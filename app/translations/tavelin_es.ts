@@ -64,7 +64,7 @@
         <translation>Imagen del informe, .png, .jpg o .pdf (por defecto: el nombre del archivo en .png), o PDF de la clase (class.pdf).</translation>
     </message>
     <message>
-        <source>Les résultats de l'élève NAME, dans le dossier des élèves.</source>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
         <translation>Los resultados del alumno NAME, en la carpeta de los alumnos.</translation>
     </message>
     <message>
@@ -88,15 +88,15 @@
         <translation>%1 necesita %2 antes de %3</translation>
     </message>
     <message>
-        <source>--midi-out takes a device number, not '%1'</source>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
         <translation>--midi-out espera un número de dispositivo, no «%1»</translation>
     </message>
     <message>
-        <source>--midi-in takes none or CLIENT:PORT, not '%1'</source>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
         <translation>--midi-in espera none o CLIENT:PORT, no «%1»</translation>
     </message>
     <message>
-        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</source>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
         <translation>--midi-in espera un CLIENT:PORT de 0 a 255 cada uno, no «%1»</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>--report necesita un nombre de archivo</translation>
     </message>
     <message>
-        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</source>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
         <translation>--out espera un archivo .png, .jpg, .jpeg o .pdf, no «%1»</translation>
     </message>
     <message>
@@ -144,15 +144,15 @@
         <translation>--focus va con --pupil o --results, al tocar</translation>
     </message>
     <message>
-        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'</source>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
         <translation>--notes espera notas de 0 a 127 (do 0 es 24, sol 8 es 127), no «%1»</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, the low note first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
         <translation>--notes espera BAJA-ALTA, la nota baja primero, no «%1»</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
         <translation>--notes espera BAJA-ALTA, como 60-67 o do3-sol3, la baja primero, no «%1»</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@
         <translation>tavelin-piano: %1 (véase --help)</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
@@ -192,23 +192,23 @@
         <translation>no hay carpeta de datos para los alumnos: no están definidos ni XDG_DATA_HOME ni HOME</translation>
     </message>
     <message>
-        <source>the pupil's name '%1' cannot be kept: %2</source>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
         <translation>el nombre del alumno «%1» no se puede guardar: %2</translation>
     </message>
     <message>
-        <source>no pupil called '%1' in %2</source>
+        <source>no pupil called &apos;%1&apos; in %2</source>
         <translation>ningún alumno llamado «%1» en %2</translation>
     </message>
     <message>
-        <source>cannot read the pupil's file '%1': %2</source>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
         <translation>no se puede leer el archivo del alumno «%1»: %2</translation>
     </message>
     <message>
-        <source>the pupil's file '%1' is not a regular file</source>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
         <translation>el archivo del alumno «%1» no es un archivo normal</translation>
     </message>
     <message>
-        <source>cannot make the pupils' folder '%1': %2</source>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
         <translation>no se puede crear la carpeta de los alumnos «%1»: %2</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@
         <translation>todas las teclas, en clave de sol desde el do central (do 3), en clave de fa por debajo.</translation>
     </message>
     <message>
-        <source>%1 : les bonnes réponses de l'exercice.</source>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
         <translation>%1: las respuestas correctas del ejercicio.</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>Detener</translation>
     </message>
     <message>
-        <source>Arrêter l'exercice en cours</source>
+        <source>Arrêter l&apos;exercice en cours</source>
         <translation>Detener el ejercicio en curso</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>« %1 » : arrête l'exercice en cours</source>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
         <translation>«%1»: detiene el ejercicio en curso</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Nota: %1</translation>
     </message>
     <message>
-        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s'afficher.</source>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
         <translation>No se encuentran las imágenes de las notas en %1: las notas no se podrán mostrar.</translation>
     </message>
     <message>
@@ -441,11 +441,11 @@
         <translation>Ningún alumno: los ejercicios no se guardan</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Un piano y un entrenamiento de lectura de notas. El teclado de 54 teclas suena como un piano de verdad, con el ratón, el teclado del ordenador o un teclado MIDI. Un ejercicio muestra 50 notas, una tras otra, en el pentagrama: toca la tecla de cada nota. Una respuesta correcta suma un punto; la tecla se ilumina en verde con una marca. Una nota fallada ilumina su tecla en rojo con una cruz, justo antes de la nota siguiente. «Nota:» cuenta las notas mostradas.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l'exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Los seis ejercicios&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina el ejercicio antes de tiempo. &lt;b&gt;%3&lt;/b&gt; hace sonar cada nota cuando aparece. &lt;b&gt;%4&lt;/b&gt; desliza el nombre de la nota junto al pentagrama; &lt;b&gt;%5&lt;/b&gt; agranda la ventana para mostrar el nombre de las notas bajo las teclas.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -453,19 +453,19 @@
         <translation>&lt;h2&gt;La velocidad&lt;/h2&gt;&lt;p&gt;La barra &lt;b&gt;Velocidad&lt;/b&gt; va de 1 (&lt;b&gt;Lento&lt;/b&gt;, una nota cada 6 segundos) a 5 (&lt;b&gt;Rápido&lt;/b&gt;, una cada 2 segundos): 6, 5, 4, 3 y 2 segundos. Se ajusta entre dos ejercicios. La respuesta debe llegar como muy tarde 0,2 segundos antes de la nota siguiente.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Atajos de teclado&lt;/h2&gt;&lt;p&gt;Cada atajo hace exactamente lo mismo que un clic en su botón; un botón en gris no hace nada.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</translation>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Atajos de teclado&lt;/h2&gt;&lt;p&gt;Cada atajo hace exactamente lo mismo que un clic en su botón; un botón en gris no hace nada.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Jouer au clavier de l'ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d'une octave, d'une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Le plan des touches du clavier de l'ordinateur"&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Tocar con el teclado del ordenador&lt;/h2&gt;&lt;p&gt;Dos filas suenan como un teclado de piano. Las teclas cuentan por su posición, no por la letra que llevan: AZERTY, QWERTZ y QWERTY tocan las mismas notas en los mismos sitios. La fila de abajo toca las teclas blancas desde el do 2 (una octava por debajo del do central), la fila de encima las teclas negras entre ellas. La fila de letras de arriba toca las teclas blancas desde el do central (do 3), la fila de los números sus teclas negras. &lt;b&gt;Re Pág&lt;/b&gt; y &lt;b&gt;Av Pág&lt;/b&gt; suben o bajan las dos filas una octava, como mucho una octava hacia cada lado. Una tecla mantenida es una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="El mapa de las teclas del teclado del ordenador"&gt;&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tocar con el teclado del ordenador&lt;/h2&gt;&lt;p&gt;Dos filas suenan como un teclado de piano. Las teclas cuentan por su posición, no por la letra que llevan: AZERTY, QWERTZ y QWERTY tocan las mismas notas en los mismos sitios. La fila de abajo toca las teclas blancas desde el do 2 (una octava por debajo del do central), la fila de encima las teclas negras entre ellas. La fila de letras de arriba toca las teclas blancas desde el do central (do 3), la fila de los números sus teclas negras. &lt;b&gt;Re Pág&lt;/b&gt; y &lt;b&gt;Av Pág&lt;/b&gt; suben o bajan las dos filas una octava, como mucho una octava hacia cada lado. Una tecla mantenida es una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;El mapa de las teclas del teclado del ordenador&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n'en relie qu'un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Teclado MIDI&lt;/h2&gt;&lt;p&gt;Conéctalo (USB o interfaz MIDI) antes o después de arrancar: todo teclado MIDI se conecta solo y toca como el ratón, respuestas incluidas. Las notas fuera del teclado de la pantalla suenan pero no cuentan. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; lista los teclados encontrados; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; conecta solo uno, &lt;code&gt;--midi-in none&lt;/code&gt; ninguno; &lt;code&gt;--midi-out N&lt;/code&gt; toca por otra salida (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance à l'autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Para profesores: resultados e informe&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results ARCHIVO.csv&lt;/code&gt; añade al archivo, al final de cada ejercicio, una línea por cada nota mostrada: la nota, su clave, acertada o fallada, el tiempo de respuesta y las teclas equivocadas.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report ARCHIVO.csv&lt;/code&gt; lee ese archivo sin modificarlo, escribe un resumen y dibuja el informe (&lt;code&gt;report.png&lt;/code&gt; junto al archivo, o &lt;code&gt;--out IMAGEN.png&lt;/code&gt;): cada nota en su pentagrama con su porcentaje de aciertos, las cinco notas que hay que trabajar y el progreso de una sesión a otra.&lt;/p&gt;&lt;p&gt;La ventana &lt;b&gt;Alumnos&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, o el botón &lt;b&gt;Alumnos y progreso&lt;/b&gt; de abajo) hace todo esto sin escribir ninguna opción: elige quién toca, lista la clase con sus cifras, muestra el informe del alumno elegido, guarda sus ajustes (notas débiles más a menudo, extensión de notas), crea su acceso directo y exporta los informes.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -473,11 +473,11 @@
         <translation>&lt;h2&gt;Acerca de&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versión %1.&lt;br&gt;Licencia: GNU General Public License, versión 3 o posterior; véase el archivo LICENSE.&lt;br&gt;El sonido viene de FluidSynth y de la SoundFont General MIDI de Debian (fluid-soundfont-gm); las imágenes las dibuja el programa con las fuentes Liberation y Noto Music; la ventana está hecha con Qt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Jouer au clavier de l'ordinateur</source>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
         <translation>Tocar con el teclado del ordenador</translation>
     </message>
     <message>
-        <source>En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune note.</source>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>En grande: la tecla de un teclado %1; en pequeño: la misma tecla en %2. Abajo: la nota y su número MIDI (60 = do central), sin desplazamiento de octava. Teclas grises: ninguna nota.</translation>
     </message>
 </context>
@@ -485,7 +485,7 @@
     <name>NoteNames</name>
     <message>
         <source>fr</source>
-        <extracomment>The code of this translation's language ("de", "pt"): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
         <translation>es</translation>
     </message>
 </context>
@@ -520,11 +520,11 @@
         <translation>Bienvenida</translation>
     </message>
     <message>
-        <source>Début de l'exercice : 50 notes</source>
+        <source>Début de l&apos;exercice : 50 notes</source>
         <translation>Comienzo del ejercicio: 50 notas</translation>
     </message>
     <message>
-        <source>Fin de l'exercice</source>
+        <source>Fin de l&apos;exercice</source>
         <translation>Fin del ejercicio</translation>
     </message>
 </context>
@@ -536,7 +536,7 @@
         <translation>notas</translation>
     </message>
     <message>
-        <source>Prêt ?</source>
+        <source>Prêt&#x202f;?</source>
         <translation>¿Preparado?</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@
         <translation>Ejercicio terminado</translation>
     </message>
     <message>
-        <source>Bravo !</source>
+        <source>Bravo&#x202f;!</source>
         <translation>¡Bravo!</translation>
     </message>
     <message>
@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>lecture de notes au clavier</source>
-        <comment>the tagline under the program's name</comment>
+        <comment>the tagline under the program&apos;s name</comment>
         <translation>lectura de notas al teclado</translation>
     </message>
     <message>
-        <source>Quelle est cette note ?</source>
+        <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>¿Qué nota es esta?</translation>
     </message>
@@ -582,7 +582,7 @@
         <translation>no se puede leer «%1»: %2</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier ordinaire</source>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
         <translation>«%1» no es un archivo normal</translation>
     </message>
     <message>
@@ -606,11 +606,11 @@
         <translation>Quién toca</translation>
     </message>
     <message>
-        <source>Ouverte seule, la fenêtre n'enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
         <translation>Abierta sola, la ventana no guarda nada: elige quién toca desde el piano (F11)</translation>
     </message>
     <message>
-        <source>L'élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
         <translation>El alumno cuyos ejercicios se guardan, a partir del próximo</translation>
     </message>
     <message>
@@ -646,7 +646,7 @@
         <translation>&amp;Renombrar…</translation>
     </message>
     <message>
-        <source>Renommer l'élève choisi ; tous ses exercices le suivent</source>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
         <translation>Renombrar al alumno elegido; todos sus ejercicios lo siguen</translation>
     </message>
     <message>
@@ -654,7 +654,7 @@
         <translation>Archi&amp;var…</translation>
     </message>
     <message>
-        <source>Ranger l'élève choisi dans les archives, sans rien effacer</source>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
         <translation>Guardar al alumno elegido en el archivo, sin borrar nada</translation>
     </message>
     <message>
@@ -670,7 +670,7 @@
         <translation>Crear un ac&amp;ceso directo</translation>
     </message>
     <message>
-        <source>Une icône « Piano — NOM » qui lance le piano pour l'élève choisi</source>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
         <translation>Un icono «Piano — NOMBRE» que abre el piano para el alumno elegido</translation>
     </message>
     <message>
@@ -682,7 +682,7 @@
         <translation>&amp;Exportar el informe…</translation>
     </message>
     <message>
-        <source>Le bilan de l'élève choisi en PDF ou en PNG</source>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
         <translation>El informe del alumno elegido en PDF o PNG</translation>
     </message>
     <message>
@@ -698,11 +698,11 @@
         <translation>Co&amp;piar los resultados…</translation>
     </message>
     <message>
-        <source>Une copie du fichier de résultats de l'élève choisi</source>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
         <translation>Una copia del archivo de resultados del alumno elegido</translation>
     </message>
     <message>
-        <source>Réglages de l'élève</source>
+        <source>Réglages de l&apos;élève</source>
         <translation>Ajustes del alumno</translation>
     </message>
     <message>
@@ -734,7 +734,7 @@
         <translation>Ex&amp;tensión:</translation>
     </message>
     <message>
-        <source>Bilan de l'élève</source>
+        <source>Bilan de l&apos;élève</source>
         <translation>Informe del alumno</translation>
     </message>
     <message>
@@ -746,7 +746,7 @@
         <translation>Lista e informe</translation>
     </message>
     <message>
-        <source>Personne (rien n'est enregistré)</source>
+        <source>Personne (rien n&apos;est enregistré)</source>
         <translation>Nadie (no se guarda nada)</translation>
     </message>
     <message>
@@ -754,11 +754,11 @@
         <translation>nombre demasiado largo</translation>
     </message>
     <message>
-        <source>Réglages illisibles, ceux par défaut s'appliquent : %1</source>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Ajustes ilegibles, se aplican los predeterminados: %1</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer pour %1 : %2</source>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
         <translation>No se puede guardar para %1: %2</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@
         <translation>Informe de %1: %2 sesión, %3 notas, %4 aciertos</translation>
     </message>
     <message>
-        <source>Nom de l'élève :</source>
+        <source>Nom de l&apos;élève :</source>
         <translation>Nombre del alumno:</translation>
     </message>
     <message>
@@ -822,7 +822,7 @@
         <translation>%1 añadido/a</translation>
     </message>
     <message>
-        <source>%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »</source>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
         <translation>%1 está tocando: elige primero a otra persona en «Quién toca»</translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
         <translation>; acceso directo: %1</translation>
     </message>
     <message>
-        <source>%1 s'appelle maintenant %2%3</source>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
         <translation>%1 se llama ahora %2%3</translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
         <translation>Archivar un alumno</translation>
     </message>
     <message>
-        <source>Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages restent dans le dossier des archives, d'où « Archives… » les restaure.</source>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
         <translation>¿Guardar a %1 en el archivo? No se borra nada: sus resultados y sus ajustes quedan en la carpeta del archivo, desde la que «Archivados…» los restaura.</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@
         <translation>No archivado: %1</translation>
     </message>
     <message>
-        <source>Raccourci de l'élève</source>
+        <source>Raccourci de l&apos;élève</source>
         <translation>Acceso directo del alumno</translation>
     </message>
     <message>
@@ -950,7 +950,7 @@
         <translation>«%1» es el archivo de resultados en uso: elige otro nombre</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève dont le fichier se lit</source>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
         <translation>elige primero un alumno cuyo archivo se pueda leer</translation>
     </message>
     <message>
@@ -958,7 +958,7 @@
         <translation>«%1» debe terminar en .pdf, .png, .jpg o .jpeg</translation>
     </message>
     <message>
-        <source>cochez d'abord les élèves du bilan, dans la liste</source>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
         <translation>marca primero en la lista los alumnos del informe</translation>
     </message>
     <message>
@@ -966,7 +966,7 @@
         <translation>el informe de la clase es un PDF: «%1» debe terminar en .pdf</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève</source>
+        <source>choisissez d&apos;abord un élève</source>
         <translation>elige primero un alumno</translation>
     </message>
     <message>
@@ -986,7 +986,7 @@
         <translation>No exportado: %1</translation>
     </message>
     <message>
-        <source>Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)</source>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
         <translation>Marca primero en la lista los alumnos del informe (Espacio marca al alumno elegido)</translation>
     </message>
     <message>
@@ -1029,11 +1029,11 @@
 <context>
     <name>RangeKeyboard</name>
     <message>
-        <source>Clavier de l'étendue</source>
+        <source>Clavier de l&apos;étendue</source>
         <translation>Teclado de la extensión</translation>
     </message>
     <message>
-        <source>Première touche : %1 ; choisissez l'autre bout</source>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
         <translation>Primera tecla: %1; elige el otro extremo</translation>
     </message>
     <message>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
-        <translation>Suona sull'uscita MIDI N (0: il sintetizzatore integrato).</translation>
+        <translation>Suona sull&apos;uscita MIDI N (0: il sintetizzatore integrato).</translation>
     </message>
     <message>
         <source>Liste les sorties MIDI.</source>
@@ -64,12 +64,12 @@
         <translation>Immagine del resoconto, .png, .jpg o .pdf (predefinito: il nome del file in .png), o PDF della classe (class.pdf).</translation>
     </message>
     <message>
-        <source>Les résultats de l'élève NAME, dans le dossier des élèves.</source>
-        <translation>I risultati dell'allievo NAME, nella cartella degli allievi.</translation>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>I risultati dell&apos;allievo NAME, nella cartella degli allievi.</translation>
     </message>
     <message>
         <source>Liste les élèves, leurs séances et la dernière date.</source>
-        <translation>Elenca gli allievi, le loro lezioni e l'ultima data.</translation>
+        <translation>Elenca gli allievi, le loro lezioni e l&apos;ultima data.</translation>
     </message>
     <message>
         <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
@@ -88,15 +88,15 @@
         <translation>%1 richiede %2 prima di %3</translation>
     </message>
     <message>
-        <source>--midi-out takes a device number, not '%1'</source>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
         <translation>--midi-out vuole un numero di dispositivo, non «%1»</translation>
     </message>
     <message>
-        <source>--midi-in takes none or CLIENT:PORT, not '%1'</source>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
         <translation>--midi-in vuole none o CLIENT:PORT, non «%1»</translation>
     </message>
     <message>
-        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</source>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
         <translation>--midi-in vuole un CLIENT:PORT da 0 a 255 ciascuno, non «%1»</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>--report richiede un nome di file</translation>
     </message>
     <message>
-        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</source>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
         <translation>--out vuole un file .png, .jpg, .jpeg o .pdf, non «%1»</translation>
     </message>
     <message>
@@ -144,20 +144,20 @@
         <translation>--focus va con --pupil o --results, quando si suona</translation>
     </message>
     <message>
-        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'</source>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
         <translation>--notes vuole note da 0 a 127 (do 0 è 24, sol 8 è 127), non «%1»</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, the low note first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
         <translation>--notes vuole BASSA-ALTA, prima la nota bassa, non «%1»</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
         <translation>--notes vuole BASSA-ALTA, come 60-67 o do3-sol3, prima la bassa, non «%1»</translation>
     </message>
     <message>
         <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
-        <translation>--notes %1 lascia all'esercizio %2 meno di %3 note: due si alternerebbero soltanto</translation>
+        <translation>--notes %1 lascia all&apos;esercizio %2 meno di %3 note: due si alternerebbero soltanto</translation>
     </message>
     <message>
         <source>--report needs a file or --pupil NAME</source>
@@ -172,7 +172,7 @@
         <translation>tavelin-piano: %1 (vedi --help)</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso «%1»</translation>
     </message>
     <message>
@@ -192,23 +192,23 @@
         <translation>nessuna cartella dati per gli allievi: né XDG_DATA_HOME né HOME sono impostati</translation>
     </message>
     <message>
-        <source>the pupil's name '%1' cannot be kept: %2</source>
-        <translation>il nome dell'allievo «%1» non può essere conservato: %2</translation>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>il nome dell&apos;allievo «%1» non può essere conservato: %2</translation>
     </message>
     <message>
-        <source>no pupil called '%1' in %2</source>
+        <source>no pupil called &apos;%1&apos; in %2</source>
         <translation>nessun allievo di nome «%1» in %2</translation>
     </message>
     <message>
-        <source>cannot read the pupil's file '%1': %2</source>
-        <translation>impossibile leggere il file dell'allievo «%1»: %2</translation>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere il file dell&apos;allievo «%1»: %2</translation>
     </message>
     <message>
-        <source>the pupil's file '%1' is not a regular file</source>
-        <translation>il file dell'allievo «%1» non è un file normale</translation>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>il file dell&apos;allievo «%1» non è un file normale</translation>
     </message>
     <message>
-        <source>cannot make the pupils' folder '%1': %2</source>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
         <translation>impossibile creare la cartella degli allievi «%1»: %2</translation>
     </message>
     <message>
@@ -299,8 +299,8 @@
         <translation>tutti i tasti, in chiave di sol dal do centrale (do 3) in su, in chiave di fa al di sotto.</translation>
     </message>
     <message>
-        <source>%1 : les bonnes réponses de l'exercice.</source>
-        <translation>%1: le risposte giuste dell'esercizio.</translation>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: le risposte giuste dell&apos;esercizio.</translation>
     </message>
     <message>
         <source>Score</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
-        <translation>%1: da 1 (Lento, una nota ogni 6 s) a 5 (Veloce, una ogni 2 s), tra un esercizio e l'altro.</translation>
+        <translation>%1: da 1 (Lento, una nota ogni 6 s) a 5 (Veloce, una ogni 2 s), tra un esercizio e l&apos;altro.</translation>
     </message>
     <message>
         <source>Vitesse</source>
@@ -351,16 +351,16 @@
         <translation>Ferma</translation>
     </message>
     <message>
-        <source>Arrêter l'exercice en cours</source>
-        <translation>Ferma l'esercizio in corso</translation>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Ferma l&apos;esercizio in corso</translation>
     </message>
     <message>
         <source>Échap</source>
         <translation>Esc</translation>
     </message>
     <message>
-        <source>« %1 » : arrête l'exercice en cours</source>
-        <translation>«%1»: ferma l'esercizio in corso</translation>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>«%1»: ferma l&apos;esercizio in corso</translation>
     </message>
     <message>
         <source>%1 : jouer chaque note quand elle paraît</source>
@@ -402,7 +402,7 @@
         <translation>Nota: %1</translation>
     </message>
     <message>
-        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s'afficher.</source>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
         <translation>Le immagini delle note non si trovano in %1: le note non potranno essere mostrate.</translation>
     </message>
     <message>
@@ -441,51 +441,51 @@
         <translation>Nessun allievo: gli esercizi non vengono registrati</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Un pianoforte e un allenamento alla lettura delle note. La tastiera di 54 tasti suona come un vero pianoforte, con il mouse, la tastiera del computer o una tastiera MIDI. Un esercizio mostra 50 note, una alla volta, sul pentagramma: suona il tasto di ogni nota. Una risposta giusta aggiunge un punto al punteggio; il tasto si illumina di verde con un segno di spunta. Una nota mancata illumina il suo tasto di rosso con una croce, appena prima della nota seguente. «Nota:» conta le note mostrate.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l'exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;I sei esercizi&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina l'esercizio prima della fine. &lt;b&gt;%3&lt;/b&gt; fa sentire ogni nota quando appare. &lt;b&gt;%4&lt;/b&gt; fa scorrere il nome della nota accanto al pentagramma; &lt;b&gt;%5&lt;/b&gt; ingrandisce la finestra per mostrare il nome delle note sotto i tasti.&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;I sei esercizi&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina l&apos;esercizio prima della fine. &lt;b&gt;%3&lt;/b&gt; fa sentire ogni nota quando appare. &lt;b&gt;%4&lt;/b&gt; fa scorrere il nome della nota accanto al pentagramma; &lt;b&gt;%5&lt;/b&gt; ingrandisce la finestra per mostrare il nome delle note sotto i tasti.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;La velocità&lt;/h2&gt;&lt;p&gt;La barra &lt;b&gt;Velocità&lt;/b&gt; va da 1 (&lt;b&gt;Lento&lt;/b&gt;, una nota ogni 6 secondi) a 5 (&lt;b&gt;Veloce&lt;/b&gt;, una ogni 2 secondi): 6, 5, 4, 3 e 2 secondi. Si regola tra un esercizio e l'altro. La risposta deve arrivare al più tardi 0,2 secondi prima della nota seguente.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;La velocità&lt;/h2&gt;&lt;p&gt;La barra &lt;b&gt;Velocità&lt;/b&gt; va da 1 (&lt;b&gt;Lento&lt;/b&gt;, una nota ogni 6 secondi) a 5 (&lt;b&gt;Veloce&lt;/b&gt;, una ogni 2 secondi): 6, 5, 4, 3 e 2 secondi. Si regola tra un esercizio e l&apos;altro. La risposta deve arrivare al più tardi 0,2 secondi prima della nota seguente.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Scorciatoie da tastiera&lt;/h2&gt;&lt;p&gt;Ogni scorciatoia fa esattamente ciò che fa un clic sul suo pulsante; un pulsante grigio non fa nulla.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</translation>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Scorciatoie da tastiera&lt;/h2&gt;&lt;p&gt;Ogni scorciatoia fa esattamente ciò che fa un clic sul suo pulsante; un pulsante grigio non fa nulla.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Jouer au clavier de l'ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d'une octave, d'une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Le plan des touches du clavier de l'ordinateur"&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Suonare con la tastiera del computer&lt;/h2&gt;&lt;p&gt;Due file suonano come una tastiera di pianoforte. I tasti contano per la loro posizione, non per la lettera che portano: AZERTY, QWERTZ e QWERTY suonano le stesse note negli stessi posti. La fila in basso suona i tasti bianchi dal do 2 (un'ottava sotto il do centrale), la fila sopra i tasti neri tra di essi. La fila di lettere in alto suona i tasti bianchi dal do centrale (do 3), la fila dei numeri i suoi tasti neri. &lt;b&gt;Pag ↑&lt;/b&gt; e &lt;b&gt;Pag ↓&lt;/b&gt; alzano o abbassano le due file di un'ottava, al massimo di un'ottava per lato. Un tasto tenuto premuto è una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="La mappa dei tasti della tastiera del computer"&gt;&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Suonare con la tastiera del computer&lt;/h2&gt;&lt;p&gt;Due file suonano come una tastiera di pianoforte. I tasti contano per la loro posizione, non per la lettera che portano: AZERTY, QWERTZ e QWERTY suonano le stesse note negli stessi posti. La fila in basso suona i tasti bianchi dal do 2 (un&apos;ottava sotto il do centrale), la fila sopra i tasti neri tra di essi. La fila di lettere in alto suona i tasti bianchi dal do centrale (do 3), la fila dei numeri i suoi tasti neri. &lt;b&gt;Pag ↑&lt;/b&gt; e &lt;b&gt;Pag ↓&lt;/b&gt; alzano o abbassano le due file di un&apos;ottava, al massimo di un&apos;ottava per lato. Un tasto tenuto premuto è una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;La mappa dei tasti della tastiera del computer&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n'en relie qu'un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Tastiera MIDI&lt;/h2&gt;&lt;p&gt;Collegala (USB o interfaccia MIDI) prima o dopo l'avvio: ogni tastiera MIDI viene collegata da sé e suona come il mouse, risposte comprese. Le note fuori dalla tastiera sullo schermo suonano ma non contano. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; elenca le tastiere trovate; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; ne collega una sola, &lt;code&gt;--midi-in none&lt;/code&gt; nessuna; &lt;code&gt;--midi-out N&lt;/code&gt; suona su un'altra uscita (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tastiera MIDI&lt;/h2&gt;&lt;p&gt;Collegala (USB o interfaccia MIDI) prima o dopo l&apos;avvio: ogni tastiera MIDI viene collegata da sé e suona come il mouse, risposte comprese. Le note fuori dalla tastiera sullo schermo suonano ma non contano. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; elenca le tastiere trovate; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; ne collega una sola, &lt;code&gt;--midi-in none&lt;/code&gt; nessuna; &lt;code&gt;--midi-out N&lt;/code&gt; suona su un&apos;altra uscita (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance à l'autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Per gli insegnanti: risultati e resoconto&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FILE.csv&lt;/code&gt; aggiunge al file, alla fine di ogni esercizio, una riga per ogni nota mostrata: la nota, la sua chiave, giusta o mancata, il tempo di risposta e i tasti sbagliati suonati.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FILE.csv&lt;/code&gt; legge questo file senza modificarlo, scrive un riepilogo e disegna il resoconto (&lt;code&gt;report.png&lt;/code&gt; accanto al file, oppure &lt;code&gt;--out IMMAGINE.png&lt;/code&gt;): ogni nota sul suo pentagramma con la sua riuscita, le cinque note su cui lavorare e i progressi da una lezione all'altra.&lt;/p&gt;&lt;p&gt;La finestra &lt;b&gt;Allievi&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, o il pulsante &lt;b&gt;Allievi e progressi&lt;/b&gt; qui sotto) fa tutto questo senza digitare opzioni: sceglie chi suona, elenca la classe con i suoi numeri, mostra il resoconto dell'allievo scelto, conserva le sue impostazioni (note deboli più spesso, estensione delle note), crea il suo collegamento ed esporta i resoconti.&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Per gli insegnanti: risultati e resoconto&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FILE.csv&lt;/code&gt; aggiunge al file, alla fine di ogni esercizio, una riga per ogni nota mostrata: la nota, la sua chiave, giusta o mancata, il tempo di risposta e i tasti sbagliati suonati.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FILE.csv&lt;/code&gt; legge questo file senza modificarlo, scrive un riepilogo e disegna il resoconto (&lt;code&gt;report.png&lt;/code&gt; accanto al file, oppure &lt;code&gt;--out IMMAGINE.png&lt;/code&gt;): ogni nota sul suo pentagramma con la sua riuscita, le cinque note su cui lavorare e i progressi da una lezione all&apos;altra.&lt;/p&gt;&lt;p&gt;La finestra &lt;b&gt;Allievi&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, o il pulsante &lt;b&gt;Allievi e progressi&lt;/b&gt; qui sotto) fa tutto questo senza digitare opzioni: sceglie chi suona, elenca la classe con i suoi numeri, mostra il resoconto dell&apos;allievo scelto, conserva le sue impostazioni (note deboli più spesso, estensione delle note), crea il suo collegamento ed esporta i resoconti.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Informazioni&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versione %1.&lt;br&gt;Licenza: GNU General Public License, versione 3 o successiva; vedere il file LICENSE.&lt;br&gt;Il suono viene da FluidSynth e dalla SoundFont General MIDI di Debian (fluid-soundfont-gm); le immagini sono disegnate dal programma con i caratteri Liberation e Noto Music; la finestra è fatta con Qt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Jouer au clavier de l'ordinateur</source>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
         <translation>Suonare con la tastiera del computer</translation>
     </message>
     <message>
-        <source>En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune note.</source>
-        <translation>In grande: il tasto di una tastiera %1; in piccolo: lo stesso tasto in %2. In basso: la nota e il suo numero MIDI (60 = do centrale), senza spostamento d'ottava. Tasti grigi: nessuna nota.</translation>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
+        <translation>In grande: il tasto di una tastiera %1; in piccolo: lo stesso tasto in %2. In basso: la nota e il suo numero MIDI (60 = do centrale), senza spostamento d&apos;ottava. Tasti grigi: nessuna nota.</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>fr</source>
-        <extracomment>The code of this translation's language ("de", "pt"): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
         <translation>it</translation>
     </message>
 </context>
@@ -520,12 +520,12 @@
         <translation>Benvenuto</translation>
     </message>
     <message>
-        <source>Début de l'exercice : 50 notes</source>
-        <translation>Inizio dell'esercizio: 50 note</translation>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Inizio dell&apos;esercizio: 50 note</translation>
     </message>
     <message>
-        <source>Fin de l'exercice</source>
-        <translation>Fine dell'esercizio</translation>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Fine dell&apos;esercizio</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@
         <translation>note</translation>
     </message>
     <message>
-        <source>Prêt ?</source>
+        <source>Prêt&#x202f;?</source>
         <translation>Pronto?</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@
         <translation>Esercizio finito</translation>
     </message>
     <message>
-        <source>Bravo !</source>
+        <source>Bravo&#x202f;!</source>
         <translation>Bravo!</translation>
     </message>
     <message>
@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>lecture de notes au clavier</source>
-        <comment>the tagline under the program's name</comment>
+        <comment>the tagline under the program&apos;s name</comment>
         <translation>lettura delle note alla tastiera</translation>
     </message>
     <message>
-        <source>Quelle est cette note ?</source>
+        <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>Che nota è questa?</translation>
     </message>
@@ -582,7 +582,7 @@
         <translation>impossibile leggere «%1»: %2</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier ordinaire</source>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
         <translation>«%1» non è un file normale</translation>
     </message>
     <message>
@@ -606,12 +606,12 @@
         <translation>Chi suona</translation>
     </message>
     <message>
-        <source>Ouverte seule, la fenêtre n'enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
         <translation>Aperta da sola, la finestra non registra nulla: scegli chi suona dal pianoforte (F11)</translation>
     </message>
     <message>
-        <source>L'élève dont les exercices sont enregistrés, à partir du prochain</source>
-        <translation>L'allievo di cui si registrano gli esercizi, a partire dal prossimo</translation>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>L&apos;allievo di cui si registrano gli esercizi, a partire dal prossimo</translation>
     </message>
     <message>
         <source>Liste des élèves</source>
@@ -646,16 +646,16 @@
         <translation>&amp;Rinomina…</translation>
     </message>
     <message>
-        <source>Renommer l'élève choisi ; tous ses exercices le suivent</source>
-        <translation>Rinomina l'allievo scelto; tutti i suoi esercizi lo seguono</translation>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Rinomina l&apos;allievo scelto; tutti i suoi esercizi lo seguono</translation>
     </message>
     <message>
         <source>Archi&amp;ver…</source>
         <translation>Archi&amp;via…</translation>
     </message>
     <message>
-        <source>Ranger l'élève choisi dans les archives, sans rien effacer</source>
-        <translation>Metti l'allievo scelto in archivio, senza cancellare nulla</translation>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Metti l&apos;allievo scelto in archivio, senza cancellare nulla</translation>
     </message>
     <message>
         <source>Arc&amp;hives…</source>
@@ -670,8 +670,8 @@
         <translation>Crea un &amp;collegamento</translation>
     </message>
     <message>
-        <source>Une icône « Piano — NOM » qui lance le piano pour l'élève choisi</source>
-        <translation>Un'icona «Piano — NOME» che apre il pianoforte per l'allievo scelto</translation>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Un&apos;icona «Piano — NOME» che apre il pianoforte per l&apos;allievo scelto</translation>
     </message>
     <message>
         <source>Créer un raccourci</source>
@@ -682,8 +682,8 @@
         <translation>&amp;Esporta il resoconto…</translation>
     </message>
     <message>
-        <source>Le bilan de l'élève choisi en PDF ou en PNG</source>
-        <translation>Il resoconto dell'allievo scelto in PDF o PNG</translation>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>Il resoconto dell&apos;allievo scelto in PDF o PNG</translation>
     </message>
     <message>
         <source>Exporter la c&amp;lasse…</source>
@@ -698,12 +698,12 @@
         <translation>Co&amp;pia i risultati…</translation>
     </message>
     <message>
-        <source>Une copie du fichier de résultats de l'élève choisi</source>
-        <translation>Una copia del file dei risultati dell'allievo scelto</translation>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Una copia del file dei risultati dell&apos;allievo scelto</translation>
     </message>
     <message>
-        <source>Réglages de l'élève</source>
-        <translation>Impostazioni dell'allievo</translation>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Impostazioni dell&apos;allievo</translation>
     </message>
     <message>
         <source>Notes &amp;faibles plus souvent</source>
@@ -734,8 +734,8 @@
         <translation>Es&amp;tensione:</translation>
     </message>
     <message>
-        <source>Bilan de l'élève</source>
-        <translation>Resoconto dell'allievo</translation>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Resoconto dell&apos;allievo</translation>
     </message>
     <message>
         <source>Bilan</source>
@@ -746,7 +746,7 @@
         <translation>Elenco e resoconto</translation>
     </message>
     <message>
-        <source>Personne (rien n'est enregistré)</source>
+        <source>Personne (rien n&apos;est enregistré)</source>
         <translation>Nessuno (non si registra nulla)</translation>
     </message>
     <message>
@@ -754,11 +754,11 @@
         <translation>nome troppo lungo</translation>
     </message>
     <message>
-        <source>Réglages illisibles, ceux par défaut s'appliquent : %1</source>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Impostazioni illeggibili, valgono quelle predefinite: %1</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer pour %1 : %2</source>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
         <translation>Impossibile registrare per %1: %2</translation>
     </message>
     <message>
@@ -810,8 +810,8 @@
         <translation>Resoconto di %1: %2 lezione, %3 note, %4 giuste</translation>
     </message>
     <message>
-        <source>Nom de l'élève :</source>
-        <translation>Nome dell'allievo:</translation>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Nome dell&apos;allievo:</translation>
     </message>
     <message>
         <source>Élève non ajouté : %1</source>
@@ -822,7 +822,7 @@
         <translation>%1 aggiunto/a</translation>
     </message>
     <message>
-        <source>%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »</source>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
         <translation>%1 sta suonando: scegli prima qualcun altro in «Chi suona»</translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
         <translation>; collegamento: %1</translation>
     </message>
     <message>
-        <source>%1 s'appelle maintenant %2%3</source>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
         <translation>%1 ora si chiama %2%3</translation>
     </message>
     <message>
@@ -854,8 +854,8 @@
         <translation>Archivia un allievo</translation>
     </message>
     <message>
-        <source>Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages restent dans le dossier des archives, d'où « Archives… » les restaure.</source>
-        <translation>Mettere %1 in archivio? Non si cancella nulla: i suoi risultati e le sue impostazioni restano nella cartella dell'archivio, da cui «Archivio…» li ripristina.</translation>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>Mettere %1 in archivio? Non si cancella nulla: i suoi risultati e le sue impostazioni restano nella cartella dell&apos;archivio, da cui «Archivio…» li ripristina.</translation>
     </message>
     <message>
         <source>Archiver</source>
@@ -870,8 +870,8 @@
         <translation>Non archiviato: %1</translation>
     </message>
     <message>
-        <source>Raccourci de l'élève</source>
-        <translation>Collegamento dell'allievo</translation>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Collegamento dell&apos;allievo</translation>
     </message>
     <message>
         <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
@@ -950,7 +950,7 @@
         <translation>«%1» è il file dei risultati in uso: scegli un altro nome</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève dont le fichier se lit</source>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
         <translation>scegli prima un allievo il cui file si possa leggere</translation>
     </message>
     <message>
@@ -958,15 +958,15 @@
         <translation>«%1» deve finire con .pdf, .png, .jpg o .jpeg</translation>
     </message>
     <message>
-        <source>cochez d'abord les élèves du bilan, dans la liste</source>
-        <translation>spunta prima nell'elenco gli allievi del resoconto</translation>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>spunta prima nell&apos;elenco gli allievi del resoconto</translation>
     </message>
     <message>
         <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
         <translation>il resoconto della classe è un PDF: «%1» deve finire con .pdf</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève</source>
+        <source>choisissez d&apos;abord un élève</source>
         <translation>scegli prima un allievo</translation>
     </message>
     <message>
@@ -986,8 +986,8 @@
         <translation>Non esportato: %1</translation>
     </message>
     <message>
-        <source>Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)</source>
-        <translation>Spunta prima nell'elenco gli allievi del resoconto (Spazio spunta l'allievo scelto)</translation>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Spunta prima nell&apos;elenco gli allievi del resoconto (Spazio spunta l&apos;allievo scelto)</translation>
     </message>
     <message>
         <source>Exporter le bilan de la classe</source>
@@ -1029,12 +1029,12 @@
 <context>
     <name>RangeKeyboard</name>
     <message>
-        <source>Clavier de l'étendue</source>
-        <translation>Tastiera dell'estensione</translation>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Tastiera dell&apos;estensione</translation>
     </message>
     <message>
-        <source>Première touche : %1 ; choisissez l'autre bout</source>
-        <translation>Primo tasto: %1; scegli l'altro estremo</translation>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Primo tasto: %1; scegli l&apos;altro estremo</translation>
     </message>
     <message>
         <source>De %1 à %2</source>

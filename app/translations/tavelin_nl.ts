@@ -64,7 +64,7 @@
         <translation>Afbeelding van het overzicht, .png, .jpg of .pdf (standaard: de bestandsnaam als .png), of PDF van de klas (class.pdf).</translation>
     </message>
     <message>
-        <source>Les résultats de l'élève NAME, dans le dossier des élèves.</source>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
         <translation>De resultaten van leerling NAME, in de map van de leerlingen.</translation>
     </message>
     <message>
@@ -88,15 +88,15 @@
         <translation>%1 heeft %2 nodig vóór %3</translation>
     </message>
     <message>
-        <source>--midi-out takes a device number, not '%1'</source>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
         <translation>--midi-out verwacht een apparaatnummer, niet “%1”</translation>
     </message>
     <message>
-        <source>--midi-in takes none or CLIENT:PORT, not '%1'</source>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
         <translation>--midi-in verwacht none of CLIENT:PORT, niet “%1”</translation>
     </message>
     <message>
-        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</source>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
         <translation>--midi-in verwacht een CLIENT:PORT van elk 0 tot 255, niet “%1”</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>--report heeft een bestandsnaam nodig</translation>
     </message>
     <message>
-        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</source>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
         <translation>--out verwacht een .png-, .jpg-, .jpeg- of .pdf-bestand, niet “%1”</translation>
     </message>
     <message>
@@ -144,15 +144,15 @@
         <translation>--focus hoort bij spelen met --pupil of --results</translation>
     </message>
     <message>
-        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'</source>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
         <translation>--notes verwacht noten van 0 tot 127 (C1 is 24, g6 is 127), niet “%1”</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, the low note first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
         <translation>--notes verwacht LAAG-HOOG, de lage noot eerst, niet “%1”</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
         <translation>--notes verwacht LAAG-HOOG, zoals 60-67 of c1-g1, de lage eerst, niet “%1”</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@
         <translation>tavelin-piano: %1 (zie --help)</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>onverwacht argument “%1”</translation>
     </message>
     <message>
@@ -192,23 +192,23 @@
         <translation>geen gegevensmap voor de leerlingen: XDG_DATA_HOME noch HOME is ingesteld</translation>
     </message>
     <message>
-        <source>the pupil's name '%1' cannot be kept: %2</source>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
         <translation>de naam van de leerling “%1” kan niet bewaard worden: %2</translation>
     </message>
     <message>
-        <source>no pupil called '%1' in %2</source>
+        <source>no pupil called &apos;%1&apos; in %2</source>
         <translation>geen leerling met de naam “%1” in %2</translation>
     </message>
     <message>
-        <source>cannot read the pupil's file '%1': %2</source>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
         <translation>kan het bestand van de leerling “%1” niet lezen: %2</translation>
     </message>
     <message>
-        <source>the pupil's file '%1' is not a regular file</source>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
         <translation>het bestand van de leerling “%1” is geen gewoon bestand</translation>
     </message>
     <message>
-        <source>cannot make the pupils' folder '%1': %2</source>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
         <translation>kan de map van de leerlingen “%1” niet maken: %2</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@
         <translation>alle toetsen, in de G-sleutel vanaf de centrale c (c1), in de F-sleutel daaronder.</translation>
     </message>
     <message>
-        <source>%1 : les bonnes réponses de l'exercice.</source>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
         <translation>%1: de goede antwoorden van de oefening.</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>Stoppen</translation>
     </message>
     <message>
-        <source>Arrêter l'exercice en cours</source>
+        <source>Arrêter l&apos;exercice en cours</source>
         <translation>De lopende oefening stoppen</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>« %1 » : arrête l'exercice en cours</source>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
         <translation>“%1”: stopt de lopende oefening</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Noot: %1</translation>
     </message>
     <message>
-        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s'afficher.</source>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
         <translation>De notenafbeeldingen zijn niet te vinden in %1: de noten kunnen niet worden getoond.</translation>
     </message>
     <message>
@@ -441,11 +441,11 @@
         <translation>Geen leerling: de oefeningen worden niet bewaard</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Een piano en een training in notenlezen. Het klavier met 54 toetsen speelt als een echte piano, met de muis, het toetsenbord van de computer of een MIDI-keyboard. Een oefening toont 50 noten, één voor één, op de notenbalk: speel bij elke noot zijn toets. Een goed antwoord levert een punt op; de toets licht groen op met een vinkje. Een gemiste noot laat zijn toets rood oplichten met een kruis, vlak voor de volgende noot. “Noot:” telt de getoonde noten.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l'exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;De zes oefeningen&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; beëindigt de oefening voor het einde. &lt;b&gt;%3&lt;/b&gt; laat elke noot klinken zodra hij verschijnt. &lt;b&gt;%4&lt;/b&gt; schuift de notennaam naast de notenbalk; &lt;b&gt;%5&lt;/b&gt; maakt het venster groter om de notennamen onder de toetsen te tonen.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -453,19 +453,19 @@
         <translation>&lt;h2&gt;Het tempo&lt;/h2&gt;&lt;p&gt;De schuifbalk &lt;b&gt;Tempo&lt;/b&gt; loopt van 1 (&lt;b&gt;Traag&lt;/b&gt;, elke 6 seconden een noot) tot 5 (&lt;b&gt;Snel&lt;/b&gt;, elke 2 seconden een): 6, 5, 4, 3 en 2 seconden. Hij wordt tussen twee oefeningen ingesteld. Het antwoord moet uiterlijk 0,2 seconde voor de volgende noot komen.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Sneltoetsen&lt;/h2&gt;&lt;p&gt;Elke sneltoets doet precies wat een klik op zijn knop doet; een grijze knop doet niets.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</translation>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Sneltoetsen&lt;/h2&gt;&lt;p&gt;Elke sneltoets doet precies wat een klik op zijn knop doet; een grijze knop doet niets.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Jouer au clavier de l'ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d'une octave, d'une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Le plan des touches du clavier de l'ordinateur"&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Spelen op het toetsenbord van de computer&lt;/h2&gt;&lt;p&gt;Twee rijen spelen als een pianoklavier. De toetsen tellen naar hun plaats, niet naar de letter erop: AZERTY, QWERTZ en QWERTY spelen dezelfde noten op dezelfde plaatsen. De onderste rij speelt de witte toetsen vanaf de kleine c (een octaaf onder de centrale c), de rij erboven de zwarte toetsen daartussen. De bovenste letterrij speelt de witte toetsen vanaf de centrale c (c1), de cijferrij de zwarte toetsen daarvan. &lt;b&gt;Page ↑&lt;/b&gt; en &lt;b&gt;Page ↓&lt;/b&gt; schuiven beide rijen een octaaf omhoog of omlaag, hooguit een octaaf naar elke kant. Een ingedrukt gehouden toets is één noot.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="De indeling van het toetsenbord van de computer"&gt;&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Spelen op het toetsenbord van de computer&lt;/h2&gt;&lt;p&gt;Twee rijen spelen als een pianoklavier. De toetsen tellen naar hun plaats, niet naar de letter erop: AZERTY, QWERTZ en QWERTY spelen dezelfde noten op dezelfde plaatsen. De onderste rij speelt de witte toetsen vanaf de kleine c (een octaaf onder de centrale c), de rij erboven de zwarte toetsen daartussen. De bovenste letterrij speelt de witte toetsen vanaf de centrale c (c1), de cijferrij de zwarte toetsen daarvan. &lt;b&gt;Page ↑&lt;/b&gt; en &lt;b&gt;Page ↓&lt;/b&gt; schuiven beide rijen een octaaf omhoog of omlaag, hooguit een octaaf naar elke kant. Een ingedrukt gehouden toets is één noot.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;De indeling van het toetsenbord van de computer&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n'en relie qu'un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
         <translation>&lt;h2&gt;MIDI-keyboard&lt;/h2&gt;&lt;p&gt;Sluit het aan (USB of MIDI-interface) voor of na het starten: elk MIDI-keyboard wordt vanzelf verbonden en speelt als de muis, antwoorden inbegrepen. Noten buiten het klavier op het scherm klinken, maar tellen niet mee. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; toont de gevonden keyboards; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; verbindt er maar één, &lt;code&gt;--midi-in none&lt;/code&gt; geen enkel; &lt;code&gt;--midi-out N&lt;/code&gt; speelt via een andere uitgang (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance à l'autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Voor docenten: resultaten en overzicht&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results BESTAND.csv&lt;/code&gt; voegt aan het eind van elke oefening voor elke getoonde noot een regel aan het bestand toe: de noot, zijn sleutel, goed of gemist, de antwoordtijd en de verkeerd gespeelde toetsen.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report BESTAND.csv&lt;/code&gt; leest dit bestand zonder het te veranderen, schrijft een samenvatting en tekent het overzicht (&lt;code&gt;report.png&lt;/code&gt; naast het bestand, of &lt;code&gt;--out AFBEELDING.png&lt;/code&gt;): elke noot op zijn notenbalk met zijn score, de vijf noten om aan te werken en de voortgang van de ene les naar de volgende.&lt;/p&gt;&lt;p&gt;Het venster &lt;b&gt;Leerlingen&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, of de knop &lt;b&gt;Leerlingen en voortgang&lt;/b&gt; hieronder) doet dit allemaal zonder een optie te typen: het kiest wie er speelt, toont de klas met haar cijfers, laat het overzicht van de gekozen leerling zien, bewaart zijn instellingen (zwakke noten vaker, omvang van de noten), maakt zijn snelkoppeling en exporteert de overzichten.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -473,11 +473,11 @@
         <translation>&lt;h2&gt;Over&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versie %1.&lt;br&gt;Licentie: GNU General Public License, versie 3 of later; zie het bestand LICENSE.&lt;br&gt;Het geluid komt van FluidSynth en de General MIDI-SoundFont van Debian (fluid-soundfont-gm); de afbeeldingen tekent het programma met de lettertypen Liberation en Noto Music; het venster is gemaakt met Qt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Jouer au clavier de l'ordinateur</source>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
         <translation>Spelen op het toetsenbord van de computer</translation>
     </message>
     <message>
-        <source>En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune note.</source>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Groot: de toets van een %1-toetsenbord; klein: dezelfde toets bij %2. Onderaan: de noot en zijn MIDI-nummer (60 = centrale c), zonder octaafverschuiving. Grijze toetsen: geen noot.</translation>
     </message>
 </context>
@@ -485,7 +485,7 @@
     <name>NoteNames</name>
     <message>
         <source>fr</source>
-        <extracomment>The code of this translation's language ("de", "pt"): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
         <translation>nl</translation>
     </message>
 </context>
@@ -520,11 +520,11 @@
         <translation>Welkom</translation>
     </message>
     <message>
-        <source>Début de l'exercice : 50 notes</source>
+        <source>Début de l&apos;exercice : 50 notes</source>
         <translation>Begin van de oefening: 50 noten</translation>
     </message>
     <message>
-        <source>Fin de l'exercice</source>
+        <source>Fin de l&apos;exercice</source>
         <translation>Einde van de oefening</translation>
     </message>
 </context>
@@ -536,7 +536,7 @@
         <translation>noten</translation>
     </message>
     <message>
-        <source>Prêt ?</source>
+        <source>Prêt&#x202f;?</source>
         <translation>Klaar?</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@
         <translation>Oefening klaar</translation>
     </message>
     <message>
-        <source>Bravo !</source>
+        <source>Bravo&#x202f;!</source>
         <translation>Bravo!</translation>
     </message>
     <message>
@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>lecture de notes au clavier</source>
-        <comment>the tagline under the program's name</comment>
+        <comment>the tagline under the program&apos;s name</comment>
         <translation>notenlezen aan het klavier</translation>
     </message>
     <message>
-        <source>Quelle est cette note ?</source>
+        <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>Welke noot is dit?</translation>
     </message>
@@ -582,7 +582,7 @@
         <translation>kan “%1” niet lezen: %2</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier ordinaire</source>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
         <translation>“%1” is geen gewoon bestand</translation>
     </message>
     <message>
@@ -606,11 +606,11 @@
         <translation>Wie er speelt</translation>
     </message>
     <message>
-        <source>Ouverte seule, la fenêtre n'enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
         <translation>Alleen geopend bewaart het venster niets: kies op de piano (F11) wie er speelt</translation>
     </message>
     <message>
-        <source>L'élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
         <translation>De leerling van wie de oefeningen worden bewaard, vanaf de volgende</translation>
     </message>
     <message>
@@ -646,7 +646,7 @@
         <translation>&amp;Hernoemen…</translation>
     </message>
     <message>
-        <source>Renommer l'élève choisi ; tous ses exercices le suivent</source>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
         <translation>De gekozen leerling hernoemen; al zijn oefeningen gaan mee</translation>
     </message>
     <message>
@@ -654,7 +654,7 @@
         <translation>Archi&amp;veren…</translation>
     </message>
     <message>
-        <source>Ranger l'élève choisi dans les archives, sans rien effacer</source>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
         <translation>De gekozen leerling in het archief zetten, zonder iets te wissen</translation>
     </message>
     <message>
@@ -670,7 +670,7 @@
         <translation>Snel&amp;koppeling maken</translation>
     </message>
     <message>
-        <source>Une icône « Piano — NOM » qui lance le piano pour l'élève choisi</source>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
         <translation>Een pictogram “Piano — NAAM” dat de piano voor de gekozen leerling start</translation>
     </message>
     <message>
@@ -682,7 +682,7 @@
         <translation>Overzicht &amp;exporteren…</translation>
     </message>
     <message>
-        <source>Le bilan de l'élève choisi en PDF ou en PNG</source>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
         <translation>Het overzicht van de gekozen leerling als PDF of PNG</translation>
     </message>
     <message>
@@ -698,11 +698,11 @@
         <translation>Resultaten ko&amp;piëren…</translation>
     </message>
     <message>
-        <source>Une copie du fichier de résultats de l'élève choisi</source>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
         <translation>Een kopie van het resultatenbestand van de gekozen leerling</translation>
     </message>
     <message>
-        <source>Réglages de l'élève</source>
+        <source>Réglages de l&apos;élève</source>
         <translation>Instellingen van de leerling</translation>
     </message>
     <message>
@@ -734,7 +734,7 @@
         <translation>&amp;Omvang:</translation>
     </message>
     <message>
-        <source>Bilan de l'élève</source>
+        <source>Bilan de l&apos;élève</source>
         <translation>Overzicht van de leerling</translation>
     </message>
     <message>
@@ -746,7 +746,7 @@
         <translation>Lijst en overzicht</translation>
     </message>
     <message>
-        <source>Personne (rien n'est enregistré)</source>
+        <source>Personne (rien n&apos;est enregistré)</source>
         <translation>Niemand (er wordt niets bewaard)</translation>
     </message>
     <message>
@@ -754,11 +754,11 @@
         <translation>naam te lang</translation>
     </message>
     <message>
-        <source>Réglages illisibles, ceux par défaut s'appliquent : %1</source>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Instellingen onleesbaar, de standaardinstellingen gelden: %1</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer pour %1 : %2</source>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
         <translation>Kan niet bewaren voor %1: %2</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@
         <translation>Overzicht van %1: %2 les, %3 noten, %4 goed</translation>
     </message>
     <message>
-        <source>Nom de l'élève :</source>
+        <source>Nom de l&apos;élève :</source>
         <translation>Naam van de leerling:</translation>
     </message>
     <message>
@@ -822,7 +822,7 @@
         <translation>%1 toegevoegd</translation>
     </message>
     <message>
-        <source>%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »</source>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
         <translation>%1 speelt nu: kies eerst iemand anders bij “Wie speelt”</translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
         <translation>; snelkoppeling: %1</translation>
     </message>
     <message>
-        <source>%1 s'appelle maintenant %2%3</source>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
         <translation>%1 heet nu %2%3</translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
         <translation>Een leerling archiveren</translation>
     </message>
     <message>
-        <source>Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages restent dans le dossier des archives, d'où « Archives… » les restaure.</source>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
         <translation>%1 in het archief zetten? Er wordt niets gewist: resultaten en instellingen blijven in de archiefmap, waaruit “Archief…” ze terugzet.</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@
         <translation>Niet gearchiveerd: %1</translation>
     </message>
     <message>
-        <source>Raccourci de l'élève</source>
+        <source>Raccourci de l&apos;élève</source>
         <translation>Snelkoppeling van de leerling</translation>
     </message>
     <message>
@@ -950,7 +950,7 @@
         <translation>“%1” is het resultatenbestand dat nu in gebruik is: kies een andere naam</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève dont le fichier se lit</source>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
         <translation>kies eerst een leerling van wie het bestand leesbaar is</translation>
     </message>
     <message>
@@ -958,7 +958,7 @@
         <translation>“%1” moet eindigen op .pdf, .png, .jpg of .jpeg</translation>
     </message>
     <message>
-        <source>cochez d'abord les élèves du bilan, dans la liste</source>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
         <translation>vink eerst in de lijst de leerlingen voor het overzicht aan</translation>
     </message>
     <message>
@@ -966,7 +966,7 @@
         <translation>het klasoverzicht is een PDF: “%1” moet eindigen op .pdf</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève</source>
+        <source>choisissez d&apos;abord un élève</source>
         <translation>kies eerst een leerling</translation>
     </message>
     <message>
@@ -986,7 +986,7 @@
         <translation>Niet geëxporteerd: %1</translation>
     </message>
     <message>
-        <source>Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)</source>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
         <translation>Vink eerst in de lijst de leerlingen voor het overzicht aan (Spatie vinkt de gekozen leerling aan)</translation>
     </message>
     <message>
@@ -1029,11 +1029,11 @@
 <context>
     <name>RangeKeyboard</name>
     <message>
-        <source>Clavier de l'étendue</source>
+        <source>Clavier de l&apos;étendue</source>
         <translation>Klavier voor de omvang</translation>
     </message>
     <message>
-        <source>Première touche : %1 ; choisissez l'autre bout</source>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
         <translation>Eerste toets: %1; kies het andere eind</translation>
     </message>
     <message>

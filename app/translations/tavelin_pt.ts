@@ -64,7 +64,7 @@
         <translation>Imagem do relatório, .png, .jpg ou .pdf (por omissão: o nome do ficheiro em .png), ou PDF da turma (class.pdf).</translation>
     </message>
     <message>
-        <source>Les résultats de l'élève NAME, dans le dossier des élèves.</source>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
         <translation>Os resultados do aluno NAME, na pasta dos alunos.</translation>
     </message>
     <message>
@@ -88,15 +88,15 @@
         <translation>%1 precisa de %2 antes de %3</translation>
     </message>
     <message>
-        <source>--midi-out takes a device number, not '%1'</source>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
         <translation>--midi-out espera um número de dispositivo, não “%1”</translation>
     </message>
     <message>
-        <source>--midi-in takes none or CLIENT:PORT, not '%1'</source>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
         <translation>--midi-in espera none ou CLIENT:PORT, não “%1”</translation>
     </message>
     <message>
-        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'</source>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
         <translation>--midi-in espera um CLIENT:PORT de 0 a 255 cada, não “%1”</translation>
     </message>
     <message>
@@ -112,7 +112,7 @@
         <translation>--report precisa de um nome de ficheiro</translation>
     </message>
     <message>
-        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'</source>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
         <translation>--out espera um ficheiro .png, .jpg, .jpeg ou .pdf, não “%1”</translation>
     </message>
     <message>
@@ -144,15 +144,15 @@
         <translation>--focus vai com --pupil ou --results, ao tocar</translation>
     </message>
     <message>
-        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'</source>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
         <translation>--notes espera notas de 0 a 127 (dó 0 é 24, sol 8 é 127), não “%1”</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, the low note first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
         <translation>--notes espera GRAVE-AGUDA, a nota grave primeiro, não “%1”</translation>
     </message>
     <message>
-        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'</source>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
         <translation>--notes espera GRAVE-AGUDA, como 60-67 ou dó3-sol3, a grave primeiro, não “%1”</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@
         <translation>tavelin-piano: %1 (ver --help)</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado “%1”</translation>
     </message>
     <message>
@@ -192,23 +192,23 @@
         <translation>não há pasta de dados para os alunos: nem XDG_DATA_HOME nem HOME estão definidos</translation>
     </message>
     <message>
-        <source>the pupil's name '%1' cannot be kept: %2</source>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
         <translation>o nome do aluno “%1” não pode ser guardado: %2</translation>
     </message>
     <message>
-        <source>no pupil called '%1' in %2</source>
+        <source>no pupil called &apos;%1&apos; in %2</source>
         <translation>nenhum aluno chamado “%1” em %2</translation>
     </message>
     <message>
-        <source>cannot read the pupil's file '%1': %2</source>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
         <translation>não é possível ler o ficheiro do aluno “%1”: %2</translation>
     </message>
     <message>
-        <source>the pupil's file '%1' is not a regular file</source>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
         <translation>o ficheiro do aluno “%1” não é um ficheiro normal</translation>
     </message>
     <message>
-        <source>cannot make the pupils' folder '%1': %2</source>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
         <translation>não é possível criar a pasta dos alunos “%1”: %2</translation>
     </message>
     <message>
@@ -299,7 +299,7 @@
         <translation>todas as teclas, na clave de sol a partir do dó central (dó 3), na clave de fá abaixo dele.</translation>
     </message>
     <message>
-        <source>%1 : les bonnes réponses de l'exercice.</source>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
         <translation>%1: as respostas certas do exercício.</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>Parar</translation>
     </message>
     <message>
-        <source>Arrêter l'exercice en cours</source>
+        <source>Arrêter l&apos;exercice en cours</source>
         <translation>Parar o exercício em curso</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>« %1 » : arrête l'exercice en cours</source>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
         <translation>“%1”: para o exercício em curso</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Nota: %1</translation>
     </message>
     <message>
-        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s'afficher.</source>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
         <translation>As imagens das notas não foram encontradas em %1: as notas não poderão ser mostradas.</translation>
     </message>
     <message>
@@ -441,11 +441,11 @@
         <translation>Nenhum aluno: os exercícios não são gravados</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l'ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s'allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Um piano e um treino de leitura de notas. O teclado de 54 teclas toca como um piano de verdade, com o rato, o teclado do computador ou um teclado MIDI. Um exercício mostra 50 notas, uma de cada vez, na pauta: toque a tecla de cada nota. Uma resposta certa soma um ponto; a tecla acende-se a verde com um visto. Uma nota falhada acende a sua tecla a vermelho com uma cruz, logo antes da nota seguinte. “Nota:” conta as notas mostradas.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l'exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Os seis exercícios&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina o exercício antes do fim. &lt;b&gt;%3&lt;/b&gt; faz soar cada nota quando ela aparece. &lt;b&gt;%4&lt;/b&gt; faz deslizar o nome da nota para junto da pauta; &lt;b&gt;%5&lt;/b&gt; aumenta a janela para mostrar o nome das notas sob as teclas.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -453,19 +453,19 @@
         <translation>&lt;h2&gt;A velocidade&lt;/h2&gt;&lt;p&gt;A barra &lt;b&gt;Velocidade&lt;/b&gt; vai de 1 (&lt;b&gt;Lento&lt;/b&gt;, uma nota a cada 6 segundos) a 5 (&lt;b&gt;Rápido&lt;/b&gt;, uma a cada 2 segundos): 6, 5, 4, 3 e 2 segundos. Ajusta-se entre dois exercícios. A resposta tem de chegar, no máximo, 0,2 segundos antes da nota seguinte.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Atalhos de teclado&lt;/h2&gt;&lt;p&gt;Cada atalho faz exatamente o mesmo que um clique no seu botão; um botão acinzentado não faz nada.&lt;/p&gt;&lt;table cellspacing="0" cellpadding="3"&gt;%1&lt;/table&gt;</translation>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Atalhos de teclado&lt;/h2&gt;&lt;p&gt;Cada atalho faz exatamente o mesmo que um clique no seu botão; um botão acinzentado não faz nada.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Jouer au clavier de l'ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu'elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d'une octave, d'une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="Le plan des touches du clavier de l'ordinateur"&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Tocar no teclado do computador&lt;/h2&gt;&lt;p&gt;Duas filas tocam como um teclado de piano. As teclas contam pela sua posição, não pela letra que têm: AZERTY, QWERTZ e QWERTY tocam as mesmas notas nos mesmos lugares. A fila de baixo toca as teclas brancas a partir do dó 2 (uma oitava abaixo do dó central), a fila de cima as teclas pretas entre elas. A fila de letras de cima toca as teclas brancas a partir do dó central (dó 3), a fila dos números as suas teclas pretas. &lt;b&gt;Page ↑&lt;/b&gt; e &lt;b&gt;Page ↓&lt;/b&gt; sobem ou descem as duas filas uma oitava, no máximo uma oitava para cada lado. Uma tecla mantida premida é uma só nota.&lt;/p&gt;&lt;p&gt;&lt;img src="keyboard-map" width="%1" alt="O mapa das teclas do teclado do computador"&gt;&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tocar no teclado do computador&lt;/h2&gt;&lt;p&gt;Duas filas tocam como um teclado de piano. As teclas contam pela sua posição, não pela letra que têm: AZERTY, QWERTZ e QWERTY tocam as mesmas notas nos mesmos lugares. A fila de baixo toca as teclas brancas a partir do dó 2 (uma oitava abaixo do dó central), a fila de cima as teclas pretas entre elas. A fila de letras de cima toca as teclas brancas a partir do dó central (dó 3), a fila dos números as suas teclas pretas. &lt;b&gt;Page ↑&lt;/b&gt; e &lt;b&gt;Page ↓&lt;/b&gt; sobem ou descem as duas filas uma oitava, no máximo uma oitava para cada lado. Uma tecla mantida premida é uma só nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;O mapa das teclas do teclado do computador&quot;&gt;&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l'écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n'en relie qu'un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Teclado MIDI&lt;/h2&gt;&lt;p&gt;Ligue-o (USB ou interface MIDI) antes ou depois do arranque: qualquer teclado MIDI é ligado sozinho e toca como o rato, respostas incluídas. As notas fora do teclado do ecrã soam, mas não contam. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; lista os teclados encontrados; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; liga só um, &lt;code&gt;--midi-in none&lt;/code&gt; nenhum; &lt;code&gt;--midi-out N&lt;/code&gt; toca noutra saída (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d'une séance à l'autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d'option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Para professores: resultados e relatório&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHEIRO.csv&lt;/code&gt; acrescenta ao ficheiro, no fim de cada exercício, uma linha por cada nota mostrada: a nota, a sua clave, certa ou falhada, o tempo de resposta e as teclas erradas tocadas.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHEIRO.csv&lt;/code&gt; lê esse ficheiro sem o alterar, escreve um resumo e desenha o relatório (&lt;code&gt;report.png&lt;/code&gt; junto ao ficheiro, ou &lt;code&gt;--out IMAGEM.png&lt;/code&gt;): cada nota na sua pauta com a sua taxa de acerto, as cinco notas a trabalhar e o progresso de uma sessão para a outra.&lt;/p&gt;&lt;p&gt;A janela &lt;b&gt;Alunos&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou o botão &lt;b&gt;Alunos e progresso&lt;/b&gt; abaixo) faz tudo isto sem escrever nenhuma opção: escolhe quem toca, lista a turma com os seus números, mostra o relatório do aluno escolhido, guarda as suas definições (notas fracas mais vezes, extensão das notas), cria o seu atalho e exporta os relatórios.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -473,11 +473,11 @@
         <translation>&lt;h2&gt;Acerca&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versão %1.&lt;br&gt;Licença: GNU General Public License, versão 3 ou posterior; ver o ficheiro LICENSE.&lt;br&gt;O som vem do FluidSynth e da SoundFont General MIDI do Debian (fluid-soundfont-gm); as imagens são desenhadas pelo programa com as fontes Liberation e Noto Music; a janela é feita com Qt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>Jouer au clavier de l'ordinateur</source>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
         <translation>Tocar no teclado do computador</translation>
     </message>
     <message>
-        <source>En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune note.</source>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Em grande: a tecla de um teclado %1; em pequeno: a mesma tecla em %2. Em baixo: a nota e o seu número MIDI (60 = dó central), sem mudança de oitava. Teclas cinzentas: nenhuma nota.</translation>
     </message>
 </context>
@@ -485,7 +485,7 @@
     <name>NoteNames</name>
     <message>
         <source>fr</source>
-        <extracomment>The code of this translation's language ("de", "pt"): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
         <translation>pt</translation>
     </message>
 </context>
@@ -520,11 +520,11 @@
         <translation>Bem-vindo</translation>
     </message>
     <message>
-        <source>Début de l'exercice : 50 notes</source>
+        <source>Début de l&apos;exercice : 50 notes</source>
         <translation>Início do exercício: 50 notas</translation>
     </message>
     <message>
-        <source>Fin de l'exercice</source>
+        <source>Fin de l&apos;exercice</source>
         <translation>Fim do exercício</translation>
     </message>
 </context>
@@ -536,7 +536,7 @@
         <translation>notas</translation>
     </message>
     <message>
-        <source>Prêt ?</source>
+        <source>Prêt&#x202f;?</source>
         <translation>Pronto?</translation>
     </message>
     <message>
@@ -548,7 +548,7 @@
         <translation>Fim do exercício</translation>
     </message>
     <message>
-        <source>Bravo !</source>
+        <source>Bravo&#x202f;!</source>
         <translation>Bravo!</translation>
     </message>
     <message>
@@ -566,11 +566,11 @@
     </message>
     <message>
         <source>lecture de notes au clavier</source>
-        <comment>the tagline under the program's name</comment>
+        <comment>the tagline under the program&apos;s name</comment>
         <translation>leitura de notas ao teclado</translation>
     </message>
     <message>
-        <source>Quelle est cette note ?</source>
+        <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>Que nota é esta?</translation>
     </message>
@@ -582,7 +582,7 @@
         <translation>não é possível ler “%1”: %2</translation>
     </message>
     <message>
-        <source>« %1 » n'est pas un fichier ordinaire</source>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
         <translation>“%1” não é um ficheiro normal</translation>
     </message>
     <message>
@@ -606,11 +606,11 @@
         <translation>Quem toca</translation>
     </message>
     <message>
-        <source>Ouverte seule, la fenêtre n'enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
         <translation>Aberta sozinha, a janela não grava nada: escolha quem toca a partir do piano (F11)</translation>
     </message>
     <message>
-        <source>L'élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
         <translation>O aluno cujos exercícios são gravados, a partir do próximo</translation>
     </message>
     <message>
@@ -646,7 +646,7 @@
         <translation>Muda&amp;r o nome…</translation>
     </message>
     <message>
-        <source>Renommer l'élève choisi ; tous ses exercices le suivent</source>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
         <translation>Mudar o nome do aluno escolhido; todos os seus exercícios o acompanham</translation>
     </message>
     <message>
@@ -654,7 +654,7 @@
         <translation>Arqui&amp;var…</translation>
     </message>
     <message>
-        <source>Ranger l'élève choisi dans les archives, sans rien effacer</source>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
         <translation>Guardar o aluno escolhido no arquivo, sem apagar nada</translation>
     </message>
     <message>
@@ -670,7 +670,7 @@
         <translation>Criar um ata&amp;lho</translation>
     </message>
     <message>
-        <source>Une icône « Piano — NOM » qui lance le piano pour l'élève choisi</source>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
         <translation>Um ícone “Piano — NOME” que abre o piano para o aluno escolhido</translation>
     </message>
     <message>
@@ -682,7 +682,7 @@
         <translation>&amp;Exportar o relatório…</translation>
     </message>
     <message>
-        <source>Le bilan de l'élève choisi en PDF ou en PNG</source>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
         <translation>O relatório do aluno escolhido em PDF ou PNG</translation>
     </message>
     <message>
@@ -698,11 +698,11 @@
         <translation>Co&amp;piar os resultados…</translation>
     </message>
     <message>
-        <source>Une copie du fichier de résultats de l'élève choisi</source>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
         <translation>Uma cópia do ficheiro de resultados do aluno escolhido</translation>
     </message>
     <message>
-        <source>Réglages de l'élève</source>
+        <source>Réglages de l&apos;élève</source>
         <translation>Definições do aluno</translation>
     </message>
     <message>
@@ -734,7 +734,7 @@
         <translation>E&amp;xtensão:</translation>
     </message>
     <message>
-        <source>Bilan de l'élève</source>
+        <source>Bilan de l&apos;élève</source>
         <translation>Relatório do aluno</translation>
     </message>
     <message>
@@ -746,7 +746,7 @@
         <translation>Lista e relatório</translation>
     </message>
     <message>
-        <source>Personne (rien n'est enregistré)</source>
+        <source>Personne (rien n&apos;est enregistré)</source>
         <translation>Ninguém (nada é gravado)</translation>
     </message>
     <message>
@@ -754,11 +754,11 @@
         <translation>nome demasiado longo</translation>
     </message>
     <message>
-        <source>Réglages illisibles, ceux par défaut s'appliquent : %1</source>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Definições ilegíveis, aplicam-se as predefinidas: %1</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer pour %1 : %2</source>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
         <translation>Não é possível gravar para %1: %2</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@
         <translation>Relatório de %1: %2 sessão, %3 notas, %4 certas</translation>
     </message>
     <message>
-        <source>Nom de l'élève :</source>
+        <source>Nom de l&apos;élève :</source>
         <translation>Nome do aluno:</translation>
     </message>
     <message>
@@ -822,7 +822,7 @@
         <translation>%1 adicionado/a</translation>
     </message>
     <message>
-        <source>%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »</source>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
         <translation>%1 está a tocar: escolha primeiro outra pessoa em “Quem toca”</translation>
     </message>
     <message>
@@ -846,7 +846,7 @@
         <translation>; atalho: %1</translation>
     </message>
     <message>
-        <source>%1 s'appelle maintenant %2%3</source>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
         <translation>%1 chama-se agora %2%3</translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
         <translation>Arquivar um aluno</translation>
     </message>
     <message>
-        <source>Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages restent dans le dossier des archives, d'où « Archives… » les restaure.</source>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
         <translation>Guardar %1 no arquivo? Nada é apagado: os seus resultados e definições ficam na pasta do arquivo, de onde “Arquivados…” os restaura.</translation>
     </message>
     <message>
@@ -870,7 +870,7 @@
         <translation>Não arquivado: %1</translation>
     </message>
     <message>
-        <source>Raccourci de l'élève</source>
+        <source>Raccourci de l&apos;élève</source>
         <translation>Atalho do aluno</translation>
     </message>
     <message>
@@ -950,7 +950,7 @@
         <translation>“%1” é o ficheiro de resultados em uso: escolha outro nome</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève dont le fichier se lit</source>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
         <translation>escolha primeiro um aluno cujo ficheiro se possa ler</translation>
     </message>
     <message>
@@ -958,7 +958,7 @@
         <translation>“%1” tem de terminar em .pdf, .png, .jpg ou .jpeg</translation>
     </message>
     <message>
-        <source>cochez d'abord les élèves du bilan, dans la liste</source>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
         <translation>marque primeiro na lista os alunos do relatório</translation>
     </message>
     <message>
@@ -966,7 +966,7 @@
         <translation>o relatório da turma é um PDF: “%1” tem de terminar em .pdf</translation>
     </message>
     <message>
-        <source>choisissez d'abord un élève</source>
+        <source>choisissez d&apos;abord un élève</source>
         <translation>escolha primeiro um aluno</translation>
     </message>
     <message>
@@ -986,7 +986,7 @@
         <translation>Não exportado: %1</translation>
     </message>
     <message>
-        <source>Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)</source>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
         <translation>Marque primeiro na lista os alunos do relatório (Espaço marca o aluno escolhido)</translation>
     </message>
     <message>
@@ -1029,11 +1029,11 @@
 <context>
     <name>RangeKeyboard</name>
     <message>
-        <source>Clavier de l'étendue</source>
+        <source>Clavier de l&apos;étendue</source>
         <translation>Teclado da extensão</translation>
     </message>
     <message>
-        <source>Première touche : %1 ; choisissez l'autre bout</source>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
         <translation>Primeira tecla: %1; escolha a outra ponta</translation>
     </message>
     <message>
