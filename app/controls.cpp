@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include "app/translation.h"
+
 #include "keyboard/keygeometry.h"
 
 #include <QCheckBox>
@@ -55,7 +57,7 @@ bool given(const app::Colour& c)
 
 QLabel* makeLabel(const app::ControlRow& row, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
+    auto* label = new QLabel(app::controlText(row.caption), parent);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour(row.text, parent));
     label->setPalette(pal);
@@ -77,7 +79,7 @@ PictureBox* makePicture(const app::ControlRow& row, QWidget* parent)
 
 CommandButton* makeButton(const app::ControlRow& row, QWidget* parent)
 {
-    auto* button = new CommandButton(QString::fromLatin1(row.name), QString::fromUtf8(row.caption), parent);
+    auto* button = new CommandButton(QString::fromLatin1(row.name), app::controlText(row.caption), parent);
     button->setFaceColour(colour(row.face, parent));
     return button;
 }
@@ -109,7 +111,7 @@ QWidget* makeWidget(const app::ControlRow& row, QWidget* parent)
     case app::ControlKind::ScrollBar:
         return new QScrollBar(Qt::Horizontal, parent);
     case app::ControlKind::CheckBox:
-        return new QCheckBox(QString::fromUtf8(row.caption), parent);
+        return new QCheckBox(app::controlText(row.caption), parent);
     case app::ControlKind::Keys:
     case app::ControlKind::Command:
         break;

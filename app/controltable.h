@@ -9,7 +9,10 @@
 // place, colours and font, and what the tooltip, the keyboard shortcut, the
 // help window and a screen reader say of it. The window is built from this
 // table, and its shortcuts, tooltips, help rows and accessible names are
-// read from it. Texts are UTF-8.
+// read from it. Texts are UTF-8, in French; the ones a user reads are
+// marked for translation (context "Controls") and shown through
+// app::controlText (app/translation.h), the design's fixed texts (the check
+// box's caption) are not.
 namespace app {
 
 enum class ControlKind {

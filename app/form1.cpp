@@ -27,6 +27,17 @@ constexpr int designTimer3Ms = 20;
 constexpr std::uint32_t startupWaitLimitMs = 3000;
 constexpr int outputWatchMs = 20;  // how often an output that is getting ready is asked
 constexpr int play1Ms = 400;
+
+// The scale of the pictures the window draws: 2 where a screen's device
+// pixel ratio is 1.5 or more, as the picture files are chosen there.
+int pictureScale()
+{
+    qreal ratio = 1.0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    }
+    return ratio >= 1.5 ? 2 : 1;
+}
 constexpr int greetingStepMs = 200;
 
 }  // namespace
@@ -35,9 +46,9 @@ Form1::Form1(const Form1Services& services)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       deviceid(static_cast<std::int32_t>(services.deviceId)), m_time(services.time), m_midi(services.midiOutputs),
-      m_messages(services.messages), m_pictures(services.errorLine), m_folder(services.programFolder),
-      m_rng(services.seed), m_notes(m_rng),
-      m_module2(services.time, m_notes.treble(), [this](std::int16_t index) { return kkey(index); }),
+      m_messages(services.messages), m_pictures(services.errorLine),
+      m_languagePictures(app::noteNaming(), pictureScale()), m_folder(services.programFolder), m_rng(services.seed),
+      m_notes(m_rng), m_module2(services.time, m_notes.treble(), [this](std::int16_t index) { return kkey(index); }),
       m_exercise(services.observer), m_focusRecords(services.focusRecords),
       m_noteRangeAtStart(services.noteRangeAtStart), m_openPupils(services.openPupils),
       m_clientHeight(clientHeightTwips)
@@ -50,7 +61,8 @@ Form1::Form1(const Form1Services& services)
     setWindowTitle(QString::fromLatin1(platform::programCaption));
     setWindowIcon(QIcon(picturePath(QStringLiteral("icon.png"))));
     setFixedSize(clientWidthPx, m_clientHeight.pixels());
-    m_background = m_pictures.load(picturePath(QStringLiteral("background.jpg")));
+    const std::optional<QPixmap> background = m_languagePictures.instead(QStringLiteral("background.jpg"));
+    m_background = background ? *background : m_pictures.load(picturePath(QStringLiteral("background.jpg")));
 
     Timer1 = m_time.createTimer([this] {
         if (!closing()) {
@@ -169,7 +181,7 @@ void Form1::setUpControls()
     }
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    Picture3->setPicture(m_pictures.load(picturePath(QStringLiteral("namestrip.jpg"))));
+    loadInto(Picture3, picturePath(QStringLiteral("namestrip.jpg")));
 
     HScroll1->setRange(exercise::slowestSpeed, exercise::fastestSpeed);
     HScroll1->setSingleStep(1);
@@ -207,7 +219,10 @@ QString Form1::picturePath(const QString& file) const
 
 void Form1::loadInto(PictureBox* box, const QString& path)
 {
-    box->setPicture(m_pictures.load(path), path);
+    const QString folder = picturePath(QString());
+    const std::optional<QPixmap> drawn =
+        path.startsWith(folder) ? m_languagePictures.instead(path.mid(folder.size())) : std::nullopt;
+    box->setPicture(drawn ? *drawn : m_pictures.load(path), path);
     if (box == Picture1) {
         describeNotePanel(path);
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/languagepictures.h"
 #include "effects/steps.h"
 #include "exercise/module2.h"
 #include "exercise/notechoice.h"
 #include "exercise/observer.h"
+#include "exercise/picturenames.h"
 #include "exercise/run.h"
 #include "keyboard/keybutton.h"
 #include "keyboard/notesink.h"
@@ -194,12 +196,14 @@ private:
     void takeFocusRecords();
     void setModeButtonsEnabled(bool enabled);
     void loadInto(PictureBox* box, const QString& path);
+    void showSign(const exercise::NamePicture& name, const QPixmap* blank);
     void send(std::optional<std::uint32_t> message);
 
     platform::TimeBase& m_time;
     midi::MidiOut m_midi;
     platform::MessageSink& m_messages;
     platform::PictureLoader m_pictures;
+    app::LanguagePictures m_languagePictures;  // drawn in the window's language in the French files' stead
     QString m_folder;
     std::mt19937 m_rng;
     exercise::NoteChooser m_notes;

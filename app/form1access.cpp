@@ -4,12 +4,15 @@
 #include "app/form1.h"
 
 #include "app/controltable.h"
+#include "app/languagepictures.h"
+#include "app/translation.h"
 
 #include "exercise/picturedescription.h"
 #include "keyboard/keygeometry.h"
-#include "progress/notenames.h"
+#include "keyboard/notenaming.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 namespace {
 
@@ -58,7 +61,7 @@ void Form1::buildAccessibility()
             continue;
         }
         if (row.accessibleName != nullptr || row.labelledBy != nullptr) {
-            w->setAccessibleName(QString::fromUtf8(app::spokenName(row)));
+            w->setAccessibleName(app::controlText(app::spokenName(row)));
         }
         if (row.labelledBy != nullptr) {
             if (auto* label = findChild<QLabel*>(QString::fromLatin1(row.labelledBy), Qt::FindDirectChildrenOnly)) {
@@ -67,14 +70,18 @@ void Form1::buildAccessibility()
         }
     }
 
-    // "do 3", "fa dièse 3": black keys by their sharp, octaves numbered the
-    // French way (middle C is do 3).
+    // "do 3", "fa dièse 3", "C sharp 4", "cis1": black keys by their sharp,
+    // named and numbered as the window's language names them.
+    const keyboard::naming::Naming& naming = app::noteNaming();
     for (int note = keyboard::firstKey; note <= keyboard::lastKey; ++note) {
-        kkey(note)->setAccessibleName(QString::fromStdString(progress::frenchNoteName(note, art::Accidental::Sharp)));
+        kkey(note)->setAccessibleName(
+            QString::fromStdString(keyboard::naming::noteName(note, keyboard::pitch::Accidental::Sharp, naming)));
     }
 }
 
 void Form1::describeNotePanel(const QString& path)
 {
-    Picture1->setAccessibleDescription(QString::fromStdString(exercise::notePanelDescription(path.toStdString())));
+    const std::string description = exercise::notePanelDescription(path.toStdString());
+    Picture1->setAccessibleDescription(
+        description.empty() ? QString() : QCoreApplication::translate("NotePanel", description.c_str()));
 }

@@ -15,14 +15,14 @@ void Form1::m_Click(std::int16_t index)
     if (exerciseState() != ExerciseState::Idle || underMessageBox() || closing()) {
         return;
     }
-    setCaption(Label3, QStringLiteral("Note : 0"));
+    setCaption(Label3, tr("Note : %1").arg(0));
     Label3->setVisible(true);
     loadInto(Picture1, picturePath(QStringLiteral("start50.jpg")));
     if (!Picture1->hasPicture() && !m_toldPicturesMissing) {
         // Said once, before the run's timers start, where the user looks.
         m_toldPicturesMissing = true;
-        showMessage(QStringLiteral("Les images des notes sont introuvables dans %1 : "
-                                   "les notes ne pourront pas s'afficher.")
+        showMessage(tr("Les images des notes sont introuvables dans %1 : "
+                       "les notes ne pourront pas s'afficher.")
                         .arg(QDir::toNativeSeparators(m_folder + QStringLiteral("/picture"))));
         if (closing() || exerciseState() != ExerciseState::Idle) {
             return;  // the window was closed while the box was up
@@ -37,6 +37,30 @@ void Form1::m_Click(std::int16_t index)
     setModeButtonsEnabled(false);
     stop1->setEnabled(true);
     HScroll1->setEnabled(false);  // the speed holds for the whole run
+}
+
+// The sign beside a black key's name: sharp, flat or, for a name that says
+// it in words, the blank sheet; hidden for a white key.
+void Form1::showSign(const exercise::NamePicture& name, const QPixmap* blank)
+{
+    switch (name.sign) {
+    case exercise::Sign::Hidden:
+        Picture6->setVisible(false);
+        break;
+    case exercise::Sign::Sharp:
+    case exercise::Sign::Flat: {
+        const QString path = QString::fromStdString(exercise::signPicturePath(m_folder.toStdString(), name.sign));
+        if (blank != nullptr) {
+            Picture6->setPicture(*blank, path);
+        } else {
+            loadInto(Picture6, path);
+        }
+        Picture6->setVisible(true);
+        break;
+    }
+    case exercise::Sign::Untouched:
+        break;
+    }
 }
 
 void Form1::setModeButtonsEnabled(bool enabled)
@@ -63,18 +87,13 @@ void Form1::Timer1_Timer()
     const QString notePath = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
     Picture7->setVisible(true);
     const exercise::NamePicture name = exercise::namePicture(folder, choice.prefix, choice.note);
-    switch (name.sign) {
-    case exercise::Sign::Hidden:
-        Picture6->setVisible(false);
-        break;
-    case exercise::Sign::Sharp:
-    case exercise::Sign::Flat:
-        loadInto(Picture6, QString::fromStdString(exercise::signPicturePath(folder, name.sign)));
-        Picture6->setVisible(true);
-        break;
-    case exercise::Sign::Untouched:
-        break;
-    }
+    // In German and Dutch a black key's name is a word of its own (Cis, Des),
+    // drawn with a blank where the sign would stand.
+    const auto ownName = m_languagePictures.blackKeyName(
+        choice.note, name.sign == exercise::Sign::Flat    ? keyboard::pitch::Accidental::Flat
+                     : name.sign == exercise::Sign::Sharp ? keyboard::pitch::Accidental::Sharp
+                                                          : keyboard::pitch::Accidental::None);
+    showSign(name, ownName ? &ownName->sign : nullptr);
 
     if (Check1->isChecked()) {
         // The note sounds while the old pictures are still up and covered.
@@ -92,10 +111,14 @@ void Form1::Timer1_Timer()
     } else {
         m_exercise.unshown(m_time.now());
     }
-    loadInto(Picture2, QString::fromStdString(name.path));
+    if (ownName) {
+        Picture2->setPicture(ownName->name, QString::fromStdString(name.path));
+    } else {
+        loadInto(Picture2, QString::fromStdString(name.path));
+    }
     Picture7->setVisible(false);
     notecount = static_cast<std::int16_t>(m_exercise.count());
-    setCaption(Label3, QStringLiteral("Note : %1").arg(notecount));
+    setCaption(Label3, tr("Note : %1").arg(notecount));
 }
 
 void Form1::stop1_Click()
@@ -123,7 +146,7 @@ void Form1::HScroll1_Change()
     interval = exercise::intervalForSpeed(v);
     Timer1->setInterval(interval);
     Timer2->setInterval(interval - exercise::answerMarginMs);
-    setCaption(label1, QStringLiteral("Vitesse : %1").arg(v));
+    setCaption(label1, tr("Vitesse : %1").arg(v));
 }
 
 void Form1::Timer2_Timer()

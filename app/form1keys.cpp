@@ -1,6 +1,7 @@
 // The piano keys and the two reading-aid toggles of the main window.
 #include "app/form1.h"
 
+#include "app/translation.h"
 #include "keyboard/keygeometry.h"
 #include "sound/shortmsg.h"
 
@@ -71,11 +72,11 @@ void Form1::Command3_Click()
     if (namestate == 1) {
         namestate = -1;
         pictureopen();
-        Command3->setText(QString::fromUtf8(app::control("Command3")->otherCaption));
+        Command3->setText(app::controlText(app::control("Command3")->otherCaption));
     } else if (namestate == -1) {
         namestate = 1;
         pictureclose();
-        Command3->setText(QString::fromUtf8(app::control("Command3")->caption));
+        Command3->setText(app::controlText(app::control("Command3")->caption));
     }
     Command3->setEnabled(true);
 }
@@ -86,11 +87,11 @@ void Form1::Command4_Click()
     if (helpstate == 1) {
         helpstate = -1;
         windowadd();
-        Command4->setText(QString::fromUtf8(app::control("Command4")->caption));
+        Command4->setText(app::controlText(app::control("Command4")->caption));
     } else if (helpstate == -1) {
         helpstate = 1;
         windowcut();
-        Command4->setText(QString::fromUtf8(app::control("Command4")->caption));
+        Command4->setText(app::controlText(app::control("Command4")->caption));
     }
     Command4->setEnabled(true);
 }

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 
 #include "app/controltable.h"
+#include "app/translation.h"
 #include "app/helpwindow.h"
 
 #include <QAbstractButton>
@@ -12,7 +13,7 @@ namespace {
 
 QString utf8(const char* text)
 {
-    return QString::fromUtf8(text);
+    return app::controlText(text);
 }
 
 // "Aide : F1 · Élèves : F11": the keys of the commands without a button.

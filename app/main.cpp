@@ -5,6 +5,7 @@
 #include "app/pupiloptions.h"
 #include "app/pupilswindow.h"
 #include "app/reportcommand.h"
+#include "app/translation.h"
 #include "app/windowframe.h"
 #include "keyboard/computerkeyboard.h"
 #include "platform/pictures.h"
@@ -325,7 +326,8 @@ int main(int argc, char** argv)
     platform::catchTerminate();
 
     if (!hasDisplay()) {
-        print(stderr, QStringLiteral("no display: set DISPLAY or run in a desktop session"));
+        print(stderr, app::commandLineText(
+                          QT_TRANSLATE_NOOP("CommandLine", "no display: set DISPLAY or run in a desktop session")));
         return 1;
     }
 
@@ -356,7 +358,8 @@ int main(int argc, char** argv)
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
     QApplication app(argc, argv);
-    platform::watchTerminate();  // a box shown while the window is built ends with it too
+    app::installTranslation(app);  // the desktop's language, if we have it; French otherwise
+    platform::watchTerminate();    // a box shown while the window is built ends with it too
     nameApplication();
 
     if (options.action == Options::Action::Pupils) {

@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "app/translation.h"
+
 #include "exercise/notechoice.h"
 #include "platform/version.h"
 #include "progress/pupils.h"
@@ -21,55 +23,81 @@ struct ValueOption {
     const char* value;
 };
 constexpr ValueOption valueOptions[] = {
-    {"--pupil", "a name"},        {"--results", "a file name"},         {"--out", "a picture file name"},
-    {"--notes", "LOW-HIGH"},      {"--midi-in", "none or CLIENT:PORT"}, {"--midi-out", "a device number"},
-    {"--export-pupil", "a name"}, {"--import", "a file name"},
+    {"--pupil", QT_TRANSLATE_NOOP("CommandLine", "a name")},
+    {"--results", QT_TRANSLATE_NOOP("CommandLine", "a file name")},
+    {"--out", QT_TRANSLATE_NOOP("CommandLine", "a picture file name")},
+    {"--notes", "LOW-HIGH"},
+    {"--midi-in", QT_TRANSLATE_NOOP("CommandLine", "none or CLIENT:PORT")},
+    {"--midi-out", QT_TRANSLATE_NOOP("CommandLine", "a device number")},
+    {"--export-pupil", QT_TRANSLATE_NOOP("CommandLine", "a name")},
+    {"--import", QT_TRANSLATE_NOOP("CommandLine", "a file name")},
 };
 
 // Every option the program takes, with its help line.
 struct OptionSet {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Affiche cette aide.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Affiche la version.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Affiche cette aide."))};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Affiche la version."))};
     QCommandLineOption midiOut{QStringLiteral("midi-out"),
-                               QStringLiteral("Joue par la sortie MIDI N (0 : le synthétiseur intégré)."),
+                               app::commandLineText(QT_TRANSLATE_NOOP(
+                                   "CommandLine", "Joue par la sortie MIDI N (0 : le synthétiseur intégré).")),
                                QStringLiteral("N")};
-    QCommandLineOption listOut{QStringLiteral("list-midi-out"), QStringLiteral("Liste les sorties MIDI.")};
+    QCommandLineOption listOut{QStringLiteral("list-midi-out"),
+                               app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Liste les sorties MIDI."))};
     QCommandLineOption midiIn{QStringLiteral("midi-in"),
-                              QStringLiteral("Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous)."),
+                              app::commandLineText(QT_TRANSLATE_NOOP(
+                                  "CommandLine", "Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).")),
                               QStringLiteral("none|CLIENT:PORT")};
-    QCommandLineOption listIn{QStringLiteral("list-midi-in"), QStringLiteral("Liste les claviers MIDI.")};
+    QCommandLineOption listIn{QStringLiteral("list-midi-in"),
+                              app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Liste les claviers MIDI."))};
     QCommandLineOption results{QStringLiteral("results"),
-                               QStringLiteral("Ajoute le résultat de chaque note au fichier CSV FILE."),
+                               app::commandLineText(QT_TRANSLATE_NOOP(
+                                   "CommandLine", "Ajoute le résultat de chaque note au fichier CSV FILE.")),
                                QStringLiteral("FILE")};
-    QCommandLineOption report{QStringLiteral("report"),
-                              QStringLiteral("Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
-                                             "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF."),
-                              QStringLiteral("FILE")};
-    QCommandLineOption out{
-        QStringLiteral("out"),
-        QStringLiteral("Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
-                       "ou PDF de la classe (class.pdf)."),
-        QStringLiteral("IMAGE")};
+    QCommandLineOption report{
+        QStringLiteral("report"),
+        app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
+                                               "Fait le bilan du fichier de résultats FILE, sans fenêtre ; "
+                                               "avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.")),
+        QStringLiteral("FILE")};
+    QCommandLineOption out{QStringLiteral("out"),
+                           app::commandLineText(QT_TRANSLATE_NOOP(
+                               "CommandLine",
+                               "Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), "
+                               "ou PDF de la classe (class.pdf).")),
+                           QStringLiteral("IMAGE")};
     QCommandLineOption pupil{QStringLiteral("pupil"),
-                             QStringLiteral("Les résultats de l'élève NAME, dans le dossier des élèves."),
+                             app::commandLineText(QT_TRANSLATE_NOOP(
+                                 "CommandLine", "Les résultats de l'élève NAME, dans le dossier des élèves.")),
                              QStringLiteral("NAME")};
-    QCommandLineOption listPupils{QStringLiteral("list-pupils"),
-                                  QStringLiteral("Liste les élèves, leurs séances et la dernière date.")};
-    QCommandLineOption focus{QStringLiteral("focus"),
-                             QStringLiteral("Les notes manquées reviennent plus souvent (avec --pupil ou --results).")};
+    QCommandLineOption listPupils{
+        QStringLiteral("list-pupils"),
+        app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Liste les élèves, leurs séances et la dernière date."))};
+    QCommandLineOption focus{
+        QStringLiteral("focus"),
+        app::commandLineText(QT_TRANSLATE_NOOP(
+            "CommandLine", "Les notes manquées reviennent plus souvent (avec --pupil ou --results)."))};
     QCommandLineOption notes{QStringLiteral("notes"),
-                             QStringLiteral("Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3)."),
+                             app::commandLineText(QT_TRANSLATE_NOOP(
+                                 "CommandLine", "Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).")),
                              QStringLiteral("LOW-HIGH")};
     QCommandLineOption exportPupil{
         QStringLiteral("export-pupil"),
-        QStringLiteral("Écrit tout le dossier de l'élève NAME dans un fichier (--out FILE)."), QStringLiteral("NAME")};
-    QCommandLineOption importFile{QStringLiteral("import"),
-                                  QStringLiteral("Ajoute à un élève les exercices du fichier FILE qu'il n'a pas "
-                                                 "encore (dossier exporté, ou résultats avec --pupil NAME)."),
-                                  QStringLiteral("FILE")};
-    QCommandLineOption pupilsWindow{QStringLiteral("pupils"),
-                                    QStringLiteral("Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
-                                                   "les réglages et les raccourcis des élèves.")};
+        app::commandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "Écrit tout le dossier de l'élève NAME dans un fichier (--out FILE).")),
+        QStringLiteral("NAME")};
+    QCommandLineOption importFile{
+        QStringLiteral("import"),
+        app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
+                                               "Ajoute à un élève les exercices du fichier FILE qu'il n'a pas "
+                                               "encore (dossier exporté, ou résultats avec --pupil NAME).")),
+        QStringLiteral("FILE")};
+    QCommandLineOption pupilsWindow{
+        QStringLiteral("pupils"),
+        app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
+                                               "Ouvre seule la fenêtre « Élèves » : la classe, les bilans, "
+                                               "les réglages et les raccourcis des élèves."))};
 
     QList<QCommandLineOption> all() const
     {
@@ -112,7 +140,8 @@ Fault markEmptyValues(QStringList& args, const QList<QCommandLineOption>& all)
         }
         for (const ValueOption& v : valueOptions) {
             if (args[i] == QLatin1String(v.option)) {
-                return QStringLiteral("%1 needs %2 before %3").arg(args[i], QString::fromUtf8(v.value), args[i + 1]);
+                return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "%1 needs %2 before %3"))
+                    .arg(args[i], app::commandLineText(v.value), args[i + 1]);
             }
         }
     }
@@ -125,7 +154,8 @@ Fault readMidi(const QCommandLineParser& parser, const OptionSet& opt, Options& 
         bool ok = false;
         const uint n = parser.value(opt.midiOut).toUInt(&ok);
         if (!ok || n > 255) {
-            return QStringLiteral("--midi-out takes a device number, not '%1'").arg(parser.value(opt.midiOut));
+            return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--midi-out takes a device number, not '%1'"))
+                .arg(parser.value(opt.midiOut));
         }
         o.midiOut = n;
     }
@@ -136,12 +166,16 @@ Fault readMidi(const QCommandLineParser& parser, const OptionSet& opt, Options& 
         // ALSA sequencer clients and ports are numbered 0 to 255.
         constexpr int highestNumber = 255;
         if (!m.hasMatch()) {
-            return QStringLiteral("--midi-in takes none or CLIENT:PORT, not '%1'").arg(o.midiIn);
+            return app::commandLineText(
+                       QT_TRANSLATE_NOOP("CommandLine", "--midi-in takes none or CLIENT:PORT, not '%1'"))
+                .arg(o.midiIn);
         }
         if (o.midiIn != QLatin1String("none") &&
             (m.captured(2).size() > 3 || m.captured(3).size() > 3 || m.captured(2).toInt() > highestNumber ||
              m.captured(3).toInt() > highestNumber)) {
-            return QStringLiteral("--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'").arg(o.midiIn);
+            return app::commandLineText(
+                       QT_TRANSLATE_NOOP("CommandLine", "--midi-in takes a CLIENT:PORT of 0 to 255 each, not '%1'"))
+                .arg(o.midiIn);
         }
     }
     return std::nullopt;
@@ -152,24 +186,26 @@ Fault checkFiles(const QCommandLineParser& parser, const OptionSet& opt, Options
 {
     o.resultsFile = QFile::encodeName(parser.value(opt.results)).toStdString();
     if (parser.isSet(opt.results) && o.resultsFile.empty()) {
-        return QStringLiteral("--results needs a file name");
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--results needs a file name"));
     }
     if (parser.isSet(opt.exportPupil)) {
         o.reportOut = QFile::encodeName(parser.value(opt.out)).toStdString();
         if (o.reportOut.empty()) {
-            return QStringLiteral("--export-pupil needs --out FILE");
+            return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--export-pupil needs --out FILE"));
         }
         return std::nullopt;
     }
     if (parser.isSet(opt.out) && !parser.isSet(opt.report)) {
-        return QStringLiteral("--out goes with --report or --export-pupil");
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--out goes with --report or --export-pupil"));
     }
     if (parser.isSet(opt.report) && parser.value(opt.report).isEmpty() && !parser.isSet(opt.pupil) &&
         parser.positionalArguments().isEmpty()) {
-        return QStringLiteral("--report needs a file name");
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--report needs a file name"));
     }
     if (parser.isSet(opt.out) && !progress::pictureFormatOf(QFile::encodeName(parser.value(opt.out)).toStdString())) {
-        return QStringLiteral("--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'").arg(parser.value(opt.out));
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP("CommandLine", "--out takes a .png, .jpg, .jpeg or .pdf file, not '%1'"))
+            .arg(parser.value(opt.out));
     }
     return std::nullopt;
 }
@@ -188,13 +224,15 @@ Fault checkActions(const QCommandLineParser& parser, const OptionSet& opt, int& 
                             (parser.isSet(opt.exportPupil) && parser.isSet(opt.pupil)) ||
                             parser.values(opt.pupil).size() > 1;
         if (others) {
-            return QStringLiteral("--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone");
+            return app::commandLineText(QT_TRANSLATE_NOOP(
+                "CommandLine", "--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone"));
         }
         actions = 1;
         return std::nullopt;
     }
     if (actions > 1) {
-        return QStringLiteral("--list-midi-out, --list-midi-in, --list-pupils and --report go alone");
+        return app::commandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "--list-midi-out, --list-midi-in, --list-pupils and --report go alone"));
     }
     // What the window uses means nothing to a list or a report.
     const bool runOptions = parser.isSet(opt.midiOut) || parser.isSet(opt.midiIn) || parser.isSet(opt.results);
@@ -203,7 +241,9 @@ Fault checkActions(const QCommandLineParser& parser, const OptionSet& opt, int& 
                               : parser.isSet(opt.listIn)     ? QStringLiteral("--list-midi-in")
                               : parser.isSet(opt.listPupils) ? QStringLiteral("--list-pupils")
                                                              : QStringLiteral("--report");
-        return QStringLiteral("%1 does not go with --midi-out, --midi-in or --results").arg(alone);
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP("CommandLine", "%1 does not go with --midi-out, --midi-in or --results"))
+            .arg(alone);
     }
     return std::nullopt;
 }
@@ -215,46 +255,62 @@ Fault readPupils(const QCommandLineParser& parser, const OptionSet& opt, Options
         // Accents typed either way are one name; spaces around it are no part of it.
         const QString clean = progress::cleanPupilName(name);
         if (clean.isEmpty()) {
-            return QStringLiteral("--pupil needs a name");
+            return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--pupil needs a name"));
         }
         o.pupils << clean;
     }
     if (o.pupils.size() > 1 && !parser.isSet(opt.report)) {
-        return QStringLiteral("several --pupil go with --report only");
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "several --pupil go with --report only"));
     }
     if (!o.pupils.isEmpty() && parser.isSet(opt.results)) {
-        return QStringLiteral("--pupil and --results both name the results file: give one");
+        return app::commandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "--pupil and --results both name the results file: give one"));
     }
     if (!o.pupils.isEmpty() &&
         (parser.isSet(opt.listOut) || parser.isSet(opt.listIn) || parser.isSet(opt.listPupils))) {
-        return QStringLiteral("--pupil goes with playing or with --report");
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--pupil goes with playing or with --report"));
     }
     o.focus = parser.isSet(opt.focus);
     if (o.focus && (parser.isSet(opt.report) || (o.pupils.isEmpty() && !parser.isSet(opt.results)))) {
-        return QStringLiteral("--focus goes with --pupil or --results, when playing");
+        return app::commandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "--focus goes with --pupil or --results, when playing"));
     }
     return std::nullopt;
 }
 
 Fault readNotes(const QString& value, Options& o)
 {
-    const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString());
+    // Names of the desktop's language too, the window's: "C4-G4", "c1-g1".
+    const keyboard::naming::Naming& naming = keyboard::naming::namingFor(app::desktopLanguage().toStdString());
+    const exercise::NoteRangeRead read = exercise::readNoteRange(value.toStdString(), &naming);
     switch (read.fault) {
     case exercise::RangeFault::None:
         break;
     case exercise::RangeFault::OutOfRange:
-        return QStringLiteral("--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'").arg(value);
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP("CommandLine",
+                                     "--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not '%1'"))
+            .arg(value);
     case exercise::RangeFault::HighFirst:
-        return QStringLiteral("--notes takes LOW-HIGH, the low note first, not '%1'").arg(value);
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP("CommandLine", "--notes takes LOW-HIGH, the low note first, not '%1'"))
+            .arg(value);
     case exercise::RangeFault::NotARange:
-        return QStringLiteral("--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'").arg(value);
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP("CommandLine",
+                                     "--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not '%1'"))
+            .arg(value);
     }
     o.noteRange = read.range;
     if (const int mode = exercise::modeLeftShort(*o.noteRange); mode != 0) {
-        return QStringLiteral("--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns")
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP(
+                       "CommandLine",
+                       "--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns"))
             .arg(value)
             .arg(mode)
-            .arg(exercise::fewestKeys == 3 ? QStringLiteral("three") : QString::number(exercise::fewestKeys));
+            .arg(exercise::fewestKeys == 3 ? app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "three"))
+                                           : QString::number(exercise::fewestKeys));
     }
     return std::nullopt;
 }
@@ -268,7 +324,7 @@ Fault readReport(const QCommandLineParser& parser, const OptionSet& opt, Options
         o.reportFiles.push_back(QFile::encodeName(file).toStdString());
     }
     if (o.reportFiles.empty() && o.pupils.isEmpty()) {
-        return QStringLiteral("--report needs a file or --pupil NAME");
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--report needs a file or --pupil NAME"));
     }
     return std::nullopt;
 }
@@ -301,14 +357,15 @@ Options parseOptions(const QStringList& arguments)
 {
     const OptionSet opt;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tavelin Piano: piano et lecture de notes."));
+    parser.setApplicationDescription(
+        app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Tavelin Piano: piano et lecture de notes.")));
     parser.addOptions(opt.all());
 
     Options o;
     auto fail = [&o](const QString& why) {
         o.action = Options::Action::Exit;
         o.exitStatus = 2;
-        o.message = QStringLiteral("tavelin-piano: %1 (see --help)").arg(why);
+        o.message = app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "tavelin-piano: %1 (see --help)")).arg(why);
         return o;
     };
     QStringList args = arguments;
@@ -320,7 +377,8 @@ Options parseOptions(const QStringList& arguments)
     }
     // More files after --report's own are reported on together.
     if (!parser.positionalArguments().isEmpty() && !parser.isSet(opt.report)) {
-        return fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return fail(app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'"))
+                        .arg(parser.positionalArguments().first()));
     }
     if (parser.isSet(opt.help)) {
         o.action = Options::Action::Exit;
@@ -331,7 +389,8 @@ Options parseOptions(const QStringList& arguments)
         o.message = parser.helpText();
         const qsizetype firstLineEnd = o.message.indexOf(u'\n');
         if (firstLineEnd > 0) {
-            o.message.replace(0, firstLineEnd, QStringLiteral("Usage: tavelin-piano [options]"));
+            o.message.replace(0, firstLineEnd,
+                              app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Usage: tavelin-piano [options]")));
         }
         return o;
     }
@@ -349,7 +408,7 @@ Options parseOptions(const QStringList& arguments)
     if (parser.isSet(opt.pupilsWindow)) {
         // The window alone: nothing is played, so nothing else applies.
         if (parser.optionNames().size() > 1) {
-            return fail(QStringLiteral("--pupils goes alone"));
+            return fail(app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--pupils goes alone")));
         }
         o.action = Options::Action::Pupils;
         return o;
@@ -363,7 +422,7 @@ Options parseOptions(const QStringList& arguments)
     }
     if (parser.isSet(opt.notes)) {
         if (actions > 0) {
-            return fail(QStringLiteral("--notes goes with playing"));
+            return fail(app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--notes goes with playing")));
         }
         if (const Fault f = readNotes(parser.value(opt.notes), o)) {
             return fail(*f);

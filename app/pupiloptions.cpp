@@ -2,6 +2,7 @@
 
 #include "progress/computer.h"
 #include "progress/pupilfolder.h"
+#include "app/translation.h"
 #include "progress/pupils.h"
 #include "progress/transfer.h"
 
@@ -42,7 +43,8 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
     }
     const std::optional<std::filesystem::path> pupils = folder();
     if (!pupils) {
-        return QStringLiteral("no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set");
+        return app::commandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set"));
     }
     const QString shownFolder = printable(pupils->string());
     std::string pictureBase;  // the first pupil's file name, safe as a name here too
@@ -51,7 +53,7 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
         std::string why;
         const std::optional<std::string> fileName = progress::pupilFileName(name, &why);
         if (!fileName) {
-            return QStringLiteral("the pupil's name '%1' cannot be kept: %2")
+            return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "the pupil's name '%1' cannot be kept: %2"))
                 .arg(printable(name), QString::fromStdString(why));
         }
         std::string error;
@@ -61,7 +63,8 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
         }
         if (options.action == Options::Action::Report) {
             if (files.empty()) {
-                return QStringLiteral("no pupil called '%1' in %2").arg(printable(name), shownFolder);
+                return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "no pupil called '%1' in %2"))
+                    .arg(printable(name), shownFolder);
             }
             progress::ReportSource source{name, {}};
             for (const std::filesystem::path& file : files) {
@@ -77,11 +80,14 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
                 }
                 struct stat st {};
                 if (::stat(file.c_str(), &st) != 0) {
-                    return QStringLiteral("cannot read the pupil's file '%1': %2")
+                    return app::commandLineText(
+                               QT_TRANSLATE_NOOP("CommandLine", "cannot read the pupil's file '%1': %2"))
                         .arg(printable(file.string()), QString::fromLocal8Bit(std::strerror(errno)));
                 }
                 if (!S_ISREG(st.st_mode)) {
-                    return QStringLiteral("the pupil's file '%1' is not a regular file").arg(printable(file.string()));
+                    return app::commandLineText(
+                               QT_TRANSLATE_NOOP("CommandLine", "the pupil's file '%1' is not a regular file"))
+                        .arg(printable(file.string()));
                 }
                 source.files.push_back(file.string());
             }
@@ -95,13 +101,15 @@ QString resolvePupils(Options& options, std::vector<progress::ReportSource>* sou
             std::string why;
             const std::optional<progress::Computer> computer = progress::thisComputer(&why);
             if (!computer) {
-                return QStringLiteral("this computer has no id for the pupils' files: %1")
+                return app::commandLineText(
+                           QT_TRANSLATE_NOOP("CommandLine", "this computer has no id for the pupils' files: %1"))
                     .arg(QString::fromStdString(why));
             }
             std::filesystem::path own;
             if (const std::string error = progress::pupilfolder::prepare(*pupils, name, *computer, &own);
                 !error.empty()) {
-                return QStringLiteral("cannot make the pupil's folder in %1: %2")
+                return app::commandLineText(
+                           QT_TRANSLATE_NOOP("CommandLine", "cannot make the pupil's folder in %1: %2"))
                     .arg(shownFolder, QString::fromStdString(error));
             }
             options.resultsFile = own.string();

@@ -1,5 +1,6 @@
 #include "app/pupilswindow.h"
 
+#include "app/languagepictures.h"
 #include "app/pupilswindowrange.h"
 #include "picture/fonts.h"
 #include "progress/launcher.h"
@@ -62,6 +63,14 @@ std::string bytes(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// A range typed with the names of the window's language ("c1-g1") as the
+// settings file keeps it, in numbers; anything else as typed.
+std::string storedRange(const QString& typed)
+{
+    const auto range = exercise::parseNoteRange(typed.toStdString(), &app::noteNaming());
+    return range ? std::to_string(range->low) + "-" + std::to_string(range->high) : typed.toStdString();
+}
+
 QPushButton* button(const QString& caption, const QString& name, const QString& tip, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -81,13 +90,13 @@ std::optional<QByteArray> readWhole(const std::string& path, QString* error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *error = QStringLiteral("impossible de lire « %1 » : %2").arg(q(path), q(std::strerror(errno)));
+        *error = PupilsWindow::tr("impossible de lire « %1 » : %2").arg(q(path), q(std::strerror(errno)));
         return std::nullopt;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        *error = QStringLiteral("« %1 » n'est pas un fichier ordinaire").arg(q(path));
+        *error = PupilsWindow::tr("« %1 » n'est pas un fichier ordinaire").arg(q(path));
         return std::nullopt;
     }
     QByteArray out;
@@ -98,7 +107,7 @@ std::optional<QByteArray> readWhole(const std::string& path, QString* error)
             continue;
         }
         if (got < 0) {
-            *error = QStringLiteral("impossible de lire « %1 » : %2").arg(q(path), q(std::strerror(errno)));
+            *error = PupilsWindow::tr("impossible de lire « %1 » : %2").arg(q(path), q(std::strerror(errno)));
             ::close(fd);
             return std::nullopt;
         }
@@ -130,7 +139,7 @@ PupilsWindow::PupilsWindow(PupilsWindowServices services, QWidget* parent)
     static const bool factory = (QAccessible::installFactory(windowFactory), true);
     (void)factory;
     setObjectName(QStringLiteral("pupilsWindow"));
-    setWindowTitle(QStringLiteral("Élèves"));
+    setWindowTitle(tr("Élèves"));
     setAccessibleName(windowTitle());
     resize(widthPx, heightPx);
     QString fontError;
@@ -143,7 +152,7 @@ PupilsWindow::PupilsWindow(PupilsWindowServices services, QWidget* parent)
     connect(m_model, &progress::PupilsTableModel::progressed, this, [this](int read, int total) {
         m_progress->setRange(0, std::max(total, 1));
         m_progress->setValue(total == 0 ? 1 : read);
-        m_progress->setFormat(total == 0 ? QStringLiteral("aucun élève") : QStringLiteral("%v fichiers lus sur %m"));
+        m_progress->setFormat(total == 0 ? tr("aucun élève") : tr("%v fichiers lus sur %m"));
         m_progress->setAccessibleDescription(m_progress->text());
     });
     connect(m_model, &progress::PupilsTableModel::pupilRead, this, [this](const QString& name) {
@@ -165,26 +174,26 @@ PupilsWindow::PupilsWindow(PupilsWindowServices services, QWidget* parent)
 
 void PupilsWindow::build()
 {
-    auto* whoLabel = new QLabel(QStringLiteral("&Qui joue :"), this);
+    auto* whoLabel = new QLabel(tr("&Qui joue :"), this);
     m_playingBox = new QComboBox(this);
     m_playingBox->setObjectName(QStringLiteral("playing"));
-    m_playingBox->setAccessibleName(QStringLiteral("Qui joue"));
+    m_playingBox->setAccessibleName(tr("Qui joue"));
     whoLabel->setBuddy(m_playingBox);
     if (m_services.playing == nullptr) {
         m_playingBox->setEnabled(false);
         m_playingBox->setToolTip(
-            QStringLiteral("Ouverte seule, la fenêtre n'enregistre rien : "
-                           "choisissez qui joue depuis le piano (F11)"));
+            tr("Ouverte seule, la fenêtre n'enregistre rien : "
+               "choisissez qui joue depuis le piano (F11)"));
     } else {
-        m_playingBox->setToolTip(QStringLiteral("L'élève dont les exercices sont enregistrés, à partir du prochain"));
+        m_playingBox->setToolTip(tr("L'élève dont les exercices sont enregistrés, à partir du prochain"));
     }
     m_playingBox->setAccessibleDescription(m_playingBox->toolTip());
     connect(m_playingBox, &QComboBox::activated, this, &PupilsWindow::playingChosen);
 
     m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("list"));
-    m_list->setAccessibleName(QStringLiteral("Liste des élèves"));
-    m_list->setAccessibleDescription(QStringLiteral("Une ligne par élève ; cochez les élèves du bilan de la classe"));
+    m_list->setAccessibleName(tr("Liste des élèves"));
+    m_list->setAccessibleDescription(tr("Une ligne par élève ; cochez les élèves du bilan de la classe"));
     m_list->setModel(m_sorted);
     m_list->setSortingEnabled(true);
     m_list->sortByColumn(progress::PupilsTableModel::Name, Qt::AscendingOrder);
@@ -195,38 +204,38 @@ void PupilsWindow::build()
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->horizontalHeader()->setStretchLastSection(true);
 
-    auto* listLabel = new QLabel(QStringLiteral("La cla&sse :"), this);
+    auto* listLabel = new QLabel(tr("La cla&sse :"), this);
     listLabel->setBuddy(m_list);
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setAccessibleName(QStringLiteral("Lecture des fichiers"));
+    m_progress->setAccessibleName(tr("Lecture des fichiers"));
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("message"));
-    m_message->setAccessibleName(QStringLiteral("Message"));
+    m_message->setAccessibleName(tr("Message"));
     m_message->setWordWrap(true);
     m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_add = button(QStringLiteral("&Ajouter…"), QStringLiteral("add"), QStringLiteral("Ajouter un élève"), this);
-    m_rename = button(QStringLiteral("&Renommer…"), QStringLiteral("rename"),
-                      QStringLiteral("Renommer l'élève choisi ; tous ses exercices le suivent"), this);
-    m_archive = button(QStringLiteral("Archi&ver…"), QStringLiteral("archive"),
-                       QStringLiteral("Ranger l'élève choisi dans les archives, sans rien effacer"), this);
-    m_archives = button(QStringLiteral("Arc&hives…"), QStringLiteral("archives"),
-                        QStringLiteral("Voir les élèves archivés et en restaurer un"), this);
-    m_launcher = button(QStringLiteral("Créer un ra&ccourci"), QStringLiteral("launcher"),
-                        QStringLiteral("Une icône « Piano — NOM » qui lance le piano pour l'élève choisi"), this);
-    m_launcher->setAccessibleName(QStringLiteral("Créer un raccourci"));
-    m_exportReport = button(QStringLiteral("&Exporter le bilan…"), QStringLiteral("exportReport"),
-                            QStringLiteral("Le bilan de l'élève choisi en PDF ou en PNG"), this);
-    m_exportClass = button(QStringLiteral("Exporter la c&lasse…"), QStringLiteral("exportClass"),
-                           QStringLiteral("Le bilan de la classe en PDF, pour les élèves cochés"), this);
-    m_copy = button(QStringLiteral("Co&pier les résultats…"), QStringLiteral("copyResults"),
-                    QStringLiteral("Une copie du fichier de résultats de l'élève choisi"), this);
-    m_import = button(QStringLiteral("I&mporter…"), QStringLiteral("import"),
-                      QStringLiteral("Ajouter les exercices d'un dossier exporté, ou d'un fichier de résultats à "
-                                     "l'élève choisi ; ceux qu'il a déjà ne comptent pas deux fois"),
+    m_add = button(tr("&Ajouter…"), QStringLiteral("add"), tr("Ajouter un élève"), this);
+    m_rename = button(tr("&Renommer…"), QStringLiteral("rename"),
+                      tr("Renommer l'élève choisi ; tous ses exercices le suivent"), this);
+    m_archive = button(tr("Archi&ver…"), QStringLiteral("archive"),
+                       tr("Ranger l'élève choisi dans les archives, sans rien effacer"), this);
+    m_archives =
+        button(tr("Arc&hives…"), QStringLiteral("archives"), tr("Voir les élèves archivés et en restaurer un"), this);
+    m_launcher = button(tr("Créer un ra&ccourci"), QStringLiteral("launcher"),
+                        tr("Une icône « Piano — NOM » qui lance le piano pour l'élève choisi"), this);
+    m_launcher->setAccessibleName(tr("Créer un raccourci"));
+    m_exportReport = button(tr("&Exporter le bilan…"), QStringLiteral("exportReport"),
+                            tr("Le bilan de l'élève choisi en PDF ou en PNG"), this);
+    m_exportClass = button(tr("Exporter la c&lasse…"), QStringLiteral("exportClass"),
+                           tr("Le bilan de la classe en PDF, pour les élèves cochés"), this);
+    m_copy = button(tr("Co&pier les résultats…"), QStringLiteral("copyResults"),
+                    tr("Une copie du fichier de résultats de l'élève choisi"), this);
+    m_import = button(tr("I&mporter…"), QStringLiteral("import"),
+                      tr("Ajouter les exercices d'un dossier exporté, ou d'un fichier de résultats à "
+                         "l'élève choisi ; ceux qu'il a déjà ne comptent pas deux fois"),
                       this);
     connect(m_add, &QPushButton::clicked, this, &PupilsWindow::addPupil);
     connect(m_import, &QPushButton::clicked, this, &PupilsWindow::askImport);
@@ -238,20 +247,20 @@ void PupilsWindow::build()
     connect(m_exportClass, &QPushButton::clicked, this, &PupilsWindow::askExportClass);
     connect(m_copy, &QPushButton::clicked, this, &PupilsWindow::askCopyResults);
 
-    auto* practice = new QGroupBox(QStringLiteral("Réglages de l'élève"), this);
+    auto* practice = new QGroupBox(tr("Réglages de l'élève"), this);
     practice->setObjectName(QStringLiteral("practice"));
     practice->setAccessibleName(practice->title());
-    m_focus = new QCheckBox(QStringLiteral("Notes &faibles plus souvent"), practice);
+    m_focus = new QCheckBox(tr("Notes &faibles plus souvent"), practice);
     m_focus->setObjectName(QStringLiteral("focus"));
-    m_focus->setAccessibleName(QStringLiteral("Notes faibles plus souvent"));
-    m_focus->setToolTip(QStringLiteral("Les notes souvent manquées reviennent plus souvent (comme --focus)"));
+    m_focus->setAccessibleName(tr("Notes faibles plus souvent"));
+    m_focus->setToolTip(tr("Les notes souvent manquées reviennent plus souvent (comme --focus)"));
     m_range = new QLineEdit(practice);
     m_range->setObjectName(QStringLiteral("range"));
-    m_range->setAccessibleName(QStringLiteral("Étendue des notes"));
-    m_range->setPlaceholderText(QStringLiteral("toutes, ou 60-67, do3-sol3"));
-    m_range->setToolTip(QStringLiteral("Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)"));
+    m_range->setAccessibleName(tr("Étendue des notes"));
+    m_range->setPlaceholderText(tr("toutes, ou 60-67, do3-sol3"));
+    m_range->setToolTip(tr("Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)"));
     m_range->setAccessibleDescription(m_range->toolTip());
-    auto* rangeLabel = new QLabel(QStringLiteral("É&tendue :"), practice);
+    auto* rangeLabel = new QLabel(tr("É&tendue :"), practice);
     rangeLabel->setBuddy(m_range);
     m_keys = new RangeKeyboard(practice);
     auto* practiceLayout = new QFormLayout(practice);
@@ -267,11 +276,11 @@ void PupilsWindow::build()
 
     m_report = new QLabel(this);
     m_report->setObjectName(QStringLiteral("report"));
-    m_report->setAccessibleName(QStringLiteral("Bilan de l'élève"));
+    m_report->setAccessibleName(tr("Bilan de l'élève"));
     m_report->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     m_reportArea = new QScrollArea(this);
     m_reportArea->setObjectName(QStringLiteral("reportArea"));
-    m_reportArea->setAccessibleName(QStringLiteral("Bilan"));
+    m_reportArea->setAccessibleName(tr("Bilan"));
     m_reportArea->setWidget(m_report);
     m_reportArea->setWidgetResizable(false);
     m_reportArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -298,7 +307,7 @@ void PupilsWindow::build()
     left->addWidget(m_message);
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->setObjectName(QStringLiteral("split"));
-    split->setAccessibleName(QStringLiteral("Liste et bilan"));
+    split->setAccessibleName(tr("Liste et bilan"));
     split->addWidget(leftPane);
     split->addWidget(m_reportArea);
     split->setStretchFactor(0, 0);
@@ -384,7 +393,7 @@ void PupilsWindow::fillPlayingBox()
 {
     m_filling = true;
     m_playingBox->clear();
-    m_playingBox->addItem(QStringLiteral("Personne (rien n'est enregistré)"));
+    m_playingBox->addItem(tr("Personne (rien n'est enregistré)"));
     for (const progress::PupilRow& row : m_model->rows()) {
         if (row.problem.empty()) {
             m_playingBox->addItem(row.name);
@@ -421,7 +430,7 @@ void PupilsWindow::playingChosen(int index)
         if (const std::string error = progress::pupilfolder::prepare(m_services.folder, choice.name.toStdString(),
                                                                      m_services.computer, &file);
             !error.empty()) {
-            say(QStringLiteral("Impossible d'enregistrer pour %1 : %2").arg(choice.name, q(error)), true);
+            say(tr("Impossible d'enregistrer pour %1 : %2").arg(choice.name, q(error)), true);
             fillPlayingBox();
             return;
         }
@@ -432,11 +441,11 @@ void PupilsWindow::playingChosen(int index)
         if (const auto settings = progress::practice::readPupil(m_services.folder, choice.name.toStdString(), &error)) {
             choice.settings = *settings;
         } else {
-            say(QStringLiteral("Réglages illisibles, ceux par défaut s'appliquent : %1").arg(q(error)), true);
+            say(tr("Réglages illisibles, ceux par défaut s'appliquent : %1").arg(q(error)), true);
         }
     }
     if (const std::string error = m_services.playing->choose(choice); !error.empty()) {
-        say(QStringLiteral("Impossible d'enregistrer pour %1 : %2").arg(choice.name, q(error)), true);
+        say(tr("Impossible d'enregistrer pour %1 : %2").arg(choice.name, q(error)), true);
         fillPlayingBox();
         return;
     }
@@ -483,9 +492,9 @@ void PupilsWindow::rangeTyped()
     std::optional<exercise::NoteRange> range;
     if (!typed.isEmpty()) {
         std::string error;
-        const auto parsed = progress::practice::parse("notes=" + typed.toStdString(), &error);
+        const auto parsed = progress::practice::parse("notes=" + storedRange(typed), &error);
         if (!parsed) {
-            say(QStringLiteral("Étendue refusée : %1").arg(q(error)), true);
+            say(tr("Étendue refusée : %1").arg(q(error)), true);
             return;
         }
         range = parsed->range;
@@ -507,9 +516,9 @@ void PupilsWindow::settingsEdited()
     const QString typed = m_range->text().trimmed();
     if (!typed.isEmpty()) {
         std::string error;
-        const auto parsed = progress::practice::parse("notes=" + typed.toStdString(), &error);
+        const auto parsed = progress::practice::parse("notes=" + storedRange(typed), &error);
         if (!parsed) {
-            say(QStringLiteral("Étendue refusée : %1").arg(q(error)), true);
+            say(tr("Étendue refusée : %1").arg(q(error)), true);
             return;
         }
         s.range = parsed->range;
@@ -526,17 +535,16 @@ void PupilsWindow::saveSettings()
                 : progress::practice::writePupil(m_services.folder, m_settingsOf.toStdString(), m_services.computer.id,
                                                  m_settings, progress::practice::utcStamp());
         !error.empty()) {
-        say(QStringLiteral("Réglages non enregistrés : %1").arg(q(error)), true);
+        say(tr("Réglages non enregistrés : %1").arg(q(error)), true);
         return;
     }
     if (m_services.playing != nullptr) {
         m_services.playing->setSettings(m_settingsOf, m_settings);
     }
-    say(QStringLiteral("Réglages de %1 enregistrés : %2, %3")
-            .arg(m_settingsOf,
-                 m_settings.focus ? QStringLiteral("notes faibles plus souvent") : QStringLiteral("tirage égal"),
-                 m_settings.range ? QStringLiteral("notes %1").arg(q(progress::practice::rangeText(*m_settings.range)))
-                                  : QStringLiteral("toutes les notes")));
+    say(tr("Réglages de %1 enregistrés : %2, %3")
+            .arg(m_settingsOf, m_settings.focus ? tr("notes faibles plus souvent") : tr("tirage égal"),
+                 m_settings.range ? tr("notes %1").arg(q(progress::practice::rangeText(*m_settings.range)))
+                                  : tr("toutes les notes")));
 }
 
 void PupilsWindow::showReport()
@@ -547,9 +555,9 @@ void PupilsWindow::showReport()
         m_reportOf.clear();
         m_reportSummary.reset();
         m_report->setPixmap({});
-        m_report->setText(row == nullptr ? QStringLiteral("Choisissez un élève pour voir son bilan.")
-                          : !row->read   ? QStringLiteral("Lecture du fichier…")
-                                         : QStringLiteral("Pas de bilan : %1").arg(q(row->problem)));
+        m_report->setText(row == nullptr ? tr("Choisissez un élève pour voir son bilan.")
+                          : !row->read   ? tr("Lecture du fichier…")
+                                         : tr("Pas de bilan : %1").arg(q(row->problem)));
         m_report->adjustSize();
         m_report->setAccessibleDescription(m_report->text());
         return;
@@ -595,10 +603,11 @@ void PupilsWindow::fitReport()
         row.read = true;
         row.line = progress::classreport::lineOf(m_reportOf, *m_reportSummary);
         using Table = progress::PupilsTableModel;
-        m_report->setAccessibleDescription(
-            QStringLiteral("Bilan de %1 : %2 séance%3, %4 notes, %5 justes")
-                .arg(row.name, Table::cellText(row, Table::Runs), row.line->runs > 1 ? QStringLiteral("s") : QString(),
-                     Table::cellText(row, Table::Notes), Table::cellText(row, Table::Score)));
+        m_report->setAccessibleDescription((row.line->runs > 1 ? tr("Bilan de %1 : %2 séances, %3 notes, %4 justes")
+                                                               : tr("Bilan de %1 : %2 séance, %3 notes, %4 justes"))
+                                               .arg(row.name, Table::cellText(row, Table::Runs),
+                                                    Table::cellText(row, Table::Notes),
+                                                    Table::cellText(row, Table::Score)));
     }
 }
 
@@ -639,8 +648,8 @@ void PupilsWindow::addPupil()
 {
     QInputDialog dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowTitle(QStringLiteral("Ajouter un élève"));
-    dialog.setLabelText(QStringLiteral("Nom de l'élève :"));
+    dialog.setWindowTitle(tr("Ajouter un élève"));
+    dialog.setLabelText(tr("Nom de l'élève :"));
     dialog.setAccessibleName(dialog.windowTitle());
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -649,12 +658,12 @@ void PupilsWindow::addPupil()
     if (const std::string error =
             progress::pupilfolder::add(m_services.folder, name.toStdString(), m_services.computer);
         !error.empty()) {
-        say(QStringLiteral("Élève non ajouté : %1").arg(q(error)), true);
+        say(tr("Élève non ajouté : %1").arg(q(error)), true);
         return;
     }
     reload();
     choosePupil(name);
-    say(QStringLiteral("%1 ajouté(e)").arg(name));
+    say(tr("%1 ajouté(e)").arg(name));
 }
 
 void PupilsWindow::renamePupil()
@@ -665,13 +674,13 @@ void PupilsWindow::renamePupil()
     }
     if (m_services.playing != nullptr &&
         (m_services.playing->chosen().name == from || m_services.playing->playing().name == from)) {
-        say(QStringLiteral("%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »").arg(from), true);
+        say(tr("%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »").arg(from), true);
         return;
     }
     QInputDialog dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowTitle(QStringLiteral("Renommer un élève"));
-    dialog.setLabelText(QStringLiteral("Nouveau nom de %1 :").arg(from));
+    dialog.setWindowTitle(tr("Renommer un élève"));
+    dialog.setLabelText(tr("Nouveau nom de %1 :").arg(from));
     dialog.setTextValue(from);
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -682,7 +691,7 @@ void PupilsWindow::renamePupil()
     if (const std::string error =
             progress::pupilfolder::rename(m_services.folder, from.toStdString(), to.toStdString());
         !error.empty()) {
-        say(QStringLiteral("Pas renommé : %1").arg(q(error)), true);
+        say(tr("Pas renommé : %1").arg(q(error)), true);
         return;
     }
     QString note;
@@ -691,12 +700,11 @@ void PupilsWindow::renamePupil()
         progress::launcher::remove(*m_services.applications, from.toStdString());
         const std::string error =
             progress::launcher::write(*m_services.applications, to.toStdString(), bytes(m_services.program));
-        note = error.empty() ? QStringLiteral(" ; son raccourci aussi")
-                             : QStringLiteral(" ; raccourci : %1").arg(q(error));
+        note = error.empty() ? tr(" ; son raccourci aussi") : tr(" ; raccourci : %1").arg(q(error));
     }
     reload();
     choosePupil(to);
-    say(QStringLiteral("%1 s'appelle maintenant %2%3").arg(from, to, note));
+    say(tr("%1 s'appelle maintenant %2%3").arg(from, to, note));
 }
 
 void PupilsWindow::archivePupil()
@@ -707,17 +715,17 @@ void PupilsWindow::archivePupil()
     }
     if (m_services.playing != nullptr &&
         (m_services.playing->chosen().name == name || m_services.playing->playing().name == name)) {
-        say(QStringLiteral("%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »").arg(name), true);
+        say(tr("%1 joue : choisissez d'abord quelqu'un d'autre dans « Qui joue »").arg(name), true);
         return;
     }
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Archiver un élève"),
-                    QStringLiteral("Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages "
-                                   "restent dans le dossier des archives, d'où « Archives… » les restaure.")
+    QMessageBox ask(QMessageBox::Question, tr("Archiver un élève"),
+                    tr("Ranger %1 dans les archives ? Rien n'est effacé : ses résultats et ses réglages "
+                       "restent dans le dossier des archives, d'où « Archives… » les restaure.")
                         .arg(name),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setWindowModality(Qt::WindowModal);
-    ask.button(QMessageBox::Yes)->setText(QStringLiteral("Archiver"));
-    ask.button(QMessageBox::No)->setText(QStringLiteral("Annuler"));
+    ask.button(QMessageBox::Yes)->setText(tr("Archiver"));
+    ask.button(QMessageBox::No)->setText(tr("Annuler"));
     ask.setDefaultButton(QMessageBox::Yes);
     if (ask.exec() != QMessageBox::Yes) {
         return;
@@ -725,55 +733,52 @@ void PupilsWindow::archivePupil()
     std::string as;
     if (const std::string error = progress::pupilfolder::archive(m_services.folder, name.toStdString(), &as);
         !error.empty()) {
-        say(QStringLiteral("Pas archivé : %1").arg(q(error)), true);
+        say(tr("Pas archivé : %1").arg(q(error)), true);
         return;
     }
     QString note;
     if (m_services.applications && progress::launcher::exists(*m_services.applications, name.toStdString())) {
-        QMessageBox launcher(QMessageBox::Question, QStringLiteral("Raccourci de l'élève"),
-                             QStringLiteral("Supprimer aussi le raccourci « Piano — %1 » ?").arg(name),
+        QMessageBox launcher(QMessageBox::Question, tr("Raccourci de l'élève"),
+                             tr("Supprimer aussi le raccourci « Piano — %1 » ?").arg(name),
                              QMessageBox::Yes | QMessageBox::No, this);
         launcher.setWindowModality(Qt::WindowModal);
-        launcher.button(QMessageBox::Yes)->setText(QStringLiteral("Supprimer le raccourci"));
-        launcher.button(QMessageBox::No)->setText(QStringLiteral("Le garder"));
+        launcher.button(QMessageBox::Yes)->setText(tr("Supprimer le raccourci"));
+        launcher.button(QMessageBox::No)->setText(tr("Le garder"));
         launcher.setDefaultButton(QMessageBox::No);
         if (launcher.exec() == QMessageBox::Yes) {
             const std::string error = progress::launcher::remove(*m_services.applications, name.toStdString());
-            note = error.empty() ? QStringLiteral(", son raccourci supprimé")
-                                 : QStringLiteral(" ; raccourci : %1").arg(q(error));
+            note = error.empty() ? tr(", son raccourci supprimé") : tr(" ; raccourci : %1").arg(q(error));
         }
     }
     reload();
-    say(QStringLiteral("%1 archivé(e)%2%3")
-            .arg(name, q(as) == name ? QString() : QStringLiteral(" sous le nom %1").arg(q(as)), note));
+    say(tr("%1 archivé(e)%2%3").arg(name, q(as) == name ? QString() : tr(" sous le nom %1").arg(q(as)), note));
 }
 
 void PupilsWindow::showArchive()
 {
     QDialog dialog(this);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowTitle(QStringLiteral("Archives"));
+    dialog.setWindowTitle(tr("Archives"));
     dialog.setAccessibleName(dialog.windowTitle());
     auto* list = new QListWidget(&dialog);
     list->setObjectName(QStringLiteral("archiveList"));
-    list->setAccessibleName(QStringLiteral("Élèves archivés"));
+    list->setAccessibleName(tr("Élèves archivés"));
     std::string error;
     for (const progress::pupilfolder::Entry& e : progress::pupilfolder::listArchive(m_services.folder, &error)) {
         list->addItem(q(e.name));
     }
     auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* restore = buttons->addButton(QStringLiteral("&Restaurer"), QDialogButtonBox::AcceptRole);
-    restore->setAccessibleName(QStringLiteral("Restaurer"));
-    QPushButton* close = buttons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
-    close->setAccessibleName(QStringLiteral("Fermer"));
+    QPushButton* restore = buttons->addButton(tr("&Restaurer"), QDialogButtonBox::AcceptRole);
+    restore->setAccessibleName(tr("Restaurer"));
+    QPushButton* close = buttons->addButton(tr("Fermer"), QDialogButtonBox::RejectRole);
+    close->setAccessibleName(tr("Fermer"));
     restore->setEnabled(false);
     restore->setDefault(true);
     connect(list, &QListWidget::currentRowChanged, restore, [restore](int row) { restore->setEnabled(row >= 0); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* caption = new QLabel(
-        list->count() == 0 ? QStringLiteral("Aucun élève archivé.") : QStringLiteral("Élèves archivés :"), &dialog);
+    auto* caption = new QLabel(list->count() == 0 ? tr("Aucun élève archivé.") : tr("Élèves archivés :"), &dialog);
     if (!error.empty()) {
         caption->setText(q(error));
     }
@@ -788,12 +793,12 @@ void PupilsWindow::showArchive()
     }
     const QString name = list->currentItem()->text();
     if (const std::string why = progress::pupilfolder::restore(m_services.folder, name.toStdString()); !why.empty()) {
-        say(QStringLiteral("Pas restauré : %1").arg(q(why)), true);
+        say(tr("Pas restauré : %1").arg(q(why)), true);
         return;
     }
     reload();
     choosePupil(name);
-    say(QStringLiteral("%1 restauré(e), avec tous ses exercices").arg(name));
+    say(tr("%1 restauré(e), avec tous ses exercices").arg(name));
 }
 
 void PupilsWindow::makeLauncher()
@@ -805,10 +810,10 @@ void PupilsWindow::makeLauncher()
     if (const std::string error =
             progress::launcher::write(*m_services.applications, name.toStdString(), bytes(m_services.program));
         !error.empty()) {
-        say(QStringLiteral("Raccourci non créé : %1").arg(q(error)), true);
+        say(tr("Raccourci non créé : %1").arg(q(error)), true);
         return;
     }
-    say(QStringLiteral("Raccourci « Piano — %1 » créé : %2")
+    say(tr("Raccourci « Piano — %1 » créé : %2")
             .arg(name, QFile::decodeName(
                            (*m_services.applications / progress::launcher::fileName(name.toStdString())).c_str())));
 }
@@ -824,8 +829,7 @@ QString PupilsWindow::refusal(const QString& path) const
         for (const std::filesystem::path& file : row.files) {
             struct stat st {};
             if (::stat(file.c_str(), &st) == 0 && st.st_dev == target.st_dev && st.st_ino == target.st_ino) {
-                return QStringLiteral("« %1 » est le fichier de résultats de %2 : choisissez un autre nom")
-                    .arg(path, row.name);
+                return tr("« %1 » est le fichier de résultats de %2 : choisissez un autre nom").arg(path, row.name);
             }
         }
     }
@@ -833,7 +837,7 @@ QString PupilsWindow::refusal(const QString& path) const
         struct stat st {};
         if (::stat(m_services.playing->playing().file.c_str(), &st) == 0 && st.st_dev == target.st_dev &&
             st.st_ino == target.st_ino) {
-            return QStringLiteral("« %1 » est le fichier de résultats en cours : choisissez un autre nom").arg(path);
+            return tr("« %1 » est le fichier de résultats en cours : choisissez un autre nom").arg(path);
         }
     }
     return {};
@@ -843,11 +847,11 @@ QString PupilsWindow::exportReport(const QString& path)
 {
     const progress::PupilRow* row = currentRow();
     if (row == nullptr || !row->summary) {
-        return QStringLiteral("choisissez d'abord un élève dont le fichier se lit");
+        return tr("choisissez d'abord un élève dont le fichier se lit");
     }
     const std::optional<progress::PictureFormat> format = progress::pictureFormatOf(bytes(path));
     if (!format) {
-        return QStringLiteral("« %1 » doit finir par .pdf, .png, .jpg ou .jpeg").arg(path);
+        return tr("« %1 » doit finir par .pdf, .png, .jpg ou .jpeg").arg(path);
     }
     if (QString why = refusal(path); !why.isEmpty()) {
         return why;
@@ -866,10 +870,10 @@ QString PupilsWindow::exportClass(const QString& path)
 {
     std::vector<progress::classreport::Pupil> pupils = m_model->tickedPupils();
     if (pupils.empty()) {
-        return QStringLiteral("cochez d'abord les élèves du bilan, dans la liste");
+        return tr("cochez d'abord les élèves du bilan, dans la liste");
     }
     if (progress::pictureFormatOf(bytes(path)) != progress::PictureFormat::Pdf) {
-        return QStringLiteral("le bilan de la classe est un PDF : « %1 » doit finir par .pdf").arg(path);
+        return tr("le bilan de la classe est un PDF : « %1 » doit finir par .pdf").arg(path);
     }
     if (QString why = refusal(path); !why.isEmpty()) {
         return why;
@@ -881,7 +885,7 @@ QString PupilsWindow::copyResults(const QString& path)
 {
     const std::string from = currentFile();
     if (from.empty()) {
-        return QStringLiteral("choisissez d'abord un élève");
+        return tr("choisissez d'abord un élève");
     }
     if (QString why = refusal(path); !why.isEmpty()) {
         return why;
@@ -923,10 +927,9 @@ QString PupilsWindow::importResults(const QString& path)
         !error.empty()) {
         return q(error);
     }
-    m_lastImport = QStringLiteral("%1 : %2 ajoutés, %3 déjà là")
+    m_lastImport = tr("%1 : %2 ajoutés, %3 déjà là")
                        .arg(q(imported.pupil))
-                       .arg(imported.added == 1 ? QStringLiteral("1 exercice")
-                                                : QStringLiteral("%1 exercices").arg(imported.added))
+                       .arg(imported.added == 1 ? tr("1 exercice") : tr("%1 exercices").arg(imported.added))
                        .arg(imported.known);
     reload();
     choosePupil(q(imported.pupil));
@@ -935,18 +938,17 @@ QString PupilsWindow::importResults(const QString& path)
 
 void PupilsWindow::askImport()
 {
-    QFileDialog dialog(this, QStringLiteral("Importer des exercices"), QDir::homePath(),
-                       QStringLiteral("Dossier d'élève ou résultats (*.csv *.txt);;Tous les fichiers (*)"));
+    QFileDialog dialog(this, tr("Importer des exercices"), QDir::homePath(),
+                       tr("Dossier d'élève ou résultats (*.csv *.txt);;Tous les fichiers (*)"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAccessibleName(QStringLiteral("Importer des exercices"));
+    dialog.setAccessibleName(tr("Importer des exercices"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     const QString error = importResults(dialog.selectedFiles().constFirst());
-    say(error.isEmpty() ? QStringLiteral("Importé : %1").arg(m_lastImport)
-                        : QStringLiteral("Rien n'est importé : %1").arg(error),
+    say(error.isEmpty() ? tr("Importé : %1").arg(m_lastImport) : tr("Rien n'est importé : %1").arg(error),
         !error.isEmpty());
 }
 
@@ -969,31 +971,28 @@ void PupilsWindow::askExportReport()
     if (name.isEmpty()) {
         return;
     }
-    const QString path = askFile(QStringLiteral("Exporter le bilan de %1").arg(name), name + QStringLiteral(".pdf"),
-                                 QStringLiteral("PDF (*.pdf);;Image PNG (*.png)"));
+    const QString path = askFile(tr("Exporter le bilan de %1").arg(name), name + QStringLiteral(".pdf"),
+                                 tr("PDF (*.pdf);;Image PNG (*.png)"));
     if (path.isEmpty()) {
         return;
     }
     const QString error = exportReport(path);
-    say(error.isEmpty() ? QStringLiteral("Bilan de %1 exporté : %2").arg(name, path)
-                        : QStringLiteral("Pas exporté : %1").arg(error),
+    say(error.isEmpty() ? tr("Bilan de %1 exporté : %2").arg(name, path) : tr("Pas exporté : %1").arg(error),
         !error.isEmpty());
 }
 
 void PupilsWindow::askExportClass()
 {
     if (m_model->tickedPupils().empty()) {
-        say(QStringLiteral("Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)"), true);
+        say(tr("Cochez d'abord les élèves du bilan, dans la liste (Espace coche l'élève choisi)"), true);
         return;
     }
-    const QString path = askFile(QStringLiteral("Exporter le bilan de la classe"), QStringLiteral("classe.pdf"),
-                                 QStringLiteral("PDF (*.pdf)"));
+    const QString path = askFile(tr("Exporter le bilan de la classe"), tr("classe.pdf"), tr("PDF (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
     const QString error = exportClass(path);
-    say(error.isEmpty() ? QStringLiteral("Bilan de la classe exporté : %1").arg(path)
-                        : QStringLiteral("Pas exporté : %1").arg(error),
+    say(error.isEmpty() ? tr("Bilan de la classe exporté : %1").arg(path) : tr("Pas exporté : %1").arg(error),
         !error.isEmpty());
 }
 
@@ -1003,13 +1002,12 @@ void PupilsWindow::askCopyResults()
     if (name.isEmpty()) {
         return;
     }
-    const QString path = askFile(QStringLiteral("Copier les résultats de %1").arg(name),
-                                 name + QStringLiteral(" - résultats.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString path =
+        askFile(tr("Copier les résultats de %1").arg(name), name + tr(" - résultats.csv"), tr("CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
     const QString error = copyResults(path);
-    say(error.isEmpty() ? QStringLiteral("Résultats de %1 copiés : %2").arg(name, path)
-                        : QStringLiteral("Pas copié : %1").arg(error),
+    say(error.isEmpty() ? tr("Résultats de %1 copiés : %2").arg(name, path) : tr("Pas copié : %1").arg(error),
         !error.isEmpty());
 }

@@ -1,7 +1,8 @@
 #include "app/pupilswindowrange.h"
 
 #include "keyboard/pitch.h"
-#include "progress/notenames.h"
+#include "app/languagepictures.h"
+#include "keyboard/notenaming.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -52,7 +53,8 @@ namespace {
 
 QString name(int note)
 {
-    return QString::fromStdString(progress::frenchNoteName(note, art::Accidental::Sharp));
+    return QString::fromStdString(
+        keyboard::naming::noteName(note, keyboard::pitch::Accidental::Sharp, app::noteNaming()));
 }
 
 }  // namespace
@@ -60,7 +62,7 @@ QString name(int note)
 RangeKeyboard::RangeKeyboard(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("rangeKeyboard"));
-    setAccessibleName(QStringLiteral("Clavier de l'étendue"));
+    setAccessibleName(tr("Clavier de l'étendue"));
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
     describe();
@@ -101,15 +103,15 @@ void RangeKeyboard::describe()
 {
     QString d;
     if (m_first) {
-        d = QStringLiteral("Première touche : %1 ; choisissez l'autre bout").arg(name(*m_first));
+        d = tr("Première touche : %1 ; choisissez l'autre bout").arg(name(*m_first));
     } else if (m_range) {
-        d = QStringLiteral("De %1 à %2").arg(name(m_range->first), name(m_range->second));
+        d = tr("De %1 à %2").arg(name(m_range->first), name(m_range->second));
     } else {
-        d = QStringLiteral("Toutes les touches");
+        d = tr("Toutes les touches");
     }
-    d += QStringLiteral(". Touche en vue : %1 (← → pour changer, Espace pour choisir)").arg(name(m_cursor));
+    d += tr(". Touche en vue : %1 (← → pour changer, Espace pour choisir)").arg(name(m_cursor));
     setAccessibleDescription(d);
-    setToolTip(QStringLiteral("Cliquez la touche la plus grave puis la plus aiguë"));
+    setToolTip(tr("Cliquez la touche la plus grave puis la plus aiguë"));
 }
 
 void RangeKeyboard::paintEvent(QPaintEvent*)

@@ -6,7 +6,8 @@
 #   PREFIX/share/applications/      the desktop entry
 #   PREFIX/share/icons/hicolor/     the icon, 16 to 256 px and scalable
 #   PREFIX/share/metainfo/          the AppStream metadata
-#   PREFIX/share/man/man1/          the manual page
+#   PREFIX/share/man/man1/          the manual page, in English
+#   PREFIX/share/man/fr/man1/       the same in French
 #   PREFIX/share/doc/tavelin-piano/ copyright and changelog
 #
 # Nothing is written outside the prefix. The program finds its pictures
@@ -45,6 +46,11 @@ install(CODE "
     execute_process(COMMAND ${TAVELIN_GZIP} -9nf ${tavelin_staging}/man/tavelin-piano.1 COMMAND_ERROR_IS_FATAL ANY)
     file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\" TYPE FILE
          FILES ${tavelin_staging}/man/tavelin-piano.1.gz)
+    # The French page where man looks for a French locale's (man/fr/man1).
+    configure_file(${tavelin_packaging}/tavelin-piano.fr.1.in ${tavelin_staging}/man/fr/tavelin-piano.1 @ONLY)
+    execute_process(COMMAND ${TAVELIN_GZIP} -9nf ${tavelin_staging}/man/fr/tavelin-piano.1 COMMAND_ERROR_IS_FATAL ANY)
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/fr/man1\" TYPE FILE
+         FILES ${tavelin_staging}/man/fr/tavelin-piano.1.gz)
 ")
 add_custom_command(
     OUTPUT ${tavelin_staging}/changelog.Debian.gz

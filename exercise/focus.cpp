@@ -159,14 +159,25 @@ std::optional<int> parseNoteName(std::string_view text)
     return value && isNote(*value) ? value : std::nullopt;
 }
 
-NoteRangeRead readNoteRange(std::string_view text)
+NoteRangeRead readNoteRange(std::string_view text, const keyboard::naming::Naming* naming)
 {
     const std::size_t dash = text.find('-');
     if (dash == std::string_view::npos) {
         return {std::nullopt, RangeFault::NotARange};
     }
-    const auto low = noteValue(text.substr(0, dash));
-    const auto high = noteValue(text.substr(dash + 1));
+    // A number or a French name, else a name of the language asked for.
+    const auto value = [naming](std::string_view note) {
+        const std::optional<int> french = noteValue(note);
+        if (french || naming == nullptr) {
+            return french;
+        }
+        const std::size_t first = std::min(note.find_first_not_of(' '), note.size());
+        const std::size_t last = note.find_last_not_of(' ');
+        return keyboard::naming::parseNoteName(
+            note.substr(first, last == std::string_view::npos ? 0 : last + 1 - first), *naming);
+    };
+    const auto low = value(text.substr(0, dash));
+    const auto high = value(text.substr(dash + 1));
     if (!low || !high) {
         return {std::nullopt, RangeFault::NotARange};
     }
@@ -179,9 +190,9 @@ NoteRangeRead readNoteRange(std::string_view text)
     return {NoteRange{*low, *high}, RangeFault::None};
 }
 
-std::optional<NoteRange> parseNoteRange(std::string_view text)
+std::optional<NoteRange> parseNoteRange(std::string_view text, const keyboard::naming::Naming* naming)
 {
-    return readNoteRange(text).range;
+    return readNoteRange(text, naming).range;
 }
 
 }  // namespace exercise

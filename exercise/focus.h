@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/notenaming.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -62,8 +64,9 @@ struct NoteRange {
 // "60-67", "do3-sol3", "fa#2-ré 4", "si bémol 2-do 4": two MIDI numbers or
 // two French names with their octave (middle C, 60, is do 3), low first,
 // in any case ("FA DIÈSE 2"). Sharps are written '#', "♯" or "dièse", flats
-// 'b', "♭" or "bémol". Nothing if the text is not a range.
-std::optional<NoteRange> parseNoteRange(std::string_view text);
+// 'b', "♭" or "bémol". Nothing if the text is not a range. With a naming,
+// its names are read too ("C4-G4", "c1-g1": keyboard/notenaming.h).
+std::optional<NoteRange> parseNoteRange(std::string_view text, const keyboard::naming::Naming* naming = nullptr);
 
 // What is wrong with a text that is no range.
 enum class RangeFault {
@@ -76,7 +79,7 @@ struct NoteRangeRead {
     std::optional<NoteRange> range;
     RangeFault fault = RangeFault::None;
 };
-NoteRangeRead readNoteRange(std::string_view text);
+NoteRangeRead readNoteRange(std::string_view text, const keyboard::naming::Naming* naming = nullptr);
 
 // One note: a MIDI number (0 to 127) or a French name with its octave.
 std::optional<int> parseNoteName(std::string_view text);

@@ -3,6 +3,8 @@
 #include "exercise/notechoice.h"
 #include "keyboard/pitch.h"
 
+#include <QtGlobal>
+
 #include <charconv>
 #include <string_view>
 
@@ -28,21 +30,20 @@ std::string describeNote(std::string_view file)
     if (error != std::errc() || end != digits.data() + digits.size() || !keyboard::isKey(note)) {
         return {};
     }
-    using keyboard::pitch::Accidental;
-    using keyboard::pitch::Clef;
-    std::string text =
-        writing->clef == Clef::Treble ? "Note sur la portée : clef de sol" : "Note sur la portée : clef de fa";
+    // Whole sentences, so that the window can translate each (context "NotePanel").
+    const bool treble = writing->clef == keyboard::pitch::Clef::Treble;
     switch (keyboard::pitch::spelling(note, writing->preferred)) {
-    case Accidental::Sharp:
-        text += ", avec un dièse";
-        break;
-    case Accidental::Flat:
-        text += ", avec un bémol";
-        break;
-    case Accidental::None:
+    case keyboard::pitch::Accidental::Sharp:
+        return treble ? QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de sol, avec un dièse")
+                      : QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de fa, avec un dièse");
+    case keyboard::pitch::Accidental::Flat:
+        return treble ? QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de sol, avec un bémol")
+                      : QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de fa, avec un bémol");
+    case keyboard::pitch::Accidental::None:
         break;
     }
-    return text;
+    return treble ? QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de sol")
+                  : QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de fa");
 }
 
 }  // namespace
@@ -53,13 +54,13 @@ std::string notePanelDescription(const std::string& path)
     const std::string_view file =
         slash == std::string::npos ? std::string_view(path) : std::string_view(path).substr(slash + 1);
     if (file == "001s.jpg") {
-        return "Bienvenue";
+        return QT_TRANSLATE_NOOP("NotePanel", "Bienvenue");
     }
     if (file == "start50.jpg") {
-        return "Début de l'exercice : 50 notes";
+        return QT_TRANSLATE_NOOP("NotePanel", "Début de l'exercice : 50 notes");
     }
     if (file == "end.jpg") {
-        return "Fin de l'exercice";
+        return QT_TRANSLATE_NOOP("NotePanel", "Fin de l'exercice");
     }
     return describeNote(file);
 }

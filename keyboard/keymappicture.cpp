@@ -156,7 +156,8 @@ QRect keyRect(int quarters, int row, int widthQuarters)
 
 // One key of a drawn row: its cap in large on the chosen layout, in small on
 // the other, and the note it plays with its MIDI number, if any.
-void drawNoteKey(QPainter& p, QRect r, const std::optional<int>& note, const QString& cap, const QString& smallCap)
+void drawNoteKey(QPainter& p, QRect r, const std::optional<int>& note, const QString& cap, const QString& smallCap,
+                 const MapWords& words)
 {
     const bool black = note && isBlack(*note);
     const QColor face = !note ? QColor(0xC8, 0xC5, 0xBE) : black ? QColor(0x22, 0x22, 0x22) : QColor(Qt::white);
@@ -172,14 +173,14 @@ void drawNoteKey(QPainter& p, QRect r, const std::optional<int>& note, const QSt
     if (note) {
         p.setPen(ink);
         p.setFont(sans(13, true));
-        p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, frenchName(*note));
+        p.drawText(inside, Qt::AlignLeft | Qt::AlignBottom, words.noteName ? words.noteName(*note) : frenchName(*note));
         p.setPen(faint);
         p.setFont(sans(10));
         p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::number(*note));
     }
 }
 
-void drawRows(QPainter& p, CapsLayout layout, CapsLayout small)
+void drawRows(QPainter& p, CapsLayout layout, CapsLayout small, const MapWords& words)
 {
     const ComputerKeyboardMap map;  // no shift: the notes as the program starts
     for (int row = 0; row < static_cast<int>(drawnRows.size()); ++row) {
@@ -191,7 +192,7 @@ void drawRows(QPainter& p, CapsLayout layout, CapsLayout small)
         for (int i = 0; i < d.keys; ++i) {
             const auto k = static_cast<std::size_t>(i);
             drawNoteKey(p, keyRect(d.startQuarters + 4 * i, row, 4), map.noteFor(d.firstCode + i),
-                        QString::fromUtf8(capsOf(d, layout)[k]), QString::fromUtf8(capsOf(d, small)[k]));
+                        QString::fromUtf8(capsOf(d, layout)[k]), QString::fromUtf8(capsOf(d, small)[k]), words);
         }
     }
 }
@@ -217,7 +218,7 @@ void drawPageKeys(QPainter& p)
 
 }  // namespace
 
-QImage drawKeyboardMap(CapsLayout layout)
+QImage drawKeyboardMap(CapsLayout layout, const MapWords& words)
 {
     const CapsLayout small = layout == CapsLayout::Qwerty ? CapsLayout::Azerty : CapsLayout::Qwerty;
     const int width = 2 * margin + (pageKeysAt + 10) * unit / 4;
@@ -230,19 +231,15 @@ QImage drawKeyboardMap(CapsLayout layout)
 
     p.setPen(QColor(0x20, 0x20, 0x20));
     p.setFont(sans(22, true));
-    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Jouer au clavier de l'ordinateur"));
-    drawRows(p, layout, small);
+    p.drawText(QRect(margin, margin, width - 2 * margin, titleHeight), Qt::AlignLeft | Qt::AlignTop, words.title);
+    drawRows(p, layout, small, words);
     drawPageKeys(p);
 
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.setFont(sans(14));
     p.drawText(QRect(margin, margin + titleHeight + 4 * unit + 10, width - 2 * margin, legendHeight - 10),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. "
-                              "En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. "
-                              "Touches grises : aucune note.")
-                   .arg(QString::fromLatin1(nameOf(layout)), QString::fromLatin1(nameOf(small))));
+               QString(words.legend).arg(QString::fromLatin1(nameOf(layout)), QString::fromLatin1(nameOf(small))));
     p.end();
     return image;
 }

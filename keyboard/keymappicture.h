@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
 #include <string>
 
 class QImage;
@@ -18,9 +21,22 @@ enum class CapsLayout { Azerty, Qwerty, Qwertz };
 // Czech, Slovak, Hungarian and the South Slavic languages; QWERTY elsewhere.
 CapsLayout capsLayoutFor(const std::string& bcp47);
 
+// The map's words and the names of its notes: the French ones unless the
+// window speaks another language.
+struct MapWords {
+    QString title = QStringLiteral("Jouer au clavier de l'ordinateur");
+    // %1 the large caps' layout, %2 the small ones'.
+    QString legend = QStringLiteral(
+        "En grand : la touche d'un clavier %1 ; en petit : la même touche en %2. "
+        "En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d'octave. Touches grises : aucune "
+        "note.");
+    // A key's note as its cap shows it ("Do#"); none: the French letter, capitalised.
+    std::function<QString(int note)> noteName;
+};
+
 // The picture of the map: the four rows in their places, each key with its
 // caps on the given layout in large (and on QWERTY in small, or on AZERTY
 // when the layout is QWERTY), and the note it plays.
-QImage drawKeyboardMap(CapsLayout layout = CapsLayout::Azerty);
+QImage drawKeyboardMap(CapsLayout layout = CapsLayout::Azerty, const MapWords& words = {});
 
 }  // namespace keyboard

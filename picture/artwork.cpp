@@ -191,26 +191,26 @@ QImage signPicture(Accidental accidental, int scale)
     const qreal y = 50.0;
     if (accidental == Accidental::Flat) {
         painter.fillPath(flatShape(space, 22.0 + 0.45 * space, y + 0.1 * space), colour::signInk);
-    } else {
+    } else if (accidental == Accidental::Sharp) {
         painter.fillPath(sharpShape(space, 22.0 + 0.5 * space, y), colour::signInk);
     }
     painter.end();
     return image;
 }
 
-QImage startPicture(int noteCount, int scale)
+QImage startPicture(int noteCount, int scale, const PanelWords& words)
 {
     Page page(scale);
     QPainter& p = page.painter;
     writeCentred(p, fonts::serif(88, true), QString::number(noteCount), 104.0, colour::ink);
-    writeCentred(p, fonts::serif(30, false, true), QStringLiteral("notes"), 138.0, colour::ink);
+    writeCentred(p, fonts::serif(30, false, true), words.notes, 138.0, colour::ink);
     drawRule(p, QPointF(125.0, 158.0), 62.0, 6.0, colour::ornament, 1.1);
-    writeCentred(p, fonts::serif(28, true), QStringLiteral("Prêt\u202F?"), 196.0, colour::ink);
-    writeCentred(p, fonts::serif(17, false, true), QStringLiteral("La première note arrive…"), 224.0, colour::rubric);
+    writeCentred(p, fonts::serif(28, true), words.ready, 196.0, colour::ink);
+    writeCentred(p, fonts::serif(17, false, true), words.firstNote, 224.0, colour::rubric);
     return page.finish();
 }
 
-QImage endPicture(int scale)
+QImage endPicture(int scale, const PanelWords& words)
 {
     Page page(scale);
     QPainter& p = page.painter;
@@ -225,13 +225,13 @@ QImage endPicture(int scale)
     const QRectF barSpan(0.0, lines.top() - lineWidth / 2.0, 0.0, lines.height() + lineWidth);
     p.fillRect(QRectF(lines.right() - 3.6, barSpan.top(), 3.6, barSpan.height()), colour::ink);
     p.fillRect(QRectF(lines.right() - 3.6 - 2.6 - 1.3, barSpan.top(), 1.3, barSpan.height()), colour::ink);
-    writeCentred(p, fonts::serif(27), QStringLiteral("Exercice terminé"), 128.0, colour::ink);
+    writeCentred(p, fonts::serif(27), words.done, 128.0, colour::ink);
     drawRule(p, QPointF(125.0, 150.0), 62.0, 6.0, colour::ornament, 1.1);
-    writeCentred(p, fonts::serif(52, true, true), QStringLiteral("Bravo\u202F!"), 206.0, colour::ink);
+    writeCentred(p, fonts::serif(52, true, true), words.bravo, 206.0, colour::ink);
     return page.finish();
 }
 
-QImage welcomePicture(int scale)
+QImage welcomePicture(int scale, const PanelWords& words)
 {
     Page page(scale);
     QPainter& p = page.painter;
@@ -239,10 +239,10 @@ QImage welcomePicture(int scale)
     QPainterPath clef = musicGlyph(glyph::gClef, 10.0, QPointF());
     clef.translate(QPointF(125.0, 62.0) - clef.boundingRect().center());
     p.fillPath(clef, colour::ornament);
-    writeCentred(p, fonts::serif(44, false, true), QStringLiteral("Bienvenue"), 142.0, colour::ink);
+    writeCentred(p, fonts::serif(44, false, true), words.welcome, 142.0, colour::ink);
     drawRule(p, QPointF(125.0, 162.0), 62.0, 6.0, colour::ornament, 1.1);
-    writeCentred(p, fonts::serif(18), QStringLiteral("Choisissez un exercice"), 196.0, colour::rubric);
-    writeCentred(p, fonts::serif(18), QStringLiteral("à droite \u2192"), 220.0, colour::rubric);
+    writeCentred(p, fonts::serif(18), words.choose, 196.0, colour::rubric);
+    writeCentred(p, fonts::serif(18), words.right, 220.0, colour::rubric);
     return page.finish();
 }
 
@@ -312,7 +312,7 @@ QImage logoPicture(int scale)
     return image;
 }
 
-QImage backgroundPicture(int scale)
+QImage backgroundPicture(int scale, const QString& tagline)
 {
     constexpr QSize size(1024, 548);
     const QImage surface = brushedTexture(size, seed::windowSurface, colour::surface, 7.0, scale);
@@ -380,7 +380,7 @@ QImage backgroundPicture(int scale)
     p.fillPath(lozenge(QPointF(185.0, 252.0), 4.0, 4.0), colour::goldMid);
     p.setFont(fonts::serif(15, false, true));
     p.setPen(QColor(0xc9, 0xb2, 0x83));
-    p.drawText(QRectF(0.0, 262.0, 370.0, 24.0), Qt::AlignCenter, QStringLiteral("lecture de notes au clavier"));
+    p.drawText(QRectF(0.0, 262.0, 370.0, 24.0), Qt::AlignCenter, tagline);
 
     drawGrandPiano(p, surface, QRectF(645.0, 14.0, 242.0, 232.0));
     p.end();
@@ -447,7 +447,7 @@ void drawIcon(QPainter& p)
     p.fillPath(note, goldBrush(4.0, 20.0));
 }
 
-QImage nameStripPicture(int scale)
+QImage nameStripPicture(int scale, const QStringList& names)
 {
     constexpr QSize size(1022, 49);
     constexpr int cell = 32;
@@ -461,7 +461,8 @@ QImage nameStripPicture(int scale)
     // Small letters centred on the strip's middle row.
     const qreal baseline = std::round(size.height() / 2.0 + metrics.xHeight() / 2.0);
     for (int k = 0; k < 32; ++k) {
-        p.fillPath(centredText(font, noteName(k), k * cell + cell / 2.0, baseline), Qt::white);
+        const QString name = names.size() == 7 ? names[k % 7] : noteName(k);
+        p.fillPath(centredText(font, name, k * cell + cell / 2.0, baseline), Qt::white);
     }
     p.end();
     return image;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
+#include <QStringList>
 
 // The pictures other than the note pictures: note names and their signs, the
 // messages of the note panel, the start-up logo, the window background, the
@@ -28,20 +29,34 @@ QImage nameSheet(int scale = 1);
 // roomForSign leaves a wider gap for names that always appear with a sign.
 QImage namePicture(const QString& name, bool roomForSign, int scale = 1);
 
-// The sharp (up.jpg) or flat (down.jpg) shown beside a name, 44 x 100 px.
+// The sharp (up.jpg) or flat (down.jpg) shown beside a name, 44 x 100 px;
+// None: the sheet alone, for names that carry their sharp or flat in words.
 QImage signPicture(Accidental accidental, int scale = 1);
 
+// The words of the note panel's messages: the designed French ones unless
+// the window speaks another language.
+struct PanelWords {
+    QString notes = QStringLiteral("notes");  // under the count of a run's notes
+    QString ready = QStringLiteral("Prêt\u202F?");
+    QString firstNote = QStringLiteral("La première note arrive…");
+    QString done = QStringLiteral("Exercice terminé");
+    QString bravo = QStringLiteral("Bravo\u202F!");
+    QString welcome = QStringLiteral("Bienvenue");
+    QString choose = QStringLiteral("Choisissez un exercice");
+    QString right = QStringLiteral("à droite \u2192");
+};
+
 // Messages of the note panel, 250 x 250 px, on the note pictures' paper.
-QImage startPicture(int noteCount, int scale = 1);
-QImage endPicture(int scale = 1);
-QImage welcomePicture(int scale = 1);
+QImage startPicture(int noteCount, int scale = 1, const PanelWords& words = {});
+QImage endPicture(int scale = 1, const PanelWords& words = {});
+QImage welcomePicture(int scale = 1, const PanelWords& words = {});
 
 // The start-up logo, 300 x 230 px.
 QImage logoPicture(int scale = 1);
 
 // The window background, 1024 x 548 px, with the grand piano drawn by
-// drawGrandPiano in its upper right part.
-QImage backgroundPicture(int scale = 1);
+// drawGrandPiano in its upper right part and the tagline under the logo.
+QImage backgroundPicture(int scale = 1, const QString& tagline = QStringLiteral("lecture de notes au clavier"));
 
 // A grand piano with its lid raised, seen from the keyboard end and a little
 // above, in thin pale lines, centred in region. Parts hidden behind nearer
@@ -59,8 +74,9 @@ QImage iconPicture(int pixels = iconSide);
 // file).
 void drawIcon(QPainter& painter);
 
-// White note names on dark blue, one per 32 px cell, 1022 x 49 px.
-QImage nameStripPicture(int scale = 1);
+// White note names on dark blue, one per 32 px cell, 1022 x 49 px: the
+// seven names of the white keys from C (none: the French ones).
+QImage nameStripPicture(int scale = 1, const QStringList& names = {});
 
 // The names in keyboard order from C: do ré mi fa sol la si.
 QString noteName(int degree);

@@ -33,7 +33,7 @@ QString fileName(Clef clef, Accidental spelling, int midiNote)
     return QStringLiteral("%1%2.jpg").arg(prefix(clef, spelling)).arg(midiNote);
 }
 
-QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper)
+QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper, const QString& caption)
 {
     const qreal ratio = paper.devicePixelRatio();
     QImage image = paper.copy(QRect(QPoint(0, 0), size * ratio));
@@ -49,8 +49,7 @@ QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper)
     // The question the page asks, small and quiet along the foot.
     painter.setFont(fonts::serif(14, false, true));
     painter.setPen(captionInk);
-    painter.drawText(QRectF(0.0, 222.0, size.width(), 20.0), Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Quelle est cette note\u202F?"));
+    painter.drawText(QRectF(0.0, 222.0, size.width(), 20.0), Qt::AlignHCenter | Qt::AlignVCenter, caption);
     painter.end();
     return image;
 }

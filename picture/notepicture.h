@@ -39,7 +39,9 @@ QString fileName(Clef clef, Accidental spelling, int midiNote);
 
 // Draws the picture of midiNote (a black key written with the given
 // accidental) on a copy of paper, which must be at least size (logical
-// pixels); the picture has the paper's device pixel ratio.
-QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper);
+// pixels); the picture has the paper's device pixel ratio. The caption is
+// the question along its foot, in the window's language.
+QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper,
+              const QString& caption = QStringLiteral("Quelle est cette note\u202F?"));
 
 }  // namespace art::notepicture

@@ -59,11 +59,11 @@ QString PlayingPupil::description() const
     const auto who = [](const Choice& c) {
         return c.name.isEmpty() ? QFileInfo(QString::fromStdString(c.file)).fileName() : c.name;
     };
-    QString d = m_playing.nobody() ? QStringLiteral("Aucun élève : les exercices ne sont pas enregistrés")
-                                   : QStringLiteral("Élève : %1, ses exercices sont enregistrés").arg(who(m_playing));
+    QString d = m_playing.nobody() ? tr("Aucun élève : les exercices ne sont pas enregistrés")
+                                   : tr("Élève : %1, ses exercices sont enregistrés").arg(who(m_playing));
     if (m_running && !(m_chosen == m_playing)) {
-        d += m_chosen.nobody() ? QStringLiteral(" ; personne à partir du prochain exercice")
-                               : QStringLiteral(" ; %1 à partir du prochain exercice").arg(who(m_chosen));
+        d += m_chosen.nobody() ? tr(" ; personne à partir du prochain exercice")
+                               : tr(" ; %1 à partir du prochain exercice").arg(who(m_chosen));
     }
     return d;
 }

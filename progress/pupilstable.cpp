@@ -246,15 +246,15 @@ QString PupilsTableModel::cellText(const PupilRow& row, Column column)
     }
     if (column == Remark) {
         if (!row.read) {
-            return QStringLiteral("lecture…");
+            return tr("lecture…");
         }
         if (!row.problem.empty()) {
             return words(row.problem);
         }
         if (row.summary && row.summary->skipped > 0) {
-            return QStringLiteral("%1 ligne%2 illisible%2 laissée%2 de côté")
-                .arg(row.summary->skipped)
-                .arg(row.summary->skipped > 1 ? QStringLiteral("s") : QString());
+            return (row.summary->skipped > 1 ? tr("%1 lignes illisibles laissées de côté")
+                                             : tr("%1 ligne illisible laissée de côté"))
+                .arg(row.summary->skipped);
         }
         return {};
     }
@@ -274,7 +274,7 @@ QString PupilsTableModel::cellText(const PupilRow& row, Column column)
     case Trend:
         return l.trend ? classreport::trendWords(*l.trend) : QStringLiteral("—");
     case Last:
-        return l.last.empty() ? QStringLiteral("jamais") : classreport::dateWords(l.last);
+        return l.last.empty() ? tr("jamais") : classreport::dateWords(l.last);
     default:
         return {};
     }
@@ -296,7 +296,7 @@ QVariant PupilsTableModel::data(const QModelIndex& index, int role) const
         if (column == Runs && row.summary) {
             const std::string where = computersText(*row.summary, row.computers);
             if (!where.empty()) {
-                return QStringLiteral("Par ordinateur : %1").arg(words(where));
+                return tr("Par ordinateur : %1").arg(words(where));
             }
         }
         const QString remark = cellText(row, Remark);
@@ -340,9 +340,10 @@ QVariant PupilsTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const titles[] = {"Élève",        "Séances",  "Notes",           "Justes",
-                                         "Temps médian", "Tendance", "Dernière séance", "Remarque"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+    static const char* const titles[] = {
+        QT_TR_NOOP("Élève"),        QT_TR_NOOP("Séances"),  QT_TR_NOOP("Notes"),           QT_TR_NOOP("Justes"),
+        QT_TR_NOOP("Temps médian"), QT_TR_NOOP("Tendance"), QT_TR_NOOP("Dernière séance"), QT_TR_NOOP("Remarque")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 Qt::ItemFlags PupilsTableModel::flags(const QModelIndex& index) const

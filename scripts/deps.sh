@@ -5,11 +5,12 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfluidsynth-dev libasound2-dev
+            qt6-l10n-tools qt6-tools-dev
             libpulse-dev libdbus-1-dev libxcb1-dev
             fluid-soundfont-gm fontconfig fonts-liberation2 fonts-noto-core)
 test_pkgs=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
            pulseaudio pulseaudio-utils alsa-utils python3 poppler-utils binutils
-           desktop-file-utils appstream man-db
+           desktop-file-utils appstream man-db qt6-translations-l10n
            at-spi2-core python3-pyatspi dbus dbus-x11
            pipewire pipewire-pulse wireplumber weston qt6-wayland syncthing)
 # The lint test's tools at the version the tree's style is checked with:

@@ -213,3 +213,32 @@ TEST(NoteRange, CapitalsOfEveryKindAndNotesOutOfRangeAreToldApart)
         EXPECT_EQ(exercise::parseNoteRange(c.text), c.range);
     }
 }
+
+TEST(NoteRange, TheWindowsLanguageNamesAreReadBesideTheFrenchOnes)
+{
+    struct Case {
+        const char* language;
+        const char* text;
+        std::optional<exercise::NoteRange> range;
+    };
+    const Case cases[] = {
+        {"en", "C4-G4", exercise::NoteRange{60, 67}},
+        {"en", "F#3 - Bb4", exercise::NoteRange{54, 70}},
+        {"de", "c1-g1", exercise::NoteRange{60, 67}},
+        {"de", "H-cis1", exercise::NoteRange{47, 61}},
+        {"nl", "bes-c2", exercise::NoteRange{58, 72}},
+        {"pt", "dó3-sol3", exercise::NoteRange{60, 67}},
+        {"en", "do3-sol3", exercise::NoteRange{60, 67}},  // French and numbers always
+        {"de", "60-67", exercise::NoteRange{60, 67}},
+        {"fr", "C4-G4", std::nullopt},                 // French reads no letters
+        {"en", "c1-g1", exercise::NoteRange{24, 31}},  // C1 to G1, scientific
+        {"en", "H1-C2", std::nullopt},
+        {"de", "g1-c1", std::nullopt},  // the high note first
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(exercise::parseNoteRange(c.text, &keyboard::naming::namingFor(c.language)), c.range)
+            << c.language << " " << c.text;
+    }
+    EXPECT_EQ(exercise::readNoteRange("g1-c1", &keyboard::naming::namingFor("de")).fault,
+              exercise::RangeFault::HighFirst);
+}

@@ -169,6 +169,22 @@ every_option() {  # every option of --help is in the manual page, and its files
     grep -q "$prefix/lib/tavelin-piano/picture/" "$work/man.txt" && grep -q "$prefix/lib/tavelin-piano/tvl.tv" "$work/man.txt"
 }
 check "the manual page shows every option of --help and the program's files" every_option
+frpage="$installed/share/man/fr/man1/tavelin-piano.1.gz"
+MANWIDTH=100 LC_ALL=C.UTF-8 man --warnings -l "$frpage" >"$work/man-fr.txt" 2>"$work/man-fr-warnings.txt"
+check "the French manual page renders without a warning" \
+    bash -c "[ -s '$work/man-fr.txt' ] && [ ! -s '$work/man-fr-warnings.txt' ] && grep -q 'OPTIONS' '$work/man-fr.txt'"
+follows_locale() {  # man tavelin-piano: French under a French locale, English under others
+    # man finds the page of the locale's language (-L says which, as the
+    # locale would; a locale the machine has not generated man cannot set).
+    [ "$(MANPATH="$installed/share/man" man -L fr -w tavelin-piano)" = "$installed/share/man/fr/man1/tavelin-piano.1.gz" ] &&
+    [ "$(MANPATH="$installed/share/man" man -L de -w tavelin-piano)" = "$manpage" ] &&
+    [ "$(MANPATH="$installed/share/man" man -L C -w tavelin-piano)" = "$manpage" ] || return 1
+    if locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+        MANPATH="$installed/share/man" LANGUAGE= LC_ALL= LC_MESSAGES= LANG=fr_FR.UTF-8 MANWIDTH=100 man tavelin-piano |
+            grep -q 'entraînement à la lecture des notes'
+    fi
+}
+check "man tavelin-piano follows the locale (fr: the French page, others: the English one)" follows_locale
 
 # ---------------------------------------------------------------- the installed program
 

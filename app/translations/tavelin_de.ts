@@ -1,0 +1,1126 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>kein Bildschirm: setze DISPLAY oder starte in einer Desktop-Sitzung</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>einen Namen</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>den Namen einer Bilddatei</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none oder CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>eine Gerätenummer</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Spielt über den MIDI-Ausgang N (0: der eingebaute Synthesizer).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Listet die MIDI-Ausgänge auf.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>MIDI-Keyboard: none oder CLIENT:PORT (ohne Angabe: alle).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Listet die MIDI-Keyboards auf.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Schreibt das Ergebnis jeder Note in die CSV-Datei FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Wertet die Ergebnisdatei FILE ohne Fenster aus; mit mehreren Dateien oder --pupil die Klassenauswertung als PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Bild der Auswertung, .png, .jpg oder .pdf (ohne Angabe: der Dateiname als .png), oder PDF der Klasse (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>Die Ergebnisse des Schülers NAME im Schülerordner.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Listet die Schüler, ihre Übungseinheiten und das letzte Datum auf.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Verpasste Noten kommen öfter dran (mit --pupil oder --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Beschränkt die Übungen auf die Noten von LOW bis HIGH (60-67, c1-g1).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Öffnet allein das Fenster „Schüler“: die Klasse, die Auswertungen, die Einstellungen und Verknüpfungen der Schüler.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 braucht %2 vor %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out erwartet eine Gerätenummer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in erwartet none oder CLIENT:PORT, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in erwartet CLIENT:PORT mit je 0 bis 255, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out gehört zu --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out erwartet eine .png-, .jpg-, .jpeg- oder .pdf-Datei, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils und --report stehen allein</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 passt nicht zu --midi-out, --midi-in oder --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>mehrere --pupil gehen nur mit --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil und --results nennen beide die Ergebnisdatei: gib nur eines an</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil gehört zum Spielen oder zu --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus gehört beim Spielen zu --pupil oder --results</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes erwartet Noten von 0 bis 127 (C1 ist 24, g6 ist 127), nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes erwartet TIEF-HOCH, die tiefe Note zuerst, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes erwartet TIEF-HOCH, etwa 60-67 oder c1-g1, die tiefe zuerst, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 lässt der Übung %2 weniger als %3 Noten: zwei kämen nur abwechselnd dran</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report braucht eine Datei oder --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: Klavier und Notenlesen.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Aufruf: tavelin-piano [Optionen]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils steht allein</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes gehört zum Spielen</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>kein Datenordner für die Schüler: weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>der Schülername „%1“ lässt sich nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>kein Schüler namens „%1“ in %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>die Datei des Schülers „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>die Datei des Schülers „%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>der Schülerordner „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>„%1“ beginnen: 50 Noten</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>beginnt „%1“</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Tempo: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Presto</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Note: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Notenname</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>die weißen Tasten von e bis f3, im Violinschlüssel.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Violinschlüssel (#/b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>alle Tasten von e bis f3, die schwarzen mit Kreuz oder b geschrieben.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>die weißen Tasten von C bis a1, im Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Bassschlüssel (#/b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>alle Tasten von C bis a1.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Beide Schlüssel</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>die weißen Tasten beider Schlüssel, jede in einem Schlüssel, in dem sie steht.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Alle Noten</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>alle Tasten, ab dem eingestrichenen c (c1) im Violinschlüssel, darunter im Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: die richtigen Antworten der Übung.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Notennamen zeigen</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Notennamen verbergen</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Notennamen zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>„%1“ / „%2“</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Lesehilfe</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: die Notennamen unter den Tasten</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>„%1“: die Namen unter den Tasten</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Notennamen unter den Tasten</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: von 1 (Lento, alle 6 s eine Note) bis 5 (Presto, alle 2 s eine), zwischen zwei Übungen.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Die laufende Übung beenden</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>„%1“: beendet die laufende Übung</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: jede Note spielen, sobald sie erscheint</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>„%1“: schaltet den Ton der Noten ein oder aus</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>Die Note zum Lesen: Spiele ihre Taste.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Note zum Lesen</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>öffnet diese Hilfe</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>öffnet das Fenster „%1“: wer spielt, die Klasse und die Auswertungen</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>Die Notenbilder sind in %1 nicht zu finden: Die Noten können nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Schüler und Fortschritt (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Hilfe zu Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Wer spielt</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Schüler und Fortschritt</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Kein Schüler: Die Übungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ein Klavier und ein Trainer zum Notenlesen. Die Klaviatur mit 54 Tasten spielt wie ein echtes Klavier, mit der Maus, der Computertastatur oder einem MIDI-Keyboard. Eine Übung zeigt 50 Noten, eine nach der anderen, auf dem Notensystem: Spiele zu jeder Note ihre Taste. Eine richtige Antwort bringt einen Punkt; die Taste leuchtet grün mit einem Häkchen. Eine verpasste Note lässt ihre Taste rot mit einem Kreuz aufleuchten, kurz vor der nächsten Note. „Note:“ zählt die gezeigten Noten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Die sechs Übungen&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; beendet die Übung vorzeitig. &lt;b&gt;%3&lt;/b&gt; lässt jede Note erklingen, sobald sie erscheint. &lt;b&gt;%4&lt;/b&gt; schiebt den Notennamen neben das Notensystem; &lt;b&gt;%5&lt;/b&gt; vergrößert das Fenster und zeigt die Notennamen unter den Tasten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Das Tempo&lt;/h2&gt;&lt;p&gt;Der Regler &lt;b&gt;Tempo&lt;/b&gt; reicht von 1 (&lt;b&gt;Lento&lt;/b&gt;, alle 6 Sekunden eine Note) bis 5 (&lt;b&gt;Presto&lt;/b&gt;, alle 2 Sekunden eine): 6, 5, 4, 3 und 2 Sekunden. Er wird zwischen zwei Übungen eingestellt. Die Antwort muss spätestens 0,2 Sekunden vor der nächsten Note kommen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Tastenkürzel&lt;/h2&gt;&lt;p&gt;Jedes Tastenkürzel tut genau das, was ein Klick auf seine Schaltfläche tut; eine ausgegraute Schaltfläche tut nichts.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Auf der Computertastatur spielen&lt;/h2&gt;&lt;p&gt;Zwei Reihen spielen wie eine Klaviatur. Es zählt der Platz der Tasten, nicht der Buchstabe darauf: AZERTY, QWERTZ und QWERTY spielen dieselben Noten an denselben Stellen. Die untere Reihe spielt die weißen Tasten ab dem kleinen c (eine Oktave unter dem eingestrichenen c), die Reihe darüber die schwarzen Tasten dazwischen. Die obere Buchstabenreihe spielt die weißen Tasten ab dem eingestrichenen c (c1), die Ziffernreihe ihre schwarzen Tasten. &lt;b&gt;Bild ↑&lt;/b&gt; und &lt;b&gt;Bild ↓&lt;/b&gt; verschieben beide Reihen um eine Oktave nach oben oder unten, höchstens eine Oktave in jede Richtung. Eine gehaltene Taste ist eine einzige Note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Die Belegung der Computertastatur&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;MIDI-Keyboard&lt;/h2&gt;&lt;p&gt;Schließe es vor oder nach dem Start an (USB oder MIDI-Interface): Jedes MIDI-Keyboard wird von selbst verbunden und spielt wie die Maus, Antworten eingeschlossen. Noten außerhalb der Bildschirmklaviatur klingen, zählen aber nicht. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; listet die gefundenen Keyboards auf; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; verbindet nur eines, &lt;code&gt;--midi-in none&lt;/code&gt; keines; &lt;code&gt;--midi-out N&lt;/code&gt; spielt über einen anderen Ausgang (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Für Lehrkräfte: Ergebnisse und Auswertung&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results DATEI.csv&lt;/code&gt; schreibt am Ende jeder Übung für jede gezeigte Note eine Zeile in die Datei: die Note, ihren Schlüssel, richtig oder verpasst, die Antwortzeit und die falsch gespielten Tasten.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report DATEI.csv&lt;/code&gt; liest diese Datei, ohne sie zu ändern, schreibt eine Zusammenfassung und zeichnet die Auswertung (&lt;code&gt;report.png&lt;/code&gt; neben der Datei oder &lt;code&gt;--out BILD.png&lt;/code&gt;): jede Note auf ihrem Notensystem mit ihrer Trefferquote, die fünf Noten, die noch geübt werden sollten, und die Fortschritte von einer Übungseinheit zur nächsten.&lt;/p&gt;&lt;p&gt;Das Fenster &lt;b&gt;Schüler&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt; oder die Schaltfläche &lt;b&gt;Schüler und Fortschritt&lt;/b&gt; unten) erledigt all das, ohne eine Option einzutippen: Es wählt, wer spielt, listet die Klasse mit ihren Zahlen auf, zeigt die Auswertung des gewählten Schülers, speichert seine Einstellungen (schwache Noten öfter, Tonumfang), legt seine Verknüpfung an und exportiert die Auswertungen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Über das Programm&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, Version %1.&lt;br&gt;Lizenz: GNU General Public License, Version 3 oder später; siehe die Datei LICENSE.&lt;br&gt;Der Klang kommt von FluidSynth und der General-MIDI-SoundFont von Debian (fluid-soundfont-gm); die Bilder zeichnet das Programm mit den Schriften Liberation und Noto Music; das Fenster ist mit Qt gebaut.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
+        <translation>Auf der Computertastatur spielen</translation>
+    </message>
+    <message>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
+        <translation>Groß: die Taste einer %1-Tastatur; klein: dieselbe Taste bei %2. Unten: die Note und ihre MIDI-Nummer (60 = eingestrichenes c), ohne Oktavverschiebung. Graue Tasten: keine Note.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Note im Notensystem: Violinschlüssel, mit Kreuz</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Note im Notensystem: Bassschlüssel, mit Kreuz</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Note im Notensystem: Violinschlüssel, mit b</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Note im Notensystem: Bassschlüssel, mit b</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Note im Notensystem: Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Note im Notensystem: Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Beginn der Übung: 50 Noten</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Ende der Übung</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Bereit?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Gleich kommt die erste Note…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Übung beendet</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Wähle eine Übung</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>rechts →</translation>
+    </message>
+    <message>
+        <source>lecture de notes au clavier</source>
+        <comment>the tagline under the program&apos;s name</comment>
+        <translation>Notenlesen am Klavier</translation>
+    </message>
+    <message>
+        <source>Quelle est cette note&#x202f;?</source>
+        <comment>along the foot of every note</comment>
+        <translation>Wie heißt diese Note?</translation>
+    </message>
+</context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>„%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>keine Schüler</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v von %m Dateien gelesen</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Wer spielt:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Wer spielt</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Allein geöffnet, speichert das Fenster nichts: Wähle am Klavier (F11), wer spielt</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>Der Schüler, dessen Übungen ab der nächsten gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Liste der Schüler</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Eine Zeile je Schüler; hake die Schüler für die Klassenauswertung an</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>Die Kla&amp;sse:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Dateien werden gelesen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Einen Schüler hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Den gewählten Schüler umbenennen; alle seine Übungen gehen mit</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Arch&amp;ivieren…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Den gewählten Schüler ins Archiv legen, ohne etwas zu löschen</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Archi&amp;v…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Die archivierten Schüler ansehen und einen zurückholen</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Ver&amp;knüpfung anlegen</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Ein Symbol „Piano — NAME“, das das Klavier für den gewählten Schüler startet</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Verknüpfung anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>Auswertung &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>Die Auswertung des gewählten Schülers als PDF oder PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>K&amp;lasse exportieren…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>Die Klassenauswertung als PDF, für die angehakten Schüler</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Ergebnisse ko&amp;pieren…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Eine Kopie der Ergebnisdatei des gewählten Schülers</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Einstellungen des Schülers</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Schwache Noten ö&amp;fter</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Schwache Noten öfter</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Oft verpasste Noten kommen öfter dran (wie --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Tonumfang</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>alle, oder 60-67, c1-g1</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Leer: alle Noten; sonst TIEF-HOCH wie bei --notes (60-67, c1-g1)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>&amp;Tonumfang:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Auswertung des Schülers</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Liste und Auswertung</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Niemand (es wird nichts gespeichert)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Einstellungen unlesbar, es gelten die üblichen: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Speichern für %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Tonumfang abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Einstellungen nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Einstellungen von %1 gespeichert: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>schwache Noten öfter</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>gleichmäßige Auswahl</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>Noten %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>alle Noten</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Wähle einen Schüler, um seine Auswertung zu sehen.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Datei wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Keine Auswertung: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Auswertung von %1: %2 Übungseinheiten, %3 Noten, %4 richtig</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Auswertung von %1: %2 Übungseinheit, %3 Noten, %4 richtig</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Name des Schülers:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Schüler nicht hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 spielt gerade: Wähle zuerst bei „Wer spielt“ jemand anderen</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Einen Schüler umbenennen</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Neuer Name für %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Nicht umbenannt: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; die Verknüpfung ebenfalls</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; Verknüpfung: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 heißt jetzt %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Einen Schüler archivieren</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>%1 ins Archiv legen? Es wird nichts gelöscht: Ergebnisse und Einstellungen bleiben im Archivordner, aus dem „Archiv…“ sie zurückholt.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archivieren</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Nicht archiviert: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Verknüpfung des Schülers</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Die Verknüpfung „Piano — %1“ auch löschen?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Verknüpfung löschen</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, die Verknüpfung gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 archiviert%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> unter dem Namen %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Archivierte Schüler</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Zurückholen</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Keine archivierten Schüler.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Archivierte Schüler:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Nicht zurückgeholt: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 zurückgeholt, mit allen Übungen</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Verknüpfung nicht angelegt: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Verknüpfung „Piano — %1“ angelegt: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>„%1“ ist die Ergebnisdatei von %2: Wähle einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>„%1“ ist die Ergebnisdatei, die gerade geschrieben wird: Wähle einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>wähle zuerst einen Schüler, dessen Datei sich lesen lässt</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>„%1“ muss auf .pdf, .png, .jpg oder .jpeg enden</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>hake zuerst in der Liste die Schüler für die Auswertung an</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>die Klassenauswertung ist ein PDF: „%1“ muss auf .pdf enden</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>wähle zuerst einen Schüler</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Auswertung von %1 exportieren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Auswertung von %1 exportiert: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Hake zuerst in der Liste die Schüler für die Auswertung an (die Leertaste hakt den gewählten an)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Klassenauswertung exportieren</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>Klasse.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Klassenauswertung exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Ergebnisse von %1 kopieren</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - Ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Ergebnisse von %1 kopiert: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Nicht kopiert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Tastatur für den Tonumfang</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Erste Taste: %1; wähle das andere Ende</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>Von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Alle Tasten</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Taste im Blick: %1 (← → zum Wechseln, Leertaste zum Wählen)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Klicke die tiefste, dann die höchste Taste</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Kein Schüler: Die Übungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Schüler: %1, die Übungen werden gespeichert</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; ab der nächsten Übung niemand</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; ab der nächsten Übung %1</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>wird gelesen…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 unlesbare Zeilen übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 unlesbare Zeile übersprungen</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Übungseinheiten</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendenz</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Letzte Einheit</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Bemerkung</translation>
+    </message>
+</context>
+</TS>

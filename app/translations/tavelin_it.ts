@@ -1,0 +1,1126 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>nessuno schermo: imposta DISPLAY o avvia in una sessione desktop</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>un nome</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>un nome di file</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>un nome di file immagine</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none o CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>un numero di dispositivo</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Suona sull&apos;uscita MIDI N (0: il sintetizzatore integrato).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Elenca le uscite MIDI.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>Tastiera MIDI: none, o CLIENT:PORT (predefinito: tutte).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Elenca le tastiere MIDI.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Aggiunge il risultato di ogni nota al file CSV FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Fa il resoconto del file dei risultati FILE, senza finestra; con più file o --pupil, il resoconto della classe in PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Immagine del resoconto, .png, .jpg o .pdf (predefinito: il nome del file in .png), o PDF della classe (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>I risultati dell&apos;allievo NAME, nella cartella degli allievi.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Elenca gli allievi, le loro lezioni e l&apos;ultima data.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>Le note mancate ritornano più spesso (con --pupil o --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Limita gli esercizi alle note da LOW a HIGH (60-67, do3-sol3).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Apre da sola la finestra «Allievi»: la classe, i resoconti, le impostazioni e i collegamenti degli allievi.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 richiede %2 prima di %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out vuole un numero di dispositivo, non «%1»</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in vuole none o CLIENT:PORT, non «%1»</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in vuole un CLIENT:PORT da 0 a 255 ciascuno, non «%1»</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out va con --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out vuole un file .png, .jpg, .jpeg o .pdf, non «%1»</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils e --report vanno da soli</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 non va con --midi-out, --midi-in o --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil richiede un nome</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>più --pupil vanno solo con --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil e --results indicano entrambi il file dei risultati: danne uno solo</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil va con il suonare o con --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus va con --pupil o --results, quando si suona</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes vuole note da 0 a 127 (do 0 è 24, sol 8 è 127), non «%1»</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes vuole BASSA-ALTA, prima la nota bassa, non «%1»</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes vuole BASSA-ALTA, come 60-67 o do3-sol3, prima la bassa, non «%1»</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 lascia all&apos;esercizio %2 meno di %3 note: due si alternerebbero soltanto</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report richiede un file o --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: pianoforte e lettura delle note.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (vedi --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Uso: tavelin-piano [opzioni]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils va da solo</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes va con il suonare</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>nessuna cartella dati per gli allievi: né XDG_DATA_HOME né HOME sono impostati</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>il nome dell&apos;allievo «%1» non può essere conservato: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>nessun allievo di nome «%1» in %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere il file dell&apos;allievo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>il file dell&apos;allievo «%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>impossibile creare la cartella degli allievi «%1»: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tre</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>Inizia «%1»: 50 note</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>inizia «%1»</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Velocità: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Nota: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Nome della nota</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Chiave di sol</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>i tasti bianchi da mi 2 a fa 5, in chiave di sol.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Chiave di sol (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>tutti i tasti da mi 2 a fa 5, i neri scritti con un diesis o un bemolle.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Chiave di fa</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>i tasti bianchi da do 1 a la 3, in chiave di fa.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Chiave di fa (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>tutti i tasti da do 1 a la 3.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Chiavi di sol e di fa</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>i tasti bianchi di entrambe, ognuno in una chiave che lo contiene.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Tutte le note</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>tutti i tasti, in chiave di sol dal do centrale (do 3) in su, in chiave di fa al di sotto.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: le risposte giuste dell&apos;esercizio.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Mostra il nome della nota</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Nascondi il nome della nota</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Mostra o nascondi il nome della nota</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>«%1» / «%2»</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Aiuto alla lettura</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: il nome delle note sotto i tasti</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>«%1»: i nomi sotto i tasti</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Nomi delle note sotto i tasti</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: da 1 (Lento, una nota ogni 6 s) a 5 (Veloce, una ogni 2 s), tra un esercizio e l&apos;altro.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Ferma l&apos;esercizio in corso</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>«%1»: ferma l&apos;esercizio in corso</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: suonare ogni nota quando appare</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>«%1»: attiva o disattiva il suono delle note</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>La nota da leggere: suona il suo tasto.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Nota da leggere</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>apre questo aiuto</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Allievi</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>apre la finestra «%1»: chi suona, la classe e i resoconti</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>Le immagini delle note non si trovano in %1: le note non potranno essere mostrate.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Velocità: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Allievi e progressi (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Aiuto di Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Chi suona</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Allievi e progressi</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nessun allievo: gli esercizi non vengono registrati</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un pianoforte e un allenamento alla lettura delle note. La tastiera di 54 tasti suona come un vero pianoforte, con il mouse, la tastiera del computer o una tastiera MIDI. Un esercizio mostra 50 note, una alla volta, sul pentagramma: suona il tasto di ogni nota. Una risposta giusta aggiunge un punto al punteggio; il tasto si illumina di verde con un segno di spunta. Una nota mancata illumina il suo tasto di rosso con una croce, appena prima della nota seguente. «Nota:» conta le note mostrate.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;I sei esercizi&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina l&apos;esercizio prima della fine. &lt;b&gt;%3&lt;/b&gt; fa sentire ogni nota quando appare. &lt;b&gt;%4&lt;/b&gt; fa scorrere il nome della nota accanto al pentagramma; &lt;b&gt;%5&lt;/b&gt; ingrandisce la finestra per mostrare il nome delle note sotto i tasti.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;La velocità&lt;/h2&gt;&lt;p&gt;La barra &lt;b&gt;Velocità&lt;/b&gt; va da 1 (&lt;b&gt;Lento&lt;/b&gt;, una nota ogni 6 secondi) a 5 (&lt;b&gt;Veloce&lt;/b&gt;, una ogni 2 secondi): 6, 5, 4, 3 e 2 secondi. Si regola tra un esercizio e l&apos;altro. La risposta deve arrivare al più tardi 0,2 secondi prima della nota seguente.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Scorciatoie da tastiera&lt;/h2&gt;&lt;p&gt;Ogni scorciatoia fa esattamente ciò che fa un clic sul suo pulsante; un pulsante grigio non fa nulla.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Suonare con la tastiera del computer&lt;/h2&gt;&lt;p&gt;Due file suonano come una tastiera di pianoforte. I tasti contano per la loro posizione, non per la lettera che portano: AZERTY, QWERTZ e QWERTY suonano le stesse note negli stessi posti. La fila in basso suona i tasti bianchi dal do 2 (un&apos;ottava sotto il do centrale), la fila sopra i tasti neri tra di essi. La fila di lettere in alto suona i tasti bianchi dal do centrale (do 3), la fila dei numeri i suoi tasti neri. &lt;b&gt;Pag ↑&lt;/b&gt; e &lt;b&gt;Pag ↓&lt;/b&gt; alzano o abbassano le due file di un&apos;ottava, al massimo di un&apos;ottava per lato. Un tasto tenuto premuto è una sola nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;La mappa dei tasti della tastiera del computer&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tastiera MIDI&lt;/h2&gt;&lt;p&gt;Collegala (USB o interfaccia MIDI) prima o dopo l&apos;avvio: ogni tastiera MIDI viene collegata da sé e suona come il mouse, risposte comprese. Le note fuori dalla tastiera sullo schermo suonano ma non contano. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; elenca le tastiere trovate; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; ne collega una sola, &lt;code&gt;--midi-in none&lt;/code&gt; nessuna; &lt;code&gt;--midi-out N&lt;/code&gt; suona su un&apos;altra uscita (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Per gli insegnanti: risultati e resoconto&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FILE.csv&lt;/code&gt; aggiunge al file, alla fine di ogni esercizio, una riga per ogni nota mostrata: la nota, la sua chiave, giusta o mancata, il tempo di risposta e i tasti sbagliati suonati.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FILE.csv&lt;/code&gt; legge questo file senza modificarlo, scrive un riepilogo e disegna il resoconto (&lt;code&gt;report.png&lt;/code&gt; accanto al file, oppure &lt;code&gt;--out IMMAGINE.png&lt;/code&gt;): ogni nota sul suo pentagramma con la sua riuscita, le cinque note su cui lavorare e i progressi da una lezione all&apos;altra.&lt;/p&gt;&lt;p&gt;La finestra &lt;b&gt;Allievi&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, o il pulsante &lt;b&gt;Allievi e progressi&lt;/b&gt; qui sotto) fa tutto questo senza digitare opzioni: sceglie chi suona, elenca la classe con i suoi numeri, mostra il resoconto dell&apos;allievo scelto, conserva le sue impostazioni (note deboli più spesso, estensione delle note), crea il suo collegamento ed esporta i resoconti.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Informazioni&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versione %1.&lt;br&gt;Licenza: GNU General Public License, versione 3 o successiva; vedere il file LICENSE.&lt;br&gt;Il suono viene da FluidSynth e dalla SoundFont General MIDI di Debian (fluid-soundfont-gm); le immagini sono disegnate dal programma con i caratteri Liberation e Noto Music; la finestra è fatta con Qt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
+        <translation>Suonare con la tastiera del computer</translation>
+    </message>
+    <message>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
+        <translation>In grande: il tasto di una tastiera %1; in piccolo: lo stesso tasto in %2. In basso: la nota e il suo numero MIDI (60 = do centrale), senza spostamento d&apos;ottava. Tasti grigi: nessuna nota.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>it</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Nota sul pentagramma: chiave di sol, con un diesis</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Nota sul pentagramma: chiave di fa, con un diesis</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Nota sul pentagramma: chiave di sol, con un bemolle</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Nota sul pentagramma: chiave di fa, con un bemolle</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Nota sul pentagramma: chiave di sol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Nota sul pentagramma: chiave di fa</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Benvenuto</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Inizio dell&apos;esercizio: 50 note</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Fine dell&apos;esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Pronto?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Arriva la prima nota…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Esercizio finito</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Benvenuto</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Scegli un esercizio</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>a destra →</translation>
+    </message>
+    <message>
+        <source>lecture de notes au clavier</source>
+        <comment>the tagline under the program&apos;s name</comment>
+        <translation>lettura delle note alla tastiera</translation>
+    </message>
+    <message>
+        <source>Quelle est cette note&#x202f;?</source>
+        <comment>along the foot of every note</comment>
+        <translation>Che nota è questa?</translation>
+    </message>
+</context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>impossibile leggere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>«%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Allievi</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>nessun allievo</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v file letti su %m</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>Chi s&amp;uona:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Chi suona</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Aperta da sola, la finestra non registra nulla: scegli chi suona dal pianoforte (F11)</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>L&apos;allievo di cui si registrano gli esercizi, a partire dal prossimo</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Elenco degli allievi</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Una riga per allievo; spunta gli allievi del resoconto della classe</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>La cla&amp;sse:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Lettura dei file</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Aggiungi…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Aggiungi un allievo</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Rinomina…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Rinomina l&apos;allievo scelto; tutti i suoi esercizi lo seguono</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Archi&amp;via…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Metti l&apos;allievo scelto in archivio, senza cancellare nulla</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Arc&amp;hivio…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Vedi gli allievi archiviati e ripristinane uno</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Crea un &amp;collegamento</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Un&apos;icona «Piano — NOME» che apre il pianoforte per l&apos;allievo scelto</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Crea un collegamento</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>&amp;Esporta il resoconto…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>Il resoconto dell&apos;allievo scelto in PDF o PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>Esporta la c&amp;lasse…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>Il resoconto della classe in PDF, per gli allievi spuntati</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Co&amp;pia i risultati…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Una copia del file dei risultati dell&apos;allievo scelto</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Impostazioni dell&apos;allievo</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Note &amp;deboli più spesso</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Note deboli più spesso</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>Le note spesso mancate ritornano più spesso (come --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Estensione delle note</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>tutte, o 60-67, do3-sol3</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Vuoto: tutte le note; altrimenti BASSA-ALTA come con --notes (60-67, do3-sol3)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>Es&amp;tensione:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Resoconto dell&apos;allievo</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Resoconto</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Elenco e resoconto</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Nessuno (non si registra nulla)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nome troppo lungo</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Impostazioni illeggibili, valgono quelle predefinite: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Impossibile registrare per %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Estensione rifiutata: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Impostazioni non salvate: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Impostazioni di %1 salvate: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>note deboli più spesso</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>estrazione uniforme</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>note %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>tutte le note</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Scegli un allievo per vedere il suo resoconto.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>Lettura del file…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Nessun resoconto: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Resoconto di %1: %2 lezioni, %3 note, %4 giuste</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Resoconto di %1: %2 lezione, %3 note, %4 giuste</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Nome dell&apos;allievo:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Allievo non aggiunto: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 aggiunto/a</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 sta suonando: scegli prima qualcun altro in «Chi suona»</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Rinomina un allievo</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Nuovo nome di %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Non rinominato: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; anche il suo collegamento</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; collegamento: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 ora si chiama %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Archivia un allievo</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>Mettere %1 in archivio? Non si cancella nulla: i suoi risultati e le sue impostazioni restano nella cartella dell&apos;archivio, da cui «Archivio…» li ripristina.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Archivia</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Non archiviato: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Collegamento dell&apos;allievo</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Eliminare anche il collegamento «Piano — %1»?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Elimina il collegamento</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Tienilo</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, il suo collegamento eliminato</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 archiviato/a%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> con il nome %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Allievi archiviati</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Nessun allievo archiviato.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Allievi archiviati:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Non ripristinato: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 ripristinato/a, con tutti i suoi esercizi</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Collegamento non creato: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Collegamento «Piano — %1» creato: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>«%1» è il file dei risultati di %2: scegli un altro nome</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>«%1» è il file dei risultati in uso: scegli un altro nome</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>scegli prima un allievo il cui file si possa leggere</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>«%1» deve finire con .pdf, .png, .jpg o .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>spunta prima nell&apos;elenco gli allievi del resoconto</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>il resoconto della classe è un PDF: «%1» deve finire con .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>scegli prima un allievo</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Esporta il resoconto di %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Resoconto di %1 esportato: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Non esportato: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Spunta prima nell&apos;elenco gli allievi del resoconto (Spazio spunta l&apos;allievo scelto)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Esporta il resoconto della classe</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>classe.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Resoconto della classe esportato: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Copia i risultati di %1</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - risultati.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Risultati di %1 copiati: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Non copiato: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Tastiera dell&apos;estensione</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Primo tasto: %1; scegli l&apos;altro estremo</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>Da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Tutti i tasti</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Tasto in vista: %1 (← → per cambiare, Spazio per scegliere)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Fai clic sul tasto più grave, poi sul più acuto</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nessun allievo: gli esercizi non vengono registrati</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Allievo: %1, i suoi esercizi vengono registrati</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; nessuno dal prossimo esercizio</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 dal prossimo esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>lettura…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 righe illeggibili tralasciate</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 riga illeggibile tralasciata</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Allievo</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Lezioni</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendenza</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Ultima lezione</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Nota</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1126 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>no display: set DISPLAY or run in a desktop session</source>
+        <translation>sem ecrã: defina DISPLAY ou execute numa sessão de ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>um nome</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>um nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>a picture file name</source>
+        <translation>um nome de ficheiro de imagem</translation>
+    </message>
+    <message>
+        <source>none or CLIENT:PORT</source>
+        <translation>none ou CLIENT:PORT</translation>
+    </message>
+    <message>
+        <source>a device number</source>
+        <translation>um número de dispositivo</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Affiche la version.</source>
+        <translation>Mostra a versão.</translation>
+    </message>
+    <message>
+        <source>Joue par la sortie MIDI N (0 : le synthétiseur intégré).</source>
+        <translation>Toca pela saída MIDI N (0: o sintetizador integrado).</translation>
+    </message>
+    <message>
+        <source>Liste les sorties MIDI.</source>
+        <translation>Lista as saídas MIDI.</translation>
+    </message>
+    <message>
+        <source>Clavier MIDI : none, ou CLIENT:PORT (par défaut : tous).</source>
+        <translation>Teclado MIDI: none, ou CLIENT:PORT (por omissão: todos).</translation>
+    </message>
+    <message>
+        <source>Liste les claviers MIDI.</source>
+        <translation>Lista os teclados MIDI.</translation>
+    </message>
+    <message>
+        <source>Ajoute le résultat de chaque note au fichier CSV FILE.</source>
+        <translation>Acrescenta o resultado de cada nota ao ficheiro CSV FILE.</translation>
+    </message>
+    <message>
+        <source>Fait le bilan du fichier de résultats FILE, sans fenêtre ; avec plusieurs fichiers ou --pupil, le bilan de la classe en PDF.</source>
+        <translation>Faz o relatório do ficheiro de resultados FILE, sem janela; com vários ficheiros ou --pupil, o relatório da turma em PDF.</translation>
+    </message>
+    <message>
+        <source>Image du bilan, .png, .jpg ou .pdf (par défaut : le nom du fichier en .png), ou PDF de la classe (class.pdf).</source>
+        <translation>Imagem do relatório, .png, .jpg ou .pdf (por omissão: o nome do ficheiro em .png), ou PDF da turma (class.pdf).</translation>
+    </message>
+    <message>
+        <source>Les résultats de l&apos;élève NAME, dans le dossier des élèves.</source>
+        <translation>Os resultados do aluno NAME, na pasta dos alunos.</translation>
+    </message>
+    <message>
+        <source>Liste les élèves, leurs séances et la dernière date.</source>
+        <translation>Lista os alunos, as suas sessões e a última data.</translation>
+    </message>
+    <message>
+        <source>Les notes manquées reviennent plus souvent (avec --pupil ou --results).</source>
+        <translation>As notas falhadas voltam mais vezes (com --pupil ou --results).</translation>
+    </message>
+    <message>
+        <source>Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).</source>
+        <translation>Limita os exercícios às notas de LOW a HIGH (60-67, dó3-sol3).</translation>
+    </message>
+    <message>
+        <source>Ouvre seule la fenêtre « Élèves » : la classe, les bilans, les réglages et les raccourcis des élèves.</source>
+        <translation>Abre sozinha a janela “Alunos”: a turma, os relatórios, as definições e os atalhos dos alunos.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 before %3</source>
+        <translation>%1 precisa de %2 antes de %3</translation>
+    </message>
+    <message>
+        <source>--midi-out takes a device number, not &apos;%1&apos;</source>
+        <translation>--midi-out espera um número de dispositivo, não “%1”</translation>
+    </message>
+    <message>
+        <source>--midi-in takes none or CLIENT:PORT, not &apos;%1&apos;</source>
+        <translation>--midi-in espera none ou CLIENT:PORT, não “%1”</translation>
+    </message>
+    <message>
+        <source>--midi-in takes a CLIENT:PORT of 0 to 255 each, not &apos;%1&apos;</source>
+        <translation>--midi-in espera um CLIENT:PORT de 0 a 255 cada, não “%1”</translation>
+    </message>
+    <message>
+        <source>--results needs a file name</source>
+        <translation>--results precisa de um nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>--out goes with --report</source>
+        <translation>--out vai com --report</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report precisa de um nome de ficheiro</translation>
+    </message>
+    <message>
+        <source>--out takes a .png, .jpg, .jpeg or .pdf file, not &apos;%1&apos;</source>
+        <translation>--out espera um ficheiro .png, .jpg, .jpeg ou .pdf, não “%1”</translation>
+    </message>
+    <message>
+        <source>--list-midi-out, --list-midi-in, --list-pupils and --report go alone</source>
+        <translation>--list-midi-out, --list-midi-in, --list-pupils e --report vão sozinhos</translation>
+    </message>
+    <message>
+        <source>%1 does not go with --midi-out, --midi-in or --results</source>
+        <translation>%1 não vai com --midi-out, --midi-in nem --results</translation>
+    </message>
+    <message>
+        <source>--pupil needs a name</source>
+        <translation>--pupil precisa de um nome</translation>
+    </message>
+    <message>
+        <source>several --pupil go with --report only</source>
+        <translation>vários --pupil só vão com --report</translation>
+    </message>
+    <message>
+        <source>--pupil and --results both name the results file: give one</source>
+        <translation>--pupil e --results indicam ambos o ficheiro de resultados: indique só um</translation>
+    </message>
+    <message>
+        <source>--pupil goes with playing or with --report</source>
+        <translation>--pupil vai com tocar ou com --report</translation>
+    </message>
+    <message>
+        <source>--focus goes with --pupil or --results, when playing</source>
+        <translation>--focus vai com --pupil ou --results, ao tocar</translation>
+    </message>
+    <message>
+        <source>--notes takes notes from 0 to 127 (do 0 is 24, sol 8 is 127), not &apos;%1&apos;</source>
+        <translation>--notes espera notas de 0 a 127 (dó 0 é 24, sol 8 é 127), não “%1”</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, the low note first, not &apos;%1&apos;</source>
+        <translation>--notes espera GRAVE-AGUDA, a nota grave primeiro, não “%1”</translation>
+    </message>
+    <message>
+        <source>--notes takes LOW-HIGH, as 60-67 or do3-sol3, low first, not &apos;%1&apos;</source>
+        <translation>--notes espera GRAVE-AGUDA, como 60-67 ou dó3-sol3, a grave primeiro, não “%1”</translation>
+    </message>
+    <message>
+        <source>--notes %1 leaves exercise %2 with fewer than %3 notes: two would only take turns</source>
+        <translation>--notes %1 deixa o exercício %2 com menos de %3 notas: duas só se alternariam</translation>
+    </message>
+    <message>
+        <source>--report needs a file or --pupil NAME</source>
+        <translation>--report precisa de um ficheiro ou de --pupil NAME</translation>
+    </message>
+    <message>
+        <source>Tavelin Piano: piano et lecture de notes.</source>
+        <translation>Tavelin Piano: piano e leitura de notas.</translation>
+    </message>
+    <message>
+        <source>tavelin-piano: %1 (see --help)</source>
+        <translation>tavelin-piano: %1 (ver --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+    <message>
+        <source>Usage: tavelin-piano [options]</source>
+        <translation>Utilização: tavelin-piano [opções]</translation>
+    </message>
+    <message>
+        <source>--pupils goes alone</source>
+        <translation>--pupils vai sozinho</translation>
+    </message>
+    <message>
+        <source>--notes goes with playing</source>
+        <translation>--notes vai com tocar</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>não há pasta de dados para os alunos: nem XDG_DATA_HOME nem HOME estão definidos</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s name &apos;%1&apos; cannot be kept: %2</source>
+        <translation>o nome do aluno “%1” não pode ser guardado: %2</translation>
+    </message>
+    <message>
+        <source>no pupil called &apos;%1&apos; in %2</source>
+        <translation>nenhum aluno chamado “%1” em %2</translation>
+    </message>
+    <message>
+        <source>cannot read the pupil&apos;s file &apos;%1&apos;: %2</source>
+        <translation>não é possível ler o ficheiro do aluno “%1”: %2</translation>
+    </message>
+    <message>
+        <source>the pupil&apos;s file &apos;%1&apos; is not a regular file</source>
+        <translation>o ficheiro do aluno “%1” não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
+        <translation>não é possível criar a pasta dos alunos “%1”: %2</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>três</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Commencer « %1 » : 50 notes</source>
+        <translation>Começar “%1”: 50 notas</translation>
+    </message>
+    <message>
+        <source>commence « %1 »</source>
+        <translation>começa “%1”</translation>
+    </message>
+    <message>
+        <source>Vitesse : 3</source>
+        <translation>Velocidade: 3</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Note : 0</source>
+        <translation>Nota: 0</translation>
+    </message>
+    <message>
+        <source>Son</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Nom de la note</source>
+        <translation>Nome da nota</translation>
+    </message>
+    <message>
+        <source>Clef de sol</source>
+        <translation>Clave de sol</translation>
+    </message>
+    <message>
+        <source>les touches blanches de mi 2 à fa 5, en clef de sol.</source>
+        <translation>as teclas brancas de mi 2 a fá 5, na clave de sol.</translation>
+    </message>
+    <message>
+        <source>Clef de sol (# et b)</source>
+        <translation>Clave de sol (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de mi 2 à fa 5, les noires écrites avec un dièse ou un bémol.</source>
+        <translation>todas as teclas de mi 2 a fá 5, as pretas escritas com sustenido ou bemol.</translation>
+    </message>
+    <message>
+        <source>Clef de fa</source>
+        <translation>Clave de fá</translation>
+    </message>
+    <message>
+        <source>les touches blanches de do 1 à la 3, en clef de fa.</source>
+        <translation>as teclas brancas de dó 1 a lá 3, na clave de fá.</translation>
+    </message>
+    <message>
+        <source>Clef de fa (# et b)</source>
+        <translation>Clave de fá (# e b)</translation>
+    </message>
+    <message>
+        <source>toutes les touches de do 1 à la 3.</source>
+        <translation>todas as teclas de dó 1 a lá 3.</translation>
+    </message>
+    <message>
+        <source>Clefs de sol et de fa</source>
+        <translation>Claves de sol e fá</translation>
+    </message>
+    <message>
+        <source>les touches blanches des deux, chacune dans une clef qui la porte.</source>
+        <translation>as teclas brancas das duas, cada uma numa clave que a contém.</translation>
+    </message>
+    <message>
+        <source>Toutes les notes</source>
+        <translation>Todas as notas</translation>
+    </message>
+    <message>
+        <source>toutes les touches, en clef de sol à partir du do du milieu (do 3), en clef de fa en dessous.</source>
+        <translation>todas as teclas, na clave de sol a partir do dó central (dó 3), na clave de fá abaixo dele.</translation>
+    </message>
+    <message>
+        <source>%1 : les bonnes réponses de l&apos;exercice.</source>
+        <translation>%1: as respostas certas do exercício.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Afficher le nom de la note</source>
+        <translation>Mostrar o nome da nota</translation>
+    </message>
+    <message>
+        <source>Cacher le nom de la note</source>
+        <translation>Ocultar o nome da nota</translation>
+    </message>
+    <message>
+        <source>Afficher ou cacher le nom de la note</source>
+        <translation>Mostrar ou ocultar o nome da nota</translation>
+    </message>
+    <message>
+        <source>« %1 » / « %2 »</source>
+        <translation>“%1” / “%2”</translation>
+    </message>
+    <message>
+        <source>Aide à la lecture</source>
+        <translation>Ajuda de leitura</translation>
+    </message>
+    <message>
+        <source>%1 : le nom des notes sous les touches</source>
+        <translation>%1: o nome das notas sob as teclas</translation>
+    </message>
+    <message>
+        <source>« %1 » : les noms sous les touches</source>
+        <translation>“%1”: os nomes sob as teclas</translation>
+    </message>
+    <message>
+        <source>Noms des notes sous les touches</source>
+        <translation>Nomes das notas sob as teclas</translation>
+    </message>
+    <message>
+        <source>%1 : de 1 (Lent, une note toutes les 6 s) à 5 (Rapide, toutes les 2 s), entre deux exercices.</source>
+        <translation>%1: de 1 (Lento, uma nota a cada 6 s) a 5 (Rápido, uma a cada 2 s), entre dois exercícios.</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Arrêter l&apos;exercice en cours</source>
+        <translation>Parar o exercício em curso</translation>
+    </message>
+    <message>
+        <source>Échap</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>« %1 » : arrête l&apos;exercice en cours</source>
+        <translation>“%1”: para o exercício em curso</translation>
+    </message>
+    <message>
+        <source>%1 : jouer chaque note quand elle paraît</source>
+        <translation>%1: tocar cada nota quando ela aparece</translation>
+    </message>
+    <message>
+        <source>« %1 » : coche ou décoche le son des notes</source>
+        <translation>“%1”: liga ou desliga o som das notas</translation>
+    </message>
+    <message>
+        <source>La note à lire : jouez sa touche.</source>
+        <translation>A nota a ler: toque a sua tecla.</translation>
+    </message>
+    <message>
+        <source>Note à lire</source>
+        <translation>Nota a ler</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>ouvre cette aide</source>
+        <translation>abre esta ajuda</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Alunos</translation>
+    </message>
+    <message>
+        <source>ouvre la fenêtre « %1 » : qui joue, la classe et les bilans</source>
+        <translation>abre a janela “%1”: quem toca, a turma e os relatórios</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Note : %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Les images des notes sont introuvables dans %1 : les notes ne pourront pas s&apos;afficher.</source>
+        <translation>As imagens das notas não foram encontradas em %1: as notas não poderão ser mostradas.</translation>
+    </message>
+    <message>
+        <source>Vitesse : %1</source>
+        <translation>Velocidade: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt; : %2&lt;/li&gt;</source>
+        <translation>&lt;li&gt;&lt;b&gt;%1&lt;/b&gt;: %2&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès (%1)</source>
+        <translation>Alunos e progresso (%1)</translation>
+    </message>
+    <message>
+        <source>Aide de Tavelin Piano</source>
+        <translation>Ajuda do Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Quem toca</translation>
+    </message>
+    <message>
+        <source>Élèves et progrès</source>
+        <translation>Alunos e progresso</translation>
+    </message>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nenhum aluno: os exercícios não são gravados</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Un piano et un entraînement à la lecture des notes. Le clavier de 54 touches joue comme un vrai piano, avec la souris, le clavier de l&apos;ordinateur ou un clavier MIDI. Un exercice montre 50 notes, une à la fois, sur la portée : jouez la touche de chaque note. Une bonne réponse ajoute un point au score ; la touche s&apos;allume en vert avec une coche. Une note manquée allume sa touche en rouge avec une croix, juste avant la note suivante. « Note : » compte les notes montrées.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Um piano e um treino de leitura de notas. O teclado de 54 teclas toca como um piano de verdade, com o rato, o teclado do computador ou um teclado MIDI. Um exercício mostra 50 notas, uma de cada vez, na pauta: toque a tecla de cada nota. Uma resposta certa soma um ponto; a tecla acende-se a verde com um visto. Uma nota falhada acende a sua tecla a vermelho com uma cruz, logo antes da nota seguinte. “Nota:” conta as notas mostradas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Les six exercices&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termine l&apos;exercice avant la fin. &lt;b&gt;%3&lt;/b&gt; fait entendre chaque note quand elle paraît. &lt;b&gt;%4&lt;/b&gt; fait glisser le nom de la note à côté de la portée ; &lt;b&gt;%5&lt;/b&gt; agrandit la fenêtre pour montrer le nom des notes sous les touches.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Os seis exercícios&lt;/h2&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;&lt;b&gt;%2&lt;/b&gt; termina o exercício antes do fim. &lt;b&gt;%3&lt;/b&gt; faz soar cada nota quando ela aparece. &lt;b&gt;%4&lt;/b&gt; faz deslizar o nome da nota para junto da pauta; &lt;b&gt;%5&lt;/b&gt; aumenta a janela para mostrar o nome das notas sob as teclas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;La vitesse&lt;/h2&gt;&lt;p&gt;La barre &lt;b&gt;Vitesse&lt;/b&gt; va de 1 (&lt;b&gt;Lent&lt;/b&gt;, une note toutes les 6 secondes) à 5 (&lt;b&gt;Rapide&lt;/b&gt;, toutes les 2 secondes) : 6, 5, 4, 3 et 2 secondes. Elle se règle entre deux exercices. La réponse doit venir au plus tard 0,2 seconde avant la note suivante.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;A velocidade&lt;/h2&gt;&lt;p&gt;A barra &lt;b&gt;Velocidade&lt;/b&gt; vai de 1 (&lt;b&gt;Lento&lt;/b&gt;, uma nota a cada 6 segundos) a 5 (&lt;b&gt;Rápido&lt;/b&gt;, uma a cada 2 segundos): 6, 5, 4, 3 e 2 segundos. Ajusta-se entre dois exercícios. A resposta tem de chegar, no máximo, 0,2 segundos antes da nota seguinte.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Raccourcis clavier&lt;/h2&gt;&lt;p&gt;Chaque raccourci fait exactement ce que fait un clic sur son bouton ; un bouton grisé ne fait rien.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</source>
+        <translation>&lt;h2&gt;Atalhos de teclado&lt;/h2&gt;&lt;p&gt;Cada atalho faz exatamente o mesmo que um clique no seu botão; um botão acinzentado não faz nada.&lt;/p&gt;&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;%1&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Jouer au clavier de l&apos;ordinateur&lt;/h2&gt;&lt;p&gt;Deux rangées jouent comme un clavier de piano. Les touches comptent par leur place, pas par la lettre qu&apos;elles portent : AZERTY, QWERTZ et QWERTY jouent les mêmes notes aux mêmes places. La rangée du bas joue les touches blanches à partir du do 2 (do une octave sous le do du milieu), la rangée au-dessus les touches noires entre elles. La rangée du haut des lettres joue les touches blanches à partir du do du milieu (do 3), la rangée des chiffres ses touches noires. &lt;b&gt;Page ↑&lt;/b&gt; et &lt;b&gt;Page ↓&lt;/b&gt; montent ou descendent les deux rangées d&apos;une octave, d&apos;une octave au plus de chaque côté. Une touche tenue est une seule note.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;Le plan des touches du clavier de l&apos;ordinateur&quot;&gt;&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Tocar no teclado do computador&lt;/h2&gt;&lt;p&gt;Duas filas tocam como um teclado de piano. As teclas contam pela sua posição, não pela letra que têm: AZERTY, QWERTZ e QWERTY tocam as mesmas notas nos mesmos lugares. A fila de baixo toca as teclas brancas a partir do dó 2 (uma oitava abaixo do dó central), a fila de cima as teclas pretas entre elas. A fila de letras de cima toca as teclas brancas a partir do dó central (dó 3), a fila dos números as suas teclas pretas. &lt;b&gt;Page ↑&lt;/b&gt; e &lt;b&gt;Page ↓&lt;/b&gt; sobem ou descem as duas filas uma oitava, no máximo uma oitava para cada lado. Uma tecla mantida premida é uma só nota.&lt;/p&gt;&lt;p&gt;&lt;img src=&quot;keyboard-map&quot; width=&quot;%1&quot; alt=&quot;O mapa das teclas do teclado do computador&quot;&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Clavier MIDI&lt;/h2&gt;&lt;p&gt;Branchez-le (USB ou interface MIDI) avant ou après le démarrage : tout clavier MIDI est relié de lui-même, et joue comme la souris, réponses comprises. Les notes hors du clavier à l&apos;écran sonnent mais ne comptent pas. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; liste les claviers vus ; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; n&apos;en relie qu&apos;un, &lt;code&gt;--midi-in none&lt;/code&gt; aucun ; &lt;code&gt;--midi-out N&lt;/code&gt; joue sur une autre sortie (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Teclado MIDI&lt;/h2&gt;&lt;p&gt;Ligue-o (USB ou interface MIDI) antes ou depois do arranque: qualquer teclado MIDI é ligado sozinho e toca como o rato, respostas incluídas. As notas fora do teclado do ecrã soam, mas não contam. &lt;code&gt;tavelin-piano --list-midi-in&lt;/code&gt; lista os teclados encontrados; &lt;code&gt;--midi-in CLIENT:PORT&lt;/code&gt; liga só um, &lt;code&gt;--midi-in none&lt;/code&gt; nenhum; &lt;code&gt;--midi-out N&lt;/code&gt; toca noutra saída (&lt;code&gt;--list-midi-out&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pour les professeurs : résultats et bilan&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHIER.csv&lt;/code&gt; ajoute au fichier, à la fin de chaque exercice, une ligne par note montrée : la note, sa clef, bonne ou manquée, le temps de réponse et les touches fausses jouées.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHIER.csv&lt;/code&gt; lit ce fichier sans le changer, écrit un résumé et dessine le bilan (&lt;code&gt;report.png&lt;/code&gt; à côté du fichier, ou &lt;code&gt;--out IMAGE.png&lt;/code&gt;) : chaque note sur sa portée avec sa réussite, les cinq notes à travailler, et les progrès d&apos;une séance à l&apos;autre.&lt;/p&gt;&lt;p&gt;La fenêtre &lt;b&gt;Élèves&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou le bouton &lt;b&gt;Élèves et progrès&lt;/b&gt; ci-dessous) fait tout cela sans taper d&apos;option : elle choisit qui joue, liste la classe avec ses chiffres, montre le bilan de l&apos;élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son raccourci et exporte les bilans.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Para professores: resultados e relatório&lt;/h2&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --results FICHEIRO.csv&lt;/code&gt; acrescenta ao ficheiro, no fim de cada exercício, uma linha por cada nota mostrada: a nota, a sua clave, certa ou falhada, o tempo de resposta e as teclas erradas tocadas.&lt;/p&gt;&lt;p&gt;&lt;code&gt;tavelin-piano --report FICHEIRO.csv&lt;/code&gt; lê esse ficheiro sem o alterar, escreve um resumo e desenha o relatório (&lt;code&gt;report.png&lt;/code&gt; junto ao ficheiro, ou &lt;code&gt;--out IMAGEM.png&lt;/code&gt;): cada nota na sua pauta com a sua taxa de acerto, as cinco notas a trabalhar e o progresso de uma sessão para a outra.&lt;/p&gt;&lt;p&gt;A janela &lt;b&gt;Alunos&lt;/b&gt; (&lt;b&gt;F11&lt;/b&gt;, ou o botão &lt;b&gt;Alunos e progresso&lt;/b&gt; abaixo) faz tudo isto sem escrever nenhuma opção: escolhe quem toca, lista a turma com os seus números, mostra o relatório do aluno escolhido, guarda as suas definições (notas fracas mais vezes, extensão das notas), cria o seu atalho e exporta os relatórios.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;À propos&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, version %1.&lt;br&gt;Licence : GNU General Public License, version 3 ou ultérieure ; voir le fichier LICENSE.&lt;br&gt;Le son vient de FluidSynth et de la SoundFont General MIDI de Debian (fluid-soundfont-gm) ; les images sont dessinées par le programme avec les polices Liberation et Noto Music ; la fenêtre est faite avec Qt.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Acerca&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Tavelin Piano&lt;/b&gt;, versão %1.&lt;br&gt;Licença: GNU General Public License, versão 3 ou posterior; ver o ficheiro LICENSE.&lt;br&gt;O som vem do FluidSynth e da SoundFont General MIDI do Debian (fluid-soundfont-gm); as imagens são desenhadas pelo programa com as fontes Liberation e Noto Music; a janela é feita com Qt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Jouer au clavier de l&apos;ordinateur</source>
+        <translation>Tocar no teclado do computador</translation>
+    </message>
+    <message>
+        <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
+        <translation>Em grande: a tecla de um teclado %1; em pequeno: a mesma tecla em %2. Em baixo: a nota e o seu número MIDI (60 = dó central), sem mudança de oitava. Teclas cinzentas: nenhuma nota.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNames</name>
+    <message>
+        <source>fr</source>
+        <extracomment>The code of this translation&apos;s language (&quot;de&quot;, &quot;pt&quot;): it chooses how notes are named (keyboard/notenaming.cpp).</extracomment>
+        <translation>pt</translation>
+    </message>
+</context>
+<context>
+    <name>NotePanel</name>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un dièse</source>
+        <translation>Nota na pauta: clave de sol, com sustenido</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un dièse</source>
+        <translation>Nota na pauta: clave de fá, com sustenido</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, avec un bémol</source>
+        <translation>Nota na pauta: clave de sol, com bemol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, avec un bémol</source>
+        <translation>Nota na pauta: clave de fá, com bemol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol</source>
+        <translation>Nota na pauta: clave de sol</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa</source>
+        <translation>Nota na pauta: clave de fá</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bem-vindo</translation>
+    </message>
+    <message>
+        <source>Début de l&apos;exercice : 50 notes</source>
+        <translation>Início do exercício: 50 notas</translation>
+    </message>
+    <message>
+        <source>Fin de l&apos;exercice</source>
+        <translation>Fim do exercício</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>notes</source>
+        <comment>under the number of notes of an exercise</comment>
+        <translation>notas</translation>
+    </message>
+    <message>
+        <source>Prêt&#x202f;?</source>
+        <translation>Pronto?</translation>
+    </message>
+    <message>
+        <source>La première note arrive…</source>
+        <translation>Aí vem a primeira nota…</translation>
+    </message>
+    <message>
+        <source>Exercice terminé</source>
+        <translation>Fim do exercício</translation>
+    </message>
+    <message>
+        <source>Bravo&#x202f;!</source>
+        <translation>Bravo!</translation>
+    </message>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bem-vindo</translation>
+    </message>
+    <message>
+        <source>Choisissez un exercice</source>
+        <translation>Escolha um exercício</translation>
+    </message>
+    <message>
+        <source>à droite →</source>
+        <comment>the exercise buttons are to the right</comment>
+        <translation>à direita →</translation>
+    </message>
+    <message>
+        <source>lecture de notes au clavier</source>
+        <comment>the tagline under the program&apos;s name</comment>
+        <translation>leitura de notas ao teclado</translation>
+    </message>
+    <message>
+        <source>Quelle est cette note&#x202f;?</source>
+        <comment>along the foot of every note</comment>
+        <translation>Que nota é esta?</translation>
+    </message>
+</context>
+<context>
+    <name>PupilsWindow</name>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>não é possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>“%1” não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>Élèves</source>
+        <translation>Alunos</translation>
+    </message>
+    <message>
+        <source>aucun élève</source>
+        <translation>nenhum aluno</translation>
+    </message>
+    <message>
+        <source>%v fichiers lus sur %m</source>
+        <translation>%v de %m ficheiros lidos</translation>
+    </message>
+    <message>
+        <source>&amp;Qui joue :</source>
+        <translation>&amp;Quem toca:</translation>
+    </message>
+    <message>
+        <source>Qui joue</source>
+        <translation>Quem toca</translation>
+    </message>
+    <message>
+        <source>Ouverte seule, la fenêtre n&apos;enregistre rien : choisissez qui joue depuis le piano (F11)</source>
+        <translation>Aberta sozinha, a janela não grava nada: escolha quem toca a partir do piano (F11)</translation>
+    </message>
+    <message>
+        <source>L&apos;élève dont les exercices sont enregistrés, à partir du prochain</source>
+        <translation>O aluno cujos exercícios são gravados, a partir do próximo</translation>
+    </message>
+    <message>
+        <source>Liste des élèves</source>
+        <translation>Lista de alunos</translation>
+    </message>
+    <message>
+        <source>Une ligne par élève ; cochez les élèves du bilan de la classe</source>
+        <translation>Uma linha por aluno; marque os alunos do relatório da turma</translation>
+    </message>
+    <message>
+        <source>La cla&amp;sse :</source>
+        <translation>A tur&amp;ma:</translation>
+    </message>
+    <message>
+        <source>Lecture des fichiers</source>
+        <translation>Leitura dos ficheiros</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>&amp;Ajouter…</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message>
+        <source>Ajouter un élève</source>
+        <translation>Adicionar um aluno</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>Muda&amp;r o nome…</translation>
+    </message>
+    <message>
+        <source>Renommer l&apos;élève choisi ; tous ses exercices le suivent</source>
+        <translation>Mudar o nome do aluno escolhido; todos os seus exercícios o acompanham</translation>
+    </message>
+    <message>
+        <source>Archi&amp;ver…</source>
+        <translation>Arqui&amp;var…</translation>
+    </message>
+    <message>
+        <source>Ranger l&apos;élève choisi dans les archives, sans rien effacer</source>
+        <translation>Guardar o aluno escolhido no arquivo, sem apagar nada</translation>
+    </message>
+    <message>
+        <source>Arc&amp;hives…</source>
+        <translation>Arquivad&amp;os…</translation>
+    </message>
+    <message>
+        <source>Voir les élèves archivés et en restaurer un</source>
+        <translation>Ver os alunos arquivados e restaurar um</translation>
+    </message>
+    <message>
+        <source>Créer un ra&amp;ccourci</source>
+        <translation>Criar um ata&amp;lho</translation>
+    </message>
+    <message>
+        <source>Une icône « Piano — NOM » qui lance le piano pour l&apos;élève choisi</source>
+        <translation>Um ícone “Piano — NOME” que abre o piano para o aluno escolhido</translation>
+    </message>
+    <message>
+        <source>Créer un raccourci</source>
+        <translation>Criar um atalho</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter le bilan…</source>
+        <translation>&amp;Exportar o relatório…</translation>
+    </message>
+    <message>
+        <source>Le bilan de l&apos;élève choisi en PDF ou en PNG</source>
+        <translation>O relatório do aluno escolhido em PDF ou PNG</translation>
+    </message>
+    <message>
+        <source>Exporter la c&amp;lasse…</source>
+        <translation>Exportar a &amp;turma…</translation>
+    </message>
+    <message>
+        <source>Le bilan de la classe en PDF, pour les élèves cochés</source>
+        <translation>O relatório da turma em PDF, para os alunos marcados</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier les résultats…</source>
+        <translation>Co&amp;piar os resultados…</translation>
+    </message>
+    <message>
+        <source>Une copie du fichier de résultats de l&apos;élève choisi</source>
+        <translation>Uma cópia do ficheiro de resultados do aluno escolhido</translation>
+    </message>
+    <message>
+        <source>Réglages de l&apos;élève</source>
+        <translation>Definições do aluno</translation>
+    </message>
+    <message>
+        <source>Notes &amp;faibles plus souvent</source>
+        <translation>Notas &amp;fracas mais vezes</translation>
+    </message>
+    <message>
+        <source>Notes faibles plus souvent</source>
+        <translation>Notas fracas mais vezes</translation>
+    </message>
+    <message>
+        <source>Les notes souvent manquées reviennent plus souvent (comme --focus)</source>
+        <translation>As notas muitas vezes falhadas voltam mais vezes (como --focus)</translation>
+    </message>
+    <message>
+        <source>Étendue des notes</source>
+        <translation>Extensão das notas</translation>
+    </message>
+    <message>
+        <source>toutes, ou 60-67, do3-sol3</source>
+        <translation>todas, ou 60-67, dó3-sol3</translation>
+    </message>
+    <message>
+        <source>Vide : toutes les notes ; sinon BAS-HAUT comme --notes (60-67, do3-sol3)</source>
+        <translation>Vazio: todas as notas; senão GRAVE-AGUDA como em --notes (60-67, dó3-sol3)</translation>
+    </message>
+    <message>
+        <source>É&amp;tendue :</source>
+        <translation>E&amp;xtensão:</translation>
+    </message>
+    <message>
+        <source>Bilan de l&apos;élève</source>
+        <translation>Relatório do aluno</translation>
+    </message>
+    <message>
+        <source>Bilan</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>Liste et bilan</source>
+        <translation>Lista e relatório</translation>
+    </message>
+    <message>
+        <source>Personne (rien n&apos;est enregistré)</source>
+        <translation>Ninguém (nada é gravado)</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nome demasiado longo</translation>
+    </message>
+    <message>
+        <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
+        <translation>Definições ilegíveis, aplicam-se as predefinidas: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer pour %1 : %2</source>
+        <translation>Não é possível gravar para %1: %2</translation>
+    </message>
+    <message>
+        <source>Étendue refusée : %1</source>
+        <translation>Extensão recusada: %1</translation>
+    </message>
+    <message>
+        <source>Réglages non enregistrés : %1</source>
+        <translation>Definições não gravadas: %1</translation>
+    </message>
+    <message>
+        <source>Réglages de %1 enregistrés : %2, %3</source>
+        <translation>Definições de %1 gravadas: %2, %3</translation>
+    </message>
+    <message>
+        <source>notes faibles plus souvent</source>
+        <translation>notas fracas mais vezes</translation>
+    </message>
+    <message>
+        <source>tirage égal</source>
+        <translation>sorteio igual</translation>
+    </message>
+    <message>
+        <source>notes %1</source>
+        <translation>notas %1</translation>
+    </message>
+    <message>
+        <source>toutes les notes</source>
+        <translation>todas as notas</translation>
+    </message>
+    <message>
+        <source>Choisissez un élève pour voir son bilan.</source>
+        <translation>Escolha um aluno para ver o seu relatório.</translation>
+    </message>
+    <message>
+        <source>Lecture du fichier…</source>
+        <translation>A ler o ficheiro…</translation>
+    </message>
+    <message>
+        <source>Pas de bilan : %1</source>
+        <translation>Sem relatório: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séances, %3 notes, %4 justes</source>
+        <translation>Relatório de %1: %2 sessões, %3 notas, %4 certas</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 : %2 séance, %3 notes, %4 justes</source>
+        <translation>Relatório de %1: %2 sessão, %3 notas, %4 certas</translation>
+    </message>
+    <message>
+        <source>Nom de l&apos;élève :</source>
+        <translation>Nome do aluno:</translation>
+    </message>
+    <message>
+        <source>Élève non ajouté : %1</source>
+        <translation>Aluno não adicionado: %1</translation>
+    </message>
+    <message>
+        <source>%1 ajouté(e)</source>
+        <translation>%1 adicionado/a</translation>
+    </message>
+    <message>
+        <source>%1 joue : choisissez d&apos;abord quelqu&apos;un d&apos;autre dans « Qui joue »</source>
+        <translation>%1 está a tocar: escolha primeiro outra pessoa em “Quem toca”</translation>
+    </message>
+    <message>
+        <source>Renommer un élève</source>
+        <translation>Mudar o nome de um aluno</translation>
+    </message>
+    <message>
+        <source>Nouveau nom de %1 :</source>
+        <translation>Novo nome de %1:</translation>
+    </message>
+    <message>
+        <source>Pas renommé : %1</source>
+        <translation>Nome não mudado: %1</translation>
+    </message>
+    <message>
+        <source> ; son raccourci aussi</source>
+        <translation>; o seu atalho também</translation>
+    </message>
+    <message>
+        <source> ; raccourci : %1</source>
+        <translation>; atalho: %1</translation>
+    </message>
+    <message>
+        <source>%1 s&apos;appelle maintenant %2%3</source>
+        <translation>%1 chama-se agora %2%3</translation>
+    </message>
+    <message>
+        <source>Archiver un élève</source>
+        <translation>Arquivar um aluno</translation>
+    </message>
+    <message>
+        <source>Ranger %1 dans les archives ? Rien n&apos;est effacé : ses résultats et ses réglages restent dans le dossier des archives, d&apos;où « Archives… » les restaure.</source>
+        <translation>Guardar %1 no arquivo? Nada é apagado: os seus resultados e definições ficam na pasta do arquivo, de onde “Arquivados…” os restaura.</translation>
+    </message>
+    <message>
+        <source>Archiver</source>
+        <translation>Arquivar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Pas archivé : %1</source>
+        <translation>Não arquivado: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci de l&apos;élève</source>
+        <translation>Atalho do aluno</translation>
+    </message>
+    <message>
+        <source>Supprimer aussi le raccourci « Piano — %1 » ?</source>
+        <translation>Apagar também o atalho “Piano — %1”?</translation>
+    </message>
+    <message>
+        <source>Supprimer le raccourci</source>
+        <translation>Apagar o atalho</translation>
+    </message>
+    <message>
+        <source>Le garder</source>
+        <translation>Mantê-lo</translation>
+    </message>
+    <message>
+        <source>, son raccourci supprimé</source>
+        <translation>, o seu atalho apagado</translation>
+    </message>
+    <message>
+        <source>%1 archivé(e)%2%3</source>
+        <translation>%1 arquivado/a%2%3</translation>
+    </message>
+    <message>
+        <source> sous le nom %1</source>
+        <translation> com o nome %1</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Arquivados</translation>
+    </message>
+    <message>
+        <source>Élèves archivés</source>
+        <translation>Alunos arquivados</translation>
+    </message>
+    <message>
+        <source>&amp;Restaurer</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Restaurer</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Aucun élève archivé.</source>
+        <translation>Nenhum aluno arquivado.</translation>
+    </message>
+    <message>
+        <source>Élèves archivés :</source>
+        <translation>Alunos arquivados:</translation>
+    </message>
+    <message>
+        <source>Pas restauré : %1</source>
+        <translation>Não restaurado: %1</translation>
+    </message>
+    <message>
+        <source>%1 restauré(e), avec tous ses exercices</source>
+        <translation>%1 restaurado/a, com todos os seus exercícios</translation>
+    </message>
+    <message>
+        <source>Raccourci non créé : %1</source>
+        <translation>Atalho não criado: %1</translation>
+    </message>
+    <message>
+        <source>Raccourci « Piano — %1 » créé : %2</source>
+        <translation>Atalho “Piano — %1” criado: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats de %2 : choisissez un autre nom</source>
+        <translation>“%1” é o ficheiro de resultados de %2: escolha outro nome</translation>
+    </message>
+    <message>
+        <source>« %1 » est le fichier de résultats en cours : choisissez un autre nom</source>
+        <translation>“%1” é o ficheiro de resultados em uso: escolha outro nome</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève dont le fichier se lit</source>
+        <translation>escolha primeiro um aluno cujo ficheiro se possa ler</translation>
+    </message>
+    <message>
+        <source>« %1 » doit finir par .pdf, .png, .jpg ou .jpeg</source>
+        <translation>“%1” tem de terminar em .pdf, .png, .jpg ou .jpeg</translation>
+    </message>
+    <message>
+        <source>cochez d&apos;abord les élèves du bilan, dans la liste</source>
+        <translation>marque primeiro na lista os alunos do relatório</translation>
+    </message>
+    <message>
+        <source>le bilan de la classe est un PDF : « %1 » doit finir par .pdf</source>
+        <translation>o relatório da turma é um PDF: “%1” tem de terminar em .pdf</translation>
+    </message>
+    <message>
+        <source>choisissez d&apos;abord un élève</source>
+        <translation>escolha primeiro um aluno</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de %1</source>
+        <translation>Exportar o relatório de %1</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;Image PNG (*.png)</source>
+        <translation>PDF (*.pdf);;Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Bilan de %1 exporté : %2</source>
+        <translation>Relatório de %1 exportado: %2</translation>
+    </message>
+    <message>
+        <source>Pas exporté : %1</source>
+        <translation>Não exportado: %1</translation>
+    </message>
+    <message>
+        <source>Cochez d&apos;abord les élèves du bilan, dans la liste (Espace coche l&apos;élève choisi)</source>
+        <translation>Marque primeiro na lista os alunos do relatório (Espaço marca o aluno escolhido)</translation>
+    </message>
+    <message>
+        <source>Exporter le bilan de la classe</source>
+        <translation>Exportar o relatório da turma</translation>
+    </message>
+    <message>
+        <source>classe.pdf</source>
+        <translation>turma.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe exporté : %1</source>
+        <translation>Relatório da turma exportado: %1</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de %1</source>
+        <translation>Copiar os resultados de %1</translation>
+    </message>
+    <message>
+        <source> - résultats.csv</source>
+        <translation> - resultados.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Résultats de %1 copiés : %2</source>
+        <translation>Resultados de %1 copiados: %2</translation>
+    </message>
+    <message>
+        <source>Pas copié : %1</source>
+        <translation>Não copiado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RangeKeyboard</name>
+    <message>
+        <source>Clavier de l&apos;étendue</source>
+        <translation>Teclado da extensão</translation>
+    </message>
+    <message>
+        <source>Première touche : %1 ; choisissez l&apos;autre bout</source>
+        <translation>Primeira tecla: %1; escolha a outra ponta</translation>
+    </message>
+    <message>
+        <source>De %1 à %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>Toutes les touches</source>
+        <translation>Todas as teclas</translation>
+    </message>
+    <message>
+        <source>. Touche en vue : %1 (← → pour changer, Espace pour choisir)</source>
+        <translation>. Tecla à vista: %1 (← → para mudar, Espaço para escolher)</translation>
+    </message>
+    <message>
+        <source>Cliquez la touche la plus grave puis la plus aiguë</source>
+        <translation>Clique na tecla mais grave e depois na mais aguda</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PlayingPupil</name>
+    <message>
+        <source>Aucun élève : les exercices ne sont pas enregistrés</source>
+        <translation>Nenhum aluno: os exercícios não são gravados</translation>
+    </message>
+    <message>
+        <source>Élève : %1, ses exercices sont enregistrés</source>
+        <translation>Aluno: %1, os seus exercícios são gravados</translation>
+    </message>
+    <message>
+        <source> ; personne à partir du prochain exercice</source>
+        <translation>; ninguém a partir do próximo exercício</translation>
+    </message>
+    <message>
+        <source> ; %1 à partir du prochain exercice</source>
+        <translation>; %1 a partir do próximo exercício</translation>
+    </message>
+</context>
+<context>
+    <name>progress::PupilsTableModel</name>
+    <message>
+        <source>lecture…</source>
+        <translation>a ler…</translation>
+    </message>
+    <message>
+        <source>%1 lignes illisibles laissées de côté</source>
+        <translation>%1 linhas ilegíveis postas de lado</translation>
+    </message>
+    <message>
+        <source>%1 ligne illisible laissée de côté</source>
+        <translation>%1 linha ilegível posta de lado</translation>
+    </message>
+    <message>
+        <source>jamais</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sessões</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Tendance</source>
+        <translation>Tendência</translation>
+    </message>
+    <message>
+        <source>Dernière séance</source>
+        <translation>Última sessão</translation>
+    </message>
+    <message>
+        <source>Remarque</source>
+        <translation>Observação</translation>
+    </message>
+</context>
+</TS>
