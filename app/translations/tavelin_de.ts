@@ -104,10 +104,6 @@
         <translation>--results braucht einen Dateinamen</translation>
     </message>
     <message>
-        <source>--out goes with --report</source>
-        <translation>--out gehört zu --report</translation>
-    </message>
-    <message>
         <source>--report needs a file name</source>
         <translation>--report braucht einen Dateinamen</translation>
     </message>
@@ -208,12 +204,36 @@
         <translation>die Datei des Schülers „%1“ ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
-        <translation>der Schülerordner „%1“ lässt sich nicht anlegen: %2</translation>
-    </message>
-    <message>
         <source>three</source>
         <translation>drei</translation>
+    </message>
+    <message>
+        <source>Écrit tout le dossier de l&apos;élève NAME dans un fichier (--out FILE).</source>
+        <translation>Schreibt den ganzen Ordner des Schülers NAME in eine Datei (--out FILE).</translation>
+    </message>
+    <message>
+        <source>Ajoute à un élève les exercices du fichier FILE qu&apos;il n&apos;a pas encore (dossier exporté, ou résultats avec --pupil NAME).</source>
+        <translation>Fügt einem Schüler die Übungen aus FILE hinzu, die er noch nicht hat (exportierter Ordner oder Ergebnisse mit --pupil NAME).</translation>
+    </message>
+    <message>
+        <source>--export-pupil needs --out FILE</source>
+        <translation>--export-pupil braucht --out FILE</translation>
+    </message>
+    <message>
+        <source>--out goes with --report or --export-pupil</source>
+        <translation>--out gehört zu --report oder --export-pupil</translation>
+    </message>
+    <message>
+        <source>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</source>
+        <translation>--export-pupil NAME --out FILE und --import FILE [--pupil NAME] stehen allein</translation>
+    </message>
+    <message>
+        <source>this computer has no id for the pupils&apos; files: %1</source>
+        <translation>dieser Computer hat keine Kennung für die Schülerdateien: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the pupil&apos;s folder in %1: %2</source>
+        <translation>der Ordner des Schülers in %1 lässt sich nicht anlegen: %2</translation>
     </message>
 </context>
 <context>
@@ -750,10 +770,6 @@
         <translation>Niemand (es wird nichts gespeichert)</translation>
     </message>
     <message>
-        <source>nom trop long</source>
-        <translation>Name zu lang</translation>
-    </message>
-    <message>
         <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Einstellungen unlesbar, es gelten die üblichen: %1</translation>
     </message>
@@ -1025,6 +1041,42 @@
         <source>Pas copié : %1</source>
         <translation>Nicht kopiert: %1</translation>
     </message>
+    <message>
+        <source>I&amp;mporter…</source>
+        <translation>I&amp;mportieren…</translation>
+    </message>
+    <message>
+        <source>Ajouter les exercices d&apos;un dossier exporté, ou d&apos;un fichier de résultats à l&apos;élève choisi ; ceux qu&apos;il a déjà ne comptent pas deux fois</source>
+        <translation>Die Übungen eines exportierten Ordners oder einer Ergebnisdatei dem gewählten Schüler hinzufügen; was er schon hat, zählt nicht doppelt</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ajoutés, %3 déjà là</source>
+        <translation>%1: %2 hinzugefügt, %3 schon vorhanden</translation>
+    </message>
+    <message>
+        <source>1 exercice</source>
+        <translation>1 Übung</translation>
+    </message>
+    <message>
+        <source>%1 exercices</source>
+        <translation>%1 Übungen</translation>
+    </message>
+    <message>
+        <source>Importer des exercices</source>
+        <translation>Übungen importieren</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;élève ou résultats (*.csv *.txt);;Tous les fichiers (*)</source>
+        <translation>Schülerordner oder Ergebnisse (*.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Importé : %1</source>
+        <translation>Importiert: %1</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;est importé : %1</source>
+        <translation>Nichts importiert: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>
@@ -1121,6 +1173,10 @@
     <message>
         <source>Remarque</source>
         <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1</source>
+        <translation>Nach Computer: %1</translation>
     </message>
 </context>
 </TS>

@@ -104,10 +104,6 @@
         <translation>--results needs a file name</translation>
     </message>
     <message>
-        <source>--out goes with --report</source>
-        <translation>--out goes with --report</translation>
-    </message>
-    <message>
         <source>--report needs a file name</source>
         <translation>--report needs a file name</translation>
     </message>
@@ -208,12 +204,36 @@
         <translation>the pupil&apos;s file &apos;%1&apos; is not a regular file</translation>
     </message>
     <message>
-        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
-        <translation>cannot make the pupils&apos; folder &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
         <source>three</source>
         <translation>three</translation>
+    </message>
+    <message>
+        <source>Écrit tout le dossier de l&apos;élève NAME dans un fichier (--out FILE).</source>
+        <translation>Writes pupil NAME&apos;s whole folder into one file (--out FILE).</translation>
+    </message>
+    <message>
+        <source>Ajoute à un élève les exercices du fichier FILE qu&apos;il n&apos;a pas encore (dossier exporté, ou résultats avec --pupil NAME).</source>
+        <translation>Adds to a pupil the exercises of FILE that they do not have yet (an exported folder, or results with --pupil NAME).</translation>
+    </message>
+    <message>
+        <source>--export-pupil needs --out FILE</source>
+        <translation>--export-pupil needs --out FILE</translation>
+    </message>
+    <message>
+        <source>--out goes with --report or --export-pupil</source>
+        <translation>--out goes with --report or --export-pupil</translation>
+    </message>
+    <message>
+        <source>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</source>
+        <translation>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</translation>
+    </message>
+    <message>
+        <source>this computer has no id for the pupils&apos; files: %1</source>
+        <translation>this computer has no id for the pupils&apos; files: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the pupil&apos;s folder in %1: %2</source>
+        <translation>cannot make the pupil&apos;s folder in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -750,10 +770,6 @@
         <translation>Nobody (nothing is recorded)</translation>
     </message>
     <message>
-        <source>nom trop long</source>
-        <translation>name too long</translation>
-    </message>
-    <message>
         <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Settings unreadable, the default ones apply: %1</translation>
     </message>
@@ -1025,6 +1041,42 @@
         <source>Pas copié : %1</source>
         <translation>Not copied: %1</translation>
     </message>
+    <message>
+        <source>I&amp;mporter…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Ajouter les exercices d&apos;un dossier exporté, ou d&apos;un fichier de résultats à l&apos;élève choisi ; ceux qu&apos;il a déjà ne comptent pas deux fois</source>
+        <translation>Add the exercises of an exported folder, or of a results file, to the chosen pupil; those they already have do not count twice</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ajoutés, %3 déjà là</source>
+        <translation>%1: %2 added, %3 already there</translation>
+    </message>
+    <message>
+        <source>1 exercice</source>
+        <translation>1 exercise</translation>
+    </message>
+    <message>
+        <source>%1 exercices</source>
+        <translation>%1 exercises</translation>
+    </message>
+    <message>
+        <source>Importer des exercices</source>
+        <translation>Import exercises</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;élève ou résultats (*.csv *.txt);;Tous les fichiers (*)</source>
+        <translation>Pupil&apos;s folder or results (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Importé : %1</source>
+        <translation>Imported: %1</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;est importé : %1</source>
+        <translation>Nothing imported: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>
@@ -1121,6 +1173,10 @@
     <message>
         <source>Remarque</source>
         <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1</source>
+        <translation>By computer: %1</translation>
     </message>
 </context>
 </TS>

@@ -104,10 +104,6 @@
         <translation>--results necesita un nombre de archivo</translation>
     </message>
     <message>
-        <source>--out goes with --report</source>
-        <translation>--out va con --report</translation>
-    </message>
-    <message>
         <source>--report needs a file name</source>
         <translation>--report necesita un nombre de archivo</translation>
     </message>
@@ -208,12 +204,36 @@
         <translation>el archivo del alumno «%1» no es un archivo normal</translation>
     </message>
     <message>
-        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
-        <translation>no se puede crear la carpeta de los alumnos «%1»: %2</translation>
-    </message>
-    <message>
         <source>three</source>
         <translation>tres</translation>
+    </message>
+    <message>
+        <source>Écrit tout le dossier de l&apos;élève NAME dans un fichier (--out FILE).</source>
+        <translation>Escribe toda la carpeta del alumno NAME en un archivo (--out FILE).</translation>
+    </message>
+    <message>
+        <source>Ajoute à un élève les exercices du fichier FILE qu&apos;il n&apos;a pas encore (dossier exporté, ou résultats avec --pupil NAME).</source>
+        <translation>Añade a un alumno los ejercicios de FILE que aún no tiene (carpeta exportada, o resultados con --pupil NAME).</translation>
+    </message>
+    <message>
+        <source>--export-pupil needs --out FILE</source>
+        <translation>--export-pupil necesita --out FILE</translation>
+    </message>
+    <message>
+        <source>--out goes with --report or --export-pupil</source>
+        <translation>--out va con --report o --export-pupil</translation>
+    </message>
+    <message>
+        <source>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</source>
+        <translation>--export-pupil NAME --out FILE y --import FILE [--pupil NAME] van solos</translation>
+    </message>
+    <message>
+        <source>this computer has no id for the pupils&apos; files: %1</source>
+        <translation>este ordenador no tiene identificador para los archivos de los alumnos: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the pupil&apos;s folder in %1: %2</source>
+        <translation>no se puede crear la carpeta del alumno en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -750,10 +770,6 @@
         <translation>Nadie (no se guarda nada)</translation>
     </message>
     <message>
-        <source>nom trop long</source>
-        <translation>nombre demasiado largo</translation>
-    </message>
-    <message>
         <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Ajustes ilegibles, se aplican los predeterminados: %1</translation>
     </message>
@@ -1025,6 +1041,42 @@
         <source>Pas copié : %1</source>
         <translation>No copiado: %1</translation>
     </message>
+    <message>
+        <source>I&amp;mporter…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Ajouter les exercices d&apos;un dossier exporté, ou d&apos;un fichier de résultats à l&apos;élève choisi ; ceux qu&apos;il a déjà ne comptent pas deux fois</source>
+        <translation>Añadir al alumno elegido los ejercicios de una carpeta exportada o de un archivo de resultados; los que ya tiene no cuentan dos veces</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ajoutés, %3 déjà là</source>
+        <translation>%1: %2 añadidos, %3 ya estaban</translation>
+    </message>
+    <message>
+        <source>1 exercice</source>
+        <translation>1 ejercicio</translation>
+    </message>
+    <message>
+        <source>%1 exercices</source>
+        <translation>%1 ejercicios</translation>
+    </message>
+    <message>
+        <source>Importer des exercices</source>
+        <translation>Importar ejercicios</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;élève ou résultats (*.csv *.txt);;Tous les fichiers (*)</source>
+        <translation>Carpeta de alumno o resultados (*.csv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Importé : %1</source>
+        <translation>Importado: %1</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;est importé : %1</source>
+        <translation>No se ha importado nada: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>
@@ -1121,6 +1173,10 @@
     <message>
         <source>Remarque</source>
         <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1</source>
+        <translation>Por ordenador: %1</translation>
     </message>
 </context>
 </TS>

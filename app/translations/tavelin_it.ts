@@ -104,10 +104,6 @@
         <translation>--results richiede un nome di file</translation>
     </message>
     <message>
-        <source>--out goes with --report</source>
-        <translation>--out va con --report</translation>
-    </message>
-    <message>
         <source>--report needs a file name</source>
         <translation>--report richiede un nome di file</translation>
     </message>
@@ -208,12 +204,36 @@
         <translation>il file dell&apos;allievo «%1» non è un file normale</translation>
     </message>
     <message>
-        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
-        <translation>impossibile creare la cartella degli allievi «%1»: %2</translation>
-    </message>
-    <message>
         <source>three</source>
         <translation>tre</translation>
+    </message>
+    <message>
+        <source>Écrit tout le dossier de l&apos;élève NAME dans un fichier (--out FILE).</source>
+        <translation>Scrive tutta la cartella dell&apos;allievo NAME in un file (--out FILE).</translation>
+    </message>
+    <message>
+        <source>Ajoute à un élève les exercices du fichier FILE qu&apos;il n&apos;a pas encore (dossier exporté, ou résultats avec --pupil NAME).</source>
+        <translation>Aggiunge a un allievo gli esercizi di FILE che non ha ancora (cartella esportata, o risultati con --pupil NAME).</translation>
+    </message>
+    <message>
+        <source>--export-pupil needs --out FILE</source>
+        <translation>--export-pupil richiede --out FILE</translation>
+    </message>
+    <message>
+        <source>--out goes with --report or --export-pupil</source>
+        <translation>--out va con --report o --export-pupil</translation>
+    </message>
+    <message>
+        <source>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</source>
+        <translation>--export-pupil NAME --out FILE e --import FILE [--pupil NAME] vanno da soli</translation>
+    </message>
+    <message>
+        <source>this computer has no id for the pupils&apos; files: %1</source>
+        <translation>questo computer non ha un identificativo per i file degli allievi: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the pupil&apos;s folder in %1: %2</source>
+        <translation>impossibile creare la cartella dell&apos;allievo in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -750,10 +770,6 @@
         <translation>Nessuno (non si registra nulla)</translation>
     </message>
     <message>
-        <source>nom trop long</source>
-        <translation>nome troppo lungo</translation>
-    </message>
-    <message>
         <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Impostazioni illeggibili, valgono quelle predefinite: %1</translation>
     </message>
@@ -1025,6 +1041,42 @@
         <source>Pas copié : %1</source>
         <translation>Non copiato: %1</translation>
     </message>
+    <message>
+        <source>I&amp;mporter…</source>
+        <translation>&amp;Importa…</translation>
+    </message>
+    <message>
+        <source>Ajouter les exercices d&apos;un dossier exporté, ou d&apos;un fichier de résultats à l&apos;élève choisi ; ceux qu&apos;il a déjà ne comptent pas deux fois</source>
+        <translation>Aggiungere all&apos;allievo scelto gli esercizi di una cartella esportata o di un file di risultati; quelli che ha già non contano due volte</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ajoutés, %3 déjà là</source>
+        <translation>%1: %2 aggiunti, %3 già presenti</translation>
+    </message>
+    <message>
+        <source>1 exercice</source>
+        <translation>1 esercizio</translation>
+    </message>
+    <message>
+        <source>%1 exercices</source>
+        <translation>%1 esercizi</translation>
+    </message>
+    <message>
+        <source>Importer des exercices</source>
+        <translation>Importa esercizi</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;élève ou résultats (*.csv *.txt);;Tous les fichiers (*)</source>
+        <translation>Cartella dell&apos;allievo o risultati (*.csv *.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Importé : %1</source>
+        <translation>Importato: %1</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;est importé : %1</source>
+        <translation>Niente importato: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>
@@ -1121,6 +1173,10 @@
     <message>
         <source>Remarque</source>
         <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1</source>
+        <translation>Per computer: %1</translation>
     </message>
 </context>
 </TS>

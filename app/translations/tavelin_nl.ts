@@ -104,10 +104,6 @@
         <translation>--results heeft een bestandsnaam nodig</translation>
     </message>
     <message>
-        <source>--out goes with --report</source>
-        <translation>--out hoort bij --report</translation>
-    </message>
-    <message>
         <source>--report needs a file name</source>
         <translation>--report heeft een bestandsnaam nodig</translation>
     </message>
@@ -208,12 +204,36 @@
         <translation>het bestand van de leerling “%1” is geen gewoon bestand</translation>
     </message>
     <message>
-        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
-        <translation>kan de map van de leerlingen “%1” niet maken: %2</translation>
-    </message>
-    <message>
         <source>three</source>
         <translation>drie</translation>
+    </message>
+    <message>
+        <source>Écrit tout le dossier de l&apos;élève NAME dans un fichier (--out FILE).</source>
+        <translation>Schrijft de hele map van leerling NAME in één bestand (--out FILE).</translation>
+    </message>
+    <message>
+        <source>Ajoute à un élève les exercices du fichier FILE qu&apos;il n&apos;a pas encore (dossier exporté, ou résultats avec --pupil NAME).</source>
+        <translation>Voegt aan een leerling de oefeningen uit FILE toe die hij nog niet heeft (geëxporteerde map, of resultaten met --pupil NAME).</translation>
+    </message>
+    <message>
+        <source>--export-pupil needs --out FILE</source>
+        <translation>--export-pupil heeft --out FILE nodig</translation>
+    </message>
+    <message>
+        <source>--out goes with --report or --export-pupil</source>
+        <translation>--out hoort bij --report of --export-pupil</translation>
+    </message>
+    <message>
+        <source>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</source>
+        <translation>--export-pupil NAME --out FILE en --import FILE [--pupil NAME] staan alleen</translation>
+    </message>
+    <message>
+        <source>this computer has no id for the pupils&apos; files: %1</source>
+        <translation>deze computer heeft geen id voor de leerlingbestanden: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the pupil&apos;s folder in %1: %2</source>
+        <translation>kan de map van de leerling in %1 niet maken: %2</translation>
     </message>
 </context>
 <context>
@@ -750,10 +770,6 @@
         <translation>Niemand (er wordt niets bewaard)</translation>
     </message>
     <message>
-        <source>nom trop long</source>
-        <translation>naam te lang</translation>
-    </message>
-    <message>
         <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Instellingen onleesbaar, de standaardinstellingen gelden: %1</translation>
     </message>
@@ -1025,6 +1041,42 @@
         <source>Pas copié : %1</source>
         <translation>Niet gekopieerd: %1</translation>
     </message>
+    <message>
+        <source>I&amp;mporter…</source>
+        <translation>&amp;Importeren…</translation>
+    </message>
+    <message>
+        <source>Ajouter les exercices d&apos;un dossier exporté, ou d&apos;un fichier de résultats à l&apos;élève choisi ; ceux qu&apos;il a déjà ne comptent pas deux fois</source>
+        <translation>De oefeningen van een geëxporteerde map of van een resultatenbestand aan de gekozen leerling toevoegen; wat hij al heeft telt niet dubbel</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ajoutés, %3 déjà là</source>
+        <translation>%1: %2 toegevoegd, %3 al aanwezig</translation>
+    </message>
+    <message>
+        <source>1 exercice</source>
+        <translation>1 oefening</translation>
+    </message>
+    <message>
+        <source>%1 exercices</source>
+        <translation>%1 oefeningen</translation>
+    </message>
+    <message>
+        <source>Importer des exercices</source>
+        <translation>Oefeningen importeren</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;élève ou résultats (*.csv *.txt);;Tous les fichiers (*)</source>
+        <translation>Leerlingmap of resultaten (*.csv *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Importé : %1</source>
+        <translation>Geïmporteerd: %1</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;est importé : %1</source>
+        <translation>Niets geïmporteerd: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>
@@ -1121,6 +1173,10 @@
     <message>
         <source>Remarque</source>
         <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1</source>
+        <translation>Per computer: %1</translation>
     </message>
 </context>
 </TS>

@@ -104,10 +104,6 @@
         <translation>--results precisa de um nome de ficheiro</translation>
     </message>
     <message>
-        <source>--out goes with --report</source>
-        <translation>--out vai com --report</translation>
-    </message>
-    <message>
         <source>--report needs a file name</source>
         <translation>--report precisa de um nome de ficheiro</translation>
     </message>
@@ -208,12 +204,36 @@
         <translation>o ficheiro do aluno “%1” não é um ficheiro normal</translation>
     </message>
     <message>
-        <source>cannot make the pupils&apos; folder &apos;%1&apos;: %2</source>
-        <translation>não é possível criar a pasta dos alunos “%1”: %2</translation>
-    </message>
-    <message>
         <source>three</source>
         <translation>três</translation>
+    </message>
+    <message>
+        <source>Écrit tout le dossier de l&apos;élève NAME dans un fichier (--out FILE).</source>
+        <translation>Escreve toda a pasta do aluno NAME num ficheiro (--out FILE).</translation>
+    </message>
+    <message>
+        <source>Ajoute à un élève les exercices du fichier FILE qu&apos;il n&apos;a pas encore (dossier exporté, ou résultats avec --pupil NAME).</source>
+        <translation>Acrescenta a um aluno os exercícios de FILE que ele ainda não tem (pasta exportada, ou resultados com --pupil NAME).</translation>
+    </message>
+    <message>
+        <source>--export-pupil needs --out FILE</source>
+        <translation>--export-pupil precisa de --out FILE</translation>
+    </message>
+    <message>
+        <source>--out goes with --report or --export-pupil</source>
+        <translation>--out vai com --report ou --export-pupil</translation>
+    </message>
+    <message>
+        <source>--export-pupil NAME --out FILE and --import FILE [--pupil NAME] go alone</source>
+        <translation>--export-pupil NAME --out FILE e --import FILE [--pupil NAME] vão sozinhos</translation>
+    </message>
+    <message>
+        <source>this computer has no id for the pupils&apos; files: %1</source>
+        <translation>este computador não tem identificador para os ficheiros dos alunos: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the pupil&apos;s folder in %1: %2</source>
+        <translation>não é possível criar a pasta do aluno em %1: %2</translation>
     </message>
 </context>
 <context>
@@ -750,10 +770,6 @@
         <translation>Ninguém (nada é gravado)</translation>
     </message>
     <message>
-        <source>nom trop long</source>
-        <translation>nome demasiado longo</translation>
-    </message>
-    <message>
         <source>Réglages illisibles, ceux par défaut s&apos;appliquent : %1</source>
         <translation>Definições ilegíveis, aplicam-se as predefinidas: %1</translation>
     </message>
@@ -1025,6 +1041,42 @@
         <source>Pas copié : %1</source>
         <translation>Não copiado: %1</translation>
     </message>
+    <message>
+        <source>I&amp;mporter…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Ajouter les exercices d&apos;un dossier exporté, ou d&apos;un fichier de résultats à l&apos;élève choisi ; ceux qu&apos;il a déjà ne comptent pas deux fois</source>
+        <translation>Acrescentar ao aluno escolhido os exercícios de uma pasta exportada ou de um ficheiro de resultados; os que já tem não contam duas vezes</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ajoutés, %3 déjà là</source>
+        <translation>%1: %2 acrescentados, %3 já existentes</translation>
+    </message>
+    <message>
+        <source>1 exercice</source>
+        <translation>1 exercício</translation>
+    </message>
+    <message>
+        <source>%1 exercices</source>
+        <translation>%1 exercícios</translation>
+    </message>
+    <message>
+        <source>Importer des exercices</source>
+        <translation>Importar exercícios</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;élève ou résultats (*.csv *.txt);;Tous les fichiers (*)</source>
+        <translation>Pasta do aluno ou resultados (*.csv *.txt);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Importé : %1</source>
+        <translation>Importado: %1</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;est importé : %1</source>
+        <translation>Nada importado: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>
@@ -1121,6 +1173,10 @@
     <message>
         <source>Remarque</source>
         <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1</source>
+        <translation>Por computador: %1</translation>
     </message>
 </context>
 </TS>
