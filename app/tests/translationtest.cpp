@@ -374,8 +374,10 @@ TEST(Languages, TheCommandLineSpeaksTheDesktopsLanguage)
         {"de_DE.UTF-8", {"--help"}, "Zeigt diese Hilfe."},
         {"es_ES.UTF-8", {"--help"}, "Uso: tavelin-piano [opciones]"},
         {"en_GB.UTF-8", {"--help"}, "HIGH (60-67, C4-G4)."},
-        {"C.UTF-8", {"--out", "x.png"}, "tavelin-piano: --out goes with --report (see --help)"},
-        {"de_DE.UTF-8", {"--out", "x.png"}, "tavelin-piano: --out gehört zu --report (siehe --help)"},
+        {"C.UTF-8", {"--out", "x.png"}, "tavelin-piano: --out goes with --report or --export-pupil (see --help)"},
+        {"de_DE.UTF-8",
+         {"--out", "x.png"},
+         "tavelin-piano: --out gehört zu --report oder --export-pupil (siehe --help)"},
         {"it_IT.UTF-8", {"--notes", "sol3-do3"}, "prima la nota bassa"},
         // The language's note names are read (the range is then too short
         // for the exercises); French reads no letter names.
