@@ -31,8 +31,8 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& availa
 {
     for (const QString& wanted : uiLanguages) {
         // "pt-BR", "pt_BR.UTF-8", "de@euro": the language, then its country.
-        const QString clean = wanted.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
-        const QString language = clean.section(u'_', 0, 0).toLower();
+        QString clean = wanted.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
+        QString language = clean.section(u'_', 0, 0).toLower();
         if (language.isEmpty() || language == QLatin1String("c") || language == QLatin1String("posix") ||
             language == QLatin1String("fr")) {
             return {};
@@ -59,7 +59,7 @@ QString desktopLanguage()
 
 QString installTranslation(QCoreApplication& application)
 {
-    const QString language = desktopLanguage();
+    QString language = desktopLanguage();
     if (language.isEmpty()) {
         return {};
     }

@@ -465,7 +465,7 @@ void scanPupilFolder(const std::filesystem::path& dir, const std::string& dirNam
         if (!isComputerId(stem)) {
             continue;
         }
-        Found f{original ? Conflict : OfComputer, dirName + "/" + fileName, it->path()};
+        Found f{original ? Conflict : OfComputer, std::string(dirName).append("/").append(fileName), it->path()};
         if (ext == ".csv") {
             pupil.results.push_back(std::move(f));
         } else if (ext == ".ini") {

@@ -83,6 +83,7 @@ PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files)
     out.summary = std::move(summary);
     if (out.summary->computers.size() > 1) {
         std::vector<std::string> names;
+        names.reserve(files.size());
         for (const std::filesystem::path& file : files) {
             names.push_back(file.string());
         }
@@ -211,7 +212,7 @@ void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file
         const bool foreignName = r.problem == "nom de fichier qui n'est pas celui d'un élève";
         if (read.summary) {
             r.summary = read.summary;
-            r.computers = std::move(read.computers);
+            r.computers = read.computers;
             r.line = classreport::lineOf(r.name, *read.summary);
             if (!foreignName) {
                 r.problem.clear();
