@@ -1,5 +1,7 @@
 #include "progress/computer.h"
 
+#include "progress/pupils.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -104,15 +106,11 @@ bool isComputerId(std::string_view text)
 
 std::optional<std::filesystem::path> computerFile(const char* xdgDataHome, const char* home)
 {
-    std::filesystem::path base;
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
-        base = xdgDataHome;
-    } else if (home != nullptr && home[0] != '\0') {
-        base = std::filesystem::path(home) / ".local" / "share";
-    } else {
+    const std::optional<std::filesystem::path> data = dataFolder(xdgDataHome, home);
+    if (!data) {
         return std::nullopt;
     }
-    return base / "tavelin-piano" / "computer.ini";
+    return *data / "computer.ini";
 }
 
 std::string hostName()

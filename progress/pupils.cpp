@@ -155,17 +155,24 @@ bool unprintable(char32_t cp)
 
 }  // namespace
 
+std::optional<std::filesystem::path> dataFolder(const char* xdgDataHome, const char* home)
+{
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
+        return std::filesystem::path(xdgDataHome) / "tavelin-piano";
+    }
+    if (home != nullptr && home[0] != '\0') {
+        return std::filesystem::path(home) / ".local" / "share" / "tavelin-piano";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::filesystem::path> pupilsFolder(const char* xdgDataHome, const char* home)
 {
-    std::filesystem::path base;
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
-        base = xdgDataHome;
-    } else if (home != nullptr && home[0] != '\0') {
-        base = std::filesystem::path(home) / ".local" / "share";
-    } else {
+    const std::optional<std::filesystem::path> data = dataFolder(xdgDataHome, home);
+    if (!data) {
         return std::nullopt;
     }
-    return base / "tavelin-piano" / "pupils";
+    return *data / "pupils";
 }
 
 QString pupilText(std::string_view bytes)

@@ -23,8 +23,11 @@ namespace progress {
 // The longest file name, in bytes, on every Linux file system.
 constexpr std::size_t longestFileName = 255;
 
-// The pupils' folder: $XDG_DATA_HOME (when it is an absolute path) or
-// $HOME/.local/share, then tavelin-piano/pupils. Nothing without either.
+// The program's data folder: $XDG_DATA_HOME (when it is an absolute path) or
+// $HOME/.local/share, then tavelin-piano. Nothing without either.
+std::optional<std::filesystem::path> dataFolder(const char* xdgDataHome, const char* home);
+
+// The pupils' folder: pupils in the data folder.
 std::optional<std::filesystem::path> pupilsFolder(const char* xdgDataHome, const char* home);
 
 // A name's bytes in a QString that keeps every one of them: a byte that is no
