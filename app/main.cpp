@@ -59,8 +59,16 @@ int finishOutput(int status)
 // display named, or an X server that cannot be reached (DISPLAY=:987, a
 // server gone, no right to it). Only where Qt would use X is the X server
 // asked, as Qt would ask it: QT_QPA_PLATFORM says xcb, or it says nothing
-// and no Wayland display is there to try first.
-bool hasDisplay()
+// and no Wayland display is there to try first. The connection that asked is
+// kept in probe until Qt has made its own: an X server with no other client
+// (Xvfb, a bare xinit) resets when its last client leaves, and refuses a
+// connection while it does.
+struct XcbDisconnect {
+    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
+};
+using DisplayProbe = std::unique_ptr<xcb_connection_t, XcbDisconnect>;
+
+bool hasDisplay(DisplayProbe& probe)
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -77,10 +85,8 @@ bool hasDisplay()
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         return false;
     }
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reached = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reached;
+    probe.reset(xcb_connect(nullptr, nullptr));
+    return xcb_connection_has_error(probe.get()) == 0;
 }
 
 // Rows not in the results file at the end are said, with their count.
@@ -325,7 +331,8 @@ int main(int argc, char** argv)
     // before the window is up.
     platform::catchTerminate();
 
-    if (!hasDisplay()) {
+    DisplayProbe probe;
+    if (!hasDisplay(probe)) {
         print(stderr, app::commandLineText(
                           QT_TRANSLATE_NOOP("CommandLine", "no display: set DISPLAY or run in a desktop session")));
         return 1;
@@ -358,6 +365,7 @@ int main(int argc, char** argv)
 
     QApplication::setStyle(QStringLiteral("Fusion"));  // button faces show their colour
     QApplication app(argc, argv);
+    probe.reset();
     app::installTranslation(app);  // the desktop's language, if we have it; French otherwise
     platform::watchTerminate();    // a box shown while the window is built ends with it too
     nameApplication();

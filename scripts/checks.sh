@@ -25,6 +25,13 @@ check() {
     return 1
 }
 
+# tell_output FILE: its last lines, indented, when a check the rest depends
+# on failed (what a program said before it died).
+tell_output() {
+    echo "   the last lines of $(basename "$1"):"
+    tail -n 20 "$1" 2>/dev/null | sed 's/^/   | /'
+}
+
 # Ends the test: status 0 only when something passed and nothing failed.
 finish() {
     echo "$check_name: $passed passed, $failed failed"

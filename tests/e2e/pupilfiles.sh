@@ -24,8 +24,8 @@ title=$tavelin_caption
 work=$(mktemp -d)
 check_name=pupilfiles
 source "$root/scripts/checks.sh"
+source "$root/scripts/xvfb.sh"
 pid=""
-xvfb=""
 export QT_QPA_PLATFORM=xcb
 export TAVELIN_AUDIO_DRIVER=file
 ln -s /dev/null "$work/fluidsynth.wav"
@@ -34,7 +34,7 @@ cd "$work" || exit 1
 
 cleanup() {
     [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    xvfb_stop
     if [ "$failed" -gt 0 ]; then
         echo "pupilfiles: the files and the program's output are kept in $work"
     else
@@ -43,11 +43,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-: >"$work/display"
-Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>"$work/display" 2>/dev/null &
-xvfb=$!
-poll 20 test -s "$work/display" || { fail "a virtual X server starts"; finish; }
-export DISPLAY=":$(head -1 "$work/display")"
+xvfb_start 1280x800x24 || { fail "a virtual X server starts"; finish; }
 
 win=""
 find_window() {
@@ -93,5 +89,6 @@ if poll 60 find_window; then
     grep "tavelin-piano:" "$work/fifo.err" | sed 's/^/   /'
 else
     fail "the window is up"
+    tell_output "$work/fifo.err"
 fi
 finish

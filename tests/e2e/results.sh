@@ -34,8 +34,8 @@ title=$tavelin_caption
 work=$(mktemp -d)
 check_name=results
 source "$root/scripts/checks.sh"
+source "$root/scripts/xvfb.sh"
 pid=""
-xvfb=""
 holder=""
 mounted=""
 export QT_QPA_PLATFORM=xcb
@@ -47,7 +47,7 @@ cd "$work" || exit 1
 cleanup() {
     [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
     [ -n "$holder" ] && kill "$holder" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    xvfb_stop
     [ -n "$mounted" ] && umount "$mounted" 2>/dev/null
     if [ "$failed" -gt 0 ]; then
         echo "results: the files and the program's output are kept in $work"
@@ -57,18 +57,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A virtual X server on a free display of its own choosing.
-start_x() {
-    : >"$work/display"
-    Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>"$work/display" 2>/dev/null &
-    xvfb=$!
-    poll 20 test -s "$work/display" || return 1
-    export DISPLAY=":$(head -1 "$work/display")"
-}
-stop_x() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-    xvfb=""
-}
+start_x() { xvfb_start 1280x800x24; }
+stop_x() { xvfb_stop; }
 
 win=""
 # start_program NAME ARGS...: the program, its output in NAME.out and NAME.err.
@@ -82,7 +72,9 @@ start_program() {
         win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
         [ -n "$win" ]
     }
-    poll 60 find_window
+    poll 60 find_window && return 0
+    tell_output "$work/$name.err"
+    return 1
 }
 # A run of "Clef de sol", stopped with "Arrêter" after about two notes.
 one_run() {
@@ -170,7 +162,7 @@ else
         win=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
         [ -n "$win" ]
     }
-    poll 60 find_full || fail "the window is up under the size limit"
+    poll 60 find_full || { fail "the window is up under the size limit"; tell_output "$work/full.err"; }
 fi
 before=$(md5sum <"$full/full.csv")
 echo "   the disk is full through $how"
