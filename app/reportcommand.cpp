@@ -1,5 +1,7 @@
 #include "app/reportcommand.h"
 
+#include "app/translation.h"
+
 #include "picture/fonts.h"
 #include "progress/classreport.h"
 
@@ -33,7 +35,10 @@ bool printOut(const std::string& text)
 // is needed. The fonts the pages are drawn with are loaded; why not, if not.
 class ReportApplication {
 public:
-    ReportApplication(int& argc, char** argv) : m_app(offscreenUnlessTold(argc), argv) {}
+    ReportApplication(int& argc, char** argv) : m_app(offscreenUnlessTold(argc), argv)
+    {
+        installTranslation(m_app);  // the summary and the pages in the desktop's language
+    }
 
     std::optional<std::string> fontError() const
     {

@@ -5,6 +5,7 @@
 #include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
+#include "progress/wording.h"
 #include "progress/pupils.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
@@ -82,10 +83,17 @@ QString elided(const QFont& font, const QString& s, qreal width)
 
 QString dateOf(const std::string& started)
 {
-    if (started.size() < 10) {
-        return text(started);
-    }
-    return text(started.substr(8, 2) + "/" + started.substr(5, 2) + "/" + started.substr(0, 4));
+    return text(wording::date(started));
+}
+
+QString say(const char* source)
+{
+    return wording::text(source);
+}
+
+QString number(double value, int decimals)
+{
+    return text(wording::number(value, decimals));
 }
 
 void rule(QPainter& p, qreal y, QColor c, qreal width)
@@ -127,12 +135,12 @@ void sparkline(QPainter& p, const QRectF& box, const std::vector<std::optional<d
 QString trendText(const Trend& t)
 {
     const double slope = std::round(t.slope * 10.0) / 10.0;
-    const std::string n = frenchNumber(std::abs(slope), 1);
     if (slope == 0.0) {
-        return QStringLiteral("stable");
+        return say(QT_TRANSLATE_NOOP("Report", "stable"));
     }
-    return (slope > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) + text(n) +
-           QStringLiteral("\u00a0pt par séance");
+    // A no-break space before "pt", as in the texts below with a unit.
+    return say(QT_TRANSLATE_NOOP("Report", "%1 pt par séance"))
+        .arg((slope > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) + number(std::abs(slope), 1));
 }
 
 }  // namespace
@@ -174,10 +182,11 @@ QString workName(const NoteStats& note, bool compact)
 {
     const bool treble = note.form.clef == art::Clef::Treble;
     if (compact) {
-        return text(frenchNoteName(note.form.note, note.form.accidental, true)) +
-               (treble ? QStringLiteral("\u00a0(sol)") : QStringLiteral("\u00a0(fa)"));
+        return text(wording::noteName(note.form.note, note.form.accidental, true)) + QStringLiteral("\u00a0") +
+               (treble ? say(QT_TRANSLATE_NOOP("Report", "(sol)")) : say(QT_TRANSLATE_NOOP("Report", "(fa)")));
     }
-    return text(frenchNoteName(note.form.note, note.form.accidental) + " en " + frenchClefName(note.form.clef));
+    return say(QT_TRANSLATE_NOOP("Report", "%1 en %2"))
+        .arg(text(wording::noteName(note.form.note, note.form.accidental)), text(wording::clefName(note.form.clef)));
 }
 
 std::size_t comparisonPages(std::size_t pupils)
@@ -203,8 +212,8 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     const std::size_t to = std::min(lines.size(), from + rowsPerPage);
 
     write(p, art::fonts::serif(44, true), colour::ink, QPointF(page::margin, page::titleBaseline),
-          pages > 1 ? QStringLiteral("Bilan de la classe (%1/%2)").arg(pageIndex + 1).arg(pages)
-                    : QStringLiteral("Bilan de la classe"));
+          pages > 1 ? say(QT_TRANSLATE_NOOP("Report", "Bilan de la classe (%1/%2)")).arg(pageIndex + 1).arg(pages)
+                    : say(QT_TRANSLATE_NOOP("Report", "Bilan de la classe")));
     std::string first;
     std::string last;
     for (const PupilLine& l : lines) {
@@ -213,26 +222,28 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
         }
         last = std::max(last, l.last);
     }
-    QString totals = QStringLiteral("%1 élève%2").arg(lines.size()).arg(lines.size() > 1 ? "s" : "");
+    QString totals = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 élève(s)"), static_cast<double>(lines.size()));
     if (!first.empty()) {
-        totals += QStringLiteral(" · du %1 au %2").arg(dateOf(first), dateOf(last));
+        totals +=
+            QStringLiteral(" · ") + say(QT_TRANSLATE_NOOP("Report", "du %1 au %2")).arg(dateOf(first), dateOf(last));
     }
-    writeRight(
-        p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
-        pageIndex + 1 < pages ? QStringLiteral("suite page suivante") : QStringLiteral("une page par élève ensuite"));
+    writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
+               pageIndex + 1 < pages ? say(QT_TRANSLATE_NOOP("Report", "suite page suivante"))
+                                     : say(QT_TRANSLATE_NOOP("Report", "une page par élève ensuite")));
     rule(p, page::titleRule, colour::ornament, 1.5);
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totals);
 
     const QFont head = art::fonts::serif(18, false, true);
-    write(p, head, colour::rubric, QPointF(page::name, page::headBaseline), QStringLiteral("Élève"));
-    writeRight(p, head, colour::rubric, page::runs, page::headBaseline, QStringLiteral("Séances"));
-    writeRight(p, head, colour::rubric, page::notes, page::headBaseline, QStringLiteral("Notes"));
-    writeRight(p, head, colour::rubric, page::score, page::headBaseline, QStringLiteral("Justes"));
-    writeRight(p, head, colour::rubric, page::time, page::headBaseline, QStringLiteral("Temps médian"));
+    write(p, head, colour::rubric, QPointF(page::name, page::headBaseline), say(QT_TRANSLATE_NOOP("Report", "Élève")));
+    writeRight(p, head, colour::rubric, page::runs, page::headBaseline, say(QT_TRANSLATE_NOOP("Report", "Séances")));
+    writeRight(p, head, colour::rubric, page::notes, page::headBaseline, say(QT_TRANSLATE_NOOP("Report", "Notes")));
+    writeRight(p, head, colour::rubric, page::score, page::headBaseline, say(QT_TRANSLATE_NOOP("Report", "Justes")));
+    writeRight(p, head, colour::rubric, page::time, page::headBaseline,
+               say(QT_TRANSLATE_NOOP("Report", "Temps médian")));
     write(p, head, colour::rubric, QPointF(page::work, page::headBaseline),
-          QStringLiteral("Notes à travailler (clef)"));
+          say(QT_TRANSLATE_NOOP("Report", "Notes à travailler (clef)")));
     write(p, head, colour::rubric, QPointF(page::trend, page::headBaseline),
-          QStringLiteral("Score, séance après séance"));
+          say(QT_TRANSLATE_NOOP("Report", "Score, séance après séance")));
     rule(p, page::firstRow, colour::ornament, 1.0);
 
     const qreal row = to == from
@@ -250,12 +261,11 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
               elided(nameFont, l.name, page::runs - page::name - 130.0));
         if (l.skipped > 0) {
             write(p, small, colour::worse, QPointF(page::name, baseline + size * 1.05),
-                  QStringLiteral("%1 ligne%2 illisible%2")
-                      .arg(text(frenchNumber(static_cast<double>(l.skipped), 0)))
-                      .arg(l.skipped > 1 ? "s" : ""));
+                  wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s)"),
+                                   static_cast<double>(l.skipped)));
         }
-        writeRight(p, body, colour::ink, page::runs, baseline, text(frenchNumber(static_cast<double>(l.runs), 0)));
-        writeRight(p, body, colour::ink, page::notes, baseline, text(frenchNumber(static_cast<double>(l.notes), 0)));
+        writeRight(p, body, colour::ink, page::runs, baseline, number(static_cast<double>(l.runs), 0));
+        writeRight(p, body, colour::ink, page::notes, baseline, number(static_cast<double>(l.notes), 0));
         if (l.score) {
             const QRectF chip(page::score - 96.0, top + row * 0.5 - size * 0.8, 100.0, size * 1.6);
             p.setPen(Qt::NoPen);
@@ -264,19 +274,18 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
             p.setBrush(c);
             p.drawRoundedRect(chip, 6.0, 6.0);
             writeRight(p, art::fonts::sans(size, true), colour::ink, page::score, baseline,
-                       text(frenchNumber(*l.score, 0)) + QStringLiteral("\u00a0%"));
+                       number(*l.score, 0) + QStringLiteral("\u00a0%"));
         } else {
             writeRight(p, body, colour::rubric, page::score, baseline, QStringLiteral("—"));
         }
-        writeRight(
-            p, body, colour::ink, page::time, baseline,
-            l.medianMs ? text(frenchNumber(*l.medianMs / 1000.0, 1)) + QStringLiteral("\u00a0s") : QStringLiteral("—"));
+        writeRight(p, body, colour::ink, page::time, baseline,
+                   l.medianMs ? number(*l.medianMs / 1000.0, 1) + QStringLiteral("\u00a0s") : QStringLiteral("—"));
         QStringList work;
         for (const NoteStats& n : l.toWork) {
             work << workName(n, true);
         }
         write(p, body, work.isEmpty() ? colour::rubric : colour::ink, QPointF(page::work, baseline),
-              work.isEmpty() ? QStringLiteral("aucune")
+              work.isEmpty() ? say(QT_TRANSLATE_NOOP("Report", "aucune"))
                              : elided(body, work.join(QStringLiteral(", ")), page::trend - page::work - 30.0));
 
         const QRectF spark(page::trend, top + row * 0.18, 170.0, row * 0.64);
@@ -291,10 +300,10 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     }
 
     const QFont footer = art::fonts::serif(14, false, true);
-    const QString note = QStringLiteral(
-                             "%1 · notes à travailler : les moins souvent justes, "
-                             "puis les plus souvent confondues · tendance : pente du score par séance")
-                             .arg(QString::fromLatin1(platform::programCaption));
+    const QString note = QStringLiteral("%1 · ").arg(QString::fromLatin1(platform::programCaption)) +
+                         say(QT_TRANSLATE_NOOP("Report",
+                                               "notes à travailler : les moins souvent justes, puis les plus souvent "
+                                               "confondues · tendance : pente du score par séance"));
     p.setFont(footer);
     p.setPen(colour::rubric);
     p.drawText(QRectF(0, page::footerBaseline - 20.0, reportpicture::size.width(), 28.0),
@@ -310,7 +319,7 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    setUpPdf(pdf, QStringLiteral("Bilan de la classe"));
+    setUpPdf(pdf, say(QT_TRANSLATE_NOOP("Report", "Bilan de la classe")));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
@@ -362,42 +371,41 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 
 std::string summaryText(const std::vector<PupilLine>& lines, const std::string& pdf)
 {
-    std::string out =
-        "Bilan de la classe : " + std::to_string(lines.size()) + " élève" + (lines.size() > 1 ? "s" : "") + "\n";
+    QString out =
+        say(QT_TRANSLATE_NOOP("Report", "Bilan de la classe : %1"))
+            .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 élève(s)"), static_cast<double>(lines.size()))) +
+        u'\n';
     for (const PupilLine& l : lines) {
-        out += "  " + l.name.toStdString() + " : " + frenchNumber(static_cast<double>(l.runs), 0) + " séance" +
-               (l.runs > 1 ? "s" : "") + ", " + frenchNumber(static_cast<double>(l.notes), 0) + " note" +
-               (l.notes > 1 ? "s" : "");
+        out += QStringLiteral("  ") +
+               say(QT_TRANSLATE_NOOP("Report", "%1 : %2, %3"))
+                   .arg(l.name,
+                        wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), static_cast<double>(l.runs)),
+                        wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), static_cast<double>(l.notes)));
         if (l.score) {
-            out += ", " + frenchNumber(*l.score, 0) + "\u00a0% justes";
+            out += QStringLiteral(", ") +
+                   say(QT_TRANSLATE_NOOP("Report", "%1 justes")).arg(number(*l.score, 0) + QStringLiteral("\u00a0%"));
         }
         if (l.medianMs) {
-            out += ", " + frenchNumber(*l.medianMs / 1000.0, 1) + "\u00a0s";
+            out += QStringLiteral(", ") + number(*l.medianMs / 1000.0, 1) + QStringLiteral("\u00a0s");
         }
         if (!l.toWork.empty()) {
-            out += ", à travailler :";
-            // Appended piece by piece, not as " " + name: GCC 12 at -O3 reads
-            // the insert at the front of that temporary as a memcpy that may
-            // overlap itself (-Wrestrict, a false warning).
+            QStringList work;
             for (const NoteStats& n : l.toWork) {
-                out += ' ';
-                out += workName(n, false).toStdString();
-                if (&n != &l.toWork.back()) {
-                    out += ',';
-                }
+                work << workName(n, false);
             }
+            out += say(QT_TRANSLATE_NOOP("Report", ", à travailler : %1")).arg(work.join(QStringLiteral(", ")));
         }
         if (l.trend) {
-            out += ", tendance " + trendText(*l.trend).toStdString();
+            out += say(QT_TRANSLATE_NOOP("Report", ", tendance %1")).arg(trendText(*l.trend));
         }
         if (l.skipped > 0) {
-            out += ", " + frenchNumber(static_cast<double>(l.skipped), 0) +
-                   (l.skipped > 1 ? " lignes illisibles laissées de côté" : " ligne illisible laissée de côté");
+            out += QStringLiteral(", ") +
+                   wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s) laissée(s) de côté"),
+                                    static_cast<double>(l.skipped));
         }
-        out += "\n";
+        out += u'\n';
     }
-    out += "PDF : " + pdf + "\n";
-    return out;
+    return out.toStdString() + wording::withBytes(say(QT_TRANSLATE_NOOP("Report", "PDF : %1")), pdf) + "\n";
 }
 
 }  // namespace progress::classreport

@@ -2,6 +2,8 @@
 
 #include "keyboard/pitch.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace progress {
@@ -32,7 +34,10 @@ int withSign(int whiteKey, art::Accidental sign)
 }
 
 constexpr std::array<std::string_view, mistakeKinds> names = {"octave", "step", "accidental", "other"};
-constexpr std::array<std::string_view, mistakeKinds> frenchNames = {"octave", "note voisine", "altération", "autre"};
+// Marked for translation: wording::mistakeName looks them up.
+constexpr std::array<std::string_view, mistakeKinds> frenchNames = {
+    QT_TRANSLATE_NOOP("Report", "octave"), QT_TRANSLATE_NOOP("Report", "note voisine"),
+    QT_TRANSLATE_NOOP("Report", "altération"), QT_TRANSLATE_NOOP("Report", "autre")};
 
 }  // namespace
 

@@ -39,10 +39,16 @@ std::string frenchClefName(art::Clef clef)
 
 std::string frenchNumber(double value, int decimals)
 {
+    static const QLocale french(QLocale::French);
+    return writtenNumber(value, decimals, french);
+}
+
+std::string writtenNumber(double value, int decimals, const QLocale& locale)
+{
     // Rounded as printf rounds it (a tie to even: 62.5 gives 62), then written
-    // as French is by the locale: the decimal comma, and a narrow no-break
-    // space between groups of three digits, every number alike (1 000 as
-    // 10 000). The minus sign is the true one, not a hyphen.
+    // as the locale writes it: in French the decimal comma, and a narrow
+    // no-break space between groups of three digits, every number alike
+    // (1 000 as 10 000). The minus sign is the true one, not a hyphen.
     std::array<char, 64> text{};
     std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
     std::string plain = text.data();
@@ -52,13 +58,12 @@ std::string frenchNumber(double value, int decimals)
     }
     const bool zero = plain.find_first_not_of("0.") == std::string::npos;  // no "−0,0"
     const std::size_t dot = plain.find('.');
-    static const QLocale french(QLocale::French);
     const QString whole = QString::fromStdString(plain.substr(0, dot));
     bool counted = false;
     const qulonglong n = whole.toULongLong(&counted);
-    QString written = counted ? french.toString(n) : whole;  // past 2^64, ungrouped
+    QString written = counted ? locale.toString(n) : whole;  // past 2^64, ungrouped
     if (dot != std::string::npos) {
-        written += french.decimalPoint() + QString::fromStdString(plain.substr(dot + 1));
+        written += locale.decimalPoint() + QString::fromStdString(plain.substr(dot + 1));
     }
     return (negative && !zero ? "\u2212" : "") + written.toStdString();
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+class QLocale;
+
 // Note names as a French music class says them: do, ré, mi, fa, sol, la, si,
 // then dièse or bémol, then the octave number in the French numbering, where
 // middle C (MIDI 60) is do 3 and each octave starts on do.
@@ -19,5 +21,8 @@ std::string frenchClefName(art::Clef clef);
 
 // 1,4 / 81 / 1 000: a number with the French decimal comma and thin grouping.
 std::string frenchNumber(double value, int decimals);
+
+// The same in another locale's way: 1.4 / 1,000 in English.
+std::string writtenNumber(double value, int decimals, const QLocale& locale);
 
 }  // namespace progress

@@ -1,6 +1,6 @@
 #include "progress/pupilstable.h"
 
-#include "progress/notenames.h"
+#include "progress/wording.h"
 #include "progress/pupilfolder.h"
 #include "progress/pupils.h"
 #include "progress/report.h"
@@ -25,7 +25,7 @@ QString words(const std::string& s)
 
 QString number(double value, int decimals)
 {
-    return words(frenchNumber(value, decimals));
+    return words(wording::number(value, decimals));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "progress/notenames.h"
 #include "progress/pupils.h"
 #include "progress/reportpicture.h"
+#include "progress/wording.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -33,37 +34,106 @@ namespace progress {
 
 namespace {
 
-std::string plural(std::size_t n, const std::string& word)
+using wording::counted;
+using wording::number;
+
+QString words(const std::string& s)
 {
-    return frenchNumber(static_cast<double>(n), 0) + " " + word + (n > 1 ? "s" : "");
+    return QString::fromStdString(s);
 }
 
-std::string dateOf(const std::string& started)
+// A text marked QT_TRANSLATE_NOOP("Report", ...) in the report's language.
+QString say(const char* source)
 {
-    if (started.size() < 10) {
-        return started;
-    }
-    return started.substr(8, 2) + "/" + started.substr(5, 2) + "/" + started.substr(0, 4);
+    return wording::text(source);
 }
 
-std::string seconds(double ms)
+QString count(const char* source, std::size_t n)
 {
-    return frenchNumber(ms / 1000.0, 1) + "\u00a0s";
+    return counted(source, static_cast<double>(n));
 }
 
-std::string signedNumber(double value, int decimals)
+QString percent(double value)
 {
-    const std::string n = frenchNumber(value, decimals);
-    return (n.rfind("\u2212", 0) == 0 || n.find_first_not_of("0,") == std::string::npos) ? n : "+" + n;
+    return words(number(value, 0) + "\u00a0%");
 }
 
-// "sur les 4 premières séances" / "sur la première séance".
-std::string window(std::size_t n, bool first)
+QString seconds(double ms)
+{
+    return words(number(ms / 1000.0, 1) + "\u00a0s");
+}
+
+QString signedNumber(double value, int decimals)
+{
+    const std::string n = number(value, decimals);
+    return words((n.rfind("\u2212", 0) == 0 || n.find_first_not_of("0,.") == std::string::npos) ? n : "+" + n);
+}
+
+// "sur les 4 premières séances" / "à la première séance".
+QString window(std::size_t n, bool first)
 {
     if (n == 1) {
-        return first ? "à la première séance" : "à la dernière";
+        return first ? say(QT_TRANSLATE_NOOP("Report", "à la première séance"))
+                     : say(QT_TRANSLATE_NOOP("Report", "à la dernière"));
     }
-    return "sur les " + frenchNumber(static_cast<double>(n), 0) + (first ? " premières séances" : " dernières");
+    return (first ? say(QT_TRANSLATE_NOOP("Report", "sur les %1 premières séances"))
+                  : say(QT_TRANSLATE_NOOP("Report", "sur les %1 dernières")))
+        .arg(words(number(static_cast<double>(n), 0)));
+}
+
+QString scoreLine(const ResultsSummary& summary)
+{
+    if (const auto t = scoreTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
+        const QString slope =
+            (std::abs(std::round(t->slope * 10.0)) >= 20.0 ? say(QT_TRANSLATE_NOOP("Report", "%1 points"))
+                                                           : say(QT_TRANSLATE_NOOP("Report", "%1 point")))
+                .arg(signedNumber(t->slope, 1));
+        return say(QT_TRANSLATE_NOOP("Report", "Score : %1 %2, %3 %4 (%5 par séance)."))
+            .arg(percent(t->first), window(t->window, true), percent(t->last), window(t->window, false), slope);
+    }
+    if (const auto score = summary.score()) {
+        return say(QT_TRANSLATE_NOOP("Report", "Score : %1.")).arg(percent(*score));
+    }
+    return {};
+}
+
+QString timeLine(const ResultsSummary& summary)
+{
+    if (const auto t = timeTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
+        return say(QT_TRANSLATE_NOOP("Report", "Temps de réponse médian : %1 %2, %3 %4 (%5 par séance)."))
+            .arg(seconds(t->first), window(t->window, true), seconds(t->last), window(t->window, false),
+                 signedNumber(t->slope / 1000.0, 2) + QStringLiteral("\u00a0s"));
+    }
+    if (summary.medianMs) {
+        return say(QT_TRANSLATE_NOOP("Report", "Temps de réponse médian : %1.")).arg(seconds(*summary.medianMs));
+    }
+    return {};
+}
+
+QString weakLines(const ResultsSummary& summary)
+{
+    const std::vector<NoteStats> weak = weakestNotes(summary, 5);
+    if (weak.empty()) {
+        return say(QT_TRANSLATE_NOOP("Report", "Aucune note manquée, aucune fausse touche.")) + u'\n';
+    }
+    QString out = say(QT_TRANSLATE_NOOP("Report", "Les cinq notes à travailler :")) + u'\n';
+    for (std::size_t i = 0; i < weak.size(); ++i) {
+        const NoteStats& n = weak[i];
+        out += QStringLiteral("  %1. ").arg(i + 1) +
+               say(QT_TRANSLATE_NOOP("Report", "%1, %2 : %3 sur %4"))
+                   .arg(words(wording::noteName(n.form.note, n.form.accidental)), words(wording::clefName(n.form.clef)),
+                        count(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), static_cast<std::size_t>(n.right)),
+                        words(number(n.asked(), 0)));
+        if (const auto kind = n.commonestMistake()) {
+            out += say(QT_TRANSLATE_NOOP("Report", ", erreur la plus fréquente : %1 (%2)"))
+                       .arg(words(wording::mistakeName(*kind)), counted(QT_TRANSLATE_N_NOOP("Report", "%1 fois"),
+                                                                        n.mistakes[static_cast<std::size_t>(*kind)]));
+        } else {
+            out += say(QT_TRANSLATE_NOOP("Report", ", aucune fausse touche : le temps a manqué"));
+        }
+        out += u'\n';
+    }
+    return out;
 }
 
 }  // namespace
@@ -73,89 +143,67 @@ std::string computersText(const ResultsSummary& summary, const std::map<std::str
     if (summary.computers.size() < 2) {
         return {};
     }
-    std::string out;
+    QString out;
     for (const auto& [id, runs] : summary.computers) {
         const auto named = computers.find(id);
-        out += out.empty() ? "" : " ; ";
-        out += id.empty()                 ? std::string("sans ordinateur connu")
-               : named != computers.end() ? printableName(named->second)
-                                          : "ordinateur " + id.substr(0, 6);
-        out += ", " + plural(runs.runs, "séance");
+        out += out.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("Report", " ; "));
+        out += id.empty() ? say(QT_TRANSLATE_NOOP("Report", "sans ordinateur connu"))
+               : named != computers.end()
+                   ? words(printableName(named->second))
+                   : say(QT_TRANSLATE_NOOP("Report", "ordinateur %1")).arg(words(id.substr(0, 6)));
+        out += QStringLiteral(", ") + count(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), runs.runs);
         if (const auto score = runs.score()) {
-            out += " (" + frenchNumber(*score, 0) + "\u00a0%)";
+            out += QStringLiteral(" (%1)").arg(percent(*score));
         }
     }
-    return out;
+    return out.toStdString();
 }
 
 std::string summaryText(const ResultsSummary& summary, const std::string& source, const std::string& picture,
                         const std::map<std::string, std::string>& computers)
 {
-    std::string out = "Bilan de " + source + "\n";
+    // The file names go in as bytes, as they are on the disk.
+    const std::string title = wording::withBytes(say(QT_TRANSLATE_NOOP("Report", "Bilan de %1")), source) + "\n";
+    QString out;
     if (summary.rows == 0) {
-        out += "Aucun résultat dans ce fichier.\n";
+        out += say(QT_TRANSLATE_NOOP("Report", "Aucun résultat dans ce fichier.")) + u'\n';
     } else {
-        out += plural(summary.runCount, "séance");
-        out += " du " + dateOf(summary.firstStarted) + " au " + dateOf(summary.lastStarted);
-        out += " : " + plural(summary.rows, "note");
+        QString totals = say(QT_TRANSLATE_NOOP("Report", "%1 du %2 au %3 : %4"))
+                             .arg(count(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), summary.runCount),
+                                  words(wording::date(summary.firstStarted)), words(wording::date(summary.lastStarted)),
+                                  count(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), summary.rows));
         if (const auto score = summary.score()) {
-            out += ", " + plural(static_cast<std::size_t>(summary.right), "juste") + " (" + frenchNumber(*score, 0) +
-                   "\u00a0%)";
+            totals +=
+                QStringLiteral(", %1 (%2)")
+                    .arg(count(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), static_cast<std::size_t>(summary.right)),
+                         percent(*score));
         }
-        out += ".\n";
+        out += totals + QStringLiteral(".\n");
         if (const std::string where = computersText(summary, computers); !where.empty()) {
-            out += "Par ordinateur : " + where + ".\n";
+            out += say(QT_TRANSLATE_NOOP("Report", "Par ordinateur : %1.")).arg(words(where)) + u'\n';
         }
-
         // Over every run, however many: the trends are the builder's.
-        if (const auto t = scoreTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
-            out += "Score : " + frenchNumber(t->first, 0) + "\u00a0% " + window(t->window, true) + ", " +
-                   frenchNumber(t->last, 0) + "\u00a0% " + window(t->window, false) + " (" + signedNumber(t->slope, 1) +
-                   (std::abs(std::round(t->slope * 10.0)) >= 20.0 ? " points" : " point") + " par séance).\n";
-        } else if (const auto score = summary.score()) {
-            out += "Score : " + frenchNumber(*score, 0) + "\u00a0%.\n";
-        }
-        if (const auto t = timeTrendOf(summary); t && std::max(summary.runCount, summary.runs.size()) > 1) {
-            out += "Temps de réponse médian : " + seconds(t->first) + " " + window(t->window, true) + ", " +
-                   seconds(t->last) + " " + window(t->window, false) + " (" + signedNumber(t->slope / 1000.0, 2) +
-                   "\u00a0s par séance).\n";
-        } else if (summary.medianMs) {
-            out += "Temps de réponse médian : " + seconds(*summary.medianMs) + ".\n";
-        }
-
-        const std::vector<NoteStats> weak = weakestNotes(summary, 5);
-        if (weak.empty()) {
-            out += "Aucune note manquée, aucune fausse touche.\n";
-        } else {
-            out += "Les cinq notes à travailler :\n";
-            for (std::size_t i = 0; i < weak.size(); ++i) {
-                const NoteStats& n = weak[i];
-                out += "  " + std::to_string(i + 1) + ". " + frenchNoteName(n.form.note, n.form.accidental) + ", " +
-                       frenchClefName(n.form.clef) + " : " + plural(static_cast<std::size_t>(n.right), "juste") +
-                       " sur " + frenchNumber(n.asked(), 0);
-                if (const auto kind = n.commonestMistake()) {
-                    out += ", erreur la plus fréquente : " + std::string(mistakeFrenchName(*kind)) + " (" +
-                           frenchNumber(n.mistakes[static_cast<std::size_t>(*kind)], 0) + " fois)";
-                } else {
-                    out += ", aucune fausse touche : le temps a manqué";
-                }
-                out += "\n";
+        for (const QString& line : {scoreLine(summary), timeLine(summary)}) {
+            if (!line.isEmpty()) {
+                out += line + u'\n';
             }
         }
+        out += weakLines(summary);
     }
     if (summary.skipped > 0) {
-        out += plural(summary.skipped, "ligne") +
-               (summary.skipped > 1 ? " illisibles laissées" : " illisible laissée") + " de côté.\n";
+        out += count(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s) laissée(s) de côté."), summary.skipped) +
+               u'\n';
     }
     if (summary.unshown > 0) {
-        out += plural(summary.unshown, "note") +
-               (summary.unshown > 1 ? " non affichées laissées" : " non affichée laissée") +
-               " de côté (image manquante).\n";
+        out += count(QT_TRANSLATE_N_NOOP("Report", "%1 note(s) non affichée(s) laissée(s) de côté (image manquante)."),
+                     summary.unshown) +
+               u'\n';
     }
     if (!picture.empty()) {
-        out += "Image : " + picture + "\n";
+        return title + out.toStdString() + wording::withBytes(say(QT_TRANSLATE_NOOP("Report", "Image : %1")), picture) +
+               "\n";
     }
-    return out;
+    return title + out.toStdString();
 }
 
 std::optional<PictureFormat> pictureFormatOf(std::string_view fileName)
@@ -273,7 +321,7 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
     case PictureFormat::Pdf: {
         // One page the shape of the picture, at 150 dpi.
         QPdfWriter pdf(&buffer);
-        setUpPdf(pdf, QStringLiteral("Bilan de lecture de notes"));
+        setUpPdf(pdf, say(QT_TRANSLATE_NOOP("Report", "Bilan de lecture de notes")));
         pdf.setPageMargins(QMarginsF());
         pdf.setPageSize(
             QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, image.height() * 25.4 / pdfDpi), QPageSize::Millimeter));

@@ -5,6 +5,7 @@
 #include "platform/version.h"
 #include "progress/notenames.h"
 #include "progress/pagetext.h"
+#include "progress/wording.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -100,21 +101,23 @@ QString seconds(std::optional<double> ms)
     if (!ms) {
         return QStringLiteral("–");
     }
-    return text(frenchNumber(*ms / 1000.0, 1));
+    return text(wording::number(*ms / 1000.0, 1));
 }
 
 QString percentText(double value)
 {
-    return text(frenchNumber(value, 0)) + QStringLiteral("\u00a0%");
+    return text(wording::number(value, 0)) + QStringLiteral("\u00a0%");
 }
 
+// 2024-09-02... as 02/09/2024, the way a French page dates things.
 QString dateOf(const std::string& started)
 {
-    if (started.size() < 10) {
-        return {};
-    }
-    // 2024-09-02... as 02/09/2024, the way a French page dates things.
-    return text(started.substr(8, 2) + "/" + started.substr(5, 2) + "/" + started.substr(0, 4));
+    return started.size() < 10 ? QString() : text(wording::date(started));
+}
+
+QString say(const char* source)
+{
+    return wording::text(source);
 }
 
 bool anySign(const std::vector<NoteStats>& notes, art::Clef clef)
@@ -206,7 +209,7 @@ void drawStaff(QPainter& p, const Staff& staff, qreal s, const std::vector<NoteS
     if (staff.columns.empty()) {
         writeCentred(p, art::fonts::serif(17, false, true), colour::rubric,
                      (engraver.clefEnd(staff.clef) + staff.lines.right()) / 2.0, staff.lines.top() - 12.0,
-                     QStringLiteral("aucune note demandée dans cette clef"));
+                     say(QT_TRANSLATE_NOOP("Report", "aucune note demandée dans cette clef")));
     }
 }
 
@@ -214,8 +217,11 @@ void drawLegend(QPainter& p)
 {
     const qreal y = page::legendY;
     const QFont small = art::fonts::sans(15);
-    const QRectF bar(page::margin + 150.0, y - 11.0, 180.0, 12.0);
-    write(p, small, colour::ink, QPointF(page::margin, y), QStringLiteral("souvent manquée"));
+    const QString often = say(QT_TRANSLATE_NOOP("Report", "souvent manquée"));
+    const QString always = say(QT_TRANSLATE_NOOP("Report", "toujours juste"));
+    const QRectF bar(page::margin + std::max(150.0, QFontMetricsF(small).horizontalAdvance(often) + 14.0), y - 11.0,
+                     180.0, 12.0);
+    write(p, small, colour::ink, QPointF(page::margin, y), often);
     // The bar shows the scale as the notes get it: orange up to half right,
     // then through violet at three in four to blue.
     QLinearGradient g(bar.topLeft(), bar.topRight());
@@ -227,14 +233,16 @@ void drawLegend(QPainter& p)
     p.setBrush(g);
     p.drawRoundedRect(bar, 3.0, 3.0);
     p.restore();
-    write(p, small, colour::ink, QPointF(bar.right() + 12.0, y), QStringLiteral("toujours juste"));
-    const qreal markAt =
-        bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(QStringLiteral("toujours juste")) + 36.0;
+    write(p, small, colour::ink, QPointF(bar.right() + 12.0, y), always);
+    const qreal markAt = bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(always) + 36.0;
     drawWorkOnMark(p, QPointF(markAt, y - 5.0), 1);
-    write(p, small, colour::ink, QPointF(markAt + 16.0, y), QStringLiteral("à 5 : les notes à travailler"));
-    writeRight(p, small, colour::rubric, page::right, y,
-               QStringLiteral("Sous chaque note : temps de réponse médian en secondes (le son compris).  "
-                              "Do\u00a03 : le do du milieu."));
+    write(p, small, colour::ink, QPointF(markAt + 16.0, y),
+          say(QT_TRANSLATE_NOOP("Report", "à 5 : les notes à travailler")));
+    writeRight(
+        p, small, colour::rubric, page::right, y,
+        say(QT_TRANSLATE_NOOP("Report", "Sous chaque note : temps de réponse médian en secondes (le son compris)."))
+            .append(QStringLiteral("  "))
+            .append(say(QT_TRANSLATE_NOOP("Report", "%1 : le do du milieu.")).arg(text(wording::middleC()))));
 }
 
 void drawMiniNote(QPainter& p, const NoteStats& n, QRectF box)
@@ -257,12 +265,13 @@ void drawMiniNote(QPainter& p, const NoteStats& n, QRectF box)
 void drawWeakest(QPainter& p, const ResultsSummary& summary)
 {
     write(p, art::fonts::serif(27, true), colour::ink, QPointF(page::margin, page::sectionTitle),
-          QStringLiteral("Les cinq notes à travailler"));
+          say(QT_TRANSLATE_NOOP("Report", "Les cinq notes à travailler")));
     const std::vector<NoteStats> weak = weakestNotes(summary, 5);
     if (weak.empty()) {
         write(p, art::fonts::serif(19, false, true), colour::rubric, QPointF(page::margin, page::weakTop + 40.0),
-              summary.rows == 0 ? QStringLiteral("Pas encore de résultats dans ce fichier.")
-                                : QStringLiteral("Aucune note manquée, aucune fausse touche : bravo !"));
+              summary.rows == 0
+                  ? say(QT_TRANSLATE_NOOP("Report", "Pas encore de résultats dans ce fichier."))
+                  : say(QT_TRANSLATE_NOOP("Report", "Aucune note manquée, aucune fausse touche : bravo !")));
         return;
     }
     const QFont name = art::fonts::serif(23, true);
@@ -274,29 +283,32 @@ void drawWeakest(QPainter& p, const ResultsSummary& summary)
         drawMiniNote(p, n, QRectF(page::margin, top + 8.0, 150.0, page::weakRow - 16.0));
         const qreal x = page::margin + 178.0;
         const QString title =
-            QStringLiteral("%1. %2").arg(i + 1).arg(text(frenchNoteName(n.form.note, n.form.accidental)));
+            QStringLiteral("%1. %2").arg(i + 1).arg(text(wording::noteName(n.form.note, n.form.accidental)));
         write(p, name, colour::ink, QPointF(x, top + 36.0), title);
         write(p, clef, colour::rubric, QPointF(x + QFontMetricsF(name).horizontalAdvance(title) + 12.0, top + 36.0),
-              text(frenchClefName(n.form.clef)));
-        QString line = QStringLiteral("%1 juste%2 sur %3").arg(n.right).arg(n.right > 1 ? "s" : "").arg(n.asked());
+              text(wording::clefName(n.form.clef)));
+        QString line = say(QT_TRANSLATE_NOOP("Report", "%1 sur %2"))
+                           .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), n.right),
+                                text(wording::number(n.asked(), 0)));
         if (const auto rate = n.rightRate()) {
             line += QStringLiteral(" (%1)").arg(percentText(100.0 * *rate));
         }
         if (n.medianMs) {
-            line += QStringLiteral(" · temps médian %1\u00a0s").arg(seconds(n.medianMs));
+            line += say(QT_TRANSLATE_NOOP("Report", " · temps médian %1"))
+                        .arg(seconds(n.medianMs) + QStringLiteral("\u00a0s"));
         }
         write(p, body, colour::ink, QPointF(x, top + 62.0), line);
         QString why;
         if (const auto kind = n.commonestMistake()) {
             const int times = n.mistakes[static_cast<std::size_t>(*kind)];
-            why = QStringLiteral("Erreur la plus fréquente : %1 (%2 fois)")
-                      .arg(text(std::string(mistakeFrenchName(*kind))))
-                      .arg(times);
+            why = say(QT_TRANSLATE_NOOP("Report", "Erreur la plus fréquente : %1 (%2)"))
+                      .arg(text(wording::mistakeName(*kind)),
+                           wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 fois"), times));
         } else {
-            why = QStringLiteral("Aucune fausse touche : le temps a manqué");
+            why = say(QT_TRANSLATE_NOOP("Report", "Aucune fausse touche : le temps a manqué"));
         }
         if (n.silentMisses > 0 && n.commonestMistake()) {
-            why += QStringLiteral(", %1 fois sans réponse").arg(n.silentMisses);
+            why += wording::counted(QT_TRANSLATE_N_NOOP("Report", ", %1 fois sans réponse"), n.silentMisses);
         }
         write(p, body, colour::rubric, QPointF(x, top + 86.0), why);
     }
@@ -334,13 +346,13 @@ QString runAxisCaption(const ResultsSummary& summary)
     if (summary.runs.empty()) {
         return {};
     }
-    const QString span =
-        QStringLiteral("du %1 au %2").arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
+    const QString span = say(QT_TRANSLATE_NOOP("Report", "du %1 au %2"))
+                             .arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
     if (summary.runsPerPoint > 1) {
-        return QStringLiteral("séance, %1 ; chaque point : %2 séances de suite")
-            .arg(span, text(frenchNumber(static_cast<double>(summary.runsPerPoint), 0)));
+        return say(QT_TRANSLATE_NOOP("Report", "séance, %1 ; chaque point : %2 séances de suite"))
+            .arg(span, text(wording::number(static_cast<double>(summary.runsPerPoint), 0)));
     }
-    return QStringLiteral("séance, %1").arg(span);
+    return say(QT_TRANSLATE_NOOP("Report", "séance, %1")).arg(span);
 }
 
 namespace {
@@ -358,10 +370,10 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
     write(p, art::fonts::serif(19, false, true), colour::ink, QPointF(area.left(), area.top() - 12.0), style.title);
     // Where the series went: its first runs against its last.
     if (trend && runCount > 1) {
-        const QString from = text(frenchNumber(trend->first / scale, style.valueDecimals)) + style.unit;
-        const QString to = text(frenchNumber(trend->last / scale, style.valueDecimals)) + style.unit;
+        const QString from = text(wording::number(trend->first / scale, style.valueDecimals)) + style.unit;
+        const QString to = text(wording::number(trend->last / scale, style.valueDecimals)) + style.unit;
         writeRight(p, art::fonts::sans(16, true), style.line, area.right(), area.top() - 12.0,
-                   QStringLiteral("de %1 à %2").arg(from, to));
+                   say(QT_TRANSLATE_NOOP("Report", "de %1 à %2")).arg(from, to));
     }
     const QRectF plot(area.left() + 46.0, area.top(), area.width() - 46.0, area.height() - 34.0);
     const QFont axis = art::fonts::sans(13);
@@ -374,13 +386,13 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
         p.setPen(QPen(i == 0 ? colour::rubric : colour::grid, i == 0 ? 1.2 : 1.0));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.restore();
-        writeRight(p, axis, colour::rubric, plot.left() - 8.0, y + 4.5, text(frenchNumber(v, style.decimals)));
+        writeRight(p, axis, colour::rubric, plot.left() - 8.0, y + 4.5, text(wording::number(v, style.decimals)));
     }
 
     const std::size_t n = series.size();
     if (n == 0) {
         writeCentred(p, art::fonts::serif(17, false, true), colour::rubric, plot.center().x(), plot.center().y(),
-                     QStringLiteral("aucune séance"));
+                     say(QT_TRANSLATE_NOOP("Report", "aucune séance")));
         return;
     }
     auto xOf = [&](std::size_t i) {
@@ -399,12 +411,12 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
         const std::size_t i = std::min(n - 1, (number - 1) / perPoint);
         if (xOf(i) - xOf(0) > clear && xOf(n - 1) - xOf(i) > clear) {
             writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0,
-                         text(frenchNumber(static_cast<double>(number), 0)));
+                         text(wording::number(static_cast<double>(number), 0)));
         }
     }
     if (runCount > 1) {
         writeCentred(p, axis, colour::rubric, xOf(n - 1), plot.bottom() + 17.0,
-                     text(frenchNumber(static_cast<double>(runCount), 0)));
+                     text(wording::number(static_cast<double>(runCount), 0)));
     }
     write(p, axis, colour::rubric, QPointF(plot.left(), plot.bottom() + 32.0), runAxisCaption(summary));
 
@@ -482,7 +494,7 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
 {
     const qreal left = page::chartsLeft;
     write(p, art::fonts::serif(27, true), colour::ink, QPointF(left, page::sectionTitle),
-          QStringLiteral("Les progrès, séance après séance"));
+          say(QT_TRANSLATE_NOOP("Report", "Les progrès, séance après séance")));
     std::vector<std::optional<double>> scores;
     std::vector<std::optional<double>> times;
     double slowest = 0.0;
@@ -493,13 +505,13 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
     }
     const qreal width = page::right - left;
     drawChart(p, QRectF(left, page::weakTop + 40.0, width, 232.0),
-              ChartStyle{QStringLiteral("Notes justes, en % de chaque séance"), 100.0, 25.0, 0, colour::scoreLine,
-                         QStringLiteral("\u00a0%"), 0},
+              ChartStyle{say(QT_TRANSLATE_NOOP("Report", "Notes justes, en % de chaque séance")), 100.0, 25.0, 0,
+                         colour::scoreLine, QStringLiteral("\u00a0%"), 0},
               scores, summary, scoreTrendOf(summary), 1.0);
     const double top = roundTop(slowest);
     const double step = gridStep(top);
     drawChart(p, QRectF(left, page::weakTop + 340.0, width, 232.0),
-              ChartStyle{QStringLiteral("Temps de réponse médian, en secondes"), top, step,
+              ChartStyle{say(QT_TRANSLATE_NOOP("Report", "Temps de réponse médian, en secondes")), top, step,
                          step < 0.5   ? 2
                          : step < 1.0 ? 1
                                       : 0,
@@ -510,22 +522,21 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
 QString totalsLine(const ResultsSummary& summary)
 {
     const std::size_t runs = summary.runCount;
-    QString line =
-        QStringLiteral("%1 séance%2").arg(text(frenchNumber(static_cast<double>(runs), 0))).arg(runs > 1 ? "s" : "");
+    QString line = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), static_cast<double>(runs));
     if (runs > 0) {
-        line += QStringLiteral(" du %1 au %2").arg(dateOf(summary.firstStarted), dateOf(summary.lastStarted));
+        line += u' ' + say(QT_TRANSLATE_NOOP("Report", "du %1 au %2"))
+                           .arg(dateOf(summary.firstStarted), dateOf(summary.lastStarted));
     }
-    line += QStringLiteral(" · %1 note%2")
-                .arg(text(frenchNumber(static_cast<double>(summary.rows), 0)))
-                .arg(summary.rows > 1 ? "s" : "");
+    line += QStringLiteral(" · ") +
+            wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), static_cast<double>(summary.rows));
     if (const auto score = summary.score()) {
-        line += QStringLiteral(" · %1 juste%2 (%3)")
-                    .arg(text(frenchNumber(summary.right, 0)))
-                    .arg(summary.right > 1 ? "s" : "")
-                    .arg(percentText(*score));
+        line += QStringLiteral(" · %1 (%2)")
+                    .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), summary.right),
+                         percentText(*score));
     }
     if (summary.medianMs) {
-        line += QStringLiteral(" · temps de réponse médian %1\u00a0s").arg(seconds(summary.medianMs));
+        line += say(QT_TRANSLATE_NOOP("Report", " · temps de réponse médian %1"))
+                    .arg(seconds(summary.medianMs) + QStringLiteral("\u00a0s"));
     }
     return line;
 }
@@ -591,7 +602,7 @@ void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
     p.setRenderHint(QPainter::TextAntialiasing);
 
     write(p, art::fonts::serif(44, true), colour::ink, QPointF(page::margin, page::titleBaseline),
-          QStringLiteral("Bilan de lecture de notes"));
+          say(QT_TRANSLATE_NOOP("Report", "Bilan de lecture de notes")));
     writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline, source);
     rule(p, page::margin, page::right, page::titleRule);
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totalsLine(summary));
@@ -605,13 +616,12 @@ void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
     drawWeakest(p, summary);
     drawTrends(p, summary);
 
-    QString footer = QStringLiteral("%1 · %2 lignes de résultats lues")
-                         .arg(QString::fromLatin1(platform::programCaption),
-                              text(frenchNumber(static_cast<double>(summary.rows), 0)));
+    QString footer = QStringLiteral("%1 · ").arg(QString::fromLatin1(platform::programCaption)) +
+                     wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 lignes de résultats lues"),
+                                      static_cast<double>(summary.rows));
     if (summary.skipped > 0) {
-        footer += QStringLiteral(", %1 illisible%2 laissée%2 de côté")
-                      .arg(text(frenchNumber(static_cast<double>(summary.skipped), 0)))
-                      .arg(summary.skipped > 1 ? "s" : "");
+        footer += wording::counted(QT_TRANSLATE_N_NOOP("Report", ", %1 illisible(s) laissée(s) de côté"),
+                                   static_cast<double>(summary.skipped));
     }
     writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline,
                  footer);

@@ -19,32 +19,39 @@ TAG = re.compile(r"</?([a-zA-Z0-9]+)")
 
 
 def messages(path):
-    """(context, source) -> (translation, its type) of every message."""
+    """(context, source) -> (its translations, their type) of every message:
+    one translation, or a counted text's forms (numerusform)."""
     found = {}
     for context in ET.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             translation = message.find("translation")
-            found[(name, message.findtext("source"))] = (translation.text or "", translation.get("type", ""))
+            forms = [form.text or "" for form in translation.iter("numerusform")]
+            if message.get("numerus") != "yes":
+                forms = [translation.text or ""]
+            found[(name, message.findtext("source"))] = (forms, translation.get("type", ""))
     return found
 
 
 def faults(path):
     problems = []
     language = ET.parse(path).getroot().get("language")
-    if messages(path).get(("NoteNames", "fr"), ("",))[0] != language:
+    if messages(path).get(("NoteNames", "fr"), ([""],))[0] != [language]:
         problems.append(f"{path.name}: NoteNames must give the file's language, {language}")
-    for (context, source), (text, kind) in messages(path).items():
+    for (context, source), (texts, kind) in messages(path).items():
         where = f"{path.name}: {context}: {source[:60]!r}"
         if kind in ("unfinished", "vanished", "obsolete"):
             problems.append(f"{where}: {kind}")
             continue
-        if not text.strip():
-            problems.append(f"{where}: empty translation")
-        if sorted(ARGUMENT.findall(source)) != sorted(ARGUMENT.findall(text)):
-            problems.append(f"{where}: arguments {ARGUMENT.findall(source)} become {ARGUMENT.findall(text)}")
-        if collections.Counter(TAG.findall(source)) != collections.Counter(TAG.findall(text)):
-            problems.append(f"{where}: the HTML tags differ")
+        if not texts:
+            problems.append(f"{where}: no numerus forms")
+        for text in texts:
+            if not text.strip():
+                problems.append(f"{where}: empty translation")
+            if sorted(ARGUMENT.findall(source)) != sorted(ARGUMENT.findall(text)):
+                problems.append(f"{where}: arguments {ARGUMENT.findall(source)} become {ARGUMENT.findall(text)}")
+            if collections.Counter(TAG.findall(source)) != collections.Counter(TAG.findall(text)):
+                problems.append(f"{where}: the HTML tags differ")
     return problems
 
 

@@ -391,4 +391,73 @@ TEST(Languages, TheCommandLineSpeaksTheDesktopsLanguage)
     }
 }
 
+// The summary --report prints and the class report's lines, with the pages
+// beside them, speak the desktop's language too: its words, its note and
+// clef names, its dates and numbers; French and C print what they always did.
+TEST(Languages, TheReportSpeaksTheDesktopsLanguage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString sample = QStringLiteral(TAVELIN_SOURCE_DIR "/docs/sample-results.csv");
+    const QString pupil = dir.filePath(QStringLiteral("Anna.csv"));
+    const QString other = dir.filePath(QStringLiteral("Ben.csv"));
+    ASSERT_TRUE(QFile::copy(sample, pupil));
+    ASSERT_TRUE(QFile::copy(sample, other));
+    struct Case {
+        const char* lang;
+        QStringList says;
+        QStringList never;  // French left in a translated text
+    };
+    const Case cases[] = {
+        {"C.UTF-8",
+         {"Bilan de PUPIL", "20 séances du 02/09/2024 au 04/10/2024 : 977 notes, 633 justes (65\u00a0%).",
+          "(+2,0 points par séance)", "1. sol dièse 2, clef de sol : 0 juste sur 3", "Image : "},
+         {}},
+        {"fr_FR.UTF-8", {"Bilan de PUPIL", "Temps de réponse médian : 2,4\u00a0s sur les 4 premières séances"}, {}},
+        {"de_DE.UTF-8",
+         {"Auswertung von PUPIL", "20 Übungseinheiten vom 02.09.2024 bis 04.10.2024: 977 Noten, 633 richtig",
+          "(+2,0 Punkte pro Einheit)", "1. gis, Violinschlüssel: 0 richtig von 3", "häufigster Fehler: Oktave (1-mal)",
+          "Bild: "},
+         {"séance", "clef", "Bilan", " : "}},
+        {"en_GB.UTF-8",
+         {"Report on PUPIL", "20 sessions from 2 Sep 2024 to 4 Oct 2024: 977 notes, 633 right",
+          "(+2.0 points per session)", "1. G sharp 3, treble clef: 0 right out of 3", "(1 time)", "(6 times)"},
+         {"séance", "clef de", "Bilan", " : ", "2,4"}},
+        {"it_IT.UTF-8",
+         {"Resoconto di PUPIL", "20 lezioni dal 02/09/2024 al 04/10/2024", "chiave di violino"},
+         {"séance", "clef", " : "}},
+    };
+    for (const Case& c : cases) {
+        const QString said = programSays(
+            QString::fromLatin1(c.lang),
+            {QStringLiteral("--report"), pupil, QStringLiteral("--out"), dir.filePath(QStringLiteral("report.png"))});
+        for (QString words : c.says) {
+            words.replace(QStringLiteral("PUPIL"), pupil);
+            EXPECT_TRUE(said.contains(words)) << c.lang << " lacks \"" << words.toStdString() << "\" in:\n"
+                                              << said.toStdString();
+        }
+        for (const QString& words : c.never) {
+            EXPECT_FALSE(said.contains(words)) << c.lang << " still says \"" << words.toStdString() << "\" in:\n"
+                                               << said.toStdString();
+        }
+    }
+
+    // The class report's lines: one pupil, then its PDF.
+    const QString classPdf = dir.filePath(QStringLiteral("class.pdf"));
+    const QString english = programSays(QStringLiteral("en_GB.UTF-8"),
+                                        {QStringLiteral("--report"), pupil, other, QStringLiteral("--out"), classPdf});
+    EXPECT_TRUE(english.contains(QStringLiteral("Class report: 2 pupils"))) << english.toStdString();
+    EXPECT_TRUE(
+        english.contains(QStringLiteral("  Anna: 20 sessions, 977 notes, 65\u00a0% right, 2.0\u00a0s, to work on: "
+                                        "G sharp 3 in the treble clef")))
+        << english.toStdString();
+    EXPECT_TRUE(english.contains(QStringLiteral("PDF: ") + classPdf)) << english.toStdString();
+    const QString french = programSays(QStringLiteral("C.UTF-8"),
+                                       {QStringLiteral("--report"), pupil, other, QStringLiteral("--out"), classPdf});
+    EXPECT_TRUE(
+        french.contains(QStringLiteral("  Anna : 20 séances, 977 notes, 65\u00a0% justes, 2,0\u00a0s, à travailler : "
+                                       "sol dièse 2 en clef de sol")))
+        << french.toStdString();
+}
+
 }  // namespace

@@ -1106,6 +1106,401 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>stable</source>
+        <translation>stabil</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;pt par séance</source>
+        <translation>%1&#xa0;Pkt./Einheit</translation>
+    </message>
+    <message>
+        <source>(sol)</source>
+        <translation>(Violin)</translation>
+    </message>
+    <message>
+        <source>(fa)</source>
+        <translation>(Bass)</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 im %2</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe (%1/%2)</source>
+        <translation>Auswertung der Klasse (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe</source>
+        <translation>Auswertung der Klasse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 élève(s)</source>
+        <translation>
+            <numerusform>%1 Schüler</numerusform>
+            <numerusform>%1 Schüler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>suite page suivante</source>
+        <translation>Fortsetzung auf der nächsten Seite</translation>
+    </message>
+    <message>
+        <source>une page par élève ensuite</source>
+        <translation>danach eine Seite pro Schüler</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+    <message>
+        <source>Notes à travailler (clef)</source>
+        <translation>Zu übende Noten (Schlüssel)</translation>
+    </message>
+    <message>
+        <source>Score, séance après séance</source>
+        <translation>Punkte, Einheit für Einheit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s)</source>
+        <translation>
+            <numerusform>%1 unlesbare Zeile</numerusform>
+            <numerusform>%1 unlesbare Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>notes à travailler : les moins souvent justes, puis les plus souvent confondues · tendance : pente du score par séance</source>
+        <translation>zu übende Noten: die am seltensten richtigen, dann die am häufigsten verwechselten · Tendenz: Steigung der Punkte pro Einheit</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe : %1</source>
+        <translation>Auswertung der Klasse: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 séance(s)</source>
+        <translation>
+            <numerusform>%1 Übungseinheit</numerusform>
+            <numerusform>%1 Übungseinheiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s)</source>
+        <translation>
+            <numerusform>%1 Note</numerusform>
+            <numerusform>%1 Noten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 justes</source>
+        <translation>%1 richtig</translation>
+    </message>
+    <message>
+        <source>, à travailler : %1</source>
+        <translation>, zu üben: %1</translation>
+    </message>
+    <message>
+        <source>, tendance %1</source>
+        <translation>, Tendenz %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>%1 unlesbare Zeile übersprungen</numerusform>
+            <numerusform>%1 unlesbare Zeilen übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>Oktave</translation>
+    </message>
+    <message>
+        <source>note voisine</source>
+        <translation>Nachbarnote</translation>
+    </message>
+    <message>
+        <source>altération</source>
+        <translation>Vorzeichen</translation>
+    </message>
+    <message>
+        <source>autre</source>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>à la première séance</source>
+        <translation>in der ersten Einheit</translation>
+    </message>
+    <message>
+        <source>à la dernière</source>
+        <translation>in der letzten</translation>
+    </message>
+    <message>
+        <source>sur les %1 premières séances</source>
+        <translation>in den ersten %1 Einheiten</translation>
+    </message>
+    <message>
+        <source>sur les %1 dernières</source>
+        <translation>in den letzten %1</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 Punkt</translation>
+    </message>
+    <message>
+        <source>Score : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Punkte: %1 %2, %3 %4 (%5 pro Einheit).</translation>
+    </message>
+    <message>
+        <source>Score : %1.</source>
+        <translation>Punkte: %1.</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Mittlere Antwortzeit: %1 %2, %3 %4 (%5 pro Einheit).</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1.</source>
+        <translation>Mittlere Antwortzeit: %1.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche.</source>
+        <translation>Keine Note verpasst, keine falsche Taste.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler :</source>
+        <translation>Die fünf Noten, die geübt werden sollten:</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 sur %4</source>
+        <translation>%1, %2: %3 von %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 juste(s)</source>
+        <translation>
+            <numerusform>%1 richtig</numerusform>
+            <numerusform>%1 richtig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, erreur la plus fréquente : %1 (%2)</source>
+        <translation>, häufigster Fehler: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fois</source>
+        <translation>
+            <numerusform>%1-mal</numerusform>
+            <numerusform>%1-mal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, aucune fausse touche : le temps a manqué</source>
+        <translation>, keine falsche Taste: die Zeit hat nicht gereicht</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>sans ordinateur connu</source>
+        <translation>ohne bekannten Computer</translation>
+    </message>
+    <message>
+        <source>ordinateur %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1</source>
+        <translation>Auswertung von %1</translation>
+    </message>
+    <message>
+        <source>Aucun résultat dans ce fichier.</source>
+        <translation>Keine Ergebnisse in dieser Datei.</translation>
+    </message>
+    <message>
+        <source>%1 du %2 au %3 : %4</source>
+        <translation>%1 vom %2 bis %3: %4</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1.</source>
+        <translation>Nach Computer: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté.</source>
+        <translation>
+            <numerusform>%1 unlesbare Zeile übersprungen.</numerusform>
+            <numerusform>%1 unlesbare Zeilen übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s) non affichée(s) laissée(s) de côté (image manquante).</source>
+        <translation>
+            <numerusform>%1 nicht gezeigte Note übersprungen (Bild fehlt).</numerusform>
+            <numerusform>%1 nicht gezeigte Noten übersprungen (Bild fehlt).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image : %1</source>
+        <translation>Bild: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes</source>
+        <translation>Auswertung Notenlesen</translation>
+    </message>
+    <message>
+        <source>aucune note demandée dans cette clef</source>
+        <translation>keine Note in diesem Schlüssel gefragt</translation>
+    </message>
+    <message>
+        <source>souvent manquée</source>
+        <translation>oft verpasst</translation>
+    </message>
+    <message>
+        <source>toujours juste</source>
+        <translation>immer richtig</translation>
+    </message>
+    <message>
+        <source>à 5 : les notes à travailler</source>
+        <translation>bis 5: die zu übenden Noten</translation>
+    </message>
+    <message>
+        <source>Sous chaque note : temps de réponse médian en secondes (le son compris).</source>
+        <translation>Unter jeder Note: mittlere Antwortzeit in Sekunden (mit dem Klang).</translation>
+    </message>
+    <message>
+        <source>%1 : le do du milieu.</source>
+        <translation>%1: das mittlere C.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler</source>
+        <translation>Die fünf Noten zum Üben</translation>
+    </message>
+    <message>
+        <source>Pas encore de résultats dans ce fichier.</source>
+        <translation>Noch keine Ergebnisse in dieser Datei.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche : bravo !</source>
+        <translation>Keine Note verpasst, keine falsche Taste: bravo!</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source> · temps médian %1</source>
+        <translation> · mittlere Zeit %1</translation>
+    </message>
+    <message>
+        <source>Erreur la plus fréquente : %1 (%2)</source>
+        <translation>Häufigster Fehler: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Aucune fausse touche : le temps a manqué</source>
+        <translation>Keine falsche Taste: die Zeit hat nicht gereicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 fois sans réponse</source>
+        <translation>
+            <numerusform>, %1-mal ohne Antwort</numerusform>
+            <numerusform>, %1-mal ohne Antwort</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>séance, %1 ; chaque point : %2 séances de suite</source>
+        <translation>Einheit, %1; jeder Punkt: %2 Einheiten nacheinander</translation>
+    </message>
+    <message>
+        <source>séance, %1</source>
+        <translation>Einheit, %1</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>von %1 auf %2</translation>
+    </message>
+    <message>
+        <source>aucune séance</source>
+        <translation>keine Übungseinheit</translation>
+    </message>
+    <message>
+        <source>Les progrès, séance après séance</source>
+        <translation>Der Fortschritt, Einheit für Einheit</translation>
+    </message>
+    <message>
+        <source>Notes justes, en % de chaque séance</source>
+        <translation>Richtige Noten, in % jeder Einheit</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian, en secondes</source>
+        <translation>Mittlere Antwortzeit, in Sekunden</translation>
+    </message>
+    <message>
+        <source> · temps de réponse médian %1</source>
+        <translation> · mittlere Antwortzeit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lignes de résultats lues</source>
+        <translation>
+            <numerusform>%1 Ergebniszeile gelesen</numerusform>
+            <numerusform>%1 Ergebniszeilen gelesen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>, %1 unlesbare übersprungen</numerusform>
+            <numerusform>, %1 unlesbare übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clef de sol</source>
+        <translation>Violinschlüssel</translation>
+    </message>
+    <message>
+        <source>clef de fa</source>
+        <translation>Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>PDF : %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>progress::PlayingPupil</name>
     <message>
         <source>Aucun élève : les exercices ne sont pas enregistrés</source>

@@ -1106,6 +1106,401 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>stable</source>
+        <translation>steady</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;pt par séance</source>
+        <translation>%1&#xa0;pt per session</translation>
+    </message>
+    <message>
+        <source>(sol)</source>
+        <translation>(treble)</translation>
+    </message>
+    <message>
+        <source>(fa)</source>
+        <translation>(bass)</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 in the %2</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe (%1/%2)</source>
+        <translation>Class report (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe</source>
+        <translation>Class report</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 élève(s)</source>
+        <translation>
+            <numerusform>%1 pupil</numerusform>
+            <numerusform>%1 pupils</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>suite page suivante</source>
+        <translation>continued overleaf</translation>
+    </message>
+    <message>
+        <source>une page par élève ensuite</source>
+        <translation>then one page for each pupil</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Median time</translation>
+    </message>
+    <message>
+        <source>Notes à travailler (clef)</source>
+        <translation>Notes to work on (clef)</translation>
+    </message>
+    <message>
+        <source>Score, séance après séance</source>
+        <translation>Score, session by session</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s)</source>
+        <translation>
+            <numerusform>%1 unreadable line</numerusform>
+            <numerusform>%1 unreadable lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>notes à travailler : les moins souvent justes, puis les plus souvent confondues · tendance : pente du score par séance</source>
+        <translation>notes to work on: the least often right, then the most often confused · trend: slope of the score per session</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe : %1</source>
+        <translation>Class report: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 séance(s)</source>
+        <translation>
+            <numerusform>%1 session</numerusform>
+            <numerusform>%1 sessions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s)</source>
+        <translation>
+            <numerusform>%1 note</numerusform>
+            <numerusform>%1 notes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 justes</source>
+        <translation>%1 right</translation>
+    </message>
+    <message>
+        <source>, à travailler : %1</source>
+        <translation>, to work on: %1</translation>
+    </message>
+    <message>
+        <source>, tendance %1</source>
+        <translation>, trend %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>%1 unreadable line left out</numerusform>
+            <numerusform>%1 unreadable lines left out</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>octave</translation>
+    </message>
+    <message>
+        <source>note voisine</source>
+        <translation>neighbouring note</translation>
+    </message>
+    <message>
+        <source>altération</source>
+        <translation>accidental</translation>
+    </message>
+    <message>
+        <source>autre</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>à la première séance</source>
+        <translation>in the first session</translation>
+    </message>
+    <message>
+        <source>à la dernière</source>
+        <translation>in the last</translation>
+    </message>
+    <message>
+        <source>sur les %1 premières séances</source>
+        <translation>over the first %1 sessions</translation>
+    </message>
+    <message>
+        <source>sur les %1 dernières</source>
+        <translation>over the last %1</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 point</translation>
+    </message>
+    <message>
+        <source>Score : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Score: %1 %2, %3 %4 (%5 per session).</translation>
+    </message>
+    <message>
+        <source>Score : %1.</source>
+        <translation>Score: %1.</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Median answer time: %1 %2, %3 %4 (%5 per session).</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1.</source>
+        <translation>Median answer time: %1.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche.</source>
+        <translation>No note missed, no wrong key.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler :</source>
+        <translation>The five notes to work on:</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 sur %4</source>
+        <translation>%1, %2: %3 out of %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 juste(s)</source>
+        <translation>
+            <numerusform>%1 right</numerusform>
+            <numerusform>%1 right</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, erreur la plus fréquente : %1 (%2)</source>
+        <translation>, commonest mistake: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fois</source>
+        <translation>
+            <numerusform>%1 time</numerusform>
+            <numerusform>%1 times</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, aucune fausse touche : le temps a manqué</source>
+        <translation>, no wrong key: time ran out</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>sans ordinateur connu</source>
+        <translation>no known computer</translation>
+    </message>
+    <message>
+        <source>ordinateur %1</source>
+        <translation>computer %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1</source>
+        <translation>Report on %1</translation>
+    </message>
+    <message>
+        <source>Aucun résultat dans ce fichier.</source>
+        <translation>No results in this file.</translation>
+    </message>
+    <message>
+        <source>%1 du %2 au %3 : %4</source>
+        <translation>%1 from %2 to %3: %4</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1.</source>
+        <translation>By computer: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté.</source>
+        <translation>
+            <numerusform>%1 unreadable line left out.</numerusform>
+            <numerusform>%1 unreadable lines left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s) non affichée(s) laissée(s) de côté (image manquante).</source>
+        <translation>
+            <numerusform>%1 note not shown left out (picture missing).</numerusform>
+            <numerusform>%1 notes not shown left out (picture missing).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image : %1</source>
+        <translation>Picture: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes</source>
+        <translation>Note-reading report</translation>
+    </message>
+    <message>
+        <source>aucune note demandée dans cette clef</source>
+        <translation>no note asked in this clef</translation>
+    </message>
+    <message>
+        <source>souvent manquée</source>
+        <translation>often missed</translation>
+    </message>
+    <message>
+        <source>toujours juste</source>
+        <translation>always right</translation>
+    </message>
+    <message>
+        <source>à 5 : les notes à travailler</source>
+        <translation>to 5: the notes to work on</translation>
+    </message>
+    <message>
+        <source>Sous chaque note : temps de réponse médian en secondes (le son compris).</source>
+        <translation>Under each note: median answer time in seconds (the sound included).</translation>
+    </message>
+    <message>
+        <source>%1 : le do du milieu.</source>
+        <translation>%1: middle C.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler</source>
+        <translation>The five notes to work on</translation>
+    </message>
+    <message>
+        <source>Pas encore de résultats dans ce fichier.</source>
+        <translation>No results in this file yet.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche : bravo !</source>
+        <translation>No note missed, no wrong key: well done!</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 out of %2</translation>
+    </message>
+    <message>
+        <source> · temps médian %1</source>
+        <translation> · median time %1</translation>
+    </message>
+    <message>
+        <source>Erreur la plus fréquente : %1 (%2)</source>
+        <translation>Commonest mistake: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Aucune fausse touche : le temps a manqué</source>
+        <translation>No wrong key: time ran out</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 fois sans réponse</source>
+        <translation>
+            <numerusform>, %1 time with no answer</numerusform>
+            <numerusform>, %1 times with no answer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>séance, %1 ; chaque point : %2 séances de suite</source>
+        <translation>session, %1; each point: %2 sessions in a row</translation>
+    </message>
+    <message>
+        <source>séance, %1</source>
+        <translation>session, %1</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>aucune séance</source>
+        <translation>no session</translation>
+    </message>
+    <message>
+        <source>Les progrès, séance après séance</source>
+        <translation>Progress, session by session</translation>
+    </message>
+    <message>
+        <source>Notes justes, en % de chaque séance</source>
+        <translation>Right notes, in % of each session</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian, en secondes</source>
+        <translation>Median answer time, in seconds</translation>
+    </message>
+    <message>
+        <source> · temps de réponse médian %1</source>
+        <translation> · median answer time %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lignes de résultats lues</source>
+        <translation>
+            <numerusform>%1 line of results read</numerusform>
+            <numerusform>%1 lines of results read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>, %1 unreadable left out</numerusform>
+            <numerusform>, %1 unreadable left out</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clef de sol</source>
+        <translation>treble clef</translation>
+    </message>
+    <message>
+        <source>clef de fa</source>
+        <translation>bass clef</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>PDF : %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>progress::PlayingPupil</name>
     <message>
         <source>Aucun élève : les exercices ne sont pas enregistrés</source>

@@ -1106,6 +1106,401 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>stable</source>
+        <translation>estable</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;pt par séance</source>
+        <translation>%1&#xa0;pt por sesión</translation>
+    </message>
+    <message>
+        <source>(sol)</source>
+        <translation>(sol)</translation>
+    </message>
+    <message>
+        <source>(fa)</source>
+        <translation>(fa)</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe (%1/%2)</source>
+        <translation>Informe de la clase (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe</source>
+        <translation>Informe de la clase</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 élève(s)</source>
+        <translation>
+            <numerusform>%1 alumno</numerusform>
+            <numerusform>%1 alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>suite page suivante</source>
+        <translation>sigue en la página siguiente</translation>
+    </message>
+    <message>
+        <source>une page par élève ensuite</source>
+        <translation>después, una página por alumno</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tiempo mediano</translation>
+    </message>
+    <message>
+        <source>Notes à travailler (clef)</source>
+        <translation>Notas que trabajar (clave)</translation>
+    </message>
+    <message>
+        <source>Score, séance après séance</source>
+        <translation>Puntuación, sesión a sesión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s)</source>
+        <translation>
+            <numerusform>%1 línea ilegible</numerusform>
+            <numerusform>%1 líneas ilegibles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>notes à travailler : les moins souvent justes, puis les plus souvent confondues · tendance : pente du score par séance</source>
+        <translation>notas que trabajar: las menos acertadas y, después, las más confundidas · tendencia: pendiente de la puntuación por sesión</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe : %1</source>
+        <translation>Informe de la clase: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 séance(s)</source>
+        <translation>
+            <numerusform>%1 sesión</numerusform>
+            <numerusform>%1 sesiones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s)</source>
+        <translation>
+            <numerusform>%1 nota</numerusform>
+            <numerusform>%1 notas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 justes</source>
+        <translation>%1 de aciertos</translation>
+    </message>
+    <message>
+        <source>, à travailler : %1</source>
+        <translation>, que trabajar: %1</translation>
+    </message>
+    <message>
+        <source>, tendance %1</source>
+        <translation>, tendencia %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>%1 línea ilegible descartada</numerusform>
+            <numerusform>%1 líneas ilegibles descartadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>octava</translation>
+    </message>
+    <message>
+        <source>note voisine</source>
+        <translation>nota vecina</translation>
+    </message>
+    <message>
+        <source>altération</source>
+        <translation>alteración</translation>
+    </message>
+    <message>
+        <source>autre</source>
+        <translation>otra</translation>
+    </message>
+    <message>
+        <source>à la première séance</source>
+        <translation>en la primera sesión</translation>
+    </message>
+    <message>
+        <source>à la dernière</source>
+        <translation>en la última</translation>
+    </message>
+    <message>
+        <source>sur les %1 premières séances</source>
+        <translation>en las %1 primeras sesiones</translation>
+    </message>
+    <message>
+        <source>sur les %1 dernières</source>
+        <translation>en las %1 últimas</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 punto</translation>
+    </message>
+    <message>
+        <source>Score : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Puntuación: %1 %2, %3 %4 (%5 por sesión).</translation>
+    </message>
+    <message>
+        <source>Score : %1.</source>
+        <translation>Puntuación: %1.</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Tiempo de respuesta mediano: %1 %2, %3 %4 (%5 por sesión).</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1.</source>
+        <translation>Tiempo de respuesta mediano: %1.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche.</source>
+        <translation>Ninguna nota fallada, ninguna tecla equivocada.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler :</source>
+        <translation>Las cinco notas que trabajar:</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 sur %4</source>
+        <translation>%1, %2: %3 de %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 juste(s)</source>
+        <translation>
+            <numerusform>%1 acierto</numerusform>
+            <numerusform>%1 aciertos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, erreur la plus fréquente : %1 (%2)</source>
+        <translation>, error más frecuente: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fois</source>
+        <translation>
+            <numerusform>%1 vez</numerusform>
+            <numerusform>%1 veces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, aucune fausse touche : le temps a manqué</source>
+        <translation>, ninguna tecla equivocada: faltó tiempo</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>sans ordinateur connu</source>
+        <translation>sin ordenador conocido</translation>
+    </message>
+    <message>
+        <source>ordinateur %1</source>
+        <translation>ordenador %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1</source>
+        <translation>Informe de %1</translation>
+    </message>
+    <message>
+        <source>Aucun résultat dans ce fichier.</source>
+        <translation>Ningún resultado en este archivo.</translation>
+    </message>
+    <message>
+        <source>%1 du %2 au %3 : %4</source>
+        <translation>%1 del %2 al %3: %4</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1.</source>
+        <translation>Por ordenador: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté.</source>
+        <translation>
+            <numerusform>%1 línea ilegible descartada.</numerusform>
+            <numerusform>%1 líneas ilegibles descartadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s) non affichée(s) laissée(s) de côté (image manquante).</source>
+        <translation>
+            <numerusform>%1 nota no mostrada descartada (falta la imagen).</numerusform>
+            <numerusform>%1 notas no mostradas descartadas (falta la imagen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image : %1</source>
+        <translation>Imagen: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes</source>
+        <translation>Informe de lectura de notas</translation>
+    </message>
+    <message>
+        <source>aucune note demandée dans cette clef</source>
+        <translation>ninguna nota pedida en esta clave</translation>
+    </message>
+    <message>
+        <source>souvent manquée</source>
+        <translation>a menudo fallada</translation>
+    </message>
+    <message>
+        <source>toujours juste</source>
+        <translation>siempre acertada</translation>
+    </message>
+    <message>
+        <source>à 5 : les notes à travailler</source>
+        <translation>a 5: las notas que trabajar</translation>
+    </message>
+    <message>
+        <source>Sous chaque note : temps de réponse médian en secondes (le son compris).</source>
+        <translation>Bajo cada nota: tiempo de respuesta mediano en segundos (sonido incluido).</translation>
+    </message>
+    <message>
+        <source>%1 : le do du milieu.</source>
+        <translation>%1: el do central.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler</source>
+        <translation>Las cinco notas que trabajar</translation>
+    </message>
+    <message>
+        <source>Pas encore de résultats dans ce fichier.</source>
+        <translation>Todavía no hay resultados en este archivo.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche : bravo !</source>
+        <translation>Ninguna nota fallada, ninguna tecla equivocada: ¡bravo!</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source> · temps médian %1</source>
+        <translation> · tiempo mediano %1</translation>
+    </message>
+    <message>
+        <source>Erreur la plus fréquente : %1 (%2)</source>
+        <translation>Error más frecuente: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Aucune fausse touche : le temps a manqué</source>
+        <translation>Ninguna tecla equivocada: faltó tiempo</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 fois sans réponse</source>
+        <translation>
+            <numerusform>, %1 vez sin respuesta</numerusform>
+            <numerusform>, %1 veces sin respuesta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>séance, %1 ; chaque point : %2 séances de suite</source>
+        <translation>sesión, %1; cada punto: %2 sesiones seguidas</translation>
+    </message>
+    <message>
+        <source>séance, %1</source>
+        <translation>sesión, %1</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>aucune séance</source>
+        <translation>ninguna sesión</translation>
+    </message>
+    <message>
+        <source>Les progrès, séance après séance</source>
+        <translation>El progreso, sesión a sesión</translation>
+    </message>
+    <message>
+        <source>Notes justes, en % de chaque séance</source>
+        <translation>Notas acertadas, en % de cada sesión</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian, en secondes</source>
+        <translation>Tiempo de respuesta mediano, en segundos</translation>
+    </message>
+    <message>
+        <source> · temps de réponse médian %1</source>
+        <translation> · tiempo de respuesta mediano %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lignes de résultats lues</source>
+        <translation>
+            <numerusform>%1 línea de resultados leída</numerusform>
+            <numerusform>%1 líneas de resultados leídas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>, %1 ilegible descartada</numerusform>
+            <numerusform>, %1 ilegibles descartadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clef de sol</source>
+        <translation>clave de sol</translation>
+    </message>
+    <message>
+        <source>clef de fa</source>
+        <translation>clave de fa</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>PDF : %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>progress::PlayingPupil</name>
     <message>
         <source>Aucun élève : les exercices ne sont pas enregistrés</source>

@@ -1106,6 +1106,401 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>stable</source>
+        <translation>stabile</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;pt par séance</source>
+        <translation>%1&#xa0;pt per lezione</translation>
+    </message>
+    <message>
+        <source>(sol)</source>
+        <translation>(violino)</translation>
+    </message>
+    <message>
+        <source>(fa)</source>
+        <translation>(basso)</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe (%1/%2)</source>
+        <translation>Resoconto della classe (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe</source>
+        <translation>Resoconto della classe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 élève(s)</source>
+        <translation>
+            <numerusform>%1 allievo</numerusform>
+            <numerusform>%1 allievi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>suite page suivante</source>
+        <translation>continua alla pagina seguente</translation>
+    </message>
+    <message>
+        <source>une page par élève ensuite</source>
+        <translation>poi una pagina per allievo</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Allievo</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Lezioni</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Notes à travailler (clef)</source>
+        <translation>Note su cui lavorare (chiave)</translation>
+    </message>
+    <message>
+        <source>Score, séance après séance</source>
+        <translation>Punteggio, lezione dopo lezione</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s)</source>
+        <translation>
+            <numerusform>%1 riga illeggibile</numerusform>
+            <numerusform>%1 righe illeggibili</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>notes à travailler : les moins souvent justes, puis les plus souvent confondues · tendance : pente du score par séance</source>
+        <translation>note su cui lavorare: le meno spesso giuste, poi le più spesso confuse · tendenza: pendenza del punteggio per lezione</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe : %1</source>
+        <translation>Resoconto della classe: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 séance(s)</source>
+        <translation>
+            <numerusform>%1 lezione</numerusform>
+            <numerusform>%1 lezioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s)</source>
+        <translation>
+            <numerusform>%1 nota</numerusform>
+            <numerusform>%1 note</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 justes</source>
+        <translation>%1 giuste</translation>
+    </message>
+    <message>
+        <source>, à travailler : %1</source>
+        <translation>, su cui lavorare: %1</translation>
+    </message>
+    <message>
+        <source>, tendance %1</source>
+        <translation>, tendenza %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>%1 riga illeggibile tralasciata</numerusform>
+            <numerusform>%1 righe illeggibili tralasciate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>ottava</translation>
+    </message>
+    <message>
+        <source>note voisine</source>
+        <translation>nota vicina</translation>
+    </message>
+    <message>
+        <source>altération</source>
+        <translation>alterazione</translation>
+    </message>
+    <message>
+        <source>autre</source>
+        <translation>altro</translation>
+    </message>
+    <message>
+        <source>à la première séance</source>
+        <translation>alla prima lezione</translation>
+    </message>
+    <message>
+        <source>à la dernière</source>
+        <translation>all&apos;ultima</translation>
+    </message>
+    <message>
+        <source>sur les %1 premières séances</source>
+        <translation>nelle prime %1 lezioni</translation>
+    </message>
+    <message>
+        <source>sur les %1 dernières</source>
+        <translation>nelle ultime %1</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 punti</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 punto</translation>
+    </message>
+    <message>
+        <source>Score : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Punteggio: %1 %2, %3 %4 (%5 per lezione).</translation>
+    </message>
+    <message>
+        <source>Score : %1.</source>
+        <translation>Punteggio: %1.</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Tempo di risposta mediano: %1 %2, %3 %4 (%5 per lezione).</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1.</source>
+        <translation>Tempo di risposta mediano: %1.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche.</source>
+        <translation>Nessuna nota mancata, nessun tasto sbagliato.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler :</source>
+        <translation>Le cinque note su cui lavorare:</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 sur %4</source>
+        <translation>%1, %2: %3 su %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 juste(s)</source>
+        <translation>
+            <numerusform>%1 giusta</numerusform>
+            <numerusform>%1 giuste</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, erreur la plus fréquente : %1 (%2)</source>
+        <translation>, errore più frequente: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fois</source>
+        <translation>
+            <numerusform>%1 volta</numerusform>
+            <numerusform>%1 volte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, aucune fausse touche : le temps a manqué</source>
+        <translation>, nessun tasto sbagliato: è mancato il tempo</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>sans ordinateur connu</source>
+        <translation>senza computer noto</translation>
+    </message>
+    <message>
+        <source>ordinateur %1</source>
+        <translation>computer %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1</source>
+        <translation>Resoconto di %1</translation>
+    </message>
+    <message>
+        <source>Aucun résultat dans ce fichier.</source>
+        <translation>Nessun risultato in questo file.</translation>
+    </message>
+    <message>
+        <source>%1 du %2 au %3 : %4</source>
+        <translation>%1 dal %2 al %3: %4</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1.</source>
+        <translation>Per computer: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté.</source>
+        <translation>
+            <numerusform>%1 riga illeggibile tralasciata.</numerusform>
+            <numerusform>%1 righe illeggibili tralasciate.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s) non affichée(s) laissée(s) de côté (image manquante).</source>
+        <translation>
+            <numerusform>%1 nota non mostrata tralasciata (immagine mancante).</numerusform>
+            <numerusform>%1 note non mostrate tralasciate (immagine mancante).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image : %1</source>
+        <translation>Immagine: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes</source>
+        <translation>Resoconto di lettura delle note</translation>
+    </message>
+    <message>
+        <source>aucune note demandée dans cette clef</source>
+        <translation>nessuna nota chiesta in questa chiave</translation>
+    </message>
+    <message>
+        <source>souvent manquée</source>
+        <translation>spesso mancata</translation>
+    </message>
+    <message>
+        <source>toujours juste</source>
+        <translation>sempre giusta</translation>
+    </message>
+    <message>
+        <source>à 5 : les notes à travailler</source>
+        <translation>a 5: le note su cui lavorare</translation>
+    </message>
+    <message>
+        <source>Sous chaque note : temps de réponse médian en secondes (le son compris).</source>
+        <translation>Sotto ogni nota: tempo di risposta mediano in secondi (suono compreso).</translation>
+    </message>
+    <message>
+        <source>%1 : le do du milieu.</source>
+        <translation>%1: il do centrale.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler</source>
+        <translation>Le cinque note su cui lavorare</translation>
+    </message>
+    <message>
+        <source>Pas encore de résultats dans ce fichier.</source>
+        <translation>Ancora nessun risultato in questo file.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche : bravo !</source>
+        <translation>Nessuna nota mancata, nessun tasto sbagliato: bravo!</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source> · temps médian %1</source>
+        <translation> · tempo mediano %1</translation>
+    </message>
+    <message>
+        <source>Erreur la plus fréquente : %1 (%2)</source>
+        <translation>Errore più frequente: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Aucune fausse touche : le temps a manqué</source>
+        <translation>Nessun tasto sbagliato: è mancato il tempo</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 fois sans réponse</source>
+        <translation>
+            <numerusform>, %1 volta senza risposta</numerusform>
+            <numerusform>, %1 volte senza risposta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>séance, %1 ; chaque point : %2 séances de suite</source>
+        <translation>lezione, %1; ogni punto: %2 lezioni di seguito</translation>
+    </message>
+    <message>
+        <source>séance, %1</source>
+        <translation>lezione, %1</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>aucune séance</source>
+        <translation>nessuna lezione</translation>
+    </message>
+    <message>
+        <source>Les progrès, séance après séance</source>
+        <translation>I progressi, lezione dopo lezione</translation>
+    </message>
+    <message>
+        <source>Notes justes, en % de chaque séance</source>
+        <translation>Note giuste, in % di ogni lezione</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian, en secondes</source>
+        <translation>Tempo di risposta mediano, in secondi</translation>
+    </message>
+    <message>
+        <source> · temps de réponse médian %1</source>
+        <translation> · tempo di risposta mediano %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lignes de résultats lues</source>
+        <translation>
+            <numerusform>%1 riga di risultati letta</numerusform>
+            <numerusform>%1 righe di risultati lette</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>, %1 illeggibile tralasciata</numerusform>
+            <numerusform>, %1 illeggibili tralasciate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clef de sol</source>
+        <translation>chiave di violino</translation>
+    </message>
+    <message>
+        <source>clef de fa</source>
+        <translation>chiave di basso</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>PDF : %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>progress::PlayingPupil</name>
     <message>
         <source>Aucun élève : les exercices ne sont pas enregistrés</source>

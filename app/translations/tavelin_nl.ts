@@ -1106,6 +1106,401 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>stable</source>
+        <translation>stabiel</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;pt par séance</source>
+        <translation>%1&#xa0;pt per les</translation>
+    </message>
+    <message>
+        <source>(sol)</source>
+        <translation>(sol)</translation>
+    </message>
+    <message>
+        <source>(fa)</source>
+        <translation>(fa)</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 in de %2</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe (%1/%2)</source>
+        <translation>Overzicht van de klas (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe</source>
+        <translation>Overzicht van de klas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 élève(s)</source>
+        <translation>
+            <numerusform>%1 leerling</numerusform>
+            <numerusform>%1 leerlingen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>suite page suivante</source>
+        <translation>vervolg op de volgende bladzijde</translation>
+    </message>
+    <message>
+        <source>une page par élève ensuite</source>
+        <translation>daarna een bladzijde per leerling</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Leerling</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Lessen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Mediane tijd</translation>
+    </message>
+    <message>
+        <source>Notes à travailler (clef)</source>
+        <translation>Noten om te oefenen (sleutel)</translation>
+    </message>
+    <message>
+        <source>Score, séance après séance</source>
+        <translation>Score, les na les</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s)</source>
+        <translation>
+            <numerusform>%1 onleesbare regel</numerusform>
+            <numerusform>%1 onleesbare regels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>notes à travailler : les moins souvent justes, puis les plus souvent confondues · tendance : pente du score par séance</source>
+        <translation>noten om te oefenen: de minst vaak goede, dan de vaakst verwisselde · trend: helling van de score per les</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe : %1</source>
+        <translation>Overzicht van de klas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 séance(s)</source>
+        <translation>
+            <numerusform>%1 les</numerusform>
+            <numerusform>%1 lessen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s)</source>
+        <translation>
+            <numerusform>%1 noot</numerusform>
+            <numerusform>%1 noten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 justes</source>
+        <translation>%1 goed</translation>
+    </message>
+    <message>
+        <source>, à travailler : %1</source>
+        <translation>, om te oefenen: %1</translation>
+    </message>
+    <message>
+        <source>, tendance %1</source>
+        <translation>, trend %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>%1 onleesbare regel overgeslagen</numerusform>
+            <numerusform>%1 onleesbare regels overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>octaaf</translation>
+    </message>
+    <message>
+        <source>note voisine</source>
+        <translation>naburige noot</translation>
+    </message>
+    <message>
+        <source>altération</source>
+        <translation>voorteken</translation>
+    </message>
+    <message>
+        <source>autre</source>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>à la première séance</source>
+        <translation>in de eerste les</translation>
+    </message>
+    <message>
+        <source>à la dernière</source>
+        <translation>in de laatste</translation>
+    </message>
+    <message>
+        <source>sur les %1 premières séances</source>
+        <translation>over de eerste %1 lessen</translation>
+    </message>
+    <message>
+        <source>sur les %1 dernières</source>
+        <translation>over de laatste %1</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 punten</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 punt</translation>
+    </message>
+    <message>
+        <source>Score : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Score: %1 %2, %3 %4 (%5 per les).</translation>
+    </message>
+    <message>
+        <source>Score : %1.</source>
+        <translation>Score: %1.</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Mediane antwoordtijd: %1 %2, %3 %4 (%5 per les).</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1.</source>
+        <translation>Mediane antwoordtijd: %1.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche.</source>
+        <translation>Geen noot gemist, geen verkeerde toets.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler :</source>
+        <translation>De vijf noten om te oefenen:</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 sur %4</source>
+        <translation>%1, %2: %3 van %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 juste(s)</source>
+        <translation>
+            <numerusform>%1 goed</numerusform>
+            <numerusform>%1 goed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, erreur la plus fréquente : %1 (%2)</source>
+        <translation>, vaakste fout: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fois</source>
+        <translation>
+            <numerusform>%1 keer</numerusform>
+            <numerusform>%1 keer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, aucune fausse touche : le temps a manqué</source>
+        <translation>, geen verkeerde toets: de tijd was te kort</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>sans ordinateur connu</source>
+        <translation>zonder bekende computer</translation>
+    </message>
+    <message>
+        <source>ordinateur %1</source>
+        <translation>computer %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1</source>
+        <translation>Overzicht van %1</translation>
+    </message>
+    <message>
+        <source>Aucun résultat dans ce fichier.</source>
+        <translation>Geen resultaten in dit bestand.</translation>
+    </message>
+    <message>
+        <source>%1 du %2 au %3 : %4</source>
+        <translation>%1 van %2 tot %3: %4</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1.</source>
+        <translation>Per computer: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté.</source>
+        <translation>
+            <numerusform>%1 onleesbare regel overgeslagen.</numerusform>
+            <numerusform>%1 onleesbare regels overgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s) non affichée(s) laissée(s) de côté (image manquante).</source>
+        <translation>
+            <numerusform>%1 niet getoonde noot overgeslagen (afbeelding ontbreekt).</numerusform>
+            <numerusform>%1 niet getoonde noten overgeslagen (afbeelding ontbreekt).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image : %1</source>
+        <translation>Afbeelding: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes</source>
+        <translation>Overzicht notenlezen</translation>
+    </message>
+    <message>
+        <source>aucune note demandée dans cette clef</source>
+        <translation>geen noot gevraagd in deze sleutel</translation>
+    </message>
+    <message>
+        <source>souvent manquée</source>
+        <translation>vaak gemist</translation>
+    </message>
+    <message>
+        <source>toujours juste</source>
+        <translation>altijd goed</translation>
+    </message>
+    <message>
+        <source>à 5 : les notes à travailler</source>
+        <translation>t/m 5: de noten om te oefenen</translation>
+    </message>
+    <message>
+        <source>Sous chaque note : temps de réponse médian en secondes (le son compris).</source>
+        <translation>Onder elke noot: mediane antwoordtijd in seconden (de klank meegerekend).</translation>
+    </message>
+    <message>
+        <source>%1 : le do du milieu.</source>
+        <translation>%1: de middelste C.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler</source>
+        <translation>De vijf noten om te oefenen</translation>
+    </message>
+    <message>
+        <source>Pas encore de résultats dans ce fichier.</source>
+        <translation>Nog geen resultaten in dit bestand.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche : bravo !</source>
+        <translation>Geen noot gemist, geen verkeerde toets: bravo!</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source> · temps médian %1</source>
+        <translation> · mediane tijd %1</translation>
+    </message>
+    <message>
+        <source>Erreur la plus fréquente : %1 (%2)</source>
+        <translation>Vaakste fout: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Aucune fausse touche : le temps a manqué</source>
+        <translation>Geen verkeerde toets: de tijd was te kort</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 fois sans réponse</source>
+        <translation>
+            <numerusform>, %1 keer zonder antwoord</numerusform>
+            <numerusform>, %1 keer zonder antwoord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>séance, %1 ; chaque point : %2 séances de suite</source>
+        <translation>les, %1; elk punt: %2 lessen achter elkaar</translation>
+    </message>
+    <message>
+        <source>séance, %1</source>
+        <translation>les, %1</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>van %1 naar %2</translation>
+    </message>
+    <message>
+        <source>aucune séance</source>
+        <translation>geen les</translation>
+    </message>
+    <message>
+        <source>Les progrès, séance après séance</source>
+        <translation>De voortgang, les na les</translation>
+    </message>
+    <message>
+        <source>Notes justes, en % de chaque séance</source>
+        <translation>Goede noten, in % van elke les</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian, en secondes</source>
+        <translation>Mediane antwoordtijd, in seconden</translation>
+    </message>
+    <message>
+        <source> · temps de réponse médian %1</source>
+        <translation> · mediane antwoordtijd %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lignes de résultats lues</source>
+        <translation>
+            <numerusform>%1 regel met resultaten gelezen</numerusform>
+            <numerusform>%1 regels met resultaten gelezen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>, %1 onleesbare overgeslagen</numerusform>
+            <numerusform>, %1 onleesbare overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clef de sol</source>
+        <translation>vioolsleutel</translation>
+    </message>
+    <message>
+        <source>clef de fa</source>
+        <translation>bassleutel</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd-MM-yyyy</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>PDF : %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>progress::PlayingPupil</name>
     <message>
         <source>Aucun élève : les exercices ne sont pas enregistrés</source>

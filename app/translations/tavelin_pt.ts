@@ -1106,6 +1106,401 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>stable</source>
+        <translation>estável</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;pt par séance</source>
+        <translation>%1&#xa0;pt por sessão</translation>
+    </message>
+    <message>
+        <source>(sol)</source>
+        <translation>(sol)</translation>
+    </message>
+    <message>
+        <source>(fa)</source>
+        <translation>(fá)</translation>
+    </message>
+    <message>
+        <source>%1 en %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe (%1/%2)</source>
+        <translation>Relatório da turma (%1/%2)</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe</source>
+        <translation>Relatório da turma</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 élève(s)</source>
+        <translation>
+            <numerusform>%1 aluno</numerusform>
+            <numerusform>%1 alunos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>suite page suivante</source>
+        <translation>continua na página seguinte</translation>
+    </message>
+    <message>
+        <source>une page par élève ensuite</source>
+        <translation>depois, uma página por aluno</translation>
+    </message>
+    <message>
+        <source>Élève</source>
+        <translation>Aluno</translation>
+    </message>
+    <message>
+        <source>Séances</source>
+        <translation>Sessões</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Justes</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Temps médian</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Notes à travailler (clef)</source>
+        <translation>Notas a trabalhar (clave)</translation>
+    </message>
+    <message>
+        <source>Score, séance après séance</source>
+        <translation>Pontuação, sessão a sessão</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s)</source>
+        <translation>
+            <numerusform>%1 linha ilegível</numerusform>
+            <numerusform>%1 linhas ilegíveis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>notes à travailler : les moins souvent justes, puis les plus souvent confondues · tendance : pente du score par séance</source>
+        <translation>notas a trabalhar: as menos vezes certas, depois as mais vezes confundidas · tendência: declive da pontuação por sessão</translation>
+    </message>
+    <message>
+        <source>Bilan de la classe : %1</source>
+        <translation>Relatório da turma: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 séance(s)</source>
+        <translation>
+            <numerusform>%1 sessão</numerusform>
+            <numerusform>%1 sessões</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s)</source>
+        <translation>
+            <numerusform>%1 nota</numerusform>
+            <numerusform>%1 notas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 justes</source>
+        <translation>%1 certas</translation>
+    </message>
+    <message>
+        <source>, à travailler : %1</source>
+        <translation>, a trabalhar: %1</translation>
+    </message>
+    <message>
+        <source>, tendance %1</source>
+        <translation>, tendência %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>%1 linha ilegível posta de parte</numerusform>
+            <numerusform>%1 linhas ilegíveis postas de parte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation>oitava</translation>
+    </message>
+    <message>
+        <source>note voisine</source>
+        <translation>nota vizinha</translation>
+    </message>
+    <message>
+        <source>altération</source>
+        <translation>acidente</translation>
+    </message>
+    <message>
+        <source>autre</source>
+        <translation>outro</translation>
+    </message>
+    <message>
+        <source>à la première séance</source>
+        <translation>na primeira sessão</translation>
+    </message>
+    <message>
+        <source>à la dernière</source>
+        <translation>na última</translation>
+    </message>
+    <message>
+        <source>sur les %1 premières séances</source>
+        <translation>nas primeiras %1 sessões</translation>
+    </message>
+    <message>
+        <source>sur les %1 dernières</source>
+        <translation>nas últimas %1</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 pontos</translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation>%1 ponto</translation>
+    </message>
+    <message>
+        <source>Score : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Pontuação: %1 %2, %3 %4 (%5 por sessão).</translation>
+    </message>
+    <message>
+        <source>Score : %1.</source>
+        <translation>Pontuação: %1.</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1 %2, %3 %4 (%5 par séance).</source>
+        <translation>Tempo de resposta mediano: %1 %2, %3 %4 (%5 por sessão).</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian : %1.</source>
+        <translation>Tempo de resposta mediano: %1.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche.</source>
+        <translation>Nenhuma nota falhada, nenhuma tecla errada.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler :</source>
+        <translation>As cinco notas a trabalhar:</translation>
+    </message>
+    <message>
+        <source>%1, %2 : %3 sur %4</source>
+        <translation>%1, %2: %3 em %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 juste(s)</source>
+        <translation>
+            <numerusform>%1 certa</numerusform>
+            <numerusform>%1 certas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, erreur la plus fréquente : %1 (%2)</source>
+        <translation>, erro mais frequente: %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fois</source>
+        <translation>
+            <numerusform>%1 vez</numerusform>
+            <numerusform>%1 vezes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, aucune fausse touche : le temps a manqué</source>
+        <translation>, nenhuma tecla errada: faltou tempo</translation>
+    </message>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>sans ordinateur connu</source>
+        <translation>sem computador conhecido</translation>
+    </message>
+    <message>
+        <source>ordinateur %1</source>
+        <translation>computador %1</translation>
+    </message>
+    <message>
+        <source>Bilan de %1</source>
+        <translation>Relatório de %1</translation>
+    </message>
+    <message>
+        <source>Aucun résultat dans ce fichier.</source>
+        <translation>Nenhum resultado neste ficheiro.</translation>
+    </message>
+    <message>
+        <source>%1 du %2 au %3 : %4</source>
+        <translation>%1 de %2 a %3: %4</translation>
+    </message>
+    <message>
+        <source>Par ordinateur : %1.</source>
+        <translation>Por computador: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ligne(s) illisible(s) laissée(s) de côté.</source>
+        <translation>
+            <numerusform>%1 linha ilegível posta de parte.</numerusform>
+            <numerusform>%1 linhas ilegíveis postas de parte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 note(s) non affichée(s) laissée(s) de côté (image manquante).</source>
+        <translation>
+            <numerusform>%1 nota não mostrada posta de parte (imagem em falta).</numerusform>
+            <numerusform>%1 notas não mostradas postas de parte (imagem em falta).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Image : %1</source>
+        <translation>Imagem: %1</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes</source>
+        <translation>Relatório de leitura de notas</translation>
+    </message>
+    <message>
+        <source>aucune note demandée dans cette clef</source>
+        <translation>nenhuma nota pedida nesta clave</translation>
+    </message>
+    <message>
+        <source>souvent manquée</source>
+        <translation>muitas vezes falhada</translation>
+    </message>
+    <message>
+        <source>toujours juste</source>
+        <translation>sempre certa</translation>
+    </message>
+    <message>
+        <source>à 5 : les notes à travailler</source>
+        <translation>a 5: as notas a trabalhar</translation>
+    </message>
+    <message>
+        <source>Sous chaque note : temps de réponse médian en secondes (le son compris).</source>
+        <translation>Sob cada nota: tempo de resposta mediano em segundos (com o som).</translation>
+    </message>
+    <message>
+        <source>%1 : le do du milieu.</source>
+        <translation>%1: o dó central.</translation>
+    </message>
+    <message>
+        <source>Les cinq notes à travailler</source>
+        <translation>As cinco notas a trabalhar</translation>
+    </message>
+    <message>
+        <source>Pas encore de résultats dans ce fichier.</source>
+        <translation>Ainda não há resultados neste ficheiro.</translation>
+    </message>
+    <message>
+        <source>Aucune note manquée, aucune fausse touche : bravo !</source>
+        <translation>Nenhuma nota falhada, nenhuma tecla errada: parabéns!</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source> · temps médian %1</source>
+        <translation> · tempo mediano %1</translation>
+    </message>
+    <message>
+        <source>Erreur la plus fréquente : %1 (%2)</source>
+        <translation>Erro mais frequente: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Aucune fausse touche : le temps a manqué</source>
+        <translation>Nenhuma tecla errada: faltou tempo</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 fois sans réponse</source>
+        <translation>
+            <numerusform>, %1 vez sem resposta</numerusform>
+            <numerusform>, %1 vezes sem resposta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>séance, %1 ; chaque point : %2 séances de suite</source>
+        <translation>sessão, %1; cada ponto: %2 sessões seguidas</translation>
+    </message>
+    <message>
+        <source>séance, %1</source>
+        <translation>sessão, %1</translation>
+    </message>
+    <message>
+        <source>de %1 à %2</source>
+        <translation>de %1 para %2</translation>
+    </message>
+    <message>
+        <source>aucune séance</source>
+        <translation>nenhuma sessão</translation>
+    </message>
+    <message>
+        <source>Les progrès, séance après séance</source>
+        <translation>O progresso, sessão a sessão</translation>
+    </message>
+    <message>
+        <source>Notes justes, en % de chaque séance</source>
+        <translation>Notas certas, em % de cada sessão</translation>
+    </message>
+    <message>
+        <source>Temps de réponse médian, en secondes</source>
+        <translation>Tempo de resposta mediano, em segundos</translation>
+    </message>
+    <message>
+        <source> · temps de réponse médian %1</source>
+        <translation> · tempo de resposta mediano %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lignes de résultats lues</source>
+        <translation>
+            <numerusform>%1 linha de resultados lida</numerusform>
+            <numerusform>%1 linhas de resultados lidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %1 illisible(s) laissée(s) de côté</source>
+        <translation>
+            <numerusform>, %1 ilegível posta de parte</numerusform>
+            <numerusform>, %1 ilegíveis postas de parte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clef de sol</source>
+        <translation>clave de sol</translation>
+    </message>
+    <message>
+        <source>clef de fa</source>
+        <translation>clave de fá</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>dd/MM/yyyy</translation>
+    </message>
+    <message>
+        <source>%1 : %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>PDF : %1</source>
+        <translation>PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>progress::PlayingPupil</name>
     <message>
         <source>Aucun élève : les exercices ne sont pas enregistrés</source>
