@@ -68,8 +68,13 @@ std::string noteName(int note, art::Accidental accidental, bool signs)
     if (french()) {
         return frenchNoteName(note, accidental, signs);
     }
-    return keyboard::naming::noteName(note, art::pitch::spelling(note, accidental),
-                                      keyboard::naming::namingFor(language()), signs);
+    const keyboard::naming::Naming& naming = keyboard::naming::namingFor(language());
+    const art::Accidental spelled = art::pitch::spelling(note, accidental);
+    // Scientific names are written in one piece where there is no sign word:
+    // G4, not G 4.
+    const bool joined =
+        signs || (naming.octaves == keyboard::naming::Octaves::Scientific && spelled == art::Accidental::None);
+    return keyboard::naming::noteName(note, spelled, naming, joined);
 }
 
 std::string middleC()
