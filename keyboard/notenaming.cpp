@@ -129,7 +129,15 @@ std::string noteName(int note, Accidental accidental, const Naming& naming, bool
     std::string name = pitchName(note, sign, naming);
     if (sign != Accidental::None) {
         const bool sharp = sign == Accidental::Sharp;
-        name += signs ? (sharp ? sharpSign : flatSign) : " " + std::string(sharp ? naming.sharp : naming.flat);
+        // Appended piece by piece: GCC 12 at -O3 reads " " + word, an insert at
+        // the front of a temporary, as a memcpy that may overlap itself
+        // (-Wrestrict, a false warning).
+        if (signs) {
+            name += sharp ? sharpSign : flatSign;
+        } else {
+            name += ' ';
+            name += sharp ? naming.sharp : naming.flat;
+        }
     }
     // The octave of the written letter, counted from middle C's.
     const int octave = pitch::floorDiv(key, pitch::semitonesPerOctave) - 5 + naming.middleCOctave;
@@ -154,10 +162,17 @@ std::optional<int> parseNoteName(std::string_view text, const Naming& naming)
                 }
                 if (signs && !exact && pitch::isBlackKey(note)) {
                     const std::string_view sign = preferred == Accidental::Sharp ? sharpSign : flatSign;
+                    // The name with the typed sign in the printed one's place,
+                    // built anew rather than replaced in place (the same
+                    // false -Wrestrict of GCC 12 on replace).
                     const std::size_t at = name.find(sign);
-                    name.replace(at, sign.size(), preferred == Accidental::Sharp ? "#" : "b");
-                    if (name == wanted) {
-                        return note;
+                    if (at != std::string::npos) {
+                        std::string typed = name.substr(0, at);
+                        typed += preferred == Accidental::Sharp ? '#' : 'b';
+                        typed += name.substr(at + sign.size());
+                        if (typed == wanted) {
+                            return note;
+                        }
                     }
                 }
             }
