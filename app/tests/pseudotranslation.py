@@ -15,6 +15,11 @@ root = tree.getroot()
 root.set("language", "pseudo")
 for message in root.iter("message"):
     translation = message.find("translation")
-    translation.text = OPEN + message.findtext("source") + CLOSE
+    marked = OPEN + message.findtext("source") + CLOSE
+    forms = list(translation.iter("numerusform"))
+    for form in forms:  # a counted text: every form marked
+        form.text = marked
+    if not forms:
+        translation.text = marked
     translation.attrib.pop("type", None)
 tree.write(sys.argv[2], encoding="utf-8", xml_declaration=True)
