@@ -75,25 +75,12 @@ constexpr qreal trend = 1250.0;
 }  // namespace page
 
 using namespace pagetext;
+using wording::number;
+using wording::say;
 
 QString elided(const QFont& font, const QString& s, qreal width)
 {
     return QFontMetricsF(font).elidedText(s, Qt::ElideRight, width);
-}
-
-QString dateOf(const std::string& started)
-{
-    return text(wording::date(started));
-}
-
-QString say(const char* source)
-{
-    return wording::text(source);
-}
-
-QString number(double value, int decimals)
-{
-    return text(wording::number(value, decimals));
 }
 
 void rule(QPainter& p, qreal y, QColor c, qreal width)
@@ -152,7 +139,7 @@ QString trendWords(const Trend& trend)
 
 QString dateWords(const std::string& started)
 {
-    return dateOf(started);
+    return wording::date(started);
 }
 
 PupilLine lineOf(const QString& name, const ResultsSummary& summary)
@@ -182,11 +169,11 @@ QString workName(const NoteStats& note, bool compact)
 {
     const bool treble = note.form.clef == art::Clef::Treble;
     if (compact) {
-        return text(wording::noteName(note.form.note, note.form.accidental, true)) + QStringLiteral("\u00a0") +
+        return wording::noteName(note.form.note, note.form.accidental, true) + QStringLiteral("\u00a0") +
                (treble ? say(QT_TRANSLATE_NOOP("Report", "(sol)")) : say(QT_TRANSLATE_NOOP("Report", "(fa)")));
     }
     return say(QT_TRANSLATE_NOOP("Report", "%1 en %2"))
-        .arg(text(wording::noteName(note.form.note, note.form.accidental)), text(wording::clefName(note.form.clef)));
+        .arg(wording::noteName(note.form.note, note.form.accidental), wording::clefName(note.form.clef));
 }
 
 std::size_t comparisonPages(std::size_t pupils)
@@ -222,10 +209,10 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
         }
         last = std::max(last, l.last);
     }
-    QString totals = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 élève(s)"), static_cast<double>(lines.size()));
+    QString totals = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 élève(s)"), lines.size());
     if (!first.empty()) {
-        totals +=
-            QStringLiteral(" · ") + say(QT_TRANSLATE_NOOP("Report", "du %1 au %2")).arg(dateOf(first), dateOf(last));
+        totals += QStringLiteral(" · ") +
+                  say(QT_TRANSLATE_NOOP("Report", "du %1 au %2")).arg(wording::date(first), wording::date(last));
     }
     writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
                pageIndex + 1 < pages ? say(QT_TRANSLATE_NOOP("Report", "suite page suivante"))
@@ -261,8 +248,7 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
               elided(nameFont, l.name, page::runs - page::name - 130.0));
         if (l.skipped > 0) {
             write(p, small, colour::worse, QPointF(page::name, baseline + size * 1.05),
-                  wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s)"),
-                                   static_cast<double>(l.skipped)));
+                  wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s)"), l.skipped));
         }
         writeRight(p, body, colour::ink, page::runs, baseline, number(static_cast<double>(l.runs), 0));
         writeRight(p, body, colour::ink, page::notes, baseline, number(static_cast<double>(l.notes), 0));
@@ -371,16 +357,14 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 
 std::string summaryText(const std::vector<PupilLine>& lines, const std::string& pdf)
 {
-    QString out =
-        say(QT_TRANSLATE_NOOP("Report", "Bilan de la classe : %1"))
-            .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 élève(s)"), static_cast<double>(lines.size()))) +
-        u'\n';
+    QString out = say(QT_TRANSLATE_NOOP("Report", "Bilan de la classe : %1"))
+                      .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 élève(s)"), lines.size())) +
+                  u'\n';
     for (const PupilLine& l : lines) {
-        out += QStringLiteral("  ") +
-               say(QT_TRANSLATE_NOOP("Report", "%1 : %2, %3"))
-                   .arg(l.name,
-                        wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), static_cast<double>(l.runs)),
-                        wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), static_cast<double>(l.notes)));
+        out += QStringLiteral("  ") + say(QT_TRANSLATE_NOOP("Report", "%1 : %2, %3"))
+                                          .arg(l.name,
+                                               wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), l.runs),
+                                               wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), l.notes));
         if (l.score) {
             out += QStringLiteral(", ") +
                    say(QT_TRANSLATE_NOOP("Report", "%1 justes")).arg(number(*l.score, 0) + QStringLiteral("\u00a0%"));
@@ -401,7 +385,7 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
         if (l.skipped > 0) {
             out += QStringLiteral(", ") +
                    wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s) laissée(s) de côté"),
-                                    static_cast<double>(l.skipped));
+                                    l.skipped);
         }
         out += u'\n';
     }

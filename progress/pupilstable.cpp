@@ -23,10 +23,7 @@ QString words(const std::string& s)
     return QString::fromStdString(s);
 }
 
-QString number(double value, int decimals)
-{
-    return words(wording::number(value, decimals));
-}
+using wording::number;
 
 }  // namespace
 

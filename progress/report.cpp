@@ -3,6 +3,7 @@
 #include "picture/fonts.h"
 #include "platform/version.h"
 #include "progress/notenames.h"
+#include "progress/pagetext.h"
 #include "progress/pupils.h"
 #include "progress/reportpicture.h"
 #include "progress/wording.h"
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -34,39 +36,27 @@ namespace progress {
 
 namespace {
 
+using pagetext::text;
 using wording::counted;
 using wording::number;
-
-QString words(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-// A text marked QT_TRANSLATE_NOOP("Report", ...) in the report's language.
-QString say(const char* source)
-{
-    return wording::text(source);
-}
-
-QString count(const char* source, std::size_t n)
-{
-    return counted(source, static_cast<double>(n));
-}
+using wording::say;
 
 QString percent(double value)
 {
-    return words(number(value, 0) + "\u00a0%");
+    return number(value, 0) + QStringLiteral("\u00a0%");
 }
 
 QString seconds(double ms)
 {
-    return words(number(ms / 1000.0, 1) + "\u00a0s");
+    return number(ms / 1000.0, 1) + QStringLiteral("\u00a0s");
 }
 
+// A plus sign before a rise; none before a fall (its minus sign) or nothing.
 QString signedNumber(double value, int decimals)
 {
-    const std::string n = number(value, decimals);
-    return words((n.rfind("\u2212", 0) == 0 || n.find_first_not_of("0,.") == std::string::npos) ? n : "+" + n);
+    const QString n = number(value, decimals);
+    const bool zero = std::all_of(n.begin(), n.end(), [](QChar c) { return c == u'0' || c == u',' || c == u'.'; });
+    return n.startsWith(u'\u2212') || zero ? n : QStringLiteral("+") + n;
 }
 
 // "sur les 4 premières séances" / "à la première séance".
@@ -78,7 +68,7 @@ QString window(std::size_t n, bool first)
     }
     return (first ? say(QT_TRANSLATE_NOOP("Report", "sur les %1 premières séances"))
                   : say(QT_TRANSLATE_NOOP("Report", "sur les %1 dernières")))
-        .arg(words(number(static_cast<double>(n), 0)));
+        .arg(number(static_cast<double>(n), 0));
 }
 
 QString scoreLine(const ResultsSummary& summary)
@@ -121,13 +111,12 @@ QString weakLines(const ResultsSummary& summary)
         const NoteStats& n = weak[i];
         out += QStringLiteral("  %1. ").arg(i + 1) +
                say(QT_TRANSLATE_NOOP("Report", "%1, %2 : %3 sur %4"))
-                   .arg(words(wording::noteName(n.form.note, n.form.accidental)), words(wording::clefName(n.form.clef)),
-                        count(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), static_cast<std::size_t>(n.right)),
-                        words(number(n.asked(), 0)));
+                   .arg(wording::noteName(n.form.note, n.form.accidental), wording::clefName(n.form.clef),
+                        counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), n.right), number(n.asked(), 0));
         if (const auto kind = n.commonestMistake()) {
             out += say(QT_TRANSLATE_NOOP("Report", ", erreur la plus fréquente : %1 (%2)"))
-                       .arg(words(wording::mistakeName(*kind)), counted(QT_TRANSLATE_N_NOOP("Report", "%1 fois"),
-                                                                        n.mistakes[static_cast<std::size_t>(*kind)]));
+                       .arg(wording::mistakeName(*kind), counted(QT_TRANSLATE_N_NOOP("Report", "%1 fois"),
+                                                                 n.mistakes[static_cast<std::size_t>(*kind)]));
         } else {
             out += say(QT_TRANSLATE_NOOP("Report", ", aucune fausse touche : le temps a manqué"));
         }
@@ -149,9 +138,9 @@ std::string computersText(const ResultsSummary& summary, const std::map<std::str
         out += out.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("Report", " ; "));
         out += id.empty() ? say(QT_TRANSLATE_NOOP("Report", "sans ordinateur connu"))
                : named != computers.end()
-                   ? words(printableName(named->second))
-                   : say(QT_TRANSLATE_NOOP("Report", "ordinateur %1")).arg(words(id.substr(0, 6)));
-        out += QStringLiteral(", ") + count(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), runs.runs);
+                   ? text(printableName(named->second))
+                   : say(QT_TRANSLATE_NOOP("Report", "ordinateur %1")).arg(text(id.substr(0, 6)));
+        out += QStringLiteral(", ") + counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), runs.runs);
         if (const auto score = runs.score()) {
             out += QStringLiteral(" (%1)").arg(percent(*score));
         }
@@ -169,18 +158,16 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
         out += say(QT_TRANSLATE_NOOP("Report", "Aucun résultat dans ce fichier.")) + u'\n';
     } else {
         QString totals = say(QT_TRANSLATE_NOOP("Report", "%1 du %2 au %3 : %4"))
-                             .arg(count(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), summary.runCount),
-                                  words(wording::date(summary.firstStarted)), words(wording::date(summary.lastStarted)),
-                                  count(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), summary.rows));
+                             .arg(counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), summary.runCount),
+                                  wording::date(summary.firstStarted), wording::date(summary.lastStarted),
+                                  counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), summary.rows));
         if (const auto score = summary.score()) {
-            totals +=
-                QStringLiteral(", %1 (%2)")
-                    .arg(count(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), static_cast<std::size_t>(summary.right)),
-                         percent(*score));
+            totals += QStringLiteral(", %1 (%2)")
+                          .arg(counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), summary.right), percent(*score));
         }
         out += totals + QStringLiteral(".\n");
         if (const std::string where = computersText(summary, computers); !where.empty()) {
-            out += say(QT_TRANSLATE_NOOP("Report", "Par ordinateur : %1.")).arg(words(where)) + u'\n';
+            out += say(QT_TRANSLATE_NOOP("Report", "Par ordinateur : %1.")).arg(text(where)) + u'\n';
         }
         // Over every run, however many: the trends are the builder's.
         for (const QString& line : {scoreLine(summary), timeLine(summary)}) {
@@ -191,13 +178,14 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
         out += weakLines(summary);
     }
     if (summary.skipped > 0) {
-        out += count(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s) laissée(s) de côté."), summary.skipped) +
+        out += counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s) laissée(s) de côté."), summary.skipped) +
                u'\n';
     }
     if (summary.unshown > 0) {
-        out += count(QT_TRANSLATE_N_NOOP("Report", "%1 note(s) non affichée(s) laissée(s) de côté (image manquante)."),
-                     summary.unshown) +
-               u'\n';
+        out +=
+            counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s) non affichée(s) laissée(s) de côté (image manquante)."),
+                    summary.unshown) +
+            u'\n';
     }
     if (!picture.empty()) {
         return title + out.toStdString() + wording::withBytes(say(QT_TRANSLATE_NOOP("Report", "Image : %1")), picture) +

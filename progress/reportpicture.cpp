@@ -71,6 +71,7 @@ constexpr qreal medianBelow = 5.2;  // from the bottom line down to the top of t
 }  // namespace span
 
 using namespace pagetext;
+using wording::say;
 
 // A thin gilt rule with a small lozenge in its middle.
 void rule(QPainter& p, qreal left, qreal right, qreal y)
@@ -101,23 +102,18 @@ QString seconds(std::optional<double> ms)
     if (!ms) {
         return QStringLiteral("–");
     }
-    return text(wording::number(*ms / 1000.0, 1));
+    return wording::number(*ms / 1000.0, 1);
 }
 
 QString percentText(double value)
 {
-    return text(wording::number(value, 0)) + QStringLiteral("\u00a0%");
+    return wording::number(value, 0) + QStringLiteral("\u00a0%");
 }
 
 // 2024-09-02... as 02/09/2024, the way a French page dates things.
 QString dateOf(const std::string& started)
 {
-    return started.size() < 10 ? QString() : text(wording::date(started));
-}
-
-QString say(const char* source)
-{
-    return wording::text(source);
+    return started.size() < 10 ? QString() : wording::date(started);
 }
 
 bool anySign(const std::vector<NoteStats>& notes, art::Clef clef)
@@ -242,7 +238,7 @@ void drawLegend(QPainter& p)
         p, small, colour::rubric, page::right, y,
         say(QT_TRANSLATE_NOOP("Report", "Sous chaque note : temps de réponse médian en secondes (le son compris)."))
             .append(QStringLiteral("  "))
-            .append(say(QT_TRANSLATE_NOOP("Report", "%1 : le do du milieu.")).arg(text(wording::middleC()))));
+            .append(say(QT_TRANSLATE_NOOP("Report", "%1 : le do du milieu.")).arg(wording::middleC())));
 }
 
 void drawMiniNote(QPainter& p, const NoteStats& n, QRectF box)
@@ -283,13 +279,13 @@ void drawWeakest(QPainter& p, const ResultsSummary& summary)
         drawMiniNote(p, n, QRectF(page::margin, top + 8.0, 150.0, page::weakRow - 16.0));
         const qreal x = page::margin + 178.0;
         const QString title =
-            QStringLiteral("%1. %2").arg(i + 1).arg(text(wording::noteName(n.form.note, n.form.accidental)));
+            QStringLiteral("%1. %2").arg(i + 1).arg(wording::noteName(n.form.note, n.form.accidental));
         write(p, name, colour::ink, QPointF(x, top + 36.0), title);
         write(p, clef, colour::rubric, QPointF(x + QFontMetricsF(name).horizontalAdvance(title) + 12.0, top + 36.0),
-              text(wording::clefName(n.form.clef)));
+              wording::clefName(n.form.clef));
         QString line = say(QT_TRANSLATE_NOOP("Report", "%1 sur %2"))
                            .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), n.right),
-                                text(wording::number(n.asked(), 0)));
+                                wording::number(n.asked(), 0));
         if (const auto rate = n.rightRate()) {
             line += QStringLiteral(" (%1)").arg(percentText(100.0 * *rate));
         }
@@ -302,7 +298,7 @@ void drawWeakest(QPainter& p, const ResultsSummary& summary)
         if (const auto kind = n.commonestMistake()) {
             const int times = n.mistakes[static_cast<std::size_t>(*kind)];
             why = say(QT_TRANSLATE_NOOP("Report", "Erreur la plus fréquente : %1 (%2)"))
-                      .arg(text(wording::mistakeName(*kind)),
+                      .arg(wording::mistakeName(*kind),
                            wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 fois"), times));
         } else {
             why = say(QT_TRANSLATE_NOOP("Report", "Aucune fausse touche : le temps a manqué"));
@@ -350,7 +346,7 @@ QString runAxisCaption(const ResultsSummary& summary)
                              .arg(dateOf(summary.runs.front().started), dateOf(summary.runs.back().started));
     if (summary.runsPerPoint > 1) {
         return say(QT_TRANSLATE_NOOP("Report", "séance, %1 ; chaque point : %2 séances de suite"))
-            .arg(span, text(wording::number(static_cast<double>(summary.runsPerPoint), 0)));
+            .arg(span, wording::number(static_cast<double>(summary.runsPerPoint), 0));
     }
     return say(QT_TRANSLATE_NOOP("Report", "séance, %1")).arg(span);
 }
@@ -370,8 +366,8 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
     write(p, art::fonts::serif(19, false, true), colour::ink, QPointF(area.left(), area.top() - 12.0), style.title);
     // Where the series went: its first runs against its last.
     if (trend && runCount > 1) {
-        const QString from = text(wording::number(trend->first / scale, style.valueDecimals)) + style.unit;
-        const QString to = text(wording::number(trend->last / scale, style.valueDecimals)) + style.unit;
+        const QString from = wording::number(trend->first / scale, style.valueDecimals) + style.unit;
+        const QString to = wording::number(trend->last / scale, style.valueDecimals) + style.unit;
         writeRight(p, art::fonts::sans(16, true), style.line, area.right(), area.top() - 12.0,
                    say(QT_TRANSLATE_NOOP("Report", "de %1 à %2")).arg(from, to));
     }
@@ -386,7 +382,7 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
         p.setPen(QPen(i == 0 ? colour::rubric : colour::grid, i == 0 ? 1.2 : 1.0));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.restore();
-        writeRight(p, axis, colour::rubric, plot.left() - 8.0, y + 4.5, text(wording::number(v, style.decimals)));
+        writeRight(p, axis, colour::rubric, plot.left() - 8.0, y + 4.5, wording::number(v, style.decimals));
     }
 
     const std::size_t n = series.size();
@@ -411,12 +407,12 @@ void drawChart(QPainter& p, QRectF area, const ChartStyle& style, const std::vec
         const std::size_t i = std::min(n - 1, (number - 1) / perPoint);
         if (xOf(i) - xOf(0) > clear && xOf(n - 1) - xOf(i) > clear) {
             writeCentred(p, axis, colour::rubric, xOf(i), plot.bottom() + 17.0,
-                         text(wording::number(static_cast<double>(number), 0)));
+                         wording::number(static_cast<double>(number), 0));
         }
     }
     if (runCount > 1) {
         writeCentred(p, axis, colour::rubric, xOf(n - 1), plot.bottom() + 17.0,
-                     text(wording::number(static_cast<double>(runCount), 0)));
+                     wording::number(static_cast<double>(runCount), 0));
     }
     write(p, axis, colour::rubric, QPointF(plot.left(), plot.bottom() + 32.0), runAxisCaption(summary));
 
@@ -522,13 +518,12 @@ void drawTrends(QPainter& p, const ResultsSummary& summary)
 QString totalsLine(const ResultsSummary& summary)
 {
     const std::size_t runs = summary.runCount;
-    QString line = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), static_cast<double>(runs));
+    QString line = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 séance(s)"), runs);
     if (runs > 0) {
         line += u' ' + say(QT_TRANSLATE_NOOP("Report", "du %1 au %2"))
                            .arg(dateOf(summary.firstStarted), dateOf(summary.lastStarted));
     }
-    line += QStringLiteral(" · ") +
-            wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), static_cast<double>(summary.rows));
+    line += QStringLiteral(" · ") + wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), summary.rows);
     if (const auto score = summary.score()) {
         line += QStringLiteral(" · %1 (%2)")
                     .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), summary.right),
@@ -617,11 +612,10 @@ void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
     drawTrends(p, summary);
 
     QString footer = QStringLiteral("%1 · ").arg(QString::fromLatin1(platform::programCaption)) +
-                     wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 lignes de résultats lues"),
-                                      static_cast<double>(summary.rows));
+                     wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 lignes de résultats lues"), summary.rows);
     if (summary.skipped > 0) {
-        footer += wording::counted(QT_TRANSLATE_N_NOOP("Report", ", %1 illisible(s) laissée(s) de côté"),
-                                   static_cast<double>(summary.skipped));
+        footer +=
+            wording::counted(QT_TRANSLATE_N_NOOP("Report", ", %1 illisible(s) laissée(s) de côté"), summary.skipped);
     }
     writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline,
                  footer);

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace progress::wording {
 
 namespace {
@@ -32,7 +34,7 @@ std::string language()
     return QCoreApplication::translate("NoteNames", "fr").toStdString();
 }
 
-QString text(const char* source)
+QString say(const char* source)
 {
     return QCoreApplication::translate(context, source);
 }
@@ -46,27 +48,25 @@ std::string withBytes(const QString& text, const std::string& bytes)
     return out;
 }
 
-QString counted(const char* source, double n)
+QString counted(const char* source, std::size_t n)
 {
-    const int form = n > 1e9 ? 1000000000 : static_cast<int>(n);
-    const QString written = QString::fromStdString(number(n, 0));
-    const QString source16 = QString::fromUtf8(source);
+    const int form = static_cast<int>(std::min<std::size_t>(n, 1000000000));
     QString translated = QCoreApplication::translate(context, source, nullptr, form);
-    if (translated == source16) {
+    if (translated == QString::fromUtf8(source)) {
         translated.replace(QStringLiteral("(s)"), n > 1 ? QStringLiteral("s") : QString());
     }
-    return translated.arg(written);
+    return translated.arg(number(static_cast<double>(n), 0));
 }
 
-std::string number(double value, int decimals)
+QString number(double value, int decimals)
 {
-    return french() ? frenchNumber(value, decimals) : writtenNumber(value, decimals, locale());
+    return QString::fromStdString(french() ? frenchNumber(value, decimals) : writtenNumber(value, decimals, locale()));
 }
 
-std::string noteName(int note, art::Accidental accidental, bool signs)
+QString noteName(int note, art::Accidental accidental, bool signs)
 {
     if (french()) {
-        return frenchNoteName(note, accidental, signs);
+        return QString::fromStdString(frenchNoteName(note, accidental, signs));
     }
     const keyboard::naming::Naming& naming = keyboard::naming::namingFor(language());
     const art::Accidental spelled = art::pitch::spelling(note, accidental);
@@ -74,49 +74,47 @@ std::string noteName(int note, art::Accidental accidental, bool signs)
     // G4, not G 4.
     const bool joined =
         signs || (naming.octaves == keyboard::naming::Octaves::Scientific && spelled == art::Accidental::None);
-    return keyboard::naming::noteName(note, spelled, naming, joined);
+    return QString::fromStdString(keyboard::naming::noteName(note, spelled, naming, joined));
 }
 
-std::string middleC()
+QString middleC()
 {
     const keyboard::naming::Naming& naming = keyboard::naming::namingFor(language());
-    std::string name = noteName(keyboard::pitch::middleC, art::Accidental::None);  // "do 3", "C4", "c1"
-    if (const std::size_t space = name.find(' '); space != std::string::npos) {
-        name.replace(space, 1, "\u00a0");
-    }
+    QString name = noteName(keyboard::pitch::middleC, art::Accidental::None);  // "do 3", "C4", "c1"
+    name.replace(u' ', u'\u00a0');
     // Sung names start a sentence with a capital; Helmholtz's c1 would be
     // another octave as C1.
-    if (naming.octaves != keyboard::naming::Octaves::Helmholtz && !name.empty() && name[0] >= 'a' && name[0] <= 'z') {
-        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    if (naming.octaves != keyboard::naming::Octaves::Helmholtz && !name.isEmpty()) {
+        name[0] = name[0].toUpper();
     }
     return name;
 }
 
-std::string clefName(art::Clef clef)
+QString clefName(art::Clef clef)
 {
-    return text(clef == art::Clef::Treble ? QT_TRANSLATE_NOOP("Report", "clef de sol")
-                                          : QT_TRANSLATE_NOOP("Report", "clef de fa"))
-        .toStdString();
+    return say(clef == art::Clef::Treble ? QT_TRANSLATE_NOOP("Report", "clef de sol")
+                                         : QT_TRANSLATE_NOOP("Report", "clef de fa"));
 }
 
-std::string mistakeName(MistakeKind kind)
+QString mistakeName(MistakeKind kind)
 {
-    return text(std::string(mistakeFrenchName(kind)).c_str()).toStdString();
+    return say(std::string(mistakeFrenchName(kind)).c_str());
 }
 
-std::string date(const std::string& started)
+QString date(const std::string& started)
 {
+    QString written = QString::fromStdString(started);
     if (started.size() < 10) {
-        return started;
+        return written;
     }
     if (!french()) {
-        const QDate day = QDate::fromString(QString::fromStdString(started.substr(0, 10)), Qt::ISODate);
+        const QDate day = QDate::fromString(written.left(10), Qt::ISODate);
         // The translator says how the language dates a page.
         if (day.isValid()) {
-            return locale().toString(day, text(QT_TRANSLATE_NOOP("Report", "dd/MM/yyyy"))).toStdString();
+            return locale().toString(day, say(QT_TRANSLATE_NOOP("Report", "dd/MM/yyyy")));
         }
     }
-    return started.substr(8, 2) + "/" + started.substr(5, 2) + "/" + started.substr(0, 4);
+    return QString::fromStdString(started.substr(8, 2) + "/" + started.substr(5, 2) + "/" + started.substr(0, 4));
 }
 
 }  // namespace progress::wording

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <string>
 
 // The words of the reports (the summary --report prints, the report and
@@ -18,7 +19,7 @@ namespace progress::wording {
 std::string language();
 
 // A text marked QT_TRANSLATE_NOOP("Report", ...), as the language says it.
-QString text(const char* source);
+QString say(const char* source);
 
 // A text's %1 filled in with bytes kept as they are (a file's name, which
 // need not be UTF-8): "Image : %1" and a path.
@@ -27,27 +28,27 @@ std::string withBytes(const QString& text, const std::string& bytes);
 // A counted text marked QT_TRANSLATE_N_NOOP("Report", ...): "%1 séance(s)"
 // in the form the language gives n, %1 the number as the language writes it.
 // In French, "(s)" is the plural's s, from 2 on.
-QString counted(const char* source, double n);
+QString counted(const char* source, std::size_t n);
 
 // 1,4 / 1 000 in French, 1.4 / 1,000 in English...: a number rounded as
 // printf rounds it, with the language's decimal sign and grouping.
-std::string number(double value, int decimals);
+QString number(double value, int decimals);
 
 // "fa dièse 3", "F sharp 3", "fis": a note as the language names it; with
 // signs, "fa♯3".
-std::string noteName(int note, art::Accidental accidental, bool signs = false);
+QString noteName(int note, art::Accidental accidental, bool signs = false);
 
 // Middle C as a legend names it: "Do 3" (with a no-break space), "C4", "c1".
-std::string middleC();
+QString middleC();
 
 // "clef de sol", "treble clef".
-std::string clefName(art::Clef clef);
+QString clefName(art::Clef clef);
 
 // "octave", "note voisine"...
-std::string mistakeName(MistakeKind kind);
+QString mistakeName(MistakeKind kind);
 
 // A run's start "2024-09-02T..." as the language dates a page: 02/09/2024 in
 // French.
-std::string date(const std::string& started);
+QString date(const std::string& started);
 
 }  // namespace progress::wording
