@@ -58,7 +58,6 @@ cleanup() {
 trap cleanup EXIT
 
 start_x() { xvfb_start 1280x800x24; }
-stop_x() { xvfb_stop; }
 
 win=""
 # start_program NAME ARGS...: the program, its output in NAME.out and NAME.err.
@@ -114,7 +113,7 @@ if ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" start_program xl
     # The first note comes at 4 s and is on the staff after its 400 ms
     # sound: a note never drawn is no row.
     sleep 6
-    stop_x
+    xvfb_stop
     for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$pid" 2>/dev/null; then
         fail "the program ends when its X server goes"
@@ -214,5 +213,5 @@ if start_program lock --results "$work/lock.csv"; then
 else
     fail "the window is up"
 fi
-stop_x
+xvfb_stop
 finish
