@@ -1,5 +1,7 @@
 #include "app/inputs.h"
 
+#include "platform/messages.h"
+
 #include <cstdio>
 #include <string>
 
@@ -13,7 +15,8 @@ std::unique_ptr<keyboard::MidiInput> startMidiKeyboards(keyboard::NoteSink& sink
         sink, option, outputClient, &problem,
         [](const std::string& line) { std::fprintf(stderr, "Tavelin Piano: %s\n", line.c_str()); });
     if (!input && !problem.empty()) {
-        std::fprintf(stderr, "Tavelin Piano: %s; no MIDI keyboard input\n", problem.c_str());
+        std::fprintf(stderr, "Tavelin Piano: %s\n",
+                     platform::message(QT_TRANSLATE_NOOP("Messages", "%1; no MIDI keyboard input"), {problem}).c_str());
     }
     return input;
 }

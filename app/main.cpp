@@ -8,6 +8,7 @@
 #include "app/translation.h"
 #include "app/windowframe.h"
 #include "keyboard/computerkeyboard.h"
+#include "platform/messages.h"
 #include "platform/pictures.h"
 #include "platform/qttimebase.h"
 #include "platform/terminate.h"
@@ -49,7 +50,10 @@ void print(std::FILE* stream, const QString& text)
 int finishOutput(int status)
 {
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        std::fprintf(stderr, "tavelin-piano: cannot write to standard output: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "tavelin-piano: %s\n",
+                     platform::message(QT_TRANSLATE_NOOP("Messages", "cannot write to standard output: %1"),
+                                       {std::strerror(errno)})
+                         .c_str());
         return status == 0 ? 1 : status;
     }
     return status;
@@ -92,8 +96,10 @@ bool hasDisplay(DisplayProbe& probe)
 // Rows not in the results file at the end are said, with their count.
 void sayUnwritten(std::size_t rows, const std::string& file)
 {
-    std::fprintf(stderr, "tavelin-piano: %zu row%s of results could not be written to '%s' and are lost\n", rows,
-                 rows > 1 ? "s" : "", file.c_str());
+    const std::string line = platform::counted(
+        QT_TRANSLATE_N_NOOP("Messages", "%n row(s) of results could not be written to '%1' and are lost"), rows,
+        {file});
+    std::fprintf(stderr, "tavelin-piano: %s\n", line.c_str());
 }
 
 // When the X connection is lost, Qt ends the program with exit(1) from
@@ -217,11 +223,15 @@ bool chooseFirstPupil(progress::PlayingPupil& playing, const Options& options)
         if (settings) {
             first.settings = *settings;
         } else if (!error.empty()) {
-            std::fprintf(stderr, "tavelin-piano: %s; the pupil plays with the usual settings\n", error.c_str());
+            std::fprintf(
+                stderr, "tavelin-piano: %s\n",
+                platform::message(QT_TRANSLATE_NOOP("Messages", "%1; the pupil plays with the usual settings"), {error})
+                    .c_str());
         }
     }
     if (const std::string error = playing.choose(first); !error.empty()) {
-        std::fprintf(stderr, "tavelin-piano: %s (--results)\n", error.c_str());
+        std::fprintf(stderr, "tavelin-piano: %s\n",
+                     platform::message(QT_TRANSLATE_NOOP("Messages", "%1 (--results)"), {error}).c_str());
         return false;
     }
     return true;
@@ -314,6 +324,9 @@ int runPiano(QApplication& app, const Options& options, progress::PlayingPupil& 
 int main(int argc, char** argv)
 {
     sound::diagnostics::setPrinter(&printLibraryLine);
+    // Every line the program says, before its window as after, in the
+    // desktop's language.
+    platform::setMessageTranslation(app::desktopTranslation());
     // Options that need no window are answered before any window system is
     // asked for, so they work over ssh and in scripts too.
     Options options = parseOptions(argc, argv);

@@ -353,6 +353,33 @@ void chooseAction(const QCommandLineParser& parser, const OptionSet& opt, Option
 
 }  // namespace
 
+namespace {
+
+// The parser's own complaint, in the desktop's language: Qt words it in
+// English, as it is read before any application (and so any translation of
+// Qt's) exists.
+QString parserError(const QCommandLineParser& parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1) {
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Unknown option '%1'.")).arg(unknown.front());
+    }
+    if (unknown.size() > 1) {
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Unknown options: %1."))
+            .arg(unknown.join(QStringLiteral(", ")));
+    }
+    static const QRegularExpression value(QStringLiteral("^(Missing|Unexpected) value after '(.*)'\\.$"));
+    if (const QRegularExpressionMatch m = value.match(parser.errorText()); m.hasMatch()) {
+        return (m.captured(1) == QLatin1String("Missing")
+                    ? app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Missing value after '%1'."))
+                    : app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "Unexpected value after '%1'.")))
+            .arg(m.captured(2));
+    }
+    return parser.errorText();
+}
+
+}  // namespace
+
 Options parseOptions(const QStringList& arguments)
 {
     const OptionSet opt;
@@ -373,7 +400,7 @@ Options parseOptions(const QStringList& arguments)
         return fail(*f);
     }
     if (!parser.parse(args)) {
-        return fail(parser.errorText());
+        return fail(parserError(parser));
     }
     // More files after --report's own are reported on together.
     if (!parser.positionalArguments().isEmpty() && !parser.isSet(opt.report)) {

@@ -1,5 +1,6 @@
 #include "app/pupiloptions.h"
 
+#include "platform/messages.h"
 #include "progress/computer.h"
 #include "progress/pupilfolder.h"
 #include "app/translation.h"
@@ -24,6 +25,13 @@ namespace {
 std::optional<std::filesystem::path> folder()
 {
     return progress::pupilsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+// Said when there is no folder() for a command about pupils.
+std::string noDataFolder()
+{
+    return platform::message(
+        QT_TRANSLATE_NOOP("Messages", "no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set"));
 }
 
 QString printable(const std::string& name)
@@ -130,7 +138,7 @@ int listPupils()
 {
     const std::optional<std::filesystem::path> pupils = folder();
     if (!pupils) {
-        std::fprintf(stderr, "tavelin-piano: no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set\n");
+        std::fprintf(stderr, "tavelin-piano: %s\n", noDataFolder().c_str());
         return 1;
     }
     std::string error;
@@ -150,7 +158,7 @@ int exportPupil(const Options& options)
 {
     const std::optional<std::filesystem::path> pupils = folder();
     if (!pupils) {
-        std::fprintf(stderr, "tavelin-piano: no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set\n");
+        std::fprintf(stderr, "tavelin-piano: %s\n", noDataFolder().c_str());
         return 1;
     }
     const std::string name = progress::pupilName(progress::pupilBytes(options.exportPupil));
@@ -171,8 +179,7 @@ int importPupil(const Options& options)
     std::string why;
     const std::optional<progress::Computer> computer = progress::thisComputer(&why);
     if (!pupils || !computer) {
-        std::fprintf(stderr, "tavelin-piano: %s\n",
-                     pupils ? why.c_str() : "no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set");
+        std::fprintf(stderr, "tavelin-piano: %s\n", (pupils ? why : noDataFolder()).c_str());
         return 1;
     }
     const std::string name =
@@ -181,7 +188,8 @@ int importPupil(const Options& options)
     if (const std::string error =
             progress::transfer::importFile(*pupils, options.importFile, name, *computer, &imported);
         !error.empty()) {
-        std::fprintf(stderr, "tavelin-piano: %s; nothing was imported\n", error.c_str());
+        std::fprintf(stderr, "tavelin-piano: %s\n",
+                     platform::message(QT_TRANSLATE_NOOP("Messages", "%1; nothing was imported"), {error}).c_str());
         return 1;
     }
     // The pupil, the runs added, the runs the pupil had already.

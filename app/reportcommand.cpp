@@ -1,5 +1,6 @@
 #include "app/reportcommand.h"
 
+#include "platform/messages.h"
 #include "app/translation.h"
 
 #include "picture/fonts.h"
@@ -91,7 +92,8 @@ int runReport(const progress::ReportSource& source, const std::string& out, int 
         written = absolute(run.picture);
     }
     if (!printOut(progress::summaryText(run.summary, run.shown, written, run.computers))) {
-        say(std::string("cannot write to standard output: ") + std::strerror(errno));
+        say(platform::message(QT_TRANSLATE_NOOP("Messages", "cannot write to standard output: %1"),
+                              {std::strerror(errno)}));
         return 1;
     }
     return status;

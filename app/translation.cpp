@@ -79,13 +79,19 @@ QString installTranslation(QCoreApplication& application)
     return language;
 }
 
-QString commandLineText(const char* text)
+const QTranslator* desktopTranslation()
 {
     static const std::unique_ptr<QTranslator> translator = [] {
         auto t = std::make_unique<QTranslator>();
         return loadTranslation(*t, desktopLanguage()) ? std::move(t) : nullptr;
     }();
-    const QString translated = translator ? translator->translate("CommandLine", text) : QString();
+    return translator.get();
+}
+
+QString commandLineText(const char* text)
+{
+    const QTranslator* translator = desktopTranslation();
+    const QString translated = translator != nullptr ? translator->translate("CommandLine", text) : QString();
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 

@@ -32,6 +32,11 @@ QString desktopLanguage();
 // language, or empty when the texts stay French.
 QString installTranslation(QCoreApplication& application);
 
+// The translation the desktop asks for, loaded once for the whole run (and
+// never unloaded), before any application exists; nullptr when the texts
+// stay French.
+const QTranslator* desktopTranslation();
+
 // A text of the command line (--help, the error lines), marked with
 // QT_TRANSLATE_NOOP("CommandLine", ...), in the desktop's language. The
 // command line is answered before the application exists, so the text is

@@ -1,5 +1,6 @@
 #include "keyboard/midiinput.h"
 
+#include "platform/messages.h"
 #include "sound/alsaclient.h"
 
 #include <QRegularExpression>
@@ -12,6 +13,8 @@
 #include <cerrno>
 
 namespace keyboard {
+
+using platform::message;
 
 namespace {
 
@@ -123,7 +126,7 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
     source->m_portInfo = newPortInfo();
     if (!source->m_clientInfo || !source->m_portInfo) {
         if (problem != nullptr) {
-            *problem = "out of memory";
+            *problem = message(QT_TRANSLATE_NOOP("Messages", "out of memory"));
         }
         return nullptr;
     }
@@ -132,7 +135,8 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
                                    SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     if (source->m_port < 0) {
         if (problem != nullptr) {
-            *problem = std::string("cannot make our ALSA input port: ") + snd_strerror(source->m_port);
+            *problem = message(QT_TRANSLATE_NOOP("Messages", "cannot make our ALSA input port: %1"),
+                               {snd_strerror(source->m_port)});
         }
         return nullptr;
     }
@@ -143,8 +147,9 @@ std::unique_ptr<AlsaMidiSource> AlsaMidiSource::open(const MidiInputChoice& choi
     if (const int err =
             snd_seq_connect_from(handle, source->m_port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE);
         err < 0) {
-        source->say(std::string("no ALSA announcements (") + snd_strerror(err) +
-                    "); a keyboard plugged in later is not seen");
+        source->say(message(
+            QT_TRANSLATE_NOOP("Messages", "no ALSA announcements (%1); a keyboard plugged in later is not seen"),
+            {snd_strerror(err)}));
     }
     source->connectPresent();
 
@@ -188,7 +193,8 @@ void AlsaMidiSource::tryConnect(int client, int port)
         return;
     }
     if (const int err = snd_seq_connect_from(m_seq.get(), m_port, client, port); err < 0) {
-        say("cannot listen to MIDI port " + address(client, port) + ": " + snd_strerror(err));
+        say(message(QT_TRANSLATE_NOOP("Messages", "cannot listen to MIDI port %1: %2"),
+                    {address(client, port), snd_strerror(err)}));
         return;
     }
     m_connected.push_back({client, port});
@@ -220,7 +226,8 @@ void AlsaMidiSource::connectPresent()
 {
     if (!m_choice.everyKeyboard) {
         if (snd_seq_get_any_port_info(m_seq.get(), m_choice.client, m_choice.port, m_portInfo.get()) < 0) {
-            say("no MIDI port " + address(m_choice.client, m_choice.port) + " yet; it is connected when it appears");
+            say(message(QT_TRANSLATE_NOOP("Messages", "no MIDI port %1 yet; it is connected when it appears"),
+                        {address(m_choice.client, m_choice.port)}));
             return;
         }
         tryConnect(m_choice.client, m_choice.port);
@@ -245,7 +252,7 @@ void AlsaMidiSource::fail(int err)
     for (const auto& notifier : m_notifiers) {
         notifier->setEnabled(false);
     }
-    say(std::string("MIDI keyboard input stopped: ") + snd_strerror(err));
+    say(message(QT_TRANSLATE_NOOP("Messages", "MIDI keyboard input stopped: %1"), {snd_strerror(err)}));
 }
 
 void AlsaMidiSource::say(const std::string& line) const
@@ -564,7 +571,7 @@ MidiInputPortList listMidiKeyboards()
     }
     const std::optional<std::vector<SeqPort>> ports = keyboardPorts(seq.get());
     if (!ports) {
-        list.problem = "out of memory";
+        list.problem = message(QT_TRANSLATE_NOOP("Messages", "out of memory"));
         return list;
     }
     for (const SeqPort& port : *ports) {

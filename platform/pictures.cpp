@@ -1,6 +1,7 @@
 #include "platform/pictures.h"
 
 #include "platform/files.h"
+#include "platform/messages.h"
 #include "platform/terminate.h"
 
 #include <QFile>
@@ -32,15 +33,15 @@ QImage readPicture(const QString& path, QString* why)
     if (!file.isOpen() || !bytes.open(file.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         if (why != nullptr) {
             *why = file.isOpen()       ? bytes.errorString()
-                   : file.missing()    ? QStringLiteral("no such file")
+                   : file.missing()    ? messageText(QT_TRANSLATE_NOOP("Messages", "no such file"))
                    : file.error() != 0 ? QString::fromLocal8Bit(std::strerror(file.error()))
-                                       : QStringLiteral("not a regular file");
+                                       : messageText(QT_TRANSLATE_NOOP("Messages", "not a regular file"));
         }
         return {};
     }
     if (bytes.size() > largestPictureBytes) {
         if (why != nullptr) {
-            *why = QStringLiteral("larger than %1 MB").arg(largestPictureBytes >> 20);
+            *why = messageText(QT_TRANSLATE_NOOP("Messages", "larger than %1 MB")).arg(largestPictureBytes >> 20);
         }
         return {};
     }
@@ -89,14 +90,15 @@ QPixmap PictureLoader::load(const QString& path)
     QString why;
     QImage image;
     if (QFileInfo(path).isDir()) {
-        why = QStringLiteral("is a folder");
+        why = messageText(QT_TRANSLATE_NOOP("Messages", "is a folder"));
     } else {
         image = readPicture(path, &why);
     }
     if (image.isNull()) {
         if (!m_reported.contains(path)) {
             m_reported.insert(path);
-            m_report(QStringLiteral("tavelin-piano: cannot load picture %1: %2").arg(path, why));
+            m_report(QStringLiteral("tavelin-piano: ") +
+                     messageText(QT_TRANSLATE_NOOP("Messages", "cannot load picture %1: %2")).arg(path, why));
         }
         return {};
     }

@@ -1,5 +1,6 @@
 #include "progress/classreport.h"
 
+#include "platform/messages.h"
 #include "picture/fonts.h"
 #include "picture/texture.h"
 #include "platform/version.h"
@@ -36,6 +37,8 @@
 #include <unistd.h>
 
 namespace progress::classreport {
+
+using platform::message;
 
 namespace {
 
@@ -298,7 +301,7 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
 
 std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
 {
-    std::string fails = "cannot write the PDF '" + path + "'";
+    std::string fails = message(QT_TRANSLATE_NOOP("Messages", "cannot write the PDF '%1'"), {path});
     // Drawn in memory, then put in place whole: an old PDF at path is kept
     // when the new one cannot be written.
     QByteArray bytes;
@@ -396,6 +399,8 @@ std::string summaryText(const std::vector<PupilLine>& lines, const std::string& 
 
 namespace progress {
 
+using platform::message;
+
 namespace {
 
 // A file given by its path goes by its name without the extension.
@@ -412,12 +417,12 @@ std::optional<std::string> readPupilFiles(const std::vector<std::string>& files,
     for (const std::string& file : files) {
         const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (fd < 0) {
-            return "cannot read '" + file + "': " + std::strerror(errno);
+            return message(QT_TRANSLATE_NOOP("Messages", "cannot read '%1': %2"), {file, std::strerror(errno)});
         }
         struct stat opened {};
         if (::fstat(fd, &opened) != 0 || S_ISCHR(opened.st_mode) || S_ISBLK(opened.st_mode)) {
             ::close(fd);
-            return "'" + file + "' is a device, not a results file";
+            return message(QT_TRANSLATE_NOOP("Messages", "'%1' is a device, not a results file"), {file});
         }
         if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
             ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -446,7 +451,8 @@ ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const s
     // Names are bytes throughout, as the shell gave them.
     std::string pdf = out.empty() ? std::string("class.pdf") : out;
     if (pictureFormatOf(pdf) != PictureFormat::Pdf) {
-        return refuse("several files go into one PDF: --out FILE.pdf, not '" + out + "'");
+        return refuse(
+            message(QT_TRANSLATE_NOOP("Messages", "several files go into one PDF: --out FILE.pdf, not '%1'"), {out}));
     }
     if (pdf.front() != '/') {
         const std::unique_ptr<char, void (*)(void*)> here(::getcwd(nullptr, 0), &std::free);
@@ -461,7 +467,9 @@ ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const s
         const QString label =
             source.name.empty() ? fileLabel(source.files.front()) : QString::fromStdString(printableName(source.name));
         if (!source.name.empty() && !names.insert(source.name).second) {
-            run.said.push_back("the pupil '" + printableName(source.name) + "' is named more than once: counted once");
+            run.said.push_back(
+                message(QT_TRANSLATE_NOOP("Messages", "the pupil '%1' is named more than once: counted once"),
+                        {printableName(source.name)}));
             continue;
         }
         std::vector<std::string> files;
@@ -472,12 +480,17 @@ ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const s
                 continue;
             }
             // Never written: the PDF may not be one of them under any name.
-            if (const auto refused = replacesResults("the PDF", pdf, file, *input)) {
+            if (const auto refused = replacesResults(
+                    QT_TRANSLATE_NOOP("Messages",
+                                      "the PDF '%1' would replace the results file '%2'; give another --out"),
+                    pdf, file, *input)) {
                 return refuse(*refused);
             }
             const auto [at, first] = seen.emplace(*input, file);
             if (!first) {
-                run.said.push_back("'" + file + "' is '" + at->second + "' under another name: counted once");
+                run.said.push_back(
+                    message(QT_TRANSLATE_NOOP("Messages", "'%1' is '%2' under another name: counted once"),
+                            {file, at->second}));
                 continue;
             }
             files.push_back(file);
@@ -487,14 +500,15 @@ ClassReportRun readClassReport(const std::vector<ReportSource>& sources, const s
         }
         SummaryBuilder builder;
         if (const std::optional<std::string> error = readPupilFiles(files, builder)) {
-            run.said.push_back(*error + "; " + label.toStdString() + " is left out of the class report");
+            run.said.push_back(message(QT_TRANSLATE_NOOP("Messages", "%1; %2 is left out of the class report"),
+                                       {*error, label.toStdString()}));
             run.status = 1;
             continue;
         }
         run.pupils.push_back({label, builder.finish()});
     }
     if (run.pupils.empty()) {
-        run.said.push_back("no pupil to report on: no PDF written");
+        run.said.push_back(message(QT_TRANSLATE_NOOP("Messages", "no pupil to report on: no PDF written")));
         run.status = 1;
     }
     return run;

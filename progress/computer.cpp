@@ -1,5 +1,6 @@
 #include "progress/computer.h"
 
+#include "platform/messages.h"
 #include "progress/pupils.h"
 
 #include <array>
@@ -14,6 +15,8 @@
 #include <unistd.h>
 
 namespace progress {
+
+using platform::message;
 
 namespace {
 
@@ -162,17 +165,20 @@ std::optional<Computer> thisComputer(const std::filesystem::path& file, std::str
             if (std::optional<Computer> c = parseComputer(*text)) {
                 return c;
             }
-            *error = "'" + file.string() + "' holds no computer id (id= followed by 16 hex digits)";
+            *error = message(QT_TRANSLATE_NOOP("Messages", "'%1' holds no computer id (id= followed by 16 hex digits)"),
+                             {file.string()});
             return std::nullopt;
         }
         if (errno != ENOENT) {
-            *error = "cannot read '" + file.string() + "': " + std::strerror(errno);
+            *error =
+                message(QT_TRANSLATE_NOOP("Messages", "cannot read '%1': %2"), {file.string(), std::strerror(errno)});
             return std::nullopt;
         }
         std::error_code ec;
         std::filesystem::create_directories(file.parent_path(), ec);
         if (ec) {
-            *error = "cannot make the folder '" + file.parent_path().string() + "': " + ec.message();
+            *error = message(QT_TRANSLATE_NOOP("Messages", "cannot make the folder '%1': %2"),
+                             {file.parent_path().string(), ec.message()});
             return std::nullopt;
         }
         const Computer made{newComputerId(), hostName()};
@@ -181,12 +187,13 @@ std::optional<Computer> thisComputer(const std::filesystem::path& file, std::str
             return made;
         }
         if (why != EEXIST) {
-            *error = "cannot write '" + file.string() + "': " + std::strerror(why);
+            *error =
+                message(QT_TRANSLATE_NOOP("Messages", "cannot write '%1': %2"), {file.string(), std::strerror(why)});
             return std::nullopt;
         }
         // Made by another program meanwhile: read again.
     }
-    *error = "cannot read '" + file.string() + "'";
+    *error = message(QT_TRANSLATE_NOOP("Messages", "cannot read '%1'"), {file.string()});
     return std::nullopt;
 }
 
@@ -194,7 +201,7 @@ std::optional<Computer> thisComputer(std::string* error)
 {
     const auto file = computerFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!file) {
-        *error = "no data folder: neither XDG_DATA_HOME nor HOME is set";
+        *error = message(QT_TRANSLATE_NOOP("Messages", "no data folder: neither XDG_DATA_HOME nor HOME is set"));
         return std::nullopt;
     }
     return thisComputer(*file, error);

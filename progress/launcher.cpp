@@ -1,5 +1,6 @@
 #include "progress/launcher.h"
 
+#include "platform/messages.h"
 #include "progress/report.h"
 
 #include <QByteArray>
@@ -11,6 +12,8 @@
 #include <unistd.h>
 
 namespace progress::launcher {
+
+using platform::message;
 
 namespace fs = std::filesystem;
 
@@ -103,7 +106,8 @@ std::string write(const fs::path& folder, const std::string& pupil, const std::s
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) {
-        return "impossible de créer le dossier « " + folder.string() + " » : " + ec.message();
+        return message(QT_TRANSLATE_NOOP("Messages", "impossible de créer le dossier « %1 » : %2"),
+                       {folder.string(), ec.message()});
     }
     const std::string t = entryText(pupil, program);
     return replaceFile((folder / fileName(pupil)).string(), QByteArray(t.data(), static_cast<qsizetype>(t.size())));
@@ -119,7 +123,8 @@ std::string remove(const fs::path& folder, const std::string& pupil)
 {
     const fs::path file = folder / fileName(pupil);
     if (::unlink(file.c_str()) != 0 && errno != ENOENT) {
-        return "impossible de supprimer « " + file.string() + " » : " + std::strerror(errno);
+        return message(QT_TRANSLATE_NOOP("Messages", "impossible de supprimer « %1 » : %2"),
+                       {file.string(), std::strerror(errno)});
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "progress/playingpupil.h"
 
+#include "platform/messages.h"
 #include "progress/pupils.h"
 #include "progress/recentstats.h"
 
@@ -10,6 +11,8 @@
 #include <thread>
 
 namespace progress {
+
+using platform::message;
 
 PlayingPupil::PlayingPupil(CommandLine commandLine, Report report, QObject* parent)
     : QObject(parent), m_commandLine(commandLine), m_report(std::move(report))
@@ -114,13 +117,14 @@ void PlayingPupil::startFocusRead(const std::string& file)
         }
         return files;
     };
-    memory.read = readRecentStatsAside(paths, rec != nullptr ? rec->session() : std::string(),
-                                       [report = m_report](const std::string& why) {
-                                           // Said from the reading thread: the report only prints.
-                                           if (report) {
-                                               report("tavelin-piano: " + why + "; the notes are drawn evenly");
-                                           }
-                                       });
+    memory.read = readRecentStatsAside(
+        paths, rec != nullptr ? rec->session() : std::string(), [report = m_report](const std::string& why) {
+            // Said from the reading thread: the report only prints.
+            if (report) {
+                report("tavelin-piano: " +
+                       message(QT_TRANSLATE_NOOP("Messages", "%1; the notes are drawn evenly"), {why}));
+            }
+        });
 }
 
 std::future<std::optional<exercise::NoteRecords>> PlayingPupil::focusRecords()

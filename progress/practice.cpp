@@ -1,5 +1,6 @@
 #include "progress/practice.h"
 
+#include "platform/messages.h"
 #include "exercise/notechoice.h"
 #include "progress/pupils.h"
 #include "progress/report.h"
@@ -18,6 +19,8 @@
 #include <unistd.h>
 
 namespace progress::practice {
+
+using platform::message;
 
 namespace {
 
@@ -167,7 +170,7 @@ std::string writePupil(const std::filesystem::path& folder, const std::string& n
 {
     const std::optional<std::filesystem::path> path = ownSettingsFile(folder, name, computerId);
     if (!path) {
-        return "nom trop long";
+        return message(QT_TRANSLATE_NOOP("Messages", "nom trop long"));
     }
     std::error_code ec;
     std::filesystem::create_directories(path->parent_path(), ec);

@@ -1,5 +1,6 @@
 #include "progress/pupilfolder.h"
 
+#include "platform/messages.h"
 #include "progress/pupils.h"
 #include "progress/report.h"
 #include "progress/results.h"
@@ -18,6 +19,8 @@
 #include <unistd.h>
 
 namespace progress::pupilfolder {
+
+using platform::message;
 
 namespace fs = std::filesystem;
 
@@ -143,7 +146,7 @@ std::string moveFiles(const fs::path& fromFolder, const std::string& from, const
 {
     std::vector<std::pair<fs::path, fs::path>> moves = movesOf(fromFolder, from, toFolder, to);
     if (moves.empty()) {
-        return "nom trop long";
+        return message(QT_TRANSLATE_NOOP("Messages", "nom trop long"));
     }
     std::erase_if(moves, [](const auto& m) { return !present(m.first); });
     const fs::path mark = markOf(fromFolder, from);
@@ -153,14 +156,15 @@ std::string moveFiles(const fs::path& fromFolder, const std::string& from, const
             ::unlink(mark.c_str());
             return {};
         }
-        return text(QStringLiteral("pas d'élève « %1 »").arg(q(from)));
+        return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "pas d'élève « %1 »")).arg(q(from)));
     }
     const std::string where = (toFolder / *pupilFolderName(to)).string();
     if (taken(toFolder, to, moves, readMark(mark) == where)) {
-        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(to)));
+        return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "un élève s'appelle déjà « %1 »")).arg(q(to)));
     }
     if (const std::string why = replaceFile(mark.string(), QByteArray::fromStdString(where)); !why.empty()) {
-        return text(QStringLiteral("impossible d'écrire « %1 » : %2").arg(q(mark.string()), q(why)));
+        return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "impossible d'écrire « %1 » : %2"))
+                        .arg(q(mark.string()), q(why)));
     }
     for (std::size_t i = 0; i < moves.size(); ++i) {
         if (i == stopAfter) {
@@ -172,7 +176,8 @@ std::string moveFiles(const fs::path& fromFolder, const std::string& from, const
                 moveNoReplace(moves[i].second, moves[i].first);
             }
             ::unlink(mark.c_str());
-            return text(QStringLiteral("impossible de déplacer « %1 » : %2").arg(failed, q(why(error))));
+            return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "impossible de déplacer « %1 » : %2"))
+                            .arg(failed, q(why(error))));
         }
     }
     ::unlink(mark.c_str());
@@ -183,11 +188,12 @@ std::string problemOf(const fs::path& file)
 {
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0) {
-        return text(QStringLiteral("illisible : %1").arg(q(why(errno))));
+        return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "illisible : %1")).arg(q(why(errno))));
     }
     if (!S_ISREG(st.st_mode)) {
-        return S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
-                                   : "pas un fichier ordinaire (tube, appareil ou prise)";
+        return S_ISDIR(st.st_mode)
+                   ? message(QT_TRANSLATE_NOOP("Messages", "un dossier, pas un fichier de résultats"))
+                   : message(QT_TRANSLATE_NOOP("Messages", "pas un fichier ordinaire (tube, appareil ou prise)"));
     }
     return {};
 }
@@ -206,7 +212,7 @@ void listForeign(const fs::path& folder, std::vector<Entry>& out)
         entry.file = it->path();
         entry.files = {it->path()};
         entry.name = stemOf(fileName);
-        entry.problem = "nom de fichier qui n'est pas celui d'un élève";
+        entry.problem = message(foreignFileName);
         if (std::string problem = problemOf(it->path()); !problem.empty()) {
             entry.problem = std::move(problem);
         }
@@ -224,7 +230,7 @@ std::vector<Entry> listIn(const fs::path& folder, std::string* error)
             std::error_code ec;
             fs::directory_iterator it(folder, ec);
             *error =
-                text(QStringLiteral("impossible de lire le dossier « %1 » : %2")
+                text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "impossible de lire le dossier « %1 » : %2"))
                          .arg(QString::fromLocal8Bit(folder.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
         }
         return out;
@@ -273,21 +279,21 @@ std::string nameProblem(const std::string& name)
 {
     const QString s = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     if (s.trimmed().isEmpty()) {
-        return "le nom est vide";
+        return message(QT_TRANSLATE_NOOP("Messages", "le nom est vide"));
     }
     if (s.toStdString() != name || s.contains(QChar::ReplacementCharacter)) {
-        return "le nom n'est pas du texte lisible (UTF-8)";
+        return message(QT_TRANSLATE_NOOP("Messages", "le nom n'est pas du texte lisible (UTF-8)"));
     }
     if (s.trimmed() != s) {
-        return "le nom commence ou finit par une espace";
+        return message(QT_TRANSLATE_NOOP("Messages", "le nom commence ou finit par une espace"));
     }
     for (const QChar c : s) {
         if (c.category() == QChar::Other_Control) {
-            return "le nom contient un caractère de contrôle";
+            return message(QT_TRANSLATE_NOOP("Messages", "le nom contient un caractère de contrôle"));
         }
     }
     if (!pupilFileName(name)) {
-        return "le nom est trop long";
+        return message(QT_TRANSLATE_NOOP("Messages", "le nom est trop long"));
     }
     return {};
 }
@@ -295,16 +301,16 @@ std::string nameProblem(const std::string& name)
 std::string prepare(const fs::path& folder, const std::string& name, const Computer& computer, fs::path* own)
 {
     if (computer.id.empty()) {
-        return "cet ordinateur n'a pas d'identifiant (computer.ini illisible)";
+        return message(QT_TRANSLATE_NOOP("Messages", "cet ordinateur n'a pas d'identifiant (computer.ini illisible)"));
     }
     const std::optional<fs::path> file = ownResultsFile(folder, name, computer.id);
     if (!file) {
-        return "le nom est trop long";
+        return message(QT_TRANSLATE_NOOP("Messages", "le nom est trop long"));
     }
     std::error_code ec;
     fs::create_directories(file->parent_path(), ec);
     if (ec) {
-        return text(QStringLiteral("impossible de créer le dossier « %1 » : %2")
+        return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "impossible de créer le dossier « %1 » : %2"))
                         .arg(QString::fromLocal8Bit(file->parent_path().c_str()),
                              QString::fromLocal8Bit(ec.message().c_str())));
     }
@@ -316,7 +322,8 @@ std::string prepare(const fs::path& folder, const std::string& name, const Compu
     if (!current.open(QIODevice::ReadOnly) || current.read(4096).toStdString() != line) {
         current.close();
         if (const std::string why = replaceFile(host.string(), QByteArray::fromStdString(line)); !why.empty()) {
-            return text(QStringLiteral("impossible d'écrire « %1 » : %2").arg(q(host.string()), q(why)));
+            return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "impossible d'écrire « %1 » : %2"))
+                            .arg(q(host.string()), q(why)));
         }
     }
     *own = *file;
@@ -331,7 +338,8 @@ std::string add(const fs::path& folder, const std::string& name, const Computer&
     const fs::path legacy = *resultsPath(folder, name);
     std::string error;
     if (present(legacy) || present(folder / *pupilFolderName(name)) || !pupilFiles(folder, name, &error).empty()) {
-        return text(QStringLiteral("un élève s'appelle déjà « %1 »").arg(q(name)));
+        return text(
+            platform::messageText(QT_TRANSLATE_NOOP("Messages", "un élève s'appelle déjà « %1 »")).arg(q(name)));
     }
     fs::path file;
     if (error = prepare(folder, name, computer, &file); !error.empty()) {
@@ -360,7 +368,7 @@ std::string archive(const fs::path& folder, const std::string& name, std::string
     std::error_code ec;
     fs::create_directories(archived, ec);
     if (ec) {
-        return text(QStringLiteral("impossible de créer le dossier « %1 » : %2")
+        return text(platform::messageText(QT_TRANSLATE_NOOP("Messages", "impossible de créer le dossier « %1 » : %2"))
                         .arg(QString::fromLocal8Bit(archived.c_str()), QString::fromLocal8Bit(ec.message().c_str())));
     }
     std::string as = name;
@@ -374,7 +382,7 @@ std::string archive(const fs::path& folder, const std::string& name, std::string
         as = text(QStringLiteral("%1 (%2)").arg(q(name)).arg(n));
     }
     if (!resultsPath(archived, as)) {
-        return "nom trop long pour les archives";
+        return message(QT_TRANSLATE_NOOP("Messages", "nom trop long pour les archives"));
     }
     if (std::string error = moveFiles(folder, name, archived, as); !error.empty()) {
         return error;

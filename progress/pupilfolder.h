@@ -2,6 +2,8 @@
 
 #include "progress/computer.h"
 
+#include <QtGlobal>
+
 #include <filesystem>
 #include <limits>
 #include <optional>
@@ -17,6 +19,9 @@ namespace progress::pupilfolder {
 
 constexpr const char* archiveName = "archive";
 constexpr const char* settingsExtension = ".ini";  // as long as ".csv": any pupil's name fits
+
+// The problem of a .csv file of the folder that is named as no pupil is.
+constexpr const char* foreignFileName = QT_TRANSLATE_NOOP("Messages", "nom de fichier qui n'est pas celui d'un élève");
 
 // One pupil of the folder (pupils.h's layout), or one .csv file in it that
 // is no pupil's.

@@ -1,5 +1,6 @@
 #include "progress/pupils.h"
 
+#include "platform/messages.h"
 #include "platform/files.h"
 #include "progress/computer.h"
 #include "progress/lines.h"
@@ -16,6 +17,8 @@
 #include <sys/stat.h>
 
 namespace progress {
+
+using platform::message;
 
 namespace {
 
@@ -260,7 +263,7 @@ std::optional<std::string> pupilFileName(std::string_view name, std::string* why
 {
     if (name.empty()) {
         if (why != nullptr) {
-            *why = "a pupil's name cannot be empty";
+            *why = message(QT_TRANSLATE_NOOP("Messages", "a pupil's name cannot be empty"));
         }
         return std::nullopt;
     }
@@ -268,10 +271,12 @@ std::optional<std::string> pupilFileName(std::string_view name, std::string* why
     out += extension;
     if (out.size() > longestFileName) {
         if (why != nullptr) {
-            *why = "its file name would take " + std::to_string(out.size()) + " bytes, and a file name has at most " +
-                   std::to_string(longestFileName) + " (the name takes " + std::to_string(name.size()) +
-                   " bytes: at most " + std::to_string(longestFileName - extension.size()) +
-                   " once '%', '/', control characters and bytes that are not UTF-8 count 3 each)";
+            *why = message(QT_TRANSLATE_NOOP("Messages",
+                                             "its file name would take %1 bytes, and a file name has at most %2 "
+                                             "(the name takes %3 bytes: at most %4 once '%', '/', control "
+                                             "characters and bytes that are not UTF-8 count 3 each)"),
+                           {std::to_string(out.size()), std::to_string(longestFileName), std::to_string(name.size()),
+                            std::to_string(longestFileName - extension.size())});
         }
         return std::nullopt;
     }
@@ -529,7 +534,7 @@ bool scanFolder(const std::filesystem::path& folder, Scan& scan, std::error_code
 
 std::string folderError(const std::filesystem::path& folder, const std::error_code& ec)
 {
-    return "cannot read the folder '" + folder.string() + "': " + ec.message();
+    return message(QT_TRANSLATE_NOOP("Messages", "cannot read the folder '%1': %2"), {folder.string(), ec.message()});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "progress/pupilstable.h"
 
+#include "platform/messages.h"
 #include "progress/wording.h"
 #include "progress/pupilfolder.h"
 #include "progress/pupils.h"
@@ -15,6 +16,8 @@
 #include <unistd.h>
 
 namespace progress {
+
+using platform::message;
 
 namespace {
 
@@ -34,7 +37,7 @@ std::string readInto(const std::filesystem::path& file, SummaryBuilder& builder)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return std::string("illisible : ") + std::strerror(errno);
+        return message(QT_TRANSLATE_NOOP("Messages", "illisible : %1"), {std::strerror(errno)});
     }
     const struct Closer {
         int fd;
@@ -42,15 +45,16 @@ std::string readInto(const std::filesystem::path& file, SummaryBuilder& builder)
     } closer{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        return std::string("illisible : ") + std::strerror(errno);
+        return message(QT_TRANSLATE_NOOP("Messages", "illisible : %1"), {std::strerror(errno)});
     }
     if (!S_ISREG(st.st_mode)) {
-        return S_ISDIR(st.st_mode) ? "un dossier, pas un fichier de résultats"
-                                   : "pas un fichier ordinaire (tube, appareil ou prise)";
+        return S_ISDIR(st.st_mode)
+                   ? message(QT_TRANSLATE_NOOP("Messages", "un dossier, pas un fichier de résultats"))
+                   : message(QT_TRANSLATE_NOOP("Messages", "pas un fichier ordinaire (tube, appareil ou prise)"));
     }
     std::string error;
     if (!readResults(fd, builder, file.string(), &error)) {
-        return "illisible : " + error;
+        return message(QT_TRANSLATE_NOOP("Messages", "illisible : %1"), {error});
     }
     return {};
 }
@@ -74,7 +78,7 @@ PupilRead readPupilFiles(const std::vector<std::filesystem::path>& files)
     }
     auto summary = std::make_shared<ResultsSummary>(builder.finish());
     if (summary->rows == 0 && summary->skipped > 0) {
-        out.problem = "pas un fichier de résultats de Tavelin Piano";
+        out.problem = message(QT_TRANSLATE_NOOP("Messages", "pas un fichier de résultats de Tavelin Piano"));
         return out;
     }
     out.summary = std::move(summary);
@@ -171,7 +175,7 @@ void PupilsTableModel::reread(const QString& name)
 void PupilsTableModel::start(std::size_t row)
 {
     PupilRow& r = m_rows[row];
-    if (!r.problem.empty() && !r.read && r.problem != "nom de fichier qui n'est pas celui d'un élève") {
+    if (!r.problem.empty() && !r.read && r.problem != message(pupilfolder::foreignFileName)) {
         // Listed as no pupil's file (a folder, a pipe): nothing to read.
         r.read = true;
         return;
@@ -206,7 +210,7 @@ void PupilsTableModel::deliver(std::uint64_t generation, const std::string& file
             continue;
         }
         r.read = true;
-        const bool foreignName = r.problem == "nom de fichier qui n'est pas celui d'un élève";
+        const bool foreignName = r.problem == message(pupilfolder::foreignFileName);
         if (read.summary) {
             r.summary = read.summary;
             r.computers = read.computers;

@@ -1,5 +1,6 @@
 #include "progress/recentstats.h"
 
+#include "platform/messages.h"
 #include "platform/files.h"
 #include "progress/lines.h"
 
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace progress {
+
+using platform::message;
 
 void RecentNoteStats::add(const NoteResult& row)
 {
@@ -180,7 +183,7 @@ std::future<std::optional<exercise::NoteRecords>> RecentRecordsReader::start(std
     std::future<std::optional<exercise::NoteRecords>> future = promise.get_future();
     if (m_busy->exchange(true)) {
         if (m_report) {
-            m_report("still reading '" + m_path + "' since an earlier run");
+            m_report(message(QT_TRANSLATE_NOOP("Messages", "still reading '%1' since an earlier run"), {m_path}));
         }
         promise.set_value(std::nullopt);
         return future;

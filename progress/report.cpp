@@ -1,5 +1,6 @@
 #include "progress/report.h"
 
+#include "platform/messages.h"
 #include "picture/fonts.h"
 #include "platform/version.h"
 #include "progress/notenames.h"
@@ -33,6 +34,8 @@
 #include <unistd.h>
 
 namespace progress {
+
+using platform::message;
 
 namespace {
 
@@ -338,13 +341,13 @@ std::optional<FileId> fileIdOf(const std::string& path)
     return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-std::optional<std::string> replacesResults(const std::string& what, const std::string& out, const std::string& file,
+std::optional<std::string> replacesResults(const char* sentence, const std::string& out, const std::string& file,
                                            const FileId& fileId)
 {
     if (fileIdOf(out) != fileId) {
         return std::nullopt;
     }
-    return what + " '" + out + "' would replace the results file '" + file + "'; give another --out";
+    return message(sentence, {out, file});
 }
 
 QString sourceLabel(const ReportSource& source)
@@ -386,17 +389,20 @@ struct Inputs {
             // reads as empty); a pipe that is given is then read as it comes.
             const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
             if (fd < 0) {
-                return std::make_pair(1, "cannot read '" + file + "': " + std::strerror(errno));
+                return std::make_pair(
+                    1, message(QT_TRANSLATE_NOOP("Messages", "cannot read '%1': %2"), {file, std::strerror(errno)}));
             }
             files.push_back({file, fd, {}});
             struct stat& input = files.back().st;
             if (::fstat(fd, &input) != 0) {
-                return std::make_pair(1, "cannot read '" + file + "': " + std::strerror(errno));
+                return std::make_pair(
+                    1, message(QT_TRANSLATE_NOOP("Messages", "cannot read '%1': %2"), {file, std::strerror(errno)}));
             }
             // A device other than a terminal (/dev/zero, /dev/urandom) never ends
             // and holds no rows: refused rather than read for ever.
             if ((S_ISCHR(input.st_mode) || S_ISBLK(input.st_mode)) && ::isatty(fd) == 0) {
-                return std::make_pair(2, "'" + file + "' is a device, not a results file");
+                return std::make_pair(
+                    2, message(QT_TRANSLATE_NOOP("Messages", "'%1' is a device, not a results file"), {file}));
             }
             if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) {
                 ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -417,7 +423,7 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
         return run;
     };
     if (source.files.empty()) {
-        return fail(1, "no results file to report on");
+        return fail(1, message(QT_TRANSLATE_NOOP("Messages", "no results file to report on")));
     }
     Inputs inputs;
     if (const auto refused = inputs.open(source.files)) {
@@ -431,12 +437,16 @@ ReportRun readReport(const ReportSource& source, const std::string& out)
     run.picture = out.empty() ? defaultReportPicture(file, beside) : out;
     const std::optional<PictureFormat> format = pictureFormatOf(run.picture);
     if (!format) {
-        return fail(2, "the picture '" + run.picture + "' must end in .png, .jpg, .jpeg or .pdf");
+        return fail(2, message(QT_TRANSLATE_NOOP("Messages", "the picture '%1' must end in .png, .jpg, .jpeg or .pdf"),
+                               {run.picture}));
     }
     run.format = *format;
     for (const Inputs::Input& input : inputs.files) {
         const FileId id{static_cast<std::uint64_t>(input.st.st_dev), static_cast<std::uint64_t>(input.st.st_ino)};
-        if (const auto refused = replacesResults("the picture", run.picture, input.file, id)) {
+        if (const auto refused = replacesResults(
+                QT_TRANSLATE_NOOP("Messages",
+                                  "the picture '%1' would replace the results file '%2'; give another --out"),
+                run.picture, input.file, id)) {
             return fail(2, *refused);
         }
     }
@@ -461,7 +471,7 @@ std::string writeReportPicture(const ReportRun& run)
 {
     const QImage image = reportpicture::render(run.summary, run.label);
     if (const std::string why = replaceFile(run.picture, encodePicture(image, run.format)); !why.empty()) {
-        return "cannot write the picture '" + run.picture + "': " + why;
+        return message(QT_TRANSLATE_NOOP("Messages", "cannot write the picture '%1': %2"), {run.picture, why});
     }
     return {};
 }

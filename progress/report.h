@@ -82,7 +82,7 @@ std::optional<FileId> fileIdOf(const std::string& path);
 // The refusal when writing what (a picture, a PDF) to out would replace the
 // results file read from file, whose identity is given: the whole line, or
 // nothing when out is another file or none.
-std::optional<std::string> replacesResults(const std::string& what, const std::string& out, const std::string& file,
+std::optional<std::string> replacesResults(const char* sentence, const std::string& out, const std::string& file,
                                            const FileId& fileId);
 
 // A PDF of ours: its title, the program as its creator, at pdfDpi.

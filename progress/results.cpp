@@ -1,5 +1,6 @@
 #include "progress/results.h"
 
+#include "platform/messages.h"
 #include <array>
 #include <cerrno>
 #include <condition_variable>
@@ -18,13 +19,16 @@
 
 namespace progress {
 
+using platform::message;
+
 namespace {
 
 constexpr mode_t newFileMode = 0644;  // rw-r--r--, less the umask
 
-std::string systemError(const char* what, const std::string& path, int error)
+// sentence: a marked line with the file's name for %1 and errno's reason for %2.
+std::string systemError(const char* sentence, const std::string& path, int error)
 {
-    return std::string(what) + " '" + path + "': " + std::strerror(error);
+    return message(sentence, {path, std::strerror(error)});
 }
 
 // An open file descriptor, closed (and so unlocked) when it goes.
@@ -172,7 +176,7 @@ int ResultsFile::openForAppend(Opened* opened, std::string* error) const
     struct stat before {};
     opened->existed = ::stat(m_path.c_str(), &before) == 0;
     if (opened->existed && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode)) {
-        *error = "'" + m_path + "' is not a regular file";
+        *error = message(QT_TRANSLATE_NOOP("Messages", "'%1' is not a regular file"), {m_path});
         return -1;
     }
     constexpr int flags = O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
@@ -182,7 +186,7 @@ int ResultsFile::openForAppend(Opened* opened, std::string* error) const
         fd = ::open(m_path.c_str(), O_WRONLY | flags, newFileMode);
     }
     if (fd < 0) {
-        *error = systemError("cannot open", m_path, errno);
+        *error = systemError(QT_TRANSLATE_NOOP("Messages", "cannot open '%1': %2"), m_path, errno);
     }
     return fd;
 }
@@ -199,10 +203,10 @@ std::string ResultsFile::lockExclusive(int fd) const
             continue;
         }
         if (errno != EWOULDBLOCK) {
-            return systemError("cannot lock", m_path, errno);
+            return systemError(QT_TRANSLATE_NOOP("Messages", "cannot lock '%1': %2"), m_path, errno);
         }
         if (m_abandoned) {
-            return "'" + m_path + "' stayed locked by another program";
+            return message(QT_TRANSLATE_NOOP("Messages", "'%1' stayed locked by another program"), {m_path});
         }
         const timespec pause{0, 20'000'000};
         ::nanosleep(&pause, nullptr);
@@ -236,34 +240,36 @@ std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
-        return systemError("cannot read the size of", m_path, errno);
+        return systemError(QT_TRANSLATE_NOOP("Messages", "cannot read the size of '%1': %2"), m_path, errno);
     }
     if (!S_ISREG(st.st_mode)) {
-        return "'" + m_path + "' is not a regular file";  // put in the file's place since the check above
+        return message(QT_TRANSLATE_NOOP("Messages", "'%1' is not a regular file"),
+                       {m_path});  // put in the file's place since the check above
     }
     if (error = lockExclusive(fd.get()); !error.empty()) {
         return error;
     }
     if (m_abandoned && !rows.empty()) {
-        return "gave up writing to '" + m_path + "'";
+        return message(QT_TRANSLATE_NOOP("Messages", "gave up writing to '%1'"), {m_path});
     }
     if (::fstat(fd.get(), &st) != 0) {
-        return systemError("cannot read the size of", m_path, errno);
+        return systemError(QT_TRANSLATE_NOOP("Messages", "cannot read the size of '%1': %2"), m_path, errno);
     }
     // Still the file of that name? (One made and taken away again by
     // another program while we waited is no longer anyone's.)
     struct stat named {};
     if (::stat(m_path.c_str(), &named) != 0 || named.st_dev != st.st_dev || named.st_ino != st.st_ino) {
         *again = true;
-        return "'" + m_path + "' was taken away while it was written";
+        return message(QT_TRANSLATE_NOOP("Messages", "'%1' was taken away while it was written"), {m_path});
     }
 
     std::string text;
     text.reserve(rows.size() + csv::header.size() + 2);
     if (st.st_size > 0) {
         if (opened.readable && !startsWithHeader(fd.get())) {
-            return "'" + m_path + "' is not a results file: its first line is not the header " +
-                   std::string(csv::header);
+            return message(
+                QT_TRANSLATE_NOOP("Messages", "'%1' is not a results file: its first line is not the header %2"),
+                {m_path, csv::header});
         }
         if (rows.empty()) {
             return {};  // the start-up check leaves a file with rows as it is
@@ -300,7 +306,7 @@ std::string ResultsFile::writeWhole(int fd, const std::string& text, off_t size,
     if (!existed && size == 0) {
         ::unlink(m_path.c_str());
     }
-    return systemError("cannot write to", m_path, error);
+    return systemError(QT_TRANSLATE_NOOP("Messages", "cannot write to '%1': %2"), m_path, error);
 }
 
 // ---------------------------------------------------------------- recorder
@@ -358,7 +364,10 @@ void ResultsRecorder::Writer::run()
             reported = true;
             const Report say = report;
             lock.unlock();
-            say("tavelin-piano: " + error + "; the results are kept for the next try, the exercise goes on");
+            say("tavelin-piano: " +
+                message(
+                    QT_TRANSLATE_NOOP("Messages", "%1; the results are kept for the next try, the exercise goes on"),
+                    {error}));
             lock.lock();
         }
         changed.notify_all();

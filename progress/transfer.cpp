@@ -1,5 +1,6 @@
 #include "progress/transfer.h"
 
+#include "platform/messages.h"
 #include "platform/files.h"
 #include "progress/lines.h"
 #include "progress/practice.h"
@@ -20,6 +21,8 @@
 #include <unistd.h>
 
 namespace progress::transfer {
+
+using platform::message;
 
 namespace {
 
@@ -203,7 +206,10 @@ std::string exportPupil(const std::filesystem::path& folder, const std::string& 
     std::string error;
     for (const std::filesystem::path& file : pupilFiles(folder, name, &error)) {
         if (const std::optional<FileId> id = fileIdOf(file.string())) {
-            if (const auto refused = replacesResults("the record", out, file.string(), *id)) {
+            if (const auto refused = replacesResults(
+                    QT_TRANSLATE_NOOP("Messages",
+                                      "the record '%1' would replace the results file '%2'; give another --out"),
+                    out, file.string(), *id)) {
                 return *refused;
             }
         }
@@ -213,7 +219,7 @@ std::string exportPupil(const std::filesystem::path& folder, const std::string& 
         return error;
     }
     if (const std::string why = replaceFile(out, QByteArray::fromStdString(*text)); !why.empty()) {
-        return "impossible d'écrire « " + out + " » : " + why;
+        return message(QT_TRANSLATE_NOOP("Messages", "impossible d'écrire « %1 » : %2"), {out, why});
     }
     return {};
 }
@@ -237,7 +243,8 @@ std::string readRows(const std::vector<std::string_view>& lines, std::size_t fro
         }
         std::optional<NoteResult> row = parseCsvRow(lines[i]);
         if (!row) {
-            return "« " + file + " » est abîmé : sa ligne " + std::to_string(i + 1) + " n'est pas un résultat";
+            return message(QT_TRANSLATE_NOOP("Messages", "« %1 » est abîmé : sa ligne %2 n'est pas un résultat"),
+                           {file, std::to_string(i + 1)});
         }
         in.rows.push_back(std::move(*row));
     }
@@ -257,26 +264,27 @@ std::string readExported(const std::vector<std::string_view>& lines, const std::
         }
     }
     if (i == lines.size()) {
-        return "« " + file + " » est incomplet : il s'arrête avant ses résultats";
+        return message(QT_TRANSLATE_NOOP("Messages", "« %1 » est incomplet : il s'arrête avant ses résultats"), {file});
     }
     std::string why;
     in.settings = practice::parse(settings, &why);
     if (!in.settings) {
-        return "« " + file + " » est abîmé : " + why;
+        return message(QT_TRANSLATE_NOOP("Messages", "« %1 » est abîmé : %2"), {file, why});
     }
     const std::string_view last = lines.back();
     if (!last.starts_with(endPrefix) || !last.ends_with(endSuffix)) {
-        return "« " + file +
-               " » est incomplet : sa dernière ligne n'est pas « # fin : N lignes », "
-               "il a été coupé en route";
+        return message(QT_TRANSLATE_NOOP("Messages",
+                                         "« %1 » est incomplet : sa dernière ligne n'est pas « # fin : N lignes », "
+                                         "il a été coupé en route"),
+                       {file});
     }
     const std::string_view count = last.substr(endPrefix.size(), last.size() - endPrefix.size() - endSuffix.size());
     if (why = readRows(lines, i + 1, lines.size() - 1, file, in); !why.empty()) {
         return why;
     }
     if (std::to_string(in.rows.size()) != count) {
-        return "« " + file + " » est incomplet : " + std::to_string(in.rows.size()) + " lignes au lieu de " +
-               std::string(count);
+        return message(QT_TRANSLATE_NOOP("Messages", "« %1 » est incomplet : %2 lignes au lieu de %3"),
+                       {file, std::to_string(in.rows.size()), count});
     }
     return {};
 }
@@ -290,10 +298,13 @@ std::string readIncoming(const std::string& file, Incoming& in)
     }
     const std::vector<std::string_view> lines = linesOf(*text);
     if (lines.empty() || (lines.front() != title && lines.front() != csv::header)) {
-        return "« " + file + " » n'est ni un dossier d'élève ni un fichier de résultats de Tavelin Piano";
+        return message(
+            QT_TRANSLATE_NOOP("Messages",
+                              "« %1 » n'est ni un dossier d'élève ni un fichier de résultats de Tavelin Piano"),
+            {file});
     }
     if (text->back() != '\n') {
-        return "« " + file + " » est incomplet : sa dernière ligne est coupée";
+        return message(QT_TRANSLATE_NOOP("Messages", "« %1 » est incomplet : sa dernière ligne est coupée"), {file});
     }
     if (lines.front() == csv::header) {
         return readRows(lines, 1, lines.size(), file, in);
@@ -333,8 +344,10 @@ std::string importFile(const std::filesystem::path& folder, const std::string& f
     }
     const std::string pupil = name.empty() ? in.name : pupilName(name);
     if (pupil.empty()) {
-        return "« " + file +
-               " » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste";
+        return message(QT_TRANSLATE_NOOP("Messages",
+                                         "« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou "
+                                         "choisissez-le dans la liste"),
+                       {file});
     }
     if (std::string problem = pupilfolder::nameProblem(pupil); !problem.empty()) {
         return problem;

@@ -1,5 +1,6 @@
 #include "sound/alsaclient.h"
 
+#include "platform/messages.h"
 #include "sound/diagnostics.h"
 
 namespace sound::alsa {
@@ -25,7 +26,8 @@ Seq openClient(const char* name, int streams, std::string* problem)
     const int err = snd_seq_open(&handle, "default", streams, SND_SEQ_NONBLOCK);
     if (err < 0) {
         if (problem != nullptr) {
-            *problem = std::string("no ALSA sequencer (/dev/snd/seq: ") + snd_strerror(err) + ")";
+            *problem = platform::message(QT_TRANSLATE_NOOP("Messages", "no ALSA sequencer (/dev/snd/seq: %1)"),
+                                         {snd_strerror(err)});
         }
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "sound/alsaseqoutput.h"
 
+#include "platform/messages.h"
 #include "sound/alsaclient.h"
 #include "sound/decodedmessage.h"
 #include "sound/diagnostics.h"
@@ -9,6 +10,8 @@
 #include <cerrno>
 
 namespace sound {
+
+using platform::message;
 
 namespace {
 
@@ -40,7 +43,7 @@ AlsaPortList listAlsaOutputPorts()
     const std::optional<std::vector<alsa::SeqPort>> ports =
         alsa::listPorts(seq.get(), SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
     if (!ports) {
-        list.problem = "out of memory";
+        list.problem = message(QT_TRANSLATE_NOOP("Messages", "out of memory"));
         return list;
     }
     const int ourPid = static_cast<int>(getpid());
@@ -77,15 +80,17 @@ midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<Al
 
     PortInfo info = newPortInfo();
     if (!info) {
-        return fail(midi::rc::noMemory, "out of memory");
+        return fail(midi::rc::noMemory, message(QT_TRANSLATE_NOOP("Messages", "out of memory")));
     }
     if (snd_seq_get_any_port_info(seq, destination.client, destination.port, info.get()) < 0) {
-        return fail(midi::rc::badDeviceId, "ALSA port " + destination.label() + " is gone");
+        return fail(midi::rc::badDeviceId,
+                    message(QT_TRANSLATE_NOOP("Messages", "ALSA port %1 is gone"), {destination.label()}));
     }
     out->m_port = snd_seq_create_simple_port(seq, alsaseq::portName, SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
                                              SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     if (out->m_port < 0) {
-        return fail(midi::rc::error, std::string("cannot make our ALSA port: ") + snd_strerror(out->m_port));
+        return fail(midi::rc::error, message(QT_TRANSLATE_NOOP("Messages", "cannot make our ALSA port: %1"),
+                                             {snd_strerror(out->m_port)}));
     }
     // The connection shows in patch bays; the events themselves go to the
     // destination's address, so that a port that disappears answers with an
@@ -94,7 +99,8 @@ midi::Result AlsaSeqOutput::open(const AlsaPort& destination, std::unique_ptr<Al
         const midi::Result code = err == -EBUSY                       ? midi::rc::allocated
                                   : (err == -ENOENT || err == -ENXIO) ? midi::rc::badDeviceId
                                                                       : midi::rc::error;
-        return fail(code, "cannot connect to ALSA port " + destination.label() + ": " + snd_strerror(err));
+        return fail(code, message(QT_TRANSLATE_NOOP("Messages", "cannot connect to ALSA port %1: %2"),
+                                  {destination.label(), snd_strerror(err)}));
     }
     device = std::move(out);
     return midi::rc::noError;

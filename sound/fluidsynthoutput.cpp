@@ -2,6 +2,9 @@
 
 #include "sound/decodedmessage.h"
 #include "sound/diagnostics.h"
+#include "platform/messages.h"
+
+#include <QtGlobal>
 
 #include <array>
 #include <cstdlib>
@@ -10,6 +13,8 @@
 #include <system_error>
 
 namespace sound {
+
+using platform::message;
 
 namespace {
 
@@ -34,28 +39,29 @@ std::string checkSoundFont(const std::string& path)
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec || !std::filesystem::exists(status)) {
-        return "SoundFont not found: " + path;
+        return message(QT_TRANSLATE_NOOP("Messages", "SoundFont not found: %1"), {path});
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return "SoundFont is not a file: " + path;
+        return message(QT_TRANSLATE_NOOP("Messages", "SoundFont is not a file: %1"), {path});
     }
     const std::uintmax_t fileSize = std::filesystem::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);
     std::array<char, headerSize> header{};
     if (ec || !in || !in.read(header.data(), header.size())) {
-        return (ec || !in.is_open() ? "SoundFont unreadable: " : "SoundFont too short: ") + path;
+        return ec || !in.is_open() ? message(QT_TRANSLATE_NOOP("Messages", "SoundFont unreadable: %1"), {path})
+                                   : message(QT_TRANSLATE_NOOP("Messages", "SoundFont too short: %1"), {path});
     }
     const std::string_view text(header.data(), header.size());
     if (text.substr(0, 4) != "RIFF" || text.substr(8, 4) != "sfbk") {
-        return "not a SoundFont (no RIFF sfbk header): " + path;
+        return message(QT_TRANSLATE_NOOP("Messages", "not a SoundFont (no RIFF sfbk header): %1"), {path});
     }
     std::uint64_t chunkSize = 0;
     for (int i = 3; i >= 0; --i) {
         chunkSize = chunkSize * 256 + static_cast<unsigned char>(header[4 + static_cast<std::size_t>(i)]);
     }
     if (chunkSize + 8 > fileSize) {
-        return "SoundFont truncated (" + std::to_string(fileSize) + " of " + std::to_string(chunkSize + 8) +
-               " bytes): " + path;
+        return message(QT_TRANSLATE_NOOP("Messages", "SoundFont truncated (%1 of %2 bytes): %3"),
+                       {std::to_string(fileSize), std::to_string(chunkSize + 8), path});
     }
     return {};
 }
@@ -152,7 +158,8 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     std::unique_ptr<FluidSynthOutput> out(new FluidSynthOutput());
     out->m_settings.reset(new_fluid_settings());
     if (!out->m_settings) {
-        return fail(midi::rc::noMemory, "FluidSynth could not make its settings");
+        return fail(midi::rc::noMemory,
+                    message(QT_TRANSLATE_NOOP("Messages", "FluidSynth could not make its settings")));
     }
     if (std::string refused = out->applySettings(config); !refused.empty()) {
         return fail(midi::rc::error, refused);
@@ -160,7 +167,9 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
 
     out->m_synth.reset(new_fluid_synth(out->m_settings.get()));
     if (!out->m_synth) {
-        return fail(midi::rc::noMemory, "FluidSynth could not make its synthesizer: " + capture.firstError());
+        return fail(midi::rc::noMemory,
+                    message(QT_TRANSLATE_NOOP("Messages", "FluidSynth could not make its synthesizer: %1"),
+                            {capture.firstError()}));
     }
     fluid_synth_set_channel_type(out->m_synth.get(), drumChannel, CHANNEL_TYPE_MELODIC);
     fluid_synth_bank_select(out->m_synth.get(), drumChannel, 0);
@@ -174,7 +183,8 @@ midi::Result FluidSynthOutput::open(const SynthConfig& config, std::unique_ptr<F
     try {
         out->m_loader = std::thread(&FluidSynthOutput::load, out.get(), config.soundFont, config.loadDelay);
     } catch (const std::system_error& e) {
-        return fail(midi::rc::noMemory, std::string("could not start the SoundFont loader: ") + e.what());
+        return fail(midi::rc::noMemory,
+                    message(QT_TRANSLATE_NOOP("Messages", "could not start the SoundFont loader: %1"), {e.what()}));
     }
     device = std::move(out);
     return midi::rc::noError;
@@ -190,14 +200,14 @@ std::string FluidSynthOutput::applySettings(const SynthConfig& config)
         return fluid_settings_setint(settings, name, value) == FLUID_OK;
     };
     if (!setNum("synth.sample-rate", config.sampleRate)) {
-        return "sample rate refused: " + std::to_string(config.sampleRate);
+        return message(QT_TRANSLATE_NOOP("Messages", "sample rate refused: %1"), {std::to_string(config.sampleRate)});
     }
     if (!setNum("synth.gain", config.gain)) {
-        return "gain refused: " + std::to_string(config.gain);
+        return message(QT_TRANSLATE_NOOP("Messages", "gain refused: %1"), {std::to_string(config.gain)});
     }
     if (!setInt("audio.period-size", config.periodSize) || !setInt("audio.periods", config.periods)) {
-        return "audio buffer refused: " + std::to_string(config.periods) + " periods of " +
-               std::to_string(config.periodSize) + " frames";
+        return message(QT_TRANSLATE_NOOP("Messages", "audio buffer refused: %1 periods of %2 frames"),
+                       {std::to_string(config.periods), std::to_string(config.periodSize)});
     }
     // Only the samples of the presets selected on a channel are read: the
     // piano's 5.6 MB instead of the whole 142 MB file.
@@ -244,7 +254,8 @@ std::string FluidSynthOutput::startAudio(const SynthConfig& config)
         }
         tried += (tried.empty() ? "" : "; ") + name + ": " + attempt.firstError();
     }
-    return "no audio output (" + (tried.empty() ? std::string("no audio driver named") : tried) + ")";
+    return tried.empty() ? message(QT_TRANSLATE_NOOP("Messages", "no audio output (no audio driver named)"))
+                         : message(QT_TRANSLATE_NOOP("Messages", "no audio output (%1)"), {tried});
 }
 
 bool FluidSynthOutput::startPulseStream(const SynthConfig& config, std::string* why)
@@ -303,17 +314,20 @@ void FluidSynthOutput::load(const std::string& path, std::chrono::milliseconds d
     if (id == FLUID_FAILED) {
         reason = capture.firstError();
         if (reason.empty()) {
-            reason = "no reason given";
+            reason = message(QT_TRANSLATE_NOOP("Messages", "no reason given"));
         }
     } else if (fluid_sfont_get_preset(fluid_synth_get_sfont_by_id(m_synth.get(), id), 0, 0) == nullptr) {
         // It loads, but every note would be silent: nothing on bank 0, program 0.
-        reason = "it has no piano, bank 0 program 0";
+        reason = message(QT_TRANSLATE_NOOP("Messages", "it has no piano, bank 0 program 0"));
     }
     m_loadMicroseconds.store(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started).count(),
                              std::memory_order_relaxed);
     if (!reason.empty()) {
         if (m_report) {
-            m_report("the SoundFont " + path + " did not load (" + reason + "); the built-in synthesizer stays silent");
+            m_report(
+                message(QT_TRANSLATE_NOOP("Messages",
+                                          "the SoundFont %1 did not load (%2); the built-in synthesizer stays silent"),
+                        {path, reason}));
         }
         finishLoad(LoadState::failed);
         return;

@@ -1,6 +1,9 @@
 #include "sound/outputsystem.h"
 
+#include "platform/messages.h"
 namespace sound {
+
+using platform::message;
 
 DefaultOutputSystem::DefaultOutputSystem(SynthConfig config) : m_config(std::move(config))
 {
@@ -13,7 +16,7 @@ void DefaultOutputSystem::listPorts()
     m_listed = true;
     if (!list.problem.empty() && !m_toldNoSequencer) {
         m_toldNoSequencer = true;
-        say(list.problem + "; only the built-in synthesizer is offered");
+        say(message(QT_TRANSLATE_NOOP("Messages", "%1; only the built-in synthesizer is offered"), {list.problem}));
     }
 }
 
@@ -29,7 +32,7 @@ std::vector<std::string> DefaultOutputSystem::deviceNames()
     listPorts();
     std::vector<std::string> names;
     names.reserve(m_ports.size() + 1);
-    names.emplace_back(outputnames::builtInSynthesizer);
+    names.emplace_back(message(outputnames::builtInSynthesizer));
     for (const AlsaPort& port : m_ports) {
         names.push_back(port.label());
     }
@@ -47,7 +50,7 @@ midi::Result DefaultOutputSystem::openDevice(std::uint32_t deviceId, std::unique
             device = std::move(synth);
             return result;
         }
-        say("the built-in synthesizer cannot start: " + why);
+        say(message(QT_TRANSLATE_NOOP("Messages", "the built-in synthesizer cannot start: %1"), {why}));
         return result;
     }
     if (!m_listed) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "platform/midiout.h"
 #include "sound/alsaseqoutput.h"
 #include "sound/fluidsynthoutput.h"
@@ -15,7 +17,7 @@
 namespace sound {
 
 namespace outputnames {
-constexpr const char* builtInSynthesizer = "Synthétiseur intégré (FluidSynth)";
+constexpr const char* builtInSynthesizer = QT_TRANSLATE_NOOP("Messages", "Synthétiseur intégré (FluidSynth)");
 }  // namespace outputnames
 
 class DefaultOutputSystem final : public midi::OutputSystem {

@@ -1,5 +1,6 @@
 #include "sound/pulsestream.h"
 
+#include "platform/messages.h"
 #include <dbus/dbus.h>
 #include <pthread.h>
 #include <pulse/pulseaudio.h>
@@ -16,6 +17,8 @@
 #include <system_error>
 
 namespace sound {
+
+using platform::message;
 
 namespace {
 
@@ -55,7 +58,8 @@ std::string askRealtimeKit(pid_t tid, int priority)
     dbus_error_init(&error);
     const std::unique_ptr<DBusConnection, DBusConnectionCloser> bus(dbus_bus_get_private(DBUS_BUS_SYSTEM, &error));
     if (!bus) {
-        std::string why = error.message != nullptr ? error.message : "no system bus";
+        std::string why =
+            error.message != nullptr ? error.message : message(QT_TRANSLATE_NOOP("Messages", "no system bus"));
         dbus_error_free(&error);
         return why;
     }
@@ -64,7 +68,7 @@ std::string askRealtimeKit(pid_t tid, int priority)
         dbus_message_new_method_call("org.freedesktop.RealtimeKit1", "/org/freedesktop/RealtimeKit1",
                                      "org.freedesktop.RealtimeKit1", "MakeThreadRealtime"));
     if (!call) {
-        return "out of memory";
+        return message(QT_TRANSLATE_NOOP("Messages", "out of memory"));
     }
     dbus_uint64_t thread = static_cast<dbus_uint64_t>(tid);
     dbus_uint32_t level = static_cast<dbus_uint32_t>(priority);
@@ -72,7 +76,8 @@ std::string askRealtimeKit(pid_t tid, int priority)
     const std::unique_ptr<DBusMessage, DBusMessageUnref> reply(
         dbus_connection_send_with_reply_and_block(bus.get(), call.get(), realtimeKitTimeoutMs, &error));
     if (!reply) {
-        std::string why = error.message != nullptr ? error.message : "no answer";
+        std::string why =
+            error.message != nullptr ? error.message : message(QT_TRANSLATE_NOOP("Messages", "no answer"));
         dbus_error_free(&error);
         return why;
     }
@@ -117,8 +122,10 @@ void PulseStream::sideLoop(std::shared_ptr<Side> side)  // NOLINT(performance-un
             if (kit.empty()) {
                 side->realtime.store(true, std::memory_order_release);
             } else {
-                side->lines.push_back("no real-time priority for the sound (" + side->askedBecause +
-                                      "; RealtimeKit: " + kit + "): notes may break up while the machine is busy");
+                side->lines.push_back(message(QT_TRANSLATE_NOOP("Messages",
+                                                                "no real-time priority for the sound (%1; RealtimeKit: "
+                                                                "%2): notes may break up while the machine is busy"),
+                                              {side->askedBecause, kit}));
             }
             side->changed.notify_all();
             continue;
@@ -171,24 +178,25 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
         return nullptr;
     };
     if (!config.render || !config.sounding || config.sampleRate <= 0 || config.periodFrames <= 0) {
-        return fail("no sound source or no sample format");
+        return fail(message(QT_TRANSLATE_NOOP("Messages", "no sound source or no sample format")));
     }
     std::unique_ptr<PulseStream> out(new PulseStream(std::move(config)));
     try {
         out->m_sideThread = std::thread(&PulseStream::sideLoop, out->m_side);
     } catch (const std::system_error& e) {
-        return fail(std::string("could not start the sound's report thread: ") + e.what());
+        return fail(
+            message(QT_TRANSLATE_NOOP("Messages", "could not start the sound's report thread: %1"), {e.what()}));
     }
     out->m_loop = pa_threaded_mainloop_new();
     if (out->m_loop == nullptr) {
-        return fail("libpulse could not make its mainloop");
+        return fail(message(QT_TRANSLATE_NOOP("Messages", "libpulse could not make its mainloop")));
     }
     pa_threaded_mainloop_set_name(out->m_loop, "tavelin-audio");
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(out->m_loop);
     out->m_tidy = api->defer_new(api, &PulseStream::tidy, out.get());
     api->defer_enable(out->m_tidy, 0);
     if (pa_threaded_mainloop_start(out->m_loop) < 0) {
-        return fail("libpulse could not start its mainloop thread");
+        return fail(message(QT_TRANSLATE_NOOP("Messages", "libpulse could not start its mainloop thread")));
     }
 
     pa_threaded_mainloop_lock(out->m_loop);
@@ -198,12 +206,13 @@ std::unique_ptr<PulseStream> PulseStream::open(PulseStreamConfig config, std::st
     }
     if (out->m_connection == Connection::noAnswer) {
         pa_threaded_mainloop_unlock(out->m_loop);
-        return fail("the sound server does not answer (" + std::to_string(out->m_config.answerWithin.count()) + " ms)");
+        return fail(message(QT_TRANSLATE_NOOP("Messages", "the sound server does not answer (%1 ms)"),
+                            {std::to_string(out->m_config.answerWithin.count())}));
     }
     if (!connecting || out->m_connection == Connection::dead) {
         const int code = out->m_context != nullptr ? pa_context_errno(out->m_context) : PA_ERR_INTERNAL;
         pa_threaded_mainloop_unlock(out->m_loop);
-        return fail(std::string("no sound server (") + pa_strerror(code) + ")");
+        return fail(message(QT_TRANSLATE_NOOP("Messages", "no sound server (%1)"), {pa_strerror(code)}));
     }
     out->m_streamState = Stream::wanted;
     out->startStream();
@@ -266,7 +275,9 @@ void PulseStream::wake()
         dropContext();
         if (!connectContext() && !m_toldGone) {
             m_toldGone = true;
-            say("the sound server cannot be reached; the built-in synthesizer is silent until it is back");
+            say(message(QT_TRANSLATE_NOOP(
+                "Messages",
+                "the sound server cannot be reached; the built-in synthesizer is silent until it is back")));
         }
     } else if (m_stream == nullptr && pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         startStream();
@@ -471,8 +482,11 @@ void PulseStream::contextState(pa_context* context, void* self)
         if (was != Connection::reached && s->m_streamState != Stream::unwanted && !s->m_toldGone) {
             // A reconnection that a note asked for did not get through.
             s->m_toldGone = true;
-            s->say(std::string("the sound server cannot be reached (") + pa_strerror(pa_context_errno(context)) +
-                   "); the built-in synthesizer is silent until it is back");
+            s->say(message(
+                QT_TRANSLATE_NOOP(
+                    "Messages",
+                    "the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back"),
+                {pa_strerror(pa_context_errno(context))}));
         }
         pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);
         api->defer_enable(s->m_tidy, 1);
@@ -613,7 +627,8 @@ void PulseStream::deadline(pa_mainloop_api* /*api*/, pa_time_event* /*event*/, c
     // hung): give it up, as if it had gone; the next note tries again.
     if (!s->m_toldGone) {
         s->m_toldGone = true;
-        s->say("the sound server does not answer; the built-in synthesizer is silent until it does");
+        s->say(message(QT_TRANSLATE_NOOP(
+            "Messages", "the sound server does not answer; the built-in synthesizer is silent until it does")));
     }
     s->m_connection = Connection::dead;
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(s->m_loop);

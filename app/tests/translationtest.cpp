@@ -384,6 +384,16 @@ TEST(Languages, TheCommandLineSpeaksTheDesktopsLanguage)
         {"de_DE.UTF-8", {"--notes", "c1-d1"}, "weniger als drei Noten"},
         {"en_US.UTF-8", {"--notes", "C4-D4"}, "fewer than three notes"},
         {"C.UTF-8", {"--notes", "c1-d1"}, "as 60-67 or do3-sol3"},
+        // Qt's parser is answered in the language too, and so are the lines
+        // of the files read before any window; French and C keep them as
+        // they were written.
+        {"C.UTF-8", {"--nonsense"}, "tavelin-piano: Unknown option 'nonsense'. (see --help)"},
+        {"de_DE.UTF-8", {"--nonsense"}, "tavelin-piano: Unbekannte Option „nonsense“. (siehe --help)"},
+        {"de_DE.UTF-8", {"--report", "/dev/null"}, "tavelin-piano: „/dev/null“ ist ein Gerät, keine Ergebnisdatei"},
+        {"fr_FR.UTF-8", {"--report", "/dev/null"}, "tavelin-piano: '/dev/null' is a device, not a results file"},
+        {"es_ES.UTF-8", {"--import", "/nonexistent"}, "«/nonexistent»"},
+        {"es_ES.UTF-8", {"--import", "/nonexistent"}, "; no se ha importado nada"},
+        {"C.UTF-8", {"--import", "/nonexistent"}, "tavelin-piano: cannot read '/nonexistent': "},
     };
     for (const Case& c : cases) {
         const QString said = programSays(QString::fromLatin1(c.lang), c.arguments);

@@ -6,6 +6,15 @@
 #include "app/helpwindow.h"
 #include "app/pupilswindow.h"
 #include "keyboard/notenaming.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/pictures.h"
+#include "progress/pupilfolder.h"
+#include "progress/pupils.h"
+#include "progress/report.h"
+#include "progress/results.h"
+#include "progress/transfer.h"
+#include "sound/fluidsynthoutput.h"
 #include "tests/support/formfixture.h"
 
 #include <QAbstractButton>
@@ -22,6 +31,7 @@
 #include <QTranslator>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -175,6 +185,55 @@ TEST_F(Marked, ThePupilsWindowShowsOnlyTranslatedTexts)
     window.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(untranslated(&window), QStringList());
+}
+
+// The error and warning lines, from every folder that says one: the words
+// of each are the translation's, whatever is filled in (a file's name, the
+// system's reason) standing inside the marks of its sentence.
+TEST_F(Marked, TheErrorLinesOfEveryFolderAreTranslated)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::filesystem::path root(dir.path().toStdString());
+    const std::string missing = (root / "missing" / "x.csv").string();
+    QStringList lines;
+    const auto add = [&lines](const std::string& line) { lines << QString::fromStdString(line); };
+
+    add(platform::ReadOnlyFile(missing).why());
+    add(platform::ReadOnlyFile(root.string()).why());
+    platform::PictureLoader pictures([&lines](const QString& line) {
+        lines << (line.startsWith(QStringLiteral("tavelin-piano: ")) ? line.mid(15)
+                                                                     : QStringLiteral("unprefixed ") + line);
+    });
+    pictures.load(QString::fromStdString(missing));
+
+    sound::SynthConfig config;
+    config.soundFont = missing;
+    std::unique_ptr<sound::FluidSynthOutput> synth;
+    std::string why;
+    sound::FluidSynthOutput::open(config, synth, &why);
+    add(why);
+
+    add(progress::ResultsFile(root.string()).append("row\n"));
+    add(progress::readReport({{}, {"/dev/null"}}, {}).error);
+    progress::pupilFileName("", &why);
+    add(why);
+    add(progress::pupilfolder::nameProblem(""));
+    const std::filesystem::path broken = root / "broken.txt";
+    std::ofstream(broken) << "not a pupil's file\n";
+    progress::transfer::Imported imported;
+    add(progress::transfer::importFile(root / "pupils", broken.string(), "Léa", {"0123456789abcdef", "here"},
+                                       &imported));
+    add(platform::counted(
+        QT_TRANSLATE_N_NOOP("Messages", "%n row(s) of results could not be written to '%1' and are lost"), 3,
+        {missing}));
+
+    ASSERT_EQ(lines.size(), 10) << lines.join(u'\n').toStdString();
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.isEmpty());
+        EXPECT_TRUE(line.startsWith(u'\u27e6')) << line.toStdString();
+        EXPECT_EQ(unmarked(line), QString()) << line.toStdString();
+    }
 }
 
 }  // namespace

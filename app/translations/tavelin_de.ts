@@ -235,6 +235,22 @@
         <source>cannot make the pupil&apos;s folder in %1: %2</source>
         <translation>der Ordner des Schülers in %1 lässt sich nicht anlegen: %2</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -499,6 +515,480 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Groß: die Taste einer %1-Tastatur; klein: dieselbe Taste bei %2. Unten: die Note und ihre MIDI-Nummer (60 = eingestrichenes c), ohne Oktavverschiebung. Graue Tasten: keine Note.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1; no MIDI keyboard input</source>
+        <translation>%1; keine Eingabe vom MIDI-Keyboard</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>Schreiben in die Standardausgabe nicht möglich: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of results could not be written to &apos;%1&apos; and are lost</source>
+        <translation>
+            <numerusform>%n Ergebniszeile konnte nicht in „%1“ geschrieben werden und ist verloren</numerusform>
+            <numerusform>%n Ergebniszeilen konnten nicht in „%1“ geschrieben werden und sind verloren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the pupil plays with the usual settings</source>
+        <translation>%1; der Schüler spielt mit den üblichen Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 (--results)</source>
+        <translation>%1 (--results)</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>kein Datenordner für die Schüler: weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA input port: %1</source>
+        <translation>der eigene ALSA-Eingangsport lässt sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>no ALSA announcements (%1); a keyboard plugged in later is not seen</source>
+        <translation>keine ALSA-Meldungen (%1); ein später angeschlossenes Keyboard wird nicht erkannt</translation>
+    </message>
+    <message>
+        <source>cannot listen to MIDI port %1: %2</source>
+        <translation>Empfang vom MIDI-Port %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>no MIDI port %1 yet; it is connected when it appears</source>
+        <translation>noch kein MIDI-Port %1; er wird verbunden, sobald er erscheint</translation>
+    </message>
+    <message>
+        <source>MIDI keyboard input stopped: %1</source>
+        <translation>Eingabe vom MIDI-Keyboard beendet: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>„%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a regular file</source>
+        <translation>„%1“ ist ein Ordner, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot load picture %1: %2</source>
+        <translation>das Bild %1 lässt sich nicht laden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF &apos;%1&apos;</source>
+        <translation>das PDF „%1“ lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a device, not a results file</source>
+        <translation>„%1“ ist ein Gerät, keine Ergebnisdatei</translation>
+    </message>
+    <message>
+        <source>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</source>
+        <translation>mehrere Dateien kommen in ein einziges PDF: --out FILE.pdf, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the pupil &apos;%1&apos; is named more than once: counted once</source>
+        <translation>der Schüler „%1“ ist mehrmals angegeben: er wird einmal gezählt</translation>
+    </message>
+    <message>
+        <source>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>das PDF „%1“ würde die Ergebnisdatei „%2“ ersetzen; gib ein anderes --out an</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</source>
+        <translation>„%1“ ist „%2“ unter einem anderen Namen: einmal gezählt</translation>
+    </message>
+    <message>
+        <source>%1; %2 is left out of the class report</source>
+        <translation>%1; %2 wird in der Klassenauswertung ausgelassen</translation>
+    </message>
+    <message>
+        <source>no pupil to report on: no PDF written</source>
+        <translation>kein Schüler für die Auswertung: kein PDF geschrieben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</source>
+        <translation>„%1“ enthält keine Computerkennung (id= gefolgt von 16 Hexadezimalziffern)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder &apos;%1&apos;: %2</source>
+        <translation>der Ordner „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>„%1“ lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>„%1“ lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>no data folder: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>kein Datenordner: weder XDG_DATA_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier « %1 » : %2</source>
+        <translation>der Ordner „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>impossible de supprimer « %1 » : %2</source>
+        <translation>„%1“ lässt sich nicht löschen: %2</translation>
+    </message>
+    <message>
+        <source>%1; the notes are drawn evenly</source>
+        <translation>%1; die Noten werden gleichmäßig ausgewählt</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>pas d&apos;élève « %1 »</source>
+        <translation>kein Schüler namens „%1“</translation>
+    </message>
+    <message>
+        <source>un élève s&apos;appelle déjà « %1 »</source>
+        <translation>es gibt schon einen Schüler namens „%1“</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire « %1 » : %2</source>
+        <translation>„%1“ lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>impossible de déplacer « %1 » : %2</source>
+        <translation>„%1“ lässt sich nicht verschieben: %2</translation>
+    </message>
+    <message>
+        <source>illisible : %1</source>
+        <translation>unlesbar: %1</translation>
+    </message>
+    <message>
+        <source>un dossier, pas un fichier de résultats</source>
+        <translation>ein Ordner, keine Ergebnisdatei</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire (tube, appareil ou prise)</source>
+        <translation>keine gewöhnliche Datei (Pipe, Gerät oder Socket)</translation>
+    </message>
+    <message>
+        <source>impossible de lire le dossier « %1 » : %2</source>
+        <translation>der Ordner „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>le nom n&apos;est pas du texte lisible (UTF-8)</source>
+        <translation>der Name ist kein lesbarer Text (UTF-8)</translation>
+    </message>
+    <message>
+        <source>le nom commence ou finit par une espace</source>
+        <translation>der Name beginnt oder endet mit einem Leerzeichen</translation>
+    </message>
+    <message>
+        <source>le nom contient un caractère de contrôle</source>
+        <translation>der Name enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>cet ordinateur n&apos;a pas d&apos;identifiant (computer.ini illisible)</source>
+        <translation>dieser Computer hat keine Kennung (computer.ini unlesbar)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour les archives</source>
+        <translation>Name zu lang für das Archiv</translation>
+    </message>
+    <message>
+        <source>nom de fichier qui n&apos;est pas celui d&apos;un élève</source>
+        <translation>Dateiname, der zu keinem Schüler gehört</translation>
+    </message>
+    <message>
+        <source>a pupil&apos;s name cannot be empty</source>
+        <translation>der Name eines Schülers darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</source>
+        <translation>sein Dateiname bräuchte %1 Byte, ein Dateiname hat aber höchstens %2 (der Name braucht %3 Byte: höchstens %4, wenn &apos;%&apos;, &apos;/&apos;, Steuerzeichen und Bytes, die kein UTF-8 sind, je 3 zählen)</translation>
+    </message>
+    <message>
+        <source>cannot read the folder &apos;%1&apos;: %2</source>
+        <translation>der Ordner „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>pas un fichier de résultats de Tavelin Piano</source>
+        <translation>keine Ergebnisdatei von Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>still reading &apos;%1&apos; since an earlier run</source>
+        <translation>„%1“ wird seit einem früheren Durchlauf noch gelesen</translation>
+    </message>
+    <message>
+        <source>no results file to report on</source>
+        <translation>keine Ergebnisdatei für die Auswertung</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</source>
+        <translation>das Bild „%1“ muss auf .png, .jpg, .jpeg oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>das Bild „%1“ würde die Ergebnisdatei „%2“ ersetzen; gib ein anderes --out an</translation>
+    </message>
+    <message>
+        <source>cannot write the picture &apos;%1&apos;: %2</source>
+        <translation>das Bild „%1“ lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <translation>„%1“ lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &apos;%1&apos;: %2</source>
+        <translation>„%1“ lässt sich nicht sperren: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stayed locked by another program</source>
+        <translation>„%1“ blieb von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>cannot read the size of &apos;%1&apos;: %2</source>
+        <translation>die Größe von „%1“ lässt sich nicht ermitteln: %2</translation>
+    </message>
+    <message>
+        <source>gave up writing to &apos;%1&apos;</source>
+        <translation>Schreiben in „%1“ aufgegeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was taken away while it was written</source>
+        <translation>„%1“ wurde während des Schreibens entfernt</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a results file: its first line is not the header %2</source>
+        <translation>„%1“ ist keine Ergebnisdatei: ihre erste Zeile ist nicht die Kopfzeile %2</translation>
+    </message>
+    <message>
+        <source>cannot write to &apos;%1&apos;: %2</source>
+        <translation>in „%1“ lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%1; the results are kept for the next try, the exercise goes on</source>
+        <translation>%1; die Ergebnisse werden für den nächsten Versuch aufbewahrt, die Übung geht weiter</translation>
+    </message>
+    <message>
+        <source>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>die Exportdatei „%1“ würde die Ergebnisdatei „%2“ ersetzen; gib ein anderes --out an</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : sa ligne %2 n&apos;est pas un résultat</source>
+        <translation>„%1“ ist beschädigt: Zeile %2 ist kein Ergebnis</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : il s&apos;arrête avant ses résultats</source>
+        <translation>„%1“ ist unvollständig: die Datei endet vor den Ergebnissen</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : %2</source>
+        <translation>„%1“ ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne n&apos;est pas « # fin : N lignes », il a été coupé en route</source>
+        <translation>„%1“ ist unvollständig: die letzte Zeile ist nicht „# fin : N lignes“, die Datei wurde unterwegs abgeschnitten</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : %2 lignes au lieu de %3</source>
+        <translation>„%1“ ist unvollständig: %2 Zeilen statt %3</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un dossier d&apos;élève ni un fichier de résultats de Tavelin Piano</source>
+        <translation>„%1“ ist weder ein Schülerordner noch eine Ergebnisdatei von Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne est coupée</source>
+        <translation>„%1“ ist unvollständig: die letzte Zeile ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste</source>
+        <translation>„%1“ sagt nicht, zu welchem Schüler die Datei gehört: Nenne ihn (--pupil NAME) oder wähle ihn in der Liste</translation>
+    </message>
+    <message>
+        <source>no ALSA sequencer (/dev/snd/seq: %1)</source>
+        <translation>kein ALSA-Sequencer (/dev/snd/seq: %1)</translation>
+    </message>
+    <message>
+        <source>ALSA port %1 is gone</source>
+        <translation>ALSA-Port %1 ist verschwunden</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA port: %1</source>
+        <translation>der eigene ALSA-Port lässt sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to ALSA port %1: %2</source>
+        <translation>Verbindung zum ALSA-Port %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>SoundFont not found: %1</source>
+        <translation>SoundFont nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont is not a file: %1</source>
+        <translation>SoundFont ist keine Datei: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont unreadable: %1</source>
+        <translation>SoundFont unlesbar: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont too short: %1</source>
+        <translation>SoundFont zu kurz: %1</translation>
+    </message>
+    <message>
+        <source>not a SoundFont (no RIFF sfbk header): %1</source>
+        <translation>kein SoundFont (kein RIFF sfbk-Header): %1</translation>
+    </message>
+    <message>
+        <source>SoundFont truncated (%1 of %2 bytes): %3</source>
+        <translation>SoundFont abgeschnitten (%1 von %2 Byte): %3</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its settings</source>
+        <translation>FluidSynth konnte seine Einstellungen nicht anlegen</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its synthesizer: %1</source>
+        <translation>FluidSynth konnte seinen Synthesizer nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>could not start the SoundFont loader: %1</source>
+        <translation>der SoundFont-Lader ließ sich nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>sample rate refused: %1</source>
+        <translation>Abtastrate abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>gain refused: %1</source>
+        <translation>Verstärkung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>audio buffer refused: %1 periods of %2 frames</source>
+        <translation>Audiopuffer abgelehnt: %1 Perioden zu %2 Frames</translation>
+    </message>
+    <message>
+        <source>no audio output (no audio driver named)</source>
+        <translation>keine Audioausgabe (kein Audiotreiber angegeben)</translation>
+    </message>
+    <message>
+        <source>no audio output (%1)</source>
+        <translation>keine Audioausgabe (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>kein Grund angegeben</translation>
+    </message>
+    <message>
+        <source>it has no piano, bank 0 program 0</source>
+        <translation>er enthält kein Klavier auf Bank 0, Programm 0</translation>
+    </message>
+    <message>
+        <source>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</source>
+        <translation>der SoundFont %1 wurde nicht geladen (%2); der eingebaute Synthesizer bleibt stumm</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in synthesizer is offered</source>
+        <translation>%1; nur der eingebaute Synthesizer steht zur Wahl</translation>
+    </message>
+    <message>
+        <source>the built-in synthesizer cannot start: %1</source>
+        <translation>der eingebaute Synthesizer kann nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>Synthétiseur intégré (FluidSynth)</source>
+        <translation>Eingebauter Synthesizer (FluidSynth)</translation>
+    </message>
+    <message>
+        <source>no system bus</source>
+        <translation>kein Systembus</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</source>
+        <translation>keine Echtzeitpriorität für die Tonausgabe (%1; RealtimeKit: %2): Noten können stocken, solange der Computer ausgelastet ist</translation>
+    </message>
+    <message>
+        <source>no sound source or no sample format</source>
+        <translation>keine Klangquelle oder kein Sampleformat</translation>
+    </message>
+    <message>
+        <source>could not start the sound&apos;s report thread: %1</source>
+        <translation>der Meldungs-Thread der Tonausgabe ließ sich nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>libpulse could not make its mainloop</source>
+        <translation>libpulse konnte seine Hauptschleife nicht anlegen</translation>
+    </message>
+    <message>
+        <source>libpulse could not start its mainloop thread</source>
+        <translation>libpulse konnte den Thread seiner Hauptschleife nicht starten</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer (%1 ms)</source>
+        <translation>der Soundserver antwortet nicht (%1 ms)</translation>
+    </message>
+    <message>
+        <source>no sound server (%1)</source>
+        <translation>kein Soundserver (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached; the built-in synthesizer is silent until it is back</source>
+        <translation>der Soundserver ist nicht erreichbar; der eingebaute Synthesizer bleibt stumm, bis er wieder da ist</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</source>
+        <translation>der Soundserver ist nicht erreichbar (%1); der eingebaute Synthesizer bleibt stumm, bis er wieder da ist</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
+        <translation>der Soundserver antwortet nicht; der eingebaute Synthesizer bleibt stumm, bis er wieder antwortet</translation>
     </message>
 </context>
 <context>

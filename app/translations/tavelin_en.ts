@@ -235,6 +235,22 @@
         <source>cannot make the pupil&apos;s folder in %1: %2</source>
         <translation>cannot make the pupil&apos;s folder in %1: %2</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Missing value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -499,6 +515,480 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Large: the key on a %1 keyboard; small: the same key on %2. At the bottom: the note and its MIDI number (60 = middle C), with no octave shift. Grey keys: no note.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1; no MIDI keyboard input</source>
+        <translation>%1; no MIDI keyboard input</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of results could not be written to &apos;%1&apos; and are lost</source>
+        <translation>
+            <numerusform>%n row of results could not be written to &apos;%1&apos; and is lost</numerusform>
+            <numerusform>%n rows of results could not be written to &apos;%1&apos; and are lost</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the pupil plays with the usual settings</source>
+        <translation>%1; the pupil plays with the usual settings</translation>
+    </message>
+    <message>
+        <source>%1 (--results)</source>
+        <translation>%1 (--results)</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; nothing was imported</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA input port: %1</source>
+        <translation>cannot make our ALSA input port: %1</translation>
+    </message>
+    <message>
+        <source>no ALSA announcements (%1); a keyboard plugged in later is not seen</source>
+        <translation>no ALSA announcements (%1); a keyboard plugged in later is not seen</translation>
+    </message>
+    <message>
+        <source>cannot listen to MIDI port %1: %2</source>
+        <translation>cannot listen to MIDI port %1: %2</translation>
+    </message>
+    <message>
+        <source>no MIDI port %1 yet; it is connected when it appears</source>
+        <translation>no MIDI port %1 yet; it is connected when it appears</translation>
+    </message>
+    <message>
+        <source>MIDI keyboard input stopped: %1</source>
+        <translation>MIDI keyboard input stopped: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>cannot read &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a regular file</source>
+        <translation>&apos;%1&apos; is a folder, not a regular file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>&apos;%1&apos; is not a regular file</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>cannot load picture %1: %2</source>
+        <translation>cannot load picture %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF &apos;%1&apos;</source>
+        <translation>cannot write the PDF &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a device, not a results file</source>
+        <translation>&apos;%1&apos; is a device, not a results file</translation>
+    </message>
+    <message>
+        <source>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</source>
+        <translation>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the pupil &apos;%1&apos; is named more than once: counted once</source>
+        <translation>the pupil &apos;%1&apos; is named more than once: counted once</translation>
+    </message>
+    <message>
+        <source>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</source>
+        <translation>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</translation>
+    </message>
+    <message>
+        <source>%1; %2 is left out of the class report</source>
+        <translation>%1; %2 is left out of the class report</translation>
+    </message>
+    <message>
+        <source>no pupil to report on: no PDF written</source>
+        <translation>no pupil to report on: no PDF written</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</source>
+        <translation>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder &apos;%1&apos;: %2</source>
+        <translation>cannot make the folder &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>cannot read &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no data folder: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no data folder: neither XDG_DATA_HOME nor HOME is set</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier « %1 » : %2</source>
+        <translation>cannot make the folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>impossible de supprimer « %1 » : %2</source>
+        <translation>cannot delete “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1; the notes are drawn evenly</source>
+        <translation>%1; the notes are drawn evenly</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>pas d&apos;élève « %1 »</source>
+        <translation>no pupil called “%1”</translation>
+    </message>
+    <message>
+        <source>un élève s&apos;appelle déjà « %1 »</source>
+        <translation>a pupil is already called “%1”</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire « %1 » : %2</source>
+        <translation>cannot write “%1”: %2</translation>
+    </message>
+    <message>
+        <source>impossible de déplacer « %1 » : %2</source>
+        <translation>cannot move “%1”: %2</translation>
+    </message>
+    <message>
+        <source>illisible : %1</source>
+        <translation>unreadable: %1</translation>
+    </message>
+    <message>
+        <source>un dossier, pas un fichier de résultats</source>
+        <translation>a folder, not a results file</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire (tube, appareil ou prise)</source>
+        <translation>not a regular file (pipe, device or socket)</translation>
+    </message>
+    <message>
+        <source>impossible de lire le dossier « %1 » : %2</source>
+        <translation>cannot read the folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>le nom n&apos;est pas du texte lisible (UTF-8)</source>
+        <translation>the name is not readable text (UTF-8)</translation>
+    </message>
+    <message>
+        <source>le nom commence ou finit par une espace</source>
+        <translation>the name begins or ends with a space</translation>
+    </message>
+    <message>
+        <source>le nom contient un caractère de contrôle</source>
+        <translation>the name contains a control character</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>cet ordinateur n&apos;a pas d&apos;identifiant (computer.ini illisible)</source>
+        <translation>this computer has no id (computer.ini unreadable)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour les archives</source>
+        <translation>name too long for the archives</translation>
+    </message>
+    <message>
+        <source>nom de fichier qui n&apos;est pas celui d&apos;un élève</source>
+        <translation>a file name that is not a pupil’s</translation>
+    </message>
+    <message>
+        <source>a pupil&apos;s name cannot be empty</source>
+        <translation>a pupil&apos;s name cannot be empty</translation>
+    </message>
+    <message>
+        <source>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</source>
+        <translation>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</translation>
+    </message>
+    <message>
+        <source>cannot read the folder &apos;%1&apos;: %2</source>
+        <translation>cannot read the folder &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>pas un fichier de résultats de Tavelin Piano</source>
+        <translation>not a Tavelin Piano results file</translation>
+    </message>
+    <message>
+        <source>still reading &apos;%1&apos; since an earlier run</source>
+        <translation>still reading &apos;%1&apos; since an earlier run</translation>
+    </message>
+    <message>
+        <source>no results file to report on</source>
+        <translation>no results file to report on</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</source>
+        <translation>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</translation>
+    </message>
+    <message>
+        <source>cannot write the picture &apos;%1&apos;: %2</source>
+        <translation>cannot write the picture &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <translation>cannot open &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &apos;%1&apos;: %2</source>
+        <translation>cannot lock &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stayed locked by another program</source>
+        <translation>&apos;%1&apos; stayed locked by another program</translation>
+    </message>
+    <message>
+        <source>cannot read the size of &apos;%1&apos;: %2</source>
+        <translation>cannot read the size of &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>gave up writing to &apos;%1&apos;</source>
+        <translation>gave up writing to &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was taken away while it was written</source>
+        <translation>&apos;%1&apos; was taken away while it was written</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a results file: its first line is not the header %2</source>
+        <translation>&apos;%1&apos; is not a results file: its first line is not the header %2</translation>
+    </message>
+    <message>
+        <source>cannot write to &apos;%1&apos;: %2</source>
+        <translation>cannot write to &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>%1; the results are kept for the next try, the exercise goes on</source>
+        <translation>%1; the results are kept for the next try, the exercise goes on</translation>
+    </message>
+    <message>
+        <source>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : sa ligne %2 n&apos;est pas un résultat</source>
+        <translation>“%1” is damaged: its line %2 is not a result</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : il s&apos;arrête avant ses résultats</source>
+        <translation>“%1” is incomplete: it stops before its results</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : %2</source>
+        <translation>“%1” is damaged: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne n&apos;est pas « # fin : N lignes », il a été coupé en route</source>
+        <translation>“%1” is incomplete: its last line is not “# fin : N lignes”, it was cut off partway</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : %2 lignes au lieu de %3</source>
+        <translation>“%1” is incomplete: %2 lines instead of %3</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un dossier d&apos;élève ni un fichier de résultats de Tavelin Piano</source>
+        <translation>“%1” is neither a pupil’s folder nor a Tavelin Piano results file</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne est coupée</source>
+        <translation>“%1” is incomplete: its last line is cut off</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste</source>
+        <translation>“%1” does not say which pupil it belongs to: name the pupil (--pupil NAME) or choose them in the list</translation>
+    </message>
+    <message>
+        <source>no ALSA sequencer (/dev/snd/seq: %1)</source>
+        <translation>no ALSA sequencer (/dev/snd/seq: %1)</translation>
+    </message>
+    <message>
+        <source>ALSA port %1 is gone</source>
+        <translation>ALSA port %1 is gone</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA port: %1</source>
+        <translation>cannot make our ALSA port: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to ALSA port %1: %2</source>
+        <translation>cannot connect to ALSA port %1: %2</translation>
+    </message>
+    <message>
+        <source>SoundFont not found: %1</source>
+        <translation>SoundFont not found: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont is not a file: %1</source>
+        <translation>SoundFont is not a file: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont unreadable: %1</source>
+        <translation>SoundFont unreadable: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont too short: %1</source>
+        <translation>SoundFont too short: %1</translation>
+    </message>
+    <message>
+        <source>not a SoundFont (no RIFF sfbk header): %1</source>
+        <translation>not a SoundFont (no RIFF sfbk header): %1</translation>
+    </message>
+    <message>
+        <source>SoundFont truncated (%1 of %2 bytes): %3</source>
+        <translation>SoundFont truncated (%1 of %2 bytes): %3</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its settings</source>
+        <translation>FluidSynth could not make its settings</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its synthesizer: %1</source>
+        <translation>FluidSynth could not make its synthesizer: %1</translation>
+    </message>
+    <message>
+        <source>could not start the SoundFont loader: %1</source>
+        <translation>could not start the SoundFont loader: %1</translation>
+    </message>
+    <message>
+        <source>sample rate refused: %1</source>
+        <translation>sample rate refused: %1</translation>
+    </message>
+    <message>
+        <source>gain refused: %1</source>
+        <translation>gain refused: %1</translation>
+    </message>
+    <message>
+        <source>audio buffer refused: %1 periods of %2 frames</source>
+        <translation>audio buffer refused: %1 periods of %2 frames</translation>
+    </message>
+    <message>
+        <source>no audio output (no audio driver named)</source>
+        <translation>no audio output (no audio driver named)</translation>
+    </message>
+    <message>
+        <source>no audio output (%1)</source>
+        <translation>no audio output (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>no reason given</translation>
+    </message>
+    <message>
+        <source>it has no piano, bank 0 program 0</source>
+        <translation>it has no piano, bank 0 program 0</translation>
+    </message>
+    <message>
+        <source>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</source>
+        <translation>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in synthesizer is offered</source>
+        <translation>%1; only the built-in synthesizer is offered</translation>
+    </message>
+    <message>
+        <source>the built-in synthesizer cannot start: %1</source>
+        <translation>the built-in synthesizer cannot start: %1</translation>
+    </message>
+    <message>
+        <source>Synthétiseur intégré (FluidSynth)</source>
+        <translation>Built-in synthesizer (FluidSynth)</translation>
+    </message>
+    <message>
+        <source>no system bus</source>
+        <translation>no system bus</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</source>
+        <translation>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</translation>
+    </message>
+    <message>
+        <source>no sound source or no sample format</source>
+        <translation>no sound source or no sample format</translation>
+    </message>
+    <message>
+        <source>could not start the sound&apos;s report thread: %1</source>
+        <translation>could not start the sound&apos;s report thread: %1</translation>
+    </message>
+    <message>
+        <source>libpulse could not make its mainloop</source>
+        <translation>libpulse could not make its mainloop</translation>
+    </message>
+    <message>
+        <source>libpulse could not start its mainloop thread</source>
+        <translation>libpulse could not start its mainloop thread</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer (%1 ms)</source>
+        <translation>the sound server does not answer (%1 ms)</translation>
+    </message>
+    <message>
+        <source>no sound server (%1)</source>
+        <translation>no sound server (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached; the built-in synthesizer is silent until it is back</source>
+        <translation>the sound server cannot be reached; the built-in synthesizer is silent until it is back</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</source>
+        <translation>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
+        <translation>the sound server does not answer; the built-in synthesizer is silent until it does</translation>
     </message>
 </context>
 <context>

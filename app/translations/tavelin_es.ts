@@ -235,6 +235,22 @@
         <source>cannot make the pupil&apos;s folder in %1: %2</source>
         <translation>no se puede crear la carpeta del alumno en %1: %2</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -499,6 +515,480 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>En grande: la tecla de un teclado %1; en pequeño: la misma tecla en %2. Abajo: la nota y su número MIDI (60 = do central), sin desplazamiento de octava. Teclas grises: ninguna nota.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1; no MIDI keyboard input</source>
+        <translation>%1; sin entrada de teclado MIDI</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of results could not be written to &apos;%1&apos; and are lost</source>
+        <translation>
+            <numerusform>%n línea de resultados no se pudo escribir en «%1» y se ha perdido</numerusform>
+            <numerusform>%n líneas de resultados no se pudieron escribir en «%1» y se han perdido</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the pupil plays with the usual settings</source>
+        <translation>%1; el alumno toca con los ajustes habituales</translation>
+    </message>
+    <message>
+        <source>%1 (--results)</source>
+        <translation>%1 (--results)</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no hay carpeta de datos para los alumnos: no están definidos ni XDG_DATA_HOME ni HOME</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; no se ha importado nada</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA input port: %1</source>
+        <translation>no se puede crear el puerto de entrada ALSA del programa: %1</translation>
+    </message>
+    <message>
+        <source>no ALSA announcements (%1); a keyboard plugged in later is not seen</source>
+        <translation>sin avisos de ALSA (%1); un teclado conectado más tarde no se detecta</translation>
+    </message>
+    <message>
+        <source>cannot listen to MIDI port %1: %2</source>
+        <translation>no se puede escuchar el puerto MIDI %1: %2</translation>
+    </message>
+    <message>
+        <source>no MIDI port %1 yet; it is connected when it appears</source>
+        <translation>todavía no hay puerto MIDI %1; se conectará cuando aparezca</translation>
+    </message>
+    <message>
+        <source>MIDI keyboard input stopped: %1</source>
+        <translation>la entrada del teclado MIDI se ha detenido: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>no se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a regular file</source>
+        <translation>«%1» es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>«%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot load picture %1: %2</source>
+        <translation>no se puede cargar la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF &apos;%1&apos;</source>
+        <translation>no se puede escribir el PDF «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a device, not a results file</source>
+        <translation>«%1» es un dispositivo, no un archivo de resultados</translation>
+    </message>
+    <message>
+        <source>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</source>
+        <translation>varios archivos van en un solo PDF: --out FILE.pdf, no «%1»</translation>
+    </message>
+    <message>
+        <source>the pupil &apos;%1&apos; is named more than once: counted once</source>
+        <translation>el alumno «%1» se indica más de una vez: se cuenta una sola vez</translation>
+    </message>
+    <message>
+        <source>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>el PDF «%1» sustituiría al archivo de resultados «%2»; indica otro --out</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</source>
+        <translation>«%1» es «%2» con otro nombre: se cuenta una sola vez</translation>
+    </message>
+    <message>
+        <source>%1; %2 is left out of the class report</source>
+        <translation>%1; %2 queda fuera del informe de la clase</translation>
+    </message>
+    <message>
+        <source>no pupil to report on: no PDF written</source>
+        <translation>ningún alumno para el informe: no se ha escrito ningún PDF</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</source>
+        <translation>«%1» no contiene ningún identificador de ordenador (id= seguido de 16 dígitos hexadecimales)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder &apos;%1&apos;: %2</source>
+        <translation>no se puede crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>no se puede leer «%1»</translation>
+    </message>
+    <message>
+        <source>no data folder: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>no hay carpeta de datos: no están definidos ni XDG_DATA_HOME ni HOME</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier « %1 » : %2</source>
+        <translation>no se puede crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>impossible de supprimer « %1 » : %2</source>
+        <translation>no se puede borrar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1; the notes are drawn evenly</source>
+        <translation>%1; las notas se sortean por igual</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nombre demasiado largo</translation>
+    </message>
+    <message>
+        <source>pas d&apos;élève « %1 »</source>
+        <translation>ningún alumno se llama «%1»</translation>
+    </message>
+    <message>
+        <source>un élève s&apos;appelle déjà « %1 »</source>
+        <translation>ya hay un alumno que se llama «%1»</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire « %1 » : %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>impossible de déplacer « %1 » : %2</source>
+        <translation>no se puede mover «%1»: %2</translation>
+    </message>
+    <message>
+        <source>illisible : %1</source>
+        <translation>ilegible: %1</translation>
+    </message>
+    <message>
+        <source>un dossier, pas un fichier de résultats</source>
+        <translation>una carpeta, no un archivo de resultados</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire (tube, appareil ou prise)</source>
+        <translation>no es un archivo normal (tubería, dispositivo o socket)</translation>
+    </message>
+    <message>
+        <source>impossible de lire le dossier « %1 » : %2</source>
+        <translation>no se puede leer la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>el nombre está vacío</translation>
+    </message>
+    <message>
+        <source>le nom n&apos;est pas du texte lisible (UTF-8)</source>
+        <translation>el nombre no es texto legible (UTF-8)</translation>
+    </message>
+    <message>
+        <source>le nom commence ou finit par une espace</source>
+        <translation>el nombre empieza o termina con un espacio</translation>
+    </message>
+    <message>
+        <source>le nom contient un caractère de contrôle</source>
+        <translation>el nombre contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>cet ordinateur n&apos;a pas d&apos;identifiant (computer.ini illisible)</source>
+        <translation>este ordenador no tiene identificador (computer.ini ilegible)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour les archives</source>
+        <translation>nombre demasiado largo para archivarlo</translation>
+    </message>
+    <message>
+        <source>nom de fichier qui n&apos;est pas celui d&apos;un élève</source>
+        <translation>nombre de archivo que no es el de un alumno</translation>
+    </message>
+    <message>
+        <source>a pupil&apos;s name cannot be empty</source>
+        <translation>el nombre de un alumno no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</source>
+        <translation>su nombre de archivo ocuparía %1 bytes, y un nombre de archivo tiene como máximo %2 (el nombre ocupa %3 bytes: como máximo %4, contando 3 por cada &apos;%&apos;, &apos;/&apos;, carácter de control o byte que no sea UTF-8)</translation>
+    </message>
+    <message>
+        <source>cannot read the folder &apos;%1&apos;: %2</source>
+        <translation>no se puede leer la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>pas un fichier de résultats de Tavelin Piano</source>
+        <translation>no es un archivo de resultados de Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>still reading &apos;%1&apos; since an earlier run</source>
+        <translation>«%1» todavía se está leyendo desde una ejecución anterior</translation>
+    </message>
+    <message>
+        <source>no results file to report on</source>
+        <translation>ningún archivo de resultados para el informe</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</source>
+        <translation>la imagen «%1» debe terminar en .png, .jpg, .jpeg o .pdf</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>la imagen «%1» sustituiría al archivo de resultados «%2»; indica otro --out</translation>
+    </message>
+    <message>
+        <source>cannot write the picture &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <translation>no se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &apos;%1&apos;: %2</source>
+        <translation>no se puede bloquear «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stayed locked by another program</source>
+        <translation>«%1» ha seguido bloqueado por otro programa</translation>
+    </message>
+    <message>
+        <source>cannot read the size of &apos;%1&apos;: %2</source>
+        <translation>no se puede leer el tamaño de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>gave up writing to &apos;%1&apos;</source>
+        <translation>se ha dejado de intentar escribir en «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was taken away while it was written</source>
+        <translation>«%1» ha desaparecido mientras se escribía</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a results file: its first line is not the header %2</source>
+        <translation>«%1» no es un archivo de resultados: su primera línea no es la cabecera %2</translation>
+    </message>
+    <message>
+        <source>cannot write to &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1; the results are kept for the next try, the exercise goes on</source>
+        <translation>%1; los resultados se guardan para el próximo intento, el ejercicio continúa</translation>
+    </message>
+    <message>
+        <source>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>la exportación «%1» sustituiría al archivo de resultados «%2»; indica otro --out</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : sa ligne %2 n&apos;est pas un résultat</source>
+        <translation>«%1» está dañado: su línea %2 no es un resultado</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : il s&apos;arrête avant ses résultats</source>
+        <translation>«%1» está incompleto: se interrumpe antes de sus resultados</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : %2</source>
+        <translation>«%1» está dañado: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne n&apos;est pas « # fin : N lignes », il a été coupé en route</source>
+        <translation>«%1» está incompleto: su última línea no es «# fin : N lignes», se cortó a medio escribir</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : %2 lignes au lieu de %3</source>
+        <translation>«%1» está incompleto: %2 líneas en lugar de %3</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un dossier d&apos;élève ni un fichier de résultats de Tavelin Piano</source>
+        <translation>«%1» no es ni una carpeta de alumno ni un archivo de resultados de Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne est coupée</source>
+        <translation>«%1» está incompleto: su última línea está cortada</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste</source>
+        <translation>«%1» no dice de qué alumno es: indica el alumno (--pupil NAME) o elígelo en la lista</translation>
+    </message>
+    <message>
+        <source>no ALSA sequencer (/dev/snd/seq: %1)</source>
+        <translation>no hay secuenciador ALSA (/dev/snd/seq: %1)</translation>
+    </message>
+    <message>
+        <source>ALSA port %1 is gone</source>
+        <translation>el puerto ALSA %1 ha desaparecido</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA port: %1</source>
+        <translation>no se puede crear el puerto ALSA del programa: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to ALSA port %1: %2</source>
+        <translation>no se puede conectar al puerto ALSA %1: %2</translation>
+    </message>
+    <message>
+        <source>SoundFont not found: %1</source>
+        <translation>no se encuentra la SoundFont: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont is not a file: %1</source>
+        <translation>la SoundFont no es un archivo: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont unreadable: %1</source>
+        <translation>no se puede leer la SoundFont: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont too short: %1</source>
+        <translation>la SoundFont es demasiado corta: %1</translation>
+    </message>
+    <message>
+        <source>not a SoundFont (no RIFF sfbk header): %1</source>
+        <translation>no es una SoundFont (sin cabecera RIFF sfbk): %1</translation>
+    </message>
+    <message>
+        <source>SoundFont truncated (%1 of %2 bytes): %3</source>
+        <translation>la SoundFont está truncada (%1 de %2 bytes): %3</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its settings</source>
+        <translation>FluidSynth no ha podido crear sus ajustes</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its synthesizer: %1</source>
+        <translation>FluidSynth no ha podido crear su sintetizador: %1</translation>
+    </message>
+    <message>
+        <source>could not start the SoundFont loader: %1</source>
+        <translation>no se ha podido iniciar el cargador de SoundFont: %1</translation>
+    </message>
+    <message>
+        <source>sample rate refused: %1</source>
+        <translation>frecuencia de muestreo rechazada: %1</translation>
+    </message>
+    <message>
+        <source>gain refused: %1</source>
+        <translation>ganancia rechazada: %1</translation>
+    </message>
+    <message>
+        <source>audio buffer refused: %1 periods of %2 frames</source>
+        <translation>búfer de audio rechazado: %1 periodos de %2 tramas</translation>
+    </message>
+    <message>
+        <source>no audio output (no audio driver named)</source>
+        <translation>sin salida de audio (no se ha indicado ningún controlador de audio)</translation>
+    </message>
+    <message>
+        <source>no audio output (%1)</source>
+        <translation>sin salida de audio (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo indicado</translation>
+    </message>
+    <message>
+        <source>it has no piano, bank 0 program 0</source>
+        <translation>no tiene piano, banco 0 programa 0</translation>
+    </message>
+    <message>
+        <source>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</source>
+        <translation>la SoundFont %1 no se ha cargado (%2); el sintetizador integrado se queda en silencio</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in synthesizer is offered</source>
+        <translation>%1; solo se ofrece el sintetizador integrado</translation>
+    </message>
+    <message>
+        <source>the built-in synthesizer cannot start: %1</source>
+        <translation>el sintetizador integrado no puede arrancar: %1</translation>
+    </message>
+    <message>
+        <source>Synthétiseur intégré (FluidSynth)</source>
+        <translation>Sintetizador integrado (FluidSynth)</translation>
+    </message>
+    <message>
+        <source>no system bus</source>
+        <translation>no hay bus del sistema</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</source>
+        <translation>sin prioridad de tiempo real para el sonido (%1; RealtimeKit: %2): las notas pueden entrecortarse mientras el ordenador está ocupado</translation>
+    </message>
+    <message>
+        <source>no sound source or no sample format</source>
+        <translation>sin fuente de sonido o sin formato de muestras</translation>
+    </message>
+    <message>
+        <source>could not start the sound&apos;s report thread: %1</source>
+        <translation>no se ha podido iniciar el hilo de avisos del sonido: %1</translation>
+    </message>
+    <message>
+        <source>libpulse could not make its mainloop</source>
+        <translation>libpulse no ha podido crear su bucle principal</translation>
+    </message>
+    <message>
+        <source>libpulse could not start its mainloop thread</source>
+        <translation>libpulse no ha podido iniciar el hilo de su bucle principal</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer (%1 ms)</source>
+        <translation>el servidor de sonido no responde (%1 ms)</translation>
+    </message>
+    <message>
+        <source>no sound server (%1)</source>
+        <translation>no hay servidor de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached; the built-in synthesizer is silent until it is back</source>
+        <translation>no se puede contactar con el servidor de sonido; el sintetizador integrado queda en silencio hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</source>
+        <translation>no se puede contactar con el servidor de sonido (%1); el sintetizador integrado queda en silencio hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
+        <translation>el servidor de sonido no responde; el sintetizador integrado queda en silencio hasta que responda</translation>
     </message>
 </context>
 <context>

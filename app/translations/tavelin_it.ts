@@ -235,6 +235,22 @@
         <source>cannot make the pupil&apos;s folder in %1: %2</source>
         <translation>impossibile creare la cartella dell&apos;allievo in %1: %2</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valore mancante dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -499,6 +515,480 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>In grande: il tasto di una tastiera %1; in piccolo: lo stesso tasto in %2. In basso: la nota e il suo numero MIDI (60 = do centrale), senza spostamento d&apos;ottava. Tasti grigi: nessuna nota.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1; no MIDI keyboard input</source>
+        <translation>%1; nessun ingresso dalla tastiera MIDI</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossibile scrivere sull&apos;uscita standard: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of results could not be written to &apos;%1&apos; and are lost</source>
+        <translation>
+            <numerusform>%n riga di risultati non si è potuta scrivere in «%1» ed è andata persa</numerusform>
+            <numerusform>%n righe di risultati non si sono potute scrivere in «%1» e sono andate perse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the pupil plays with the usual settings</source>
+        <translation>%1; l&apos;allievo suona con le impostazioni abituali</translation>
+    </message>
+    <message>
+        <source>%1 (--results)</source>
+        <translation>%1 (--results)</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>nessuna cartella dati per gli allievi: né XDG_DATA_HOME né HOME sono impostati</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; non è stato importato nulla</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA input port: %1</source>
+        <translation>impossibile creare la porta di ingresso ALSA del programma: %1</translation>
+    </message>
+    <message>
+        <source>no ALSA announcements (%1); a keyboard plugged in later is not seen</source>
+        <translation>nessun annuncio da ALSA (%1); una tastiera collegata più tardi non viene rilevata</translation>
+    </message>
+    <message>
+        <source>cannot listen to MIDI port %1: %2</source>
+        <translation>impossibile ascoltare la porta MIDI %1: %2</translation>
+    </message>
+    <message>
+        <source>no MIDI port %1 yet; it is connected when it appears</source>
+        <translation>la porta MIDI %1 non c&apos;è ancora; verrà collegata quando apparirà</translation>
+    </message>
+    <message>
+        <source>MIDI keyboard input stopped: %1</source>
+        <translation>ingresso dalla tastiera MIDI interrotto: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a regular file</source>
+        <translation>«%1» è una cartella, non un file normale</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>«%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>file inesistente</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>più grande di %1 MB</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>cannot load picture %1: %2</source>
+        <translation>impossibile caricare l&apos;immagine %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF &apos;%1&apos;</source>
+        <translation>impossibile scrivere il PDF «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a device, not a results file</source>
+        <translation>«%1» è un dispositivo, non un file dei risultati</translation>
+    </message>
+    <message>
+        <source>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</source>
+        <translation>più file vanno in un solo PDF: --out FILE.pdf, non «%1»</translation>
+    </message>
+    <message>
+        <source>the pupil &apos;%1&apos; is named more than once: counted once</source>
+        <translation>l&apos;allievo «%1» è indicato più di una volta: contato una volta sola</translation>
+    </message>
+    <message>
+        <source>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>il PDF «%1» sostituirebbe il file dei risultati «%2»; indica un altro --out</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</source>
+        <translation>«%1» è «%2» con un altro nome: contato una volta sola</translation>
+    </message>
+    <message>
+        <source>%1; %2 is left out of the class report</source>
+        <translation>%1; %2 resta fuori dal resoconto della classe</translation>
+    </message>
+    <message>
+        <source>no pupil to report on: no PDF written</source>
+        <translation>nessun allievo di cui fare il resoconto: nessun PDF scritto</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</source>
+        <translation>«%1» non contiene un identificativo del computer (id= seguito da 16 cifre esadecimali)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder &apos;%1&apos;: %2</source>
+        <translation>impossibile creare la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>impossibile scrivere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>impossibile leggere «%1»</translation>
+    </message>
+    <message>
+        <source>no data folder: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>nessuna cartella dati: né XDG_DATA_HOME né HOME sono impostati</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier « %1 » : %2</source>
+        <translation>impossibile creare la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>impossible de supprimer « %1 » : %2</source>
+        <translation>impossibile eliminare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1; the notes are drawn evenly</source>
+        <translation>%1; le note vengono estratte in modo uniforme</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nome troppo lungo</translation>
+    </message>
+    <message>
+        <source>pas d&apos;élève « %1 »</source>
+        <translation>nessun allievo di nome «%1»</translation>
+    </message>
+    <message>
+        <source>un élève s&apos;appelle déjà « %1 »</source>
+        <translation>c&apos;è già un allievo di nome «%1»</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire « %1 » : %2</source>
+        <translation>impossibile scrivere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>impossible de déplacer « %1 » : %2</source>
+        <translation>impossibile spostare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>illisible : %1</source>
+        <translation>illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>un dossier, pas un fichier de résultats</source>
+        <translation>una cartella, non un file dei risultati</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire (tube, appareil ou prise)</source>
+        <translation>non è un file normale (pipe, dispositivo o socket)</translation>
+    </message>
+    <message>
+        <source>impossible de lire le dossier « %1 » : %2</source>
+        <translation>impossibile leggere la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>il nome è vuoto</translation>
+    </message>
+    <message>
+        <source>le nom n&apos;est pas du texte lisible (UTF-8)</source>
+        <translation>il nome non è testo leggibile (UTF-8)</translation>
+    </message>
+    <message>
+        <source>le nom commence ou finit par une espace</source>
+        <translation>il nome inizia o finisce con uno spazio</translation>
+    </message>
+    <message>
+        <source>le nom contient un caractère de contrôle</source>
+        <translation>il nome contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>il nome è troppo lungo</translation>
+    </message>
+    <message>
+        <source>cet ordinateur n&apos;a pas d&apos;identifiant (computer.ini illisible)</source>
+        <translation>questo computer non ha un identificativo (computer.ini illeggibile)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour les archives</source>
+        <translation>nome troppo lungo per l&apos;archivio</translation>
+    </message>
+    <message>
+        <source>nom de fichier qui n&apos;est pas celui d&apos;un élève</source>
+        <translation>nome di file che non è quello di un allievo</translation>
+    </message>
+    <message>
+        <source>a pupil&apos;s name cannot be empty</source>
+        <translation>il nome di un allievo non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</source>
+        <translation>il suo nome di file occuperebbe %1 byte, e un nome di file ne ha al massimo %2 (il nome occupa %3 byte: al massimo %4, dato che &apos;%&apos;, &apos;/&apos;, i caratteri di controllo e i byte che non sono UTF-8 contano 3 ciascuno)</translation>
+    </message>
+    <message>
+        <source>cannot read the folder &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere la cartella «%1»: %2</translation>
+    </message>
+    <message>
+        <source>pas un fichier de résultats de Tavelin Piano</source>
+        <translation>non è un file dei risultati di Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>still reading &apos;%1&apos; since an earlier run</source>
+        <translation>lettura di «%1» ancora in corso da un&apos;esecuzione precedente</translation>
+    </message>
+    <message>
+        <source>no results file to report on</source>
+        <translation>nessun file dei risultati di cui fare il resoconto</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</source>
+        <translation>l&apos;immagine «%1» deve finire con .png, .jpg, .jpeg o .pdf</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>l&apos;immagine «%1» sostituirebbe il file dei risultati «%2»; indica un altro --out</translation>
+    </message>
+    <message>
+        <source>cannot write the picture &apos;%1&apos;: %2</source>
+        <translation>impossibile scrivere l&apos;immagine «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <translation>impossibile aprire «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &apos;%1&apos;: %2</source>
+        <translation>impossibile bloccare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stayed locked by another program</source>
+        <translation>«%1» è rimasto bloccato da un altro programma</translation>
+    </message>
+    <message>
+        <source>cannot read the size of &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere la dimensione di «%1»: %2</translation>
+    </message>
+    <message>
+        <source>gave up writing to &apos;%1&apos;</source>
+        <translation>scrittura in «%1» abbandonata</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was taken away while it was written</source>
+        <translation>«%1» è stato tolto mentre veniva scritto</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a results file: its first line is not the header %2</source>
+        <translation>«%1» non è un file dei risultati: la sua prima riga non è l&apos;intestazione %2</translation>
+    </message>
+    <message>
+        <source>cannot write to &apos;%1&apos;: %2</source>
+        <translation>impossibile scrivere in «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1; the results are kept for the next try, the exercise goes on</source>
+        <translation>%1; i risultati sono conservati per il prossimo tentativo, l&apos;esercizio continua</translation>
+    </message>
+    <message>
+        <source>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>il file di esportazione «%1» sostituirebbe il file dei risultati «%2»; indica un altro --out</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : sa ligne %2 n&apos;est pas un résultat</source>
+        <translation>«%1» è danneggiato: la sua riga %2 non è un risultato</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : il s&apos;arrête avant ses résultats</source>
+        <translation>«%1» è incompleto: si interrompe prima dei suoi risultati</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : %2</source>
+        <translation>«%1» è danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne n&apos;est pas « # fin : N lignes », il a été coupé en route</source>
+        <translation>«%1» è incompleto: la sua ultima riga non è «# fin : N lignes», è stato troncato a metà</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : %2 lignes au lieu de %3</source>
+        <translation>«%1» è incompleto: %2 righe invece di %3</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un dossier d&apos;élève ni un fichier de résultats de Tavelin Piano</source>
+        <translation>«%1» non è né una cartella dell&apos;allievo né un file dei risultati di Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne est coupée</source>
+        <translation>«%1» è incompleto: la sua ultima riga è troncata</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste</source>
+        <translation>«%1» non dice di quale allievo sia: indicalo (--pupil NAME) o sceglilo nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>no ALSA sequencer (/dev/snd/seq: %1)</source>
+        <translation>nessun sequencer ALSA (/dev/snd/seq: %1)</translation>
+    </message>
+    <message>
+        <source>ALSA port %1 is gone</source>
+        <translation>la porta ALSA %1 non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA port: %1</source>
+        <translation>impossibile creare la porta ALSA del programma: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to ALSA port %1: %2</source>
+        <translation>impossibile collegarsi alla porta ALSA %1: %2</translation>
+    </message>
+    <message>
+        <source>SoundFont not found: %1</source>
+        <translation>SoundFont non trovata: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont is not a file: %1</source>
+        <translation>la SoundFont non è un file: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont unreadable: %1</source>
+        <translation>SoundFont illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont too short: %1</source>
+        <translation>SoundFont troppo corta: %1</translation>
+    </message>
+    <message>
+        <source>not a SoundFont (no RIFF sfbk header): %1</source>
+        <translation>non è una SoundFont (manca l&apos;intestazione RIFF sfbk): %1</translation>
+    </message>
+    <message>
+        <source>SoundFont truncated (%1 of %2 bytes): %3</source>
+        <translation>SoundFont troncata (%1 byte su %2): %3</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its settings</source>
+        <translation>FluidSynth non ha potuto creare le sue impostazioni</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its synthesizer: %1</source>
+        <translation>FluidSynth non ha potuto creare il suo sintetizzatore: %1</translation>
+    </message>
+    <message>
+        <source>could not start the SoundFont loader: %1</source>
+        <translation>impossibile avviare il caricatore delle SoundFont: %1</translation>
+    </message>
+    <message>
+        <source>sample rate refused: %1</source>
+        <translation>frequenza di campionamento rifiutata: %1</translation>
+    </message>
+    <message>
+        <source>gain refused: %1</source>
+        <translation>guadagno rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>audio buffer refused: %1 periods of %2 frames</source>
+        <translation>buffer audio rifiutato: %1 periodi di %2 frame</translation>
+    </message>
+    <message>
+        <source>no audio output (no audio driver named)</source>
+        <translation>nessuna uscita audio (nessun driver audio indicato)</translation>
+    </message>
+    <message>
+        <source>no audio output (%1)</source>
+        <translation>nessuna uscita audio (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>nessun motivo indicato</translation>
+    </message>
+    <message>
+        <source>it has no piano, bank 0 program 0</source>
+        <translation>non contiene un pianoforte (banco 0, programma 0)</translation>
+    </message>
+    <message>
+        <source>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</source>
+        <translation>la SoundFont %1 non si è caricata (%2); il sintetizzatore integrato resta muto</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in synthesizer is offered</source>
+        <translation>%1; viene proposto solo il sintetizzatore integrato</translation>
+    </message>
+    <message>
+        <source>the built-in synthesizer cannot start: %1</source>
+        <translation>il sintetizzatore integrato non può avviarsi: %1</translation>
+    </message>
+    <message>
+        <source>Synthétiseur intégré (FluidSynth)</source>
+        <translation>Sintetizzatore integrato (FluidSynth)</translation>
+    </message>
+    <message>
+        <source>no system bus</source>
+        <translation>nessun bus di sistema</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</source>
+        <translation>nessuna priorità in tempo reale per il suono (%1; RealtimeKit: %2): le note possono spezzarsi quando il computer è molto occupato</translation>
+    </message>
+    <message>
+        <source>no sound source or no sample format</source>
+        <translation>nessuna sorgente audio o nessun formato dei campioni</translation>
+    </message>
+    <message>
+        <source>could not start the sound&apos;s report thread: %1</source>
+        <translation>impossibile avviare il thread che segnala lo stato del suono: %1</translation>
+    </message>
+    <message>
+        <source>libpulse could not make its mainloop</source>
+        <translation>libpulse non ha potuto creare il suo ciclo principale</translation>
+    </message>
+    <message>
+        <source>libpulse could not start its mainloop thread</source>
+        <translation>libpulse non ha potuto avviare il thread del suo ciclo principale</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer (%1 ms)</source>
+        <translation>il server audio non risponde (%1 ms)</translation>
+    </message>
+    <message>
+        <source>no sound server (%1)</source>
+        <translation>nessun server audio (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached; the built-in synthesizer is silent until it is back</source>
+        <translation>il server audio non è raggiungibile; il sintetizzatore integrato resta muto finché non torna disponibile</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</source>
+        <translation>il server audio non è raggiungibile (%1); il sintetizzatore integrato resta muto finché non torna disponibile</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
+        <translation>il server audio non risponde; il sintetizzatore integrato resta muto finché non risponde di nuovo</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,22 @@
         <source>cannot make the pupil&apos;s folder in %1: %2</source>
         <translation>kan de map van de leerling in %1 niet maken: %2</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -499,6 +515,480 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Groot: de toets van een %1-toetsenbord; klein: dezelfde toets bij %2. Onderaan: de noot en zijn MIDI-nummer (60 = centrale c), zonder octaafverschuiving. Grijze toetsen: geen noot.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1; no MIDI keyboard input</source>
+        <translation>%1; geen invoer van het MIDI-keyboard</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kan niet naar de standaarduitvoer schrijven: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of results could not be written to &apos;%1&apos; and are lost</source>
+        <translation>
+            <numerusform>%n regel met resultaten kon niet naar “%1” worden geschreven en is verloren</numerusform>
+            <numerusform>%n regels met resultaten konden niet naar “%1” worden geschreven en zijn verloren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the pupil plays with the usual settings</source>
+        <translation>%1; de leerling speelt met de standaardinstellingen</translation>
+    </message>
+    <message>
+        <source>%1 (--results)</source>
+        <translation>%1 (--results)</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>geen gegevensmap voor de leerlingen: XDG_DATA_HOME noch HOME is ingesteld</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; er is niets geïmporteerd</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA input port: %1</source>
+        <translation>kan de eigen ALSA-invoerpoort niet maken: %1</translation>
+    </message>
+    <message>
+        <source>no ALSA announcements (%1); a keyboard plugged in later is not seen</source>
+        <translation>geen ALSA-meldingen (%1); een keyboard dat later wordt aangesloten, wordt niet herkend</translation>
+    </message>
+    <message>
+        <source>cannot listen to MIDI port %1: %2</source>
+        <translation>kan niet luisteren naar MIDI-poort %1: %2</translation>
+    </message>
+    <message>
+        <source>no MIDI port %1 yet; it is connected when it appears</source>
+        <translation>nog geen MIDI-poort %1; hij wordt verbonden zodra hij verschijnt</translation>
+    </message>
+    <message>
+        <source>MIDI keyboard input stopped: %1</source>
+        <translation>invoer van het MIDI-keyboard gestopt: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>kan “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a regular file</source>
+        <translation>“%1” is een map, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>“%1” is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>is een map</translation>
+    </message>
+    <message>
+        <source>cannot load picture %1: %2</source>
+        <translation>kan afbeelding %1 niet laden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF &apos;%1&apos;</source>
+        <translation>kan de PDF “%1” niet schrijven</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a device, not a results file</source>
+        <translation>“%1” is een apparaat, geen resultatenbestand</translation>
+    </message>
+    <message>
+        <source>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</source>
+        <translation>meerdere bestanden gaan in één PDF: --out FILE.pdf, niet “%1”</translation>
+    </message>
+    <message>
+        <source>the pupil &apos;%1&apos; is named more than once: counted once</source>
+        <translation>de leerling “%1” is meer dan eens genoemd: hij telt één keer</translation>
+    </message>
+    <message>
+        <source>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>de PDF “%1” zou het resultatenbestand “%2” vervangen; geef een andere --out</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</source>
+        <translation>“%1” is “%2” onder een andere naam: één keer geteld</translation>
+    </message>
+    <message>
+        <source>%1; %2 is left out of the class report</source>
+        <translation>%1; %2 blijft buiten het klasoverzicht</translation>
+    </message>
+    <message>
+        <source>no pupil to report on: no PDF written</source>
+        <translation>geen leerling voor het overzicht: geen PDF geschreven</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</source>
+        <translation>“%1” bevat geen computer-id (id= gevolgd door 16 hexadecimale cijfers)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder &apos;%1&apos;: %2</source>
+        <translation>kan de map “%1” niet maken: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>kan “%1” niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>kan “%1” niet lezen</translation>
+    </message>
+    <message>
+        <source>no data folder: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>geen gegevensmap: XDG_DATA_HOME noch HOME is ingesteld</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier « %1 » : %2</source>
+        <translation>kan de map “%1” niet maken: %2</translation>
+    </message>
+    <message>
+        <source>impossible de supprimer « %1 » : %2</source>
+        <translation>kan “%1” niet verwijderen: %2</translation>
+    </message>
+    <message>
+        <source>%1; the notes are drawn evenly</source>
+        <translation>%1; de noten worden gelijkmatig getrokken</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>naam te lang</translation>
+    </message>
+    <message>
+        <source>pas d&apos;élève « %1 »</source>
+        <translation>geen leerling met de naam “%1”</translation>
+    </message>
+    <message>
+        <source>un élève s&apos;appelle déjà « %1 »</source>
+        <translation>er is al een leerling met de naam “%1”</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire « %1 » : %2</source>
+        <translation>kan “%1” niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>impossible de déplacer « %1 » : %2</source>
+        <translation>kan “%1” niet verplaatsen: %2</translation>
+    </message>
+    <message>
+        <source>illisible : %1</source>
+        <translation>onleesbaar: %1</translation>
+    </message>
+    <message>
+        <source>un dossier, pas un fichier de résultats</source>
+        <translation>een map, geen resultatenbestand</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire (tube, appareil ou prise)</source>
+        <translation>geen gewoon bestand (pipe, apparaat of socket)</translation>
+    </message>
+    <message>
+        <source>impossible de lire le dossier « %1 » : %2</source>
+        <translation>kan de map “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>de naam is leeg</translation>
+    </message>
+    <message>
+        <source>le nom n&apos;est pas du texte lisible (UTF-8)</source>
+        <translation>de naam is geen leesbare tekst (UTF-8)</translation>
+    </message>
+    <message>
+        <source>le nom commence ou finit par une espace</source>
+        <translation>de naam begint of eindigt met een spatie</translation>
+    </message>
+    <message>
+        <source>le nom contient un caractère de contrôle</source>
+        <translation>de naam bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>de naam is te lang</translation>
+    </message>
+    <message>
+        <source>cet ordinateur n&apos;a pas d&apos;identifiant (computer.ini illisible)</source>
+        <translation>deze computer heeft geen id (computer.ini onleesbaar)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour les archives</source>
+        <translation>naam te lang voor het archief</translation>
+    </message>
+    <message>
+        <source>nom de fichier qui n&apos;est pas celui d&apos;un élève</source>
+        <translation>bestandsnaam die niet bij een leerling hoort</translation>
+    </message>
+    <message>
+        <source>a pupil&apos;s name cannot be empty</source>
+        <translation>de naam van een leerling mag niet leeg zijn</translation>
+    </message>
+    <message>
+        <source>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</source>
+        <translation>de bestandsnaam zou %1 bytes innemen, en een bestandsnaam heeft er hoogstens %2 (de naam neemt %3 bytes in: hoogstens %4 als &apos;%&apos;, &apos;/&apos;, stuurtekens en bytes die geen UTF-8 zijn elk voor 3 tellen)</translation>
+    </message>
+    <message>
+        <source>cannot read the folder &apos;%1&apos;: %2</source>
+        <translation>kan de map “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>pas un fichier de résultats de Tavelin Piano</source>
+        <translation>geen resultatenbestand van Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>still reading &apos;%1&apos; since an earlier run</source>
+        <translation>“%1” wordt nog gelezen sinds een eerdere poging</translation>
+    </message>
+    <message>
+        <source>no results file to report on</source>
+        <translation>geen resultatenbestand om een overzicht van te maken</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</source>
+        <translation>de afbeelding “%1” moet eindigen op .png, .jpg, .jpeg of .pdf</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>de afbeelding “%1” zou het resultatenbestand “%2” vervangen; geef een andere --out</translation>
+    </message>
+    <message>
+        <source>cannot write the picture &apos;%1&apos;: %2</source>
+        <translation>kan de afbeelding “%1” niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <translation>kan “%1” niet openen: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &apos;%1&apos;: %2</source>
+        <translation>kan “%1” niet vergrendelen: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stayed locked by another program</source>
+        <translation>“%1” bleef vergrendeld door een ander programma</translation>
+    </message>
+    <message>
+        <source>cannot read the size of &apos;%1&apos;: %2</source>
+        <translation>kan de grootte van “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>gave up writing to &apos;%1&apos;</source>
+        <translation>schrijven naar “%1” opgegeven</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was taken away while it was written</source>
+        <translation>“%1” is weggehaald terwijl het werd geschreven</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a results file: its first line is not the header %2</source>
+        <translation>“%1” is geen resultatenbestand: de eerste regel is niet de kopregel %2</translation>
+    </message>
+    <message>
+        <source>cannot write to &apos;%1&apos;: %2</source>
+        <translation>kan niet naar “%1” schrijven: %2</translation>
+    </message>
+    <message>
+        <source>%1; the results are kept for the next try, the exercise goes on</source>
+        <translation>%1; de resultaten worden bewaard voor de volgende poging, de oefening gaat door</translation>
+    </message>
+    <message>
+        <source>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>het exportbestand “%1” zou het resultatenbestand “%2” vervangen; geef een andere --out</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : sa ligne %2 n&apos;est pas un résultat</source>
+        <translation>“%1” is beschadigd: regel %2 is geen resultaat</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : il s&apos;arrête avant ses résultats</source>
+        <translation>“%1” is onvolledig: het bestand houdt op vóór de resultaten</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : %2</source>
+        <translation>“%1” is beschadigd: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne n&apos;est pas « # fin : N lignes », il a été coupé en route</source>
+        <translation>“%1” is onvolledig: de laatste regel is niet “# fin : N lignes”, het bestand is onderweg afgebroken</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : %2 lignes au lieu de %3</source>
+        <translation>“%1” is onvolledig: %2 regels in plaats van %3</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un dossier d&apos;élève ni un fichier de résultats de Tavelin Piano</source>
+        <translation>“%1” is noch een leerlingmap noch een resultatenbestand van Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne est coupée</source>
+        <translation>“%1” is onvolledig: de laatste regel is afgebroken</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste</source>
+        <translation>“%1” zegt niet van welke leerling het is: geef de naam op (--pupil NAME) of kies de leerling in de lijst</translation>
+    </message>
+    <message>
+        <source>no ALSA sequencer (/dev/snd/seq: %1)</source>
+        <translation>geen ALSA-sequencer (/dev/snd/seq: %1)</translation>
+    </message>
+    <message>
+        <source>ALSA port %1 is gone</source>
+        <translation>ALSA-poort %1 is verdwenen</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA port: %1</source>
+        <translation>kan de eigen ALSA-poort niet maken: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to ALSA port %1: %2</source>
+        <translation>kan geen verbinding maken met ALSA-poort %1: %2</translation>
+    </message>
+    <message>
+        <source>SoundFont not found: %1</source>
+        <translation>SoundFont niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont is not a file: %1</source>
+        <translation>SoundFont is geen bestand: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont unreadable: %1</source>
+        <translation>SoundFont onleesbaar: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont too short: %1</source>
+        <translation>SoundFont te kort: %1</translation>
+    </message>
+    <message>
+        <source>not a SoundFont (no RIFF sfbk header): %1</source>
+        <translation>geen SoundFont (geen RIFF sfbk-header): %1</translation>
+    </message>
+    <message>
+        <source>SoundFont truncated (%1 of %2 bytes): %3</source>
+        <translation>SoundFont afgekapt (%1 van %2 bytes): %3</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its settings</source>
+        <translation>FluidSynth kon zijn instellingen niet maken</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its synthesizer: %1</source>
+        <translation>FluidSynth kon zijn synthesizer niet maken: %1</translation>
+    </message>
+    <message>
+        <source>could not start the SoundFont loader: %1</source>
+        <translation>kan de SoundFont-lader niet starten: %1</translation>
+    </message>
+    <message>
+        <source>sample rate refused: %1</source>
+        <translation>samplefrequentie geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>gain refused: %1</source>
+        <translation>versterking geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>audio buffer refused: %1 periods of %2 frames</source>
+        <translation>audiobuffer geweigerd: %1 perioden van %2 frames</translation>
+    </message>
+    <message>
+        <source>no audio output (no audio driver named)</source>
+        <translation>geen audio-uitvoer (geen audiodriver opgegeven)</translation>
+    </message>
+    <message>
+        <source>no audio output (%1)</source>
+        <translation>geen audio-uitvoer (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>geen reden opgegeven</translation>
+    </message>
+    <message>
+        <source>it has no piano, bank 0 program 0</source>
+        <translation>hij bevat geen piano op bank 0, programma 0</translation>
+    </message>
+    <message>
+        <source>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</source>
+        <translation>de SoundFont %1 is niet geladen (%2); de ingebouwde synthesizer blijft stil</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in synthesizer is offered</source>
+        <translation>%1; alleen de ingebouwde synthesizer wordt aangeboden</translation>
+    </message>
+    <message>
+        <source>the built-in synthesizer cannot start: %1</source>
+        <translation>de ingebouwde synthesizer kan niet starten: %1</translation>
+    </message>
+    <message>
+        <source>Synthétiseur intégré (FluidSynth)</source>
+        <translation>Ingebouwde synthesizer (FluidSynth)</translation>
+    </message>
+    <message>
+        <source>no system bus</source>
+        <translation>geen systeembus</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>geen antwoord</translation>
+    </message>
+    <message>
+        <source>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</source>
+        <translation>geen realtimeprioriteit voor het geluid (%1; RealtimeKit: %2): noten kunnen haperen als de computer het druk heeft</translation>
+    </message>
+    <message>
+        <source>no sound source or no sample format</source>
+        <translation>geen geluidsbron of geen sampleformaat</translation>
+    </message>
+    <message>
+        <source>could not start the sound&apos;s report thread: %1</source>
+        <translation>kan de meldingsthread van het geluid niet starten: %1</translation>
+    </message>
+    <message>
+        <source>libpulse could not make its mainloop</source>
+        <translation>libpulse kon zijn hoofdlus niet maken</translation>
+    </message>
+    <message>
+        <source>libpulse could not start its mainloop thread</source>
+        <translation>libpulse kon de thread van zijn hoofdlus niet starten</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer (%1 ms)</source>
+        <translation>de geluidsserver antwoordt niet (%1 ms)</translation>
+    </message>
+    <message>
+        <source>no sound server (%1)</source>
+        <translation>geen geluidsserver (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached; the built-in synthesizer is silent until it is back</source>
+        <translation>de geluidsserver is niet bereikbaar; de ingebouwde synthesizer blijft stil tot hij terug is</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</source>
+        <translation>de geluidsserver is niet bereikbaar (%1); de ingebouwde synthesizer blijft stil tot hij terug is</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
+        <translation>de geluidsserver antwoordt niet; de ingebouwde synthesizer blijft stil tot hij weer antwoordt</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,22 @@
         <source>cannot make the pupil&apos;s folder in %1: %2</source>
         <translation>não é possível criar a pasta do aluno em %1: %2</translation>
     </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta um valor depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado depois de “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -499,6 +515,480 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Em grande: a tecla de um teclado %1; em pequeno: a mesma tecla em %2. Em baixo: a nota e o seu número MIDI (60 = dó central), sem mudança de oitava. Teclas cinzentas: nenhuma nota.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1; no MIDI keyboard input</source>
+        <translation>%1; sem entrada de teclado MIDI</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>não é possível escrever na saída padrão: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of results could not be written to &apos;%1&apos; and are lost</source>
+        <translation>
+            <numerusform>%n linha de resultados não pôde ser escrita em “%1” e perdeu-se</numerusform>
+            <numerusform>%n linhas de resultados não puderam ser escritas em “%1” e perderam-se</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the pupil plays with the usual settings</source>
+        <translation>%1; o aluno toca com as definições habituais</translation>
+    </message>
+    <message>
+        <source>%1 (--results)</source>
+        <translation>%1 (--results)</translation>
+    </message>
+    <message>
+        <source>no data folder for the pupils: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>não há pasta de dados para os alunos: nem XDG_DATA_HOME nem HOME estão definidos</translation>
+    </message>
+    <message>
+        <source>%1; nothing was imported</source>
+        <translation>%1; nada foi importado</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA input port: %1</source>
+        <translation>não é possível criar a porta de entrada ALSA do programa: %1</translation>
+    </message>
+    <message>
+        <source>no ALSA announcements (%1); a keyboard plugged in later is not seen</source>
+        <translation>sem avisos do ALSA (%1); um teclado ligado mais tarde não é detetado</translation>
+    </message>
+    <message>
+        <source>cannot listen to MIDI port %1: %2</source>
+        <translation>não é possível escutar a porta MIDI %1: %2</translation>
+    </message>
+    <message>
+        <source>no MIDI port %1 yet; it is connected when it appears</source>
+        <translation>ainda não há porta MIDI %1; será ligada quando aparecer</translation>
+    </message>
+    <message>
+        <source>MIDI keyboard input stopped: %1</source>
+        <translation>a entrada do teclado MIDI parou: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>não é possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder, not a regular file</source>
+        <translation>“%1” é uma pasta, não um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file</source>
+        <translation>“%1” não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>o ficheiro não existe</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>tem mais de %1 MB</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>cannot load picture %1: %2</source>
+        <translation>não é possível carregar a imagem %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF &apos;%1&apos;</source>
+        <translation>não é possível escrever o PDF “%1”</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a device, not a results file</source>
+        <translation>“%1” é um dispositivo, não um ficheiro de resultados</translation>
+    </message>
+    <message>
+        <source>several files go into one PDF: --out FILE.pdf, not &apos;%1&apos;</source>
+        <translation>vários ficheiros vão para um só PDF: --out FILE.pdf, não “%1”</translation>
+    </message>
+    <message>
+        <source>the pupil &apos;%1&apos; is named more than once: counted once</source>
+        <translation>o aluno “%1” é indicado mais de uma vez: conta só uma vez</translation>
+    </message>
+    <message>
+        <source>the PDF &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>o PDF “%1” substituiria o ficheiro de resultados “%2”; indique outro --out</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is &apos;%2&apos; under another name: counted once</source>
+        <translation>“%1” é “%2” com outro nome: conta só uma vez</translation>
+    </message>
+    <message>
+        <source>%1; %2 is left out of the class report</source>
+        <translation>%1; %2 fica fora do relatório da turma</translation>
+    </message>
+    <message>
+        <source>no pupil to report on: no PDF written</source>
+        <translation>nenhum aluno para o relatório: nenhum PDF foi escrito</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no computer id (id= followed by 16 hex digits)</source>
+        <translation>“%1” não contém nenhum identificador de computador (id= seguido de 16 dígitos hexadecimais)</translation>
+    </message>
+    <message>
+        <source>cannot make the folder &apos;%1&apos;: %2</source>
+        <translation>não é possível criar a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>não é possível escrever “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;</source>
+        <translation>não é possível ler “%1”</translation>
+    </message>
+    <message>
+        <source>no data folder: neither XDG_DATA_HOME nor HOME is set</source>
+        <translation>não há pasta de dados: nem XDG_DATA_HOME nem HOME estão definidos</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier « %1 » : %2</source>
+        <translation>não é possível criar a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>impossible de supprimer « %1 » : %2</source>
+        <translation>não é possível apagar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1; the notes are drawn evenly</source>
+        <translation>%1; as notas são sorteadas por igual</translation>
+    </message>
+    <message>
+        <source>nom trop long</source>
+        <translation>nome demasiado longo</translation>
+    </message>
+    <message>
+        <source>pas d&apos;élève « %1 »</source>
+        <translation>nenhum aluno se chama “%1”</translation>
+    </message>
+    <message>
+        <source>un élève s&apos;appelle déjà « %1 »</source>
+        <translation>já há um aluno chamado “%1”</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire « %1 » : %2</source>
+        <translation>não é possível escrever “%1”: %2</translation>
+    </message>
+    <message>
+        <source>impossible de déplacer « %1 » : %2</source>
+        <translation>não é possível mover “%1”: %2</translation>
+    </message>
+    <message>
+        <source>illisible : %1</source>
+        <translation>ilegível: %1</translation>
+    </message>
+    <message>
+        <source>un dossier, pas un fichier de résultats</source>
+        <translation>uma pasta, não um ficheiro de resultados</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire (tube, appareil ou prise)</source>
+        <translation>não é um ficheiro normal (pipe, dispositivo ou socket)</translation>
+    </message>
+    <message>
+        <source>impossible de lire le dossier « %1 » : %2</source>
+        <translation>não é possível ler a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>le nom est vide</source>
+        <translation>o nome está vazio</translation>
+    </message>
+    <message>
+        <source>le nom n&apos;est pas du texte lisible (UTF-8)</source>
+        <translation>o nome não é texto legível (UTF-8)</translation>
+    </message>
+    <message>
+        <source>le nom commence ou finit par une espace</source>
+        <translation>o nome começa ou termina com um espaço</translation>
+    </message>
+    <message>
+        <source>le nom contient un caractère de contrôle</source>
+        <translation>o nome contém um carácter de controlo</translation>
+    </message>
+    <message>
+        <source>le nom est trop long</source>
+        <translation>o nome é demasiado longo</translation>
+    </message>
+    <message>
+        <source>cet ordinateur n&apos;a pas d&apos;identifiant (computer.ini illisible)</source>
+        <translation>este computador não tem identificador (computer.ini ilegível)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour les archives</source>
+        <translation>nome demasiado longo para o arquivo</translation>
+    </message>
+    <message>
+        <source>nom de fichier qui n&apos;est pas celui d&apos;un élève</source>
+        <translation>nome de ficheiro que não é o de um aluno</translation>
+    </message>
+    <message>
+        <source>a pupil&apos;s name cannot be empty</source>
+        <translation>o nome de um aluno não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>its file name would take %1 bytes, and a file name has at most %2 (the name takes %3 bytes: at most %4 once &apos;%&apos;, &apos;/&apos;, control characters and bytes that are not UTF-8 count 3 each)</source>
+        <translation>o seu nome de ficheiro ocuparia %1 bytes, e um nome de ficheiro tem no máximo %2 (o nome ocupa %3 bytes: no máximo %4, contando 3 por cada &apos;%&apos;, &apos;/&apos;, carácter de controlo ou byte que não seja UTF-8)</translation>
+    </message>
+    <message>
+        <source>cannot read the folder &apos;%1&apos;: %2</source>
+        <translation>não é possível ler a pasta “%1”: %2</translation>
+    </message>
+    <message>
+        <source>pas un fichier de résultats de Tavelin Piano</source>
+        <translation>não é um ficheiro de resultados do Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>still reading &apos;%1&apos; since an earlier run</source>
+        <translation>“%1” ainda está a ser lido desde uma execução anterior</translation>
+    </message>
+    <message>
+        <source>no results file to report on</source>
+        <translation>nenhum ficheiro de resultados para o relatório</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; must end in .png, .jpg, .jpeg or .pdf</source>
+        <translation>a imagem “%1” tem de terminar em .png, .jpg, .jpeg ou .pdf</translation>
+    </message>
+    <message>
+        <source>the picture &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>a imagem “%1” substituiria o ficheiro de resultados “%2”; indique outro --out</translation>
+    </message>
+    <message>
+        <source>cannot write the picture &apos;%1&apos;: %2</source>
+        <translation>não é possível escrever a imagem “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <translation>não é possível abrir “%1”: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock &apos;%1&apos;: %2</source>
+        <translation>não é possível bloquear “%1”: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stayed locked by another program</source>
+        <translation>“%1” continuou bloqueado por outro programa</translation>
+    </message>
+    <message>
+        <source>cannot read the size of &apos;%1&apos;: %2</source>
+        <translation>não é possível ler o tamanho de “%1”: %2</translation>
+    </message>
+    <message>
+        <source>gave up writing to &apos;%1&apos;</source>
+        <translation>deixou-se de tentar escrever em “%1”</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was taken away while it was written</source>
+        <translation>“%1” desapareceu enquanto estava a ser escrito</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a results file: its first line is not the header %2</source>
+        <translation>“%1” não é um ficheiro de resultados: a primeira linha não é o cabeçalho %2</translation>
+    </message>
+    <message>
+        <source>cannot write to &apos;%1&apos;: %2</source>
+        <translation>não é possível escrever em “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1; the results are kept for the next try, the exercise goes on</source>
+        <translation>%1; os resultados ficam guardados para a próxima tentativa, o exercício continua</translation>
+    </message>
+    <message>
+        <source>the record &apos;%1&apos; would replace the results file &apos;%2&apos;; give another --out</source>
+        <translation>a exportação “%1” substituiria o ficheiro de resultados “%2”; indique outro --out</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : sa ligne %2 n&apos;est pas un résultat</source>
+        <translation>“%1” está danificado: a linha %2 não é um resultado</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : il s&apos;arrête avant ses résultats</source>
+        <translation>“%1” está incompleto: termina antes dos resultados</translation>
+    </message>
+    <message>
+        <source>« %1 » est abîmé : %2</source>
+        <translation>“%1” está danificado: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne n&apos;est pas « # fin : N lignes », il a été coupé en route</source>
+        <translation>“%1” está incompleto: a última linha não é “# fin : N lignes”, foi cortado a meio</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : %2 lignes au lieu de %3</source>
+        <translation>“%1” está incompleto: %2 linhas em vez de %3</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est ni un dossier d&apos;élève ni un fichier de résultats de Tavelin Piano</source>
+        <translation>“%1” não é uma pasta de aluno nem um ficheiro de resultados do Tavelin Piano</translation>
+    </message>
+    <message>
+        <source>« %1 » est incomplet : sa dernière ligne est coupée</source>
+        <translation>“%1” está incompleto: a última linha está cortada</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas de quel élève il est : nommez-le (--pupil NOM) ou choisissez-le dans la liste</source>
+        <translation>“%1” não diz de que aluno é: indique o aluno (--pupil NAME) ou escolha-o na lista</translation>
+    </message>
+    <message>
+        <source>no ALSA sequencer (/dev/snd/seq: %1)</source>
+        <translation>não há sequenciador ALSA (/dev/snd/seq: %1)</translation>
+    </message>
+    <message>
+        <source>ALSA port %1 is gone</source>
+        <translation>a porta ALSA %1 desapareceu</translation>
+    </message>
+    <message>
+        <source>cannot make our ALSA port: %1</source>
+        <translation>não é possível criar a porta ALSA do programa: %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to ALSA port %1: %2</source>
+        <translation>não é possível ligar à porta ALSA %1: %2</translation>
+    </message>
+    <message>
+        <source>SoundFont not found: %1</source>
+        <translation>a SoundFont não foi encontrada: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont is not a file: %1</source>
+        <translation>a SoundFont não é um ficheiro: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont unreadable: %1</source>
+        <translation>não é possível ler a SoundFont: %1</translation>
+    </message>
+    <message>
+        <source>SoundFont too short: %1</source>
+        <translation>a SoundFont é demasiado curta: %1</translation>
+    </message>
+    <message>
+        <source>not a SoundFont (no RIFF sfbk header): %1</source>
+        <translation>não é uma SoundFont (sem cabeçalho RIFF sfbk): %1</translation>
+    </message>
+    <message>
+        <source>SoundFont truncated (%1 of %2 bytes): %3</source>
+        <translation>a SoundFont está truncada (%1 de %2 bytes): %3</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its settings</source>
+        <translation>o FluidSynth não conseguiu criar as suas definições</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not make its synthesizer: %1</source>
+        <translation>o FluidSynth não conseguiu criar o seu sintetizador: %1</translation>
+    </message>
+    <message>
+        <source>could not start the SoundFont loader: %1</source>
+        <translation>não foi possível iniciar o carregador de SoundFont: %1</translation>
+    </message>
+    <message>
+        <source>sample rate refused: %1</source>
+        <translation>frequência de amostragem recusada: %1</translation>
+    </message>
+    <message>
+        <source>gain refused: %1</source>
+        <translation>ganho recusado: %1</translation>
+    </message>
+    <message>
+        <source>audio buffer refused: %1 periods of %2 frames</source>
+        <translation>buffer de áudio recusado: %1 períodos de %2 tramas</translation>
+    </message>
+    <message>
+        <source>no audio output (no audio driver named)</source>
+        <translation>sem saída de áudio (nenhum controlador de áudio indicado)</translation>
+    </message>
+    <message>
+        <source>no audio output (%1)</source>
+        <translation>sem saída de áudio (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sem motivo indicado</translation>
+    </message>
+    <message>
+        <source>it has no piano, bank 0 program 0</source>
+        <translation>não tem piano, banco 0 programa 0</translation>
+    </message>
+    <message>
+        <source>the SoundFont %1 did not load (%2); the built-in synthesizer stays silent</source>
+        <translation>a SoundFont %1 não foi carregada (%2); o sintetizador integrado fica em silêncio</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in synthesizer is offered</source>
+        <translation>%1; só é proposto o sintetizador integrado</translation>
+    </message>
+    <message>
+        <source>the built-in synthesizer cannot start: %1</source>
+        <translation>o sintetizador integrado não consegue arrancar: %1</translation>
+    </message>
+    <message>
+        <source>Synthétiseur intégré (FluidSynth)</source>
+        <translation>Sintetizador integrado (FluidSynth)</translation>
+    </message>
+    <message>
+        <source>no system bus</source>
+        <translation>sem bus do sistema</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>no real-time priority for the sound (%1; RealtimeKit: %2): notes may break up while the machine is busy</source>
+        <translation>sem prioridade de tempo real para o som (%1; RealtimeKit: %2): as notas podem entrecortar-se enquanto o computador estiver ocupado</translation>
+    </message>
+    <message>
+        <source>no sound source or no sample format</source>
+        <translation>sem fonte de som ou sem formato de amostras</translation>
+    </message>
+    <message>
+        <source>could not start the sound&apos;s report thread: %1</source>
+        <translation>não foi possível iniciar a thread de avisos do som: %1</translation>
+    </message>
+    <message>
+        <source>libpulse could not make its mainloop</source>
+        <translation>a libpulse não conseguiu criar o seu ciclo principal</translation>
+    </message>
+    <message>
+        <source>libpulse could not start its mainloop thread</source>
+        <translation>a libpulse não conseguiu iniciar a thread do seu ciclo principal</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer (%1 ms)</source>
+        <translation>o servidor de som não responde (%1 ms)</translation>
+    </message>
+    <message>
+        <source>no sound server (%1)</source>
+        <translation>sem servidor de som (%1)</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached; the built-in synthesizer is silent until it is back</source>
+        <translation>não é possível contactar o servidor de som; o sintetizador integrado fica em silêncio até ele voltar</translation>
+    </message>
+    <message>
+        <source>the sound server cannot be reached (%1); the built-in synthesizer is silent until it is back</source>
+        <translation>não é possível contactar o servidor de som (%1); o sintetizador integrado fica em silêncio até ele voltar</translation>
+    </message>
+    <message>
+        <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
+        <translation>o servidor de som não responde; o sintetizador integrado fica em silêncio até ele responder</translation>
     </message>
 </context>
 <context>
