@@ -439,3 +439,28 @@ TEST_F(KeyStaff, SignsAppearOnlyWhereTheSignatureGivesNone)
     EXPECT_FALSE(e.noteBoundsInKey(StaffClef::Treble, g, 65, column));
     EXPECT_TRUE(e.noteBoundsInKey(StaffClef::Treble, g, 66, column));
 }
+
+// The note pictures of a key: the panel's size at either scale, the same
+// staff as the exercise's pictures, the note where the engraver puts it.
+TEST_F(KeyStaff, NotePicturesInAKeyAtBothScales)
+{
+    const KeySignature k = key(-3);
+    for (const int scale : scales) {
+        SCOPED_TRACE(testing::Message() << scale << "x");
+        QImage paper(page * scale, QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        paper.setDevicePixelRatio(scale);
+        const QImage exercise = art::notepicture::render(Clef::Treble, 67, Accidental::None, paper);
+        const QImage picture = art::notepicture::renderInKey(StaffClef::Alto, k, 63, paper);  // E flat 4
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.size(), page * scale);
+        EXPECT_EQ(picture.devicePixelRatio(), scale);
+        const Lines lines = findLines(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        const Lines exerciseLines = findLines(exercise.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        ASSERT_EQ(lines.y.size(), 5U);
+        for (std::size_t i = 0; i < lines.y.size(); ++i) {
+            EXPECT_NEAR(lines.y[i], exerciseLines.y[i], 0.1);
+        }
+        EXPECT_TRUE(art::notepicture::renderInKey(StaffClef::Alto, k, 64, paper).isNull());  // E natural
+    }
+}
