@@ -2,6 +2,7 @@
 
 #include "keyboard/pitch.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 

@@ -136,7 +136,8 @@ public:
     // A note of the key on a staff with its signature: on the line or space
     // of its letter, with no accidental, since the signature gives every
     // sign a note of the key carries. Nothing (and nothing drawn) for a note
-    // outside the key, which would need a sign the signature takes back.
+    // outside the key, which would want a sign of its own (a natural, or a
+    // sharp or flat the signature lacks).
     std::optional<QPointF> notePositionInKey(StaffClef clef, KeySignature key, int midiNote, qreal x) const;
     bool drawNoteInKey(QPainter& painter, StaffClef clef, KeySignature key, int midiNote, qreal x,
                        QColor ink = engravingInk, NoteHead head = NoteHead::Whole) const;
