@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 
 namespace art {
@@ -16,6 +17,7 @@ namespace {
 namespace extent {
 constexpr qreal gClefWidth = 2.44;
 constexpr qreal fClefWidth = 2.77;
+constexpr qreal cClefWidth = 2.70;
 constexpr qreal wholeHeadWidth = 1.66;
 constexpr qreal blackHeadWidth = 1.19;
 constexpr qreal headHeight = 1.0;
@@ -50,15 +52,7 @@ namespace pitch {
 
 std::vector<int> ledgerSteps(Clef clef, int midiNote, Accidental preferred)
 {
-    const int step = staffStep(clef, midiNote, preferred);
-    std::vector<int> steps;
-    for (int s = -2; s >= step; s -= 2) {
-        steps.push_back(s);
-    }
-    for (int s = 10; s <= step; s += 2) {
-        steps.push_back(s);
-    }
-    return steps;
+    return keyboard::pitch::ledgerStepsOf(staffStep(clef, midiNote, preferred));
 }
 
 }  // namespace pitch
@@ -162,12 +156,12 @@ qreal Engraver::clefEnd(Clef clef) const
     return m_lines.left() + (proportion::clefIndent + width) * staffSpace();
 }
 
-qreal Engraver::accidentalEdge(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const
+qreal Engraver::accidentalEdge(int step, qreal x, NoteHead head) const
 {
     // Clear of the head, and of the ledger lines' overhang when there are any.
     const qreal s = staffSpace();
     qreal clearance = proportion::accidentalGap * s;
-    if (!pitch::ledgerSteps(clef, midiNote, preferred).empty()) {
+    if (!keyboard::pitch::ledgerStepsOf(step).empty()) {
         clearance += proportion::ledgerOverhang * s;
     }
     return x - headWidth(head) / 2.0 - clearance;
@@ -179,6 +173,12 @@ qreal Engraver::headWidth(NoteHead head) const
 }
 
 void Engraver::drawStaff(QPainter& painter, QRectF area, Clef clef, QColor ink, bool closingBar)
+{
+    drawLines(painter, area, ink, closingBar);
+    drawClef(painter, clef, ink);
+}
+
+void Engraver::drawLines(QPainter& painter, QRectF area, QColor ink, bool closingBar)
 {
     setStaffLines(area);
     const qreal s = staffSpace();
@@ -194,7 +194,6 @@ void Engraver::drawStaff(QPainter& painter, QRectF area, Clef clef, QColor ink, 
         painter.drawRect(QRectF(m_lines.right() - bar, stepY(8) - line / 2.0, bar, m_lines.height() + line));
     }
     painter.restore();
-    drawClef(painter, clef, ink);
 }
 
 void Engraver::drawClef(QPainter& painter, Clef clef, QColor ink) const
@@ -227,8 +226,13 @@ void Engraver::drawNote(QPainter& painter, Clef clef, int midiNote, Accidental p
 void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental preferred, qreal x, QColor ink,
                           NoteHead head) const
 {
+    drawHead(painter, pitch::staffStep(clef, midiNote, preferred), pitch::spelling(midiNote, preferred), x, ink, head);
+}
+
+void Engraver::drawHead(QPainter& painter, int step, Accidental drawn, qreal x, QColor ink, NoteHead head) const
+{
     const qreal s = staffSpace();
-    const QPointF centre = notePosition(clef, midiNote, preferred, x);
+    const QPointF centre(x, stepY(step));
     const qreal halfHead = headWidth(head) / 2.0;
 
     painter.save();
@@ -236,8 +240,8 @@ void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental
     painter.setBrush(ink);
     const qreal ledger = proportion::ledgerLine * s;
     const qreal reach = halfHead + proportion::ledgerOverhang * s;
-    for (int step : pitch::ledgerSteps(clef, midiNote, preferred)) {
-        painter.drawRect(QRectF(x - reach, stepY(step) - ledger / 2.0, 2.0 * reach, ledger));
+    for (int ledgerStep : keyboard::pitch::ledgerStepsOf(step)) {
+        painter.drawRect(QRectF(x - reach, stepY(ledgerStep) - ledger / 2.0, 2.0 * reach, ledger));
     }
     painter.restore();
 
@@ -245,8 +249,8 @@ void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental
     headPath.translate(centre - headPath.boundingRect().center());
     painter.fillPath(headPath, ink);
 
-    const qreal accidentalRight = accidentalEdge(clef, midiNote, preferred, x, head);
-    switch (pitch::spelling(midiNote, preferred)) {
+    const qreal accidentalRight = accidentalEdge(step, x, head);
+    switch (drawn) {
     case Accidental::Sharp:
         painter.fillPath(sharpShape(s, accidentalRight, centre.y()), ink);
         break;
@@ -260,25 +264,130 @@ void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental
 
 QRectF Engraver::noteBounds(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const
 {
+    return headBounds(pitch::staffStep(clef, midiNote, preferred), pitch::spelling(midiNote, preferred), x, head);
+}
+
+QRectF Engraver::headBounds(int step, Accidental drawn, qreal x, NoteHead head) const
+{
     const qreal s = staffSpace();
-    const QPointF centre = notePosition(clef, midiNote, preferred, x);
+    const QPointF centre(x, stepY(step));
     const qreal halfHead = headWidth(head) / 2.0;
     QRectF bounds(centre.x() - halfHead, centre.y() - extent::headHeight * s / 2.0, 2.0 * halfHead,
                   extent::headHeight * s);
     const qreal reach = halfHead + proportion::ledgerOverhang * s;
     const qreal ledger = proportion::ledgerLine * s;
-    for (int step : pitch::ledgerSteps(clef, midiNote, preferred)) {
-        bounds = bounds.united(QRectF(x - reach, stepY(step) - ledger / 2.0, 2.0 * reach, ledger));
+    for (int ledgerStep : keyboard::pitch::ledgerStepsOf(step)) {
+        bounds = bounds.united(QRectF(x - reach, stepY(ledgerStep) - ledger / 2.0, 2.0 * reach, ledger));
     }
-    const Accidental accidental = pitch::spelling(midiNote, preferred);
+    const Accidental accidental = drawn;
     if (accidental != Accidental::None) {
-        const qreal right = accidentalEdge(clef, midiNote, preferred, x, head);
+        const qreal right = accidentalEdge(step, x, head);
         const qreal above = accidental == Accidental::Sharp ? extent::sharpAbove : extent::flatAbove;
         const qreal below = accidental == Accidental::Sharp ? extent::sharpBelow : extent::flatBelow;
         bounds = bounds.united(QRectF(right - accidentalWidth(accidental) * s, centre.y() - above * s,
                                       accidentalWidth(accidental) * s, (above + below) * s));
     }
     return bounds;
+}
+
+qreal Engraver::clefEnd(StaffClef clef) const
+{
+    if (const std::optional<Clef> plain = keyboard::pitch::exerciseClef(clef)) {
+        return clefEnd(*plain);
+    }
+    return m_lines.left() + (proportion::clefIndent + extent::cClefWidth) * staffSpace();
+}
+
+qreal Engraver::signatureEnd(StaffClef clef, KeySignature key) const
+{
+    const int count = key.count();
+    if (count == 0) {
+        return clefEnd(clef);
+    }
+    const qreal width = accidentalWidth(key.sign()) * count + proportion::signatureGap * (count - 1);
+    return clefEnd(clef) + (proportion::signatureIndent + width) * staffSpace();
+}
+
+qreal Engraver::noteColumn(KeySignature key) const
+{
+    if (m_noteColumn >= 0.0) {
+        return m_noteColumn;
+    }
+    qreal widest = clefEnd(Clef::Bass);
+    for (const StaffClef clef : keyboard::pitch::allStaffClefs) {
+        widest = std::max(widest, signatureEnd(clef, key));
+    }
+    return (widest + m_lines.right()) / 2.0;
+}
+
+void Engraver::drawStaff(QPainter& painter, QRectF area, StaffClef clef, KeySignature key, QColor ink, bool closingBar)
+{
+    drawLines(painter, area, ink, closingBar);
+    drawClef(painter, clef, ink);
+    drawKeySignature(painter, clef, key, ink);
+}
+
+void Engraver::drawClef(QPainter& painter, StaffClef clef, QColor ink) const
+{
+    if (const std::optional<Clef> plain = keyboard::pitch::exerciseClef(clef)) {
+        drawClef(painter, *plain, ink);
+        return;
+    }
+    // The font draws the C clef centred on the middle line when its baseline
+    // is on the bottom line, which is the alto clef; another C clef moves it
+    // by the steps between the middle line and middle C's line.
+    const qreal s = staffSpace();
+    const int shift = keyboard::pitch::middleCStep(clef) - keyboard::pitch::middleCStep(StaffClef::Alto);
+    QPainterPath path = musicGlyph(glyph::cClef, s, QPointF(0.0, stepY(shift)));
+    path.translate(m_lines.left() + proportion::clefIndent * s - path.boundingRect().left(), 0.0);
+    painter.fillPath(path, ink);
+}
+
+void Engraver::drawKeySignature(QPainter& painter, StaffClef clef, KeySignature key, QColor ink) const
+{
+    const qreal s = staffSpace();
+    const qreal width = accidentalWidth(key.sign()) * s;
+    qreal right = clefEnd(clef) + proportion::signatureIndent * s + width;
+    for (const int step : keyboard::pitch::signatureSteps(clef, key)) {
+        const qreal y = stepY(step);
+        painter.fillPath(key.sign() == Accidental::Sharp ? sharpShape(s, right, y) : flatShape(s, right, y), ink);
+        right += width + proportion::signatureGap * s;
+    }
+}
+
+QPointF Engraver::notePosition(StaffClef clef, int midiNote, Accidental preferred, qreal x) const
+{
+    return {x, stepY(keyboard::pitch::staffStep(clef, midiNote, preferred))};
+}
+
+std::optional<QPointF> Engraver::notePositionInKey(StaffClef clef, KeySignature key, int midiNote, qreal x) const
+{
+    const std::optional<int> step = keyboard::pitch::staffStepInKey(clef, key, midiNote);
+    if (!step) {
+        return std::nullopt;
+    }
+    return QPointF(x, stepY(*step));
+}
+
+bool Engraver::drawNoteInKey(QPainter& painter, StaffClef clef, KeySignature key, int midiNote, qreal x, QColor ink,
+                             NoteHead head) const
+{
+    const std::optional<int> step = keyboard::pitch::staffStepInKey(clef, key, midiNote);
+    if (!step) {
+        return false;
+    }
+    drawHead(painter, *step, Accidental::None, x, ink, head);
+    return true;
+}
+
+std::optional<QRectF> Engraver::noteBoundsInKey(StaffClef clef, KeySignature key, int midiNote, qreal x,
+                                                NoteHead head) const
+{
+    const std::optional<int> step = keyboard::pitch::staffStepInKey(clef, key, midiNote);
+    if (!step) {
+        return std::nullopt;
+    }
+    return headBounds(*step, Accidental::None, x, head);
 }
 
 }  // namespace art

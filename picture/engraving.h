@@ -1,17 +1,21 @@
 #pragma once
 
+#include "keyboard/keysignature.h"
 #include "keyboard/pitch.h"
+#include "keyboard/staffclef.h"
 
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
 
-// Music engraving with QPainter: a five-line staff, the treble and bass clefs,
+// Music engraving with QPainter: a five-line staff, the treble and bass clefs
+// (and the alto and tenor C clefs, with a key signature after the clef),
 // note heads with their ledger lines and accidentals, placed from MIDI note
 // numbers. The generator draws the note pictures with it, and the progress
 // report draws its staves with it, so the same pitch always lands on the same
@@ -21,6 +25,9 @@ namespace art {
 // The clefs and the signs are those of the pitch rules (keyboard/pitch.h).
 using Clef = keyboard::pitch::Clef;
 using Accidental = keyboard::pitch::Accidental;
+// The four clefs a staff may open with, and the key signatures after them.
+using StaffClef = keyboard::pitch::StaffClef;
+using KeySignature = keyboard::pitch::KeySignature;
 
 enum class NoteHead { Whole, Black };
 
@@ -41,6 +48,7 @@ using keyboard::pitch::writtenKey;
 // Steps of the ledger lines the note needs, nearest the staff first
 // (e.g. treble E3 needs -2, -4, -6: C4, A3 and F3).
 std::vector<int> ledgerSteps(Clef clef, int midiNote, Accidental preferred);
+using keyboard::pitch::ledgerSteps;  // in any of the four clefs
 
 }  // namespace pitch
 
@@ -48,6 +56,7 @@ std::vector<int> ledgerSteps(Clef clef, int midiNote, Accidental preferred);
 namespace glyph {
 constexpr char32_t gClef = 0x1D11E;
 constexpr char32_t fClef = 0x1D122;
+constexpr char32_t cClef = 0x1D121;
 constexpr char32_t wholeNote = 0x1D15D;
 constexpr char32_t blackNotehead = 0x1D158;
 }  // namespace glyph
@@ -72,6 +81,8 @@ constexpr double ledgerOverhang = 0.38;  // a ledger line reaches this far past 
 constexpr double barLine = 0.16;         // thickness of a thin bar line
 constexpr double clefIndent = 0.6;       // from the start of the lines to the clef
 constexpr double accidentalGap = 0.25;   // between an accidental and its note head or ledger lines
+constexpr double signatureIndent = 0.5;  // from the clef to the key signature's first sign
+constexpr double signatureGap = 0.2;     // between two signs of a key signature
 }  // namespace proportion
 
 class Engraver {
@@ -104,6 +115,35 @@ public:
     QPointF notePosition(Clef clef, int midiNote, Accidental preferred) const;
     QPointF notePosition(Clef clef, int midiNote, Accidental preferred, qreal x) const;
 
+    // The same for a staff in any of the four clefs, with a key signature
+    // after its clef. In C major, a treble or bass staff is the one above,
+    // pixel for pixel.
+    qreal clefEnd(StaffClef clef) const;
+    // Right edge of the key signature after the clef (the clef's end when
+    // the key has no sign).
+    qreal signatureEnd(StaffClef clef, KeySignature key) const;
+    // The note column of a staff with a key signature, when no other is
+    // given: halfway between the signature after the widest clef and the
+    // end of the lines, so that every clef in a key puts its notes in one
+    // column (in C major, noteColumn()).
+    qreal noteColumn(KeySignature key) const;
+    void drawStaff(QPainter& painter, QRectF area, StaffClef clef, KeySignature key = {}, QColor ink = engravingInk,
+                   bool closingBar = true);
+    void drawClef(QPainter& painter, StaffClef clef, QColor ink = engravingInk) const;
+    void drawKeySignature(QPainter& painter, StaffClef clef, KeySignature key, QColor ink = engravingInk) const;
+    QPointF notePosition(StaffClef clef, int midiNote, Accidental preferred, qreal x) const;
+
+    // A note of the key on a staff with its signature: on the line or space
+    // of its letter, with no accidental, since the signature gives every
+    // sign a note of the key carries. Nothing (and nothing drawn) for a note
+    // outside the key, which would want a sign of its own (a natural, or a
+    // sharp or flat the signature lacks).
+    std::optional<QPointF> notePositionInKey(StaffClef clef, KeySignature key, int midiNote, qreal x) const;
+    bool drawNoteInKey(QPainter& painter, StaffClef clef, KeySignature key, int midiNote, qreal x,
+                       QColor ink = engravingInk, NoteHead head = NoteHead::Whole) const;
+    std::optional<QRectF> noteBoundsInKey(StaffClef clef, KeySignature key, int midiNote, qreal x,
+                                          NoteHead head = NoteHead::Whole) const;
+
     // Ledger lines, accidental and head, at the note column or at x.
     void drawNote(QPainter& painter, Clef clef, int midiNote, Accidental preferred, QColor ink = engravingInk,
                   NoteHead head = NoteHead::Whole) const;
@@ -117,8 +157,13 @@ public:
     qreal headWidth(NoteHead head) const;
 
 private:
-    // Right edge of a note's accidental.
-    qreal accidentalEdge(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const;
+    // Right edge of the accidental of a note head on step.
+    qreal accidentalEdge(int step, qreal x, NoteHead head) const;
+    // A head on step with its ledger lines and the accidental drawn beside
+    // it (None: no sign).
+    void drawHead(QPainter& painter, int step, Accidental drawn, qreal x, QColor ink, NoteHead head) const;
+    QRectF headBounds(int step, Accidental drawn, qreal x, NoteHead head) const;
+    void drawLines(QPainter& painter, QRectF area, QColor ink, bool closingBar);
 
     QRectF m_lines;
     qreal m_noteColumn = -1.0;  // negative: use the default column

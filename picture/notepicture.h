@@ -44,4 +44,10 @@ QString fileName(Clef clef, Accidental spelling, int midiNote);
 QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper,
               const QString& caption = QStringLiteral("Quelle est cette note\u202F?"));
 
+// The same picture for a note of a key, on the same staff in any of the four
+// clefs with the key's signature after the clef, the note without a sign of
+// its own. A null image for a note outside the key.
+QImage renderInKey(StaffClef clef, KeySignature key, int midiNote, const QImage& paper,
+                   const QString& caption = QStringLiteral("Quelle est cette note\u202F?"));
+
 }  // namespace art::notepicture
