@@ -1,5 +1,6 @@
 #include "picture/fonts.h"
 
+#include "platform/messages.h"
 #include "picture/fontfiles.h"
 
 #include <QFileInfo>
@@ -38,7 +39,8 @@ QString addFont(const char* file, const char* family, const char* package, QStri
         return name;
     }
     if (error != nullptr) {
-        *error = QStringLiteral("cannot load the font %1 (%2); install the Debian package %3")
+        *error = platform::messageText(
+                     QT_TRANSLATE_NOOP("Messages", "cannot load the font %1 (%2); install the Debian package %3"))
                      .arg(name, path, QString::fromLatin1(package));
     }
     return {};

@@ -1,5 +1,6 @@
 #include "progress/lines.h"
 
+#include "platform/messages.h"
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -7,6 +8,8 @@
 #include <unistd.h>
 
 namespace progress {
+
+using platform::message;
 
 bool readLines(int fd, const std::function<void(std::string_view)>& line, const std::function<void()>& overlong,
                const std::string& name, std::string* error)
@@ -22,7 +25,7 @@ bool readLines(int fd, const std::function<void(std::string_view)>& line, const 
                 continue;
             }
             if (error != nullptr) {
-                *error = "cannot read '" + name + "': " + std::strerror(errno);
+                *error = message(QT_TRANSLATE_NOOP("Messages", "cannot read '%1': %2"), {name, std::strerror(errno)});
             }
             return false;
         }

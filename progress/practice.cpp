@@ -76,7 +76,7 @@ std::optional<Settings> parse(const std::string& text, std::string* error)
             } else if (value == "non") {
                 s.focus = false;
             } else {
-                *error = "focus=" + value + " : ni oui ni non";
+                *error = message(QT_TRANSLATE_NOOP("Messages", "focus=%1 : ni oui ni non"), {value});
                 return std::nullopt;
             }
         } else if (key == "notes") {
@@ -86,11 +86,15 @@ std::optional<Settings> parse(const std::string& text, std::string* error)
             }
             s.range = exercise::parseNoteRange(value);
             if (!s.range) {
-                *error = "notes=" + value + " : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)";
+                *error =
+                    message(QT_TRANSLATE_NOOP(
+                                "Messages", "notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)"),
+                            {value});
                 return std::nullopt;
             }
             if (const int mode = exercise::modeLeftShort(*s.range); mode != 0) {
-                *error = "notes=" + value + " : l'exercice " + std::to_string(mode) + " aurait moins de deux notes";
+                *error = message(QT_TRANSLATE_NOOP("Messages", "notes=%1 : l'exercice %2 aurait moins de deux notes"),
+                                 {value, std::to_string(mode)});
                 return std::nullopt;
             }
         }
@@ -148,7 +152,7 @@ std::optional<Settings> readPupil(const std::filesystem::path& folder, const std
         std::optional<Settings> s = bytes ? parse(*bytes, &why) : std::nullopt;
         if (!s) {
             if (firstError.empty()) {
-                firstError = bytes ? "« " + file.string() + " » : " + why : why;
+                firstError = bytes ? message(QT_TRANSLATE_NOOP("Messages", "« %1 » : %2"), {file.string(), why}) : why;
             }
             continue;
         }
@@ -188,14 +192,15 @@ std::optional<std::string> readText(const std::filesystem::path& path, std::stri
         if (errno == ENOENT) {
             return std::string();
         }
-        *error = "impossible de lire « " + path.string() + " » : " + std::strerror(errno);
+        *error = message(QT_TRANSLATE_NOOP("Messages", "impossible de lire « %1 » : %2"),
+                         {path.string(), std::strerror(errno)});
         return std::nullopt;
     }
     std::string bytes;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        *error = "« " + path.string() + " » n'est pas un fichier ordinaire";
+        *error = message(QT_TRANSLATE_NOOP("Messages", "« %1 » n'est pas un fichier ordinaire"), {path.string()});
         return std::nullopt;
     }
     char buffer[4096];
@@ -211,7 +216,7 @@ std::optional<std::string> readText(const std::filesystem::path& path, std::stri
     }
     ::close(fd);
     if (bytes.size() > largestFile) {
-        *error = "« " + path.string() + " » est trop grand pour des réglages";
+        *error = message(QT_TRANSLATE_NOOP("Messages", "« %1 » est trop grand pour des réglages"), {path.string()});
         return std::nullopt;
     }
     return bytes;
@@ -228,7 +233,7 @@ std::optional<Settings> read(const std::filesystem::path& path, std::string* err
     std::string why;
     std::optional<Settings> s = parse(*bytes, &why);
     if (!s) {
-        *error = "« " + path.string() + " » : " + why;
+        *error = message(QT_TRANSLATE_NOOP("Messages", "« %1 » : %2"), {path.string(), why});
     }
     return s;
 }

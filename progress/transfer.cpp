@@ -70,7 +70,8 @@ std::optional<std::string> readWhole(const std::string& file, std::string* error
             continue;
         }
         if (got < 0) {
-            *error = "impossible de lire « " + file + " » : " + std::strerror(errno);
+            *error =
+                message(QT_TRANSLATE_NOOP("Messages", "impossible de lire « %1 » : %2"), {file, std::strerror(errno)});
             return std::nullopt;
         }
         if (got == 0) {
@@ -78,7 +79,7 @@ std::optional<std::string> readWhole(const std::string& file, std::string* error
         }
         text.append(piece.data(), static_cast<std::size_t>(got));
         if (text.size() > largestFile) {
-            *error = "« " + file + " » est trop grand pour le dossier d'un élève";
+            *error = message(QT_TRANSLATE_NOOP("Messages", "« %1 » est trop grand pour le dossier d'un élève"), {file});
             return std::nullopt;
         }
     }

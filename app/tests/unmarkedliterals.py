@@ -57,7 +57,6 @@ KEPT = {
 # Whole files that are tools of the build or benchmarks.
 SKIPPED = {"picture/makepictures.cpp", "progress/progressbench.cpp"}
 
-LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 MARK = re.compile(r"\b(?:QT_TRANSLATE(?:_N)?_NOOP3?|QT_TR(?:_N)?_NOOP|tr|translate)\s*\(")
 SENTENCE = re.compile(r"[^\W\d_]{2,}[ ,:;][^\W\d_']{2,}|[^\W\d_]{2,}[ ,:;]'[^\W\d_]")
 
@@ -81,20 +80,45 @@ def marked_spans(text):
     return spans
 
 
+def literals(text):
+    """The string literals of a C++ text, with where each starts; comments,
+    character literals and preprocessor includes are passed over."""
+    i, n = 0, len(text)
+    while i < n:
+        c = text[i]
+        if text.startswith("//", i):
+            i = text.find("\n", i)
+            i = n if i < 0 else i
+        elif text.startswith("/*", i):
+            i = text.find("*/", i + 2)
+            i = n if i < 0 else i + 2
+        elif text.startswith("#include", i):
+            i = text.find("\n", i)
+            i = n if i < 0 else i
+        elif c == "'":
+            j = i + 1
+            while j < n and text[j] != "'":
+                j += 2 if text[j] == "\\" else 1
+            i = j + 1
+        elif c == '"':
+            j = i + 1
+            while j < n and text[j] != '"':
+                j += 2 if text[j] == "\\" else 1
+            yield i, text[i + 1:j]
+            i = j + 1
+        else:
+            i += 1
+
+
 def unmarked(path, name, text):
     spans = marked_spans(text)
     found = []
-    for m in LITERAL.finditer(text):
-        start = text.rfind("\n", 0, m.start()) + 1
-        before = text[start:m.start()]
-        line = text[start:text.find("\n", m.start())]
-        if "//" in before and before.count('"') % 2 == 0 or line.lstrip().startswith(("#include", "*")):
-            continue  # a comment, or a header's name
-        if any(a <= m.start() < b for a, b in spans) or not SENTENCE.search(m.group(1)):
+    for start, literal in literals(text):
+        if any(a <= start < b for a, b in spans) or not SENTENCE.search(literal):
             continue
-        if (name, m.group(1)) in KEPT:
+        if (name, literal) in KEPT:
             continue
-        found.append(f"{path}:{text.count(chr(10), 0, m.start()) + 1}: \"{m.group(1)}\"")
+        found.append(f"{path}:{text.count(chr(10), 0, start) + 1}: \"{literal}\"")
     return found
 
 

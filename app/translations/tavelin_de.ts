@@ -990,6 +990,42 @@
         <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
         <translation>der Soundserver antwortet nicht; der eingebaute Synthesizer bleibt stumm, bis er wieder antwortet</translation>
     </message>
+    <message>
+        <source>cannot load the font %1 (%2); install the Debian package %3</source>
+        <translation>die Schrift %1 lässt sich nicht laden (%2); installiere das Debian-Paket %3</translation>
+    </message>
+    <message>
+        <source>focus=%1 : ni oui ni non</source>
+        <translation>focus=%1: weder oui noch non</translation>
+    </message>
+    <message>
+        <source>notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)</source>
+        <translation>notes=%1: kein Notenbereich (TIEF-HOCH, etwa 60-67 oder do3-sol3)</translation>
+    </message>
+    <message>
+        <source>notes=%1 : l&apos;exercice %2 aurait moins de deux notes</source>
+        <translation>notes=%1: Übung %2 hätte weniger als zwei Noten</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>„%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour des réglages</source>
+        <translation>„%1“ ist zu groß für Einstellungen</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour le dossier d&apos;un élève</source>
+        <translation>„%1“ ist zu groß für einen Schülerordner</translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>

@@ -990,6 +990,42 @@
         <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
         <translation>the sound server does not answer; the built-in synthesizer is silent until it does</translation>
     </message>
+    <message>
+        <source>cannot load the font %1 (%2); install the Debian package %3</source>
+        <translation>cannot load the font %1 (%2); install the Debian package %3</translation>
+    </message>
+    <message>
+        <source>focus=%1 : ni oui ni non</source>
+        <translation>focus=%1: neither oui nor non</translation>
+    </message>
+    <message>
+        <source>notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)</source>
+        <translation>notes=%1: not a range of notes (LOW-HIGH, as 60-67 or do3-sol3)</translation>
+    </message>
+    <message>
+        <source>notes=%1 : l&apos;exercice %2 aurait moins de deux notes</source>
+        <translation>notes=%1: exercise %2 would have fewer than two notes</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>cannot read “%1”: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>“%1” is not a regular file</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour des réglages</source>
+        <translation>“%1” is too large for settings</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour le dossier d&apos;un élève</source>
+        <translation>“%1” is too large for a pupil’s folder</translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>

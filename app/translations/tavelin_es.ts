@@ -990,6 +990,42 @@
         <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
         <translation>el servidor de sonido no responde; el sintetizador integrado queda en silencio hasta que responda</translation>
     </message>
+    <message>
+        <source>cannot load the font %1 (%2); install the Debian package %3</source>
+        <translation>no se puede cargar la fuente %1 (%2); instala el paquete de Debian %3</translation>
+    </message>
+    <message>
+        <source>focus=%1 : ni oui ni non</source>
+        <translation>focus=%1: ni oui ni non</translation>
+    </message>
+    <message>
+        <source>notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)</source>
+        <translation>notes=%1: no es una extensión de notas (BAJA-ALTA, como 60-67 o do3-sol3)</translation>
+    </message>
+    <message>
+        <source>notes=%1 : l&apos;exercice %2 aurait moins de deux notes</source>
+        <translation>notes=%1: el ejercicio %2 tendría menos de dos notas</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>no se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>«%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour des réglages</source>
+        <translation>«%1» es demasiado grande para unos ajustes</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour le dossier d&apos;un élève</source>
+        <translation>«%1» es demasiado grande para la carpeta de un alumno</translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>

@@ -990,6 +990,42 @@
         <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
         <translation>il server audio non risponde; il sintetizzatore integrato resta muto finché non risponde di nuovo</translation>
     </message>
+    <message>
+        <source>cannot load the font %1 (%2); install the Debian package %3</source>
+        <translation>impossibile caricare il carattere %1 (%2); installa il pacchetto Debian %3</translation>
+    </message>
+    <message>
+        <source>focus=%1 : ni oui ni non</source>
+        <translation>focus=%1: né oui né non</translation>
+    </message>
+    <message>
+        <source>notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)</source>
+        <translation>notes=%1: non è un&apos;estensione di note (BASSA-ALTA, come 60-67 o do3-sol3)</translation>
+    </message>
+    <message>
+        <source>notes=%1 : l&apos;exercice %2 aurait moins de deux notes</source>
+        <translation>notes=%1: l&apos;esercizio %2 avrebbe meno di due note</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>impossibile leggere «%1»: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>«%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour des réglages</source>
+        <translation>«%1» è troppo grande per delle impostazioni</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour le dossier d&apos;un élève</source>
+        <translation>«%1» è troppo grande per la cartella di un allievo</translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>

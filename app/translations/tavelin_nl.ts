@@ -990,6 +990,42 @@
         <source>the sound server does not answer; the built-in synthesizer is silent until it does</source>
         <translation>de geluidsserver antwoordt niet; de ingebouwde synthesizer blijft stil tot hij weer antwoordt</translation>
     </message>
+    <message>
+        <source>cannot load the font %1 (%2); install the Debian package %3</source>
+        <translation>kan het lettertype %1 niet laden (%2); installeer het Debian-pakket %3</translation>
+    </message>
+    <message>
+        <source>focus=%1 : ni oui ni non</source>
+        <translation>focus=%1: oui noch non</translation>
+    </message>
+    <message>
+        <source>notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)</source>
+        <translation>notes=%1: geen notenbereik (LAAG-HOOG, zoals 60-67 of do3-sol3)</translation>
+    </message>
+    <message>
+        <source>notes=%1 : l&apos;exercice %2 aurait moins de deux notes</source>
+        <translation>notes=%1: oefening %2 zou minder dan twee noten hebben</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %1 » : %2</source>
+        <translation>kan “%1” niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier ordinaire</source>
+        <translation>“%1” is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour des réglages</source>
+        <translation>“%1” is te groot voor instellingen</translation>
+    </message>
+    <message>
+        <source>« %1 » est trop grand pour le dossier d&apos;un élève</source>
+        <translation>“%1” is te groot voor een leerlingmap</translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>
