@@ -27,6 +27,7 @@ constexpr ValueOption valueOptions[] = {
     {"--results", QT_TRANSLATE_NOOP("CommandLine", "a file name")},
     {"--out", QT_TRANSLATE_NOOP("CommandLine", "a picture file name")},
     {"--notes", "LOW-HIGH"},
+    {"--variant", QT_TRANSLATE_NOOP("CommandLine", "a variant")},
     {"--midi-in", QT_TRANSLATE_NOOP("CommandLine", "none or CLIENT:PORT")},
     {"--midi-out", QT_TRANSLATE_NOOP("CommandLine", "a device number")},
     {"--export-pupil", QT_TRANSLATE_NOOP("CommandLine", "a name")},
@@ -82,6 +83,17 @@ struct OptionSet {
                              app::commandLineText(QT_TRANSLATE_NOOP(
                                  "CommandLine", "Limite les exercices aux notes de LOW à HIGH (60-67, do3-sol3).")),
                              QStringLiteral("LOW-HIGH")};
+    QCommandLineOption variant{
+        QStringLiteral("variant"),
+        app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
+                                               "Ce que jouent les exercices : ear (à l'oreille), key=N (une "
+                                               "armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque "
+                                               "exercice), phrase=N (N notes à la fois, 4 à 8).")),
+        QStringLiteral("VARIANT")};
+    QCommandLineOption cClefs{
+        QStringLiteral("c-clefs"),
+        app::commandLineText(
+            QT_TRANSLATE_NOOP("CommandLine", "Les exercices 5 et 6 écrivent aussi en clefs d'ut (alto et ténor)."))};
     QCommandLineOption exportPupil{
         QStringLiteral("export-pupil"),
         app::commandLineText(
@@ -101,8 +113,8 @@ struct OptionSet {
 
     QList<QCommandLineOption> all() const
     {
-        return {help, version, midiOut,    listOut, midiIn, listIn,      results,    report,
-                out,  pupil,   listPupils, focus,   notes,  exportPupil, importFile, pupilsWindow};
+        return {help,  version,    midiOut, listOut, midiIn,  listIn, results,     report,     out,
+                pupil, listPupils, focus,   notes,   variant, cClefs, exportPupil, importFile, pupilsWindow};
     }
 };
 
@@ -315,6 +327,36 @@ Fault readNotes(const QString& value, Options& o)
     return std::nullopt;
 }
 
+// --notes, --variant and --c-clefs: what is played, so only when playing.
+Fault readPractice(const QCommandLineParser& parser, const OptionSet& opt, bool notPlaying, Options& o)
+{
+    if (parser.isSet(opt.notes)) {
+        if (notPlaying) {
+            return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--notes goes with playing"));
+        }
+        if (const Fault f = readNotes(parser.value(opt.notes), o)) {
+            return f;
+        }
+    }
+    if (!parser.isSet(opt.variant) && !parser.isSet(opt.cClefs)) {
+        return std::nullopt;
+    }
+    if (notPlaying) {
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--variant and --c-clefs go with playing"));
+    }
+    const QString value = parser.value(opt.variant);
+    o.variant = exercise::parseVariant(value.toStdString());
+    if (!o.variant) {
+        return app::commandLineText(
+                   QT_TRANSLATE_NOOP("CommandLine",
+                                     "--variant takes ear, key, key=-4 to key=4, key=new, phrase or phrase=4 to "
+                                     "phrase=8, not '%1'"))
+            .arg(value);
+    }
+    o.variant->cClefs = parser.isSet(opt.cClefs);
+    return std::nullopt;
+}
+
 Fault readReport(const QCommandLineParser& parser, const OptionSet& opt, Options& o)
 {
     if (!parser.value(opt.report).isEmpty()) {
@@ -447,13 +489,8 @@ Options parseOptions(const QStringList& arguments)
     if (const Fault f = readPupils(parser, opt, o)) {
         return fail(*f);
     }
-    if (parser.isSet(opt.notes)) {
-        if (actions > 0) {
-            return fail(app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--notes goes with playing")));
-        }
-        if (const Fault f = readNotes(parser.value(opt.notes), o)) {
-            return fail(*f);
-        }
+    if (const Fault f = readPractice(parser, opt, actions > 0, o)) {
+        return fail(*f);
     }
     if (parser.isSet(opt.report)) {
         if (const Fault f = readReport(parser, opt, o)) {

@@ -88,6 +88,14 @@ std::optional<exercise::NoteRange> PlayingPupil::noteRange()
     return m_playing.nobody() ? std::nullopt : m_playing.settings.range;
 }
 
+exercise::Variant PlayingPupil::variant() const
+{
+    if (m_commandLine.variant) {
+        return *m_commandLine.variant;
+    }
+    return m_playing.nobody() ? exercise::Variant{} : m_playing.settings.variant;
+}
+
 bool PlayingPupil::focus() const
 {
     return !m_playing.nobody() && (m_commandLine.focus || m_playing.settings.focus);

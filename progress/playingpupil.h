@@ -49,6 +49,7 @@ public:
     struct CommandLine {
         bool focus = false;
         std::optional<exercise::NoteRange> range;
+        std::optional<exercise::Variant> variant;  // --variant, --c-clefs
     };
 
     PlayingPupil(CommandLine commandLine, Report report, QObject* parent = nullptr);
@@ -74,6 +75,9 @@ public:
     // since is added from memory; the future is ready when the read is
     // done (at once after that), and at once with nothing when focus is off.
     std::optional<exercise::NoteRange> noteRange();
+    // What the modes run: the command line's variant, else the pupil's; the
+    // drill for nobody. Asked after noteRange(), which settles the choice.
+    exercise::Variant variant() const;
     std::future<std::optional<exercise::NoteRecords>> focusRecords();
     bool focus() const;
 

@@ -51,8 +51,66 @@ std::string text(const Settings& settings)
     std::string out = "# Tavelin Piano : réglages de l'élève\n";
     out += std::string("focus=") + (settings.focus ? "oui" : "non") + "\n";
     out += "notes=" + (settings.range ? rangeText(*settings.range) : std::string()) + "\n";
+    if (!settings.variant.isDrill()) {
+        out += "variante=" + exercise::variantText(settings.variant) + "\n";
+        out += std::string("clefs_ut=") + (settings.variant.cClefs ? "oui" : "non") + "\n";
+    }
     return out;
 }
+
+namespace {
+
+// One key=value line into s; false, with the reason, for a value not ours.
+// Unknown keys are left aside.
+bool readValue(const std::string& key, const std::string& value, Settings& s, std::string* error)
+{
+    if (key == "focus") {
+        if (value == "oui") {
+            s.focus = true;
+        } else if (value == "non") {
+            s.focus = false;
+        } else {
+            *error = message(QT_TRANSLATE_NOOP("Messages", "focus=%1 : ni oui ni non"), {value});
+            return false;
+        }
+    } else if (key == "notes") {
+        if (value.empty()) {
+            s.range.reset();
+            return true;
+        }
+        s.range = exercise::parseNoteRange(value);
+        if (!s.range) {
+            *error = message(QT_TRANSLATE_NOOP(
+                                 "Messages", "notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)"),
+                             {value});
+            return false;
+        }
+        if (const int mode = exercise::modeLeftShort(*s.range); mode != 0) {
+            *error = message(QT_TRANSLATE_NOOP("Messages", "notes=%1 : l'exercice %2 aurait moins de deux notes"),
+                             {value, std::to_string(mode)});
+            return false;
+        }
+    } else if (key == "variante") {
+        const bool cClefs = s.variant.cClefs;
+        const std::optional<exercise::Variant> variant = exercise::parseVariant(value);
+        if (!variant) {
+            *error =
+                message(QT_TRANSLATE_NOOP("Messages", "variante=%1 : pas un exercice que le piano connaît"), {value});
+            return false;
+        }
+        s.variant = *variant;
+        s.variant.cClefs = cClefs;
+    } else if (key == "clefs_ut") {
+        if (value != "oui" && value != "non") {
+            *error = message(QT_TRANSLATE_NOOP("Messages", "clefs_ut=%1 : ni oui ni non"), {value});
+            return false;
+        }
+        s.variant.cClefs = value == "oui";
+    }
+    return true;
+}
+
+}  // namespace
 
 std::optional<Settings> parse(const std::string& text, std::string* error)
 {
@@ -68,35 +126,8 @@ std::optional<Settings> parse(const std::string& text, std::string* error)
         if (eq == std::string::npos) {
             continue;
         }
-        const std::string key = trimmed(line.substr(0, eq));
-        const std::string value = trimmed(line.substr(eq + 1));
-        if (key == "focus") {
-            if (value == "oui") {
-                s.focus = true;
-            } else if (value == "non") {
-                s.focus = false;
-            } else {
-                *error = message(QT_TRANSLATE_NOOP("Messages", "focus=%1 : ni oui ni non"), {value});
-                return std::nullopt;
-            }
-        } else if (key == "notes") {
-            if (value.empty()) {
-                s.range.reset();
-                continue;
-            }
-            s.range = exercise::parseNoteRange(value);
-            if (!s.range) {
-                *error =
-                    message(QT_TRANSLATE_NOOP(
-                                "Messages", "notes=%1 : pas une étendue de notes (BAS-HAUT, comme 60-67 ou do3-sol3)"),
-                            {value});
-                return std::nullopt;
-            }
-            if (const int mode = exercise::modeLeftShort(*s.range); mode != 0) {
-                *error = message(QT_TRANSLATE_NOOP("Messages", "notes=%1 : l'exercice %2 aurait moins de deux notes"),
-                                 {value, std::to_string(mode)});
-                return std::nullopt;
-            }
+        if (!readValue(trimmed(line.substr(0, eq)), trimmed(line.substr(eq + 1)), s, error)) {
+            return std::nullopt;
         }
     }
     return s;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/focus.h"
+#include "exercise/variant.h"
 
 #include <filesystem>
 #include <optional>
@@ -13,11 +14,18 @@
 //   # Tavelin Piano : réglages de l'élève
 //   focus=oui
 //   notes=52-89
+//   variante=key=-2
+//   clefs_ut=non
+//
+// (variante= as --variant writes it, empty for the drill; the last two are
+// written only when they are not the drill, so a drill pupil's file is as
+// it always was.)
 namespace progress::practice {
 
 struct Settings {
     bool focus = false;
     std::optional<exercise::NoteRange> range;
+    exercise::Variant variant;  // the drill unless the teacher chose more
     bool operator==(const Settings&) const = default;
 };
 

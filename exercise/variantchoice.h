@@ -1,0 +1,59 @@
+#pragma once
+
+#include "exercise/focus.h"
+#include "exercise/variant.h"
+#include "keyboard/keysignature.h"
+#include "keyboard/staffclef.h"
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+// The notes of a run that is not the drill: notes of a key within the
+// mode's span, each in a clef of the mode (the C clefs too when they are
+// ticked).
+namespace exercise {
+
+using keyboard::pitch::KeySignature;
+using keyboard::pitch::StaffClef;
+
+struct VariantNote {
+    std::int16_t note = 0;  // the key that answers it
+    StaffClef clef = StaffClef::Treble;
+    bool operator==(const VariantNote&) const = default;
+};
+
+// The clefs a mode writes in: treble for 1 and 2, bass for 3 and 4, both for
+// 5 and 6, and for those two the alto and tenor clefs as well with cClefs.
+std::vector<StaffClef> modeClefs(int mode, bool cClefs);
+
+class VariantChooser {
+public:
+    explicit VariantChooser(std::mt19937& rng) : m_rng(rng) {}
+
+    // At a run's start: the key (drawn anew among the nine when the variant
+    // asks for a new one at every run), the span of the mode within range.
+    void start(int mode, const Variant& variant, const std::optional<NoteRange>& range);
+
+    KeySignature key() const { return m_key; }
+    // The notes the run draws from, rising.
+    const std::vector<std::int16_t>& notes() const { return m_notes; }
+
+    // The next note: uniform over the key's notes of the span but the one
+    // drawn last, in a clef of the mode that carries it (the treble clef from
+    // middle C up and the bass clef below, as the drill writes them, or a C
+    // clef whose range holds it).
+    VariantNote next();
+
+private:
+    std::vector<StaffClef> clefsFor(std::int16_t note) const;
+
+    std::mt19937& m_rng;
+    KeySignature m_key;
+    std::vector<StaffClef> m_clefs;
+    std::vector<std::int16_t> m_notes;
+    std::int16_t m_last = 0;
+};
+
+}  // namespace exercise
