@@ -2,12 +2,15 @@
 
 #include "app/controls.h"
 #include "app/languagepictures.h"
+#include "app/variantpictures.h"
 #include "effects/steps.h"
 #include "exercise/module2.h"
 #include "exercise/notechoice.h"
 #include "exercise/observer.h"
 #include "exercise/picturenames.h"
 #include "exercise/run.h"
+#include "exercise/variant.h"
+#include "exercise/variantchoice.h"
 #include "keyboard/keybutton.h"
 #include "keyboard/notesink.h"
 #include "platform/midiout.h"
@@ -67,6 +70,11 @@ class Form1 final : public QWidget, public keyboard::NoteSink {
 public:
     explicit Form1(const Form1Services& services);
     ~Form1() override;
+
+    // What the six modes run from the next start on: fixed (--variant), or
+    // what atStart says at every start (whoever plays) when given. The
+    // drill until told otherwise.
+    void setVariants(const exercise::Variant& fixed, std::function<exercise::Variant()> atStart = nullptr);
 
     // --- State (values after Form_Load in the comments) ---
     std::int32_t deviceid = 0;   // the MIDI output device opened: 0
@@ -198,6 +206,11 @@ private:
     void loadInto(PictureBox* box, const QString& path);
     void showSign(const exercise::NamePicture& name, const QPixmap* blank);
     void send(std::optional<std::uint32_t> message);
+    // The variants' note tick, and the note heard by ear drawn once
+    // answered or missed.
+    void variantTick(std::uint32_t run);
+    void reveal();
+    void describeVariantPanel(keyboard::pitch::StaffClef clef, keyboard::pitch::KeySignature key, bool heard);
 
     platform::TimeBase& m_time;
     midi::MidiOut m_midi;
@@ -213,6 +226,20 @@ private:
     Form1Services::FocusRead m_focusRead;  // the records asked for at this run's start, until taken
     std::function<std::optional<exercise::NoteRange>()> m_noteRangeAtStart;
     std::function<void()> m_openPupils;
+    exercise::Variant m_variantSetting;                   // --variant, when no one asks for the pupil's
+    std::function<exercise::Variant()> m_variantAtStart;  // the pupil's, at every start
+    exercise::Variant m_variant;                          // what the run under way (or the last) runs
+    exercise::VariantChooser m_variantNotes;
+    app::VariantPictures m_variantPictures;
+    // A note heard by ear, drawn on the staff once answered or missed.
+    struct Reveal {
+        bool pending = false;
+        QPixmap picture;  // a note of a key, drawn here, or
+        QString path;     // the drill's picture file
+        QString namePath;
+        std::optional<app::LanguagePictures::BlackKeyName> ownName;
+        keyboard::pitch::StaffClef clef = keyboard::pitch::StaffClef::Treble;
+    } m_reveal;
     QString m_playingDescription;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;

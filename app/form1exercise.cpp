@@ -29,6 +29,11 @@ void Form1::m_Click(std::int16_t index)
         }
     }
     prepareNoteChoice();
+    m_variant = m_variantAtStart ? m_variantAtStart() : m_variantSetting;
+    if (!m_variant.isDrill()) {
+        m_variantNotes.start(index, m_variant, m_notes.range());
+    }
+    m_reveal = {};
     ++m_run;
     m_exercise.start(index, m_time.now());
     mode = static_cast<std::int16_t>(m_exercise.mode());
@@ -79,6 +84,10 @@ void Form1::Timer1_Timer()
     const std::uint32_t run = m_run;
     takeFocusRecords();
     Timer2->setEnabled(true);
+    if (!m_variant.isDrill()) {
+        variantTick(run);
+        return;
+    }
     const exercise::NoteChoice choice = m_notes.choose(mode);
     m_exercise.show(choice, Check1->isChecked(), m_time.now());
     curnote = m_exercise.note();
@@ -136,6 +145,7 @@ void Form1::endOfRun(bool stopped)
     setModeButtonsEnabled(true);
     HScroll1->setEnabled(true);
     stop1->setEnabled(false);
+    m_reveal = {};
     notecount = static_cast<std::int16_t>(m_exercise.count());
     ++m_run;
 }
@@ -153,5 +163,6 @@ void Form1::Timer2_Timer()
 {
     Timer2->setEnabled(false);  // at most once per note
     m_exercise.timeUp(m_time.now());
+    reveal();  // a note heard by ear is shown as its answer time runs out
     flashkey(curnote);
 }

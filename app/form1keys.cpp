@@ -32,6 +32,7 @@ void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool audible)
     if (m_exercise.answer(note, m_time.now()) == exercise::Run::Answer::Right) {
         Timer2->setEnabled(false);  // closes the note: no red flash, no second score
         text1->setText(QString::number(m_exercise.score()));
+        reveal();  // a note heard by ear is shown once answered
         flashcorrect(curnote);
     }
 }

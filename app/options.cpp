@@ -86,14 +86,10 @@ struct OptionSet {
     QCommandLineOption variant{
         QStringLiteral("variant"),
         app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
-                                               "Ce que jouent les exercices : ear (à l'oreille), key=N (une "
+                                               "Ce que jouent les exercices : ear (à l'oreille) ou key=N (une "
                                                "armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque "
-                                               "exercice), phrase=N (N notes à la fois, 4 à 8).")),
+                                               "exercice).")),
         QStringLiteral("VARIANT")};
-    QCommandLineOption cClefs{
-        QStringLiteral("c-clefs"),
-        app::commandLineText(
-            QT_TRANSLATE_NOOP("CommandLine", "Les exercices 5 et 6 écrivent aussi en clefs d'ut (alto et ténor)."))};
     QCommandLineOption exportPupil{
         QStringLiteral("export-pupil"),
         app::commandLineText(
@@ -113,8 +109,8 @@ struct OptionSet {
 
     QList<QCommandLineOption> all() const
     {
-        return {help,  version,    midiOut, listOut, midiIn,  listIn, results,     report,     out,
-                pupil, listPupils, focus,   notes,   variant, cClefs, exportPupil, importFile, pupilsWindow};
+        return {help,  version,    midiOut, listOut, midiIn,  listIn,      results,    report,      out,
+                pupil, listPupils, focus,   notes,   variant, exportPupil, importFile, pupilsWindow};
     }
 };
 
@@ -327,7 +323,7 @@ Fault readNotes(const QString& value, Options& o)
     return std::nullopt;
 }
 
-// --notes, --variant and --c-clefs: what is played, so only when playing.
+// --notes and --variant: what is played, so only when playing.
 Fault readPractice(const QCommandLineParser& parser, const OptionSet& opt, bool notPlaying, Options& o)
 {
     if (parser.isSet(opt.notes)) {
@@ -338,22 +334,19 @@ Fault readPractice(const QCommandLineParser& parser, const OptionSet& opt, bool 
             return f;
         }
     }
-    if (!parser.isSet(opt.variant) && !parser.isSet(opt.cClefs)) {
+    if (!parser.isSet(opt.variant)) {
         return std::nullopt;
     }
     if (notPlaying) {
-        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--variant and --c-clefs go with playing"));
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--variant goes with playing"));
     }
     const QString value = parser.value(opt.variant);
     o.variant = exercise::parseVariant(value.toStdString());
-    if (!o.variant) {
+    if (!o.variant || !exercise::windowRuns(*o.variant)) {
         return app::commandLineText(
-                   QT_TRANSLATE_NOOP("CommandLine",
-                                     "--variant takes ear, key, key=-4 to key=4, key=new, phrase or phrase=4 to "
-                                     "phrase=8, not '%1'"))
+                   QT_TRANSLATE_NOOP("CommandLine", "--variant takes ear, key, key=-4 to key=4 or key=new, not '%1'"))
             .arg(value);
     }
-    o.variant->cClefs = parser.isSet(opt.cClefs);
     return std::nullopt;
 }
 

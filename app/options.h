@@ -31,8 +31,8 @@ struct Options {
     std::string computer;                          // this computer's id, for a pupil who plays (resolvePupils)
     bool focus = false;                            // --focus: weak notes come back more often
     std::optional<exercise::NoteRange> noteRange;  // --notes LOW-HIGH
-    // --variant ear|key[=N|new]|phrase[=N] and --c-clefs: what the modes run
-    // (nothing: the pupil's settings, or the drill).
+    // --variant ear|key[=N|new]: what the modes run (nothing: the pupil's
+    // settings, or the drill).
     std::optional<exercise::Variant> variant;
     int exitStatus = 0;  // for Action::Exit
     QString message;     // what to print for Action::Exit (help, version or the error)

@@ -66,6 +66,7 @@ public:
         m_range = range;
         m_planMode = 0;
     }
+    const std::optional<NoteRange>& range() const { return m_range; }
     // The records the draws are weighted by from now on (focusWeights);
     // nothing: an even draw.
     void setFocus(std::optional<NoteRecords> records)

@@ -24,6 +24,15 @@ std::vector<StaffClef> modeClefs(int mode, bool cClefs)
     return {StaffClef::Treble, StaffClef::Bass};
 }
 
+std::string writtenPrefix(StaffClef clef, keyboard::pitch::Accidental spelling)
+{
+    const bool flat = spelling == keyboard::pitch::Accidental::Flat;
+    if (clef == StaffClef::Bass) {
+        return flat ? "4" : "3";
+    }
+    return flat ? "2" : "1";
+}
+
 void VariantChooser::start(int mode, const Variant& variant, const std::optional<NoteRange>& range)
 {
     if (variant.newKeyEachRun) {

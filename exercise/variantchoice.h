@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 // The notes of a run that is not the drill: notes of a key within the
@@ -27,6 +28,11 @@ struct VariantNote {
 // The clefs a mode writes in: treble for 1 and 2, bass for 3 and 4, both for
 // 5 and 6, and for those two the alto and tenor clefs as well with cClefs.
 std::vector<StaffClef> modeClefs(int mode, bool cClefs);
+
+// The picture prefix that says how a note of a key is written in the
+// treble or bass clef ("1" to "4", as the drill's pictures are named), for
+// its record and its name picture.
+std::string writtenPrefix(StaffClef clef, keyboard::pitch::Accidental spelling);
 
 class VariantChooser {
 public:

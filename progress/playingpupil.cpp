@@ -93,7 +93,11 @@ exercise::Variant PlayingPupil::variant() const
     if (m_commandLine.variant) {
         return *m_commandLine.variant;
     }
-    return m_playing.nobody() ? exercise::Variant{} : m_playing.settings.variant;
+    // A settings file may ask for what this window cannot run yet: the drill.
+    if (m_playing.nobody() || !exercise::windowRuns(m_playing.settings.variant)) {
+        return {};
+    }
+    return m_playing.settings.variant;
 }
 
 bool PlayingPupil::focus() const

@@ -112,7 +112,7 @@ TEST(PupilsWindow, F11OpensItAndThePupilChosenPlaysWithTheirSettings)
 {
     Class c;
     // Léa plays only do 3 to sol 3, saved beside her results.
-    ASSERT_EQ(progress::practice::write(c.folder / "Léa.ini", {false, exercise::NoteRange{60, 67}}), "");
+    ASSERT_EQ(progress::practice::write(c.folder / "Léa.ini", {false, exercise::NoteRange{60, 67}, {}}), "");
     progress::PlayingPupil playing({}, nullptr);
     testing_support::FormRig rig;
     std::unique_ptr<PupilsWindow> window;
