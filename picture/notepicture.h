@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 // The note pictures: one note on a staff, on workbook paper, as the note panel
 // shows them (picture/<clef and spelling><MIDI note>.jpg).
@@ -49,5 +50,40 @@ QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper,
 // its own. A null image for a note outside the key.
 QImage renderInKey(StaffClef clef, KeySignature key, int midiNote, const QImage& paper,
                    const QString& caption = QStringLiteral("Quelle est cette note\u202F?"));
+
+// The staff of renderInKey with its clef and signature and no note: the page
+// while a note is heard and not yet shown.
+QImage renderStaff(StaffClef clef, KeySignature key, const QImage& paper,
+                   const QString& caption = QStringLiteral("\u00C9coutez\u2026"));
+
+// A phrase: up to mostPhraseNotes notes of a key side by side on one staff,
+// in the order they are played, on the same page. Eight notes with their
+// ledger lines do not fit after a four-sign signature at the page's staff
+// space (they would want some 290 px, and 87 are left), so a phrase has a
+// staff of its own, centred where the page's staff is, with the largest
+// whole-pixel space at which that many filled heads with their ledger lines
+// fit after the widest clef's four signs, and the marker above the caption:
+// 10 px for four notes, 7 px for eight. Filled heads are a quarter narrower
+// than whole notes. The room left after the key's signature is shared out
+// evenly between the notes, in the same columns for every clef of the key;
+// the staff depends on the count alone, so it stays still through a run.
+constexpr int mostPhraseNotes = 8;
+
+struct PhraseLayout {
+    QRectF lines;                // the staff's five lines, as Engraver takes them
+    std::vector<qreal> columns;  // the heads' centres, left to right (logical px)
+};
+
+// The layout of a phrase of count notes in the key; no columns for a count
+// outside 1 to mostPhraseNotes.
+PhraseLayout phraseLayout(KeySignature key, int count);
+
+// Draws the phrase on a copy of paper, with a small red wedge under the note
+// at index current, a space under the staff or clear under the note's
+// ledger lines (none when current is outside the phrase, e.g. once it is
+// played). A null image for an empty phrase, one longer than
+// mostPhraseNotes, or one with a note outside the key.
+QImage renderPhrase(StaffClef clef, KeySignature key, const std::vector<int>& midiNotes, int current,
+                    const QImage& paper, const QString& caption = QStringLiteral("Jouez-les\u2026"));
 
 }  // namespace art::notepicture

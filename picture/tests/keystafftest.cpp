@@ -368,3 +368,200 @@ TEST_F(KeyStaff, SignsOnlyWhereTheSignatureGivesNoneAndThePictures)
         EXPECT_TRUE(art::notepicture::renderInKey(StaffClef::Alto, eFlat, 64, paper).isNull());  // E natural
     }
 }
+
+namespace {
+
+// The phrase's staff on white, with no note.
+QImage phraseStaff(int scale, StaffClef clef, KeySignature key, int count)
+{
+    const art::notepicture::PhraseLayout layout = art::notepicture::phraseLayout(key, count);
+    QImage image = blank(scale);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    art::Engraver e(layout.lines);
+    e.drawStaff(painter, layout.lines, clef, key);
+    return image;
+}
+
+// The step a note of the key is written on, worked out letter by letter: a
+// black key on the letter below in a sharp key, above in a flat one.
+int expectedStep(StaffClef clef, KeySignature key, int note)
+{
+    auto letters = [](int whiteKey) {
+        constexpr int letterOf[12] = {0, -1, 1, -1, 2, 3, -1, 4, -1, 5, -1, 6};
+        return whiteKey / 12 * 7 + letterOf[whiteKey % 12];
+    };
+    constexpr int blacks[] = {1, 3, 6, 8, 10};
+    const bool black = std::find(std::begin(blacks), std::end(blacks), note % 12) != std::end(blacks);
+    const int written = !black ? note : key.sign() == Accidental::Sharp ? note - 1 : note + 1;
+    const int bottomLine[] = {64, 43, 53, 50};  // E4, G2, F3, D3
+    return letters(written) - letters(bottomLine[static_cast<int>(clef)]);
+}
+
+// The filled heads a phrase adds to its staff, left to right: each the ink
+// its bare columns keep apart; its middle column; the rows of its ledger
+// lines, seen where they reach past the head; the middle of the head's rows
+// less those.
+struct FoundHead {
+    double x = 0.0;
+    double centreY = 0.0;
+    int ledgerLines = 0;
+    QRect box;
+};
+
+std::vector<FoundHead> findHeads(const QImage& with, const QImage& without, qreal space)
+{
+    const int ratio = static_cast<int>(with.devicePixelRatio());
+    const double halfHead = art::Engraver(QRectF(0, 0, 10, 4 * space)).headWidth(art::NoteHead::Black) / 2.0 * ratio;
+    const double overhang = art::proportion::ledgerOverhang * space * ratio;
+    const QRect aboveCaption(0, 0, with.width(), 215 * ratio);
+    std::vector<FoundHead> heads;
+    for (const QRect& box : partsApart(added(with, without, aboveCaption))) {
+        FoundHead head;
+        head.box = box;
+        head.x = (box.left() + box.right() + 1) / 2.0;
+        std::set<int> ledgerRows;
+        for (const double beyond : {-1.0, 1.0}) {
+            const auto column = static_cast<int>(std::floor(head.x + beyond * (halfHead + overhang / 2.0)));
+            for (const QPoint& p : added(with, without, QRect(column, box.top(), 1, box.height()))) {
+                ledgerRows.insert(p.y());
+            }
+        }
+        const auto left = static_cast<int>(std::round(head.x - halfHead / 2.0));
+        int top = with.height();
+        int bottom = -1;
+        for (const QPoint& p : added(with, without, QRect(left, box.top(), qRound(halfHead), box.height()))) {
+            if (ledgerRows.count(p.y()) == 0) {
+                top = std::min(top, p.y());
+                bottom = std::max(bottom, p.y());
+            }
+        }
+        head.centreY = (top + bottom + 1) / 2.0;
+        for (const int row : ledgerRows) {
+            head.ledgerLines += ledgerRows.count(row - 1) == 0 ? 1 : 0;
+        }
+        heads.push_back(head);
+    }
+    return heads;
+}
+
+// Phrases of four and eight notes that put each clef's lowest and highest
+// notes of the key side by side, so that neighbours both carry ledger lines.
+std::vector<int> phraseOf(StaffClef clef, KeySignature key, int count)
+{
+    std::vector<int> inKey;
+    for (int note = keyboard::pitch::clefRange(clef).lowest; note <= keyboard::pitch::clefRange(clef).highest; ++note) {
+        if (key.contains(note)) {
+            inKey.push_back(note);
+        }
+    }
+    const std::size_t last = inKey.size() - 1;
+    const std::size_t mid = last / 2;
+    const std::vector<std::size_t> picks =
+        count == 4 ? std::vector<std::size_t>{last, 0, mid, 2}
+                   : std::vector<std::size_t>{0, last, 3, last - 2, mid, 1, last - 1, mid + 1};
+    std::vector<int> notes(picks.size());
+    std::transform(picks.begin(), picks.end(), notes.begin(), [&](std::size_t i) { return inKey[i]; });
+    return notes;
+}
+
+}  // namespace
+
+// The page heard before it is seen: the key's staff of the note pictures,
+// pixel for pixel, with nothing after the signature but the lines.
+TEST_F(KeyStaff, StaffPageHasNoNote)
+{
+    const art::Engraver e = art::notepicture::engraver();
+    const KeySignature keys[] = {KeySignature(), KeySignature::ofFifths(3).value(), KeySignature::ofFifths(-4).value()};
+    for (const int scale : scales) {
+        for (const StaffClef clef : allStaffClefs) {
+            for (const KeySignature k : keys) {
+                SCOPED_TRACE(testing::Message() << scale << "x clef " << static_cast<int>(clef) << " " << k.fifths());
+                const QImage staff = art::notepicture::renderStaff(clef, k, blank(scale), QString());
+                EXPECT_EQ(staff, keyStaff(scale, clef, k));
+                const Lines lines = findLines(staff);
+                ASSERT_EQ(lines.y.size(), 5U);
+                int offLines = 0;
+                for (int y = 0; y < 215 * scale; ++y) {
+                    for (int x = qRound(e.signatureEnd(clef, k) * scale) + 2; x < 226 * scale; ++x) {
+                        offLines += darkness(staff, x, y) > 60 && !lines.near(y + 0.5, 1.5 * scale) ? 1 : 0;
+                    }
+                }
+                EXPECT_EQ(offLines, 0);
+            }
+        }
+    }
+}
+
+// Four and eight notes in every clef, in a sharp key and a flat one: as many
+// heads as notes, apart and left to right where the layout says, after the
+// signature and before the bar, each on its letter's line or space with its
+// ledger lines; the marker, red, under the current note alone, below its
+// head and the staff; none once the phrase is over. At 2x the same layout,
+// doubled.
+TEST_F(KeyStaff, PhraseHeadsInOrderAndTheMarker)
+{
+    const KeySignature keys[] = {KeySignature::ofFifths(4).value(), KeySignature::ofFifths(-3).value()};
+    for (const StaffClef clef : allStaffClefs) {
+        for (const KeySignature k : keys) {
+            for (const int count : {4, 8}) {
+                const std::vector<int> notes = phraseOf(clef, k, count);
+                const art::notepicture::PhraseLayout layout = art::notepicture::phraseLayout(k, count);
+                ASSERT_EQ(layout.columns.size(), notes.size());
+                const art::Engraver e(layout.lines);
+                std::vector<FoundHead> atOne;
+                for (const int scale : scales) {
+                    SCOPED_TRACE(testing::Message() << scale << "x clef " << static_cast<int>(clef) << " " << k.fifths()
+                                                    << " " << count << " notes");
+                    const QImage bare = phraseStaff(scale, clef, k, count);
+                    const Lines lines = findLines(bare);
+                    ASSERT_EQ(lines.y.size(), 5U);
+                    EXPECT_NEAR(lines.space(), e.staffSpace() * scale, 0.5);
+                    const QImage unmarked = art::notepicture::renderPhrase(clef, k, notes, -1, blank(scale), "");
+                    const std::vector<FoundHead> heads = findHeads(unmarked, bare, e.staffSpace());
+                    ASSERT_EQ(heads.size(), notes.size());
+                    for (std::size_t i = 0; i < heads.size(); ++i) {
+                        EXPECT_NEAR(heads[i].x, layout.columns[i] * scale, 1.0) << i;
+                        EXPECT_GT(heads[i].box.left(), e.signatureEnd(clef, k) * scale) << i;
+                        EXPECT_LT(heads[i].box.right(), layout.lines.right() * scale) << i;
+                        const int step = expectedStep(clef, k, notes[i]);
+                        EXPECT_NEAR(lines.stepOf(heads[i].centreY), step, 0.25) << i;
+                        EXPECT_EQ(heads[i].ledgerLines, step < 0 ? -step / 2 : std::max(0, (step - 8) / 2)) << i;
+                        if (scale == 2) {
+                            EXPECT_NEAR(heads[i].x, 2.0 * atOne[i].x, 1.5) << i;
+                            EXPECT_NEAR(heads[i].centreY, 2.0 * atOne[i].centreY, 1.5) << i;
+                        }
+                    }
+                    atOne = scale == 1 ? heads : atOne;
+                    for (int current = 0; current < count; ++current) {
+                        const QImage marked = art::notepicture::renderPhrase(clef, k, notes, current, blank(scale), "");
+                        const std::vector<QPoint> ink = added(marked, unmarked, marked.rect());
+                        const std::vector<QRect> marker = partsApart(ink);
+                        ASSERT_EQ(marker.size(), 1U) << current;
+                        EXPECT_NEAR((marker[0].left() + marker[0].right() + 1) / 2.0,
+                                    layout.columns[static_cast<std::size_t>(current)] * scale, 1.0)
+                            << current;
+                        EXPECT_GT(marker[0].top(), heads[static_cast<std::size_t>(current)].box.bottom()) << current;
+                        EXPECT_GT(marker[0].top(), lines.y.back() + lines.space() / 2.0) << current;
+                        EXPECT_LT(marker[0].bottom(), 215 * scale) << current;
+                        const QRgb base = marked.pixel(marker[0].center().x(), marker[0].bottom() - scale);
+                        EXPECT_GT(qRed(base), qGreen(base) + 60) << current;  // red
+                    }
+                    EXPECT_EQ(art::notepicture::renderPhrase(clef, k, notes, count, blank(scale), ""), unmarked);
+                }
+            }
+        }
+    }
+}
+
+// A phrase with a note outside its key, an empty one or one too long is not
+// drawn, as a single note outside the key is not.
+TEST_F(KeyStaff, PhrasesThatCannotBeWritten)
+{
+    const KeySignature g = KeySignature::ofFifths(1).value();
+    const std::vector<int> phrases[] = {{67, 69, 71, 72}, {67, 69, 71, 65}, {}, std::vector<int>(9, 67)};
+    for (std::size_t i = 0; i < std::size(phrases); ++i) {
+        EXPECT_EQ(art::notepicture::renderPhrase(StaffClef::Treble, g, phrases[i], 0, blank(1)).isNull(), i > 0) << i;
+    }
+    EXPECT_TRUE(art::notepicture::phraseLayout(g, 9).columns.empty());
+}
