@@ -91,7 +91,7 @@ TEST(PupilFolder, AddRenameArchiveRestoreKeepEveryByte)
     EXPECT_NE(folder::add(p, "Léa", computer), "") << "a pupil is added once";
 
     const std::string runs = pupilRows("a", 4, 62);
-    const std::string settings = progress::practice::text({true, exercise::NoteRange{60, 72}});
+    const std::string settings = progress::practice::text({true, exercise::NoteRange{60, 72}, {}});
     writeFile(p / "Léa.csv", runs);
     writeFile(p / "Léa.ini", settings);
 
@@ -275,7 +275,7 @@ TEST(PupilsTable, ADamagedOrForeignFileIsListedWithItsReasonAndNeverChanged)
 TEST(Practice, SettingsGoBackAndForthAndBadValuesAreRefused)
 {
     const progress::practice::Settings settings[] = {
-        {}, {true, std::nullopt}, {false, exercise::NoteRange{52, 89}}, {true, exercise::NoteRange{36, 60}}};
+        {}, {true, std::nullopt, {}}, {false, exercise::NoteRange{52, 89}, {}}, {true, exercise::NoteRange{36, 60}, {}}};
     for (const auto& s : settings) {
         std::string error;
         EXPECT_EQ(progress::practice::parse(progress::practice::text(s), &error), s) << progress::practice::text(s);
@@ -363,7 +363,7 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
 {
     QTemporaryDir dir;
     const fs::path p = pathOf(dir);
-    progress::PlayingPupil playing({false, std::nullopt}, nullptr);
+    progress::PlayingPupil playing({false, std::nullopt, {}}, nullptr);
     QSignalSpy recorded(&playing, &progress::PlayingPupil::runRecorded);
     const auto choice = [&](const char* name, progress::practice::Settings s = {}) {
         return progress::PlayingPupil::Choice{
@@ -388,7 +388,7 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     run(3);
     exerciseRun.end(true, 5000);  // nobody: nothing recorded, nothing told
 
-    ASSERT_EQ(playing.choose(choice("Léa", {false, exercise::NoteRange{60, 72}})), "");
+    ASSERT_EQ(playing.choose(choice("Léa", {false, exercise::NoteRange{60, 72}, {}})), "");
     EXPECT_EQ(playing.noteRange(), (exercise::NoteRange{60, 72}));
     run(4);
     ASSERT_EQ(playing.choose(choice("Hugo")), "");
@@ -415,8 +415,8 @@ TEST(PlayingPupil, AChoiceTakesEffectAtTheNextRunAndEachRunIsTold)
     EXPECT_EQ(rowsIn("Hugo"), 3U);
 
     // The command line wins over the saved settings.
-    progress::PlayingPupil withOptions({true, exercise::NoteRange{48, 60}}, nullptr);
-    ASSERT_EQ(withOptions.choose(choice("Léa", {false, exercise::NoteRange{60, 72}})), "");
+    progress::PlayingPupil withOptions({true, exercise::NoteRange{48, 60}, {}}, nullptr);
+    ASSERT_EQ(withOptions.choose(choice("Léa", {false, exercise::NoteRange{60, 72}, {}})), "");
     EXPECT_EQ(withOptions.noteRange(), (exercise::NoteRange{48, 60}));
     EXPECT_TRUE(withOptions.focus());
     // A file that cannot be written is refused, and the choice stays.
@@ -438,7 +438,7 @@ TEST(PlayingPupil, FocusReadsTheFileOnceAndAddsEachRunFromMemory)
     };
     append(std::string(progress::csv::header) + "\n" +
            "2024-09-02T17:00:00+02:00,old-1,1,1,64,treble,none,missed,no,,\n");
-    progress::PlayingPupil playing({true, std::nullopt}, nullptr);
+    progress::PlayingPupil playing({true, std::nullopt, {}}, nullptr);
     ASSERT_EQ(playing.choose({QStringLiteral("Léa"), file.string(), {}, {}, {}}), "");
     auto first = playing.focusRecords();
     ASSERT_EQ(first.wait_for(std::chrono::seconds(10)), std::future_status::ready);
@@ -473,7 +473,7 @@ TEST(PlayingPupil, FocusRunsEndedBeforeTheReadIsTakenCountOnce)
     // in memory: the read leaves this program's own rows out.
     QTemporaryDir dir;
     const fs::path file = pathOf(dir) / "Hugo.csv";
-    progress::PlayingPupil playing({false, std::nullopt}, nullptr);
+    progress::PlayingPupil playing({false, std::nullopt, {}}, nullptr);
     ASSERT_EQ(playing.choose({QStringLiteral("Hugo"), file.string(), {}, {}, {}}), "");
     exercise::Run run(&playing);
     for (int k = 0; k < 2; ++k) {
@@ -485,7 +485,7 @@ TEST(PlayingPupil, FocusRunsEndedBeforeTheReadIsTakenCountOnce)
         run.end(false, 4000);
     }
     ASSERT_TRUE(playing.recorder()->waitUntilTried());
-    playing.setSettings(QStringLiteral("Hugo"), {true, std::nullopt});
+    playing.setSettings(QStringLiteral("Hugo"), {true, std::nullopt, {}});
     auto records = playing.focusRecords();
     ASSERT_EQ(records.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     const auto got = records.get();

@@ -273,9 +273,9 @@ TEST(SeveralComputers, TheSettingsChangedLastWinAndNothingHalfWrittenIsTaken)
 {
     QTemporaryDir dir;
     const fs::path p = fs::path(dir.path().toStdString());
-    const progress::practice::Settings old{false, exercise::NoteRange{60, 72}};
-    const progress::practice::Settings atHome{true, std::nullopt};
-    const progress::practice::Settings atSchool{false, exercise::NoteRange{52, 89}};
+    const progress::practice::Settings old{false, exercise::NoteRange{60, 72}, {}};
+    const progress::practice::Settings atHome{true, std::nullopt, {}};
+    const progress::practice::Settings atSchool{false, exercise::NoteRange{52, 89}, {}};
     std::string error;
     EXPECT_EQ(progress::practice::readPupil(p, "Léa", &error), progress::practice::Settings{}) << "none: defaults";
 
@@ -307,7 +307,7 @@ TEST(SeveralComputers, AnExportedRecordGoesBackEqualOnceAndAnythingElseChangesNo
     const fs::path p = fs::path(dir.path().toStdString()) / "pupils";
     conflictedClass(p, false);
     ASSERT_EQ(
-        progress::practice::writePupil(p, "Léa", home, {true, exercise::NoteRange{60, 72}}, "2024-09-02T15:05:31.204Z"),
+        progress::practice::writePupil(p, "Léa", home, {true, exercise::NoteRange{60, 72}, {}}, "2024-09-02T15:05:31.204Z"),
         "");
     const progress::Computer here{"cccccccccccccccc", "salle 2"};
     const fs::path out = fs::path(dir.path().toStdString()) / "Léa.txt";
@@ -326,7 +326,7 @@ TEST(SeveralComputers, AnExportedRecordGoesBackEqualOnceAndAnythingElseChangesNo
     std::string error;
     EXPECT_EQ(transfer::exportText(other, "Léa", &error), readAll(out)) << "the round trip gives the record back";
     EXPECT_EQ(progress::practice::readPupil(other, "Léa", &error),
-              (progress::practice::Settings{true, exercise::NoteRange{60, 72}}))
+              (progress::practice::Settings{true, exercise::NoteRange{60, 72}, {}}))
         << "her settings came along to a pupil who had none";
 
     // Twice: nothing added, nothing written.
@@ -390,7 +390,7 @@ TEST(SeveralComputers, AnInterruptedRenameEndsWhenDoneAgainAndLosesNothing)
         SCOPED_TRACE("stopped after " + std::to_string(done) + " moves");
         const fs::path p = fs::path(dir.path().toStdString()) / std::to_string(done);
         writeFile(p / "Léa.csv", results({{"old-1", 1}, {"old-2", 2}}));
-        writeFile(p / "Léa.ini", progress::practice::text({true, std::nullopt}));
+        writeFile(p / "Léa.ini", progress::practice::text({true, std::nullopt, {}}));
         writeFile(p / "Léa.sync-conflict-20240905-101500-ABCDEFG.csv", results({{"old-1", 1}, {"old-3", 3}}));
         writeFile(p / "Léa" / (std::string(home) + ".csv"), results({{"aaaaaaaaaaaaaaaa.00000001-1", 7}}));
         const auto before = snapshot(p);
