@@ -267,6 +267,7 @@ void PupilsWindow::build()
     practiceLayout->addRow(m_focus);
     practiceLayout->addRow(rangeLabel, m_range);
     practiceLayout->addRow(m_keys);
+    buildVariantSettings(practice, practiceLayout);
     connect(m_focus, &QCheckBox::toggled, this, [this] { settingsEdited(); });
     connect(m_range, &QLineEdit::editingFinished, this, &PupilsWindow::rangeTyped);
     connect(m_keys, &RangeKeyboard::rangePicked, this, [this](int low, int high) {
@@ -464,6 +465,7 @@ void PupilsWindow::rowChosen()
     m_focus->setEnabled(pupil);
     m_range->setEnabled(pupil);
     m_keys->setEnabled(pupil);
+    m_variant->setEnabled(pupil);
     m_filling = true;
     m_settings = {};
     m_settingsOf = pupil ? row->name : QString();
@@ -479,8 +481,68 @@ void PupilsWindow::rowChosen()
     m_range->setText(m_settings.range ? q(progress::practice::rangeText(*m_settings.range)) : QString());
     m_keys->setRange(m_settings.range ? std::optional(std::make_pair(m_settings.range->low, m_settings.range->high))
                                       : std::nullopt);
+    showVariant(m_settings.variant);
     m_filling = false;
     showReport();
+}
+
+// What the six modes run for the pupil: the drill, by ear, or in a key
+// (one the teacher picks, or a new one at every run).
+void PupilsWindow::buildVariantSettings(QWidget* practice, QFormLayout* layout)
+{
+    m_variant = new QComboBox(practice);
+    m_variant->setObjectName(QStringLiteral("variant"));
+    m_variant->setAccessibleName(tr("Exercices"));
+    m_variant->addItem(tr("les notes seules, comme toujours"));
+    m_variant->addItem(tr("à l'oreille : la note sonne, puis se montre"));
+    m_variant->addItem(tr("dans une tonalité, avec son armure"));
+    m_variant->setToolTip(tr("Ce que jouent les six boutons d'exercice pour cet élève (comme --variant)"));
+    m_variant->setAccessibleDescription(m_variant->toolTip());
+    auto* variantLabel = new QLabel(tr("E&xercices :"), practice);
+    variantLabel->setBuddy(m_variant);
+    m_key = new QComboBox(practice);
+    m_key->setObjectName(QStringLiteral("key"));
+    m_key->setAccessibleName(tr("Armure"));
+    for (int fifths = -exercise::mostFifths; fifths <= exercise::mostFifths; ++fifths) {
+        const int n = fifths < 0 ? -fifths : fifths;
+        m_key->addItem(fifths == 0  ? tr("sans dièse ni bémol")
+                       : fifths < 0 ? (n == 1 ? tr("1 bémol") : tr("%1 bémols").arg(n))
+                                    : (n == 1 ? tr("1 dièse") : tr("%1 dièses").arg(n)),
+                       fifths);
+    }
+    m_key->addItem(tr("une nouvelle à chaque exercice"), QStringLiteral("new"));
+    auto* keyLabel = new QLabel(tr("Ar&mure :"), practice);
+    keyLabel->setBuddy(m_key);
+    layout->addRow(variantLabel, m_variant);
+    layout->addRow(keyLabel, m_key);
+    const auto edited = [this] {
+        m_key->setEnabled(m_variant->isEnabled() && m_variant->currentIndex() == 2);
+        settingsEdited();
+    };
+    connect(m_variant, &QComboBox::currentIndexChanged, this, edited);
+    connect(m_key, &QComboBox::currentIndexChanged, this, edited);
+}
+
+void PupilsWindow::showVariant(const exercise::Variant& variant)
+{
+    const bool inKey = variant.kind == exercise::VariantKind::Key;
+    m_variant->setCurrentIndex(variant.kind == exercise::VariantKind::Ear ? 1 : inKey ? 2 : 0);
+    m_key->setCurrentIndex(variant.newKeyEachRun ? m_key->count() - 1 : m_key->findData(inKey ? variant.fifths : 0));
+    m_key->setEnabled(m_variant->isEnabled() && inKey);
+}
+
+exercise::Variant PupilsWindow::chosenVariant() const
+{
+    exercise::Variant v;
+    if (m_variant->currentIndex() == 1) {
+        v.kind = exercise::VariantKind::Ear;
+    } else if (m_variant->currentIndex() == 2) {
+        v.kind = exercise::VariantKind::Key;
+        const QVariant key = m_key->currentData();
+        v.newKeyEachRun = key.toString() == QStringLiteral("new");
+        v.fifths = v.newKeyEachRun ? 0 : key.toInt();
+    }
+    return v;
 }
 
 void PupilsWindow::rangeTyped()
@@ -523,6 +585,8 @@ void PupilsWindow::settingsEdited()
         }
         s.range = parsed->range;
     }
+    s.variant = chosenVariant();
+    s.variant.cClefs = m_settings.variant.cClefs;  // kept as the file has it
     m_settings = s;
     saveSettings();
 }

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -93,6 +94,9 @@ private:
     void saveSettings();
     void settingsEdited();
     void rangeTyped();
+    void buildVariantSettings(QWidget* practice, QFormLayout* layout);
+    void showVariant(const exercise::Variant& variant);
+    exercise::Variant chosenVariant() const;
     void askExportReport();
     void askExportClass();
     void askCopyResults();
@@ -122,6 +126,8 @@ private:
     QCheckBox* m_focus = nullptr;
     QLineEdit* m_range = nullptr;
     RangeKeyboard* m_keys = nullptr;
+    QComboBox* m_variant = nullptr;  // what the modes run: the drill, by ear, in a key
+    QComboBox* m_key = nullptr;      // which key: -4 to 4 fifths, or a new one at every run
     QScrollArea* m_reportArea = nullptr;
     QLabel* m_report = nullptr;
     QImage m_reportImage;

@@ -259,3 +259,46 @@ TEST(PupilsWindow, ImportingAddsARecordOnceAndRefusesAForeignFileChangingNothing
     EXPECT_EQ(readAll(c.folder / "Hugo.csv"), hugo);
     EXPECT_FALSE(fs::exists(c.folder / "Hugo")) << "nothing made for a file refused";
 }
+
+// What the modes run for a pupil: saved in the pupil's settings as the
+// window sets it, shown again when the pupil is chosen, and played by
+// whoever plays.
+TEST(PupilsWindow, ThePupilsVariantIsSavedShownAndPlayed)
+{
+    Class c;
+    progress::PlayingPupil playing({}, nullptr);
+    PupilsWindow window(c.services(&playing), nullptr);
+    window.show();
+    ASSERT_TRUE(allRead(window));
+    auto* variant = window.findChild<QComboBox*>(QStringLiteral("variant"));
+    auto* key = window.findChild<QComboBox*>(QStringLiteral("key"));
+    ASSERT_NE(variant, nullptr);
+    ASSERT_NE(key, nullptr);
+
+    window.choosePupil(QStringLiteral("Léa"));
+    EXPECT_EQ(variant->currentIndex(), 0) << "the drill, as for every pupil at first";
+    EXPECT_FALSE(key->isEnabled());
+    variant->setCurrentIndex(2);
+    EXPECT_TRUE(key->isEnabled());
+    key->setCurrentIndex(key->findData(-2));
+    std::string error;
+    const auto saved = progress::practice::readPupil(c.folder, "Léa", &error);
+    ASSERT_TRUE(saved) << error;
+    EXPECT_EQ(saved->variant, (exercise::Variant{exercise::VariantKind::Key, -2}));
+
+    window.choosePupil(QStringLiteral("Hugo"));
+    EXPECT_EQ(variant->currentIndex(), 0);
+    variant->setCurrentIndex(1);  // Hugo by ear
+    window.choosePupil(QStringLiteral("Léa"));
+    EXPECT_EQ(variant->currentIndex(), 2);
+    EXPECT_EQ(key->currentData().toInt(), -2);
+
+    // Léa chosen to play: her key is what the modes run.
+    QComboBox* who = window.playingBox();
+    const int lea = who->findText(QStringLiteral("Léa"));
+    who->setCurrentIndex(lea);
+    emit who->activated(lea);
+    playing.noteRange();  // the run's start settles the choice
+    EXPECT_EQ(playing.variant(), (exercise::Variant{exercise::VariantKind::Key, -2}));
+    playing.finish();
+}
