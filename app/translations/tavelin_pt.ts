@@ -251,6 +251,22 @@
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado depois de “%1”.</translation>
     </message>
+    <message>
+        <source>a variant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--variant goes with playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -515,6 +531,10 @@
     <message>
         <source>En grand : la touche d&apos;un clavier %1 ; en petit : la même touche en %2. En bas : la note et son numéro MIDI (60 = do du milieu), sans décalage d&apos;octave. Touches grises : aucune note.</source>
         <translation>Em grande: a tecla de um teclado %1; em pequeno: a mesma tecla em %2. Em baixo: a nota e o seu número MIDI (60 = dó central), sem mudança de oitava. Teclas cinzentas: nenhuma nota.</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1046,14 @@
         <source>« %1 » est trop grand pour le dossier d&apos;un élève</source>
         <translation>“%1” é grande demais para a pasta de um aluno</translation>
     </message>
+    <message>
+        <source>variante=%1 : pas un exercice que le piano connaît</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clefs_ut=%1 : ni oui ni non</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NoteNames</name>
@@ -1073,6 +1101,50 @@
         <source>Fin de l&apos;exercice</source>
         <translation>Fim do exercício</translation>
     </message>
+    <message>
+        <source>Portée en clef de sol : écoutez la note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portée en clef de fa : écoutez la note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de sol, sans armure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note sur la portée : clef de fa, sans armure</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1119,6 +1191,11 @@
         <source>Quelle est cette note&#x202f;?</source>
         <comment>along the foot of every note</comment>
         <translation>Que nota é esta?</translation>
+    </message>
+    <message>
+        <source>Écoutez…</source>
+        <comment>along the foot of the staff while a note is heard</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1602,6 +1679,62 @@
     <message>
         <source>Rien n&apos;est importé : %1</source>
         <translation>Nada importado: %1</translation>
+    </message>
+    <message>
+        <source>Exercices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>les notes seules, comme toujours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>à l&apos;oreille : la note sonne, puis se montre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dans une tonalité, avec son armure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ce que jouent les six boutons d&apos;exercice pour cet élève (comme --variant)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xercices :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sans dièse ni bémol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 bémol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bémols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 dièse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dièses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>une nouvelle à chaque exercice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ar&amp;mure :</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
