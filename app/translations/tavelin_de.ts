@@ -253,19 +253,19 @@
     </message>
     <message>
         <source>a variant</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Variante</translation>
     </message>
     <message>
         <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Übungen spielen: ear (nach Gehör) oder key=N (eine Tonart, -4 bis 4 b oder Kreuze; key=new, bei jeder Übung eine neue).</translation>
     </message>
     <message>
         <source>--variant goes with playing</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant gehört zum Spielen</translation>
     </message>
     <message>
         <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant erwartet ear, key, key=-4 bis key=4 oder key=new, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Mehr als nur die Noten&lt;/h2&gt;&lt;p&gt;Im Fenster &lt;b&gt;Schüler&lt;/b&gt; wählen die Einstellungen eines Schülers, was die sechs Übungsschaltflächen spielen. &lt;b&gt;Nach Gehör&lt;/b&gt;: Jede Note erklingt zuerst bei leerem Notensystem; sie wird dort gezeichnet, sobald sie gespielt oder verpasst ist, damit der Klang mit seinem Platz verbunden wird. &lt;b&gt;In einer Tonart&lt;/b&gt;: Die Noten sind die einer Dur-Tonleiter mit bis zu vier Kreuzen oder b, von der Lehrkraft gewählt oder bei jeder Übung neu; das Notensystem zeigt die Vorzeichen, und eine Note, die von den Vorzeichen verändert wird, hat kein Zeichen neben sich: Spiele die Taste, die sie in dieser Tonart meint. &lt;code&gt;--variant ear&lt;/code&gt; und &lt;code&gt;--variant key=N&lt;/code&gt; tun dasselbe für einen einzelnen Programmstart.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1048,11 @@
     </message>
     <message>
         <source>variante=%1 : pas un exercice que le piano connaît</source>
-        <translation type="unfinished"></translation>
+        <translation>variante=%1: keine Übung, die das Klavier kennt</translation>
     </message>
     <message>
         <source>clefs_ut=%1 : ni oui ni non</source>
-        <translation type="unfinished"></translation>
+        <translation>clefs_ut=%1: weder oui noch non</translation>
     </message>
 </context>
 <context>
@@ -1103,47 +1103,47 @@
     </message>
     <message>
         <source>Portée en clef de sol : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notensystem im Violinschlüssel: Hör dir die Note an</translation>
     </message>
     <message>
         <source>Portée en clef de fa : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notensystem im Bassschlüssel: Hör dir die Note an</translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note im Notensystem: Violinschlüssel, %n Kreuz als Vorzeichen</numerusform>
+            <numerusform>Note im Notensystem: Violinschlüssel, %n Kreuze als Vorzeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note im Notensystem: Bassschlüssel, %n Kreuz als Vorzeichen</numerusform>
+            <numerusform>Note im Notensystem: Bassschlüssel, %n Kreuze als Vorzeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note im Notensystem: Violinschlüssel, %n b als Vorzeichen</numerusform>
+            <numerusform>Note im Notensystem: Violinschlüssel, %n b als Vorzeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note im Notensystem: Bassschlüssel, %n b als Vorzeichen</numerusform>
+            <numerusform>Note im Notensystem: Bassschlüssel, %n b als Vorzeichen</numerusform>
         </translation>
     </message>
     <message>
         <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Note im Notensystem: Violinschlüssel, ohne Vorzeichen</translation>
     </message>
     <message>
         <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Note im Notensystem: Bassschlüssel, ohne Vorzeichen</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1195,7 @@
     <message>
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hör zu…</translation>
     </message>
 </context>
 <context>
@@ -1682,59 +1682,59 @@
     </message>
     <message>
         <source>Exercices</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungen</translation>
     </message>
     <message>
         <source>les notes seules, comme toujours</source>
-        <translation type="unfinished"></translation>
+        <translation>nur die Noten, wie immer</translation>
     </message>
     <message>
         <source>à l&apos;oreille : la note sonne, puis se montre</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Gehör: die Note erklingt, dann erscheint sie</translation>
     </message>
     <message>
         <source>dans une tonalité, avec son armure</source>
-        <translation type="unfinished"></translation>
+        <translation>in einer Tonart, mit ihren Vorzeichen</translation>
     </message>
     <message>
         <source>Ce que jouent les six boutons d&apos;exercice pour cet élève (comme --variant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die sechs Übungsschaltflächen für diesen Schüler spielen (wie --variant)</translation>
     </message>
     <message>
         <source>E&amp;xercices :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bungen:</translation>
     </message>
     <message>
         <source>Armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeichen</translation>
     </message>
     <message>
         <source>sans dièse ni bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>weder Kreuz noch b</translation>
     </message>
     <message>
         <source>1 bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>1 b</translation>
     </message>
     <message>
         <source>%1 bémols</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 b</translation>
     </message>
     <message>
         <source>1 dièse</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kreuz</translation>
     </message>
     <message>
         <source>%1 dièses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kreuze</translation>
     </message>
     <message>
         <source>une nouvelle à chaque exercice</source>
-        <translation type="unfinished"></translation>
+        <translation>bei jeder Übung eine neue Tonart</translation>
     </message>
     <message>
         <source>Ar&amp;mure :</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;orzeichen:</translation>
     </message>
 </context>
 <context>

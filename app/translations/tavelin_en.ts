@@ -253,19 +253,19 @@
     </message>
     <message>
         <source>a variant</source>
-        <translation type="unfinished"></translation>
+        <translation>a variant</translation>
     </message>
     <message>
         <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation type="unfinished"></translation>
+        <translation>What the exercises play: ear (by ear) or key=N (a key of -4 to 4 flats or sharps; key=new, a new one for each exercise).</translation>
     </message>
     <message>
         <source>--variant goes with playing</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant goes with playing</translation>
     </message>
     <message>
         <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Beyond the notes alone&lt;/h2&gt;&lt;p&gt;In the &lt;b&gt;Pupils&lt;/b&gt; window, a pupil’s settings choose what the six exercise buttons play. &lt;b&gt;By ear&lt;/b&gt;: each note sounds first over the bare staff; it is drawn there as soon as it is played or missed, to tie the sound to its place. &lt;b&gt;In a key&lt;/b&gt;: the notes are those of a major scale with up to four sharps or flats, chosen by the teacher or new for each exercise; the staff shows the key signature, and a note that the key signature alters has no sign beside it: play the piano key it stands for in that key. &lt;code&gt;--variant ear&lt;/code&gt; and &lt;code&gt;--variant key=N&lt;/code&gt; do the same for one run.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1048,11 @@
     </message>
     <message>
         <source>variante=%1 : pas un exercice que le piano connaît</source>
-        <translation type="unfinished"></translation>
+        <translation>variante=%1: not an exercise the piano knows</translation>
     </message>
     <message>
         <source>clefs_ut=%1 : ni oui ni non</source>
-        <translation type="unfinished"></translation>
+        <translation>clefs_ut=%1: neither oui nor non</translation>
     </message>
 </context>
 <context>
@@ -1103,47 +1103,47 @@
     </message>
     <message>
         <source>Portée en clef de sol : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Staff in treble clef: listen to the note</translation>
     </message>
     <message>
         <source>Portée en clef de fa : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Staff in bass clef: listen to the note</translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note on the staff: treble clef, key signature of %n sharp</numerusform>
+            <numerusform>Note on the staff: treble clef, key signature of %n sharps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note on the staff: bass clef, key signature of %n sharp</numerusform>
+            <numerusform>Note on the staff: bass clef, key signature of %n sharps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note on the staff: treble clef, key signature of %n flat</numerusform>
+            <numerusform>Note on the staff: treble clef, key signature of %n flats</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Note on the staff: bass clef, key signature of %n flat</numerusform>
+            <numerusform>Note on the staff: bass clef, key signature of %n flats</numerusform>
         </translation>
     </message>
     <message>
         <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Note on the staff: treble clef, no key signature</translation>
     </message>
     <message>
         <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Note on the staff: bass clef, no key signature</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1195,7 @@
     <message>
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
-        <translation type="unfinished"></translation>
+        <translation>Listen…</translation>
     </message>
 </context>
 <context>
@@ -1682,59 +1682,59 @@
     </message>
     <message>
         <source>Exercices</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercises</translation>
     </message>
     <message>
         <source>les notes seules, comme toujours</source>
-        <translation type="unfinished"></translation>
+        <translation>just the notes, as always</translation>
     </message>
     <message>
         <source>à l&apos;oreille : la note sonne, puis se montre</source>
-        <translation type="unfinished"></translation>
+        <translation>by ear: the note sounds, then shows</translation>
     </message>
     <message>
         <source>dans une tonalité, avec son armure</source>
-        <translation type="unfinished"></translation>
+        <translation>in a key, with its key signature</translation>
     </message>
     <message>
         <source>Ce que jouent les six boutons d&apos;exercice pour cet élève (comme --variant)</source>
-        <translation type="unfinished"></translation>
+        <translation>What the six exercise buttons play for this pupil (like --variant)</translation>
     </message>
     <message>
         <source>E&amp;xercices :</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xercises:</translation>
     </message>
     <message>
         <source>Armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Key signature</translation>
     </message>
     <message>
         <source>sans dièse ni bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>no sharps or flats</translation>
     </message>
     <message>
         <source>1 bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>1 flat</translation>
     </message>
     <message>
         <source>%1 bémols</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 flats</translation>
     </message>
     <message>
         <source>1 dièse</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sharp</translation>
     </message>
     <message>
         <source>%1 dièses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sharps</translation>
     </message>
     <message>
         <source>une nouvelle à chaque exercice</source>
-        <translation type="unfinished"></translation>
+        <translation>a new one for each exercise</translation>
     </message>
     <message>
         <source>Ar&amp;mure :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Key signature:</translation>
     </message>
 </context>
 <context>

@@ -253,19 +253,19 @@
     </message>
     <message>
         <source>a variant</source>
-        <translation type="unfinished"></translation>
+        <translation>una variante</translation>
     </message>
     <message>
         <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que tocan los ejercicios: ear (de oído) o key=N (una armadura, de -4 a 4 bemoles o sostenidos; key=new, una nueva en cada ejercicio).</translation>
     </message>
     <message>
         <source>--variant goes with playing</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant va con tocar</translation>
     </message>
     <message>
         <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant espera ear, key, de key=-4 a key=4 o key=new, no «%1»</translation>
     </message>
 </context>
 <context>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Más allá de las notas sueltas&lt;/h2&gt;&lt;p&gt;En la ventana &lt;b&gt;Alumnos&lt;/b&gt;, los ajustes de un alumno eligen lo que tocan los seis botones de ejercicio. &lt;b&gt;De oído&lt;/b&gt;: cada nota suena primero sobre el pentagrama vacío; se dibuja en él en cuanto se toca o se falla, para unir el sonido con su lugar. &lt;b&gt;En una tonalidad&lt;/b&gt;: las notas son las de una escala mayor de hasta cuatro sostenidos o bemoles, elegida por el profesor o nueva en cada ejercicio; el pentagrama muestra la armadura, y una nota que la armadura altera no lleva ningún signo a su lado: toca la tecla que significa en esa tonalidad. &lt;code&gt;--variant ear&lt;/code&gt; y &lt;code&gt;--variant key=N&lt;/code&gt; hacen lo mismo para una sola ejecución.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1048,11 @@
     </message>
     <message>
         <source>variante=%1 : pas un exercice que le piano connaît</source>
-        <translation type="unfinished"></translation>
+        <translation>variante=%1: no es un ejercicio que el piano conozca</translation>
     </message>
     <message>
         <source>clefs_ut=%1 : ni oui ni non</source>
-        <translation type="unfinished"></translation>
+        <translation>clefs_ut=%1: ni oui ni non</translation>
     </message>
 </context>
 <context>
@@ -1103,47 +1103,47 @@
     </message>
     <message>
         <source>Portée en clef de sol : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentagrama en clave de sol: escucha la nota</translation>
     </message>
     <message>
         <source>Portée en clef de fa : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentagrama en clave de fa: escucha la nota</translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n sostenido</numerusform>
+            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n sostenidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n sostenido</numerusform>
+            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n sostenidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n bemol</numerusform>
+            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n bemoles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n bemol</numerusform>
+            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n bemoles</numerusform>
         </translation>
     </message>
     <message>
         <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota en el pentagrama: clave de sol, sin armadura</translation>
     </message>
     <message>
         <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota en el pentagrama: clave de fa, sin armadura</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1195,7 @@
     <message>
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
-        <translation type="unfinished"></translation>
+        <translation>Escucha…</translation>
     </message>
 </context>
 <context>
@@ -1682,59 +1682,59 @@
     </message>
     <message>
         <source>Exercices</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>les notes seules, comme toujours</source>
-        <translation type="unfinished"></translation>
+        <translation>solo las notas, como siempre</translation>
     </message>
     <message>
         <source>à l&apos;oreille : la note sonne, puis se montre</source>
-        <translation type="unfinished"></translation>
+        <translation>de oído: la nota suena y luego aparece</translation>
     </message>
     <message>
         <source>dans une tonalité, avec son armure</source>
-        <translation type="unfinished"></translation>
+        <translation>en una tonalidad, con su armadura</translation>
     </message>
     <message>
         <source>Ce que jouent les six boutons d&apos;exercice pour cet élève (comme --variant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que tocan los seis botones de ejercicio para este alumno (como --variant)</translation>
     </message>
     <message>
         <source>E&amp;xercices :</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;jercicios:</translation>
     </message>
     <message>
         <source>Armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Armadura</translation>
     </message>
     <message>
         <source>sans dièse ni bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>sin sostenidos ni bemoles</translation>
     </message>
     <message>
         <source>1 bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bemol</translation>
     </message>
     <message>
         <source>%1 bémols</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bemoles</translation>
     </message>
     <message>
         <source>1 dièse</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sostenido</translation>
     </message>
     <message>
         <source>%1 dièses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sostenidos</translation>
     </message>
     <message>
         <source>une nouvelle à chaque exercice</source>
-        <translation type="unfinished"></translation>
+        <translation>una nueva en cada ejercicio</translation>
     </message>
     <message>
         <source>Ar&amp;mure :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar&amp;madura:</translation>
     </message>
 </context>
 <context>

@@ -253,19 +253,19 @@
     </message>
     <message>
         <source>a variant</source>
-        <translation type="unfinished"></translation>
+        <translation>una variante</translation>
     </message>
     <message>
         <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa suonano gli esercizi: ear (a orecchio) o key=N (un&apos;armatura, da -4 a 4 bemolli o diesis; key=new, una nuova a ogni esercizio).</translation>
     </message>
     <message>
         <source>--variant goes with playing</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant va con il suonare</translation>
     </message>
     <message>
         <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant vuole ear, key, da key=-4 a key=4 o key=new, non «%1»</translation>
     </message>
 </context>
 <context>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Oltre le sole note&lt;/h2&gt;&lt;p&gt;Nella finestra &lt;b&gt;Allievi&lt;/b&gt;, le impostazioni di un allievo scelgono cosa suonano i sei pulsanti degli esercizi. &lt;b&gt;A orecchio&lt;/b&gt;: ogni nota suona prima sul pentagramma vuoto; vi si disegna appena viene suonata o mancata, per collegare il suono al suo posto. &lt;b&gt;In una tonalità&lt;/b&gt;: le note sono quelle di una scala maggiore fino a quattro diesis o bemolli, scelta dall&apos;insegnante o nuova a ogni esercizio; il pentagramma mostra l&apos;armatura, e una nota alterata dall&apos;armatura non ha alcun segno accanto: suona il tasto che indica in quella tonalità. &lt;code&gt;--variant ear&lt;/code&gt; e &lt;code&gt;--variant key=N&lt;/code&gt; fanno lo stesso per un solo avvio.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1048,11 @@
     </message>
     <message>
         <source>variante=%1 : pas un exercice que le piano connaît</source>
-        <translation type="unfinished"></translation>
+        <translation>variante=%1: non è un esercizio che il pianoforte conosca</translation>
     </message>
     <message>
         <source>clefs_ut=%1 : ni oui ni non</source>
-        <translation type="unfinished"></translation>
+        <translation>clefs_ut=%1: né oui né non</translation>
     </message>
 </context>
 <context>
@@ -1103,47 +1103,47 @@
     </message>
     <message>
         <source>Portée en clef de sol : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentagramma in chiave di sol: ascolta la nota</translation>
     </message>
     <message>
         <source>Portée en clef de fa : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentagramma in chiave di fa: ascolta la nota</translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n diesis</numerusform>
+            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n diesis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n diesis</numerusform>
+            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n diesis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n bemolle</numerusform>
+            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n bemolli</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n bemolle</numerusform>
+            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n bemolli</numerusform>
         </translation>
     </message>
     <message>
         <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sul pentagramma: chiave di sol, senza armatura</translation>
     </message>
     <message>
         <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sul pentagramma: chiave di fa, senza armatura</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1195,7 @@
     <message>
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ascolta…</translation>
     </message>
 </context>
 <context>
@@ -1682,59 +1682,59 @@
     </message>
     <message>
         <source>Exercices</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercizi</translation>
     </message>
     <message>
         <source>les notes seules, comme toujours</source>
-        <translation type="unfinished"></translation>
+        <translation>solo le note, come sempre</translation>
     </message>
     <message>
         <source>à l&apos;oreille : la note sonne, puis se montre</source>
-        <translation type="unfinished"></translation>
+        <translation>a orecchio: la nota suona, poi appare</translation>
     </message>
     <message>
         <source>dans une tonalité, avec son armure</source>
-        <translation type="unfinished"></translation>
+        <translation>in una tonalità, con la sua armatura</translation>
     </message>
     <message>
         <source>Ce que jouent les six boutons d&apos;exercice pour cet élève (comme --variant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa suonano i sei pulsanti degli esercizi per questo allievo (come --variant)</translation>
     </message>
     <message>
         <source>E&amp;xercices :</source>
-        <translation type="unfinished"></translation>
+        <translation>Eserci&amp;zi:</translation>
     </message>
     <message>
         <source>Armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Armatura</translation>
     </message>
     <message>
         <source>sans dièse ni bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>senza diesis né bemolli</translation>
     </message>
     <message>
         <source>1 bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bemolle</translation>
     </message>
     <message>
         <source>%1 bémols</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bemolli</translation>
     </message>
     <message>
         <source>1 dièse</source>
-        <translation type="unfinished"></translation>
+        <translation>1 diesis</translation>
     </message>
     <message>
         <source>%1 dièses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diesis</translation>
     </message>
     <message>
         <source>une nouvelle à chaque exercice</source>
-        <translation type="unfinished"></translation>
+        <translation>una nuova a ogni esercizio</translation>
     </message>
     <message>
         <source>Ar&amp;mure :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar&amp;matura:</translation>
     </message>
 </context>
 <context>

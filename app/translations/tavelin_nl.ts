@@ -253,19 +253,19 @@
     </message>
     <message>
         <source>a variant</source>
-        <translation type="unfinished"></translation>
+        <translation>een variant</translation>
     </message>
     <message>
         <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de oefeningen spelen: ear (op het gehoor) of key=N (een toonsoort, -4 tot 4 mollen of kruisen; key=new, elke oefening een nieuwe).</translation>
     </message>
     <message>
         <source>--variant goes with playing</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant hoort bij spelen</translation>
     </message>
     <message>
         <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant verwacht ear, key, key=-4 tot key=4 of key=new, niet “%1”</translation>
     </message>
 </context>
 <context>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Meer dan alleen de noten&lt;/h2&gt;&lt;p&gt;In het venster &lt;b&gt;Leerlingen&lt;/b&gt; kiezen de instellingen van een leerling wat de zes oefenknoppen spelen. &lt;b&gt;Op het gehoor&lt;/b&gt;: elke noot klinkt eerst bij een lege notenbalk; hij verschijnt erop zodra hij gespeeld of gemist is, om de klank aan zijn plaats te koppelen. &lt;b&gt;In een toonsoort&lt;/b&gt;: de noten zijn die van een majeurtoonladder met tot vier kruisen of mollen, gekozen door de docent of elke oefening nieuw; de notenbalk toont de voortekening, en een noot die door de voortekening verandert heeft geen teken naast zich: speel de toets die hij in die toonsoort betekent. &lt;code&gt;--variant ear&lt;/code&gt; en &lt;code&gt;--variant key=N&lt;/code&gt; doen hetzelfde voor een enkele start.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1048,11 @@
     </message>
     <message>
         <source>variante=%1 : pas un exercice que le piano connaît</source>
-        <translation type="unfinished"></translation>
+        <translation>variante=%1: geen oefening die de piano kent</translation>
     </message>
     <message>
         <source>clefs_ut=%1 : ni oui ni non</source>
-        <translation type="unfinished"></translation>
+        <translation>clefs_ut=%1: oui noch non</translation>
     </message>
 </context>
 <context>
@@ -1103,47 +1103,47 @@
     </message>
     <message>
         <source>Portée en clef de sol : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notenbalk met G-sleutel: luister naar de noot</translation>
     </message>
     <message>
         <source>Portée en clef de fa : écoutez la note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notenbalk met F-sleutel: luister naar de noot</translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n kruis</numerusform>
+            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n kruisen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n kruis</numerusform>
+            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n kruisen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n mol</numerusform>
+            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n mollen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n mol</numerusform>
+            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n mollen</numerusform>
         </translation>
     </message>
     <message>
         <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Noot op de notenbalk: G-sleutel, zonder voortekening</translation>
     </message>
     <message>
         <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Noot op de notenbalk: F-sleutel, zonder voortekening</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1195,7 @@
     <message>
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luister…</translation>
     </message>
 </context>
 <context>
@@ -1682,59 +1682,59 @@
     </message>
     <message>
         <source>Exercices</source>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen</translation>
     </message>
     <message>
         <source>les notes seules, comme toujours</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen de noten, zoals altijd</translation>
     </message>
     <message>
         <source>à l&apos;oreille : la note sonne, puis se montre</source>
-        <translation type="unfinished"></translation>
+        <translation>op het gehoor: de noot klinkt en verschijnt dan</translation>
     </message>
     <message>
         <source>dans une tonalité, avec son armure</source>
-        <translation type="unfinished"></translation>
+        <translation>in een toonsoort, met de voortekening</translation>
     </message>
     <message>
         <source>Ce que jouent les six boutons d&apos;exercice pour cet élève (comme --variant)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de zes oefenknoppen voor deze leerling spelen (zoals --variant)</translation>
     </message>
     <message>
         <source>E&amp;xercices :</source>
-        <translation type="unfinished"></translation>
+        <translation>Oefe&amp;ningen:</translation>
     </message>
     <message>
         <source>Armure</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortekening</translation>
     </message>
     <message>
         <source>sans dièse ni bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>zonder kruis of mol</translation>
     </message>
     <message>
         <source>1 bémol</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mol</translation>
     </message>
     <message>
         <source>%1 bémols</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mollen</translation>
     </message>
     <message>
         <source>1 dièse</source>
-        <translation type="unfinished"></translation>
+        <translation>1 kruis</translation>
     </message>
     <message>
         <source>%1 dièses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kruisen</translation>
     </message>
     <message>
         <source>une nouvelle à chaque exercice</source>
-        <translation type="unfinished"></translation>
+        <translation>elke oefening een nieuwe</translation>
     </message>
     <message>
         <source>Ar&amp;mure :</source>
-        <translation type="unfinished"></translation>
+        <translation>Voo&amp;rtekening:</translation>
     </message>
 </context>
 <context>
