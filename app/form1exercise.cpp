@@ -33,6 +33,7 @@ void Form1::m_Click(std::int16_t index)
     if (!m_variant.isDrill()) {
         m_variantNotes.start(index, m_variant, m_notes.range());
     }
+    Timer2->setInterval(exercise::answerTimeMs(interval, m_variant.kind == exercise::VariantKind::Ear));
     m_reveal = {};
     ++m_run;
     m_exercise.start(index, m_time.now());
@@ -155,7 +156,7 @@ void Form1::HScroll1_Change()
     const auto v = static_cast<std::int16_t>(HScroll1->value());
     interval = exercise::intervalForSpeed(v);
     Timer1->setInterval(interval);
-    Timer2->setInterval(interval - exercise::answerMarginMs);
+    Timer2->setInterval(exercise::answerTimeMs(interval, false));
     setCaption(label1, tr("Vitesse : %1").arg(v));
 }
 

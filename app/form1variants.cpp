@@ -79,22 +79,20 @@ void Form1::variantTick(std::uint32_t run)
             return;  // stopped during the sound, as the drill's tick
         }
     }
-    notecount = static_cast<std::int16_t>(m_exercise.count());
-    setCaption(Label3, tr("Note : %1").arg(notecount));
-    if (byEar) {
-        m_exercise.drawn(m_time.now());  // put before the pupil: heard
-        shown.pending = true;
-        m_reveal = shown;
-        return;  // the name panel stays covered until the note is shown
-    }
     m_reveal = shown;
     m_reveal.pending = true;
-    reveal();
-    if (Picture1->hasPicture()) {
-        m_exercise.drawn(m_time.now());
+    if (byEar) {
+        m_exercise.drawn(m_time.now());  // put before the pupil: heard; the name stays covered until shown
     } else {
-        m_exercise.unshown(m_time.now());
+        reveal();
+        if (Picture1->hasPicture()) {
+            m_exercise.drawn(m_time.now());
+        } else {
+            m_exercise.unshown(m_time.now());
+        }
     }
+    notecount = static_cast<std::int16_t>(m_exercise.count());
+    setCaption(Label3, tr("Note : %1").arg(notecount));
 }
 
 void Form1::reveal()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace exercise {
@@ -12,6 +13,16 @@ constexpr std::int16_t answerMarginMs = 200;  // the answer timer fires this lon
 constexpr std::int16_t intervalForSpeed(std::int16_t v)
 {
     return static_cast<std::int16_t>((7 - v) * 1000);
+}
+
+// How long a note waits for its answer, from its tick. By ear a missed
+// note is drawn when its time runs out, and stays up a quarter of the period
+// (at least the drill's margin) before the next one comes, long enough to
+// see where the sound was written; otherwise the drill's answer time.
+constexpr std::int16_t answerTimeMs(std::int16_t interval, bool byEar)
+{
+    const int margin = byEar ? std::max<int>(answerMarginMs, interval / 4) : answerMarginMs;
+    return static_cast<std::int16_t>(interval - margin);
 }
 
 }  // namespace exercise

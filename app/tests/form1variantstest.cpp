@@ -3,6 +3,7 @@
 // key, the notes are the key's, drawn under its signature. The drill is
 // form1exercisetest.cpp's.
 #include "exercise/observer.h"
+#include "exercise/speed.h"
 #include "keyboard/keysignature.h"
 #include "picture/notepicture.h"
 #include "tests/support/formfixture.h"
@@ -68,6 +69,7 @@ TEST(ByEar, TheNoteSoundsFirstAndIsDrawnOnceAnsweredOrMissed)
     EXPECT_TRUE(f.Picture1->hasPicture());
     EXPECT_EQ(f.Picture1->accessibleDescription(), QStringLiteral("Portée en clef de sol : écoutez la note"));
     EXPECT_FALSE(f.Picture7->isHidden());
+    EXPECT_EQ(f.notecount, 1);
 
     // Answered: the note is drawn, as the drill draws it.
     const std::int16_t first = f.curnote;
@@ -79,7 +81,9 @@ TEST(ByEar, TheNoteSoundsFirstAndIsDrawnOnceAnsweredOrMissed)
 
     // Missed: drawn when its answer time runs out, before the next note.
     // Just before the next note's answer time ends (the green flash took some).
-    rig.time.advance(tick + 2 * rig.period() - 200 - 1 - rig.time.now());
+    const std::uint32_t answerTime = exercise::answerTimeMs(f.interval, true);
+    EXPECT_EQ(answerTime, 3000U) << "a quarter of the 4 s period to see a missed note";
+    rig.time.advance(tick + rig.period() + answerTime - 1 - rig.time.now());
     const std::int16_t second = f.curnote;
     EXPECT_NE(second, first);
     EXPECT_TRUE(f.Picture1->source().isEmpty());
