@@ -225,6 +225,7 @@ TEST(VariantRows, WritersAtOnceOnAnOldFileKeepEveryRunWhole)
     constexpr int runs = 10;
     std::barrier start(writers);
     std::vector<std::thread> threads;
+    threads.reserve(writers);
     for (int w = 0; w < writers; ++w) {
         threads.emplace_back([&, w] {
             ResultsFile file(path.string());
@@ -332,4 +333,40 @@ TEST(VariantRows, ALongOldFileIsUpgradedWhole)
     writeFile(path, before);
     ASSERT_EQ(ResultsFile(path.string()).append(runRows("e-1", 2, VariantKind::Ear)), "");
     EXPECT_EQ(readAll(path), after + runRows("e-1", 2, VariantKind::Ear));
+}
+
+TEST(VariantRows, TheCollectorWritesWhatTheRunSays)
+{
+    exercise::FinishedRun run;
+    run.mode = 3;
+    exercise::FinishedNote drill;
+    drill.place = 1;
+    drill.note = 64;
+    exercise::FinishedNote key = drill;
+    key.place = 2;
+    key.variant = VariantKind::Key;
+    key.fifths = -3;
+    exercise::FinishedNote phrase = drill;
+    phrase.place = 3;
+    phrase.variant = VariantKind::Phrase;
+    phrase.phrasePlace = 7;
+    run.notes = {drill, key, phrase};
+    progress::RunCollector collector([] { return std::string("2024-09-02T17:00:00+02:00"); }, "s", {});
+    collector.runStarted(3, 0);
+    const std::vector<NoteResult> rows = collector.rowsOf(run);
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_TRUE(progress::isDrillRow(rows[0]));
+    EXPECT_EQ(rows[0].fifths, std::nullopt);
+    EXPECT_EQ(rows[1].variant, VariantKind::Key);
+    EXPECT_EQ(rows[1].fifths, -3);
+    EXPECT_EQ(rows[2].variant, VariantKind::Phrase);
+    EXPECT_EQ(rows[2].phrasePlace, 7);
+    std::string text;
+    for (const NoteResult& r : rows) {
+        progress::appendCsvRow(text, r);
+    }
+    EXPECT_EQ(progress_testing::lines(text),
+              (std::vector<std::string>{"2024-09-02T17:00:00+02:00,s-1,3,1,64,treble,none,missed,no,,",
+                                        "2024-09-02T17:00:00+02:00,s-1,3,2,64,treble,none,missed,no,,,key,-3,",
+                                        "2024-09-02T17:00:00+02:00,s-1,3,3,64,treble,none,missed,no,,,phrase,,7"}));
 }
