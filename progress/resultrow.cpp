@@ -220,7 +220,7 @@ std::string_view outcomeName(Outcome outcome)
     return outcomeNames[static_cast<std::size_t>(outcome)];
 }
 
-void appendCsvRow(std::string& out, const NoteResult& row, Width width)
+void appendCsvRow(std::string& out, const NoteResult& row, RowWidth width)
 {
     out += row.started;
     out += ',';
@@ -254,7 +254,7 @@ void appendCsvRow(std::string& out, const NoteResult& row, Width width)
         out += ':';
         out += mistakeName(w.kind);
     }
-    if (width == Width::Full || !isDrillRow(row)) {
+    if (width == RowWidth::Full || !isDrillRow(row)) {
         out += ',';
         out += exercise::variantName(row.variant);
         out += ',';

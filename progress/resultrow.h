@@ -72,11 +72,11 @@ constexpr std::uint32_t maxResponseMs = 3'600'000;  // exclusive
 }  // namespace csv
 
 // Whether a row has the eleven columns of header or all the fourteen of fullHeader.
-enum class Width { Short, Full };
+enum class RowWidth { Short, Full };
 
 // Appends the row, ending in '\n', to out: a drill row in the eleven columns
 // unless width is Full, any other row in the fourteen.
-void appendCsvRow(std::string& out, const NoteResult& row, Width width = Width::Short);
+void appendCsvRow(std::string& out, const NoteResult& row, RowWidth width = RowWidth::Short);
 
 // Reads one line (no line end; a trailing '\r' is allowed) of eleven or
 // fourteen columns. Nothing for a line that is not a complete, consistent row

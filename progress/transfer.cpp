@@ -47,7 +47,7 @@ void appendResults(std::string& text, const std::vector<NoteResult>& rows)
     text += drill ? csv::header : csv::fullHeader;
     text += "\n";
     for (const NoteResult& row : rows) {
-        appendCsvRow(text, row, drill ? Width::Short : Width::Full);
+        appendCsvRow(text, row, drill ? RowWidth::Short : RowWidth::Full);
     }
 }
 

@@ -67,7 +67,7 @@ NoteResult note(const std::string& run, int place, VariantKind variant = Variant
 
 // One run of n notes, all started at once, as appendCsvRow writes them.
 std::string runRows(const std::string& run, int n, VariantKind variant = VariantKind::Drill,
-                    progress::Width width = progress::Width::Short)
+                    progress::RowWidth width = progress::RowWidth::Short)
 {
     std::string text;
     for (int place = 1; place <= n; ++place) {
@@ -104,14 +104,14 @@ struct Folder {
 
 TEST(VariantRows, EveryKindReadsBackInEitherWidth)
 {
-    using progress::Width;
+    using progress::RowWidth;
     for (const VariantKind kind : {VariantKind::Drill, VariantKind::Ear, VariantKind::Key, VariantKind::Phrase}) {
         for (const int place : {1, 4, 8, 9}) {
-            for (const Width width : {Width::Short, Width::Full}) {
+            for (const RowWidth width : {RowWidth::Short, RowWidth::Full}) {
                 const NoteResult r = note("v-1", place, kind);
                 std::string line;
                 progress::appendCsvRow(line, r, width);
-                const bool full = width == Width::Full || kind != VariantKind::Drill;
+                const bool full = width == RowWidth::Full || kind != VariantKind::Drill;
                 EXPECT_EQ(std::count(line.begin(), line.end(), ','), full ? 13 : 10) << line;
                 line.pop_back();
                 EXPECT_EQ(progress::parseCsvRow(line), r) << line;
@@ -143,7 +143,7 @@ TEST(VariantRows, AnOldFileStaysByteForByteWhileOnlyDrillRowsGoIn)
     ASSERT_EQ(file.append({}), "");
     ASSERT_EQ(file.append(runRows("b-1", 2)), "");
     // Drill rows given in all fourteen columns go in as eleven all the same.
-    ASSERT_EQ(file.append(runRows("c-1", 2, VariantKind::Drill, progress::Width::Full)), "");
+    ASSERT_EQ(file.append(runRows("c-1", 2, VariantKind::Drill, progress::RowWidth::Full)), "");
     EXPECT_EQ(readAll(path), before + runRows("b-1", 2) + runRows("c-1", 2));
 }
 
@@ -173,9 +173,9 @@ TEST(VariantRows, ARowOfAVariantUpgradesAnOldFileOnceLosingNothing)
 
     ResultsFile file(path.string());
     ASSERT_EQ(file.append(runRows("k-1", 2, VariantKind::Key)), "");
-    std::string widenedCrlf = runRows("b-1", 1, VariantKind::Drill, progress::Width::Full);
+    std::string widenedCrlf = runRows("b-1", 1, VariantKind::Drill, progress::RowWidth::Full);
     widenedCrlf.insert(widenedCrlf.size() - 1, "\r");
-    const std::string upgraded = fullHeader() + runRows("a-1", 3, VariantKind::Drill, progress::Width::Full) +
+    const std::string upgraded = fullHeader() + runRows("a-1", 3, VariantKind::Drill, progress::RowWidth::Full) +
                                  fullHeader() + damaged + widenedCrlf + cut + "\n" +
                                  runRows("k-1", 2, VariantKind::Key);
     EXPECT_EQ(readAll(path), upgraded);
@@ -197,7 +197,7 @@ TEST(VariantRows, ARowOfAVariantUpgradesAnOldFileOnceLosingNothing)
     // Done once: later rows of either kind are added to, in fourteen columns.
     const ino_t now = inodeOf(path);
     ASSERT_EQ(file.append(runRows("d-1", 2) + runRows("p-1", 2, VariantKind::Phrase)), "");
-    EXPECT_EQ(readAll(path), upgraded + runRows("d-1", 2, VariantKind::Drill, progress::Width::Full) +
+    EXPECT_EQ(readAll(path), upgraded + runRows("d-1", 2, VariantKind::Drill, progress::RowWidth::Full) +
                                  runRows("p-1", 2, VariantKind::Phrase));
     EXPECT_EQ(inodeOf(path), now);
 }
@@ -210,7 +210,7 @@ TEST(VariantRows, ANewFileHasTheFullHeaderAndEveryRowInFourteenColumns)
     ASSERT_EQ(file.append({}), "");
     EXPECT_EQ(readAll(path), fullHeader());
     ASSERT_EQ(file.append(runRows("a-1", 2) + runRows("e-1", 2, VariantKind::Ear)), "");
-    EXPECT_EQ(readAll(path), fullHeader() + runRows("a-1", 2, VariantKind::Drill, progress::Width::Full) +
+    EXPECT_EQ(readAll(path), fullHeader() + runRows("a-1", 2, VariantKind::Drill, progress::RowWidth::Full) +
                                  runRows("e-1", 2, VariantKind::Ear));
 }
 
@@ -308,8 +308,8 @@ TEST(VariantRows, RecordsCarryTheNewColumnsAndOldOnesStillImport)
     const fs::path out = f.path("Léa.txt");
     ASSERT_EQ(progress::transfer::exportPupil(pupils, "Léa", out.string()), "");
     const std::string record = readAll(out);
-    const std::string wideRows = runRows("a-1", 3, VariantKind::Drill, progress::Width::Full) +
-                                 runRows("b-1", 2, VariantKind::Drill, progress::Width::Full) + more;
+    const std::string wideRows = runRows("a-1", 3, VariantKind::Drill, progress::RowWidth::Full) +
+                                 runRows("b-1", 2, VariantKind::Drill, progress::RowWidth::Full) + more;
     EXPECT_NE(record.find(fullHeader() + wideRows + "# fin : 15 lignes\n"), std::string::npos) << record;
 
     // Into another class and out again: the same record.
@@ -327,7 +327,7 @@ TEST(VariantRows, ALongOldFileIsUpgradedWhole)
     std::string after = fullHeader();
     for (int run = 1; run <= 6; ++run) {
         before += runRows("l-" + std::to_string(run), 999);
-        after += runRows("l-" + std::to_string(run), 999, VariantKind::Drill, progress::Width::Full);
+        after += runRows("l-" + std::to_string(run), 999, VariantKind::Drill, progress::RowWidth::Full);
     }
     ASSERT_GT(before.size(), std::size_t{4} << 16) << "read in several blocks";
     writeFile(path, before);
