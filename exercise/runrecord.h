@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/variant.h"
 #include "keyboard/pitch.h"
 
 #include <cstdint>
@@ -37,6 +38,10 @@ struct FinishedNote {
     bool sounded = false;                     // played as it appeared
     std::optional<std::uint32_t> responseMs;  // right only: ms from the start of its tick to the right key
     std::vector<int> wrongKeys;               // before the right key or the end, in the order pressed
+    // The exercise it was asked in; the defaults are the drill's.
+    VariantKind variant = VariantKind::Drill;
+    std::optional<int> fifths;       // Key only: the key's signature, -4 (flats) to 4 (sharps)
+    std::optional<int> phrasePlace;  // Phrase only: the note's place in its phrase, from 1
     bool operator==(const FinishedNote&) const = default;
 };
 

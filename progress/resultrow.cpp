@@ -2,6 +2,7 @@
 
 #include "keyboard/pitch.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -122,6 +123,96 @@ std::optional<std::vector<WrongKey>> parseWrongKeys(std::string_view field)
     return keys;
 }
 
+// The clef and the sign of r's note: a white key is written plain and a
+// black key always carries its sign.
+bool readWriting(std::string_view clef, std::string_view accidental, NoteResult& r)
+{
+    if (clef == "treble") {
+        r.clef = art::Clef::Treble;
+    } else if (clef == "bass") {
+        r.clef = art::Clef::Bass;
+    } else {
+        return false;
+    }
+    if (accidental == "none") {
+        r.accidental = art::Accidental::None;
+    } else if (accidental == "sharp") {
+        r.accidental = art::Accidental::Sharp;
+    } else if (accidental == "flat") {
+        r.accidental = art::Accidental::Flat;
+    } else {
+        return false;
+    }
+    return (r.accidental == art::Accidental::None) != art::pitch::isBlackKey(r.note);
+}
+
+// The variant's three fields: a kind's name, then a key only in a key and a
+// phrase place only in a phrase, as the writer leaves them.
+bool readVariant(std::string_view name, std::string_view key, std::string_view place, NoteResult& r)
+{
+    using exercise::VariantKind;
+    const std::optional<VariantKind> kind = exercise::variantKindNamed(name);
+    if (!kind) {
+        return false;
+    }
+    r.variant = *kind;
+    if (*kind == VariantKind::Key) {
+        r.fifths = number<int>(key, -exercise::mostFifths, exercise::mostFifths);
+        if (!r.fifths) {
+            return false;
+        }
+    } else if (!key.empty()) {
+        return false;
+    }
+    if (*kind == VariantKind::Phrase) {
+        r.phrasePlace = number<int>(place, 1, exercise::mostPhraseNotes);
+        if (!r.phrasePlace) {
+            return false;
+        }
+    } else if (!place.empty()) {
+        return false;
+    }
+    return true;
+}
+
+// The line's fields into f (a trailing '\r' left out); how many there are,
+// or 0 for more than f holds.
+std::size_t splitFields(std::string_view line, std::array<std::string_view, csv::fullColumns>& f)
+{
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::size_t count = 0;
+    while (true) {
+        const std::size_t comma = line.find(',');
+        if (count == f.size()) {
+            return 0;  // too many fields
+        }
+        f[count++] = line.substr(0, comma);
+        if (comma == std::string_view::npos) {
+            return count;
+        }
+        line.remove_prefix(comma + 1);
+    }
+}
+
+std::size_t fieldCount(std::string_view line)
+{
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+}
+
+// Calls each with every line of text, without its '\n'; a last line with no
+// '\n' counts too.
+template<typename Each>
+void forEachLine(std::string_view text, Each each)
+{
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        each(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
+
 }  // namespace
 
 std::string_view outcomeName(Outcome outcome)
@@ -129,7 +220,7 @@ std::string_view outcomeName(Outcome outcome)
     return outcomeNames[static_cast<std::size_t>(outcome)];
 }
 
-void appendCsvRow(std::string& out, const NoteResult& row)
+void appendCsvRow(std::string& out, const NoteResult& row, RowWidth width)
 {
     out += row.started;
     out += ',';
@@ -163,28 +254,26 @@ void appendCsvRow(std::string& out, const NoteResult& row)
         out += ':';
         out += mistakeName(w.kind);
     }
+    if (width == RowWidth::Full || !isDrillRow(row)) {
+        out += ',';
+        out += exercise::variantName(row.variant);
+        out += ',';
+        if (row.variant == exercise::VariantKind::Key && row.fifths) {
+            out += std::to_string(*row.fifths);
+        }
+        out += ',';
+        if (row.variant == exercise::VariantKind::Phrase && row.phrasePlace) {
+            out += std::to_string(*row.phrasePlace);
+        }
+    }
     out += '\n';
 }
 
 std::optional<NoteResult> parseCsvRow(std::string_view line)
 {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    std::array<std::string_view, csv::columns> f;
-    std::size_t count = 0;
-    while (true) {
-        const std::size_t comma = line.find(',');
-        if (count == f.size()) {
-            return std::nullopt;  // too many fields
-        }
-        f[count++] = line.substr(0, comma);
-        if (comma == std::string_view::npos) {
-            break;
-        }
-        line.remove_prefix(comma + 1);
-    }
-    if (count != f.size()) {
+    std::array<std::string_view, csv::fullColumns> f;
+    const std::size_t count = splitFields(line, f);
+    if (count != csv::columns && count != csv::fullColumns) {
         return std::nullopt;
     }
 
@@ -204,24 +293,7 @@ std::optional<NoteResult> parseCsvRow(std::string_view line)
     r.place = *place;
     r.note = *note;
 
-    if (f[5] == "treble") {
-        r.clef = art::Clef::Treble;
-    } else if (f[5] == "bass") {
-        r.clef = art::Clef::Bass;
-    } else {
-        return std::nullopt;
-    }
-    if (f[6] == "none") {
-        r.accidental = art::Accidental::None;
-    } else if (f[6] == "sharp") {
-        r.accidental = art::Accidental::Sharp;
-    } else if (f[6] == "flat") {
-        r.accidental = art::Accidental::Flat;
-    } else {
-        return std::nullopt;
-    }
-    // A white key is written plain and a black key always carries its sign.
-    if ((r.accidental == art::Accidental::None) == art::pitch::isBlackKey(r.note)) {
+    if (!readWriting(f[5], f[6], r)) {
         return std::nullopt;
     }
 
@@ -253,7 +325,61 @@ std::optional<NoteResult> parseCsvRow(std::string_view line)
         return std::nullopt;
     }
     r.wrongKeys = std::move(*wrong);
+    if (count == csv::fullColumns && !readVariant(f[11], f[12], f[13], r)) {
+        return std::nullopt;
+    }
     return r;
+}
+
+bool isCsvHeader(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line == csv::header || line == csv::fullHeader;
+}
+
+std::string widenedRows(std::string_view rows)
+{
+    std::string out;
+    out.reserve(rows.size() + rows.size() / 16);
+    forEachLine(rows, [&out](std::string_view line) {
+        const bool cr = !line.empty() && line.back() == '\r';
+        const std::string_view bare = cr ? line.substr(0, line.size() - 1) : line;
+        if (bare == csv::header) {
+            out += csv::fullHeader;  // files joined end to end
+        } else {
+            out += bare;
+            if (fieldCount(bare) == csv::columns) {
+                out += ",,,";
+            }
+        }
+        out += cr ? "\r\n" : "\n";
+    });
+    return out;
+}
+
+std::optional<std::string> shortenedRows(std::string_view rows)
+{
+    std::string out;
+    out.reserve(rows.size());
+    bool all = true;
+    forEachLine(rows, [&](std::string_view line) {
+        const bool cr = !line.empty() && line.back() == '\r';
+        std::string_view bare = cr ? line.substr(0, line.size() - 1) : line;
+        if (fieldCount(bare) == csv::fullColumns) {
+            if (!bare.ends_with(",,,")) {
+                all = false;
+            }
+            bare.remove_suffix(3);
+        }
+        out += bare;
+        out += cr ? "\r\n" : "\n";
+    });
+    if (!all) {
+        return std::nullopt;
+    }
+    return out;
 }
 
 }  // namespace progress

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <random>
@@ -135,6 +136,9 @@ std::vector<NoteResult> RunCollector::rowsOf(const exercise::FinishedRun& run) c
         row.outcome = n.outcome;
         row.sounded = n.sounded;
         row.responseMs = n.responseMs;
+        row.variant = n.variant;
+        row.fifths = n.fifths;
+        row.phrasePlace = n.phrasePlace;
         for (const int key : n.wrongKeys) {
             row.wrongKeys.push_back({key, classifyMistake(n.note, n.written.accidental, key)});
         }
@@ -216,17 +220,47 @@ std::string ResultsFile::lockExclusive(int fd) const
 
 namespace {
 
-// Whether the file on fd starts with our header, then '\n' or "\r\n" (or
+// Whether the file on fd starts with header, then '\n' or "\r\n" (or
 // nothing more).
-bool startsWithHeader(int fd)
+bool startsWith(int fd, std::string_view header)
 {
-    std::array<char, csv::header.size() + 2> first{};
+    std::array<char, csv::fullHeader.size() + 2> first{};
     const ssize_t got = ::pread(fd, first.data(), first.size(), 0);
     const std::string_view head(first.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
-    const std::size_t n = csv::header.size();
-    return head.substr(0, n) == csv::header &&
+    const std::size_t n = header.size();
+    return head.substr(0, n) == header &&
            (head.size() == n || head[n] == '\n' || (head[n] == '\r' && (head.size() == n + 1 || head[n + 1] == '\n')));
 }
+
+// Which of our headers the file on fd starts with.
+enum class FileHeader { None, Short, Full };
+FileHeader headerOf(int fd)
+{
+    if (startsWith(fd, csv::fullHeader)) {
+        return FileHeader::Full;
+    }
+    return startsWith(fd, csv::header) ? FileHeader::Short : FileHeader::None;
+}
+
+// A file name made for the upgrade, taken away again unless it was renamed.
+class TemporaryName {
+public:
+    explicit TemporaryName(std::string name) : m_name(std::move(name)) {}
+    ~TemporaryName()
+    {
+        if (!m_kept) {
+            ::unlink(m_name.c_str());
+        }
+    }
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+    const std::string& name() const { return m_name; }
+    void keep() { m_kept = true; }
+
+private:
+    std::string m_name;
+    bool m_kept = false;
+};
 
 }  // namespace
 
@@ -262,28 +296,105 @@ std::string ResultsFile::appendOnce(const std::string& rows, bool* again)
         *again = true;
         return message(QT_TRANSLATE_NOOP("Messages", "'%1' was taken away while it was written"), {m_path});
     }
+    return addRows(fd.get(), opened, st.st_size, st.st_mode, rows);
+}
 
+// The file on fd is locked and still the file of its name, of that size and mode.
+std::string ResultsFile::addRows(int fd, const Opened& opened, off_t size, mode_t mode, const std::string& rows) const
+{
     std::string text;
-    text.reserve(rows.size() + csv::header.size() + 2);
-    if (st.st_size > 0) {
-        if (opened.readable && !startsWithHeader(fd.get())) {
+    text.reserve(rows.size() + rows.size() / 16 + csv::fullHeader.size() + 2);
+    if (size > 0) {
+        // A file we may not read is added to as the rows come: every reader
+        // takes rows of either width.
+        const FileHeader header = opened.readable ? headerOf(fd) : FileHeader::Full;
+        if (header == FileHeader::None) {
             return message(
                 QT_TRANSLATE_NOOP("Messages", "'%1' is not a results file: its first line is not the header %2"),
-                {m_path, csv::header});
+                {m_path, csv::fullHeader});
         }
         if (rows.empty()) {
             return {};  // the start-up check leaves a file with rows as it is
         }
         char last = '\n';
-        if (opened.readable && ::pread(fd.get(), &last, 1, st.st_size - 1) == 1 && last != '\n') {
+        if (opened.readable && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n') {
             text += '\n';
         }
+        if (header == FileHeader::Short) {
+            // A file begun before the variants gets the drill's rows as it
+            // always did, and is upgraded at its first row of a variant.
+            const std::optional<std::string> shortened = shortenedRows(rows);
+            if (!shortened) {
+                return upgrade(fd, size, mode, rows);
+            }
+            text += *shortened;
+        } else {
+            text += opened.readable ? widenedRows(rows) : rows;
+        }
     } else {
-        text += csv::header;
+        text += csv::fullHeader;
         text += '\n';
+        text += widenedRows(rows);
     }
-    text += rows;
-    return writeWhole(fd.get(), text, st.st_size, opened.existed);
+    return writeWhole(fd, text, size, opened.existed);
+}
+
+// The file on fd (locked, still the file of its name, of that size and mode) has
+// the eleven columns' header, and rows of a variant are to go in: it is
+// written anew with the fourteen columns' header, every row it had given
+// three empty columns at its end, then rows.
+//
+// Into a temporary file in its folder, renamed over it, not rewritten in
+// place: a crash or a full disk half-way through a rewrite in place would
+// lose rows already in the file, while the rename puts the new file in the
+// old one's place in one step, so the name always holds the old text or the
+// new one whole, with the run in it. Other programs waiting for the old
+// file's lock then find its name taken by another file and open that one
+// again (appendOnce's again), and one reading it reads on in the old text.
+// A file reached through a symbolic link is replaced where it is. Another
+// hard link to it keeps the old text.
+std::string ResultsFile::upgrade(int fd, off_t size, mode_t mode, const std::string& rows) const
+{
+    std::string target = m_path;
+    if (char* real = ::realpath(m_path.c_str(), nullptr)) {
+        target = real;
+        std::free(real);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own
+    }
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    // Hidden and not ending in .csv: no reader takes it for a pupil's file.
+    std::string pattern = folder + (slash == std::string::npos ? "/." : ".") + base + ".upgrade-XXXXXX";
+    const Descriptor out(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (out.get() < 0) {
+        return systemError(QT_TRANSLATE_NOOP("Messages", "cannot write to '%1': %2"), m_path, errno);
+    }
+    TemporaryName temporary(pattern);
+    const auto failed = [this](int error) {
+        return systemError(QT_TRANSLATE_NOOP("Messages", "cannot write to '%1': %2"), m_path, error);
+    };
+    if (::fchmod(out.get(), mode & 07777) != 0) {
+        return failed(errno);
+    }
+
+    std::string text;
+    if (std::string why = copyWidened(fd, size, out.get(), &text); !why.empty()) {
+        return why;
+    }
+    text += widenedRows(rows);
+    // Once for the file's life: its text is on the disk before its name is.
+    if (!writeAll(out.get(), text) || ::fsync(out.get()) != 0) {
+        return failed(errno);
+    }
+    if (::rename(temporary.name().c_str(), target.c_str()) != 0) {
+        return failed(errno);
+    }
+    temporary.keep();
+    const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0) {
+        ::fsync(directory.get());
+    }
+    return {};
 }
 
 // One write(2) with nothing held back in the program: once it returns, the
@@ -307,6 +418,58 @@ std::string ResultsFile::writeWhole(int fd, const std::string& text, off_t size,
         ::unlink(m_path.c_str());
     }
     return systemError(QT_TRANSLATE_NOOP("Messages", "cannot write to '%1': %2"), m_path, error);
+}
+
+// Writes to out the file on fd (of that size) under the fourteen columns'
+// header, its rows widened. The last lines are left in tail, for the caller
+// to write with its own.
+std::string ResultsFile::copyWidened(int fd, off_t size, int out, std::string* tail) const
+{
+    // Read a block at a time and written a block of whole lines at a time:
+    // a file of years of practice need not fit in memory.
+    std::string& text = *tail;
+    text.assign(csv::fullHeader);
+    text += '\n';
+    std::string piece(std::size_t{1} << 16, '\0');
+    std::string carry;  // the start of a line the block ended in
+    off_t at = 0;
+    bool header = true;  // still in the first line, which the new header replaces
+    while (at < size) {
+        const ssize_t got = ::pread(fd, piece.data(), piece.size(), at);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return systemError(QT_TRANSLATE_NOOP("Messages", "impossible de lire « %1 » : %2"), m_path,
+                               got < 0 ? errno : EIO);
+        }
+        at += got;
+        std::string_view block(piece.data(), static_cast<std::size_t>(got));
+        if (header) {
+            const std::size_t end = block.find('\n');
+            if (end == std::string_view::npos) {
+                continue;
+            }
+            header = false;
+            block.remove_prefix(end + 1);
+        }
+        const std::size_t lastEnd = block.rfind('\n');
+        if (lastEnd == std::string_view::npos) {
+            carry += block;
+            continue;
+        }
+        carry += block.substr(0, lastEnd + 1);
+        text += widenedRows(carry);
+        carry.assign(block.substr(lastEnd + 1));
+        if (text.size() >= piece.size()) {
+            if (!writeAll(out, text)) {
+                return systemError(QT_TRANSLATE_NOOP("Messages", "cannot write to '%1': %2"), m_path, errno);
+            }
+            text.clear();
+        }
+    }
+    text += widenedRows(carry);  // a last line cut short is ended
+    return {};
 }
 
 // ---------------------------------------------------------------- recorder

@@ -61,8 +61,9 @@ private:
 class ResultsSink {
 public:
     virtual ~ResultsSink() = default;
-    // Appends rows (whole lines) in one piece, after the header line when the
-    // destination is new; rows may be empty, which only makes sure the
+    // Appends rows (whole lines, as appendCsvRow writes them: a drill row in
+    // eleven columns, any other in fourteen) in one piece, after the header
+    // line when the destination is new; rows may be empty, which only makes sure the
     // destination can be written. Returns why it failed, or an empty string.
     // After a failure nothing of rows is left behind.
     virtual std::string append(const std::string& rows) = 0;
@@ -79,6 +80,12 @@ public:
 // off the file, and a file the append made is taken away again when not even
 // its header could be written (a full disk). A file left without its last
 // line end (a crash mid-line) gets one before the new rows.
+//
+// A new file gets csv::fullHeader and every row in its fourteen columns. A
+// file begun with the eleven columns' header gets the drill's rows in those
+// eleven, byte for byte as before the variants, until a row of a variant is
+// to go in: then, under the lock, it is written anew with the longer header
+// and its rows widened, and renamed into place with the new rows in it.
 //
 // Only a regular file is written: a pipe, a device or a socket is refused
 // (a pipe nobody reads would hold the window, and one that is read loses what
@@ -101,6 +108,9 @@ private:
     std::string appendOnce(const std::string& rows, bool* again);
     int openForAppend(Opened* opened, std::string* error) const;
     std::string lockExclusive(int fd) const;
+    std::string addRows(int fd, const Opened& opened, off_t size, mode_t mode, const std::string& rows) const;
+    std::string upgrade(int fd, off_t size, mode_t mode, const std::string& rows) const;
+    std::string copyWidened(int fd, off_t size, int out, std::string* tail) const;
     std::string writeWhole(int fd, const std::string& text, off_t size, bool existed) const;
 
     std::string m_path;

@@ -408,12 +408,8 @@ void SummaryBuilder::addLine(std::string_view line)
     if (isBlank(line)) {
         return;
     }
-    std::string_view bare = line;
-    if (bare.back() == '\r') {
-        bare.remove_suffix(1);
-    }
-    if (bare == csv::header) {
-        return;  // files joined end to end carry one header each
+    if (isCsvHeader(line)) {
+        return;  // files joined end to end carry one header each, of either width
     }
     std::optional<NoteResult> row = parseCsvRow(line);
     if (!row) {

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -36,6 +37,18 @@ constexpr std::size_t largestFile = std::size_t{1} << 30;
 std::string keyOf(const NoteResult& row)
 {
     return row.run + ' ' + row.started;
+}
+
+// The header and rows of a record: the eleven columns while every row is a
+// drill row (a record any earlier release imports), else all fourteen.
+void appendResults(std::string& text, const std::vector<NoteResult>& rows)
+{
+    const bool drill = std::all_of(rows.begin(), rows.end(), isDrillRow);
+    text += drill ? csv::header : csv::fullHeader;
+    text += "\n";
+    for (const NoteResult& row : rows) {
+        appendCsvRow(text, row, drill ? RowWidth::Short : RowWidth::Full);
+    }
 }
 
 // The lines of text, without their '\n' (or "\r\n").
@@ -138,11 +151,8 @@ std::optional<std::string> resultsText(const std::filesystem::path& folder, cons
     if (!record) {
         return std::nullopt;
     }
-    std::string text(csv::header);
-    text += "\n";
-    for (const NoteResult& row : record->rows) {
-        appendCsvRow(text, row);
-    }
+    std::string text;
+    appendResults(text, record->rows);
     return text;
 }
 
@@ -189,11 +199,7 @@ std::optional<std::string> exportText(const std::filesystem::path& folder, const
     // The settings' lines, their own title left out.
     const std::string saved = practice::text(settings);
     text += saved.substr(saved.find('\n') + 1);
-    text += csv::header;
-    text += "\n";
-    for (const NoteResult& row : record->rows) {
-        appendCsvRow(text, row);
-    }
+    appendResults(text, record->rows);
     text += std::string(endPrefix) + std::to_string(record->rows.size()) + std::string(endSuffix) + "\n";
     if (runs != nullptr) {
         *runs = record->runs.size();
@@ -257,7 +263,7 @@ std::string readExported(const std::vector<std::string_view>& lines, const std::
 {
     std::size_t i = 1;
     std::string settings;
-    for (; i < lines.size() && lines[i] != csv::header; ++i) {
+    for (; i < lines.size() && !isCsvHeader(lines[i]); ++i) {
         if (lines[i].starts_with(nameKey)) {
             in.name = pupilName(lines[i].substr(nameKey.size()));
         } else {
@@ -298,7 +304,7 @@ std::string readIncoming(const std::string& file, Incoming& in)
         return error;
     }
     const std::vector<std::string_view> lines = linesOf(*text);
-    if (lines.empty() || (lines.front() != title && lines.front() != csv::header)) {
+    if (lines.empty() || (lines.front() != title && !isCsvHeader(lines.front()))) {
         return message(
             QT_TRANSLATE_NOOP("Messages",
                               "« %1 » n'est ni un dossier d'élève ni un fichier de résultats de Tavelin Piano"),
@@ -307,7 +313,7 @@ std::string readIncoming(const std::string& file, Incoming& in)
     if (text->back() != '\n') {
         return message(QT_TRANSLATE_NOOP("Messages", "« %1 » est incomplet : sa dernière ligne est coupée"), {file});
     }
-    if (lines.front() == csv::header) {
+    if (isCsvHeader(lines.front())) {
         return readRows(lines, 1, lines.size(), file, in);
     }
     return readExported(lines, file, in);
