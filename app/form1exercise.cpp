@@ -36,7 +36,7 @@ void Form1::m_Click(std::int16_t index)
     Timer2->setInterval(exercise::answerTimeMs(interval, m_variant.kind == exercise::VariantKind::Ear));
     m_reveal = {};
     ++m_run;
-    m_exercise.start(index, m_time.now());
+    m_exercise.start(index, m_time.now(), m_variant.kind, m_variantNotes.key().fifths());
     mode = static_cast<std::int16_t>(m_exercise.mode());
     Timer1->setEnabled(true);  // the first note comes one full period from now
     text1->setText(QString::number(m_exercise.score()));

@@ -26,11 +26,13 @@ Written writtenAs(const NoteChoice& choice)
 
 }  // namespace
 
-void Run::start(int mode, std::uint32_t now)
+void Run::start(int mode, std::uint32_t now, VariantKind variant, std::optional<int> fifths)
 {
     end(true, now);  // the window never starts a run over another; if it did, the old one stopped there
     m_running = true;
     m_mode = mode;
+    m_variant = variant;
+    m_fifths = variant == VariantKind::Key ? fifths.value_or(0) : std::optional<int>();
     m_count = 0;
     m_score = 0;
     m_run = FinishedRun{};
@@ -56,6 +58,8 @@ void Run::show(const NoteChoice& choice, bool sounded, std::uint32_t now)
     m_current.note = choice.note;
     m_current.written = writtenAs(choice);
     m_current.sounded = sounded;
+    m_current.variant = m_variant;
+    m_current.fifths = m_fifths;
     m_shownAt = now;
     m_open = true;
     m_drawn = false;

@@ -5,6 +5,7 @@
 #include "exercise/runrecord.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace exercise {
 
@@ -40,8 +41,10 @@ public:
     // Every note of the run has been shown: the next tick ends it.
     bool allShown() const { return m_running && m_count == m_maxnotes; }
 
-    // A mode button started a run (one still going stops there first).
-    void start(int mode, std::uint32_t now);
+    // A mode button started a run (one still going stops there first), of
+    // the drill or of a variant; fifths, for a run in a key, its signature.
+    void start(int mode, std::uint32_t now, VariantKind variant = VariantKind::Drill,
+               std::optional<int> fifths = std::nullopt);
     // A tick put choice up for answering; sounded: it is played as it comes.
     // A note still open from the tick before got no answer in its time.
     void show(const NoteChoice& choice, bool sounded, std::uint32_t now);
@@ -78,6 +81,8 @@ private:
     bool m_open = false;      // m_current waits for its answer
     bool m_drawn = false;     // m_current is on the staff: seen, so kept even if never answered
     bool m_recorded = false;  // the note on display has its record already (unshown), though keys answer it
+    VariantKind m_variant = VariantKind::Drill;
+    std::optional<int> m_fifths;
     FinishedNote m_current;
     std::uint32_t m_shownAt = 0;  // clock reading at the start of m_current's tick, ms
     FinishedRun m_run;

@@ -331,6 +331,12 @@ std::string ResultsFile::addRows(int fd, const Opened& opened, off_t size, mode_
         } else {
             text += opened.readable ? widenedRows(rows) : rows;
         }
+    } else if (const std::optional<std::string> shortened = shortenedRows(rows)) {
+        // A new file of the drill alone is what it always was; its first
+        // row of a variant upgrades it, as any older file.
+        text += csv::header;
+        text += '\n';
+        text += *shortened;
     } else {
         text += csv::fullHeader;
         text += '\n';

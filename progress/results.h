@@ -81,11 +81,12 @@ public:
 // its header could be written (a full disk). A file left without its last
 // line end (a crash mid-line) gets one before the new rows.
 //
-// A new file gets csv::fullHeader and every row in its fourteen columns. A
-// file begun with the eleven columns' header gets the drill's rows in those
-// eleven, byte for byte as before the variants, until a row of a variant is
-// to go in: then, under the lock, it is written anew with the longer header
-// and its rows widened, and renamed into place with the new rows in it.
+// A file of the drill alone has the eleven columns' header and its rows in
+// those eleven, byte for byte as before the variants, new or old, until a
+// row of a variant is to go in: then, under the lock, it is written anew
+// with the fourteen columns' header and its rows widened, and renamed into
+// place with the new rows in it. A file begun by a variant's run has the
+// fourteen columns from the start, and every row in them.
 //
 // Only a regular file is written: a pipe, a device or a socket is refused
 // (a pipe nobody reads would hold the window, and one that is read loses what

@@ -95,6 +95,8 @@ TEST(ByEar, TheNoteSoundsFirstAndIsDrawnOnceAnsweredOrMissed)
     EXPECT_EQ(rig.notes.closed[0].outcome, exercise::Outcome::Right);
     EXPECT_EQ(rig.notes.closed[1].outcome, exercise::Outcome::Missed);
     EXPECT_TRUE(rig.notes.closed[0].sounded);
+    EXPECT_EQ(rig.notes.closed[0].variant, VariantKind::Ear);
+    EXPECT_EQ(rig.notes.closed[0].fifths, std::nullopt);
     EXPECT_EQ(fileOf(f.Picture1), QStringLiteral("end.jpg"));
 }
 
@@ -139,6 +141,8 @@ TEST(InAKey, NotesOfTheKeyUnderItsSignatureAnsweredByTheirKeys)
         EXPECT_EQ(n.outcome, exercise::Outcome::Right);
         EXPECT_EQ(n.written.accidental, key.spelling(n.note).value_or(keyboard::pitch::Accidental::None));
         EXPECT_FALSE(n.sounded);
+        EXPECT_EQ(n.variant, VariantKind::Key);
+        EXPECT_EQ(n.fifths, 2);
     }
 }
 

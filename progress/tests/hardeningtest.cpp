@@ -465,7 +465,7 @@ TEST(ResultsHardening, FileNamesAreBytes)
     ::kill(pid, SIGTERM);  // it may not have its handler yet: only the name matters here
     wait(pid, s, w.logs.path().toStdString());
     EXPECT_EQ(entries(w.folder()), std::vector<std::string>{name});
-    EXPECT_EQ(readAll(w.path(name)), std::string(progress::csv::fullHeader) + "\n");
+    EXPECT_EQ(readAll(w.path(name)), std::string(progress::csv::header) + "\n");
 
     // --report reads it and names the picture after it.
     writeAll(w.path(name), results());

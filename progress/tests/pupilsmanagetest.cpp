@@ -85,7 +85,7 @@ TEST(PupilFolder, AddRenameArchiveRestoreKeepEveryByte)
     const fs::path p = pathOf(dir) / "pupils";
     const progress::Computer computer{"0123456789abcdef", "salle 2"};
     ASSERT_EQ(folder::add(p, "Léa", computer), "");
-    EXPECT_EQ(readAll(p / "Léa" / "0123456789abcdef.csv"), std::string(progress::csv::fullHeader) + "\n")
+    EXPECT_EQ(readAll(p / "Léa" / "0123456789abcdef.csv"), std::string(progress::csv::header) + "\n")
         << "a new pupil's file, this computer's in their folder, has its header";
     EXPECT_EQ(readAll(p / "Léa" / "0123456789abcdef.host"), "salle 2\n") << "and the computer's name is beside it";
     EXPECT_NE(folder::add(p, "Léa", computer), "") << "a pupil is added once";

@@ -75,7 +75,7 @@ void expectWhole(const std::string& text, std::size_t runs, int notes)
 {
     const std::vector<std::string> all = lines(text);
     ASSERT_FALSE(all.empty());
-    EXPECT_EQ(all[0], progress::csv::fullHeader);
+    EXPECT_EQ(all[0], progress::csv::header);
     ASSERT_EQ(all.size(), 1 + runs * static_cast<std::size_t>(notes));
     std::map<std::string, int> seen;
     std::string current;
@@ -109,13 +109,12 @@ TEST(ResultsFile, ANewFileGetsTheHeaderOnce)
     const std::string path = f.path("new.csv");
     ResultsFile file(path);
     EXPECT_EQ(file.append(std::string()), "");
-    EXPECT_EQ(readAll(path), std::string(progress::csv::fullHeader) + "\n") << "the start-up check makes the file";
+    EXPECT_EQ(readAll(path), std::string(progress::csv::header) + "\n") << "the start-up check makes the file";
     EXPECT_EQ(file.append(runRows("a-1", 3)), "");
     ResultsFile again(path);  // another session
     EXPECT_EQ(again.append(std::string()), "");
     EXPECT_EQ(again.append(runRows("b-1", 2)), "");
-    EXPECT_EQ(readAll(path), std::string(progress::csv::fullHeader) + "\n" +
-                                 progress::widenedRows(runRows("a-1", 3) + runRows("b-1", 2)));
+    EXPECT_EQ(readAll(path), std::string(progress::csv::header) + "\n" + runRows("a-1", 3) + runRows("b-1", 2));
 }
 
 TEST(ResultsFile, AnExistingFileIsOnlyAddedTo)
@@ -131,7 +130,7 @@ TEST(ResultsFile, AnExistingFileIsOnlyAddedTo)
          std::string(progress::csv::header) + "\n2024-09-02T17:00:00+02:00,a-1,6,1,6\n" + runRows("z-1", 2)},
         {"header with CRLF", std::string(progress::csv::header) + "\r\n",
          std::string(progress::csv::header) + "\r\n" + runRows("z-1", 2)},
-        {"empty", "", std::string(progress::csv::fullHeader) + "\n" + progress::widenedRows(runRows("z-1", 2))},
+        {"empty", "", std::string(progress::csv::header) + "\n" + runRows("z-1", 2)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -327,7 +326,7 @@ TEST(ResultsFile, ADiskThatFillsUpDuringASessionIsReportedOnce)
     EXPECT_EQ(recorder.pendingBytes(), 0U);
     const auto all = lines(readAll(path));
     ASSERT_EQ(all.size(), 1U + 3U * 50U) << "the runs kept back go out with the next one";
-    EXPECT_EQ(all[0], progress::csv::fullHeader);
+    EXPECT_EQ(all[0], progress::csv::header);
     EXPECT_EQ(progress::parseCsvRow(all[1])->run, "s-2");
     EXPECT_EQ(progress::parseCsvRow(all[51])->run, "s-3");
     EXPECT_EQ(progress::parseCsvRow(all[101])->run, "s-4");
@@ -363,7 +362,7 @@ TEST(ResultsFile, AWriteThatFailsHalfWayLeavesNothingBehind)
     EXPECT_EQ(readAll(path), before) << "the part that went in was cut off again";
     // And the next run goes in whole.
     ASSERT_EQ(file.append(runRows("a-3", 2)), "");
-    EXPECT_EQ(readAll(path), before + progress::widenedRows(runRows("a-3", 2)));
+    EXPECT_EQ(readAll(path), before + runRows("a-3", 2));
 }
 
 TEST(ResultsFile, AFileThatCouldNotGetItsHeaderIsNotLeftBehind)
@@ -491,7 +490,7 @@ TEST(ResultsFile, ALockHeldByAnotherProgramNeverHoldsTheWindow)
     ASSERT_TRUE(recorder.waitUntilTried());
     const auto all = lines(readAll(path));
     ASSERT_EQ(all.size(), 1U + 50U + 50U + 3U) << "every row once";
-    EXPECT_EQ(std::count(all.begin(), all.end(), std::string(progress::csv::fullHeader)), 1);
+    EXPECT_EQ(std::count(all.begin(), all.end(), std::string(progress::csv::header)), 1);
     std::map<std::string, int> perRun;
     for (std::size_t i = 1; i < all.size(); ++i) {
         ++perRun[progress::parseCsvRow(all[i])->run];

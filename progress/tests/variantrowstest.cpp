@@ -202,16 +202,22 @@ TEST(VariantRows, ARowOfAVariantUpgradesAnOldFileOnceLosingNothing)
     EXPECT_EQ(inodeOf(path), now);
 }
 
-TEST(VariantRows, ANewFileHasTheFullHeaderAndEveryRowInFourteenColumns)
+TEST(VariantRows, ANewFileOfTheDrillIsAsItWasAndOneOfAVariantHasTheFourteenColumns)
 {
     Folder f;
     const fs::path path = f.path("new.csv");
     ResultsFile file(path.string());
     ASSERT_EQ(file.append({}), "");
-    EXPECT_EQ(readAll(path), fullHeader());
-    ASSERT_EQ(file.append(runRows("a-1", 2) + runRows("e-1", 2, VariantKind::Ear)), "");
-    EXPECT_EQ(readAll(path), fullHeader() + runRows("a-1", 2, VariantKind::Drill, progress::RowWidth::Full) +
-                                 runRows("e-1", 2, VariantKind::Ear));
+    EXPECT_EQ(readAll(path), oldHeader()) << "a new file of the drill alone";
+    ASSERT_EQ(file.append(runRows("a-1", 2)), "");
+    EXPECT_EQ(readAll(path), oldHeader() + runRows("a-1", 2));
+
+    const fs::path other = f.path("other.csv");
+    ResultsFile variant(other.string());
+    ASSERT_EQ(variant.append(runRows("e-1", 2, VariantKind::Ear)), "");
+    ASSERT_EQ(variant.append(runRows("a-1", 2)), "");
+    EXPECT_EQ(readAll(other), fullHeader() + runRows("e-1", 2, VariantKind::Ear) +
+                                  runRows("a-1", 2, VariantKind::Drill, progress::RowWidth::Full));
 }
 
 // Writers of drill runs and of key runs at once on an old file: whichever

@@ -132,6 +132,7 @@ pid=""
 "$program" --report --pupil Léa --out "$work/report.png" >"$work/report.txt" 2>&1
 check "the report counts Léa's run, one note right" grep -q "1 séance" "$work/report.txt"
 results=$(find "$XDG_DATA_HOME" -name '*.csv' | head -1)
-check "every row of the run says it was heard (sounded yes)" \
-    awk -F, 'NR > 1 { n++; if ($9 != "yes") bad++ } END { exit !(n >= 2 && bad == 0) }' "$results"
+check "every row of the run says it was heard by ear (sounded yes, variant ear)" \
+    awk -F, 'NR == 1 { if ($12 != "variant") exit 1 } NR > 1 { n++; if ($9 != "yes" || $12 != "ear") bad++ }
+             END { exit !(n >= 2 && bad == 0) }' "$results"
 finish
