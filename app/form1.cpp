@@ -50,9 +50,8 @@ Form1::Form1(const Form1Services& services)
       m_languagePictures(app::noteNaming(), pictureScale()), m_folder(services.programFolder), m_rng(services.seed),
       m_notes(m_rng), m_module2(services.time, m_notes.treble(), [this](std::int16_t index) { return kkey(index); }),
       m_exercise(services.observer), m_focusRecords(services.focusRecords),
-      m_noteRangeAtStart(services.noteRangeAtStart), m_openPupils(services.openPupils),
-      m_variantNotes(m_rng), m_variantPictures(pictureScale()),
-      m_clientHeight(clientHeightTwips)
+      m_noteRangeAtStart(services.noteRangeAtStart), m_openPupils(services.openPupils), m_variantNotes(m_rng),
+      m_variantPictures(pictureScale()), m_clientHeight(clientHeightTwips)
 {
     // Before the caption or any control: with a screen reader running, Qt
     // makes and keeps an object's accessible interface at its first event.

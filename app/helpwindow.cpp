@@ -197,14 +197,15 @@ QString HelpWindow::html()
            "de l'élève choisi, garde ses réglages (notes faibles plus souvent, étendue des notes), crée son "
            "raccourci et exporte les bilans.</p>");
 
-    h += tr("<h2>Au-delà des notes seules</h2>"
-            "<p>Dans la fenêtre <b>Élèves</b>, les réglages d'un élève choisissent ce que jouent les six boutons "
-            "d'exercice. <b>À l'oreille</b> : chaque note sonne d'abord sur la portée vide ; elle s'y dessine "
-            "dès qu'elle est jouée ou manquée, pour relier le son à sa place. <b>Dans une tonalité</b> : les "
-            "notes sont celles d'une gamme majeure jusqu'à quatre dièses ou bémols, choisie par le professeur "
-            "ou nouvelle à chaque exercice ; la portée montre l'armure, et une note que l'armure altère n'a pas "
-            "de signe à côté d'elle : jouez la touche qu'elle veut dire dans cette tonalité. "
-            "<code>--variant ear</code> et <code>--variant key=N</code> font de même pour un lancement.</p>");
+    h +=
+        tr("<h2>Au-delà des notes seules</h2>"
+           "<p>Dans la fenêtre <b>Élèves</b>, les réglages d'un élève choisissent ce que jouent les six boutons "
+           "d'exercice. <b>À l'oreille</b> : chaque note sonne d'abord sur la portée vide ; elle s'y dessine "
+           "dès qu'elle est jouée ou manquée, pour relier le son à sa place. <b>Dans une tonalité</b> : les "
+           "notes sont celles d'une gamme majeure jusqu'à quatre dièses ou bémols, choisie par le professeur "
+           "ou nouvelle à chaque exercice ; la portée montre l'armure, et une note que l'armure altère n'a pas "
+           "de signe à côté d'elle : jouez la touche qu'elle veut dire dans cette tonalité. "
+           "<code>--variant ear</code> et <code>--variant key=N</code> font de même pour un lancement.</p>");
 
     h += tr("<h2>À propos</h2>"
             "<p><b>Tavelin Piano</b>, version %1.<br>"

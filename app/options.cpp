@@ -330,7 +330,7 @@ Fault readPractice(const QCommandLineParser& parser, const OptionSet& opt, bool 
         if (notPlaying) {
             return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--notes goes with playing"));
         }
-        if (const Fault f = readNotes(parser.value(opt.notes), o)) {
+        if (Fault f = readNotes(parser.value(opt.notes), o)) {
             return f;
         }
     }

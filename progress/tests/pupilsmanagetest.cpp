@@ -274,8 +274,10 @@ TEST(PupilsTable, ADamagedOrForeignFileIsListedWithItsReasonAndNeverChanged)
 
 TEST(Practice, SettingsGoBackAndForthAndBadValuesAreRefused)
 {
-    const progress::practice::Settings settings[] = {
-        {}, {true, std::nullopt, {}}, {false, exercise::NoteRange{52, 89}, {}}, {true, exercise::NoteRange{36, 60}, {}}};
+    const progress::practice::Settings settings[] = {{},
+                                                     {true, std::nullopt, {}},
+                                                     {false, exercise::NoteRange{52, 89}, {}},
+                                                     {true, exercise::NoteRange{36, 60}, {}}};
     for (const auto& s : settings) {
         std::string error;
         EXPECT_EQ(progress::practice::parse(progress::practice::text(s), &error), s) << progress::practice::text(s);

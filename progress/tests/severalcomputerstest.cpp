@@ -306,9 +306,9 @@ TEST(SeveralComputers, AnExportedRecordGoesBackEqualOnceAndAnythingElseChangesNo
     QTemporaryDir dir;
     const fs::path p = fs::path(dir.path().toStdString()) / "pupils";
     conflictedClass(p, false);
-    ASSERT_EQ(
-        progress::practice::writePupil(p, "Léa", home, {true, exercise::NoteRange{60, 72}, {}}, "2024-09-02T15:05:31.204Z"),
-        "");
+    ASSERT_EQ(progress::practice::writePupil(p, "Léa", home, {true, exercise::NoteRange{60, 72}, {}},
+                                             "2024-09-02T15:05:31.204Z"),
+              "");
     const progress::Computer here{"cccccccccccccccc", "salle 2"};
     const fs::path out = fs::path(dir.path().toStdString()) / "Léa.txt";
     std::size_t runs = 0;
