@@ -1,6 +1,7 @@
 #include "progress/wording.h"
 
 #include "keyboard/notenaming.h"
+#include "platform/messages.h"
 #include "progress/notenames.h"
 
 #include <QCoreApplication>
@@ -41,11 +42,7 @@ QString say(const char* source)
 
 std::string withBytes(const QString& text, const std::string& bytes)
 {
-    std::string out = text.toStdString();
-    if (const std::size_t at = out.find("%1"); at != std::string::npos) {
-        out.replace(at, 2, bytes);
-    }
-    return out;
+    return platform::fillIn(text.toStdString(), {bytes});
 }
 
 QString counted(const char* source, std::size_t n)
