@@ -15,6 +15,11 @@ using platform::message;
 
 void RecentNoteStats::add(const NoteResult& row)
 {
+    // The drill's weights are the drill's own: a run by ear or in a key asks
+    // other things of a note, and its rows neither count nor age them.
+    if (row.variant != exercise::VariantKind::Drill) {
+        return;
+    }
     // The rows of a run come together: a new id starts a new run, and every
     // earlier run weighs a little less.
     std::string id = row.run + ' ' + row.started;

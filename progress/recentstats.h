@@ -26,6 +26,7 @@ constexpr double decayPerRun = 0.85;
 constexpr double slowFactor = 1.5;
 }  // namespace recent
 
+// Of the drill's rows only (a run of a variant is passed over whole).
 class RecentNoteStats {
 public:
     void add(const NoteResult& row);

@@ -106,6 +106,39 @@ TEST(RecentRecords, NotesThePupilNeverSawSayNothing)
     }
 }
 
+// A run by ear or in a key, between the drill's runs, neither counts in the
+// drill's records nor makes its runs older: the file reads as without it.
+TEST(RecentRecords, RunsOfAVariantLeaveTheDrillsRecordsAsTheyAre)
+{
+    TempFolder f;
+    const std::string full =
+        "started,run,mode,place,note,clef,accidental,outcome,sounded,response_ms,wrong_keys,variant,key,phrase_place\n";
+    std::string drill = answeredRuns();
+    std::string mixed;
+    for (std::string line : {row("aa-1", 1, 64, "right", "1000"), row("aa-1", 2, 65, "missed", "")}) {
+        mixed += line.insert(line.size() - 1, ",,,");
+    }
+    for (int place = 1; place <= 5; ++place) {
+        std::string line = row("ee-1", place, 67, "missed", "");
+        mixed += line.insert(line.size() - 1, ",ear,,");
+        line = row("kk-1", place, 66, "missed", "");
+        mixed += line.insert(line.size() - 1, ",key,2,");
+    }
+    for (std::string line : {row("aa-1", 3, 64, "right", "2000"), row("aa-2", 1, 65, "right", "1400"),
+                             row("aa-2", 2, 64, "right", "1200")}) {
+        mixed += line.insert(line.size() - 1, ",,,");
+    }
+    writeFile(f.path / "drill.csv", header + drill);
+    writeFile(f.path / "mixed.csv", full + mixed);
+    std::string error;
+    const auto alone = progress::readRecentRecords((f.path / "drill.csv").string(), &error);
+    const auto beside = progress::readRecentRecords((f.path / "mixed.csv").string(), &error);
+    ASSERT_TRUE(alone) << error;
+    ASSERT_TRUE(beside) << error;
+    EXPECT_FALSE(beside->count(67) || beside->count(66)) << "the variants' notes have no drill record";
+    expectSameRecords(*beside, *alone);
+}
+
 TEST(RecentRecords, ALineTooLongIsUnreadableAndNeverKept)
 {
     // A row of fa 3 whose wrong keys run on for a megabyte is no row the
