@@ -239,6 +239,7 @@ private:
         QString namePath;
         std::optional<app::LanguagePictures::BlackKeyName> ownName;
         keyboard::pitch::StaffClef clef = keyboard::pitch::StaffClef::Treble;
+        keyboard::pitch::KeySignature key;
     } m_reveal;
     QString m_playingDescription;
     effects::TwipsHeight m_clientHeight;

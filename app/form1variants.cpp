@@ -13,19 +13,6 @@ using keyboard::pitch::Accidental;
 using keyboard::pitch::KeySignature;
 using keyboard::pitch::StaffClef;
 
-StaffClef clefOfPrefix(const std::string& prefix)
-{
-    return prefix == "3" || prefix == "4" ? StaffClef::Bass : StaffClef::Treble;
-}
-
-Accidental spellingOfPrefix(const std::string& prefix, int note)
-{
-    if (!keyboard::pitch::isBlackKey(note)) {
-        return Accidental::None;
-    }
-    return prefix == "2" || prefix == "4" ? Accidental::Flat : Accidental::Sharp;
-}
-
 }  // namespace
 
 void Form1::setVariants(const exercise::Variant& fixed, std::function<exercise::Variant()> atStart)
@@ -49,7 +36,12 @@ void Form1::variantTick(std::uint32_t run)
         drawn = m_variantPictures.note(clef, key, next.note);
     } else {
         choice = m_notes.choose(mode);
-        clef = clefOfPrefix(choice.prefix);
+    }
+    // How the note is written, as its record will say.
+    const exercise::Written written =
+        exercise::writtenFromPrefix(choice.prefix, choice.note).value_or(exercise::Written{});
+    if (!inKey) {
+        clef = keyboard::pitch::staffClef(written.clef);
     }
     const bool sounded = exercise::soundsFirst(m_variant, Check1->isChecked());
     m_exercise.show(choice, sounded, m_time.now());
@@ -58,13 +50,14 @@ void Form1::variantTick(std::uint32_t run)
     const std::string folder = m_folder.toStdString();
     Reveal shown;
     shown.clef = clef;
+    shown.key = key;
     shown.picture = drawn;
     if (!inKey) {
         shown.path = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
     }
     const exercise::NamePicture name = exercise::namePicture(folder, choice.prefix, choice.note);
     shown.namePath = QString::fromStdString(name.path);
-    shown.ownName = m_languagePictures.blackKeyName(choice.note, spellingOfPrefix(choice.prefix, choice.note));
+    shown.ownName = m_languagePictures.blackKeyName(choice.note, written.accidental);
     Picture7->setVisible(true);
     if (byEar) {
         // The staff without its note, then the note heard: the pupil finds
@@ -103,8 +96,7 @@ void Form1::reveal()
     m_reveal.pending = false;
     if (!m_reveal.picture.isNull()) {
         Picture1->setPicture(m_reveal.picture, QString());
-        describeVariantPanel(
-            m_reveal.clef, m_variant.kind == exercise::VariantKind::Key ? m_variantNotes.key() : KeySignature(), false);
+        describeVariantPanel(m_reveal.clef, m_reveal.key, false);
     } else {
         loadInto(Picture1, m_reveal.path);
     }
