@@ -209,6 +209,8 @@ private:
     // The variants' note tick, and the note heard by ear drawn once
     // answered or missed.
     void variantTick(std::uint32_t run);
+    struct Reveal;
+    Reveal nextVariantNote(exercise::NoteChoice& choice);
     void reveal();
     void describeVariantPanel(keyboard::pitch::StaffClef clef, keyboard::pitch::KeySignature key, bool heard);
 

@@ -21,49 +21,49 @@ void Form1::setVariants(const exercise::Variant& fixed, std::function<exercise::
     m_variantAtStart = std::move(atStart);
 }
 
-void Form1::variantTick(std::uint32_t run)
+// The next note of the run, and how it is shown once it may be seen.
+Form1::Reveal Form1::nextVariantNote(exercise::NoteChoice& choice)
 {
-    const bool byEar = m_variant.kind == exercise::VariantKind::Ear;
     const bool inKey = m_variant.kind == exercise::VariantKind::Key;
-    const KeySignature key = inKey ? m_variantNotes.key() : KeySignature();
-    exercise::NoteChoice choice;
-    StaffClef clef = StaffClef::Treble;
-    QPixmap drawn;  // a note of a key; the drill's notes come from their files
+    Reveal shown;
+    shown.key = inKey ? m_variantNotes.key() : KeySignature();
     if (inKey) {
         const exercise::VariantNote next = m_variantNotes.next();
-        clef = next.clef;
-        choice = {next.note, exercise::writtenPrefix(clef, key.spelling(next.note).value_or(Accidental::None))};
-        drawn = m_variantPictures.note(clef, key, next.note);
+        shown.clef = next.clef;
+        choice = {next.note,
+                  exercise::writtenPrefix(shown.clef, shown.key.spelling(next.note).value_or(Accidental::None))};
+        shown.picture = m_variantPictures.note(shown.clef, shown.key, next.note);
     } else {
         choice = m_notes.choose(mode);
     }
     // How the note is written, as its record will say.
     const exercise::Written written =
         exercise::writtenFromPrefix(choice.prefix, choice.note).value_or(exercise::Written{});
+    const std::string folder = m_folder.toStdString();
     if (!inKey) {
-        clef = keyboard::pitch::staffClef(written.clef);
+        shown.clef = keyboard::pitch::staffClef(written.clef);
+        shown.path = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
     }
+    shown.namePath = QString::fromStdString(exercise::namePicture(folder, choice.prefix, choice.note).path);
+    shown.ownName = m_languagePictures.blackKeyName(choice.note, written.accidental);
+    return shown;
+}
+
+void Form1::variantTick(std::uint32_t run)
+{
+    const bool byEar = m_variant.kind == exercise::VariantKind::Ear;
+    exercise::NoteChoice choice;
+    Reveal shown = nextVariantNote(choice);
     const bool sounded = exercise::soundsFirst(m_variant, Check1->isChecked());
     m_exercise.show(choice, sounded, m_time.now());
     curnote = m_exercise.note();
 
-    const std::string folder = m_folder.toStdString();
-    Reveal shown;
-    shown.clef = clef;
-    shown.key = key;
-    shown.picture = drawn;
-    if (!inKey) {
-        shown.path = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
-    }
-    const exercise::NamePicture name = exercise::namePicture(folder, choice.prefix, choice.note);
-    shown.namePath = QString::fromStdString(name.path);
-    shown.ownName = m_languagePictures.blackKeyName(choice.note, written.accidental);
     Picture7->setVisible(true);
     if (byEar) {
         // The staff without its note, then the note heard: the pupil finds
         // its place by ear, and sees it once answered or missed.
-        Picture1->setPicture(m_variantPictures.staff(clef, key), QString());
-        describeVariantPanel(clef, key, true);
+        Picture1->setPicture(m_variantPictures.staff(shown.clef, shown.key), QString());
+        describeVariantPanel(shown.clef, shown.key, true);
     }
     if (sounded) {
         play1(curnote);
@@ -72,8 +72,8 @@ void Form1::variantTick(std::uint32_t run)
             return;  // stopped during the sound, as the drill's tick
         }
     }
+    shown.pending = true;
     m_reveal = shown;
-    m_reveal.pending = true;
     if (byEar) {
         m_exercise.drawn(m_time.now());  // put before the pupil: heard; the name stays covered until shown
     } else {
