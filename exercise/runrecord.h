@@ -2,6 +2,7 @@
 
 #include "exercise/variant.h"
 #include "keyboard/pitch.h"
+#include "keyboard/staffclef.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,6 +43,9 @@ struct FinishedNote {
     VariantKind variant = VariantKind::Drill;
     std::optional<int> fifths;       // Key only: the key's signature, -4 (flats) to 4 (sharps)
     std::optional<int> phrasePlace;  // Phrase only: the note's place in its phrase, from 1
+    // Alto or Tenor for a note written in a C clef (written.clef then says
+    // its side of middle C).
+    std::optional<keyboard::pitch::StaffClef> cClef;
     bool operator==(const FinishedNote&) const = default;
 };
 

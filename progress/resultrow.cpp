@@ -13,9 +13,15 @@ namespace {
 constexpr std::array<std::string_view, 4> outcomeNames = {"right", "missed", "stopped", "unshown"};
 constexpr int highestMidiNote = 127;
 
-std::string_view clefName(art::Clef clef)
+std::string_view clefName(const NoteResult& row)
 {
-    return clef == art::Clef::Treble ? "treble" : "bass";
+    if (row.cClef == keyboard::pitch::StaffClef::Alto) {
+        return "alto";
+    }
+    if (row.cClef == keyboard::pitch::StaffClef::Tenor) {
+        return "tenor";
+    }
+    return row.clef == art::Clef::Treble ? "treble" : "bass";
 }
 
 std::string_view accidentalName(art::Accidental accidental)
@@ -131,6 +137,9 @@ bool readWriting(std::string_view clef, std::string_view accidental, NoteResult&
         r.clef = art::Clef::Treble;
     } else if (clef == "bass") {
         r.clef = art::Clef::Bass;
+    } else if (clef == "alto" || clef == "tenor") {
+        r.cClef = clef == "alto" ? keyboard::pitch::StaffClef::Alto : keyboard::pitch::StaffClef::Tenor;
+        r.clef = r.note >= keyboard::pitch::middleC ? art::Clef::Treble : art::Clef::Bass;
     } else {
         return false;
     }
@@ -232,7 +241,7 @@ void appendCsvRow(std::string& out, const NoteResult& row, RowWidth width)
     out += ',';
     out += std::to_string(row.note);
     out += ',';
-    out += clefName(row.clef);
+    out += clefName(row);
     out += ',';
     out += accidentalName(row.accidental);
     out += ',';
@@ -327,6 +336,9 @@ std::optional<NoteResult> parseCsvRow(std::string_view line)
     r.wrongKeys = std::move(*wrong);
     if (count == csv::fullColumns && !readVariant(f[11], f[12], f[13], r)) {
         return std::nullopt;
+    }
+    if (count == csv::columns && r.cClef) {
+        return std::nullopt;  // the eleven columns know the treble and bass clefs only
     }
     return r;
 }

@@ -39,13 +39,17 @@ struct NoteResult {
     exercise::VariantKind variant = exercise::VariantKind::Drill;
     std::optional<int> fifths;       // Key: -4 (four flats) to 4 (four sharps)
     std::optional<int> phrasePlace;  // Phrase: the note's place in its phrase, 1 to 8
+    // Alto or Tenor: the note was written in that C clef, which the clef
+    // column names; clef then says its side of middle C.
+    std::optional<keyboard::pitch::StaffClef> cClef;
     bool operator==(const NoteResult&) const = default;
 };
 
-// A row the first eleven columns hold whole: a note of the drill.
+// A row the first eleven columns hold whole: a note of the drill, in the
+// treble or bass clef.
 inline bool isDrillRow(const NoteResult& row)
 {
-    return row.variant == exercise::VariantKind::Drill;
+    return row.variant == exercise::VariantKind::Drill && !row.cClef;
 }
 
 namespace csv {

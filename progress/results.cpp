@@ -139,6 +139,7 @@ std::vector<NoteResult> RunCollector::rowsOf(const exercise::FinishedRun& run) c
         row.variant = n.variant;
         row.fifths = n.fifths;
         row.phrasePlace = n.phrasePlace;
+        row.cClef = n.cClef;
         for (const int key : n.wrongKeys) {
             row.wrongKeys.push_back({key, classifyMistake(n.note, n.written.accidental, key)});
         }

@@ -357,12 +357,18 @@ TEST(VariantRows, TheCollectorWritesWhatTheRunSays)
     phrase.place = 3;
     phrase.variant = VariantKind::Phrase;
     phrase.phrasePlace = 7;
-    run.notes = {drill, key, phrase};
+    exercise::FinishedNote alto = drill;  // a drill note in a C clef
+    alto.place = 4;
+    alto.note = 55;
+    alto.written.clef = keyboard::pitch::Clef::Bass;
+    alto.cClef = keyboard::pitch::StaffClef::Alto;
+    run.notes = {drill, key, phrase, alto};
     progress::RunCollector collector([] { return std::string("2024-09-02T17:00:00+02:00"); }, "s", {});
     collector.runStarted(3, 0);
     const std::vector<NoteResult> rows = collector.rowsOf(run);
-    ASSERT_EQ(rows.size(), 3U);
+    ASSERT_EQ(rows.size(), 4U);
     EXPECT_TRUE(progress::isDrillRow(rows[0]));
+    EXPECT_FALSE(progress::isDrillRow(rows[3])) << "the drill's records are of the treble and bass clefs";
     EXPECT_EQ(rows[0].fifths, std::nullopt);
     EXPECT_EQ(rows[1].variant, VariantKind::Key);
     EXPECT_EQ(rows[1].fifths, -3);
@@ -375,5 +381,16 @@ TEST(VariantRows, TheCollectorWritesWhatTheRunSays)
     EXPECT_EQ(progress_testing::lines(text),
               (std::vector<std::string>{"2024-09-02T17:00:00+02:00,s-1,3,1,64,treble,none,missed,no,,",
                                         "2024-09-02T17:00:00+02:00,s-1,3,2,64,treble,none,missed,no,,,key,-3,",
-                                        "2024-09-02T17:00:00+02:00,s-1,3,3,64,treble,none,missed,no,,,phrase,,7"}));
+                                        "2024-09-02T17:00:00+02:00,s-1,3,3,64,treble,none,missed,no,,,phrase,,7",
+                                        "2024-09-02T17:00:00+02:00,s-1,3,4,55,alto,none,missed,no,,,,,"}));
+    for (const NoteResult& r : rows) {
+        std::string row;
+        progress::appendCsvRow(row, r);
+        row.pop_back();
+        EXPECT_EQ(progress::parseCsvRow(row), r) << row;
+    }
+    EXPECT_EQ(progress::parseCsvRow("2024-09-02T17:00:00+02:00,s-1,5,4,70,tenor,flat,right,no,900,,,,")->cClef,
+              keyboard::pitch::StaffClef::Tenor);
+    EXPECT_EQ(progress::parseCsvRow("2024-09-02T17:00:00+02:00,s-1,5,4,70,soprano,flat,right,no,900,,,,"),
+              std::nullopt);
 }
