@@ -29,6 +29,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <vector>
 
 class HelpWindow;
 
@@ -211,8 +212,16 @@ private:
     void variantTick(std::uint32_t run);
     struct Reveal;
     Reveal nextVariantNote(exercise::NoteChoice& choice);
+    void nameOf(const exercise::NoteChoice& choice, Reveal& shown) const;
     void reveal();
-    void describeVariantPanel(keyboard::pitch::StaffClef clef, keyboard::pitch::KeySignature key, bool heard);
+    void showName(const Reveal& shown);
+    // A phrase's tick; the phrase drawn with its marker under the note that
+    // waits, moved on at every right key.
+    void phraseTick(std::uint32_t run);
+    void showPhrase();
+    void phraseAnswered();
+    // notes: 0 while a note is heard, else how many are on the staff.
+    void describeVariantPanel(keyboard::pitch::StaffClef clef, keyboard::pitch::KeySignature key, int notes);
 
     platform::TimeBase& m_time;
     midi::MidiOut m_midi;
@@ -236,13 +245,19 @@ private:
     // A note heard by ear, drawn on the staff once answered or missed.
     struct Reveal {
         bool pending = false;
-        QPixmap picture;  // a note of a key, drawn here, or
+        QPixmap picture;  // a note of a key or in a C clef, drawn here, or
         QString path;     // the drill's picture file
-        QString namePath;
+        exercise::NamePicture name;
         std::optional<app::LanguagePictures::BlackKeyName> ownName;
         keyboard::pitch::StaffClef clef = keyboard::pitch::StaffClef::Treble;
         keyboard::pitch::KeySignature key;
     } m_reveal;
+    // The phrase on the staff.
+    struct {
+        keyboard::pitch::StaffClef clef = keyboard::pitch::StaffClef::Treble;
+        keyboard::pitch::KeySignature key;
+        std::vector<exercise::NoteChoice> choices;
+    } m_phrase;
     QString m_playingDescription;
     effects::TwipsHeight m_clientHeight;
     bool m_shown = false;

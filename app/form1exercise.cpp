@@ -33,8 +33,12 @@ void Form1::m_Click(std::int16_t index)
     if (!m_variant.isDrill()) {
         m_variantNotes.start(index, m_variant, m_notes.range());
     }
-    Timer2->setInterval(exercise::answerTimeMs(interval, m_variant.kind == exercise::VariantKind::Ear));
+    // A phrase's period is the note's times its notes.
+    const int period = m_variant.kind == exercise::VariantKind::Phrase ? interval * m_variant.phraseNotes : interval;
+    Timer1->setInterval(period);
+    Timer2->setInterval(exercise::answerTimeMs(period, m_variant.kind == exercise::VariantKind::Ear));
     m_reveal = {};
+    m_phrase = {};
     ++m_run;
     m_exercise.start(index, m_time.now(), m_variant.kind, m_variantNotes.key().fifths());
     mode = static_cast<std::int16_t>(m_exercise.mode());
@@ -147,6 +151,7 @@ void Form1::endOfRun(bool stopped)
     HScroll1->setEnabled(true);
     stop1->setEnabled(false);
     m_reveal = {};
+    m_phrase = {};
     notecount = static_cast<std::int16_t>(m_exercise.count());
     ++m_run;
 }

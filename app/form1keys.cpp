@@ -30,10 +30,14 @@ void Form1::keyDown(std::int16_t note, std::uint8_t velocity, bool audible)
     key->setHeld(key->held() + 1);
     // A note on display waits for its answer while the answer timer runs.
     if (m_exercise.answer(note, m_time.now()) == exercise::Run::Answer::Right) {
-        Timer2->setEnabled(false);  // closes the note: no red flash, no second score
+        const std::int16_t answered = curnote;
+        if (!m_exercise.noteOpen()) {
+            Timer2->setEnabled(false);  // closes the note: no red flash, no second score
+        }
         text1->setText(QString::number(m_exercise.score()));
-        reveal();  // a note heard by ear is shown once answered
-        flashcorrect(curnote);
+        reveal();          // a note heard by ear is shown once answered
+        phraseAnswered();  // a phrase's marker moves on to its next note
+        flashcorrect(answered);
     }
 }
 

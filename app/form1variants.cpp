@@ -1,6 +1,8 @@
 // The note tick of the variants: by ear (the note sounds first and is drawn
-// on the staff once answered or missed) and in a key (notes of the key under
-// its signature, drawn by the program). The drill's tick is Timer1_Timer's.
+// on the staff once answered or missed), in a key (notes of the key under
+// its signature), in the C clefs, and in phrases (several notes side by
+// side, played in order), each drawn by the program. The drill's tick is
+// Timer1_Timer's.
 #include "app/form1.h"
 
 #include "exercise/picturenames.h"
@@ -13,12 +15,73 @@ using keyboard::pitch::Accidental;
 using keyboard::pitch::KeySignature;
 using keyboard::pitch::StaffClef;
 
+// A counted text of the note panel; without a translation, the French
+// source's "(s)" read for the count.
+QString countedPanelText(const char* text, int n)
+{
+    QString said = QCoreApplication::translate("NotePanel", text, nullptr, n);
+    if (said == QString::fromUtf8(text).replace(QStringLiteral("%n"), QString::number(n))) {
+        said.replace(QStringLiteral("(s)"), n > 1 ? QStringLiteral("s") : QString());
+    }
+    return said;
+}
+
+QString clefWords(StaffClef clef)
+{
+    const char* text = nullptr;
+    switch (clef) {
+    case StaffClef::Treble:
+        text = QT_TRANSLATE_NOOP("NotePanel", "clef de sol");
+        break;
+    case StaffClef::Bass:
+        text = QT_TRANSLATE_NOOP("NotePanel", "clef de fa");
+        break;
+    case StaffClef::Alto:
+        text = QT_TRANSLATE_NOOP("NotePanel", "clef d'ut 3e ligne");
+        break;
+    case StaffClef::Tenor:
+        text = QT_TRANSLATE_NOOP("NotePanel", "clef d'ut 4e ligne");
+        break;
+    }
+    return QCoreApplication::translate("NotePanel", text);
+}
+
+QString signatureWords(KeySignature key)
+{
+    if (key.sign() == Accidental::Sharp) {
+        return countedPanelText(QT_TRANSLATE_N_NOOP("NotePanel", "armure de %n dièse(s)"), key.count());
+    }
+    if (key.sign() == Accidental::Flat) {
+        return countedPanelText(QT_TRANSLATE_N_NOOP("NotePanel", "armure de %n bémol(s)"), key.count());
+    }
+    return QCoreApplication::translate("NotePanel", "sans armure");
+}
+
+std::vector<int> notesOf(const std::vector<exercise::NoteChoice>& choices)
+{
+    std::vector<int> notes;
+    for (const exercise::NoteChoice& c : choices) {
+        notes.push_back(c.note);
+    }
+    return notes;
+}
+
 }  // namespace
 
 void Form1::setVariants(const exercise::Variant& fixed, std::function<exercise::Variant()> atStart)
 {
     m_variantSetting = fixed;
     m_variantAtStart = std::move(atStart);
+}
+
+// The name panel's picture of a note, and its own name where the
+// language has one for a black key.
+void Form1::nameOf(const exercise::NoteChoice& choice, Reveal& shown) const
+{
+    const exercise::Written written =
+        exercise::writtenFromPrefix(choice.prefix, choice.note).value_or(exercise::Written{});
+    shown.name = exercise::namePicture(m_folder.toStdString(), choice.prefix, choice.note);
+    shown.ownName = m_languagePictures.blackKeyName(choice.note, written.accidental);
 }
 
 // The next note of the run, and how it is shown once it may be seen.
@@ -30,27 +93,32 @@ Form1::Reveal Form1::nextVariantNote(exercise::NoteChoice& choice)
     if (inKey) {
         const exercise::VariantNote next = m_variantNotes.next();
         shown.clef = next.clef;
-        choice = {next.note,
-                  exercise::writtenPrefix(shown.clef, shown.key.spelling(next.note).value_or(Accidental::None))};
+        choice = exercise::choiceIn(shown.clef, next.note, shown.key.spelling(next.note).value_or(Accidental::None));
         shown.picture = m_variantPictures.note(shown.clef, shown.key, next.note);
     } else {
         choice = m_notes.choose(mode);
+        // How the drill writes it, or in a C clef that carries it.
+        const exercise::Written written =
+            exercise::writtenFromPrefix(choice.prefix, choice.note).value_or(exercise::Written{});
+        shown.clef = m_variantNotes.clefOf(choice.note, keyboard::pitch::staffClef(written.clef));
+        if (keyboard::pitch::isCClef(shown.clef)) {
+            choice.cClef = shown.clef;
+            shown.picture = m_variantPictures.written(shown.clef, choice.note, written.accidental);
+        } else {
+            shown.path =
+                QString::fromStdString(exercise::notePicturePath(m_folder.toStdString(), choice.prefix, choice.note));
+        }
     }
-    // How the note is written, as its record will say.
-    const exercise::Written written =
-        exercise::writtenFromPrefix(choice.prefix, choice.note).value_or(exercise::Written{});
-    const std::string folder = m_folder.toStdString();
-    if (!inKey) {
-        shown.clef = keyboard::pitch::staffClef(written.clef);
-        shown.path = QString::fromStdString(exercise::notePicturePath(folder, choice.prefix, choice.note));
-    }
-    shown.namePath = QString::fromStdString(exercise::namePicture(folder, choice.prefix, choice.note).path);
-    shown.ownName = m_languagePictures.blackKeyName(choice.note, written.accidental);
+    nameOf(choice, shown);
     return shown;
 }
 
 void Form1::variantTick(std::uint32_t run)
 {
+    if (m_variant.kind == exercise::VariantKind::Phrase) {
+        phraseTick(run);
+        return;
+    }
     const bool byEar = m_variant.kind == exercise::VariantKind::Ear;
     exercise::NoteChoice choice;
     Reveal shown = nextVariantNote(choice);
@@ -63,7 +131,7 @@ void Form1::variantTick(std::uint32_t run)
         // The staff without its note, then the note heard: the pupil finds
         // its place by ear, and sees it once answered or missed.
         Picture1->setPicture(m_variantPictures.staff(shown.clef, shown.key), QString());
-        describeVariantPanel(shown.clef, shown.key, true);
+        describeVariantPanel(shown.clef, shown.key, 0);
     }
     if (sounded) {
         play1(curnote);
@@ -88,6 +156,68 @@ void Form1::variantTick(std::uint32_t run)
     setCaption(Label3, tr("Note : %1").arg(notecount));
 }
 
+void Form1::phraseTick(std::uint32_t run)
+{
+    // The run's last phrase holds what is left of its notes.
+    const int count = std::min(m_variant.phraseNotes, m_exercise.maxnotes() - m_exercise.count());
+    const exercise::VariantChooser::Phrase phrase = m_variantNotes.nextPhrase(count);
+    m_phrase = {};
+    m_phrase.clef = phrase.clef;
+    m_phrase.key = m_variantNotes.key();
+    for (const std::int16_t note : phrase.notes) {
+        m_phrase.choices.push_back(
+            exercise::choiceIn(phrase.clef, note, m_phrase.key.spelling(note).value_or(Accidental::None)));
+    }
+    const bool sounded = Check1->isChecked();
+    m_exercise.showPhrase(m_phrase.choices, sounded, m_time.now());
+    curnote = m_exercise.note();
+
+    Picture7->setVisible(true);
+    if (sounded) {
+        // The phrase as it is to be played, before it is seen.
+        for (const exercise::NoteChoice& c : m_phrase.choices) {
+            play1(c.note);
+            if (run != m_run || !Timer1->isEnabled() || closing()) {
+                Picture7->setVisible(false);
+                return;
+            }
+        }
+    }
+    showPhrase();
+    if (Picture1->hasPicture()) {
+        m_exercise.drawn(m_time.now());
+    } else {
+        m_exercise.unshown(m_time.now());
+    }
+    Picture7->setVisible(false);
+    notecount = static_cast<std::int16_t>(m_exercise.count());
+    setCaption(Label3, tr("Note : %1").arg(notecount));
+}
+
+void Form1::showPhrase()
+{
+    const int at = m_exercise.phraseAt();
+    Picture1->setPicture(m_variantPictures.phrase(m_phrase.clef, m_phrase.key, notesOf(m_phrase.choices), at),
+                         QString());
+    describeVariantPanel(m_phrase.clef, m_phrase.key, static_cast<int>(m_phrase.choices.size()));
+    if (at < 0 || at >= static_cast<int>(m_phrase.choices.size())) {
+        return;  // every note played: the names stay on the last
+    }
+    // The name panel names the note that waits.
+    Reveal name;
+    nameOf(m_phrase.choices[static_cast<std::size_t>(at)], name);
+    showName(name);
+}
+
+void Form1::phraseAnswered()
+{
+    if (m_variant.kind != exercise::VariantKind::Phrase || m_phrase.choices.empty()) {
+        return;
+    }
+    curnote = m_exercise.note();
+    showPhrase();
+}
+
 void Form1::reveal()
 {
     if (!m_reveal.pending) {
@@ -96,39 +226,37 @@ void Form1::reveal()
     m_reveal.pending = false;
     if (!m_reveal.picture.isNull()) {
         Picture1->setPicture(m_reveal.picture, QString());
-        describeVariantPanel(m_reveal.clef, m_reveal.key, false);
+        describeVariantPanel(m_reveal.clef, m_reveal.key, 1);
     } else {
         loadInto(Picture1, m_reveal.path);
     }
-    if (m_reveal.ownName) {
-        Picture2->setPicture(m_reveal.ownName->name, m_reveal.namePath);
-    } else {
-        loadInto(Picture2, m_reveal.namePath);
-    }
+    showName(m_reveal);
     Picture7->setVisible(false);
 }
 
-void Form1::describeVariantPanel(StaffClef clef, KeySignature key, bool heard)
+void Form1::showName(const Reveal& shown)
 {
-    // The clef and the signature, never the note.
-    const bool treble = clef == StaffClef::Treble;
-    const char* text = nullptr;
-    if (heard) {
-        text = treble ? QT_TRANSLATE_NOOP("NotePanel", "Portée en clef de sol : écoutez la note")
-                      : QT_TRANSLATE_NOOP("NotePanel", "Portée en clef de fa : écoutez la note");
-    } else if (key.sign() == Accidental::Sharp) {
-        text = treble ? QT_TRANSLATE_N_NOOP("NotePanel", "Note sur la portée : clef de sol, armure de %n dièse(s)")
-                      : QT_TRANSLATE_N_NOOP("NotePanel", "Note sur la portée : clef de fa, armure de %n dièse(s)");
-    } else if (key.sign() == Accidental::Flat) {
-        text = treble ? QT_TRANSLATE_N_NOOP("NotePanel", "Note sur la portée : clef de sol, armure de %n bémol(s)")
-                      : QT_TRANSLATE_N_NOOP("NotePanel", "Note sur la portée : clef de fa, armure de %n bémol(s)");
+    showSign(shown.name, shown.ownName ? &shown.ownName->sign : nullptr);
+    const QString path = QString::fromStdString(shown.name.path);
+    if (shown.ownName) {
+        Picture2->setPicture(shown.ownName->name, path);
     } else {
-        text = treble ? QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de sol, sans armure")
-                      : QT_TRANSLATE_NOOP("NotePanel", "Note sur la portée : clef de fa, sans armure");
+        loadInto(Picture2, path);
     }
-    QString said = QCoreApplication::translate("NotePanel", text, nullptr, key.count());
-    if (said == QString::fromUtf8(text).replace(QStringLiteral("%n"), QString::number(key.count()))) {
-        said.replace(QStringLiteral("(s)"), key.count() > 1 ? QStringLiteral("s") : QString());
+}
+
+void Form1::describeVariantPanel(StaffClef clef, KeySignature key, int notes)
+{
+    // The clef, the signature and how many notes, never the notes.
+    QString said;
+    if (notes == 0) {
+        said = QCoreApplication::translate("NotePanel", "Portée en %1 : écoutez la note").arg(clefWords(clef));
+    } else if (notes == 1) {
+        said = QCoreApplication::translate("NotePanel", "Note sur la portée : %1, %2")
+                   .arg(clefWords(clef), signatureWords(key));
+    } else {
+        said = countedPanelText(QT_TRANSLATE_N_NOOP("NotePanel", "%n notes sur la portée : %1, %2"), notes)
+                   .arg(clefWords(clef), signatureWords(key));
     }
     Picture1->setAccessibleDescription(said);
 }

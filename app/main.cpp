@@ -360,7 +360,7 @@ int main(int argc, char** argv)
     // Who plays: --results FILE or --pupil NAME at first, then whoever the
     // pupils window chooses. Every run's notes are appended to the file at
     // the run's end, by a thread of their own.
-    progress::PlayingPupil playing({options.focus, options.noteRange, options.variant},
+    progress::PlayingPupil playing({options.focus, options.noteRange, options.variant, options.cClefs},
                                    [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
     if (!chooseFirstPupil(playing, options)) {
         return 2;

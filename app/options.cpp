@@ -86,10 +86,13 @@ struct OptionSet {
     QCommandLineOption variant{
         QStringLiteral("variant"),
         app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
-                                               "Ce que jouent les exercices : ear (à l'oreille) ou key=N (une "
+                                               "Ce que jouent les exercices : ear (à l'oreille), key=N (une "
                                                "armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque "
-                                               "exercice).")),
+                                               "exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).")),
         QStringLiteral("VARIANT")};
+    QCommandLineOption cClefs{QStringLiteral("c-clefs"),
+                              app::commandLineText(QT_TRANSLATE_NOOP(
+                                  "CommandLine", "Ajoute les clefs d'ut 3e et 4e ligne aux exercices 5 et 6."))};
     QCommandLineOption exportPupil{
         QStringLiteral("export-pupil"),
         app::commandLineText(
@@ -109,8 +112,8 @@ struct OptionSet {
 
     QList<QCommandLineOption> all() const
     {
-        return {help,  version,    midiOut, listOut, midiIn,  listIn,      results,    report,      out,
-                pupil, listPupils, focus,   notes,   variant, exportPupil, importFile, pupilsWindow};
+        return {help,  version,    midiOut, listOut, midiIn,  listIn, results,     report,     out,
+                pupil, listPupils, focus,   notes,   variant, cClefs, exportPupil, importFile, pupilsWindow};
     }
 };
 
@@ -334,6 +337,12 @@ Fault readPractice(const QCommandLineParser& parser, const OptionSet& opt, bool 
             return f;
         }
     }
+    if (parser.isSet(opt.cClefs)) {
+        if (notPlaying) {
+            return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine", "--c-clefs goes with playing"));
+        }
+        o.cClefs = true;
+    }
     if (!parser.isSet(opt.variant)) {
         return std::nullopt;
     }
@@ -342,9 +351,10 @@ Fault readPractice(const QCommandLineParser& parser, const OptionSet& opt, bool 
     }
     const QString value = parser.value(opt.variant);
     o.variant = exercise::parseVariant(value.toStdString());
-    if (!o.variant || !exercise::windowRuns(*o.variant)) {
-        return app::commandLineText(
-                   QT_TRANSLATE_NOOP("CommandLine", "--variant takes ear, key, key=-4 to key=4 or key=new, not '%1'"))
+    if (!o.variant) {
+        return app::commandLineText(QT_TRANSLATE_NOOP("CommandLine",
+                                                      "--variant takes ear, key, key=-4 to key=4, "
+                                                      "key=new or phrase=4 to phrase=8, not '%1'"))
             .arg(value);
     }
     return std::nullopt;

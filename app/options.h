@@ -31,11 +31,12 @@ struct Options {
     std::string computer;                          // this computer's id, for a pupil who plays (resolvePupils)
     bool focus = false;                            // --focus: weak notes come back more often
     std::optional<exercise::NoteRange> noteRange;  // --notes LOW-HIGH
-    // --variant ear|key[=N|new]: what the modes run (nothing: the pupil's
+    // --variant ear|key[=N|new]|phrase[=N]: what the modes run (nothing: the pupil's
     // settings, or the drill).
     std::optional<exercise::Variant> variant;
-    int exitStatus = 0;  // for Action::Exit
-    QString message;     // what to print for Action::Exit (help, version or the error)
+    bool cClefs = false;  // --c-clefs: the alto and tenor clefs join modes 5 and 6
+    int exitStatus = 0;   // for Action::Exit
+    QString message;      // what to print for Action::Exit (help, version or the error)
 };
 
 // Parses the arguments (argv[0] first). A bad option or value gives

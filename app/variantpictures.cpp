@@ -33,6 +33,27 @@ QPixmap VariantPictures::note(keyboard::pitch::StaffClef clef, keyboard::pitch::
     return *m_drawn.insert(id, image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 }
 
+QPixmap VariantPictures::written(keyboard::pitch::StaffClef clef, int midiNote, keyboard::pitch::Accidental spelling)
+{
+    const QString id =
+        QStringLiteral("w%1/%2/%3").arg(static_cast<int>(clef)).arg(static_cast<int>(spelling)).arg(midiNote);
+    if (const auto it = m_drawn.constFind(id); it != m_drawn.constEnd()) {
+        return *it;
+    }
+    return *m_drawn.insert(
+        id, QPixmap::fromImage(art::notepicture::renderInClef(clef, midiNote, spelling, paper(), question())));
+}
+
+QPixmap VariantPictures::phrase(keyboard::pitch::StaffClef clef, keyboard::pitch::KeySignature key,
+                                const std::vector<int>& notes, int current)
+{
+    // Drawn anew at every key: each phrase is new, and the marker moves.
+    const QImage image = art::notepicture::renderPhrase(
+        clef, key, notes, current, paper(),
+        QCoreApplication::translate("Pictures", "Jouez-les…", "along the foot of a phrase: play the notes in order"));
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
 QPixmap VariantPictures::staff(keyboard::pitch::StaffClef clef, keyboard::pitch::KeySignature key)
 {
     const QString id = QStringLiteral("s%1/%2").arg(static_cast<int>(clef)).arg(key.fifths());

@@ -4,12 +4,14 @@
 #include "exercise/randomnote.h"
 #include "keyboard/keygeometry.h"
 #include "keyboard/pitch.h"
+#include "keyboard/staffclef.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace exercise {
@@ -18,8 +20,17 @@ namespace exercise {
 // the picture prefix that says how it is written: "1" treble (sharps),
 // "2" treble (flats), "3" bass (sharps), "4" bass (flats).
 struct NoteChoice {
+    NoteChoice() = default;
+    NoteChoice(std::int16_t n, std::string p, std::optional<keyboard::pitch::StaffClef> c = std::nullopt)
+        : note(n), prefix(std::move(p)), cClef(c)
+    {
+    }
+
     std::int16_t note = 0;
     std::string prefix;
+    // Alto or Tenor: written in that C clef instead (the prefix then says
+    // the note's side of middle C and its sign).
+    std::optional<keyboard::pitch::StaffClef> cClef;
     bool operator==(const NoteChoice&) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "exercise/run.h"
 
+#include <algorithm>
+
 namespace exercise {
 
 std::optional<Written> writtenFromPrefix(std::string_view prefix, int note)
@@ -42,6 +44,19 @@ void Run::start(int mode, std::uint32_t now, VariantKind variant, std::optional<
     }
 }
 
+FinishedNote Run::noteOf(const NoteChoice& choice, int place, bool sounded) const
+{
+    FinishedNote n;
+    n.place = place;
+    n.note = choice.note;
+    n.written = writtenAs(choice);
+    n.sounded = sounded;
+    n.variant = m_variant;
+    n.fifths = m_fifths;
+    n.cClef = choice.cClef;
+    return n;
+}
+
 void Run::show(const NoteChoice& choice, bool sounded, std::uint32_t now)
 {
     if (!m_running) {
@@ -50,16 +65,12 @@ void Run::show(const NoteChoice& choice, bool sounded, std::uint32_t now)
     if (m_open) {
         // The answer timer always closes a note before the next tick; a note
         // still open here got no answer in its time.
-        closeNote(Outcome::Missed, std::nullopt, now);
+        closeAll(Outcome::Missed, now);
     }
     m_note = choice.note;
-    m_current = FinishedNote{};
-    m_current.place = m_count + 1;
-    m_current.note = choice.note;
-    m_current.written = writtenAs(choice);
-    m_current.sounded = sounded;
-    m_current.variant = m_variant;
-    m_current.fifths = m_fifths;
+    m_current = noteOf(choice, m_count + 1, sounded);
+    m_rest.clear();
+    m_phraseSize = 0;
     m_shownAt = now;
     m_open = true;
     m_drawn = false;
@@ -69,13 +80,31 @@ void Run::show(const NoteChoice& choice, bool sounded, std::uint32_t now)
     }
 }
 
+void Run::showPhrase(const std::vector<NoteChoice>& notes, bool sounded, std::uint32_t now)
+{
+    if (!m_running || notes.empty()) {
+        return;
+    }
+    show(notes.front(), sounded, now);
+    m_phraseSize = static_cast<int>(notes.size());
+    m_current.phrasePlace = 1;
+    for (std::size_t i = 1; i < notes.size(); ++i) {
+        FinishedNote n = noteOf(notes[i], m_count + 1 + static_cast<int>(i), sounded);
+        n.phrasePlace = static_cast<int>(i) + 1;
+        m_rest.push_back(std::move(n));
+        if (m_observer != nullptr) {
+            m_observer->noteShown(m_rest.back().place, notes[i], sounded, now);
+        }
+    }
+}
+
 void Run::drawn(std::uint32_t /*now*/)
 {
     if (!m_running) {
         return;
     }
     m_drawn = m_open;
-    ++m_count;
+    m_count += std::max(1, m_phraseSize);
 }
 
 void Run::unshown(std::uint32_t now)
@@ -89,7 +118,12 @@ void Run::unshown(std::uint32_t now)
     if (m_open && !m_recorded) {
         record(Outcome::Unshown, std::nullopt, now);
     }
-    ++m_count;
+    m_count += std::max(1, m_phraseSize);
+    if (!m_rest.empty()) {
+        // No staff to follow the phrase on: nothing left to answer.
+        m_open = false;
+        closeAll(Outcome::Unshown, now);
+    }
 }
 
 Run::Answer Run::answer(int key, std::uint32_t now)
@@ -101,6 +135,15 @@ Run::Answer Run::answer(int key, std::uint32_t now)
         ++m_score;
         // Unsigned difference: right across the wrap of the 32-bit clock.
         closeNote(Outcome::Right, now - m_shownAt, now);
+        if (!m_rest.empty()) {
+            // The phrase's next note waits, timed from this key.
+            m_current = std::move(m_rest.front());
+            m_rest.erase(m_rest.begin());
+            m_note = static_cast<std::int16_t>(m_current.note);
+            m_shownAt = now;
+            m_open = true;
+            m_recorded = false;
+        }
         return Answer::Right;
     }
     if (!m_recorded) {
@@ -114,7 +157,7 @@ bool Run::timeUp(std::uint32_t now)
     if (!m_open) {
         return false;
     }
-    closeNote(Outcome::Missed, std::nullopt, now);
+    closeAll(Outcome::Missed, now);
     return true;
 }
 
@@ -128,12 +171,16 @@ void Run::end(bool stopped, std::uint32_t now)
         // it, so it is no note of the run (one answered right by ear already
         // closed, as the score counted it).
         m_open = false;
+        m_rest.clear();
     }
     if (m_open) {
-        // The note on display when the user stopped; at a natural end every
-        // note has closed already, so one open then was never answered.
-        closeNote(stopped ? Outcome::Stopped : Outcome::Missed, std::nullopt, now);
+        // The note on display when the user stopped (with the rest of its
+        // phrase); at a natural end every note has closed already, so one
+        // open then was never answered.
+        closeAll(stopped ? Outcome::Stopped : Outcome::Missed, now);
     }
+    m_rest.clear();
+    m_phraseSize = 0;
     m_running = false;
     m_count = 0;
     m_run.stopped = stopped;
@@ -149,6 +196,19 @@ void Run::closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs, st
     m_open = false;
     if (!m_recorded) {
         record(outcome, responseMs, now);
+    }
+}
+
+void Run::closeAll(Outcome outcome, std::uint32_t now)
+{
+    if (m_open) {
+        closeNote(outcome, std::nullopt, now);
+    }
+    std::vector<FinishedNote> rest = std::move(m_rest);
+    m_rest.clear();
+    for (FinishedNote& n : rest) {
+        m_current = std::move(n);
+        record(outcome, std::nullopt, now);
     }
 }
 

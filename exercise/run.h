@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace exercise {
 
@@ -48,11 +49,21 @@ public:
     // A tick put choice up for answering; sounded: it is played as it comes.
     // A note still open from the tick before got no answer in its time.
     void show(const NoteChoice& choice, bool sounded, std::uint32_t now);
-    // The note put up is on the staff: the pupil has seen it.
+    // A tick put a phrase up: its notes side by side, answered in order from
+    // the first. Each right key closes one and opens the next; a wrong one
+    // is kept against the note that waits; the answer time, or the next
+    // tick, closes whatever is left as missed. Every note counts as shown.
+    void showPhrase(const std::vector<NoteChoice>& notes, bool sounded, std::uint32_t now);
+    // Of the phrase on display: its notes, and the place (from 0) of the
+    // one that waits for its key (the phrase's size once all are played).
+    int phraseSize() const { return m_phraseSize; }
+    int phraseAt() const { return m_phraseSize - static_cast<int>(m_rest.size()) - (m_open ? 1 : 0); }
+    // The note put up (or the phrase) is on the staff: the pupil has seen it.
     void drawn(std::uint32_t now);
     // Its picture could not be put up: the pupil never saw it, so its
     // record says neither right nor missed. It counts as shown all the
-    // same, and the keys still answer it for the score.
+    // same, and the keys still answer it for the score (a phrase's notes
+    // close unshown, all of them).
     void unshown(std::uint32_t now);
 
     enum class Answer { NotAsked, Wrong, Right };
@@ -70,6 +81,9 @@ private:
     // Closes the note on display for answers, and keeps its record unless kept already.
     void closeNote(Outcome outcome, std::optional<std::uint32_t> responseMs, std::uint32_t now);
     void record(Outcome outcome, std::optional<std::uint32_t> responseMs, std::uint32_t now);
+    // Closes the note that waits and, with it, the rest of its phrase.
+    void closeAll(Outcome outcome, std::uint32_t now);
+    FinishedNote noteOf(const NoteChoice& choice, int place, bool sounded) const;
 
     ExerciseObserver* m_observer;
     int m_maxnotes;
@@ -84,7 +98,9 @@ private:
     VariantKind m_variant = VariantKind::Drill;
     std::optional<int> m_fifths;
     FinishedNote m_current;
-    std::uint32_t m_shownAt = 0;  // clock reading at the start of m_current's tick, ms
+    std::vector<FinishedNote> m_rest;  // the phrase's notes after m_current, in order
+    int m_phraseSize = 0;              // 0: a single note
+    std::uint32_t m_shownAt = 0;       // clock reading at the start of m_current's tick, ms
     FinishedRun m_run;
 };
 

@@ -19,10 +19,12 @@ constexpr std::int16_t intervalForSpeed(std::int16_t v)
 // note is drawn when its time runs out, and stays up a quarter of the period
 // (at least the drill's margin) before the next one comes, long enough to
 // see where the sound was written; otherwise the drill's answer time.
-constexpr std::int16_t answerTimeMs(std::int16_t interval, bool byEar)
+// The period is a note's, or a phrase's (past the int16 of a note's at the
+// slow speeds).
+constexpr int answerTimeMs(int interval, bool byEar)
 {
     const int margin = byEar ? std::max<int>(answerMarginMs, interval / 4) : answerMarginMs;
-    return static_cast<std::int16_t>(interval - margin);
+    return interval - margin;
 }
 
 }  // namespace exercise

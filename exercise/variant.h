@@ -43,13 +43,6 @@ std::optional<VariantKind> variantKindNamed(std::string_view name);
 std::optional<Variant> parseVariant(std::string_view text);
 std::string variantText(const Variant& variant);
 
-// Whether the window runs it: the drill, by ear and in a key (phrases and
-// the C clefs are chosen and drawn, not yet played).
-inline bool windowRuns(const Variant& variant)
-{
-    return !variant.cClefs && variant.kind != VariantKind::Phrase;
-}
-
 // Whether the window sounds the note as it comes: the Son box, or by ear,
 // which always does.
 inline bool soundsFirst(const Variant& variant, bool sonChecked)

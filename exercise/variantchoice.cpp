@@ -33,6 +33,15 @@ std::string writtenPrefix(StaffClef clef, keyboard::pitch::Accidental spelling)
     return flat ? "2" : "1";
 }
 
+NoteChoice choiceIn(StaffClef clef, std::int16_t note, keyboard::pitch::Accidental spelling)
+{
+    if (!keyboard::pitch::isCClef(clef)) {
+        return {note, writtenPrefix(clef, spelling)};
+    }
+    const StaffClef side = note >= keyboard::pitch::middleC ? StaffClef::Treble : StaffClef::Bass;
+    return {note, writtenPrefix(side, spelling), clef};
+}
+
 void VariantChooser::start(int mode, const Variant& variant, const std::optional<NoteRange>& range)
 {
     if (variant.newKeyEachRun) {
@@ -75,23 +84,61 @@ std::vector<StaffClef> VariantChooser::clefsFor(std::int16_t note) const
     return out;
 }
 
+std::int16_t VariantChooser::draw(const std::vector<std::int16_t>& among)
+{
+    std::vector<std::int16_t> pool;
+    std::copy_if(among.begin(), among.end(), std::back_inserter(pool), [this](std::int16_t n) { return n != m_last; });
+    if (pool.empty()) {
+        pool = among;
+    }
+    std::uniform_int_distribution<std::size_t> pick(0, pool.size() - 1);
+    m_last = pool[pick(m_rng)];
+    return m_last;
+}
+
 VariantNote VariantChooser::next()
 {
     if (m_notes.empty()) {
         return {};
     }
-    std::vector<std::int16_t> pool;
-    std::copy_if(m_notes.begin(), m_notes.end(), std::back_inserter(pool),
-                 [this](std::int16_t n) { return n != m_last; });
-    if (pool.empty()) {
-        pool = m_notes;
-    }
-    std::uniform_int_distribution<std::size_t> pick(0, pool.size() - 1);
-    const std::int16_t note = pool[pick(m_rng)];
-    m_last = note;
+    const std::int16_t note = draw(m_notes);
     const std::vector<StaffClef> clefs = clefsFor(note);
     std::uniform_int_distribution<std::size_t> clef(0, clefs.size() - 1);
     return {note, clefs.size() == 1 ? clefs.front() : clefs[clef(m_rng)]};
+}
+
+VariantChooser::Phrase VariantChooser::nextPhrase(int count)
+{
+    Phrase phrase;
+    if (m_notes.empty() || count < 1) {
+        return phrase;
+    }
+    const VariantNote first = next();
+    phrase.clef = first.clef;
+    phrase.notes.push_back(first.note);
+    std::vector<std::int16_t> inClef;
+    for (const std::int16_t n : m_notes) {
+        const std::vector<StaffClef> clefs = clefsFor(n);
+        if (std::find(clefs.begin(), clefs.end(), phrase.clef) != clefs.end()) {
+            inClef.push_back(n);
+        }
+    }
+    while (static_cast<int>(phrase.notes.size()) < count && inClef.size() > 1) {
+        phrase.notes.push_back(draw(inClef));
+    }
+    return phrase;
+}
+
+StaffClef VariantChooser::clefOf(std::int16_t note, StaffClef drillClef)
+{
+    std::vector<StaffClef> clefs = {drillClef};
+    for (const StaffClef clef : m_clefs) {
+        if (keyboard::pitch::isCClef(clef) && keyboard::pitch::clefRange(clef).contains(note)) {
+            clefs.push_back(clef);
+        }
+    }
+    std::uniform_int_distribution<std::size_t> pick(0, clefs.size() - 1);
+    return clefs[pick(m_rng)];
 }
 
 }  // namespace exercise

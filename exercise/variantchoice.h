@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/focus.h"
+#include "exercise/notechoice.h"
 #include "exercise/variant.h"
 #include "keyboard/keysignature.h"
 #include "keyboard/staffclef.h"
@@ -34,6 +35,10 @@ std::vector<StaffClef> modeClefs(int mode, bool cClefs);
 // its record and its name picture.
 std::string writtenPrefix(StaffClef clef, keyboard::pitch::Accidental spelling);
 
+// The choice of a note written in clef with that spelling: the prefix of
+// the clef (for a C clef, of the note's side of middle C) and the C clef.
+NoteChoice choiceIn(StaffClef clef, std::int16_t note, keyboard::pitch::Accidental spelling);
+
 class VariantChooser {
 public:
     explicit VariantChooser(std::mt19937& rng) : m_rng(rng) {}
@@ -52,7 +57,22 @@ public:
     // clef whose range holds it).
     VariantNote next();
 
+    // The next phrase: count notes in one clef, drawn as next() draws them
+    // (none twice in a row), the clef that of its first note. Fewer when the
+    // clef carries a single note.
+    struct Phrase {
+        StaffClef clef = StaffClef::Treble;
+        std::vector<std::int16_t> notes;
+    };
+    Phrase nextPhrase(int count);
+
+    // A drill note's clef when the C clefs are ticked: the clef the drill
+    // writes it in, or a C clef of the mode whose range holds it, evenly.
+    StaffClef clefOf(std::int16_t note, StaffClef drillClef);
+
 private:
+    std::int16_t draw(const std::vector<std::int16_t>& among);
+
     std::vector<StaffClef> clefsFor(std::int16_t note) const;
 
     std::mt19937& m_rng;

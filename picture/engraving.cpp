@@ -360,6 +360,13 @@ QPointF Engraver::notePosition(StaffClef clef, int midiNote, Accidental preferre
     return {x, stepY(keyboard::pitch::staffStep(clef, midiNote, preferred))};
 }
 
+void Engraver::drawNoteAt(QPainter& painter, StaffClef clef, int midiNote, Accidental preferred, qreal x, QColor ink,
+                          NoteHead head) const
+{
+    drawHead(painter, keyboard::pitch::staffStep(clef, midiNote, preferred), pitch::spelling(midiNote, preferred), x,
+             ink, head);
+}
+
 std::optional<QPointF> Engraver::notePositionInKey(StaffClef clef, KeySignature key, int midiNote, qreal x) const
 {
     const std::optional<int> step = keyboard::pitch::staffStepInKey(clef, key, midiNote);

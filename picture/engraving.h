@@ -132,6 +132,10 @@ public:
     void drawClef(QPainter& painter, StaffClef clef, QColor ink = engravingInk) const;
     void drawKeySignature(QPainter& painter, StaffClef clef, KeySignature key, QColor ink = engravingInk) const;
     QPointF notePosition(StaffClef clef, int midiNote, Accidental preferred, qreal x) const;
+    // A note with the sign its black key carries, as drawNoteAt draws it,
+    // on a staff in any of the four clefs (one with no signature).
+    void drawNoteAt(QPainter& painter, StaffClef clef, int midiNote, Accidental preferred, qreal x,
+                    QColor ink = engravingInk, NoteHead head = NoteHead::Whole) const;
 
     // A note of the key on a staff with its signature: on the line or space
     // of its letter, with no accidental, since the signature gives every

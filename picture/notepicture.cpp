@@ -162,6 +162,17 @@ QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper,
     return image;
 }
 
+QImage renderInClef(StaffClef clef, int midiNote, Accidental spelling, const QImage& paper, const QString& caption)
+{
+    Page page(paper);
+    Engraver staff = engraver();
+    staff.drawStaff(page.painter, staffLines, clef);
+    staff.drawNoteAt(page.painter, clef, midiNote, spelling, staff.noteColumn());
+    drawCaption(page.painter, caption);
+    page.painter.end();
+    return page.image;
+}
+
 QImage renderInKey(StaffClef clef, KeySignature key, int midiNote, const QImage& paper, const QString& caption)
 {
     if (!key.contains(midiNote)) {

@@ -51,6 +51,12 @@ QImage render(Clef clef, int midiNote, Accidental spelling, const QImage& paper,
 QImage renderInKey(StaffClef clef, KeySignature key, int midiNote, const QImage& paper,
                    const QString& caption = QStringLiteral("Quelle est cette note\u202F?"));
 
+// The picture of render in any of the four clefs: a note with the sign its
+// black key carries, on the staff of renderInKey without a signature. In
+// the treble and bass clefs, render's picture pixel for pixel.
+QImage renderInClef(StaffClef clef, int midiNote, Accidental spelling, const QImage& paper,
+                    const QString& caption = QStringLiteral("Quelle est cette note\u202F?"));
+
 // The staff of renderInKey with its clef and signature and no note: the page
 // while a note is heard and not yet shown.
 QImage renderStaff(StaffClef clef, KeySignature key, const QImage& paper,

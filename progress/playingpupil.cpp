@@ -90,14 +90,14 @@ std::optional<exercise::NoteRange> PlayingPupil::noteRange()
 
 exercise::Variant PlayingPupil::variant() const
 {
+    exercise::Variant variant;
     if (m_commandLine.variant) {
-        return *m_commandLine.variant;
+        variant = *m_commandLine.variant;
+    } else if (!m_playing.nobody()) {
+        variant = m_playing.settings.variant;
     }
-    // A settings file may ask for what this window cannot run yet: the drill.
-    if (m_playing.nobody() || !exercise::windowRuns(m_playing.settings.variant)) {
-        return {};
-    }
-    return m_playing.settings.variant;
+    variant.cClefs = variant.cClefs || m_commandLine.cClefs;
+    return variant;
 }
 
 bool PlayingPupil::focus() const

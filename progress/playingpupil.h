@@ -49,7 +49,8 @@ public:
     struct CommandLine {
         bool focus = false;
         std::optional<exercise::NoteRange> range;
-        std::optional<exercise::Variant> variant;  // --variant, --c-clefs
+        std::optional<exercise::Variant> variant;  // --variant
+        bool cClefs = false;                       // --c-clefs: the C clefs join modes 5 and 6
     };
 
     PlayingPupil(CommandLine commandLine, Report report, QObject* parent = nullptr);

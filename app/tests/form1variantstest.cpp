@@ -1,6 +1,7 @@
 // The variants in the window, on the virtual clock: by ear, the note sounds
 // before anything of it is seen and is drawn once answered or missed; in a
-// key, the notes are the key's, drawn under its signature. The drill is
+// key, the notes are the key's, drawn under its signature; in the C clefs
+// and in phrases, drawn by the program too. The drill is
 // form1exercisetest.cpp's.
 #include "exercise/observer.h"
 #include "exercise/speed.h"
@@ -10,13 +11,20 @@
 
 #include <QFileInfo>
 
+#include <set>
+
 namespace {
 
 using exercise::VariantKind;
 
 // Keeps what the run hands over.
 struct Notes final : exercise::ExerciseObserver {
+    void noteShown(int /*place*/, const exercise::NoteChoice& choice, bool /*sounded*/, std::uint32_t /*now*/) override
+    {
+        shown.push_back(choice);
+    }
     void noteClosed(const exercise::FinishedNote& note, std::uint32_t /*now*/) override { closed.push_back(note); }
+    std::vector<exercise::NoteChoice> shown;
     std::vector<exercise::FinishedNote> closed;
 };
 
@@ -143,6 +151,140 @@ TEST(InAKey, NotesOfTheKeyUnderItsSignatureAnsweredByTheirKeys)
         EXPECT_FALSE(n.sounded);
         EXPECT_EQ(n.variant, VariantKind::Key);
         EXPECT_EQ(n.fifths, 2);
+    }
+}
+
+using keyboard::pitch::StaffClef;
+
+QImage pixelsOf(const PictureBox* box)
+{
+    return box->picture().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage phrasePicture(const std::vector<int>& notes, int current)
+{
+    return art::notepicture::renderPhrase(StaffClef::Treble, {}, notes, current, art::notepicture::paper(1),
+                                          QStringLiteral("Jouez-les\u2026"))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+void press(Form1& f, std::int16_t key)
+{
+    f.kkey_MouseDown(key, 1, 0, 0, 0);
+    f.kkey_MouseUp(key, 1, 0, 0, 0);
+}
+
+// Four notes side by side once every four periods; each right key moves the
+// marker on, a wrong one in the middle counts against the note that waits,
+// and the answer time leaves the rest missed.
+TEST(InPhrases, AnsweredInOrderWithAWrongKeyInTheMiddle)
+{
+    VariantRig rig({VariantKind::Phrase, 0, false, 4});
+    Form1& f = rig.form;
+    f.m_Click(1);
+    const std::uint32_t phrasePeriod = 4 * rig.period();
+    rig.time.advance(phrasePeriod - 1);
+    EXPECT_EQ(f.notecount, 0) << "a phrase's period is four notes'";
+    rig.time.advance(1);
+    const std::uint32_t tick = rig.time.now();
+    ASSERT_EQ(rig.notes.shown.size(), 4U);
+    std::vector<int> notes;
+    for (const exercise::NoteChoice& c : rig.notes.shown) {
+        notes.push_back(c.note);
+    }
+    EXPECT_EQ(f.notecount, 4);
+    EXPECT_EQ(f.curnote, notes[0]);
+    EXPECT_EQ(pixelsOf(f.Picture1), phrasePicture(notes, 0));
+    EXPECT_EQ(f.Picture1->accessibleDescription(), QStringLiteral("4 notes sur la portée : clef de sol, sans armure"));
+
+    press(f, static_cast<std::int16_t>(notes[0]));
+    EXPECT_EQ(f.curnote, notes[1]);
+    EXPECT_EQ(pixelsOf(f.Picture1), phrasePicture(notes, 1)) << "the marker under the second note";
+    press(f, 37);  // wrong
+    EXPECT_EQ(pixelsOf(f.Picture1), phrasePicture(notes, 1));
+    press(f, static_cast<std::int16_t>(notes[1]));
+    EXPECT_EQ(pixelsOf(f.Picture1), phrasePicture(notes, 2));
+    EXPECT_EQ(f.text1->text(), QStringLiteral("2"));
+    EXPECT_EQ(f.exerciseState(), ExerciseState::NoteOpen);
+
+    // The answer time is the phrase's: it ends 200 ms before the next one.
+    rig.time.advance(tick + phrasePeriod - 201 - rig.time.now());
+    EXPECT_EQ(f.exerciseState(), ExerciseState::NoteOpen);
+    rig.time.advance(1);
+    EXPECT_EQ(f.exerciseState(), ExerciseState::NoteClosed);
+    f.stop1_Click();
+    ASSERT_EQ(rig.notes.closed.size(), 4U);
+    const std::vector<exercise::Outcome> outcomes = {exercise::Outcome::Right, exercise::Outcome::Right,
+                                                     exercise::Outcome::Missed, exercise::Outcome::Missed};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(rig.notes.closed[i].note, notes[i]);
+        EXPECT_EQ(rig.notes.closed[i].outcome, outcomes[i]) << i;
+        EXPECT_EQ(rig.notes.closed[i].phrasePlace, static_cast<int>(i) + 1);
+        EXPECT_EQ(rig.notes.closed[i].variant, VariantKind::Phrase);
+    }
+    EXPECT_EQ(rig.notes.closed[1].wrongKeys, std::vector<int>{37});
+    EXPECT_TRUE(rig.notes.closed[0].wrongKeys.empty());
+}
+
+// Fifty notes in phrases of six: eight phrases and one of two, then the end.
+TEST(InPhrases, TheRunKeepsItsFiftyNotes)
+{
+    VariantRig rig({VariantKind::Phrase, 0, false, 6});
+    Form1& f = rig.form;
+    f.m_Click(5);
+    for (int phrase = 0; phrase < 9; ++phrase) {
+        rig.time.advance(6 * rig.period());
+    }
+    EXPECT_EQ(f.notecount, 50);
+    EXPECT_EQ(
+        f.Picture1->accessibleDescription(),
+        QStringLiteral("2 notes sur la portée : %1, sans armure")
+            .arg(rig.notes.shown.back().note >= 60 ? QStringLiteral("clef de sol") : QStringLiteral("clef de fa")));
+    rig.time.advance(6 * rig.period());
+    EXPECT_EQ(f.exerciseState(), ExerciseState::Idle);
+    EXPECT_EQ(rig.notes.closed.size(), 50U);
+    EXPECT_EQ(rig.notes.closed.back().phrasePlace, 2);
+}
+
+// With the C clefs ticked, "Toutes les notes" writes some notes in the alto
+// and tenor clefs, drawn with their sign, answered by their keys, and the
+// record says which clef.
+TEST(InTheCClefs, ModeSixWritesNotesInTheAltoAndTenorClefs)
+{
+    VariantRig rig({VariantKind::Drill, 0, false, 4, true});
+    Form1& f = rig.form;
+    f.m_Click(6);
+    const std::uint32_t start = rig.time.now();
+    std::set<StaffClef> seen;
+    for (std::uint32_t i = 1; i <= 40; ++i) {
+        rig.time.advance(start + i * rig.period() - rig.time.now());  // to the tick, past the flashes
+        ASSERT_EQ(rig.notes.shown.size(), i);
+        const exercise::NoteChoice& c = rig.notes.shown.back();
+        if (!c.cClef) {
+            EXPECT_FALSE(f.Picture1->source().isEmpty()) << "a treble or bass note is the drill's picture";
+        } else {
+            seen.insert(*c.cClef);
+            EXPECT_TRUE(keyboard::pitch::clefRange(*c.cClef).contains(c.note));
+            const auto written = exercise::writtenFromPrefix(c.prefix, c.note);
+            ASSERT_TRUE(written);
+            EXPECT_EQ(pixelsOf(f.Picture1),
+                      art::notepicture::renderInClef(*c.cClef, c.note, written->accidental, art::notepicture::paper(1),
+                                                     QStringLiteral("Quelle est cette note\u202F?"))
+                          .convertToFormat(QImage::Format_RGB32));
+            EXPECT_EQ(f.Picture1->accessibleDescription(),
+                      *c.cClef == StaffClef::Alto
+                          ? QStringLiteral("Note sur la portée : clef d'ut 3e ligne, sans armure")
+                          : QStringLiteral("Note sur la portée : clef d'ut 4e ligne, sans armure"));
+        }
+        press(f, f.curnote);
+    }
+    EXPECT_EQ(seen, (std::set<StaffClef>{StaffClef::Alto, StaffClef::Tenor}));
+    EXPECT_EQ(f.text1->text(), QStringLiteral("40"));
+    f.stop1_Click();
+    ASSERT_EQ(rig.notes.closed.size(), 40U);
+    for (std::size_t i = 0; i < 40; ++i) {
+        EXPECT_EQ(rig.notes.closed[i].cClef, rig.notes.shown[i].cClef);
+        EXPECT_EQ(rig.notes.closed[i].variant, VariantKind::Drill);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "exercise/variant.h"
+#include "exercise/run.h"
 #include "exercise/variantchoice.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,148 @@ TEST(VariantChooser, ANewKeyAtEveryRunWhenAsked)
         keys.insert(chooser.key().fifths());
     }
     EXPECT_EQ(keys.size(), 9U);  // every one of the nine, from -4 to 4
+}
+
+}  // namespace
+
+namespace {
+
+// A phrase's notes share one clef of the mode, never the same twice in a
+// row; a drill note in modes 5 and 6 with the C clefs may go to a C clef
+// whose range holds it, written under the prefix of its side of middle C.
+TEST(VariantChooser, PhrasesInOneClefAndDrillNotesInTheCClefs)
+{
+    std::mt19937 rng(5);
+    exercise::VariantChooser chooser(rng);
+    chooser.start(6, {VariantKind::Phrase, 0, false, 6, true}, std::nullopt);
+    std::set<StaffClef> phraseClefs;
+    for (int i = 0; i < 100; ++i) {
+        const exercise::VariantChooser::Phrase p = chooser.nextPhrase(6);
+        ASSERT_EQ(p.notes.size(), 6U);
+        phraseClefs.insert(p.clef);
+        for (std::size_t n = 0; n < p.notes.size(); ++n) {
+            ASSERT_TRUE(keyboard::pitch::clefRange(p.clef).contains(p.notes[n])) << p.notes[n];
+            ASSERT_FALSE(keyboard::pitch::isBlackKey(p.notes[n])) << "phrases are of C major";
+            ASSERT_TRUE(n == 0 || p.notes[n] != p.notes[n - 1]);
+        }
+    }
+    EXPECT_EQ(phraseClefs.size(), 4U);
+    EXPECT_EQ(chooser.nextPhrase(3).notes.size(), 3U) << "the run's last phrase may be shorter";
+
+    chooser.start(6, {VariantKind::Drill, 0, false, 4, true}, std::nullopt);
+    std::set<StaffClef> forG3;
+    for (int i = 0; i < 100; ++i) {
+        forG3.insert(chooser.clefOf(55, StaffClef::Bass));
+        ASSERT_EQ(chooser.clefOf(40, StaffClef::Bass), StaffClef::Bass) << "E2 is below both C clefs";
+    }
+    EXPECT_EQ(forG3, (std::set<StaffClef>{StaffClef::Bass, StaffClef::Alto, StaffClef::Tenor}));
+    chooser.start(2, {VariantKind::Drill, 0, false, 4, true}, std::nullopt);
+    EXPECT_EQ(chooser.clefOf(64, StaffClef::Treble), StaffClef::Treble) << "mode 2 writes in the treble clef only";
+
+    EXPECT_EQ(exercise::choiceIn(StaffClef::Alto, 58, keyboard::pitch::Accidental::Flat),
+              (exercise::NoteChoice{58, "4", StaffClef::Alto}));
+    EXPECT_EQ(exercise::choiceIn(StaffClef::Tenor, 61, keyboard::pitch::Accidental::Sharp),
+              (exercise::NoteChoice{61, "1", StaffClef::Tenor}));
+    EXPECT_EQ(exercise::choiceIn(StaffClef::Bass, 50, keyboard::pitch::Accidental::None),
+              (exercise::NoteChoice{50, "3"}));
+}
+
+}  // namespace
+
+namespace {
+
+using exercise::FinishedNote;
+using exercise::Outcome;
+using PhraseRunner = exercise::Run;
+
+struct Kept final : exercise::ExerciseObserver {
+    void runEnded(const exercise::FinishedRun& run, std::uint32_t /*now*/) override { runs.push_back(run); }
+    std::vector<exercise::FinishedRun> runs;
+};
+
+std::vector<exercise::NoteChoice> phraseOf(std::initializer_list<std::int16_t> notes)
+{
+    std::vector<exercise::NoteChoice> out;
+    for (const std::int16_t n : notes) {
+        out.push_back({n, "1"});
+    }
+    return out;
+}
+
+// A phrase is answered in order: a right key closes its note and times the
+// next from there, a wrong one (a later note of the phrase too) counts
+// against the note that waits; the answer time closes the rest as missed,
+// and a stop what is left of the phrase on the staff.
+TEST(PhraseRun, NotesAnsweredInOrderWithAWrongKeyBetween)
+{
+    Kept kept;
+    PhraseRunner run(&kept, 10);
+    run.start(1, 0, VariantKind::Phrase);
+    run.showPhrase(phraseOf({60, 64, 67, 72}), false, 1000);
+    run.drawn(1000);
+    EXPECT_EQ(run.count(), 4);
+    EXPECT_EQ(run.phraseAt(), 0);
+    EXPECT_EQ(run.answer(64, 1500), PhraseRunner::Answer::Wrong) << "the second note before the first";
+    EXPECT_EQ(run.answer(60, 1800), PhraseRunner::Answer::Right);
+    EXPECT_EQ(run.phraseAt(), 1);
+    EXPECT_EQ(run.note(), 64);
+    EXPECT_EQ(run.answer(65, 2000), PhraseRunner::Answer::Wrong);
+    EXPECT_EQ(run.answer(64, 2300), PhraseRunner::Answer::Right);
+    EXPECT_TRUE(run.noteOpen());
+    EXPECT_TRUE(run.timeUp(9000));
+    EXPECT_FALSE(run.noteOpen());
+    EXPECT_EQ(run.phraseAt(), 4);
+    EXPECT_EQ(run.score(), 2);
+
+    // The next phrase: the run's last notes, stopped after one right key.
+    run.showPhrase(phraseOf({62, 65}), true, 10000);
+    run.drawn(10000);
+    EXPECT_EQ(run.count(), 6);
+    EXPECT_EQ(run.answer(62, 10400), PhraseRunner::Answer::Right);
+    run.end(true, 11000);
+
+    ASSERT_EQ(kept.runs.size(), 1U);
+    const std::vector<FinishedNote>& notes = kept.runs[0].notes;
+    ASSERT_EQ(notes.size(), 6U);
+    const auto expect = [&](std::size_t i, int note, Outcome outcome, std::optional<std::uint32_t> ms,
+                            std::vector<int> wrong, int place) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(notes[i].place, static_cast<int>(i) + 1);
+        EXPECT_EQ(notes[i].note, note);
+        EXPECT_EQ(notes[i].outcome, outcome);
+        EXPECT_EQ(notes[i].responseMs, ms);
+        EXPECT_EQ(notes[i].wrongKeys, wrong);
+        EXPECT_EQ(notes[i].variant, VariantKind::Phrase);
+        EXPECT_EQ(notes[i].phrasePlace, place);
+    };
+    expect(0, 60, Outcome::Right, 800, {64}, 1);
+    expect(1, 64, Outcome::Right, 500, {65}, 2);  // timed from the key before
+    expect(2, 67, Outcome::Missed, std::nullopt, {}, 3);
+    expect(3, 72, Outcome::Missed, std::nullopt, {}, 4);
+    expect(4, 62, Outcome::Right, 400, {}, 1);
+    expect(5, 65, Outcome::Stopped, std::nullopt, {}, 2);
+    EXPECT_TRUE(notes[5].sounded);
+}
+
+// A phrase still open at the next tick is missed whole from the note that
+// waits; one stopped during its sound, before it was drawn, is no part of
+// the run.
+TEST(PhraseRun, TheNextTickAndAStopDuringTheSound)
+{
+    Kept kept;
+    PhraseRunner run(&kept);
+    run.start(5, 0, VariantKind::Phrase);
+    run.showPhrase(phraseOf({48, 50, 52, 53}), false, 0);
+    run.drawn(0);
+    EXPECT_EQ(run.answer(48, 100), PhraseRunner::Answer::Right);
+    run.showPhrase(phraseOf({55, 57, 59, 60}), true, 16000);  // no answer time ran out: a lost timer
+    run.end(true, 16100);
+    ASSERT_EQ(kept.runs.size(), 1U);
+    std::vector<Outcome> outcomes;
+    for (const FinishedNote& n : kept.runs[0].notes) {
+        outcomes.push_back(n.outcome);
+    }
+    EXPECT_EQ(outcomes, (std::vector<Outcome>{Outcome::Right, Outcome::Missed, Outcome::Missed, Outcome::Missed}));
 }
 
 }  // namespace

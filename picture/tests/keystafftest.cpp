@@ -467,6 +467,40 @@ std::vector<int> phraseOf(StaffClef clef, KeySignature key, int count)
 
 }  // namespace
 
+// A drill note in any clef: in the treble and bass clefs the drill's own
+// picture, a white key in a C clef the note of C major there, and a black
+// key with its sign before the head, on the letter the sign goes with.
+TEST_F(KeyStaff, DrillNotesInEveryClef)
+{
+    for (const int scale : scales) {
+        const QImage paper = blank(scale);
+        EXPECT_EQ(art::notepicture::renderInClef(StaffClef::Treble, 66, Accidental::Flat, paper),
+                  art::notepicture::render(Clef::Treble, 66, Accidental::Flat, paper));
+        EXPECT_EQ(art::notepicture::renderInClef(StaffClef::Bass, 41, Accidental::None, paper),
+                  art::notepicture::render(Clef::Bass, 41, Accidental::None, paper));
+        EXPECT_EQ(art::notepicture::renderInClef(StaffClef::Alto, 53, Accidental::None, paper),
+                  art::notepicture::renderInKey(StaffClef::Alto, KeySignature(), 53, paper));
+    }
+    const art::Engraver e = art::notepicture::engraver();
+    for (const StaffClef clef : {StaffClef::Alto, StaffClef::Tenor}) {
+        const QImage staff = keyStaff(1, clef, KeySignature());
+        const Lines lines = findLines(staff);
+        for (const auto& [note, sign] : {std::pair{61, Accidental::Sharp}, std::pair{61, Accidental::Flat}}) {
+            QImage with = staff.copy();
+            {
+                QPainter painter(&with);
+                painter.setRenderHint(QPainter::Antialiasing);
+                e.drawNoteAt(painter, clef, note, sign, e.noteColumn());
+            }
+            const FoundNote found = findNote(with, staff, e.noteColumn(), e.clefEnd(clef));
+            EXPECT_GT(found.inkBefore, 100U) << "the sign before the head";
+            const int letter = sign == Accidental::Sharp ? 60 : 62;  // C sharp on C, D flat on D
+            EXPECT_NEAR(lines.stepOf(found.centreY), expectedStep(clef, KeySignature(), letter), 0.25)
+                << static_cast<int>(clef);
+        }
+    }
+}
+
 // The page heard before it is seen: the key's staff of the note pictures,
 // pixel for pixel, with nothing after the signature but the lines.
 TEST_F(KeyStaff, StaffPageHasNoNote)
