@@ -206,6 +206,12 @@ QString HelpWindow::html()
            "ou nouvelle à chaque exercice ; la portée montre l'armure, et une note que l'armure altère n'a pas "
            "de signe à côté d'elle : jouez la touche qu'elle veut dire dans cette tonalité. "
            "<code>--variant ear</code> et <code>--variant key=N</code> font de même pour un lancement.</p>");
+    h +=
+        tr("<p><b>Plusieurs notes</b> : quatre à huit notes côte à côte, à jouer dans l'ordre ; une marque rouge "
+           "passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu'elle a de notes. "
+           "<b>Clefs d'ut</b> : les exercices 5 et 6 écrivent aussi des notes en clef d'ut 3e ligne (alto) et "
+           "4e ligne (ténor). <code>--variant phrase=N</code> et <code>--c-clefs</code> font de même pour un "
+           "lancement. Un lecteur d'écran entend la clef, l'armure et le nombre de notes, jamais les notes.</p>");
 
     h += tr("<h2>À propos</h2>"
             "<p><b>Tavelin Piano</b>, version %1.<br>"

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -486,8 +487,9 @@ void PupilsWindow::rowChosen()
     showReport();
 }
 
-// What the six modes run for the pupil: the drill, by ear, or in a key
-// (one the teacher picks, or a new one at every run).
+// What the six modes run for the pupil: the drill, by ear, in a key (one
+// the teacher picks, or a new one at every run) or in phrases, and whether
+// the C clefs join modes 5 and 6.
 void PupilsWindow::buildVariantSettings(QWidget* practice, QFormLayout* layout)
 {
     m_variant = new QComboBox(practice);
@@ -496,6 +498,7 @@ void PupilsWindow::buildVariantSettings(QWidget* practice, QFormLayout* layout)
     m_variant->addItem(tr("les notes seules, comme toujours"));
     m_variant->addItem(tr("à l'oreille : la note sonne, puis se montre"));
     m_variant->addItem(tr("dans une tonalité, avec son armure"));
+    m_variant->addItem(tr("plusieurs notes côte à côte, jouées dans l'ordre"));
     m_variant->setToolTip(tr("Ce que jouent les six boutons d'exercice pour cet élève (comme --variant)"));
     m_variant->setAccessibleDescription(m_variant->toolTip());
     auto* variantLabel = new QLabel(tr("E&xercices :"), practice);
@@ -515,20 +518,47 @@ void PupilsWindow::buildVariantSettings(QWidget* practice, QFormLayout* layout)
     keyLabel->setBuddy(m_key);
     layout->addRow(variantLabel, m_variant);
     layout->addRow(keyLabel, m_key);
+    buildPhraseSettings(practice, layout);
     const auto edited = [this] {
         m_key->setEnabled(m_variant->isEnabled() && m_variant->currentIndex() == 2);
+        m_phraseNotes->setEnabled(m_variant->isEnabled() && m_variant->currentIndex() == 3);
         settingsEdited();
     };
     connect(m_variant, &QComboBox::currentIndexChanged, this, edited);
     connect(m_key, &QComboBox::currentIndexChanged, this, edited);
+    connect(m_phraseNotes, &QSpinBox::valueChanged, this, edited);
+    connect(m_cClefs, &QCheckBox::toggled, this, edited);
+}
+
+void PupilsWindow::buildPhraseSettings(QWidget* practice, QFormLayout* layout)
+{
+    m_phraseNotes = new QSpinBox(practice);
+    m_phraseNotes->setObjectName(QStringLiteral("phraseNotes"));
+    m_phraseNotes->setRange(exercise::fewestPhraseNotes, exercise::mostPhraseNotes);
+    m_phraseNotes->setAccessibleName(tr("Notes par lecture"));
+    m_phraseNotes->setToolTip(tr("Combien de notes côte à côte sur la portée, de 4 à 8"));
+    m_phraseNotes->setAccessibleDescription(m_phraseNotes->toolTip());
+    auto* phraseLabel = new QLabel(tr("&Notes par lecture :"), practice);
+    phraseLabel->setBuddy(m_phraseNotes);
+    layout->addRow(phraseLabel, m_phraseNotes);
+    m_cClefs = new QCheckBox(tr("Clefs d'&ut 3e et 4e ligne dans les exercices 5 et 6"), practice);
+    m_cClefs->setObjectName(QStringLiteral("cClefs"));
+    m_cClefs->setToolTip(tr("Des notes écrites aussi en clef d'ut, comme --c-clefs"));
+    m_cClefs->setAccessibleDescription(m_cClefs->toolTip());
+    layout->addRow(m_cClefs);
 }
 
 void PupilsWindow::showVariant(const exercise::Variant& variant)
 {
     const bool inKey = variant.kind == exercise::VariantKind::Key;
-    m_variant->setCurrentIndex(variant.kind == exercise::VariantKind::Ear ? 1 : inKey ? 2 : 0);
+    const bool phrase = variant.kind == exercise::VariantKind::Phrase;
+    m_variant->setCurrentIndex(variant.kind == exercise::VariantKind::Ear ? 1 : inKey ? 2 : phrase ? 3 : 0);
     m_key->setCurrentIndex(variant.newKeyEachRun ? m_key->count() - 1 : m_key->findData(inKey ? variant.fifths : 0));
     m_key->setEnabled(m_variant->isEnabled() && inKey);
+    m_phraseNotes->setValue(phrase ? variant.phraseNotes : exercise::fewestPhraseNotes);
+    m_phraseNotes->setEnabled(m_variant->isEnabled() && phrase);
+    m_cClefs->setChecked(variant.cClefs);
+    m_cClefs->setEnabled(m_variant->isEnabled());
 }
 
 exercise::Variant PupilsWindow::chosenVariant() const
@@ -541,7 +571,11 @@ exercise::Variant PupilsWindow::chosenVariant() const
         const QVariant key = m_key->currentData();
         v.newKeyEachRun = key.toString() == QStringLiteral("new");
         v.fifths = v.newKeyEachRun ? 0 : key.toInt();
+    } else if (m_variant->currentIndex() == 3) {
+        v.kind = exercise::VariantKind::Phrase;
+        v.phraseNotes = m_phraseNotes->value();
     }
+    v.cClefs = m_cClefs->isChecked();
     return v;
 }
 
@@ -586,7 +620,6 @@ void PupilsWindow::settingsEdited()
         s.range = parsed->range;
     }
     s.variant = chosenVariant();
-    s.variant.cClefs = m_settings.variant.cClefs;  // kept as the file has it
     m_settings = s;
     saveSettings();
 }

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -95,6 +96,7 @@ private:
     void settingsEdited();
     void rangeTyped();
     void buildVariantSettings(QWidget* practice, QFormLayout* layout);
+    void buildPhraseSettings(QWidget* practice, QFormLayout* layout);
     void showVariant(const exercise::Variant& variant);
     exercise::Variant chosenVariant() const;
     void askExportReport();
@@ -126,8 +128,10 @@ private:
     QCheckBox* m_focus = nullptr;
     QLineEdit* m_range = nullptr;
     RangeKeyboard* m_keys = nullptr;
-    QComboBox* m_variant = nullptr;  // what the modes run: the drill, by ear, in a key
-    QComboBox* m_key = nullptr;      // which key: -4 to 4 fifths, or a new one at every run
+    QComboBox* m_variant = nullptr;     // what the modes run: the drill, by ear, in a key
+    QComboBox* m_key = nullptr;         // which key: -4 to 4 fifths, or a new one at every run
+    QSpinBox* m_phraseNotes = nullptr;  // notes side by side in phrases: 4 to 8
+    QCheckBox* m_cClefs = nullptr;      // the alto and tenor clefs in modes 5 and 6
     QScrollArea* m_reportArea = nullptr;
     QLabel* m_report = nullptr;
     QImage m_reportImage;

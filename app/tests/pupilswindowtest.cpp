@@ -11,7 +11,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -289,9 +291,28 @@ TEST(PupilsWindow, ThePupilsVariantIsSavedShownAndPlayed)
     window.choosePupil(QStringLiteral("Hugo"));
     EXPECT_EQ(variant->currentIndex(), 0);
     variant->setCurrentIndex(1);  // Hugo by ear
+    // Then in phrases of six, with the C clefs.
+    auto* phraseNotes = window.findChild<QSpinBox*>(QStringLiteral("phraseNotes"));
+    auto* cClefs = window.findChild<QCheckBox*>(QStringLiteral("cClefs"));
+    ASSERT_NE(phraseNotes, nullptr);
+    ASSERT_NE(cClefs, nullptr);
+    EXPECT_FALSE(phraseNotes->isEnabled());
+    variant->setCurrentIndex(3);
+    EXPECT_TRUE(phraseNotes->isEnabled());
+    phraseNotes->setValue(6);
+    cClefs->setChecked(true);
+    const auto hugo = progress::practice::readPupil(c.folder, "Hugo", &error);
+    ASSERT_TRUE(hugo) << error;
+    EXPECT_EQ(hugo->variant, (exercise::Variant{exercise::VariantKind::Phrase, 0, false, 6, true}));
     window.choosePupil(QStringLiteral("Léa"));
     EXPECT_EQ(variant->currentIndex(), 2);
     EXPECT_EQ(key->currentData().toInt(), -2);
+    EXPECT_FALSE(cClefs->isChecked());
+    window.choosePupil(QStringLiteral("Hugo"));
+    EXPECT_EQ(variant->currentIndex(), 3);
+    EXPECT_EQ(phraseNotes->value(), 6);
+    EXPECT_TRUE(cClefs->isChecked());
+    window.choosePupil(QStringLiteral("Léa"));
 
     // Léa chosen to play: her key is what the modes run.
     QComboBox* who = window.playingBox();

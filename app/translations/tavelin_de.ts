@@ -256,16 +256,24 @@
         <translation>eine Variante</translation>
     </message>
     <message>
-        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation>Was die Übungen spielen: ear (nach Gehör) oder key=N (eine Tonart, -4 bis 4 b oder Kreuze; key=new, bei jeder Übung eine neue).</translation>
-    </message>
-    <message>
         <source>--variant goes with playing</source>
         <translation>--variant gehört zum Spielen</translation>
     </message>
     <message>
-        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation>--variant erwartet ear, key, key=-4 bis key=4 oder key=new, nicht „%1“</translation>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille), key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).</source>
+        <translation>Was die Übungen spielen: ear (nach Gehör), key=N (Vorzeichen, -4 bis 4 Be oder Kreuze; key=new, bei jeder Übung neue) oder phrase=N (N Noten hintereinander zu lesen, 4 bis 8).</translation>
+    </message>
+    <message>
+        <source>Ajoute les clefs d&apos;ut 3e et 4e ligne aux exercices 5 et 6.</source>
+        <translation>Nimmt Alt- und Tenorschlüssel in die Übungen 5 und 6 auf.</translation>
+    </message>
+    <message>
+        <source>--c-clefs goes with playing</source>
+        <translation>--c-clefs gilt nur beim Spielen</translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</source>
+        <translation>--variant nimmt ear, key, key=-4 bis key=4, key=new oder phrase=4 bis phrase=8, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -535,6 +543,10 @@
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Mehr als nur die Noten&lt;/h2&gt;&lt;p&gt;Im Fenster &lt;b&gt;Schüler&lt;/b&gt; wählen die Einstellungen eines Schülers, was die sechs Übungsschaltflächen spielen. &lt;b&gt;Nach Gehör&lt;/b&gt;: Jede Note erklingt zuerst bei leerem Notensystem; sie wird dort gezeichnet, sobald sie gespielt oder verpasst ist, damit der Klang mit seinem Platz verbunden wird. &lt;b&gt;In einer Tonart&lt;/b&gt;: Die Noten sind die einer Dur-Tonleiter mit bis zu vier Kreuzen oder b, von der Lehrkraft gewählt oder bei jeder Übung neu; das Notensystem zeigt die Vorzeichen, und eine Note, die von den Vorzeichen verändert wird, hat kein Zeichen neben sich: Spiele die Taste, die sie in dieser Tonart meint. &lt;code&gt;--variant ear&lt;/code&gt; und &lt;code&gt;--variant key=N&lt;/code&gt; tun dasselbe für einen einzelnen Programmstart.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Plusieurs notes&lt;/b&gt; : quatre à huit notes côte à côte, à jouer dans l&apos;ordre ; une marque rouge passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu&apos;elle a de notes. &lt;b&gt;Clefs d&apos;ut&lt;/b&gt; : les exercices 5 et 6 écrivent aussi des notes en clef d&apos;ut 3e ligne (alto) et 4e ligne (ténor). &lt;code&gt;--variant phrase=N&lt;/code&gt; et &lt;code&gt;--c-clefs&lt;/code&gt; font de même pour un lancement. Un lecteur d&apos;écran entend la clef, l&apos;armure et le nombre de notes, jamais les notes.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Mehrere Noten&lt;/b&gt;: vier bis acht Noten nebeneinander, der Reihe nach zu spielen; eine rote Marke rückt bei jeder richtigen Taste zur nächsten, und die Gruppe dauert so viele Takte, wie sie Noten hat. &lt;b&gt;C-Schlüssel&lt;/b&gt;: Die Übungen 5 und 6 schreiben manche Noten auch im Altschlüssel und im Tenorschlüssel. &lt;code&gt;--variant phrase=N&lt;/code&gt; und &lt;code&gt;--c-clefs&lt;/code&gt; tun dasselbe für einen Start. Ein Bildschirmleser hört den Schlüssel, die Vorzeichen und die Zahl der Noten, nie die Noten selbst.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1102,48 +1114,53 @@
         <translation>Ende der Übung</translation>
     </message>
     <message>
-        <source>Portée en clef de sol : écoutez la note</source>
-        <translation>Notensystem im Violinschlüssel: Hör dir die Note an</translation>
+        <source>clef de sol</source>
+        <translation>Violinschlüssel</translation>
     </message>
     <message>
-        <source>Portée en clef de fa : écoutez la note</source>
-        <translation>Notensystem im Bassschlüssel: Hör dir die Note an</translation>
+        <source>clef de fa</source>
+        <translation>Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 3e ligne</source>
+        <translation>Altschlüssel</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 4e ligne</source>
+        <translation>Tenorschlüssel</translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <source>armure de %n dièse(s)</source>
         <translation>
-            <numerusform>Note im Notensystem: Violinschlüssel, %n Kreuz als Vorzeichen</numerusform>
-            <numerusform>Note im Notensystem: Violinschlüssel, %n Kreuze als Vorzeichen</numerusform>
+            <numerusform>%n Kreuz als Vorzeichen</numerusform>
+            <numerusform>%n Kreuze als Vorzeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <source>armure de %n bémol(s)</source>
         <translation>
-            <numerusform>Note im Notensystem: Bassschlüssel, %n Kreuz als Vorzeichen</numerusform>
-            <numerusform>Note im Notensystem: Bassschlüssel, %n Kreuze als Vorzeichen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Note im Notensystem: Violinschlüssel, %n b als Vorzeichen</numerusform>
-            <numerusform>Note im Notensystem: Violinschlüssel, %n b als Vorzeichen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Note im Notensystem: Bassschlüssel, %n b als Vorzeichen</numerusform>
-            <numerusform>Note im Notensystem: Bassschlüssel, %n b als Vorzeichen</numerusform>
+            <numerusform>%n Be als Vorzeichen</numerusform>
+            <numerusform>%n Be als Vorzeichen</numerusform>
         </translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation>Note im Notensystem: Violinschlüssel, ohne Vorzeichen</translation>
+        <source>sans armure</source>
+        <translation>ohne Vorzeichen</translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation>Note im Notensystem: Bassschlüssel, ohne Vorzeichen</translation>
+        <source>Portée en %1 : écoutez la note</source>
+        <translation>Notensystem mit %1: Hör dir die Note an</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : %1, %2</source>
+        <translation>Note im Notensystem: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes sur la portée : %1, %2</source>
+        <translation>
+            <numerusform>%n Note im Notensystem: %1, %2</numerusform>
+            <numerusform>%n Noten im Notensystem: %1, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1213,11 @@
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
         <translation>Hör zu…</translation>
+    </message>
+    <message>
+        <source>Jouez-les…</source>
+        <comment>along the foot of a phrase: play the notes in order</comment>
+        <translation>Spiel sie nacheinander…</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1757,30 @@
     <message>
         <source>Ar&amp;mure :</source>
         <translation>V&amp;orzeichen:</translation>
+    </message>
+    <message>
+        <source>plusieurs notes côte à côte, jouées dans l&apos;ordre</source>
+        <translation>mehrere Noten nebeneinander, der Reihe nach gespielt</translation>
+    </message>
+    <message>
+        <source>Notes par lecture</source>
+        <translation>Noten je Lesen</translation>
+    </message>
+    <message>
+        <source>Combien de notes côte à côte sur la portée, de 4 à 8</source>
+        <translation>Wie viele Noten nebeneinander im Notensystem stehen, 4 bis 8</translation>
+    </message>
+    <message>
+        <source>&amp;Notes par lecture :</source>
+        <translation>&amp;Noten je Lesen:</translation>
+    </message>
+    <message>
+        <source>Clefs d&apos;&amp;ut 3e et 4e ligne dans les exercices 5 et 6</source>
+        <translation>Alt- &amp;und Tenorschlüssel in den Übungen 5 und 6</translation>
+    </message>
+    <message>
+        <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
+        <translation>Manche Noten auch im C-Schlüssel geschrieben, wie --c-clefs</translation>
     </message>
 </context>
 <context>

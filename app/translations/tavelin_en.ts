@@ -256,16 +256,24 @@
         <translation>a variant</translation>
     </message>
     <message>
-        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation>What the exercises play: ear (by ear) or key=N (a key of -4 to 4 flats or sharps; key=new, a new one for each exercise).</translation>
-    </message>
-    <message>
         <source>--variant goes with playing</source>
         <translation>--variant goes with playing</translation>
     </message>
     <message>
-        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</translation>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille), key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).</source>
+        <translation>What the exercises play: ear (by ear), key=N (a key signature, -4 to 4 flats or sharps; key=new, a new one at every exercise) or phrase=N (N notes to read in a row, 4 to 8).</translation>
+    </message>
+    <message>
+        <source>Ajoute les clefs d&apos;ut 3e et 4e ligne aux exercices 5 et 6.</source>
+        <translation>Adds the alto and tenor clefs to exercises 5 and 6.</translation>
+    </message>
+    <message>
+        <source>--c-clefs goes with playing</source>
+        <translation>--c-clefs goes with playing</translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</source>
+        <translation>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -535,6 +543,10 @@
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Beyond the notes alone&lt;/h2&gt;&lt;p&gt;In the &lt;b&gt;Pupils&lt;/b&gt; window, a pupil’s settings choose what the six exercise buttons play. &lt;b&gt;By ear&lt;/b&gt;: each note sounds first over the bare staff; it is drawn there as soon as it is played or missed, to tie the sound to its place. &lt;b&gt;In a key&lt;/b&gt;: the notes are those of a major scale with up to four sharps or flats, chosen by the teacher or new for each exercise; the staff shows the key signature, and a note that the key signature alters has no sign beside it: play the piano key it stands for in that key. &lt;code&gt;--variant ear&lt;/code&gt; and &lt;code&gt;--variant key=N&lt;/code&gt; do the same for one run.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Plusieurs notes&lt;/b&gt; : quatre à huit notes côte à côte, à jouer dans l&apos;ordre ; une marque rouge passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu&apos;elle a de notes. &lt;b&gt;Clefs d&apos;ut&lt;/b&gt; : les exercices 5 et 6 écrivent aussi des notes en clef d&apos;ut 3e ligne (alto) et 4e ligne (ténor). &lt;code&gt;--variant phrase=N&lt;/code&gt; et &lt;code&gt;--c-clefs&lt;/code&gt; font de même pour un lancement. Un lecteur d&apos;écran entend la clef, l&apos;armure et le nombre de notes, jamais les notes.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Several notes&lt;/b&gt;: four to eight notes side by side, to be played in order; a red marker moves to the next at each right key, and the phrase lasts as many periods as it has notes. &lt;b&gt;C clefs&lt;/b&gt;: exercises 5 and 6 also write notes in the alto and tenor clefs. &lt;code&gt;--variant phrase=N&lt;/code&gt; and &lt;code&gt;--c-clefs&lt;/code&gt; do the same for one launch. A screen reader hears the clef, the key signature and the number of notes, never the notes.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1102,48 +1114,53 @@
         <translation>End of the exercise</translation>
     </message>
     <message>
-        <source>Portée en clef de sol : écoutez la note</source>
-        <translation>Staff in treble clef: listen to the note</translation>
+        <source>clef de sol</source>
+        <translation>treble clef</translation>
     </message>
     <message>
-        <source>Portée en clef de fa : écoutez la note</source>
-        <translation>Staff in bass clef: listen to the note</translation>
+        <source>clef de fa</source>
+        <translation>bass clef</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 3e ligne</source>
+        <translation>alto clef</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 4e ligne</source>
+        <translation>tenor clef</translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <source>armure de %n dièse(s)</source>
         <translation>
-            <numerusform>Note on the staff: treble clef, key signature of %n sharp</numerusform>
-            <numerusform>Note on the staff: treble clef, key signature of %n sharps</numerusform>
+            <numerusform>key signature of %n sharp</numerusform>
+            <numerusform>key signature of %n sharps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <source>armure de %n bémol(s)</source>
         <translation>
-            <numerusform>Note on the staff: bass clef, key signature of %n sharp</numerusform>
-            <numerusform>Note on the staff: bass clef, key signature of %n sharps</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Note on the staff: treble clef, key signature of %n flat</numerusform>
-            <numerusform>Note on the staff: treble clef, key signature of %n flats</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Note on the staff: bass clef, key signature of %n flat</numerusform>
-            <numerusform>Note on the staff: bass clef, key signature of %n flats</numerusform>
+            <numerusform>key signature of %n flat</numerusform>
+            <numerusform>key signature of %n flats</numerusform>
         </translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation>Note on the staff: treble clef, no key signature</translation>
+        <source>sans armure</source>
+        <translation>no key signature</translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation>Note on the staff: bass clef, no key signature</translation>
+        <source>Portée en %1 : écoutez la note</source>
+        <translation>Staff in %1: listen to the note</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : %1, %2</source>
+        <translation>Note on the staff: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes sur la portée : %1, %2</source>
+        <translation>
+            <numerusform>%n note on the staff: %1, %2</numerusform>
+            <numerusform>%n notes on the staff: %1, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1213,11 @@
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
         <translation>Listen…</translation>
+    </message>
+    <message>
+        <source>Jouez-les…</source>
+        <comment>along the foot of a phrase: play the notes in order</comment>
+        <translation>Play them in order…</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1757,30 @@
     <message>
         <source>Ar&amp;mure :</source>
         <translation>&amp;Key signature:</translation>
+    </message>
+    <message>
+        <source>plusieurs notes côte à côte, jouées dans l&apos;ordre</source>
+        <translation>several notes side by side, played in order</translation>
+    </message>
+    <message>
+        <source>Notes par lecture</source>
+        <translation>Notes at a glance</translation>
+    </message>
+    <message>
+        <source>Combien de notes côte à côte sur la portée, de 4 à 8</source>
+        <translation>How many notes side by side on the staff, 4 to 8</translation>
+    </message>
+    <message>
+        <source>&amp;Notes par lecture :</source>
+        <translation>&amp;Notes at a glance:</translation>
+    </message>
+    <message>
+        <source>Clefs d&apos;&amp;ut 3e et 4e ligne dans les exercices 5 et 6</source>
+        <translation>Alto and tenor clefs in exercises 5 and 6 (&amp;C clefs)</translation>
+    </message>
+    <message>
+        <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
+        <translation>Some notes written in a C clef too, like --c-clefs</translation>
     </message>
 </context>
 <context>

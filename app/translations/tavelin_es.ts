@@ -256,16 +256,24 @@
         <translation>una variante</translation>
     </message>
     <message>
-        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation>Lo que tocan los ejercicios: ear (de oído) o key=N (una armadura, de -4 a 4 bemoles o sostenidos; key=new, una nueva en cada ejercicio).</translation>
-    </message>
-    <message>
         <source>--variant goes with playing</source>
         <translation>--variant va con tocar</translation>
     </message>
     <message>
-        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation>--variant espera ear, key, de key=-4 a key=4 o key=new, no «%1»</translation>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille), key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).</source>
+        <translation>Lo que tocan los ejercicios: ear (de oído), key=N (una armadura, de -4 a 4 bemoles o sostenidos; key=new, una nueva en cada ejercicio) o phrase=N (N notas que leer seguidas, de 4 a 8).</translation>
+    </message>
+    <message>
+        <source>Ajoute les clefs d&apos;ut 3e et 4e ligne aux exercices 5 et 6.</source>
+        <translation>Añade las claves de do en 3.ª y 4.ª línea a los ejercicios 5 y 6.</translation>
+    </message>
+    <message>
+        <source>--c-clefs goes with playing</source>
+        <translation>--c-clefs solo sirve para tocar</translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</source>
+        <translation>--variant admite ear, key, de key=-4 a key=4, key=new o de phrase=4 a phrase=8, no «%1»</translation>
     </message>
 </context>
 <context>
@@ -535,6 +543,10 @@
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Más allá de las notas sueltas&lt;/h2&gt;&lt;p&gt;En la ventana &lt;b&gt;Alumnos&lt;/b&gt;, los ajustes de un alumno eligen lo que tocan los seis botones de ejercicio. &lt;b&gt;De oído&lt;/b&gt;: cada nota suena primero sobre el pentagrama vacío; se dibuja en él en cuanto se toca o se falla, para unir el sonido con su lugar. &lt;b&gt;En una tonalidad&lt;/b&gt;: las notas son las de una escala mayor de hasta cuatro sostenidos o bemoles, elegida por el profesor o nueva en cada ejercicio; el pentagrama muestra la armadura, y una nota que la armadura altera no lleva ningún signo a su lado: toca la tecla que significa en esa tonalidad. &lt;code&gt;--variant ear&lt;/code&gt; y &lt;code&gt;--variant key=N&lt;/code&gt; hacen lo mismo para una sola ejecución.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Plusieurs notes&lt;/b&gt; : quatre à huit notes côte à côte, à jouer dans l&apos;ordre ; une marque rouge passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu&apos;elle a de notes. &lt;b&gt;Clefs d&apos;ut&lt;/b&gt; : les exercices 5 et 6 écrivent aussi des notes en clef d&apos;ut 3e ligne (alto) et 4e ligne (ténor). &lt;code&gt;--variant phrase=N&lt;/code&gt; et &lt;code&gt;--c-clefs&lt;/code&gt; font de même pour un lancement. Un lecteur d&apos;écran entend la clef, l&apos;armure et le nombre de notes, jamais les notes.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Varias notas&lt;/b&gt;: de cuatro a ocho notas seguidas, que se tocan en orden; una marca roja pasa a la siguiente con cada tecla correcta, y la frase dura tantos periodos como notas tiene. &lt;b&gt;Claves de do&lt;/b&gt;: los ejercicios 5 y 6 escriben también notas en clave de do en 3.ª línea (contralto) y en 4.ª línea (tenor). &lt;code&gt;--variant phrase=N&lt;/code&gt; y &lt;code&gt;--c-clefs&lt;/code&gt; hacen lo mismo para un inicio. Un lector de pantalla oye la clave, la armadura y el número de notas, nunca las notas.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1102,48 +1114,53 @@
         <translation>Fin del ejercicio</translation>
     </message>
     <message>
-        <source>Portée en clef de sol : écoutez la note</source>
-        <translation>Pentagrama en clave de sol: escucha la nota</translation>
+        <source>clef de sol</source>
+        <translation>clave de sol</translation>
     </message>
     <message>
-        <source>Portée en clef de fa : écoutez la note</source>
-        <translation>Pentagrama en clave de fa: escucha la nota</translation>
+        <source>clef de fa</source>
+        <translation>clave de fa</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 3e ligne</source>
+        <translation>clave de do en 3.ª línea</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 4e ligne</source>
+        <translation>clave de do en 4.ª línea</translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <source>armure de %n dièse(s)</source>
         <translation>
-            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n sostenido</numerusform>
-            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n sostenidos</numerusform>
+            <numerusform>armadura de %n sostenido</numerusform>
+            <numerusform>armadura de %n sostenidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <source>armure de %n bémol(s)</source>
         <translation>
-            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n sostenido</numerusform>
-            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n sostenidos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n bemol</numerusform>
-            <numerusform>Nota en el pentagrama: clave de sol, armadura de %n bemoles</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n bemol</numerusform>
-            <numerusform>Nota en el pentagrama: clave de fa, armadura de %n bemoles</numerusform>
+            <numerusform>armadura de %n bemol</numerusform>
+            <numerusform>armadura de %n bemoles</numerusform>
         </translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation>Nota en el pentagrama: clave de sol, sin armadura</translation>
+        <source>sans armure</source>
+        <translation>sin armadura</translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation>Nota en el pentagrama: clave de fa, sin armadura</translation>
+        <source>Portée en %1 : écoutez la note</source>
+        <translation>Pentagrama en %1: escucha la nota</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : %1, %2</source>
+        <translation>Nota en el pentagrama: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes sur la portée : %1, %2</source>
+        <translation>
+            <numerusform>%n nota en el pentagrama: %1, %2</numerusform>
+            <numerusform>%n notas en el pentagrama: %1, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1213,11 @@
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
         <translation>Escucha…</translation>
+    </message>
+    <message>
+        <source>Jouez-les…</source>
+        <comment>along the foot of a phrase: play the notes in order</comment>
+        <translation>Tócalas en orden…</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1757,30 @@
     <message>
         <source>Ar&amp;mure :</source>
         <translation>Ar&amp;madura:</translation>
+    </message>
+    <message>
+        <source>plusieurs notes côte à côte, jouées dans l&apos;ordre</source>
+        <translation>varias notas seguidas, tocadas en orden</translation>
+    </message>
+    <message>
+        <source>Notes par lecture</source>
+        <translation>Notas por lectura</translation>
+    </message>
+    <message>
+        <source>Combien de notes côte à côte sur la portée, de 4 à 8</source>
+        <translation>Cuántas notas seguidas en el pentagrama, de 4 a 8</translation>
+    </message>
+    <message>
+        <source>&amp;Notes par lecture :</source>
+        <translation>&amp;Notas por lectura:</translation>
+    </message>
+    <message>
+        <source>Clefs d&apos;&amp;ut 3e et 4e ligne dans les exercices 5 et 6</source>
+        <translation>Claves de do en 3.ª y 4.ª línea en los ejercicios 5 y 6 (&amp;u)</translation>
+    </message>
+    <message>
+        <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
+        <translation>Algunas notas escritas también en clave de do, como --c-clefs</translation>
     </message>
 </context>
 <context>

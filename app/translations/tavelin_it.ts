@@ -256,16 +256,24 @@
         <translation>una variante</translation>
     </message>
     <message>
-        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation>Cosa suonano gli esercizi: ear (a orecchio) o key=N (un&apos;armatura, da -4 a 4 bemolli o diesis; key=new, una nuova a ogni esercizio).</translation>
-    </message>
-    <message>
         <source>--variant goes with playing</source>
         <translation>--variant va con il suonare</translation>
     </message>
     <message>
-        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation>--variant vuole ear, key, da key=-4 a key=4 o key=new, non «%1»</translation>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille), key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).</source>
+        <translation>Che cosa suonano gli esercizi: ear (a orecchio), key=N (un&apos;armatura, da -4 a 4 bemolle o diesis; key=new, una nuova a ogni esercizio) o phrase=N (N note da leggere di seguito, da 4 a 8).</translation>
+    </message>
+    <message>
+        <source>Ajoute les clefs d&apos;ut 3e et 4e ligne aux exercices 5 et 6.</source>
+        <translation>Aggiunge le chiavi di contralto e di tenore agli esercizi 5 e 6.</translation>
+    </message>
+    <message>
+        <source>--c-clefs goes with playing</source>
+        <translation>--c-clefs vale solo per suonare</translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</source>
+        <translation>--variant accetta ear, key, da key=-4 a key=4, key=new o da phrase=4 a phrase=8, non «%1»</translation>
     </message>
 </context>
 <context>
@@ -535,6 +543,10 @@
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Oltre le sole note&lt;/h2&gt;&lt;p&gt;Nella finestra &lt;b&gt;Allievi&lt;/b&gt;, le impostazioni di un allievo scelgono cosa suonano i sei pulsanti degli esercizi. &lt;b&gt;A orecchio&lt;/b&gt;: ogni nota suona prima sul pentagramma vuoto; vi si disegna appena viene suonata o mancata, per collegare il suono al suo posto. &lt;b&gt;In una tonalità&lt;/b&gt;: le note sono quelle di una scala maggiore fino a quattro diesis o bemolli, scelta dall&apos;insegnante o nuova a ogni esercizio; il pentagramma mostra l&apos;armatura, e una nota alterata dall&apos;armatura non ha alcun segno accanto: suona il tasto che indica in quella tonalità. &lt;code&gt;--variant ear&lt;/code&gt; e &lt;code&gt;--variant key=N&lt;/code&gt; fanno lo stesso per un solo avvio.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Plusieurs notes&lt;/b&gt; : quatre à huit notes côte à côte, à jouer dans l&apos;ordre ; une marque rouge passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu&apos;elle a de notes. &lt;b&gt;Clefs d&apos;ut&lt;/b&gt; : les exercices 5 et 6 écrivent aussi des notes en clef d&apos;ut 3e ligne (alto) et 4e ligne (ténor). &lt;code&gt;--variant phrase=N&lt;/code&gt; et &lt;code&gt;--c-clefs&lt;/code&gt; font de même pour un lancement. Un lecteur d&apos;écran entend la clef, l&apos;armure et le nombre de notes, jamais les notes.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Più note&lt;/b&gt;: da quattro a otto note affiancate, da suonare in ordine; un segno rosso passa alla successiva a ogni tasto giusto, e la frase dura tanti periodi quante note ha. &lt;b&gt;Chiavi di do&lt;/b&gt;: gli esercizi 5 e 6 scrivono alcune note anche in chiave di contralto e di tenore. &lt;code&gt;--variant phrase=N&lt;/code&gt; e &lt;code&gt;--c-clefs&lt;/code&gt; fanno lo stesso per un avvio. Un lettore di schermo sente la chiave, l&apos;armatura e il numero di note, mai le note.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1102,48 +1114,53 @@
         <translation>Fine dell&apos;esercizio</translation>
     </message>
     <message>
-        <source>Portée en clef de sol : écoutez la note</source>
-        <translation>Pentagramma in chiave di sol: ascolta la nota</translation>
+        <source>clef de sol</source>
+        <translation>chiave di sol</translation>
     </message>
     <message>
-        <source>Portée en clef de fa : écoutez la note</source>
-        <translation>Pentagramma in chiave di fa: ascolta la nota</translation>
+        <source>clef de fa</source>
+        <translation>chiave di fa</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 3e ligne</source>
+        <translation>chiave di contralto</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 4e ligne</source>
+        <translation>chiave di tenore</translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <source>armure de %n dièse(s)</source>
         <translation>
-            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n diesis</numerusform>
-            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n diesis</numerusform>
+            <numerusform>armatura con %n diesis</numerusform>
+            <numerusform>armatura con %n diesis</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <source>armure de %n bémol(s)</source>
         <translation>
-            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n diesis</numerusform>
-            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n diesis</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n bemolle</numerusform>
-            <numerusform>Nota sul pentagramma: chiave di sol, armatura con %n bemolli</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n bemolle</numerusform>
-            <numerusform>Nota sul pentagramma: chiave di fa, armatura con %n bemolli</numerusform>
+            <numerusform>armatura con %n bemolle</numerusform>
+            <numerusform>armatura con %n bemolle</numerusform>
         </translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation>Nota sul pentagramma: chiave di sol, senza armatura</translation>
+        <source>sans armure</source>
+        <translation>senza armatura</translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation>Nota sul pentagramma: chiave di fa, senza armatura</translation>
+        <source>Portée en %1 : écoutez la note</source>
+        <translation>Pentagramma in %1: ascolta la nota</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : %1, %2</source>
+        <translation>Nota sul pentagramma: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes sur la portée : %1, %2</source>
+        <translation>
+            <numerusform>%n nota sul pentagramma: %1, %2</numerusform>
+            <numerusform>%n note sul pentagramma: %1, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1213,11 @@
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
         <translation>Ascolta…</translation>
+    </message>
+    <message>
+        <source>Jouez-les…</source>
+        <comment>along the foot of a phrase: play the notes in order</comment>
+        <translation>Suonale in ordine…</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1757,30 @@
     <message>
         <source>Ar&amp;mure :</source>
         <translation>Ar&amp;matura:</translation>
+    </message>
+    <message>
+        <source>plusieurs notes côte à côte, jouées dans l&apos;ordre</source>
+        <translation>più note affiancate, suonate in ordine</translation>
+    </message>
+    <message>
+        <source>Notes par lecture</source>
+        <translation>Note per lettura</translation>
+    </message>
+    <message>
+        <source>Combien de notes côte à côte sur la portée, de 4 à 8</source>
+        <translation>Quante note affiancate sul pentagramma, da 4 a 8</translation>
+    </message>
+    <message>
+        <source>&amp;Notes par lecture :</source>
+        <translation>&amp;Note per lettura:</translation>
+    </message>
+    <message>
+        <source>Clefs d&apos;&amp;ut 3e et 4e ligne dans les exercices 5 et 6</source>
+        <translation>Chiavi di contralto e di tenore negli esercizi 5 e 6 (chiavi di do, &amp;u)</translation>
+    </message>
+    <message>
+        <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
+        <translation>Alcune note scritte anche in chiave di do, come --c-clefs</translation>
     </message>
 </context>
 <context>

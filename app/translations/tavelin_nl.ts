@@ -256,16 +256,24 @@
         <translation>een variant</translation>
     </message>
     <message>
-        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation>Wat de oefeningen spelen: ear (op het gehoor) of key=N (een toonsoort, -4 tot 4 mollen of kruisen; key=new, elke oefening een nieuwe).</translation>
-    </message>
-    <message>
         <source>--variant goes with playing</source>
         <translation>--variant hoort bij spelen</translation>
     </message>
     <message>
-        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation>--variant verwacht ear, key, key=-4 tot key=4 of key=new, niet “%1”</translation>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille), key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).</source>
+        <translation>Wat de oefeningen spelen: ear (op het gehoor), key=N (een voortekening, -4 tot 4 mollen of kruisen; key=new, bij elke oefening een nieuwe) of phrase=N (N noten achter elkaar te lezen, 4 tot 8).</translation>
+    </message>
+    <message>
+        <source>Ajoute les clefs d&apos;ut 3e et 4e ligne aux exercices 5 et 6.</source>
+        <translation>Voegt de alt- en tenorsleutel toe aan oefening 5 en 6.</translation>
+    </message>
+    <message>
+        <source>--c-clefs goes with playing</source>
+        <translation>--c-clefs hoort bij spelen</translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</source>
+        <translation>--variant neemt ear, key, key=-4 tot key=4, key=new of phrase=4 tot phrase=8, niet &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -535,6 +543,10 @@
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Meer dan alleen de noten&lt;/h2&gt;&lt;p&gt;In het venster &lt;b&gt;Leerlingen&lt;/b&gt; kiezen de instellingen van een leerling wat de zes oefenknoppen spelen. &lt;b&gt;Op het gehoor&lt;/b&gt;: elke noot klinkt eerst bij een lege notenbalk; hij verschijnt erop zodra hij gespeeld of gemist is, om de klank aan zijn plaats te koppelen. &lt;b&gt;In een toonsoort&lt;/b&gt;: de noten zijn die van een majeurtoonladder met tot vier kruisen of mollen, gekozen door de docent of elke oefening nieuw; de notenbalk toont de voortekening, en een noot die door de voortekening verandert heeft geen teken naast zich: speel de toets die hij in die toonsoort betekent. &lt;code&gt;--variant ear&lt;/code&gt; en &lt;code&gt;--variant key=N&lt;/code&gt; doen hetzelfde voor een enkele start.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Plusieurs notes&lt;/b&gt; : quatre à huit notes côte à côte, à jouer dans l&apos;ordre ; une marque rouge passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu&apos;elle a de notes. &lt;b&gt;Clefs d&apos;ut&lt;/b&gt; : les exercices 5 et 6 écrivent aussi des notes en clef d&apos;ut 3e ligne (alto) et 4e ligne (ténor). &lt;code&gt;--variant phrase=N&lt;/code&gt; et &lt;code&gt;--c-clefs&lt;/code&gt; font de même pour un lancement. Un lecteur d&apos;écran entend la clef, l&apos;armure et le nombre de notes, jamais les notes.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Meerdere noten&lt;/b&gt;: vier tot acht noten naast elkaar, op volgorde te spelen; een rood teken schuift bij elke goede toets naar de volgende, en de reeks duurt zoveel perioden als ze noten heeft. &lt;b&gt;C-sleutels&lt;/b&gt;: oefening 5 en 6 schrijven sommige noten ook in de alt- en de tenorsleutel. &lt;code&gt;--variant phrase=N&lt;/code&gt; en &lt;code&gt;--c-clefs&lt;/code&gt; doen hetzelfde voor één start. Een schermlezer hoort de sleutel, de voortekening en het aantal noten, nooit de noten zelf.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1102,48 +1114,53 @@
         <translation>Einde van de oefening</translation>
     </message>
     <message>
-        <source>Portée en clef de sol : écoutez la note</source>
-        <translation>Notenbalk met G-sleutel: luister naar de noot</translation>
+        <source>clef de sol</source>
+        <translation>G-sleutel</translation>
     </message>
     <message>
-        <source>Portée en clef de fa : écoutez la note</source>
-        <translation>Notenbalk met F-sleutel: luister naar de noot</translation>
+        <source>clef de fa</source>
+        <translation>F-sleutel</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 3e ligne</source>
+        <translation>altsleutel</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 4e ligne</source>
+        <translation>tenorsleutel</translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <source>armure de %n dièse(s)</source>
         <translation>
-            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n kruis</numerusform>
-            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n kruisen</numerusform>
+            <numerusform>voortekening met %n kruis</numerusform>
+            <numerusform>voortekening met %n kruisen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <source>armure de %n bémol(s)</source>
         <translation>
-            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n kruis</numerusform>
-            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n kruisen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n mol</numerusform>
-            <numerusform>Noot op de notenbalk: G-sleutel, voortekening met %n mollen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n mol</numerusform>
-            <numerusform>Noot op de notenbalk: F-sleutel, voortekening met %n mollen</numerusform>
+            <numerusform>voortekening met %n mol</numerusform>
+            <numerusform>voortekening met %n mollen</numerusform>
         </translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation>Noot op de notenbalk: G-sleutel, zonder voortekening</translation>
+        <source>sans armure</source>
+        <translation>zonder voortekening</translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation>Noot op de notenbalk: F-sleutel, zonder voortekening</translation>
+        <source>Portée en %1 : écoutez la note</source>
+        <translation>Notenbalk met %1: luister naar de noot</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : %1, %2</source>
+        <translation>Noot op de notenbalk: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes sur la portée : %1, %2</source>
+        <translation>
+            <numerusform>%n noot op de notenbalk: %1, %2</numerusform>
+            <numerusform>%n noten op de notenbalk: %1, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1213,11 @@
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
         <translation>Luister…</translation>
+    </message>
+    <message>
+        <source>Jouez-les…</source>
+        <comment>along the foot of a phrase: play the notes in order</comment>
+        <translation>Speel ze op volgorde…</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1757,30 @@
     <message>
         <source>Ar&amp;mure :</source>
         <translation>Voo&amp;rtekening:</translation>
+    </message>
+    <message>
+        <source>plusieurs notes côte à côte, jouées dans l&apos;ordre</source>
+        <translation>meerdere noten naast elkaar, op volgorde gespeeld</translation>
+    </message>
+    <message>
+        <source>Notes par lecture</source>
+        <translation>Noten per keer lezen</translation>
+    </message>
+    <message>
+        <source>Combien de notes côte à côte sur la portée, de 4 à 8</source>
+        <translation>Hoeveel noten naast elkaar op de notenbalk, 4 tot 8</translation>
+    </message>
+    <message>
+        <source>&amp;Notes par lecture :</source>
+        <translation>&amp;Noten per keer lezen:</translation>
+    </message>
+    <message>
+        <source>Clefs d&apos;&amp;ut 3e et 4e ligne dans les exercices 5 et 6</source>
+        <translation>Alt- en tenorsleutel in oefening 5 en 6 (C-sleutels, &amp;u)</translation>
+    </message>
+    <message>
+        <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
+        <translation>Sommige noten ook in een C-sleutel geschreven, zoals --c-clefs</translation>
     </message>
 </context>
 <context>

@@ -256,16 +256,24 @@
         <translation>uma variante</translation>
     </message>
     <message>
-        <source>Ce que jouent les exercices : ear (à l&apos;oreille) ou key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice).</source>
-        <translation>O que os exercícios tocam: ear (de ouvido) ou key=N (uma armadura, de -4 a 4 bemóis ou sustenidos; key=new, uma nova em cada exercício).</translation>
-    </message>
-    <message>
         <source>--variant goes with playing</source>
         <translation>--variant vai com tocar</translation>
     </message>
     <message>
-        <source>--variant takes ear, key, key=-4 to key=4 or key=new, not &apos;%1&apos;</source>
-        <translation>--variant espera ear, key, de key=-4 a key=4 ou key=new, não “%1”</translation>
+        <source>Ce que jouent les exercices : ear (à l&apos;oreille), key=N (une armure, -4 à 4 bémols ou dièses ; key=new, une nouvelle à chaque exercice) ou phrase=N (N notes à lire à la suite, 4 à 8).</source>
+        <translation>O que os exercícios tocam: ear (de ouvido), key=N (uma armadura, de -4 a 4 bemóis ou sustenidos; key=new, uma nova a cada exercício) ou phrase=N (N notas para ler seguidas, de 4 a 8).</translation>
+    </message>
+    <message>
+        <source>Ajoute les clefs d&apos;ut 3e et 4e ligne aux exercices 5 et 6.</source>
+        <translation>Acrescenta as claves de dó na 3.ª e na 4.ª linha aos exercícios 5 e 6.</translation>
+    </message>
+    <message>
+        <source>--c-clefs goes with playing</source>
+        <translation>--c-clefs só serve para tocar</translation>
+    </message>
+    <message>
+        <source>--variant takes ear, key, key=-4 to key=4, key=new or phrase=4 to phrase=8, not &apos;%1&apos;</source>
+        <translation>--variant aceita ear, key, de key=-4 a key=4, key=new ou de phrase=4 a phrase=8, não «%1»</translation>
     </message>
 </context>
 <context>
@@ -535,6 +543,10 @@
     <message>
         <source>&lt;h2&gt;Au-delà des notes seules&lt;/h2&gt;&lt;p&gt;Dans la fenêtre &lt;b&gt;Élèves&lt;/b&gt;, les réglages d&apos;un élève choisissent ce que jouent les six boutons d&apos;exercice. &lt;b&gt;À l&apos;oreille&lt;/b&gt; : chaque note sonne d&apos;abord sur la portée vide ; elle s&apos;y dessine dès qu&apos;elle est jouée ou manquée, pour relier le son à sa place. &lt;b&gt;Dans une tonalité&lt;/b&gt; : les notes sont celles d&apos;une gamme majeure jusqu&apos;à quatre dièses ou bémols, choisie par le professeur ou nouvelle à chaque exercice ; la portée montre l&apos;armure, et une note que l&apos;armure altère n&apos;a pas de signe à côté d&apos;elle : jouez la touche qu&apos;elle veut dire dans cette tonalité. &lt;code&gt;--variant ear&lt;/code&gt; et &lt;code&gt;--variant key=N&lt;/code&gt; font de même pour un lancement.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Para além das notas soltas&lt;/h2&gt;&lt;p&gt;Na janela &lt;b&gt;Alunos&lt;/b&gt;, as definições de um aluno escolhem o que tocam os seis botões de exercício. &lt;b&gt;De ouvido&lt;/b&gt;: cada nota soa primeiro sobre a pauta vazia; desenha-se nela logo que é tocada ou falhada, para ligar o som ao seu lugar. &lt;b&gt;Numa tonalidade&lt;/b&gt;: as notas são as de uma escala maior até quatro sustenidos ou bemóis, escolhida pelo professor ou nova em cada exercício; a pauta mostra a armadura de clave, e uma nota que a armadura altera não tem nenhum sinal ao seu lado: toque a tecla que ela quer dizer nessa tonalidade. &lt;code&gt;--variant ear&lt;/code&gt; e &lt;code&gt;--variant key=N&lt;/code&gt; fazem o mesmo para um só arranque.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Plusieurs notes&lt;/b&gt; : quatre à huit notes côte à côte, à jouer dans l&apos;ordre ; une marque rouge passe à la suivante à chaque bonne touche, et la phrase dure autant de périodes qu&apos;elle a de notes. &lt;b&gt;Clefs d&apos;ut&lt;/b&gt; : les exercices 5 et 6 écrivent aussi des notes en clef d&apos;ut 3e ligne (alto) et 4e ligne (ténor). &lt;code&gt;--variant phrase=N&lt;/code&gt; et &lt;code&gt;--c-clefs&lt;/code&gt; font de même pour un lancement. Un lecteur d&apos;écran entend la clef, l&apos;armure et le nombre de notes, jamais les notes.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Várias notas&lt;/b&gt;: de quatro a oito notas lado a lado, para tocar pela ordem; uma marca vermelha passa à seguinte a cada tecla certa, e a frase dura tantos períodos quantas notas tem. &lt;b&gt;Claves de dó&lt;/b&gt;: os exercícios 5 e 6 escrevem também notas em clave de dó na 3.ª linha (contralto) e na 4.ª linha (tenor). &lt;code&gt;--variant phrase=N&lt;/code&gt; e &lt;code&gt;--c-clefs&lt;/code&gt; fazem o mesmo para um arranque. Um leitor de ecrã ouve a clave, a armadura e o número de notas, nunca as notas.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1102,48 +1114,53 @@
         <translation>Fim do exercício</translation>
     </message>
     <message>
-        <source>Portée en clef de sol : écoutez la note</source>
-        <translation>Pauta em clave de sol: ouça a nota</translation>
+        <source>clef de sol</source>
+        <translation>clave de sol</translation>
     </message>
     <message>
-        <source>Portée en clef de fa : écoutez la note</source>
-        <translation>Pauta em clave de fá: ouça a nota</translation>
+        <source>clef de fa</source>
+        <translation>clave de fá</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 3e ligne</source>
+        <translation>clave de dó na 3.ª linha</translation>
+    </message>
+    <message>
+        <source>clef d&apos;ut 4e ligne</source>
+        <translation>clave de dó na 4.ª linha</translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n dièse(s)</source>
+        <source>armure de %n dièse(s)</source>
         <translation>
-            <numerusform>Nota na pauta: clave de sol, armadura de %n sustenido</numerusform>
-            <numerusform>Nota na pauta: clave de sol, armadura de %n sustenidos</numerusform>
+            <numerusform>armadura de %n sustenido</numerusform>
+            <numerusform>armadura de %n sustenidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n dièse(s)</source>
+        <source>armure de %n bémol(s)</source>
         <translation>
-            <numerusform>Nota na pauta: clave de fá, armadura de %n sustenido</numerusform>
-            <numerusform>Nota na pauta: clave de fá, armadura de %n sustenidos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de sol, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Nota na pauta: clave de sol, armadura de %n bemol</numerusform>
-            <numerusform>Nota na pauta: clave de sol, armadura de %n bemóis</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Note sur la portée : clef de fa, armure de %n bémol(s)</source>
-        <translation>
-            <numerusform>Nota na pauta: clave de fá, armadura de %n bemol</numerusform>
-            <numerusform>Nota na pauta: clave de fá, armadura de %n bemóis</numerusform>
+            <numerusform>armadura de %n bemol</numerusform>
+            <numerusform>armadura de %n bemóis</numerusform>
         </translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de sol, sans armure</source>
-        <translation>Nota na pauta: clave de sol, sem armadura</translation>
+        <source>sans armure</source>
+        <translation>sem armadura</translation>
     </message>
     <message>
-        <source>Note sur la portée : clef de fa, sans armure</source>
-        <translation>Nota na pauta: clave de fá, sem armadura</translation>
+        <source>Portée en %1 : écoutez la note</source>
+        <translation>Pauta em %1: ouça a nota</translation>
+    </message>
+    <message>
+        <source>Note sur la portée : %1, %2</source>
+        <translation>Nota na pauta: %1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes sur la portée : %1, %2</source>
+        <translation>
+            <numerusform>%n nota na pauta: %1, %2</numerusform>
+            <numerusform>%n notas na pauta: %1, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1213,11 @@
         <source>Écoutez…</source>
         <comment>along the foot of the staff while a note is heard</comment>
         <translation>Ouça…</translation>
+    </message>
+    <message>
+        <source>Jouez-les…</source>
+        <comment>along the foot of a phrase: play the notes in order</comment>
+        <translation>Toque-as pela ordem…</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1757,30 @@
     <message>
         <source>Ar&amp;mure :</source>
         <translation>Arma&amp;dura:</translation>
+    </message>
+    <message>
+        <source>plusieurs notes côte à côte, jouées dans l&apos;ordre</source>
+        <translation>várias notas lado a lado, tocadas pela ordem</translation>
+    </message>
+    <message>
+        <source>Notes par lecture</source>
+        <translation>Notas por leitura</translation>
+    </message>
+    <message>
+        <source>Combien de notes côte à côte sur la portée, de 4 à 8</source>
+        <translation>Quantas notas lado a lado na pauta, de 4 a 8</translation>
+    </message>
+    <message>
+        <source>&amp;Notes par lecture :</source>
+        <translation>&amp;Notas por leitura:</translation>
+    </message>
+    <message>
+        <source>Clefs d&apos;&amp;ut 3e et 4e ligne dans les exercices 5 et 6</source>
+        <translation>Claves de dó na 3.ª e 4.ª linha nos exercícios 5 e 6 (&amp;u)</translation>
+    </message>
+    <message>
+        <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
+        <translation>Algumas notas escritas também em clave de dó, como --c-clefs</translation>
     </message>
 </context>
 <context>
