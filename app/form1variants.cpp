@@ -60,6 +60,7 @@ QString signatureWords(KeySignature key)
 std::vector<int> notesOf(const std::vector<exercise::NoteChoice>& choices)
 {
     std::vector<int> notes;
+    notes.reserve(choices.size());
     for (const exercise::NoteChoice& c : choices) {
         notes.push_back(c.note);
     }

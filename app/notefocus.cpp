@@ -20,6 +20,10 @@ void Form1::prepareNoteChoice()
 void Form1::takeFocusRecords()
 {
     if (m_focusRead.valid() && m_focusRead.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        m_notes.setFocus(m_focusRead.get());
+        // The records of what this run runs: the drill's, or its variant's,
+        // for the drill's choice (by ear, a C clef) and the variants' alike.
+        std::optional<exercise::NoteRecords> records = m_focusRead.get();
+        m_variantNotes.setFocus(records);
+        m_notes.setFocus(std::move(records));
     }
 }

@@ -86,13 +86,12 @@ std::vector<StaffClef> VariantChooser::clefsFor(std::int16_t note) const
 
 std::int16_t VariantChooser::draw(const std::vector<std::int16_t>& among)
 {
-    std::vector<std::int16_t> pool;
-    std::copy_if(among.begin(), among.end(), std::back_inserter(pool), [this](std::int16_t n) { return n != m_last; });
-    if (pool.empty()) {
-        pool = among;
-    }
-    std::uniform_int_distribution<std::size_t> pick(0, pool.size() - 1);
-    m_last = pool[pick(m_rng)];
+    const auto last = std::find(among.begin(), among.end(), m_last);
+    const std::optional<std::size_t> exclude =
+        last == among.end() ? std::nullopt : std::optional(static_cast<std::size_t>(last - among.begin()));
+    const std::vector<double> weights =
+        m_focus ? focusWeights(among, *m_focus) : std::vector<double>(among.size(), 1.0);
+    m_last = among[weightedPick(weights, exclude, m_rng)];
     return m_last;
 }
 

@@ -51,8 +51,13 @@ public:
     // The notes the run draws from, rising.
     const std::vector<std::int16_t>& notes() const { return m_notes; }
 
-    // The next note: uniform over the key's notes of the span but the one
-    // drawn last, in a clef of the mode that carries it (the treble clef from
+    // The variant's own records of the pupil (--focus): the notes of a
+    // phrase or a key are drawn more often as they are harder, as the
+    // drill's are. Nothing: evenly.
+    void setFocus(std::optional<NoteRecords> records) { m_focus = std::move(records); }
+
+    // The next note: over the key's notes of the span but the one drawn
+    // last, evenly or by the records, in a clef of the mode that carries it (the treble clef from
     // middle C up and the bass clef below, as the drill writes them, or a C
     // clef whose range holds it).
     VariantNote next();
@@ -80,6 +85,7 @@ private:
     std::vector<StaffClef> m_clefs;
     std::vector<std::int16_t> m_notes;
     std::int16_t m_last = 0;
+    std::optional<NoteRecords> m_focus;
 };
 
 }  // namespace exercise

@@ -148,6 +148,8 @@ std::future<std::optional<exercise::NoteRecords>> PlayingPupil::focusRecords()
         answer.set_value(std::nullopt);
         return answer.get_future();
     }
+    // The records of what the modes run: the drill's, or the variant's own.
+    const exercise::VariantKind kind = variant().kind;
     FocusMemory& memory = m_focus[m_playing.file];
     if (!memory.stats && memory.read.valid() &&
         memory.read.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
@@ -165,14 +167,14 @@ std::future<std::optional<exercise::NoteRecords>> PlayingPupil::focusRecords()
         // Not read (said already): read again, now.
     }
     if (memory.stats) {
-        answer.set_value(memory.stats->records());
+        answer.set_value(memory.stats->records(kind));
         return answer.get_future();
     }
     startFocusRead(m_playing.file);
     // Still reading: the records are ready when the read is, with the runs
     // ended so far added to it.
     std::future<Records> records = answer.get_future();
-    std::thread([read = memory.read, runs = memory.runs, answer = std::move(answer)]() mutable {
+    std::thread([read = memory.read, runs = memory.runs, kind, answer = std::move(answer)]() mutable {
         std::optional<RecentNoteStats> stats = read.get();
         if (stats) {
             for (const std::vector<NoteResult>& run : runs) {
@@ -181,7 +183,7 @@ std::future<std::optional<exercise::NoteRecords>> PlayingPupil::focusRecords()
                 }
             }
         }
-        answer.set_value(stats ? Records(stats->records()) : std::nullopt);
+        answer.set_value(stats ? Records(stats->records(kind)) : std::nullopt);
     }).detach();
     return records;
 }

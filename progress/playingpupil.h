@@ -71,7 +71,9 @@ public:
     QString description() const;
 
     // At a run's start, before its first note: the range and the records
-    // of the pupil who plays it (the choice takes effect here). The pupil's
+    // of the pupil who plays it (the choice takes effect here), those of the
+    // variant the modes run (the drill's, or by ear, in a key, in phrases:
+    // variant().kind). The pupil's
     // file is read once, off the caller's thread, and every run played
     // since is added from memory; the future is ready when the read is
     // done (at once after that), and at once with nothing when focus is off.

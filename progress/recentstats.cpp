@@ -15,27 +15,46 @@ using platform::message;
 
 void RecentNoteStats::add(const NoteResult& row)
 {
-    // The drill's weights are the drill's own: a run by ear or in a key asks
-    // other things of a note, and its rows neither count nor age them.
-    if (row.variant != exercise::VariantKind::Drill) {
+    // Each variant's weights are its own: a run by ear or in a key asks
+    // other things of a note than the drill. A C clef is another reading of
+    // the same key still, which no mode weighs by.
+    if (row.cClef) {
         return;
     }
+    m_of[row.variant].add(row);
+}
+
+const exercise::NoteRecords& RecentNoteStats::records(exercise::VariantKind kind) const
+{
+    static const exercise::NoteRecords none;
+    const auto found = m_of.find(kind);
+    return found == m_of.end() ? none : found->second.records;
+}
+
+int RecentNoteStats::runs(exercise::VariantKind kind) const
+{
+    const auto found = m_of.find(kind);
+    return found == m_of.end() ? 0 : found->second.runs;
+}
+
+void RecentNoteStats::Of::add(const NoteResult& row)
+{
     // The rows of a run come together: a new id starts a new run, and every
     // earlier run weighs a little less.
     std::string id = row.run + ' ' + row.started;
-    if (m_runs == 0 || id != m_run) {
-        if (m_runs > 0) {
-            for (auto& [note, r] : m_records) {
+    if (runs == 0 || id != run) {
+        if (runs > 0) {
+            for (auto& [note, r] : records) {
                 r.asked *= recent::decayPerRun;
                 r.missed *= recent::decayPerRun;
                 r.wrong *= recent::decayPerRun;
                 r.slow *= recent::decayPerRun;
             }
-            m_timeSum *= recent::decayPerRun;
-            m_timeWeight *= recent::decayPerRun;
+            timeSum *= recent::decayPerRun;
+            timeWeight *= recent::decayPerRun;
         }
-        m_run = std::move(id);
-        ++m_runs;
+        run = std::move(id);
+        ++runs;
     }
     // Only a note the pupil saw and that closed, right or missed, says
     // anything of its key: one on display when the run stopped, or whose
@@ -48,7 +67,7 @@ void RecentNoteStats::add(const NoteResult& row)
     case Outcome::Unshown:
         return;
     }
-    exercise::NoteRecord& r = m_records[row.note];
+    exercise::NoteRecord& r = records[row.note];
     r.asked += 1.0;
     if (row.outcome == Outcome::Missed) {
         r.missed += 1.0;
@@ -58,11 +77,11 @@ void RecentNoteStats::add(const NoteResult& row)
         r.wrong += 1.0;
     }
     const double ms = row.responseMs ? static_cast<double>(*row.responseMs) : 0.0;
-    if (m_timeWeight > 0.0 && ms > recent::slowFactor * m_timeSum / m_timeWeight) {
+    if (timeWeight > 0.0 && ms > recent::slowFactor * timeSum / timeWeight) {
         r.slow += 1.0;
     }
-    m_timeSum += ms;
-    m_timeWeight += 1.0;
+    timeSum += ms;
+    timeWeight += 1.0;
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,19 +27,25 @@ constexpr double decayPerRun = 0.85;
 constexpr double slowFactor = 1.5;
 }  // namespace recent
 
-// Of the drill's rows only (a run of a variant is passed over whole).
+// Each variant's records of its own rows: the drill's, by ear, in a key
+// (all keys together) and in phrases. A run of one neither counts in
+// another's records nor ages them. Notes written in a C clef are in none.
 class RecentNoteStats {
 public:
     void add(const NoteResult& row);
-    const exercise::NoteRecords& records() const { return m_records; }
-    int runs() const { return m_runs; }
+    const exercise::NoteRecords& records(exercise::VariantKind kind = exercise::VariantKind::Drill) const;
+    int runs(exercise::VariantKind kind = exercise::VariantKind::Drill) const;
 
 private:
-    exercise::NoteRecords m_records;
-    std::string m_run;  // id and start of the run being read
-    int m_runs = 0;
-    double m_timeSum = 0.0;  // recency-weighted right response times, ms
-    double m_timeWeight = 0.0;
+    struct Of {
+        exercise::NoteRecords records;
+        std::string run;  // id and start of the run being read
+        int runs = 0;
+        double timeSum = 0.0;  // recency-weighted right response times, ms
+        double timeWeight = 0.0;
+        void add(const NoteResult& row);
+    };
+    std::map<exercise::VariantKind, Of> m_of;
 };
 
 // Reads the results file at path, a line at a time, never changing it, then

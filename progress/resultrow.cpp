@@ -155,6 +155,27 @@ bool readWriting(std::string_view clef, std::string_view accidental, NoteResult&
     return (r.accidental == art::Accidental::None) != art::pitch::isBlackKey(r.note);
 }
 
+// The outcome, whether it sounded, and the response time of a right one
+// only.
+bool readOutcome(std::string_view outcome, std::string_view sounded, std::string_view ms, NoteResult& r)
+{
+    const auto known = std::find(outcomeNames.begin(), outcomeNames.end(), outcome);
+    if (known == outcomeNames.end()) {
+        return false;
+    }
+    r.outcome = static_cast<Outcome>(known - outcomeNames.begin());
+    if (sounded == "yes") {
+        r.sounded = true;
+    } else if (sounded != "no") {
+        return false;
+    }
+    if (r.outcome == Outcome::Right) {
+        r.responseMs = number<std::uint32_t>(ms, 0U, csv::maxResponseMs - 1);
+        return r.responseMs.has_value();
+    }
+    return ms.empty();
+}
+
 // The variant's three fields: a kind's name, then a key only in a key and a
 // phrase place only in a phrase, as the writer leaves them.
 bool readVariant(std::string_view name, std::string_view key, std::string_view place, NoteResult& r)
@@ -306,27 +327,7 @@ std::optional<NoteResult> parseCsvRow(std::string_view line)
         return std::nullopt;
     }
 
-    bool known = false;
-    for (std::size_t i = 0; i < outcomeNames.size(); ++i) {
-        if (f[7] == outcomeNames[i]) {
-            r.outcome = static_cast<Outcome>(i);
-            known = true;
-        }
-    }
-    if (!known) {
-        return std::nullopt;
-    }
-    if (f[8] == "yes") {
-        r.sounded = true;
-    } else if (f[8] != "no") {
-        return std::nullopt;
-    }
-    if (r.outcome == Outcome::Right) {
-        r.responseMs = number<std::uint32_t>(f[9], 0U, csv::maxResponseMs - 1);
-        if (!r.responseMs) {
-            return std::nullopt;
-        }
-    } else if (!f[9].empty()) {
+    if (!readOutcome(f[7], f[8], f[9], r)) {
         return std::nullopt;
     }
     auto wrong = parseWrongKeys(f[10]);

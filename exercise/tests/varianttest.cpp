@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 
@@ -266,6 +267,41 @@ TEST(PhraseRun, TheNextTickAndAStopDuringTheSound)
         outcomes.push_back(n.outcome);
     }
     EXPECT_EQ(outcomes, (std::vector<Outcome>{Outcome::Right, Outcome::Missed, Outcome::Missed, Outcome::Missed}));
+}
+
+}  // namespace
+
+namespace {
+
+// With the variant's records, a key's note the pupil often misses comes
+// back more often than one always right; without them, evenly.
+TEST(VariantChooser, TheVariantsRecordsWeighItsNotes)
+{
+    std::mt19937 rng(13);
+    exercise::VariantChooser chooser(rng);
+    const auto draws = [&](std::optional<exercise::NoteRecords> records) {
+        chooser.setFocus(std::move(records));
+        chooser.start(1, {VariantKind::Key, -2}, std::nullopt);
+        std::map<int, int> count;
+        for (int i = 0; i < 3000; ++i) {
+            ++count[chooser.next().note];
+        }
+        for (int i = 0; i < 300; ++i) {
+            for (const std::int16_t n : chooser.nextPhrase(4).notes) {
+                ++count[n];
+            }
+        }
+        return count;
+    };
+    exercise::NoteRecords records;
+    for (const std::int16_t n : {62, 63, 65, 67, 69, 70, 72}) {
+        records[n] = {10.0, 0.0, 0.0, 0.0};  // always right
+    }
+    records[70] = {10.0, 9.0, 0.0, 0.0};  // B flat 4, nearly always missed
+    const std::map<int, int> weighed = draws(records);
+    EXPECT_GT(weighed.at(70), 3 * weighed.at(72));
+    const std::map<int, int> even = draws(std::nullopt);
+    EXPECT_LT(even.at(70), 2 * even.at(72));
 }
 
 }  // namespace

@@ -494,5 +494,22 @@ TEST(PlayingPupil, FocusRunsEndedBeforeTheReadIsTakenCountOnce)
     ASSERT_TRUE(got.has_value());
     EXPECT_DOUBLE_EQ(got->at(65).asked, 1.0 + progress::recent::decayPerRun);
     EXPECT_DOUBLE_EQ(got->at(65).wrong, 1.0 + progress::recent::decayPerRun);
+
+    // By ear, the records are those of the runs by ear alone.
+    playing.setSettings(QStringLiteral("Hugo"), {true, std::nullopt, {exercise::VariantKind::Ear}});
+    auto ear = playing.focusRecords();
+    ASSERT_EQ(ear.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const auto none = ear.get();
+    ASSERT_TRUE(none.has_value());
+    EXPECT_TRUE(none->empty()) << "the drill's runs say nothing of the ear";
+    run.start(1, 0, exercise::VariantKind::Ear);
+    run.show({65, "1"}, true, 100);
+    run.drawn(500);
+    run.end(false, 4000);
+    auto missed = playing.focusRecords();
+    ASSERT_EQ(missed.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    const auto heard = missed.get();
+    ASSERT_TRUE(heard.has_value());
+    EXPECT_DOUBLE_EQ(heard->at(65).missed, 1.0);
     playing.finish();
 }

@@ -122,6 +122,7 @@ TEST(RecentRecords, RunsOfAVariantLeaveTheDrillsRecordsAsTheyAre)
         std::string line = row("ee-1", place, 67, "missed", "");
         mixed += line.insert(line.size() - 1, ",ear,,");
         line = row("kk-1", place, 66, "missed", "");
+        line.replace(line.find(",none,"), 6, ",sharp,");  // F sharp, as the signature writes it
         mixed += line.insert(line.size() - 1, ",key,2,");
     }
     for (std::string line : {row("aa-1", 3, 64, "right", "2000"), row("aa-2", 1, 65, "right", "1400"),
@@ -137,6 +138,27 @@ TEST(RecentRecords, RunsOfAVariantLeaveTheDrillsRecordsAsTheyAre)
     ASSERT_TRUE(beside) << error;
     EXPECT_FALSE(beside->count(67) || beside->count(66)) << "the variants' notes have no drill record";
     expectSameRecords(*beside, *alone);
+
+    // Each variant keeps its own: by ear, in a key; a note in a C clef is in
+    // none, and ages none.
+    std::string alto = row("aa-3", 1, 64, "missed", "");
+    alto.replace(alto.find("treble"), 6, "alto");
+    alto.insert(alto.size() - 1, ",,,");
+    writeFile(f.path / "alto.csv", full + alto);
+    const auto stats =
+        progress::readRecentStats({(f.path / "mixed.csv").string(), (f.path / "alto.csv").string()}, &error, "");
+    ASSERT_TRUE(stats) << error;
+    using exercise::VariantKind;
+    EXPECT_EQ(stats->runs(VariantKind::Drill), 2);
+    EXPECT_EQ(stats->runs(VariantKind::Ear), 1);
+    EXPECT_EQ(stats->runs(VariantKind::Key), 1);
+    EXPECT_EQ(stats->runs(VariantKind::Phrase), 0);
+    expectSameRecords(stats->records(), *alone);
+    ASSERT_EQ(stats->records(VariantKind::Ear).size(), 1U);
+    EXPECT_DOUBLE_EQ(stats->records(VariantKind::Ear).at(67).missed, 5.0);
+    ASSERT_EQ(stats->records(VariantKind::Key).size(), 1U);
+    EXPECT_DOUBLE_EQ(stats->records(VariantKind::Key).at(66).asked, 5.0);
+    EXPECT_TRUE(stats->records(VariantKind::Phrase).empty());
 }
 
 TEST(RecentRecords, ALineTooLongIsUnreadableAndNeverKept)
