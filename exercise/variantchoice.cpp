@@ -51,17 +51,27 @@ void VariantChooser::start(int mode, const Variant& variant, const std::optional
         m_key = KeySignature::ofFifths(variant.kind == VariantKind::Key ? variant.fifths : 0).value_or(KeySignature());
     }
     m_clefs = modeClefs(mode, variant.cClefs);
-    const std::vector<std::int16_t> keys = modeKeys(mode, range);
-    m_notes.clear();
+    m_notes = keyNotes(modeKeys(mode, range));
+    if (m_notes.size() < fewestKeys) {
+        // A teacher's range that holds (almost) none of the key's notes:
+        // the mode's whole span, rather than a run of one note or none.
+        m_notes = keyNotes(modeKeys(mode));
+    }
+    m_last = 0;
+}
+
+std::vector<std::int16_t> VariantChooser::keyNotes(const std::vector<std::int16_t>& keys) const
+{
+    std::vector<std::int16_t> notes;
     if (keys.empty()) {
-        return;
+        return notes;
     }
     for (int note = keys.front(); note <= keys.back(); ++note) {
         if (m_key.contains(note) && !clefsFor(static_cast<std::int16_t>(note)).empty()) {
-            m_notes.push_back(static_cast<std::int16_t>(note));
+            notes.push_back(static_cast<std::int16_t>(note));
         }
     }
-    m_last = 0;
+    return notes;
 }
 
 std::vector<StaffClef> VariantChooser::clefsFor(std::int16_t note) const

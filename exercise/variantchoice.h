@@ -44,7 +44,9 @@ public:
     explicit VariantChooser(std::mt19937& rng) : m_rng(rng) {}
 
     // At a run's start: the key (drawn anew among the nine when the variant
-    // asks for a new one at every run), the span of the mode within range.
+    // asks for a new one at every run), the span of the mode within range
+    // (the whole span when the range holds fewer than three of the key's
+    // notes).
     void start(int mode, const Variant& variant, const std::optional<NoteRange>& range);
 
     KeySignature key() const { return m_key; }
@@ -79,6 +81,9 @@ private:
     std::int16_t draw(const std::vector<std::int16_t>& among);
 
     std::vector<StaffClef> clefsFor(std::int16_t note) const;
+    // The key's notes from the first of keys to the last that a clef of the
+    // mode carries.
+    std::vector<std::int16_t> keyNotes(const std::vector<std::int16_t>& keys) const;
 
     std::mt19937& m_rng;
     KeySignature m_key;

@@ -88,7 +88,15 @@ start_pipewire_audio() {
         pactl info >/dev/null 2>&1 && break
         sleep 0.1
     done
-    pactl load-module module-null-sink sink_name=cap >/dev/null 2>&1 && pactl set-default-sink cap
+    pactl load-module module-null-sink sink_name=cap >/dev/null 2>&1 || return 1
+    # The default sink lives in WirePlumber's settings, which it makes once
+    # it runs: until then pipewire-pulse answers "Not supported" (a loaded
+    # machine starts WirePlumber after pactl already has its answer).
+    for _ in $(seq 100); do
+        pactl set-default-sink cap >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    pactl set-default-sink cap
 }
 
 stop_pipewire_audio() {

@@ -96,6 +96,9 @@ TEST(VariantChooser, NotesOfTheKeyInTheModesClefs)
     // The treble modes keep to the treble span, and a range narrows it.
     chooser.start(1, {VariantKind::Key, 2}, exercise::NoteRange{60, 72});
     EXPECT_EQ(chooser.notes(), (std::vector<std::int16_t>{61, 62, 64, 66, 67, 69, 71}));
+    // One that holds fewer than three of the key's notes gives way to the span.
+    chooser.start(1, {VariantKind::Key, 0}, exercise::NoteRange{61, 63});
+    EXPECT_EQ(chooser.notes().size(), exercise::modeKeys(1).size()) << "C major over the treble span";
 }
 
 TEST(VariantChooser, TheCClefsComeOnlyWhenTicked)
