@@ -207,6 +207,12 @@ private:
     void loadInto(PictureBox* box, const QString& path);
     void showSign(const exercise::NamePicture& name, const QPixmap* blank);
     void send(std::optional<std::uint32_t> message);
+    // Of a tick: a stop during its sound ended it, or a new run began (the
+    // new run is not this tick's).
+    bool tickCut(std::uint32_t run) const { return run != m_run || !Timer1->isEnabled() || closing(); }
+    // The note panel's picture is up: the run's note (or phrase) drawn, or
+    // never seen when there was none; then the count of notes shown.
+    void notePutUp();
     // The variants' note tick, and the note heard by ear drawn once
     // answered or missed.
     void variantTick(std::uint32_t run);

@@ -114,23 +114,28 @@ void Form1::Timer1_Timer()
         play1(curnote);
         // A stop during the sound ends this tick too, and so does a stop
         // followed at once by a new start: that new run is not this tick's.
-        if (run != m_run || !Timer1->isEnabled() || closing()) {
+        if (tickCut(run)) {
             Picture7->setVisible(false);
             return;
         }
     }
     loadInto(Picture1, notePath);
-    if (Picture1->hasPicture()) {
-        m_exercise.drawn(m_time.now());
-    } else {
-        m_exercise.unshown(m_time.now());
-    }
     if (ownName) {
         Picture2->setPicture(ownName->name, QString::fromStdString(name.path));
     } else {
         loadInto(Picture2, QString::fromStdString(name.path));
     }
     Picture7->setVisible(false);
+    notePutUp();
+}
+
+void Form1::notePutUp()
+{
+    if (Picture1->hasPicture()) {
+        m_exercise.drawn(m_time.now());
+    } else {
+        m_exercise.unshown(m_time.now());
+    }
     notecount = static_cast<std::int16_t>(m_exercise.count());
     setCaption(Label3, tr("Note : %1").arg(notecount));
 }

@@ -136,25 +136,19 @@ void Form1::variantTick(std::uint32_t run)
     }
     if (sounded) {
         play1(curnote);
-        if (run != m_run || !Timer1->isEnabled() || closing()) {
+        if (tickCut(run)) {
             Picture7->setVisible(false);
             return;  // stopped during the sound, as the drill's tick
         }
     }
     shown.pending = true;
     m_reveal = shown;
-    if (byEar) {
-        m_exercise.drawn(m_time.now());  // put before the pupil: heard; the name stays covered until shown
-    } else {
+    if (!byEar) {
         reveal();
-        if (Picture1->hasPicture()) {
-            m_exercise.drawn(m_time.now());
-        } else {
-            m_exercise.unshown(m_time.now());
-        }
     }
-    notecount = static_cast<std::int16_t>(m_exercise.count());
-    setCaption(Label3, tr("Note : %1").arg(notecount));
+    // By ear, put before the pupil as heard, over the bare staff; the name
+    // stays covered until shown.
+    notePutUp();
 }
 
 void Form1::phraseTick(std::uint32_t run)
@@ -178,21 +172,15 @@ void Form1::phraseTick(std::uint32_t run)
         // The phrase as it is to be played, before it is seen.
         for (const exercise::NoteChoice& c : m_phrase.choices) {
             play1(c.note);
-            if (run != m_run || !Timer1->isEnabled() || closing()) {
+            if (tickCut(run)) {
                 Picture7->setVisible(false);
                 return;
             }
         }
     }
     showPhrase();
-    if (Picture1->hasPicture()) {
-        m_exercise.drawn(m_time.now());
-    } else {
-        m_exercise.unshown(m_time.now());
-    }
     Picture7->setVisible(false);
-    notecount = static_cast<std::int16_t>(m_exercise.count());
-    setCaption(Label3, tr("Note : %1").arg(notecount));
+    notePutUp();
 }
 
 void Form1::showPhrase()

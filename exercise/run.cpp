@@ -22,8 +22,7 @@ Written writtenAs(const NoteChoice& choice)
     if (const auto written = writtenFromPrefix(choice.prefix, choice.note)) {
         return *written;
     }
-    return {choice.note >= keyboard::pitch::middleC ? Clef::Treble : Clef::Bass,
-            keyboard::pitch::spelling(choice.note, Accidental::Sharp)};
+    return {keyboard::pitch::clefBySide(choice.note), keyboard::pitch::spelling(choice.note, Accidental::Sharp)};
 }
 
 }  // namespace

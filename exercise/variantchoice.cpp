@@ -38,8 +38,7 @@ NoteChoice choiceIn(StaffClef clef, std::int16_t note, keyboard::pitch::Accident
     if (!keyboard::pitch::isCClef(clef)) {
         return {note, writtenPrefix(clef, spelling)};
     }
-    const StaffClef side = note >= keyboard::pitch::middleC ? StaffClef::Treble : StaffClef::Bass;
-    return {note, writtenPrefix(side, spelling), clef};
+    return {note, writtenPrefix(keyboard::pitch::staffClef(keyboard::pitch::clefBySide(note)), spelling), clef};
 }
 
 void VariantChooser::start(int mode, const Variant& variant, const std::optional<NoteRange>& range)

@@ -57,6 +57,13 @@ inline constexpr KeyRange bassRange = {36, 69};
 
 enum class Clef { Treble, Bass };
 
+// The clef of a note's side of middle C, as "Toutes les notes" writes it:
+// treble from middle C up, bass below.
+constexpr Clef clefBySide(int note)
+{
+    return note >= middleC ? Clef::Treble : Clef::Bass;
+}
+
 // How a black key is written: as a sharp on the white key below it or as a
 // flat on the white key above it. White keys are always written plain.
 enum class Accidental { None, Sharp, Flat };

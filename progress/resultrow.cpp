@@ -139,7 +139,7 @@ bool readWriting(std::string_view clef, std::string_view accidental, NoteResult&
         r.clef = art::Clef::Bass;
     } else if (clef == "alto" || clef == "tenor") {
         r.cClef = clef == "alto" ? keyboard::pitch::StaffClef::Alto : keyboard::pitch::StaffClef::Tenor;
-        r.clef = r.note >= keyboard::pitch::middleC ? art::Clef::Treble : art::Clef::Bass;
+        r.clef = keyboard::pitch::clefBySide(r.note);
     } else {
         return false;
     }
