@@ -30,6 +30,12 @@ struct NoteAccumulator {
     ResponseTimes responses;
 };
 
+struct VariantAccumulator {
+    VariantNotes stats;
+    std::map<NoteForm, NoteAccumulator> notes;
+    ResponseTimes responses;
+};
+
 struct RunAccumulator {
     RunStats stats;
     std::vector<std::uint32_t> responses;
@@ -121,6 +127,11 @@ std::optional<double> RunStats::score() const
 }
 
 std::optional<double> ResultsSummary::score() const
+{
+    return percentRight(right, missed);
+}
+
+std::optional<double> VariantNotes::score() const
 {
     return percentRight(right, missed);
 }
@@ -264,7 +275,8 @@ struct SummaryBuilder::State {
     RunStats group;  // runs not yet a point, when grouping
     bool groupOpen = false;
     bool grouped = false;
-    std::map<NoteForm, NoteAccumulator> notes;
+    std::map<NoteForm, NoteAccumulator> notes;  // the drill's
+    std::map<VariantOf, VariantAccumulator> variants;
     ResponseTimes allResponses;
     bool inRun = false;
     std::size_t runRows = 0;  // rows of the current run
@@ -316,6 +328,29 @@ struct SummaryBuilder::State {
         current = RunAccumulator{};
         if (runs.size() >= 2 * maxRunPoints) {
             mergeRuns();
+        }
+    }
+
+    // The row's note, with the drill's or with its variant's.
+    void addNote(const NoteResult& row)
+    {
+        const NoteForm form{row.clef, row.note, row.accidental};
+        if (isDrillRow(row)) {
+            NoteAccumulator& n = notes[form];
+            n.stats.form = form;
+            add(n, row);
+            return;
+        }
+        VariantAccumulator& v = variants[VariantOf{row.variant, row.fifths, row.cClef}];
+        NoteAccumulator& n = v.notes[form];
+        n.stats.form = form;
+        add(n, row);
+        ++v.stats.rows;
+        if (row.outcome == Outcome::Right) {
+            ++v.stats.right;
+            v.responses.add(*row.responseMs);
+        } else if (row.outcome == Outcome::Missed) {
+            ++v.stats.missed;
         }
     }
 
@@ -450,11 +485,7 @@ void SummaryBuilder::addLine(std::string_view line)
     }
     ++st.runRows;
     add(st.current, *row);
-
-    const NoteForm form{row->clef, row->note, row->accidental};
-    NoteAccumulator& n = st.notes[form];
-    n.stats.form = form;
-    add(n, *row);
+    st.addNote(*row);
 
     if (row->outcome == Outcome::Right) {
         ++st.summary.right;
@@ -472,6 +503,21 @@ void SummaryBuilder::addText(std::string_view text)
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
 }
+
+namespace {
+
+std::vector<NoteStats> notesOf(std::map<NoteForm, NoteAccumulator>& notes)
+{
+    std::vector<NoteStats> out;
+    out.reserve(notes.size());
+    for (auto& [form, n] : notes) {
+        n.stats.medianMs = n.responses.median();
+        out.push_back(n.stats);
+    }
+    return out;
+}
+
+}  // namespace
 
 ResultsSummary SummaryBuilder::finish()
 {
@@ -499,10 +545,12 @@ ResultsSummary SummaryBuilder::finish()
     summary.medianMs = st.allResponses.median();
     // The map orders by clef (treble first), then key, then written sign; a
     // sharp is written lower on the staff than the flat of the same key.
-    summary.notes.reserve(st.notes.size());
-    for (auto& [form, n] : st.notes) {
-        n.stats.medianMs = n.responses.median();
-        summary.notes.push_back(n.stats);
+    summary.notes = notesOf(st.notes);
+    for (auto& [of, v] : st.variants) {
+        v.stats.of = of;
+        v.stats.notes = notesOf(v.notes);
+        v.stats.medianMs = v.responses.median();
+        summary.variants.push_back(std::move(v.stats));
     }
     summary.runs = std::move(st.runs);
     m_state = std::make_unique<State>();

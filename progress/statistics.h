@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercise/variant.h"
+#include "keyboard/staffclef.h"
 #include "progress/lines.h"
 #include "progress/mistakes.h"
 #include "progress/resultrow.h"
@@ -89,8 +91,37 @@ struct ComputerRuns {
 // or an empty string.
 std::string computerOfRun(std::string_view run);
 
+// The exercise a note was asked in, when it is not the drill's: by ear, in a
+// key, in phrases, or the drill's notes in a C clef. A key's notes are
+// written under its signature, so each key is a variant of its own.
+struct VariantOf {
+    exercise::VariantKind kind = exercise::VariantKind::Drill;
+    std::optional<int> fifths;                        // Key only: -4 (four flats) to 4 (four sharps)
+    std::optional<keyboard::pitch::StaffClef> cClef;  // Alto or Tenor: written in that C clef
+    auto operator<=>(const VariantOf&) const =
+        default;  // NOLINT(modernize-use-nullptr): clang-tidy 14 sees a 0 in the defaulted comparison
+};
+
+// The notes asked in one variant, counted as the drill's are.
+struct VariantNotes {
+    VariantOf of;
+    std::vector<NoteStats> notes;  // ordered as ResultsSummary::notes
+    std::size_t rows = 0;
+    int right = 0;
+    int missed = 0;
+    std::optional<double> medianMs;  // of the variant's right answers
+    std::optional<double> score() const;
+};
+
 struct ResultsSummary {
-    std::vector<NoteStats> notes;  // by clef (treble first), then pitch, then written position
+    // The drill's notes (isDrillRow): by clef (treble first), then pitch,
+    // then written position.
+    std::vector<NoteStats> notes;
+    // Every other row's notes, one group per variant (VariantOf), in its
+    // order: the drill in the C clefs, by ear, the keys from four flats to
+    // four sharps, the phrases. The totals, the runs and their trends below
+    // count the rows of both.
+    std::vector<VariantNotes> variants;
     // In order of their start (past 2 * maxRunPoints runs: in groups, in the
     // order of the files); at most 2 * maxRunPoints points. A group's median
     // is the mean of its runs' medians, weighted by their right answers.
@@ -134,7 +165,8 @@ private:
 };
 
 // Builds a summary from lines given one at a time, holding only aggregates:
-// per written note (at most 152 of them), the run being read, and the run
+// per written note (at most 152 of them in the drill, and as many again in
+// each variant read), the run being read, and the run
 // series (at most 2 * maxRunPoints points before a merge). A run's rows are
 // contiguous in the file, as the program writes each run in one piece; a run
 // id seen again later in the same file counts as another run. Lines of
