@@ -27,6 +27,9 @@ constexpr qreal sharpBelow = 1.4;
 constexpr qreal flatWidth = 0.95;
 constexpr qreal flatAbove = 1.75;
 constexpr qreal flatBelow = 0.7;
+constexpr qreal naturalWidth = 0.7;
+constexpr qreal naturalAbove = 1.4;
+constexpr qreal naturalBelow = 1.4;
 }  // namespace extent
 
 // Music glyphs are traced at this em size and scaled, so that any staff size
@@ -44,6 +47,42 @@ qreal accidentalWidth(Accidental accidental)
         break;
     }
     return 0.0;
+}
+
+Sign signOf(Accidental accidental)
+{
+    switch (accidental) {
+    case Accidental::Sharp:
+        return Sign::Sharp;
+    case Accidental::Flat:
+        return Sign::Flat;
+    case Accidental::None:
+        break;
+    }
+    return Sign::None;
+}
+
+// A sign's box about a head centred at 0, in staff spaces: its width, and
+// how far it reaches above and below.
+struct SignExtent {
+    qreal width = 0.0;
+    qreal above = 0.0;
+    qreal below = 0.0;
+};
+
+SignExtent extentOf(Sign sign)
+{
+    switch (sign) {
+    case Sign::Sharp:
+        return {extent::sharpWidth, extent::sharpAbove, extent::sharpBelow};
+    case Sign::Flat:
+        return {extent::flatWidth, extent::flatAbove, extent::flatBelow};
+    case Sign::Natural:
+        return {extent::naturalWidth, extent::naturalAbove, extent::naturalBelow};
+    case Sign::None:
+        break;
+    }
+    return {};
 }
 
 }  // namespace
@@ -119,6 +158,43 @@ QPainterPath flatShape(qreal s, qreal right, qreal y)
     bowl.closeSubpath();
     path.addPath(bowl.simplified());
     return path;
+}
+
+QPainterPath naturalShape(qreal s, qreal right, qreal y)
+{
+    // In staff spaces from the top-left corner of its box, naturalAbove over
+    // the head centre: the left upright from the top down to the lower beam,
+    // the right one from the upper beam to the foot, two thick beams rising
+    // to the right with the line or space of the note between them.
+    const qreal left = right - extent::naturalWidth * s;
+    const qreal top = y - extent::naturalAbove * s;
+    auto at = [&](qreal u, qreal v) { return QPointF(left + u * s, top + v * s); };
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    constexpr qreal stem = 0.12;
+    path.addRect(QRectF(at(0.0, 0.0), at(stem, 2.2)));
+    path.addRect(QRectF(at(extent::naturalWidth - stem, 0.6), at(extent::naturalWidth, 2.8)));
+    constexpr qreal beam = 0.34;  // vertical thickness
+    constexpr qreal rise = 0.2;   // over the full width
+    for (qreal centre : {1.4 - 0.5, 1.4 + 0.5}) {
+        QPainterPath b;
+        b.moveTo(at(0.0, centre + rise / 2 - beam / 2));
+        b.lineTo(at(extent::naturalWidth, centre - rise / 2 - beam / 2));
+        b.lineTo(at(extent::naturalWidth, centre - rise / 2 + beam / 2));
+        b.lineTo(at(0.0, centre + rise / 2 + beam / 2));
+        b.closeSubpath();
+        path.addPath(b);
+    }
+    return path;
+}
+
+Sign signBeside(KeySignature key, int midiNote, Accidental preferred)
+{
+    const Accidental written = pitch::spelling(midiNote, preferred);
+    if (key.spelling(midiNote) == written) {
+        return Sign::None;
+    }
+    return written == Accidental::None ? Sign::Natural : signOf(written);
 }
 
 Engraver::Engraver(QRectF lines) : m_lines(lines)
@@ -226,10 +302,11 @@ void Engraver::drawNote(QPainter& painter, Clef clef, int midiNote, Accidental p
 void Engraver::drawNoteAt(QPainter& painter, Clef clef, int midiNote, Accidental preferred, qreal x, QColor ink,
                           NoteHead head) const
 {
-    drawHead(painter, pitch::staffStep(clef, midiNote, preferred), pitch::spelling(midiNote, preferred), x, ink, head);
+    drawHead(painter, pitch::staffStep(clef, midiNote, preferred), signOf(pitch::spelling(midiNote, preferred)), x, ink,
+             head);
 }
 
-void Engraver::drawHead(QPainter& painter, int step, Accidental drawn, qreal x, QColor ink, NoteHead head) const
+void Engraver::drawHead(QPainter& painter, int step, Sign drawn, qreal x, QColor ink, NoteHead head) const
 {
     const qreal s = staffSpace();
     const QPointF centre(x, stepY(step));
@@ -251,23 +328,27 @@ void Engraver::drawHead(QPainter& painter, int step, Accidental drawn, qreal x, 
 
     const qreal accidentalRight = accidentalEdge(step, x, head);
     switch (drawn) {
-    case Accidental::Sharp:
+    case Sign::Sharp:
         painter.fillPath(sharpShape(s, accidentalRight, centre.y()), ink);
         break;
-    case Accidental::Flat:
+    case Sign::Flat:
         painter.fillPath(flatShape(s, accidentalRight, centre.y()), ink);
         break;
-    case Accidental::None:
+    case Sign::Natural:
+        painter.fillPath(naturalShape(s, accidentalRight, centre.y()), ink);
+        break;
+    case Sign::None:
         break;
     }
 }
 
 QRectF Engraver::noteBounds(Clef clef, int midiNote, Accidental preferred, qreal x, NoteHead head) const
 {
-    return headBounds(pitch::staffStep(clef, midiNote, preferred), pitch::spelling(midiNote, preferred), x, head);
+    return headBounds(pitch::staffStep(clef, midiNote, preferred), signOf(pitch::spelling(midiNote, preferred)), x,
+                      head);
 }
 
-QRectF Engraver::headBounds(int step, Accidental drawn, qreal x, NoteHead head) const
+QRectF Engraver::headBounds(int step, Sign drawn, qreal x, NoteHead head) const
 {
     const qreal s = staffSpace();
     const QPointF centre(x, stepY(step));
@@ -279,13 +360,11 @@ QRectF Engraver::headBounds(int step, Accidental drawn, qreal x, NoteHead head) 
     for (int ledgerStep : keyboard::pitch::ledgerStepsOf(step)) {
         bounds = bounds.united(QRectF(x - reach, stepY(ledgerStep) - ledger / 2.0, 2.0 * reach, ledger));
     }
-    const Accidental accidental = drawn;
-    if (accidental != Accidental::None) {
+    if (drawn != Sign::None) {
         const qreal right = accidentalEdge(step, x, head);
-        const qreal above = accidental == Accidental::Sharp ? extent::sharpAbove : extent::flatAbove;
-        const qreal below = accidental == Accidental::Sharp ? extent::sharpBelow : extent::flatBelow;
-        bounds = bounds.united(QRectF(right - accidentalWidth(accidental) * s, centre.y() - above * s,
-                                      accidentalWidth(accidental) * s, (above + below) * s));
+        const SignExtent e = extentOf(drawn);
+        bounds =
+            bounds.united(QRectF(right - e.width * s, centre.y() - e.above * s, e.width * s, (e.above + e.below) * s));
     }
     return bounds;
 }
@@ -363,8 +442,8 @@ QPointF Engraver::notePosition(StaffClef clef, int midiNote, Accidental preferre
 void Engraver::drawNoteAt(QPainter& painter, StaffClef clef, int midiNote, Accidental preferred, qreal x, QColor ink,
                           NoteHead head) const
 {
-    drawHead(painter, keyboard::pitch::staffStep(clef, midiNote, preferred), pitch::spelling(midiNote, preferred), x,
-             ink, head);
+    drawHead(painter, keyboard::pitch::staffStep(clef, midiNote, preferred),
+             signOf(pitch::spelling(midiNote, preferred)), x, ink, head);
 }
 
 std::optional<QPointF> Engraver::notePositionInKey(StaffClef clef, KeySignature key, int midiNote, qreal x) const
@@ -383,8 +462,22 @@ bool Engraver::drawNoteInKey(QPainter& painter, StaffClef clef, KeySignature key
     if (!step) {
         return false;
     }
-    drawHead(painter, *step, Accidental::None, x, ink, head);
+    drawHead(painter, *step, Sign::None, x, ink, head);
     return true;
+}
+
+void Engraver::drawNoteAt(QPainter& painter, StaffClef clef, KeySignature key, int midiNote, Accidental preferred,
+                          qreal x, QColor ink, NoteHead head) const
+{
+    drawHead(painter, keyboard::pitch::staffStep(clef, midiNote, preferred), signBeside(key, midiNote, preferred), x,
+             ink, head);
+}
+
+QRectF Engraver::noteBounds(StaffClef clef, KeySignature key, int midiNote, Accidental preferred, qreal x,
+                            NoteHead head) const
+{
+    return headBounds(keyboard::pitch::staffStep(clef, midiNote, preferred), signBeside(key, midiNote, preferred), x,
+                      head);
 }
 
 std::optional<QRectF> Engraver::noteBoundsInKey(StaffClef clef, KeySignature key, int midiNote, qreal x,
@@ -394,7 +487,7 @@ std::optional<QRectF> Engraver::noteBoundsInKey(StaffClef clef, KeySignature key
     if (!step) {
         return std::nullopt;
     }
-    return headBounds(*step, Accidental::None, x, head);
+    return headBounds(*step, Sign::None, x, head);
 }
 
 }  // namespace art

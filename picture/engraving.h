@@ -31,6 +31,17 @@ using KeySignature = keyboard::pitch::KeySignature;
 
 enum class NoteHead { Whole, Black };
 
+// The sign drawn beside a note head: a natural only where a key signature
+// alters the letter of a white key outside the key.
+enum class Sign { None, Sharp, Flat, Natural };
+
+// The sign beside a note written with preferred (a black key's sharp or
+// flat) on a staff with the key's signature: none for a note of the key
+// written as the signature writes it, its own sharp or flat otherwise, and
+// a natural for a white key outside the key (the signature alters every
+// letter such a key is written on).
+Sign signBeside(KeySignature key, int midiNote, Accidental preferred);
+
 // Printer's black on warm paper: a little brown, never pure black.
 constexpr QColor engravingInk(0x1f, 0x1a, 0x16);
 
@@ -71,6 +82,7 @@ QPainterPath musicGlyph(char32_t codePoint, qreal staffSpace, QPointF origin);
 // right edge at right, vertically placed for a head centred at y.
 QPainterPath sharpShape(qreal staffSpace, qreal right, qreal y);
 QPainterPath flatShape(qreal staffSpace, qreal right, qreal y);
+QPainterPath naturalShape(qreal staffSpace, qreal right, qreal y);
 
 // Proportions in staff spaces (the distance between two adjacent lines),
 // close to those of hand-engraved plates.
@@ -148,6 +160,15 @@ public:
     std::optional<QRectF> noteBoundsInKey(StaffClef clef, KeySignature key, int midiNote, qreal x,
                                           NoteHead head = NoteHead::Whole) const;
 
+    // Any note, on a staff with the key's signature: written with
+    // preferred's sign, on its letter's line or space, with the sign
+    // signBeside gives (none for a note of the key as the signature writes
+    // it, as drawNoteInKey draws it).
+    void drawNoteAt(QPainter& painter, StaffClef clef, KeySignature key, int midiNote, Accidental preferred, qreal x,
+                    QColor ink = engravingInk, NoteHead head = NoteHead::Whole) const;
+    QRectF noteBounds(StaffClef clef, KeySignature key, int midiNote, Accidental preferred, qreal x,
+                      NoteHead head = NoteHead::Whole) const;
+
     // Ledger lines, accidental and head, at the note column or at x.
     void drawNote(QPainter& painter, Clef clef, int midiNote, Accidental preferred, QColor ink = engravingInk,
                   NoteHead head = NoteHead::Whole) const;
@@ -163,10 +184,9 @@ public:
 private:
     // Right edge of the accidental of a note head on step.
     qreal accidentalEdge(int step, qreal x, NoteHead head) const;
-    // A head on step with its ledger lines and the accidental drawn beside
-    // it (None: no sign).
-    void drawHead(QPainter& painter, int step, Accidental drawn, qreal x, QColor ink, NoteHead head) const;
-    QRectF headBounds(int step, Accidental drawn, qreal x, NoteHead head) const;
+    // A head on step with its ledger lines and the sign drawn beside it.
+    void drawHead(QPainter& painter, int step, Sign drawn, qreal x, QColor ink, NoteHead head) const;
+    QRectF headBounds(int step, Sign drawn, qreal x, NoteHead head) const;
     void drawLines(QPainter& painter, QRectF area, QColor ink, bool closingBar);
 
     QRectF m_lines;

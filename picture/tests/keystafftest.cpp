@@ -369,6 +369,67 @@ TEST_F(KeyStaff, SignsOnlyWhereTheSignatureGivesNoneAndThePictures)
     }
 }
 
+// A note of any kind on a staff with a signature, as a results file may
+// hold one: the sign the key gives is not drawn again; a sharp or flat the
+// key lacks is; a white key outside the key gets a natural, narrower than a
+// sharp, and stands on its letter's line or space all the same.
+TEST_F(KeyStaff, NotesOutsideTheKeyCarryTheirOwnSignOrANatural)
+{
+    using art::Sign;
+    const KeySignature c;
+    const KeySignature d = KeySignature::ofFifths(2).value();
+    const KeySignature eFlat = KeySignature::ofFifths(-3).value();
+    const struct {
+        KeySignature key;
+        int note;
+        Accidental written;
+        Sign beside;
+    } cases[] = {
+        {d, 66, Accidental::Sharp, Sign::None},       {d, 66, Accidental::Flat, Sign::Flat},
+        {d, 65, Accidental::None, Sign::Natural},     {d, 60, Accidental::None, Sign::Natural},
+        {d, 62, Accidental::None, Sign::None},        {d, 68, Accidental::Sharp, Sign::Sharp},
+        {eFlat, 70, Accidental::Flat, Sign::None},    {eFlat, 71, Accidental::None, Sign::Natural},
+        {eFlat, 69, Accidental::None, Sign::Natural}, {eFlat, 66, Accidental::Sharp, Sign::Sharp},
+        {eFlat, 61, Accidental::Flat, Sign::Flat},    {eFlat, 63, Accidental::Sharp, Sign::Sharp},
+        {c, 66, Accidental::Sharp, Sign::Sharp},      {c, 70, Accidental::Flat, Sign::Flat},
+        {c, 64, Accidental::None, Sign::None},
+    };
+    for (const auto& k : cases) {
+        EXPECT_EQ(art::signBeside(k.key, k.note, k.written), k.beside) << k.key.fifths() << " " << k.note;
+    }
+
+    const art::Engraver e = art::notepicture::engraver();
+    const qreal x = e.noteColumn(d);
+    const QImage staff = keyStaff(1, StaffClef::Treble, d);
+    auto drawn = [&](int note, Accidental written) {
+        QImage image = staff.copy();
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        e.drawNoteAt(painter, StaffClef::Treble, d, note, written, x);
+        return image;
+    };
+    EXPECT_EQ(drawn(66, Accidental::Sharp), keyStaff(1, StaffClef::Treble, d, 66)) << "as the key writes it";
+    const Lines lines = findLines(staff);
+    const qreal edge = x - e.headWidth(art::NoteHead::Whole) / 2.0;
+    auto signBox = [&](const QImage& with) {
+        const QRect before(qRound(e.signatureEnd(StaffClef::Treble, d)) + 2, 0,
+                           qRound(edge - e.signatureEnd(StaffClef::Treble, d)) - 4, with.height());
+        QRect box;
+        for (const QPoint& p : added(with, staff, before)) {
+            box = box.united(QRect(p, QSize(1, 1)));
+        }
+        return box;
+    };
+    const QImage natural = drawn(65, Accidental::None);
+    const FoundNote f = findNote(natural, staff, x, e.signatureEnd(StaffClef::Treble, d));
+    EXPECT_NEAR(lines.stepOf(f.centreY), 1.0, 0.25) << "F, the first space";
+    const QRect naturalBox = signBox(natural);
+    const QRect sharpBox = signBox(drawn(68, Accidental::Sharp));
+    EXPECT_GT(naturalBox.height(), 2.5 * lines.space());
+    EXPECT_LT(naturalBox.width(), sharpBox.width() - 0.2 * lines.space());
+    EXPECT_GT(naturalBox.width(), 0.5 * lines.space());
+}
+
 namespace {
 
 // The phrase's staff on white, with no note.
