@@ -345,8 +345,10 @@ std::string writePdf(const std::string& path, const std::vector<Pupil>& pupils)
         onPage(classPaper, [&] { paintComparison(p, lines, page); });
     }
     for (const Pupil& pupil : pupils) {
-        pdf.newPage();
-        onPage(pupilPaper, [&] { reportpicture::paint(p, pupil.summary, pupil.name); });
+        for (std::size_t page = 0; page < reportpicture::pageCount(pupil.summary); ++page) {
+            pdf.newPage();
+            onPage(pupilPaper, [&] { reportpicture::paintPage(p, pupil.summary, pupil.name, page); });
+        }
     }
     if (!p.end()) {
         return fails;

@@ -106,6 +106,9 @@ QString timeLine(const ResultsSummary& summary)
 QString weakLines(const ResultsSummary& summary)
 {
     const std::vector<NoteStats> weak = weakestNotes(summary, 5);
+    if (weak.empty() && summary.notes.empty()) {
+        return {};  // none of the drill: the variants' lines follow
+    }
     if (weak.empty()) {
         return say(QT_TRANSLATE_NOOP("Report", "Aucune note manquée, aucune fausse touche.")) + u'\n';
     }
@@ -124,6 +127,20 @@ QString weakLines(const ResultsSummary& summary)
             out += say(QT_TRANSLATE_NOOP("Report", ", aucune fausse touche : le temps a manqué"));
         }
         out += u'\n';
+    }
+    return out;
+}
+
+// A line for each variant the pupil played, after the drill's notes.
+QString variantLines(const ResultsSummary& summary)
+{
+    if (summary.variants.empty()) {
+        return {};
+    }
+    QString out = say(QT_TRANSLATE_NOOP("Report", "Les variantes :")) + u'\n';
+    for (const VariantNotes& v : summary.variants) {
+        out += QStringLiteral("  ") + wording::variantName(v.of.kind, v.of.fifths, v.of.cClef) + QStringLiteral(" — ") +
+               reportpicture::variantFigures(v) + u'\n';
     }
     return out;
 }
@@ -179,6 +196,7 @@ std::string summaryText(const ResultsSummary& summary, const std::string& source
             }
         }
         out += weakLines(summary);
+        out += variantLines(summary);
     }
     if (summary.skipped > 0) {
         out += counted(QT_TRANSLATE_N_NOOP("Report", "%1 ligne(s) illisible(s) laissée(s) de côté."), summary.skipped) +
@@ -297,6 +315,22 @@ std::string replaceFile(const std::string& path, const QByteArray& bytes)
     return {};
 }
 
+namespace {
+
+// The report pages a picture holds one under the other (reportpicture::render):
+// as many as fit whole in its height when it is a page wide and that many
+// high, or else the picture is one page.
+int pagesIn(const QImage& image)
+{
+    const QSize page = reportpicture::size;
+    if (image.width() != page.width() || image.height() <= page.height() || image.height() % page.height() != 0) {
+        return 1;
+    }
+    return image.height() / page.height();
+}
+
+}  // namespace
+
 QByteArray encodePicture(const QImage& image, PictureFormat format)
 {
     QByteArray bytes;
@@ -310,14 +344,23 @@ QByteArray encodePicture(const QImage& image, PictureFormat format)
         image.save(&buffer, "JPEG", 92);
         break;
     case PictureFormat::Pdf: {
-        // One page the shape of the picture, at 150 dpi.
+        // One page the shape of a report page, at 150 dpi, for each page the
+        // picture holds one under the other.
+        const int pages = pagesIn(image);
+        const int height = image.height() / pages;
         QPdfWriter pdf(&buffer);
         setUpPdf(pdf, say(QT_TRANSLATE_NOOP("Report", "Bilan de lecture de notes")));
         pdf.setPageMargins(QMarginsF());
         pdf.setPageSize(
-            QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, image.height() * 25.4 / pdfDpi), QPageSize::Millimeter));
+            QPageSize(QSizeF(image.width() * 25.4 / pdfDpi, height * 25.4 / pdfDpi), QPageSize::Millimeter));
         QPainter p(&pdf);
-        p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())), image);
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0) {
+                pdf.newPage();
+            }
+            p.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())),
+                        pages == 1 ? image : image.copy(0, page * height, image.width(), height));
+        }
         p.end();
         break;
     }

@@ -56,6 +56,20 @@ constexpr qreal chartsLeft = 900.0;
 constexpr qreal footerBaseline = size.height() - 24.0;
 }  // namespace page
 
+// The variants' pages, px: the title as on the first, the colour scale where
+// the first has its totals, then the variants in bands, each its heading
+// and its staves (as far apart as the drill's, with room for three ledger
+// lines above and the median times below).
+namespace variantPage {
+constexpr qreal legendY = page::totalsBaseline;
+constexpr qreal firstBand = 176.0;
+constexpr qreal headingToStaff = 84.0;    // from the heading's baseline to the first staff's middle line
+constexpr qreal staffPitch = 172.0;       // between the middle lines of a band's staves
+constexpr qreal staffToNextBand = 104.0;  // from the last staff's middle line to the next band's top
+constexpr qreal headingAscent = 34.0;     // from a band's top to its heading's baseline
+constexpr qreal bottom = page::footerBaseline - 40.0;
+}  // namespace variantPage
+
 // Widths in staff spaces used for the columns: the clef with its indent, the
 // room left of the first head for its sign and ledger lines, the room right
 // of the last, and the least distance between two heads, with and without
@@ -209,9 +223,10 @@ void drawStaff(QPainter& p, const Staff& staff, qreal s, const std::vector<NoteS
     }
 }
 
-void drawLegend(QPainter& p)
+// The colour scale at y, the mark of the notes to work on if asked, and
+// what the numbers under the notes are.
+void drawLegend(QPainter& p, qreal y, bool workOnMark)
 {
-    const qreal y = page::legendY;
     const QFont small = art::fonts::sans(15);
     const QString often = say(QT_TRANSLATE_NOOP("Report", "souvent manquée"));
     const QString always = say(QT_TRANSLATE_NOOP("Report", "toujours juste"));
@@ -230,10 +245,12 @@ void drawLegend(QPainter& p)
     p.drawRoundedRect(bar, 3.0, 3.0);
     p.restore();
     write(p, small, colour::ink, QPointF(bar.right() + 12.0, y), always);
-    const qreal markAt = bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(always) + 36.0;
-    drawWorkOnMark(p, QPointF(markAt, y - 5.0), 1);
-    write(p, small, colour::ink, QPointF(markAt + 16.0, y),
-          say(QT_TRANSLATE_NOOP("Report", "à 5 : les notes à travailler")));
+    if (workOnMark) {
+        const qreal markAt = bar.right() + 12.0 + QFontMetricsF(small).horizontalAdvance(always) + 36.0;
+        drawWorkOnMark(p, QPointF(markAt, y - 5.0), 1);
+        write(p, small, colour::ink, QPointF(markAt + 16.0, y),
+              say(QT_TRANSLATE_NOOP("Report", "à 5 : les notes à travailler")));
+    }
     writeRight(
         p, small, colour::rubric, page::right, y,
         say(QT_TRANSLATE_NOOP("Report", "Sous chaque note : temps de réponse médian en secondes (le son compris)."))
@@ -264,9 +281,11 @@ void drawWeakest(QPainter& p, const ResultsSummary& summary)
           say(QT_TRANSLATE_NOOP("Report", "Les cinq notes à travailler")));
     const std::vector<NoteStats> weak = weakestNotes(summary, 5);
     if (weak.empty()) {
+        // The notes to work on are the drill's, marked on its staves.
         write(p, art::fonts::serif(19, false, true), colour::rubric, QPointF(page::margin, page::weakTop + 40.0),
-              summary.rows == 0
-                  ? say(QT_TRANSLATE_NOOP("Report", "Pas encore de résultats dans ce fichier."))
+              summary.rows == 0 ? say(QT_TRANSLATE_NOOP("Report", "Pas encore de résultats dans ce fichier."))
+              : summary.notes.empty()
+                  ? say(QT_TRANSLATE_NOOP("Report", "Les notes des variantes sont en page suivante."))
                   : say(QT_TRANSLATE_NOOP("Report", "Aucune note manquée, aucune fausse touche : bravo !")));
         return;
     }
@@ -536,7 +555,221 @@ QString totalsLine(const ResultsSummary& summary)
     return line;
 }
 
+// ---------------------------------------------------------------- the variants' pages
+
+art::KeySignature keyOf(const VariantOf& of)
+{
+    if (of.kind != exercise::VariantKind::Key) {
+        return {};
+    }
+    return art::KeySignature::ofFifths(of.fifths.value_or(0)).value_or(art::KeySignature());
+}
+
+// The clefs a variant's staves open with: its C clef, or the treble and the
+// bass clef it has notes in.
+std::vector<art::StaffClef> staffClefsOf(const VariantNotes& v)
+{
+    if (v.of.cClef) {
+        return {*v.of.cClef};
+    }
+    std::vector<art::StaffClef> clefs;
+    for (const art::Clef clef : {art::Clef::Treble, art::Clef::Bass}) {
+        if (countIn(v.notes, clef) > 0) {
+            clefs.push_back(keyboard::pitch::staffClef(clef));
+        }
+    }
+    return clefs;
+}
+
+// The notes of a variant's staff, rising; on a C clef's, where the notes of
+// both sides of middle C meet, by pitch and then sharp before flat, as on
+// the others.
+std::vector<NoteStats> staffNotes(const VariantNotes& v, art::StaffClef clef)
+{
+    std::vector<NoteStats> notes;
+    const std::optional<art::Clef> plain = keyboard::pitch::exerciseClef(clef);
+    std::copy_if(v.notes.begin(), v.notes.end(), std::back_inserter(notes),
+                 [&](const NoteStats& n) { return !plain || n.form.clef == *plain; });
+    std::stable_sort(notes.begin(), notes.end(), [](const NoteStats& a, const NoteStats& b) {
+        return std::pair(a.form.note, a.form.accidental) < std::pair(b.form.note, b.form.accidental);
+    });
+    return notes;
+}
+
+// The largest staff space at which a variant staff's columns keep their
+// distance after its clef and signature.
+qreal variantFittingSpace(const std::vector<NoteStats>& notes, art::StaffClef clef, art::KeySignature key)
+{
+    if (notes.size() < 2) {
+        return largestStaffSpace;
+    }
+    const bool signs = std::any_of(notes.begin(), notes.end(), [key](const NoteStats& n) {
+        return art::signBeside(key, n.form.note, n.form.accidental) != art::Sign::None;
+    });
+    // The clef and the signature in staff spaces: their end on a staff of
+    // space 1 that starts at 0.
+    const qreal lead = art::Engraver(QRectF(0.0, 0.0, 1.0, 4.0)).signatureEnd(clef, key);
+    const qreal width = page::right - page::margin;
+    const qreal need = signs ? span::withSigns : span::plain;
+    return width / (lead + span::beforeFirst + span::afterLast + need * static_cast<qreal>(notes.size() - 1));
+}
+
+VariantStaff placeVariantStaff(const std::vector<NoteStats>& notes, art::StaffClef clef, art::KeySignature key,
+                               qreal centre, qreal s)
+{
+    VariantStaff staff;
+    staff.clef = clef;
+    staff.key = key;
+    staff.lines = QRectF(page::margin, centre - 2.0 * s, page::right - page::margin, 4.0 * s);
+    const qreal first = staff.engraver().signatureEnd(clef, key) + span::beforeFirst * s;
+    const qreal last = staff.lines.right() - span::afterLast * s;
+    const qreal n = static_cast<qreal>(notes.size());
+    const qreal pitch = notes.size() < 2 ? 0.0 : std::min((last - first) / (n - 1.0), span::widest * s);
+    const qreal used = notes.size() < 2 ? 0.0 : pitch * (n - 1.0);
+    const qreal start = first + ((last - first) - used) / 2.0;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        staff.columns.push_back({notes[i], start + pitch * static_cast<qreal>(i)});
+    }
+    return staff;
+}
+
+// The height a band of that many staves takes, its gap to the next one
+// included, and the part of it that must be on the page.
+qreal bandHeight(std::size_t staves)
+{
+    return variantPage::headingAscent + variantPage::headingToStaff +
+           variantPage::staffPitch * static_cast<qreal>(staves - 1) + variantPage::staffToNextBand;
+}
+
+qreal bandInk(std::size_t staves)
+{
+    return bandHeight(staves) - variantPage::staffToNextBand + span::medianBelow * largestStaffSpace + 32.0;
+}
+
+void drawVariantStaff(QPainter& p, const VariantStaff& staff, qreal s)
+{
+    art::Engraver engraver = staff.engraver();
+    engraver.drawStaff(p, staff.lines, staff.clef, staff.key);
+    const qreal pitch = staff.columns.size() > 1 ? staff.columns[1].x - staff.columns[0].x : span::widest * s;
+    const QFont timeFont = art::fonts::sans(std::clamp(pitch * 0.45, 9.0, 14.0));
+    for (const Column& c : staff.columns) {
+        engraver.drawNoteAt(p, staff.clef, staff.key, c.stats.form.note, c.stats.form.accidental, c.x,
+                            rateColour(c.stats.rightRate()), art::NoteHead::Black);
+        writeCentred(p, timeFont, colour::rubric, c.x, staff.medianBaseline(), seconds(c.stats.medianMs));
+    }
+}
+
+void drawVariantBand(QPainter& p, const ResultsSummary& summary, const VariantBand& band)
+{
+    const VariantNotes& v = summary.variants[band.variant];
+    const QFont heading = art::fonts::serif(27, true);
+    const QString name = wording::variantName(v.of.kind, v.of.fifths, v.of.cClef);
+    write(p, heading, colour::ink, QPointF(page::margin, band.headingBaseline), name);
+    write(p, art::fonts::sans(17), colour::rubric,
+          QPointF(page::margin + QFontMetricsF(heading).horizontalAdvance(name) + 18.0, band.headingBaseline),
+          variantFigures(v));
+    for (const VariantStaff& staff : band.staves) {
+        drawVariantStaff(p, staff, band.staffSpace);
+    }
+}
+
+// The foot of every page: the rows read, and the page when there are more.
+void drawFooter(QPainter& p, const ResultsSummary& summary, std::size_t page, std::size_t pages)
+{
+    QString footer = QStringLiteral("%1 · ").arg(QString::fromLatin1(platform::programCaption)) +
+                     wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 lignes de résultats lues"), summary.rows);
+    if (summary.skipped > 0) {
+        footer +=
+            wording::counted(QT_TRANSLATE_N_NOOP("Report", ", %1 illisible(s) laissée(s) de côté"), summary.skipped);
+    }
+    if (pages > 1) {
+        footer += QStringLiteral(" · ") + say(QT_TRANSLATE_NOOP("Report", "page %1 sur %2"))
+                                              .arg(wording::number(static_cast<double>(page + 1), 0),
+                                                   wording::number(static_cast<double>(pages), 0));
+    }
+    writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline,
+                 footer);
+}
+
+void paintVariantPage(QPainter& p, const ResultsSummary& summary, const QString& source, std::size_t page)
+{
+    const std::vector<VariantPage> pages = variantPages(summary);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    write(p, art::fonts::serif(44, true), colour::ink, QPointF(page::margin, page::titleBaseline),
+          say(QT_TRANSLATE_NOOP("Report", "Bilan de lecture de notes : les variantes")));
+    writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline, source);
+    rule(p, page::margin, page::right, page::titleRule);
+    drawLegend(p, variantPage::legendY, false);
+    if (page >= 1 && page <= pages.size()) {
+        for (const VariantBand& band : pages[page - 1].bands) {
+            drawVariantBand(p, summary, band);
+        }
+    }
+    drawFooter(p, summary, page, pages.size() + 1);
+}
+
 }  // namespace
+
+qreal VariantStaff::medianBaseline() const
+{
+    const qreal s = lines.height() / 4.0;
+    return lines.bottom() + span::medianBelow * s + 12.0;
+}
+
+std::vector<VariantPage> variantPages(const ResultsSummary& summary)
+{
+    std::vector<VariantPage> pages;
+    VariantPage page;
+    qreal top = variantPage::firstBand;
+    for (std::size_t i = 0; i < summary.variants.size(); ++i) {
+        const VariantNotes& v = summary.variants[i];
+        const std::vector<art::StaffClef> clefs = staffClefsOf(v);
+        if (!page.bands.empty() && top + bandInk(clefs.size()) > variantPage::bottom) {
+            pages.push_back(std::move(page));
+            page = VariantPage{};
+            top = variantPage::firstBand;
+        }
+        VariantBand band;
+        band.variant = i;
+        band.headingBaseline = top + variantPage::headingAscent;
+        for (const art::StaffClef clef : clefs) {
+            band.staffSpace = std::min(band.staffSpace, variantFittingSpace(staffNotes(v, clef), clef, keyOf(v.of)));
+        }
+        band.staffSpace = std::clamp(band.staffSpace, smallestStaffSpace, largestStaffSpace);
+        qreal centre = band.headingBaseline + variantPage::headingToStaff;
+        for (const art::StaffClef clef : clefs) {
+            band.staves.push_back(placeVariantStaff(staffNotes(v, clef), clef, keyOf(v.of), centre, band.staffSpace));
+            centre += variantPage::staffPitch;
+        }
+        page.bands.push_back(std::move(band));
+        top += bandHeight(clefs.size());
+    }
+    if (!page.bands.empty()) {
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
+std::size_t pageCount(const ResultsSummary& summary)
+{
+    return 1 + variantPages(summary).size();
+}
+
+QString variantFigures(const VariantNotes& variant)
+{
+    QString line = wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 note(s)"), variant.rows);
+    if (const auto score = variant.score()) {
+        line += QStringLiteral(", %1 (%2)")
+                    .arg(wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 juste(s)"), variant.right),
+                         percentText(*score));
+    }
+    if (variant.medianMs) {
+        line += say(QT_TRANSLATE_NOOP("Report", " · temps médian %1"))
+                    .arg(seconds(variant.medianMs) + QStringLiteral("\u00a0s"));
+    }
+    return line;
+}
 
 qreal Staff::medianBaseline() const
 {
@@ -585,10 +818,35 @@ QImage paper()
 QImage render(const ResultsSummary& summary, const QString& source)
 {
     QImage image = paper();
+    const std::size_t pages = pageCount(summary);
+    if (pages == 1) {
+        QPainter p(&image);
+        paint(p, summary, source);
+        p.end();
+        return image;
+    }
+    const QImage sheet = std::move(image);
+    image = QImage(size.width(), size.height() * static_cast<int>(pages), sheet.format());
     QPainter p(&image);
-    paint(p, summary, source);
+    for (std::size_t page = 0; page < pages; ++page) {
+        const int top = size.height() * static_cast<int>(page);
+        p.drawImage(QPoint(0, top), sheet);
+        p.save();
+        p.translate(0.0, top);
+        paintPage(p, summary, source, page);
+        p.restore();
+    }
     p.end();
     return image;
+}
+
+void paintPage(QPainter& p, const ResultsSummary& summary, const QString& source, std::size_t page)
+{
+    if (page == 0) {
+        paint(p, summary, source);
+    } else {
+        paintVariantPage(p, summary, source, page);
+    }
 }
 
 void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
@@ -606,19 +864,11 @@ void paint(QPainter& p, const ResultsSummary& summary, const QString& source)
     const std::vector<NoteStats> workOn = weakestNotes(summary, 5);
     drawStaff(p, l.treble, l.staffSpace, workOn);
     drawStaff(p, l.bass, l.staffSpace, workOn);
-    drawLegend(p);
+    drawLegend(p, page::legendY, true);
     rule(p, page::margin, page::right, page::sectionRule);
     drawWeakest(p, summary);
     drawTrends(p, summary);
-
-    QString footer = QStringLiteral("%1 · ").arg(QString::fromLatin1(platform::programCaption)) +
-                     wording::counted(QT_TRANSLATE_N_NOOP("Report", "%1 lignes de résultats lues"), summary.rows);
-    if (summary.skipped > 0) {
-        footer +=
-            wording::counted(QT_TRANSLATE_N_NOOP("Report", ", %1 illisible(s) laissée(s) de côté"), summary.skipped);
-    }
-    writeCentred(p, art::fonts::serif(14, false, true), colour::rubric, size.width() / 2.0, page::footerBaseline,
-                 footer);
+    drawFooter(p, summary, 0, pageCount(summary));
 }
 
 }  // namespace progress::reportpicture

@@ -93,6 +93,31 @@ QString clefName(art::Clef clef)
                                          : QT_TRANSLATE_NOOP("Report", "clef de fa"));
 }
 
+QString variantName(exercise::VariantKind kind, std::optional<int> fifths,
+                    std::optional<keyboard::pitch::StaffClef> cClef)
+{
+    using exercise::VariantKind;
+    QString name;
+    if (kind == VariantKind::Ear) {
+        name = say(QT_TRANSLATE_NOOP("Report", "À l'oreille"));
+    } else if (kind == VariantKind::Phrase) {
+        name = say(QT_TRANSLATE_NOOP("Report", "Plusieurs notes"));
+    } else if (kind == VariantKind::Key) {
+        const int f = fifths.value_or(0);
+        const auto signs = static_cast<std::size_t>(f < 0 ? -f : f);
+        name = f > 0   ? counted(QT_TRANSLATE_N_NOOP("Report", "Armure : %1 dièse(s)"), signs)
+               : f < 0 ? counted(QT_TRANSLATE_N_NOOP("Report", "Armure : %1 bémol(s)"), signs)
+                       : say(QT_TRANSLATE_NOOP("Report", "Sans armure (do majeur)"));
+    }
+    if (cClef == keyboard::pitch::StaffClef::Alto || cClef == keyboard::pitch::StaffClef::Tenor) {
+        const QString clef =
+            say(cClef == keyboard::pitch::StaffClef::Alto ? QT_TRANSLATE_NOOP("Report", "Clef d'ut 3e ligne (alto)")
+                                                          : QT_TRANSLATE_NOOP("Report", "Clef d'ut 4e ligne (ténor)"));
+        name = name.isEmpty() ? clef : name + QStringLiteral(" · ") + clef;
+    }
+    return name;
+}
+
 QString mistakeName(MistakeKind kind)
 {
     return say(std::string(mistakeFrenchName(kind)).c_str());

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "exercise/variant.h"
+#include "keyboard/staffclef.h"
 #include "picture/engraving.h"
 #include "progress/mistakes.h"
 
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 // The words of the reports (the summary --report prints, the report and
@@ -43,6 +46,14 @@ QString middleC();
 
 // "clef de sol", "treble clef".
 QString clefName(art::Clef clef);
+
+// The exercise a group of notes was asked in, as its heading names it: "À
+// l'oreille", "Armure : 2 dièses", "Plusieurs notes", "Clef d'ut 3e ligne
+// (alto)", "Armure : 1 bémol · Clef d'ut 4e ligne (ténor)". fifths counts
+// for a key only, cClef for the alto and tenor clefs only; the drill in
+// its own clefs is named by nothing.
+QString variantName(exercise::VariantKind kind, std::optional<int> fifths,
+                    std::optional<keyboard::pitch::StaffClef> cClef);
 
 // "octave", "note voisine"...
 QString mistakeName(MistakeKind kind);

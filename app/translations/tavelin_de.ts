@@ -2204,6 +2204,56 @@
         <source>PDF : %1</source>
         <translation>PDF: %1</translation>
     </message>
+    <message>
+        <source>Les variantes :</source>
+        <translation>Die Varianten:</translation>
+    </message>
+    <message>
+        <source>Les notes des variantes sont en page suivante.</source>
+        <translation>Die Noten der Varianten stehen auf der nächsten Seite.</translation>
+    </message>
+    <message>
+        <source>page %1 sur %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes : les variantes</source>
+        <translation>Auswertung Notenlesen: die Varianten</translation>
+    </message>
+    <message>
+        <source>À l&apos;oreille</source>
+        <translation>Nach Gehör</translation>
+    </message>
+    <message>
+        <source>Plusieurs notes</source>
+        <translation>Mehrere Noten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 dièse(s)</source>
+        <translation>
+            <numerusform>Vorzeichen: %1 Kreuz</numerusform>
+            <numerusform>Vorzeichen: %1 Kreuze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 bémol(s)</source>
+        <translation>
+            <numerusform>Vorzeichen: %1 b</numerusform>
+            <numerusform>Vorzeichen: %1 b</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sans armure (do majeur)</source>
+        <translation>Ohne Vorzeichen (C-Dur)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 3e ligne (alto)</source>
+        <translation>C-Schlüssel auf der 3. Linie (Altschlüssel)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 4e ligne (ténor)</source>
+        <translation>C-Schlüssel auf der 4. Linie (Tenorschlüssel)</translation>
+    </message>
 </context>
 <context>
     <name>progress::PlayingPupil</name>

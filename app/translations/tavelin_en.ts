@@ -2204,6 +2204,56 @@
         <source>PDF : %1</source>
         <translation>PDF: %1</translation>
     </message>
+    <message>
+        <source>Les variantes :</source>
+        <translation>The variants:</translation>
+    </message>
+    <message>
+        <source>Les notes des variantes sont en page suivante.</source>
+        <translation>The variants&apos; notes are on the next page.</translation>
+    </message>
+    <message>
+        <source>page %1 sur %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes : les variantes</source>
+        <translation>Note-reading report: the variants</translation>
+    </message>
+    <message>
+        <source>À l&apos;oreille</source>
+        <translation>By ear</translation>
+    </message>
+    <message>
+        <source>Plusieurs notes</source>
+        <translation>Several notes</translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 dièse(s)</source>
+        <translation>
+            <numerusform>Key signature: %1 sharp</numerusform>
+            <numerusform>Key signature: %1 sharps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 bémol(s)</source>
+        <translation>
+            <numerusform>Key signature: %1 flat</numerusform>
+            <numerusform>Key signature: %1 flats</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sans armure (do majeur)</source>
+        <translation>No key signature (C major)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 3e ligne (alto)</source>
+        <translation>C clef on the 3rd line (alto)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 4e ligne (ténor)</source>
+        <translation>C clef on the 4th line (tenor)</translation>
+    </message>
 </context>
 <context>
     <name>progress::PlayingPupil</name>

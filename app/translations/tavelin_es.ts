@@ -2204,6 +2204,56 @@
         <source>PDF : %1</source>
         <translation>PDF: %1</translation>
     </message>
+    <message>
+        <source>Les variantes :</source>
+        <translation>Las variantes:</translation>
+    </message>
+    <message>
+        <source>Les notes des variantes sont en page suivante.</source>
+        <translation>Las notas de las variantes están en la página siguiente.</translation>
+    </message>
+    <message>
+        <source>page %1 sur %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes : les variantes</source>
+        <translation>Informe de lectura de notas: las variantes</translation>
+    </message>
+    <message>
+        <source>À l&apos;oreille</source>
+        <translation>De oído</translation>
+    </message>
+    <message>
+        <source>Plusieurs notes</source>
+        <translation>Varias notas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 dièse(s)</source>
+        <translation>
+            <numerusform>Armadura: %1 sostenido</numerusform>
+            <numerusform>Armadura: %1 sostenidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 bémol(s)</source>
+        <translation>
+            <numerusform>Armadura: %1 bemol</numerusform>
+            <numerusform>Armadura: %1 bemoles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sans armure (do majeur)</source>
+        <translation>Sin armadura (do mayor)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 3e ligne (alto)</source>
+        <translation>Clave de do en 3.ª línea (contralto)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 4e ligne (ténor)</source>
+        <translation>Clave de do en 4.ª línea (tenor)</translation>
+    </message>
 </context>
 <context>
     <name>progress::PlayingPupil</name>

@@ -2204,6 +2204,56 @@
         <source>PDF : %1</source>
         <translation>PDF: %1</translation>
     </message>
+    <message>
+        <source>Les variantes :</source>
+        <translation>Le varianti:</translation>
+    </message>
+    <message>
+        <source>Les notes des variantes sont en page suivante.</source>
+        <translation>Le note delle varianti sono nella pagina seguente.</translation>
+    </message>
+    <message>
+        <source>page %1 sur %2</source>
+        <translation>pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes : les variantes</source>
+        <translation>Resoconto di lettura delle note: le varianti</translation>
+    </message>
+    <message>
+        <source>À l&apos;oreille</source>
+        <translation>A orecchio</translation>
+    </message>
+    <message>
+        <source>Plusieurs notes</source>
+        <translation>Più note</translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 dièse(s)</source>
+        <translation>
+            <numerusform>Armatura: %1 diesis</numerusform>
+            <numerusform>Armatura: %1 diesis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 bémol(s)</source>
+        <translation>
+            <numerusform>Armatura: %1 bemolle</numerusform>
+            <numerusform>Armatura: %1 bemolli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sans armure (do majeur)</source>
+        <translation>Senza armatura (do maggiore)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 3e ligne (alto)</source>
+        <translation>Chiave di do in 3ª linea (contralto)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 4e ligne (ténor)</source>
+        <translation>Chiave di do in 4ª linea (tenore)</translation>
+    </message>
 </context>
 <context>
     <name>progress::PlayingPupil</name>

@@ -2204,6 +2204,56 @@
         <source>PDF : %1</source>
         <translation>PDF: %1</translation>
     </message>
+    <message>
+        <source>Les variantes :</source>
+        <translation>De varianten:</translation>
+    </message>
+    <message>
+        <source>Les notes des variantes sont en page suivante.</source>
+        <translation>De noten van de varianten staan op de volgende pagina.</translation>
+    </message>
+    <message>
+        <source>page %1 sur %2</source>
+        <translation>pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes : les variantes</source>
+        <translation>Overzicht notenlezen: de varianten</translation>
+    </message>
+    <message>
+        <source>À l&apos;oreille</source>
+        <translation>Op het gehoor</translation>
+    </message>
+    <message>
+        <source>Plusieurs notes</source>
+        <translation>Meerdere noten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 dièse(s)</source>
+        <translation>
+            <numerusform>Voortekening: %1 kruis</numerusform>
+            <numerusform>Voortekening: %1 kruisen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 bémol(s)</source>
+        <translation>
+            <numerusform>Voortekening: %1 mol</numerusform>
+            <numerusform>Voortekening: %1 mollen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sans armure (do majeur)</source>
+        <translation>Zonder voortekening (C majeur)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 3e ligne (alto)</source>
+        <translation>C-sleutel op de 3e lijn (alt)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 4e ligne (ténor)</source>
+        <translation>C-sleutel op de 4e lijn (tenor)</translation>
+    </message>
 </context>
 <context>
     <name>progress::PlayingPupil</name>

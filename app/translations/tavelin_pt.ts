@@ -2204,6 +2204,56 @@
         <source>PDF : %1</source>
         <translation>PDF: %1</translation>
     </message>
+    <message>
+        <source>Les variantes :</source>
+        <translation>As variantes:</translation>
+    </message>
+    <message>
+        <source>Les notes des variantes sont en page suivante.</source>
+        <translation>As notas das variantes estão na página seguinte.</translation>
+    </message>
+    <message>
+        <source>page %1 sur %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Bilan de lecture de notes : les variantes</source>
+        <translation>Relatório de leitura de notas: as variantes</translation>
+    </message>
+    <message>
+        <source>À l&apos;oreille</source>
+        <translation>De ouvido</translation>
+    </message>
+    <message>
+        <source>Plusieurs notes</source>
+        <translation>Várias notas</translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 dièse(s)</source>
+        <translation>
+            <numerusform>Armadura: %1 sustenido</numerusform>
+            <numerusform>Armadura: %1 sustenidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Armure : %1 bémol(s)</source>
+        <translation>
+            <numerusform>Armadura: %1 bemol</numerusform>
+            <numerusform>Armadura: %1 bemóis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sans armure (do majeur)</source>
+        <translation>Sem armadura (dó maior)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 3e ligne (alto)</source>
+        <translation>Clave de dó na 3ª linha (contralto)</translation>
+    </message>
+    <message>
+        <source>Clef d&apos;ut 4e ligne (ténor)</source>
+        <translation>Clave de dó na 4ª linha (tenor)</translation>
+    </message>
 </context>
 <context>
     <name>progress::PlayingPupil</name>
