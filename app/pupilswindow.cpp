@@ -8,6 +8,7 @@
 #include "progress/report.h"
 #include "progress/reportpicture.h"
 #include "progress/transfer.h"
+#include "progress/wording.h"
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -700,11 +701,20 @@ void PupilsWindow::fitReport()
         row.read = true;
         row.line = progress::classreport::lineOf(m_reportOf, *m_reportSummary);
         using Table = progress::PupilsTableModel;
-        m_report->setAccessibleDescription((row.line->runs > 1 ? tr("Bilan de %1 : %2 séances, %3 notes, %4 justes")
-                                                               : tr("Bilan de %1 : %2 séance, %3 notes, %4 justes"))
-                                               .arg(row.name, Table::cellText(row, Table::Runs),
-                                                    Table::cellText(row, Table::Notes),
-                                                    Table::cellText(row, Table::Score)));
+        QString description = (row.line->runs > 1 ? tr("Bilan de %1 : %2 séances, %3 notes, %4 justes")
+                                                  : tr("Bilan de %1 : %2 séance, %3 notes, %4 justes"))
+                                  .arg(row.name, Table::cellText(row, Table::Runs), Table::cellText(row, Table::Notes),
+                                       Table::cellText(row, Table::Score));
+        // The variants have pages of their own below the first: named, so
+        // that a screen reader knows they are there.
+        QStringList variants;
+        for (const progress::VariantNotes& v : m_reportSummary->variants) {
+            variants << progress::wording::variantName(v.of.kind, v.of.fifths, v.of.cClef);
+        }
+        if (!variants.isEmpty()) {
+            description += tr(" ; variantes : %1").arg(variants.join(QStringLiteral(", ")));
+        }
+        m_report->setAccessibleDescription(description);
     }
 }
 

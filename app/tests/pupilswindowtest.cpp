@@ -6,6 +6,7 @@
 #include "progress/pupilfolder.h"
 #include "progress/report.h"
 #include "progress/reportpicture.h"
+#include "progress/tests/reportchecks.h"
 #include "progress/transfer.h"
 #include "tests/support/formfixture.h"
 
@@ -225,6 +226,52 @@ TEST(PupilsWindow, ExportsTheReportPageAndNeverOverAResultsFile)
     const QString copy = c.dir.filePath(QStringLiteral("copie.csv"));
     ASSERT_EQ(w.copyResults(copy).toStdString(), "");
     EXPECT_EQ(readAll(copy.toStdString()), readAll(c.folder / "Hugo.csv"));
+}
+
+// A pupil who played by ear and in a key: the report in view has the
+// variants' page below the drill's, a screen reader is told they are there,
+// and the exported PDF has both pages.
+TEST(PupilsWindow, AReportWithVariantsShowsAndExportsTheirPage)
+{
+    Class c;
+    std::string rows = std::string(progress::csv::fullHeader) + "\n";
+    const char* kinds[][2] = {{"", ""}, {"ear", ""}, {"key", "2"}};
+    const int notes[] = {60, 62, 64, 65};
+    for (int run = 0; run < 3; ++run) {
+        for (int place = 1; place <= 4; ++place) {
+            rows += "2024-09-1" + std::to_string(run) + "T17:00:00+02:00,in-" + std::to_string(run) + ",6," +
+                    std::to_string(place) + "," + std::to_string(notes[place - 1]) + ",treble,none,right,no,1500,," +
+                    kinds[run][0] + "," + kinds[run][1] + ",\n";
+        }
+    }
+    std::ofstream(c.folder / "Inès.csv", std::ios::binary) << rows;
+    PupilsWindow w(c.services(nullptr), nullptr);
+    w.show();
+    ASSERT_TRUE(allRead(w));
+    QSignalSpy shown(&w, &PupilsWindow::reportShown);
+    w.choosePupil(QStringLiteral("Inès"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !shown.isEmpty() && shown.last().at(0).toString() == QStringLiteral("Inès"); }, 20000));
+    std::string error;
+    const auto summary = progress::readResultsFile((c.folder / "Inès.csv").string(), &error);
+    ASSERT_TRUE(summary) << error;
+    ASSERT_EQ(summary->variants.size(), 2U);
+    ASSERT_EQ(progress::reportpicture::pageCount(*summary), 2U);
+    EXPECT_EQ(w.reportImage().size(),
+              QSize(progress::reportpicture::size.width(), 2 * progress::reportpicture::size.height()));
+
+    QString description;
+    for (const QLabel* label : w.findChildren<QLabel*>()) {
+        if (label->accessibleDescription().startsWith(QStringLiteral("Bilan de Inès"))) {
+            description = label->accessibleDescription();
+        }
+    }
+    EXPECT_EQ(description.toStdString(),
+              "Bilan de Inès : 3 séances, 12 notes, 100\u00a0% justes ; variantes : À l'oreille, Armure : 2 dièses");
+
+    const QString pdf = c.dir.filePath(QStringLiteral("inès.pdf"));
+    ASSERT_EQ(w.exportReport(pdf).toStdString(), "");
+    EXPECT_EQ(progress_testing::pdfPages(pdf.toStdString()), 2);
 }
 
 TEST(PupilsWindow, ImportingAddsARecordOnceAndRefusesAForeignFileChangingNothing)

@@ -1782,6 +1782,10 @@
         <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
         <translation>Manche Noten auch im C-Schlüssel geschrieben, wie --c-clefs</translation>
     </message>
+    <message>
+        <source> ; variantes : %1</source>
+        <translation>; Varianten: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>

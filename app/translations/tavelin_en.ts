@@ -1782,6 +1782,10 @@
         <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
         <translation>Some notes written in a C clef too, like --c-clefs</translation>
     </message>
+    <message>
+        <source> ; variantes : %1</source>
+        <translation>; variants: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>

@@ -1782,6 +1782,10 @@
         <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
         <translation>Alcune note scritte anche in chiave di do, come --c-clefs</translation>
     </message>
+    <message>
+        <source> ; variantes : %1</source>
+        <translation>; varianti: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>

@@ -1782,6 +1782,10 @@
         <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
         <translation>Sommige noten ook in een C-sleutel geschreven, zoals --c-clefs</translation>
     </message>
+    <message>
+        <source> ; variantes : %1</source>
+        <translation>; varianten: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>

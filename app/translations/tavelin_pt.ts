@@ -1782,6 +1782,10 @@
         <source>Des notes écrites aussi en clef d&apos;ut, comme --c-clefs</source>
         <translation>Algumas notas escritas também em clave de dó, como --c-clefs</translation>
     </message>
+    <message>
+        <source> ; variantes : %1</source>
+        <translation>; variantes: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeKeyboard</name>

@@ -4,6 +4,7 @@
 #include "progress/classreport.h"
 #include "progress/pupils.h"
 #include "progress/resultrow.h"
+#include "progress/tests/reportchecks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -93,9 +94,7 @@ Program runProgram(const QStringList& arguments, const QString& dataHome, const 
 // pdfinfo says, where poppler's tools are installed.
 int pdfPages(const QString& path)
 {
-    const QString text = QString::fromLatin1(QByteArray::fromStdString(readAll(path)));
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return static_cast<int>(text.count(page));
+    return progress_testing::pdfPages(path.toStdString());
 }
 
 std::optional<int> pdfinfoPages(const QString& path)

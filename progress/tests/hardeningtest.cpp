@@ -4,6 +4,7 @@
 // that are not valid UTF-8 reach it as the shell would give them.
 #include "progress/report.h"
 #include "progress/resultrow.h"
+#include "progress/tests/reportchecks.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -33,6 +34,8 @@ extern char** environ;
 // Each case names only the parts of a Spawn it changes (designated
 // initializers); the others keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+using progress_testing::pdfPages;
 
 namespace {
 
@@ -675,17 +678,6 @@ std::string runsOf(const std::string& id, int runs, const char* hour = "17")
         text += row((id + "-" + std::to_string(i)).c_str(), 1, 64, "right", "1000", started.c_str());
     }
     return text;
-}
-
-int pdfPages(const std::string& path)
-{
-    const std::string text = readAll(path);
-    int pages = 0;
-    for (std::size_t at = text.find("/Type /Page"); at != std::string::npos; at = text.find("/Type /Page", at + 1)) {
-        const char next = at + 11 < text.size() ? text[at + 11] : ' ';
-        pages += std::isalpha(static_cast<unsigned char>(next)) ? 0 : 1;
-    }
-    return pages;
 }
 
 std::size_t occurrences(const std::string& text, const std::string& part)

@@ -5,6 +5,7 @@
 #include "progress/notenames.h"
 #include "progress/reportpicture.h"
 #include "progress/tests/progressrig.h"
+#include "progress/tests/reportchecks.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -22,6 +23,9 @@
 using progress::NoteResult;
 using progress::Outcome;
 namespace picture = progress::reportpicture;
+
+using progress_testing::distance;
+using progress_testing::fontsLoaded;
 
 namespace {
 
@@ -58,19 +62,6 @@ std::string readAll(const QString& path)
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-bool fontsLoaded()
-{
-    QString error;
-    const bool ok = art::fonts::load(&error);
-    EXPECT_TRUE(ok) << error.toStdString();
-    return ok;
-}
-
-int distance(QColor a, QColor b)
-{
-    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
 }
 
 }  // namespace

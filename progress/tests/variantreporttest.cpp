@@ -7,6 +7,7 @@
 #include "progress/report.h"
 #include "progress/reportpicture.h"
 #include "progress/statistics.h"
+#include "progress/tests/reportchecks.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -22,6 +23,10 @@ using progress::NoteResult;
 using progress::Outcome;
 using progress::VariantOf;
 namespace picture = progress::reportpicture;
+
+using progress_testing::distance;
+using progress_testing::fontsLoaded;
+using progress_testing::pdfPages;
 
 namespace {
 
@@ -110,37 +115,6 @@ progress::ResultsSummary read(const std::string& path)
     std::optional<progress::ResultsSummary> s = progress::readResultsFile(path, &error);
     EXPECT_TRUE(s.has_value()) << error;
     return s.value_or(progress::ResultsSummary{});
-}
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-int pdfPages(const std::string& path)
-{
-    const std::string text = readAll(path);
-    int pages = 0;
-    for (std::size_t at = text.find("/Type /Page"); at != std::string::npos; at = text.find("/Type /Page", at + 1)) {
-        pages += text.compare(at, 12, "/Type /Pages") == 0 ? 0 : 1;
-    }
-    return pages;
-}
-
-bool fontsLoaded()
-{
-    QString error;
-    const bool ok = art::fonts::load(&error);
-    EXPECT_TRUE(ok) << error.toStdString();
-    return ok;
-}
-
-int distance(QColor a, QColor b)
-{
-    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
 }
 
 // Printer's ink, or a note's colour, over at least half of the pixel.
