@@ -219,7 +219,7 @@ void paintComparison(QPainter& p, const std::vector<PupilLine>& lines, std::size
     }
     writeRight(p, art::fonts::serif(20, false, true), colour::rubric, page::right, page::titleBaseline,
                pageIndex + 1 < pages ? say(QT_TRANSLATE_NOOP("Report", "suite page suivante"))
-                                     : say(QT_TRANSLATE_NOOP("Report", "une page par élève ensuite")));
+                                     : say(QT_TRANSLATE_NOOP("Report", "les pages de chaque élève ensuite")));
     rule(p, page::titleRule, colour::ornament, 1.5);
     write(p, art::fonts::sans(19), colour::ink, QPointF(page::margin, page::totalsBaseline), totals);
 

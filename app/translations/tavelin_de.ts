@@ -1860,10 +1860,6 @@
         <translation>Fortsetzung auf der nächsten Seite</translation>
     </message>
     <message>
-        <source>une page par élève ensuite</source>
-        <translation>danach eine Seite pro Schüler</translation>
-    </message>
-    <message>
         <source>Élève</source>
         <translation>Schüler</translation>
     </message>
@@ -2257,6 +2253,10 @@
     <message>
         <source>Clef d&apos;ut 4e ligne (ténor)</source>
         <translation>C-Schlüssel auf der 4. Linie (Tenorschlüssel)</translation>
+    </message>
+    <message>
+        <source>les pages de chaque élève ensuite</source>
+        <translation>danach die Seiten jedes Schülers</translation>
     </message>
 </context>
 <context>

@@ -1860,10 +1860,6 @@
         <translation>continued overleaf</translation>
     </message>
     <message>
-        <source>une page par élève ensuite</source>
-        <translation>then one page for each pupil</translation>
-    </message>
-    <message>
         <source>Élève</source>
         <translation>Pupil</translation>
     </message>
@@ -2257,6 +2253,10 @@
     <message>
         <source>Clef d&apos;ut 4e ligne (ténor)</source>
         <translation>C clef on the 4th line (tenor)</translation>
+    </message>
+    <message>
+        <source>les pages de chaque élève ensuite</source>
+        <translation>then the pages of each pupil</translation>
     </message>
 </context>
 <context>

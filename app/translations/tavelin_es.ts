@@ -1860,10 +1860,6 @@
         <translation>sigue en la página siguiente</translation>
     </message>
     <message>
-        <source>une page par élève ensuite</source>
-        <translation>después, una página por alumno</translation>
-    </message>
-    <message>
         <source>Élève</source>
         <translation>Alumno</translation>
     </message>
@@ -2257,6 +2253,10 @@
     <message>
         <source>Clef d&apos;ut 4e ligne (ténor)</source>
         <translation>Clave de do en 4.ª línea (tenor)</translation>
+    </message>
+    <message>
+        <source>les pages de chaque élève ensuite</source>
+        <translation>después, las páginas de cada alumno</translation>
     </message>
 </context>
 <context>

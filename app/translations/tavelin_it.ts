@@ -1860,10 +1860,6 @@
         <translation>continua alla pagina seguente</translation>
     </message>
     <message>
-        <source>une page par élève ensuite</source>
-        <translation>poi una pagina per allievo</translation>
-    </message>
-    <message>
         <source>Élève</source>
         <translation>Allievo</translation>
     </message>
@@ -2257,6 +2253,10 @@
     <message>
         <source>Clef d&apos;ut 4e ligne (ténor)</source>
         <translation>Chiave di do in 4ª linea (tenore)</translation>
+    </message>
+    <message>
+        <source>les pages de chaque élève ensuite</source>
+        <translation>poi le pagine di ogni allievo</translation>
     </message>
 </context>
 <context>

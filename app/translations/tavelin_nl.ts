@@ -1860,10 +1860,6 @@
         <translation>vervolg op de volgende bladzijde</translation>
     </message>
     <message>
-        <source>une page par élève ensuite</source>
-        <translation>daarna een bladzijde per leerling</translation>
-    </message>
-    <message>
         <source>Élève</source>
         <translation>Leerling</translation>
     </message>
@@ -2257,6 +2253,10 @@
     <message>
         <source>Clef d&apos;ut 4e ligne (ténor)</source>
         <translation>C-sleutel op de 4e lijn (tenor)</translation>
+    </message>
+    <message>
+        <source>les pages de chaque élève ensuite</source>
+        <translation>daarna de bladzijden van elke leerling</translation>
     </message>
 </context>
 <context>

@@ -1860,10 +1860,6 @@
         <translation>continua na página seguinte</translation>
     </message>
     <message>
-        <source>une page par élève ensuite</source>
-        <translation>depois, uma página por aluno</translation>
-    </message>
-    <message>
         <source>Élève</source>
         <translation>Aluno</translation>
     </message>
@@ -2257,6 +2253,10 @@
     <message>
         <source>Clef d&apos;ut 4e ligne (ténor)</source>
         <translation>Clave de dó na 4ª linha (tenor)</translation>
+    </message>
+    <message>
+        <source>les pages de chaque élève ensuite</source>
+        <translation>depois, as páginas de cada aluno</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,27 @@
-// tavelin-samplepupil OUT.csv: the sample results file of the docs. A pupil,
-// simulated from a fixed seed, works through twenty runs over a month in the
-// real window on the virtual clock: the rows are what --results writes.
-// Each run is a new session of the program, on its own day.
+// tavelin-samplepupil OUT.csv [VARIANTS.csv VARIANTS.png]: the sample results
+// file of the docs. A pupil, simulated from a fixed seed, works through twenty
+// runs over a month in the real window on the virtual clock: the rows are
+// what --results writes. Each run is a new session of the program, on its
+// own day. Given the other two paths, the same pupil then plays the next
+// weeks by ear and in two keys into VARIANTS.csv, and the report's page of
+// those variants is drawn into VARIANTS.png.
 //
 // The pupil gets better run after run; notes on ledger lines, with signs, or
 // in the bass clef (early on) are harder; a few notes are weak spots. Wrong
 // keys are mostly a neighbouring line or space, then a missed sign, then the
 // octave. Rebuild the docs with: ninja tavelin_progress_sample.
+#include "picture/fonts.h"
+#include "progress/reportpicture.h"
 #include "progress/results.h"
+#include "progress/statistics.h"
 #include "progress/tests/progressrig.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +40,7 @@ struct RunPlan {
     int mode;
     bool sound;
     int stopAt;  // place of the note during whose sound the pupil stops; 0 to play to the end
+    exercise::Variant variant = {};
 };
 
 constexpr RunPlan plan[runCount] = {
@@ -38,6 +48,16 @@ constexpr RunPlan plan[runCount] = {
     {8, 3, false, 0},  {9, 3, true, 0},   {11, 3, false, 0}, {14, 3, false, 0}, {15, 5, false, 0},
     {16, 5, true, 27}, {18, 5, false, 0}, {21, 2, false, 0}, {22, 2, true, 0},  {23, 2, false, 0},
     {25, 2, false, 0}, {28, 6, false, 0}, {29, 6, false, 0}, {30, 6, true, 0},  {32, 6, false, 0},
+};
+
+// The weeks after: by ear (heard first), in D major and in B flat major.
+constexpr exercise::Variant byEar{exercise::VariantKind::Ear};
+constexpr exercise::Variant dMajor{exercise::VariantKind::Key, 2};
+constexpr exercise::Variant bFlatMajor{exercise::VariantKind::Key, -2};
+constexpr int variantRunCount = 6;
+constexpr RunPlan variantPlan[variantRunCount] = {
+    {35, 1, true, 0, byEar}, {36, 5, false, 0, dMajor}, {37, 6, false, 0, bFlatMajor},
+    {39, 1, true, 0, byEar}, {42, 5, false, 0, dMajor}, {43, 6, false, 0, bFlatMajor},
 };
 
 // Notes this pupil finds harder than the rest: the extra chance of a miss.
@@ -65,7 +85,7 @@ public:
     std::vector<std::pair<std::uint32_t, int>> answer(int run, int note, art::Clef clef, art::Accidental sign,
                                                       bool sounded)
     {
-        const double progress = run / static_cast<double>(runCount - 1);
+        const double progress = std::min(1.0, run / static_cast<double>(runCount - 1));
         const int ledgers = static_cast<int>(art::pitch::ledgerSteps(clef, note, sign).size());
         double chance = 0.66 + 0.28 * progress;
         chance -= 0.07 * ledgers;
@@ -143,25 +163,12 @@ std::string sessionId(std::mt19937& rng)
     return text;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Plays the runs of plan into the results file at path, run number first
+// onwards; the number of messages of failure.
+int playRuns(const std::string& path, const RunPlan* plan, int runs, int first, Pupil& pupil, std::mt19937& rng)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tavelin-samplepupil OUT.csv\n");
-        return 2;
-    }
-    const std::string path = argv[1];
-    QFile::remove(QString::fromLocal8Bit(argv[1]));
-
-    std::mt19937 rng(seed);
-    Pupil pupil(rng);
     int failures = 0;
-    for (int run = 0; run < runCount; ++run) {
+    for (int run = 0; run < runs; ++run) {
         const RunPlan& p = plan[run];
         std::uniform_int_distribution<int> minute(0, 50);
         const QString started = QDate(2024, 9, 2).addDays(p.day).toString(QStringLiteral("yyyy-MM-dd")) +
@@ -175,10 +182,14 @@ int main(int argc, char** argv)
             [started] { return started.toStdString(); }, sessionId(rng));
         if (const std::string error = recorder.check(); !error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
-            return 1;
+            return failures + 1;
         }
         progress_testing::Spy spy(recorder);
+        const bool sound = exercise::soundsFirst(p.variant, p.sound);  // by ear, always
         progress_testing::ObservedRig rig(spy, p.sound, rng());
+        if (!p.variant.isDrill()) {
+            rig.form->setVariants(p.variant);
+        }
         spy.setOnNote([&](int place, int note, const std::string& prefix) {
             const auto written = exercise::writtenFromPrefix(prefix, note);
             if (!written) {
@@ -188,11 +199,56 @@ int main(int argc, char** argv)
                 rig.time.at(150, [&rig] { rig.form->stop1_Click(); });
                 return;
             }
-            for (const auto& [at, key] : pupil.answer(run, note, written->clef, written->accidental, p.sound)) {
+            for (const auto& [at, key] : pupil.answer(first + run, note, written->clef, written->accidental, sound)) {
                 rig.time.at(at, [&rig, key = key] { rig.press(key); });
             }
         });
         rig.playWholeRun(p.mode);
+    }
+    return failures;
+}
+
+// The report's second page, the variants', for the results file at csv.
+bool drawVariantsPage(const std::string& csv, const QString& png)
+{
+    QString why;
+    if (!art::fonts::load(&why)) {
+        std::fprintf(stderr, "%s\n", why.toLocal8Bit().constData());
+        return false;
+    }
+    std::string error;
+    const std::optional<progress::ResultsSummary> summary = progress::readResultsFile(csv, &error);
+    if (!summary || progress::reportpicture::pageCount(*summary) < 2) {
+        std::fprintf(stderr, "%s: no variants' page %s\n", csv.c_str(), error.c_str());
+        return false;
+    }
+    QImage page = progress::reportpicture::paper();
+    QPainter painter(&page);
+    progress::reportpicture::paintPage(painter, *summary, QFileInfo(QString::fromStdString(csv)).fileName(), 1);
+    painter.end();
+    return page.save(png);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: tavelin-samplepupil OUT.csv [VARIANTS.csv VARIANTS.png]\n");
+        return 2;
+    }
+    QFile::remove(QString::fromLocal8Bit(argv[1]));
+    std::mt19937 rng(seed);
+    Pupil pupil(rng);
+    int failures = playRuns(argv[1], plan, runCount, 0, pupil, rng);
+    if (argc == 4) {
+        QFile::remove(QString::fromLocal8Bit(argv[2]));
+        failures += playRuns(argv[2], variantPlan, variantRunCount, runCount, pupil, rng);
+        failures += drawVariantsPage(argv[2], QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     }
     return failures == 0 ? 0 : 1;
 }
